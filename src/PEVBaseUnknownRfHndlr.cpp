@@ -1,0 +1,3 @@
+#include "PEVBaseUnknownRfHndlr.h"
+
+ORV_RFHNDLR_DEFINE(PEVBaseUnknown)
