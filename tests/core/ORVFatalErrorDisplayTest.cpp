@@ -1,0 +1,130 @@
+// Tests of the fatal report: its exact form on a terminal, the display it goes through,
+// the report without cleaner and a report started inside another one.
+#include "ORVFatalErrorDisplay.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "ChildProcess.h"
+#include "FatalReport.h"
+#include "ORVFatalErrorDisplayToTerm.h"
+#include "ORVGlobalObjectCleaner.h"
+#include "ORVOFStream.h"
+#include "ORVRefHandler.h"
+#include "TestClasses.h"
+
+namespace {
+
+const char kHandlerFile[] = "src/ORVRefHandler.cpp";
+
+// Collects the report in a temporary file and shows it, framed, on standard error.
+class ORVTestFramingDisplay : public ORVFatalErrorDisplay {
+public:
+  ORVTestFramingDisplay() : _File(tmpfile()), _Stream(_File) {}
+  ~ORVTestFramingDisplay() override { fclose(_File); }
+  ORVOFStream& GetOutputStream() override { return _Stream; }
+  void Display() override {
+    rewind(_File);
+    std::string text;
+    int character;
+    while ((character = fgetc(_File)) != EOF)
+      text += (char)character;
+    fprintf(stderr, "[framed]%s[/framed]\n", text.c_str());
+  }
+
+private:
+  FILE* _File;
+  ORVOFStream _Stream;
+};
+
+// A display that fails while it shows the report.
+class ORVTestFailingDisplay : public ORVFatalErrorDisplayToTerm {
+public:
+  void Display() override {
+    ORVRefHandler::Fail("display failed", nullptr, nullptr, nullptr, nullptr);
+  }
+};
+
+}  // namespace
+
+TEST(ORVFatalErrorDisplay, TerminalDisplayWritesToStandardError) {
+  ORVGlobalObjectCleaner cleaner;
+  ORVFatalErrorDisplay* display = ORVFatalErrorDisplay::GetGlobal();
+  EXPECT_EQ(&display->GetOutputStream(), &ORVStderr);
+  EXPECT_TRUE(display->IsAKindOf("ORVFatalErrorDisplay"));
+  EXPECT_EQ(ORVFatalErrorDisplayToTerm::MetaObject()->GetParent(),
+            ORVFatalErrorDisplay::MetaObject());
+}
+
+TEST(ORVFatalErrorDisplay, SetGlobalNeitherReleasesNorRegisters) {
+  ORVGlobalObjectCleaner cleaner;
+  ORVFatalErrorDisplay* terminal = ORVFatalErrorDisplay::GetGlobal();
+  auto* framing = new ORVTestFramingDisplay();
+  ORVFatalErrorDisplay::SetGlobal(*framing);
+  EXPECT_EQ(ORVFatalErrorDisplay::GetGlobal(), framing);
+  EXPECT_EQ(terminal->GetRefCount(), 1u);
+  EXPECT_EQ(cleaner.GetCount(), 1);
+  framing->Release();  // a destroyed display stops being the global one
+  EXPECT_NE(ORVFatalErrorDisplay::GetGlobal(), framing);
+}
+
+TEST(ORVFatalErrorDisplayDeathTest, ReportGoesThroughTheGlobalDisplay) {
+  ChildResult child = RunInChild([] {
+    ORVGlobalObjectCleaner cleaner;
+    auto* framing = new ORVTestFramingDisplay();
+    ORVGlobalObjectCleaner::Add(framing);
+    ORVFatalErrorDisplay::SetGlobal(*framing);
+    ORVRefHandler::Fail("through ", "the display", nullptr, nullptr, nullptr);
+  });
+  ASSERT_TRUE(child._Exited);
+  EXPECT_EQ(child._ExitStatus, 255);
+  EXPECT_THAT(child._Stderr,
+              testing::MatchesRegex("^\\[framed\\]#ERR# Fatal internal error: 'through the "
+                                    "display' on file: src/ORVRefHandler\\.cpp at line: [0-9]+\n"
+                                    "Contact your administrator\n\\[/framed\\]\n$"));
+}
+
+TEST(ORVFatalErrorDisplayDeathTest, WithoutCleanerOnlyTheMissingCleanerIsReported) {
+  ASSERT_EQ(ORVGlobalObjectCleaner::GetInstance(), nullptr);
+  EXPECT_EXIT(
+      ORVRefHandler::Fail("never shown", nullptr, nullptr, nullptr, nullptr),
+      testing::ExitedWithCode(255),
+      FatalReportPattern("One global object cleaner must exist", "src/ORVGlobalObjectCleaner.cpp"));
+}
+
+TEST(ORVFatalErrorDisplayDeathTest, FailingDisplayReportsOnceMoreOnStandardErrorAndEnds) {
+  ChildResult child = RunInChild([] {
+    ORVGlobalObjectCleaner cleaner;
+    auto* failing = new ORVTestFailingDisplay();
+    ORVGlobalObjectCleaner::Add(failing);
+    ORVFatalErrorDisplay::SetGlobal(*failing);
+    ORVRefHandler::Fail("first", nullptr, nullptr, nullptr, nullptr);
+  });
+  ASSERT_TRUE(child._Exited);
+  EXPECT_EQ(child._ExitStatus, 255);
+  EXPECT_THAT(child._Stderr,
+              testing::MatchesRegex(
+                  "^#ERR# Fatal internal error: 'first' on file: src/ORVRefHandler\\.cpp at "
+                  "line: [0-9]+\nContact your administrator\n"
+                  "#ERR# Fatal internal error: 'display failed' on file: "
+                  "src/ORVRefHandler\\.cpp at line: [0-9]+\nContact your administrator\n$"));
+  // One stack trace: the second report ends the process before the first one could.
+  EXPECT_EQ(child._Stdout.find("Stack trace:"), child._Stdout.rfind("Stack trace:"));
+}
+
+TEST(ORVFatalErrorDisplayDeathTest, ReportReachesStandardErrorEvenAfterItsStreamWasClosed) {
+  ChildResult child = RunInChild([] {
+    ORVGlobalObjectCleaner cleaner;
+    auto* failing = new ORVTestFailingDisplay();
+    ORVGlobalObjectCleaner::Add(failing);
+    ORVFatalErrorDisplay::SetGlobal(*failing);
+    ORVStderr.Close();  // the first report is lost; the nested one is not
+    ORVRefHandler::Fail("lost", nullptr, nullptr, nullptr, nullptr);
+  });
+  EXPECT_EQ(child._ExitStatus, 255);
+  EXPECT_THAT(child._Stderr,
+              testing::MatchesRegex(FatalReportPattern("display failed", kHandlerFile)));
+}

@@ -1,0 +1,124 @@
+// Tests of the meta-object protocol and the conversion checks.
+#include "ORVMacro.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "ChildProcess.h"
+#include "FatalReport.h"
+#include "ORVGlobalObjectCleaner.h"
+#include "TestClasses.h"
+
+// Registered only through the test below, so that its first use is ClassName().
+class ORVTestUntouched : public PEVBaseUnknown {
+  ORV_META_OBJECT(ORVTestUntouched)
+};
+ORV_META_OBJECT_DEFINE(ORVTestUntouched, PEVBaseUnknown)
+
+namespace {
+
+const char kConversionFile[] = "src/ORVMacro.cpp";
+
+}  // namespace
+
+TEST(ORVMacro, ClassNameBeforeAnyInstanceRegistersTheClass) {
+  EXPECT_STREQ(ORVTestUntouched::ClassName(), "ORVTestUntouched");
+  PEVMetaClass* meta = ORVTestUntouched::MetaObject();
+  EXPECT_EQ(meta->GetParent(), PEVBaseUnknown::MetaObject());
+  EXPECT_EQ(meta->GetTypeOfClass(), PEVTypeOfClassImplementation);
+  EXPECT_STREQ(meta->GetExtensionName(), "PEVNull");
+  EXPECT_STREQ(meta->GetFrameworkName(), "TovakBase");
+  EXPECT_EQ(meta->GetInstanceSize(), sizeof(ORVTestUntouched));
+  EXPECT_EQ(ORVTestUntouched::ClassId(), meta->GetClassId());
+}
+
+TEST(ORVMacro, RegistrationNamesTheDirectBaseAsParent) {
+  EXPECT_EQ(ORVTestCircle::MetaObject()->GetParent(), ORVTestShape::MetaObject());
+  EXPECT_EQ(ORVTestShape::MetaObject()->GetParent(), PEVBaseUnknown::MetaObject());
+  EXPECT_EQ(ORVTestCircle::MetaObject()->GetInstanceSize(), sizeof(ORVTestCircle));
+}
+
+TEST(ORVMacro, ObjectsAnswerTheirOwnClass) {
+  ORVTestCircle circle;
+  const ORVTestShape& asShape = circle;
+  EXPECT_STREQ(asShape.IsA(), "ORVTestCircle");
+  EXPECT_EQ(asShape.GetMetaObject(), ORVTestCircle::MetaObject());
+  EXPECT_TRUE(asShape.IsAKindOf("ORVTestShape"));
+  EXPECT_TRUE(asShape.IsAKindOf("ORVTestCircle"));
+  EXPECT_TRUE(asShape.IsAKindOf("PEVBaseUnknown"));
+  EXPECT_FALSE(asShape.IsAKindOf("ORVTestSquare"));
+}
+
+TEST(ORVMacro, NoClassCanBeCreatedFromItsMetaObject) {
+  EXPECT_EQ(ORVTestShape::CreateItself(), nullptr);
+  EXPECT_EQ(ORVTestCircle::CreateItself(), nullptr);
+  EXPECT_EQ(ORVTestUntouched::CreateItself(), nullptr);
+}
+
+TEST(ORVConversionCheck, NullObjectPassesEvenWithoutMetaClass) {
+  EXPECT_EQ(ORVConversionCheckVar(nullptr, nullptr), nullptr);
+  EXPECT_EQ(ORVConversionCheckConst(nullptr, nullptr), nullptr);
+  EXPECT_EQ(ORVConversionCheckConstToVar(nullptr, nullptr), nullptr);
+}
+
+TEST(ORVConversionCheck, ObjectOfTheClassOrADerivedClassPasses) {
+  ORVTestCircle circle;
+  PEVBaseUnknown* object = &circle;
+  const PEVBaseUnknown* constant = &circle;
+  EXPECT_EQ(ORVConversionCheckVar(object, ORVTestShape::MetaObject()), object);
+  EXPECT_EQ(ORVConversionCheckConst(constant, ORVTestCircle::MetaObject()), constant);
+  EXPECT_EQ(ORVConversionCheckConstToVar(constant, PEVBaseUnknown::MetaObject()), object);
+  EXPECT_EQ(ORVCheckedCast<ORVTestShape>(object), &circle);
+  EXPECT_EQ(ORVCheckedCast<ORVTestCircle>(constant), &circle);
+  EXPECT_EQ(ORVCheckedCastToVar<ORVTestCircle>(constant), &circle);
+}
+
+TEST(ORVConversionCheckDeathTest, ObjectOfAnotherClassIsFatal) {
+  ORVTestSquare square;
+  EXPECT_EXIT(
+      {
+        ORVGlobalObjectCleaner cleaner;
+        ORVConversionCheckVar(&square, ORVTestCircle::MetaObject());
+      },
+      testing::ExitedWithCode(255),
+      FatalReportPattern("ORVConversionCheck::Check: object is not a \"ORVTestCircle\" but a "
+                         "\"ORVTestSquare\"",
+                         kConversionFile));
+  const ORVTestShape shape;
+  EXPECT_EXIT(
+      {
+        ORVGlobalObjectCleaner cleaner;
+        ORVCheckedCast<ORVTestSquare>(static_cast<const PEVBaseUnknown*>(&shape));
+      },
+      testing::ExitedWithCode(255),
+      FatalReportPattern("ORVConversionCheck::Check: object is not a \"ORVTestSquare\" but a "
+                         "\"ORVTestShape\"",
+                         kConversionFile));
+}
+
+TEST(ORVConversionCheckDeathTest, NullMetaClassIsFatal) {
+  ORVTestShape shape;
+  EXPECT_EXIT(
+      {
+        ORVGlobalObjectCleaner cleaner;
+        ORVConversionCheckConst(&shape, nullptr);
+      },
+      testing::ExitedWithCode(255), FatalReportPattern("pMetaClass is NULL", kConversionFile));
+}
+
+TEST(ORVConversionCheckDeathTest, ReportOnStandardErrorAndStackTraceOnStandardOutput) {
+  ChildResult child = RunInChild([] {
+    ORVGlobalObjectCleaner cleaner;
+    ORVTestSquare square;
+    ORVConversionCheckVar(&square, ORVTestCircle::MetaObject());
+  });
+  ASSERT_TRUE(child._Exited);
+  EXPECT_EQ(child._ExitStatus, 255);
+  EXPECT_THAT(child._Stderr,
+              testing::MatchesRegex(FatalReportPattern(
+                  "ORVConversionCheck::Check: object is not a \"ORVTestCircle\" but a "
+                  "\"ORVTestSquare\"",
+                  kConversionFile)));
+  EXPECT_EQ(child._Stdout.rfind("Stack trace:\n", 0), 0u) << child._Stdout;
+  EXPECT_NE(child._Stdout.find("ORVExit"), std::string::npos) << child._Stdout;
+}

@@ -1,0 +1,20 @@
+# Installs the build tree into a scratch prefix, builds the client against it and runs it.
+set(prefix ${WORK_DIR}/prefix)
+file(REMOVE_RECURSE ${WORK_DIR})
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${ARGN} failed:\n${output}")
+  endif()
+  set(last_output "${output}" PARENT_SCOPE)
+endfunction()
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+run(${CMAKE_COMMAND} -S ${CLIENT_DIR} -B ${WORK_DIR}/client -G Ninja
+    -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
+    "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${LINKER_FLAGS}")
+run(${CMAKE_COMMAND} --build ${WORK_DIR}/client)
+set(ENV{PEV_CATALOG_PATH} "")
+run(${WORK_DIR}/client/client)
+if(NOT last_output MATCHES "catalog ${prefix}/share/ORVBasic/catalogs/en/ORVBC.msg")
+  message(FATAL_ERROR "the installed library did not find its catalogs: ${last_output}")
+endif()

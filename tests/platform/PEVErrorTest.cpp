@@ -1,0 +1,161 @@
+// Tests of PEVError: result codes, the process-wide last error and its references.
+#include "PEVError.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+class PEVErrorTest : public testing::Test {
+protected:
+  void TearDown() override { PEVError::PEVCleanLastError(); }
+};
+
+PEVError* MakeError(long iCode) {
+  auto* error = new PEVError(7);
+  error->SetReturnCode(iCode);
+  return error;
+}
+
+}  // namespace
+
+TEST_F(PEVErrorTest, SuccessKindReturnsZeroWithoutTouchingTheLastError) {
+  EXPECT_EQ(PEVError::GetReturn(1, nullptr, nullptr, __FILE__, __LINE__), 0);
+  EXPECT_EQ(PEVError::PEVGetLastError(PEV_E_FAIL, nullptr), nullptr);
+}
+
+TEST_F(PEVErrorTest, FailureKindMakesTheErrorLastAndHandsItOutWithAReference) {
+  PEVError* error = MakeError(PEV_E_FAIL);
+  long code = PEVError::GetReturn(2, error, nullptr, "src/Here.cpp", 12);
+  EXPECT_EQ(code, PEV_E_FAIL);
+  EXPECT_LT(code, 0);
+  EXPECT_EQ(error->GetRefCount(), 1u);
+  PEVError* last = PEVError::PEVGetLastError(code, nullptr);
+  ASSERT_EQ(last, error);
+  EXPECT_EQ(error->GetRefCount(), 2u);
+  last->Release();
+  EXPECT_EQ(PEVError::PEVGetLastError(PEV_E_INVALIDARG, nullptr), nullptr);
+  EXPECT_EQ(PEVError::PEVGetLastError(0, nullptr), nullptr);
+}
+
+TEST_F(PEVErrorTest, CodeWrittenAsUnsignedLiteralFindsTheSameError) {
+  PEVError* error = MakeError((long)0x80004005u);  // positive as a 64-bit long
+  EXPECT_EQ(error->GetReturnCode(), PEV_E_FAIL);
+  long code = PEVError::GetReturn(2, error, nullptr, nullptr, 0);
+  PEVError* last = PEVError::PEVGetLastError((long)0x80004005u, nullptr);
+  EXPECT_EQ(code, PEV_E_FAIL);
+  ASSERT_EQ(last, error);
+  last->Release();
+}
+
+TEST_F(PEVErrorTest, ErrorCarryingZeroStillReadsAsFailure) {
+  long code = PEVError::GetReturn(2, MakeError(0), nullptr, nullptr, 0);
+  EXPECT_EQ(code, PEV_E_FAIL);
+  EXPECT_EQ(PEVError::GetReturn(2, nullptr, nullptr, nullptr, 0), PEV_E_FAIL);
+  EXPECT_EQ(PEVError::GetReturn(5, nullptr, nullptr, nullptr, 0), PEV_E_INVALIDARG);
+}
+
+TEST_F(PEVErrorTest, PositiveCodesAreFailuresCarryingAnError) {
+  PEVError* help = MakeError(1);
+  EXPECT_EQ(PEVError::GetReturn(2, help, nullptr, nullptr, 0), 1);
+  PEVError* last = PEVError::PEVGetLastError(1, nullptr);
+  EXPECT_EQ(last, help);
+  if (last) last->Release();
+}
+
+TEST_F(PEVErrorTest, NewLastErrorReleasesThePreviousOne) {
+  PEVError* first = MakeError(PEV_E_FAIL);
+  first->AddRef();  // keep it observable
+  PEVError::GetReturn(2, first, nullptr, nullptr, 0);
+  EXPECT_EQ(first->GetRefCount(), 2u);
+  PEVError::GetReturn(2, MakeError(PEV_E_FAIL), nullptr, nullptr, 0);
+  EXPECT_EQ(first->GetRefCount(), 1u);
+  first->Release();
+}
+
+TEST_F(PEVErrorTest, ReturningTheLastErrorAgainKeepsOneReference) {
+  PEVError* error = MakeError(PEV_E_FAIL);
+  PEVError::GetReturn(2, error, nullptr, nullptr, 0);
+  error->AddRef();  // what a caller hands over when it returns the same error again
+  PEVError::GetReturn(2, error, nullptr, nullptr, 0);
+  EXPECT_EQ(error->GetRefCount(), 1u);
+}
+
+TEST_F(PEVErrorTest, CleanLastErrorReleasesIt) {
+  PEVError* error = MakeError(PEV_E_FAIL);
+  error->AddRef();
+  PEVError::GetReturn(2, error, nullptr, nullptr, 0);
+  PEVError::PEVCleanLastError();
+  EXPECT_EQ(error->GetRefCount(), 1u);
+  EXPECT_EQ(PEVError::PEVGetLastError(PEV_E_FAIL, nullptr), nullptr);
+  error->Release();
+}
+
+TEST_F(PEVErrorTest, SourceFileKeepsAtMost127Characters) {
+  PEVError error;
+  std::string longName(300, 'f');
+  error.Setup(longName.c_str(), 42);
+  char* name = nullptr;
+  EXPECT_EQ(error.GetSourceFileName(&name), PEV_S_OK);
+  EXPECT_EQ(std::string(name), std::string(127, 'f'));
+  EXPECT_EQ(error.GetSourceLineNumber(), 42);
+  error.Setup(nullptr, 0);
+  error.GetSourceFileName(&name);
+  EXPECT_STREQ(name, "");
+}
+
+TEST_F(PEVErrorTest, GetReturnRecordsThePlaceOnlyWhenTheErrorHasNone) {
+  PEVError* placed = MakeError(PEV_E_FAIL);
+  placed->Setup("src/Made.cpp", 5);
+  placed->AddRef();
+  PEVError::GetReturn(2, placed, nullptr, "src/Returned.cpp", 9);
+  char* name = nullptr;
+  placed->GetSourceFileName(&name);
+  EXPECT_STREQ(name, "src/Made.cpp");
+  PEVError* unplaced = MakeError(PEV_E_FAIL);
+  unplaced->AddRef();
+  PEVError::GetReturn(2, unplaced, nullptr, "src/Returned.cpp", 9);
+  unplaced->GetSourceFileName(&name);
+  EXPECT_STREQ(name, "src/Returned.cpp");
+  EXPECT_EQ(unplaced->GetSourceLineNumber(), 9);
+  PEVError::PEVCleanLastError();
+  placed->Release();
+  unplaced->Release();
+}
+
+TEST_F(PEVErrorTest, TypeCodeCatalogAndIdentifierAreKept) {
+  PEVError error(3, "TESTCAT", "GREETING");
+  EXPECT_EQ(error.GetId(), 3u);
+  EXPECT_STREQ(error.GetMsgCatalog(), "TESTCAT");
+  EXPECT_STREQ(error.GetMsgId(), "GREETING");
+  EXPECT_EQ(error.GetInformationOnErrorType(), PEVErrorTypeNone);
+  error.SetInformationOnErrorType(PEVErrorTypeWarning);
+  EXPECT_EQ(error.GetInformationOnErrorType(), PEVErrorTypeWarning);
+  PEVError bare;
+  EXPECT_EQ(bare.GetMsgCatalog(), nullptr);
+  EXPECT_EQ(bare.GetMsgId(), nullptr);
+  EXPECT_TRUE(bare.GetNLSMessage().IsEmpty());
+}
+
+TEST_F(PEVErrorTest, PlatformTextIsTheCatalogMessageWithItsParameters) {
+  setenv("PEV_CATALOG_PATH", ORV_TEST_DATA_DIR "/catalogs", 1);
+  PEVError error(0, "TESTCAT", "GREETING");
+  error.AddMsgParameter("Ann");
+  error.AddMsgParameter("Bob");
+  EXPECT_EQ(error.GetNLSMessage().ConvertToChar(), PEVString("Hello Ann, this is Bob."));
+  PEVError* clone = error.CloneSelf();
+  EXPECT_EQ(clone->GetNLSDiagnostic().ConvertToChar(), PEVString("Hello Ann, this is Bob."));
+  clone->Release();
+  PEVError missing(0, "TESTCAT", "NO_SUCH_KEY");
+  EXPECT_EQ(missing.GetNLSMessage().ConvertToChar(), PEVString("TESTCAT - NO_SUCH_KEY"));
+  unsetenv("PEV_CATALOG_PATH");
+}
+
+TEST_F(PEVErrorTest, MetaObjectDerivesFromTheRoot) {
+  PEVError error;
+  EXPECT_STREQ(error.IsA(), "PEVError");
+  EXPECT_TRUE(error.IsAKindOf("PEVBaseUnknown"));
+  EXPECT_EQ(PEVError::MetaObject()->GetParent(), PEVBaseUnknown::MetaObject());
+}

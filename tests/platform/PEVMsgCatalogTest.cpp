@@ -1,0 +1,146 @@
+// Tests of PEVMsgCatalog and PEVMsg: catalog files, language choice, search path,
+// parameters, escapes and malformed lines.
+#include "PEVMsgCatalog.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+std::string Utf8(const PEVUnicodeString& iText) {
+  return iText.ConvertToChar().GetChars();
+}
+
+// Runs each test with the test catalogs first on the path and English as language.
+class PEVMsgCatalogTest : public testing::Test {
+protected:
+  void SetUp() override {
+    setenv("PEV_CATALOG_PATH", ORV_TEST_DATA_DIR "/catalogs", 1);
+    unsetenv("LC_ALL");
+    unsetenv("LC_MESSAGES");
+    setenv("LANG", "C", 1);
+  }
+  void TearDown() override {
+    unsetenv("PEV_CATALOG_PATH");
+    unsetenv("LC_ALL");
+    unsetenv("LC_MESSAGES");
+  }
+
+  std::string Build(const char* iKey, std::initializer_list<const char*> iParameters) {
+    PEVMsgCatalog catalog;
+    EXPECT_GT(catalog.LoadMsgCatalog("TESTCAT", nullptr), 0);
+    PEVMsg message = catalog.GetCatalogMsg(iKey);
+    std::vector<PEVUnicodeString> parameters(iParameters.begin(), iParameters.end());
+    return Utf8(message.BuildMessage(parameters.data(), (int)parameters.size()));
+  }
+};
+
+}  // namespace
+
+TEST_F(PEVMsgCatalogTest, BuildsPositionalParametersInTheirPlaces) {
+  EXPECT_EQ(Build("GREETING", {"Ann", "Bob"}), "Hello Ann, this is Bob.");
+  EXPECT_EQ(Build("SWAPPED", {"one", "two"}), "two before one");
+  EXPECT_EQ(Build("TENTH", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "ten"}), "ten and 1");
+}
+
+TEST_F(PEVMsgCatalogTest, HighestParameterIndexCountsEveryParameterUsed) {
+  PEVMsgCatalog catalog;
+  ASSERT_GT(catalog.LoadMsgCatalog("TESTCAT", nullptr), 0);
+  EXPECT_EQ(catalog.GetCatalogMsg("GREETING").GetMaxParamIndex(), 2);
+  EXPECT_EQ(catalog.GetCatalogMsg("NOPARAM").GetMaxParamIndex(), 0);
+  EXPECT_EQ(catalog.GetCatalogMsg("TENTH").GetMaxParamIndex(), 10);
+  EXPECT_EQ(catalog.GetCatalogMsg("HIGHEST").GetMaxParamIndex(), 3);
+}
+
+TEST_F(PEVMsgCatalogTest, MissingParametersBuildAsEmptyText) {
+  EXPECT_EQ(Build("GREETING", {"Ann"}), "Hello Ann, this is .");
+  PEVMsgCatalog catalog;
+  catalog.LoadMsgCatalog("TESTCAT", nullptr);
+  EXPECT_EQ(Utf8(catalog.GetCatalogMsg("GREETING").BuildMessage(nullptr, 0)), "Hello , this is .");
+}
+
+TEST_F(PEVMsgCatalogTest, EscapesPercentSignsAndNonAsciiText) {
+  EXPECT_EQ(Build("ESCAPES", {}), "a\tb\nc\\d 100% done");
+  EXPECT_EQ(Build("ACCENT", {}), "Caf\xC3\xA9 na\xC3\xAFve \xE2\x82\xAC");
+  EXPECT_EQ(Build("INDENTED", {}), "text after blanks  ");
+  EXPECT_EQ(Build("CRLF", {}), "text with carriage return");
+  EXPECT_EQ(Build("DUPLICATE", {}), "first");
+}
+
+TEST_F(PEVMsgCatalogTest, MalformedAndCommentLinesDefineNothing) {
+  PEVMsgCatalog catalog;
+  ASSERT_GT(catalog.LoadMsgCatalog("TESTCAT", nullptr), 0);
+  EXPECT_TRUE(catalog.GetCatalogMsg("MALFORMED_NO_TEXT").IsEmpty());
+  EXPECT_TRUE(catalog.GetCatalogMsg("#").IsEmpty());
+  EXPECT_TRUE(catalog.GetCatalogMsg("COMMENTED").IsEmpty());
+  EXPECT_TRUE(catalog.GetCatalogMsg("NO_SUCH_KEY").IsEmpty());
+  EXPECT_FALSE(catalog.GetCatalogMsg("NOPARAM").IsEmpty());
+  EXPECT_TRUE(catalog.GetError().IsEmpty());
+}
+
+TEST_F(PEVMsgCatalogTest, LanguageFallsBackFromTerritoryToLanguageToEnglish) {
+  setenv("LANG", "fr_CA.UTF-8", 1);
+  EXPECT_EQ(Build("GREETING", {"A", "B"}), "Allo A, ici B.");
+  setenv("LANG", "fr_FR.UTF-8", 1);
+  EXPECT_EQ(Build("GREETING", {"A", "B"}), "Bonjour A, ici B.");
+  setenv("LC_MESSAGES", "de_DE", 1);
+  EXPECT_EQ(Build("GREETING", {"A", "B"}), "Hello A, this is B.");
+  setenv("LC_ALL", "fr", 1);
+  EXPECT_EQ(Build("GREETING", {"A", "B"}), "Bonjour A, ici B.");
+}
+
+TEST_F(PEVMsgCatalogTest, MissingCatalogNamesCatalogLanguageAndDirectories) {
+  setenv("LANG", "fr_FR", 1);
+  PEVMsgCatalog catalog;
+  EXPECT_EQ(catalog.LoadMsgCatalog("NOSUCHCAT", nullptr), 0);
+  std::string error = Utf8(catalog.GetError());
+  EXPECT_NE(error.find("NOSUCHCAT"), std::string::npos) << error;
+  EXPECT_NE(error.find("fr_FR, fr, en"), std::string::npos) << error;
+  EXPECT_NE(error.find(ORV_TEST_DATA_DIR "/catalogs"), std::string::npos) << error;
+  EXPECT_NE(error.find(ORV_BUILD_CATALOG_DIR), std::string::npos) << error;
+  EXPECT_TRUE(catalog.GetCatalogMsg("GREETING").IsEmpty());
+}
+
+TEST_F(PEVMsgCatalogTest, CatalogNameCannotLeaveTheCatalogDirectories) {
+  PEVMsgCatalog catalog;
+  EXPECT_EQ(catalog.LoadMsgCatalog("../en/TESTCAT", nullptr), 0);
+  EXPECT_EQ(catalog.LoadMsgCatalog("", nullptr), 0);
+  EXPECT_FALSE(catalog.GetError().IsEmpty());
+}
+
+TEST_F(PEVMsgCatalogTest, InstalledCatalogsAreFoundWithoutAnySetting) {
+  unsetenv("PEV_CATALOG_PATH");
+  EXPECT_EQ(PEVMsgCatalog::GetInstalledCatalogDirectory().substr(0, 1), "/");
+  PEVMsgCatalog catalog;
+  EXPECT_GT(catalog.LoadMsgCatalog("ORVBC", nullptr), 0) << Utf8(catalog.GetError());
+  char resolved[4096];
+  ASSERT_NE(realpath(ORV_BUILD_CATALOG_DIR "/en/ORVBC.msg", resolved), nullptr);
+  char loaded[4096];
+  ASSERT_NE(realpath(catalog.GetFileName().c_str(), loaded), nullptr);
+  EXPECT_STREQ(loaded, resolved);
+}
+
+TEST_F(PEVMsgCatalogTest, ExplicitPathReplacesTheSearch) {
+  PEVMsgCatalog catalog;
+  EXPECT_GT(catalog.LoadMsgCatalog("TESTCAT", ORV_TEST_DATA_DIR "/catalogs"), 0);
+  EXPECT_EQ(catalog.LoadMsgCatalog("ORVBC", ORV_TEST_DATA_DIR "/catalogs"), 0);
+}
+
+TEST_F(PEVMsgCatalogTest, EveryLoadIsCounted) {
+  int before = PEVMsgCatalog::GetLoadCount();
+  PEVMsgCatalog catalog;
+  catalog.LoadMsgCatalog("TESTCAT", nullptr);
+  catalog.LoadMsgCatalog("NOSUCHCAT", nullptr);
+  EXPECT_EQ(PEVMsgCatalog::GetLoadCount(), before + 2);
+}
+
+TEST(PEVMsg, ParsesPercentSignsThatAreNotParameters) {
+  PEVMsg message = PEVMsg::Parse("50% of %0 and %x, 5%%");
+  EXPECT_FALSE(message.IsEmpty());
+  EXPECT_EQ(message.GetMaxParamIndex(), 0);
+  EXPECT_EQ(Utf8(message.BuildMessage(nullptr, 0)), "50% of %0 and %x, 5%");
+  EXPECT_TRUE(PEVMsg().IsEmpty());
+  EXPECT_EQ(Utf8(PEVMsg::Parse("trailing \\").BuildMessage(nullptr, 0)), "trailing \\");
+}

@@ -1,0 +1,58 @@
+// Tests of PEVStackTrace and PEVBasicStackTrace: capture and symbolised printing.
+#include "PEVBasicStackTrace.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string ReadBack(FILE* iFile) {
+  std::string text;
+  rewind(iFile);
+  char buffer[1024];
+  std::size_t count;
+  while ((count = fread(buffer, 1, sizeof buffer, iFile)) > 0)
+    text.append(buffer, count);
+  return text;
+}
+
+}  // namespace
+
+// Exported from the test program so that its name is in the dynamic symbol table.
+extern "C" __attribute__((noinline, visibility("default"))) int PevTraceProbe(FILE* iOutput,
+                                                                              int iAddressesOnly) {
+  PEVBasicStackTrace trace;
+  int frames = trace.GetTrace();
+  trace.Print(iOutput, 0, iAddressesOnly);
+  return frames;
+}
+
+TEST(PEVBasicStackTrace, PrintsTheCallersByName) {
+  FILE* output = tmpfile();
+  ASSERT_NE(output, nullptr);
+  int frames = PevTraceProbe(output, 0);
+  std::string text = ReadBack(output);
+  fclose(output);
+  EXPECT_GT(frames, 2);
+  EXPECT_EQ(text.rfind("Stack trace:\n", 0), 0u) << text;
+  EXPECT_NE(text.find("PevTraceProbe"), std::string::npos) << text;
+  EXPECT_NE(text.find("#1 "), std::string::npos) << text;
+}
+
+TEST(PEVBasicStackTrace, SkipsFramesAndPrintsRawAddressesOnRequest) {
+  FILE* output = tmpfile();
+  ASSERT_NE(output, nullptr);
+  PevTraceProbe(output, 1);
+  std::string text = ReadBack(output);
+  fclose(output);
+  EXPECT_NE(text.find("[0x"), std::string::npos) << text;
+  PEVBasicStackTrace trace;
+  int frames = trace.GetTrace();
+  FILE* none = tmpfile();
+  trace.Print(none, frames, 0);
+  EXPECT_EQ(ReadBack(none), "");
+  fclose(none);
+  trace.Print(nullptr, 0, 0);  // no stream, no output, no crash
+}

@@ -1,0 +1,34 @@
+// Tests of the platform's CPU and elapsed time counters.
+#include "PEVTimes.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+TEST(PEVTimes, CountersMeasureFromTheirReset) {
+  ASSERT_EQ(PEVStartLibServices(), 0);
+  int first = PEVResetTimes(-1);
+  int second = PEVResetTimes(-1);
+  EXPECT_GE(first, 0);
+  EXPECT_NE(first, second);
+  struct timespec pause = {0, 30 * 1000 * 1000};
+  nanosleep(&pause, nullptr);
+  int cpu = -1;
+  int elapsed = -1;
+  ASSERT_EQ(PEVGetTimes(first, &cpu, &elapsed), 0);
+  EXPECT_GE(elapsed, 30);
+  EXPECT_GE(cpu, 0);
+  EXPECT_LE(cpu, elapsed + 10);  // sleeping costs no CPU
+  EXPECT_EQ(PEVResetTimes(first), first);
+  ASSERT_EQ(PEVGetTimes(first, &cpu, &elapsed), 0);
+  EXPECT_LT(elapsed, 30);
+}
+
+TEST(PEVTimes, UnknownHandleOrMissingOutputFails) {
+  int cpu = 0;
+  int elapsed = 0;
+  EXPECT_EQ(PEVGetTimes(-1, &cpu, &elapsed), -1);
+  EXPECT_EQ(PEVGetTimes(1 << 20, &cpu, &elapsed), -1);
+  int handle = PEVResetTimes(-1);
+  EXPECT_EQ(PEVGetTimes(handle, nullptr, &elapsed), -1);
+}

@@ -1,0 +1,116 @@
+// Tests of PEVUnicodeString: UTF-8 in and out, Latin-1 fallback, case, order, numbers.
+#include "PEVUnicodeString.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string Utf8(const PEVUnicodeString& iText) {
+  PEVString converted = iText.ConvertToChar();
+  return std::string(converted.GetChars(), (std::size_t)converted.GetLength());
+}
+
+}  // namespace
+
+TEST(PEVUnicodeString, DecodesUtf8IntoUtf16Units) {
+  PEVUnicodeString text("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");  // a, é, €, U+1F600
+  ASSERT_EQ(text.GetLengthInChar(), 5);
+  EXPECT_EQ(text[0], u'a');
+  EXPECT_EQ(text[1], 0xE9);
+  EXPECT_EQ(text[2], 0x20AC);
+  EXPECT_EQ(text[3], 0xD83D);
+  EXPECT_EQ(text[4], 0xDE00);
+  EXPECT_EQ(Utf8(text), "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
+}
+
+TEST(PEVUnicodeString, InvalidBytesAreTakenAsLatin1) {
+  // A lone continuation byte, a truncated sequence, an overlong form and a surrogate.
+  PEVUnicodeString text(
+      "\x80x\xC3"
+      "\xC0\xAF"
+      "\xED\xA0\x80");
+  ASSERT_EQ(text.GetLengthInChar(), 8);
+  EXPECT_EQ(text[0], 0x80);
+  EXPECT_EQ(text[1], u'x');
+  EXPECT_EQ(text[2], 0xC3);
+  EXPECT_EQ(text[3], 0xC0);
+  EXPECT_EQ(text[4], 0xAF);
+  EXPECT_EQ(text[5], 0xED);
+  EXPECT_EQ(Utf8(PEVUnicodeString("\xE9t\xE9")), "\xC3\xA9t\xC3\xA9");
+}
+
+TEST(PEVUnicodeString, NullAndLengthLimitedInput) {
+  EXPECT_TRUE(PEVUnicodeString(static_cast<const char*>(nullptr)).IsEmpty());
+  EXPECT_TRUE(PEVUnicodeString(static_cast<const wchar_t*>(nullptr)).IsEmpty());
+  EXPECT_EQ(Utf8(PEVUnicodeString("abcdef", 3)), "abc");
+  // A length that cuts a sequence leaves its bytes as Latin-1 characters.
+  EXPECT_EQ(PEVUnicodeString("\xC3\xA9", 1).GetLengthInChar(), 1);
+}
+
+TEST(PEVUnicodeString, WideCharactersBecomeSurrogatePairs) {
+  PEVUnicodeString text(L"x\U0001F600");
+  ASSERT_EQ(text.GetLengthInChar(), 3);
+  EXPECT_EQ(text[1], 0xD83D);
+  const wchar_t invalid[] = {(wchar_t)0x110000, 0};
+  EXPECT_EQ(PEVUnicodeString(invalid)[0], 0xFFFD);
+}
+
+TEST(PEVUnicodeString, LoneSurrogateConvertsToReplacementCharacter) {
+  const char16_t units[] = {u'a', 0xD800, u'b'};
+  EXPECT_EQ(Utf8(PEVUnicodeString(units, 3)),
+            "a\xEF\xBF\xBD"
+            "b");
+}
+
+TEST(PEVUnicodeString, AppendAndConcatenate) {
+  PEVUnicodeString text("ab");
+  text += "c";
+  text += PEVUnicodeString("d");
+  text += u'e';
+  EXPECT_EQ(Utf8(text), "abcde");
+  EXPECT_EQ(Utf8(PEVUnicodeString("x") + PEVUnicodeString("y")), "xy");
+  text = "reset";
+  EXPECT_EQ(Utf8(text), "reset");
+}
+
+TEST(PEVUnicodeString, BuildFromNumFormatsWithPrintf) {
+  PEVUnicodeString text("old");
+  EXPECT_EQ(Utf8(text.BuildFromNum(-42, "%d")), "-42");
+  EXPECT_EQ(Utf8(text.BuildFromNum(7, "%03d")), "007");
+  EXPECT_EQ(Utf8(text.BuildFromNum(5, nullptr)), "5");
+  EXPECT_EQ(text.BuildFromNum(1, "%080d").GetLengthInChar(), 80);
+}
+
+TEST(PEVUnicodeString, UpperCaseCoversLatinGreekAndCyrillic) {
+  PEVUnicodeString text("abc\xC3\xA9\xC3\xBF\xC4\x81\xCE\xB1\xCF\x82\xD0\xB4\xD1\x91 1\xC3\xB7");
+  text.ToUpper();
+  EXPECT_EQ(Utf8(text), "ABC\xC3\x89\xC5\xB8\xC4\x80\xCE\x91\xCE\xA3\xD0\x94\xD0\x81 1\xC3\xB7");
+}
+
+TEST(PEVUnicodeString, CompareTellsIdenticalFromEqualApartFromCase) {
+  EXPECT_EQ(PEVUnicodeString("Abc").Compare("Abc"), 1);
+  EXPECT_EQ(PEVUnicodeString("Abc").Compare("aBC"), 2);
+  EXPECT_EQ(PEVUnicodeString("\xC3\xA9t\xC3\xA9").Compare("\xC3\x89T\xC3\x89"), 2);
+  EXPECT_EQ(PEVUnicodeString("Abc").Compare("Abd"), 0);
+  EXPECT_EQ(PEVUnicodeString("Abc").Compare("Abcd"), 0);
+}
+
+TEST(PEVUnicodeString, OrdersByCodeUnits) {
+  EXPECT_TRUE(PEVUnicodeString("a") < PEVUnicodeString("b"));
+  EXPECT_TRUE(PEVUnicodeString("B") < PEVUnicodeString("a"));
+  EXPECT_TRUE(PEVUnicodeString("ab") > PEVUnicodeString("a"));
+  EXPECT_FALSE(PEVUnicodeString("a") < PEVUnicodeString("a"));
+}
+
+TEST(PEVUnicodeString, ResizeTruncatesAndPads) {
+  PEVUnicodeString text("abcdef");
+  text.Resize(2);
+  EXPECT_EQ(Utf8(text), "ab");
+  text.Resize(4);
+  EXPECT_EQ(text.GetLengthInChar(), 4);
+  EXPECT_EQ(text[3], 0);
+  text.Resize(-1);
+  EXPECT_TRUE(text.IsEmpty());
+}
