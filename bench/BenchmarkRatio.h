@@ -1,0 +1,14 @@
+// BenchmarkRatio.h - pairs of benchmarks, ours beside the reference, and their ratio.
+//
+// A case registers two benchmarks named "<Case>/ours" and "<Case>/reference" doing
+// the same work, and its target with ORV_BENCHMARK_TARGET(Case, ratio). After the
+// run, the program prints for every case the medians of both, their ratio, the
+// target and the noise (coefficient of variation of the repetitions).
+#pragma once
+
+// Registers the largest acceptable ratio ours / reference of a case.
+bool ORVRegisterBenchmarkTarget(const char* iCase, double iRatio);
+
+#define ORV_BENCHMARK_TARGET_NAME(Case) orvBenchmarkTarget##Case
+#define ORV_BENCHMARK_TARGET(Case, ratio) \
+  static const bool ORV_BENCHMARK_TARGET_NAME(Case) = ORVRegisterBenchmarkTarget(#Case, ratio)
