@@ -9,6 +9,7 @@
 // sorted vectors are for one thread. A check of a wrongly sorted vector is fatal.
 #pragma once
 
+#include "ORVComparator.h"
 #include "ORVExport.h"
 #include "ORVVector.h"
 

@@ -293,8 +293,11 @@ PEVBaseUnknown* ORVVector::RemoveInternal(int iIndex) {
 
 void ORVVector::InsertSilently(int iIndex, PEVBaseUnknown* iObject) {
   int count = _Count;
-  SetDimension(ORV_CHECKED_SIZE((long long)count + 1, "ORVVector"));
-  Copy(_pContents + iIndex, _pContents + iIndex + 1, count - iIndex);
+  if (count < _Capacity)
+    _Count = count + 1;
+  else
+    SetDimension(ORV_CHECKED_SIZE((long long)count + 1, "ORVVector"));
+  if (iIndex < count) Copy(_pContents + iIndex, _pContents + iIndex + 1, count - iIndex);
   _pContents[iIndex] = iObject;
 }
 
