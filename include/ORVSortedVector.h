@@ -32,9 +32,6 @@ public:
 
   using ORVVector::LookupAll;
   using ORVVector::LookupOne;
-  using ORVVector::Remove;
-  using ORVVector::Replace;
-  using ORVVector::Set;
 
   // With its own comparator.
   PEVBaseUnknown* LookupOne(const PEVBaseUnknown* iPattern) const override;
