@@ -1,0 +1,88 @@
+// ORVContainer.h - the base of the containers of library objects.
+//
+// Containers hold plain element pointers: adding does not AddRef and removing does
+// not Release. Only ReleaseElementsAndClear, Destroy and the destructor (according to
+// WhatToDoAtDelete) touch the elements. Null elements may be stored. A container may
+// share a containers link, which it tells of its changes before making them when the
+// notify argument is set. Iterators and lookups hand out new iterators whose one
+// reference passes to the caller. Broken rules end the process with a fatal report.
+#pragma once
+
+#include "ORVContainersLink.h"
+#include "ORVExport.h"
+#include "ORVMacro.h"
+#include "PEVBaseUnknownRfHndlr.h"
+
+class ORVComparator;
+class ORVCursor;
+class ORVIterator;
+
+// What the destructor of a concrete container does with the elements it still holds.
+enum ORVContainerWhatToDoAtDeleteEnum {
+  ORVDoNothingAtDelete = 0,        // frees its storage only; the link is not told
+  ORVClearAtDelete = 1,            // Clear(1): the link is told
+  ORVReleaseElementsAtDelete = 2,  // ReleaseElementsAndClear()
+  ORVDestroyElementsAtDelete = 3,  // Destroy()
+};
+
+class ORV_EXPORT ORVContainer : public PEVBaseUnknown {
+  ORV_META_OBJECT(ORVContainer)
+
+public:
+  // A value outside 0..3 is fatal.
+  explicit ORVContainer(ORVContainerWhatToDoAtDeleteEnum iWhatToDoAtDelete);
+  // Tells the link, if any, that the container goes away.
+  ~ORVContainer() override;
+  ORVContainer(const ORVContainer&) = delete;
+  ORVContainer& operator=(const ORVContainer&) = delete;
+
+  virtual int Size() const = 0;
+  virtual unsigned int IsEmpty() const = 0;
+  // Whether an element is iObject itself.
+  virtual unsigned int Contains(const PEVBaseUnknown* iObject) const = 0;
+  virtual void SetWhatToDoAtDelete(ORVContainerWhatToDoAtDeleteEnum iWhatToDoAtDelete);
+  virtual ORVContainerWhatToDoAtDeleteEnum GetWhatToDoAtDelete() const;
+  // The first element matching iPattern in iteration order, or null.
+  virtual PEVBaseUnknown* LookupOne(const PEVBaseUnknown* iPattern,
+                                    const ORVComparator& iComparator) const = 0;
+  virtual PEVBaseUnknown* LookupOne(const PEVBaseUnknown* iPattern) const = 0;
+  // A new iterator over the elements matching iPattern, before the first one or at iCursor.
+  virtual ORVIterator* LookupAll(const PEVBaseUnknown* iPattern,
+                                 const ORVComparator& iComparator) const = 0;
+  virtual ORVIterator* LookupAll(const PEVBaseUnknown* iPattern) const = 0;
+  virtual ORVIterator* LookupAll(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
+                                 const ORVComparator& iComparator) const = 0;
+  virtual ORVIterator* LookupAll(const ORVCursor* iCursor,
+                                 const PEVBaseUnknown* iPattern) const = 0;
+  virtual void Add(PEVBaseUnknown* iObject, unsigned int iNotify) = 0;
+  // Removes the elements that are iObject itself; non-zero if there was one.
+  virtual unsigned int Remove(const PEVBaseUnknown* iObject, unsigned int iNotify) = 0;
+  // Puts iNew where iOld itself is; non-zero if iOld was found.
+  virtual unsigned int Replace(const PEVBaseUnknown* iOld, PEVBaseUnknown* iNew,
+                               unsigned int iNotify) = 0;
+  // Removes all elements without touching them.
+  virtual void Clear(unsigned int iNotify) = 0;
+  // Releases every element, then empties the container.
+  virtual void ReleaseElementsAndClear() = 0;
+  // Disposes of every element, then empties the container.
+  virtual void Destroy() = 0;
+  // A new iterator without pattern at iCursor, or before the first element.
+  virtual ORVIterator* MakeIterator(const ORVCursor* iCursor) const = 0;
+  virtual ORVContainersLinkRfHndlr& GetHLink();
+  // The link, or null.
+  virtual ORVContainersLink* GetLink() const;
+  // Shares the link of iHLink; an empty handler empties the link. Setting a link while
+  // one is set is fatal.
+  virtual void SetHLink(const ORVContainersLinkRfHndlr& iHLink);
+  // Same size, and every element of this container is in iOther (address identity).
+  virtual unsigned int ContainsSameObjects(const ORVContainer& iOther) const;
+
+  static unsigned int SetsContainSameObjects(const ORVContainer& iFirst,
+                                             const ORVContainer& iSecond);
+
+private:
+  ORVContainersLinkRfHndlr _HLink;
+  ORVContainerWhatToDoAtDeleteEnum _WhatToDoAtDelete = ORVDoNothingAtDelete;
+};
+
+ORV_RFHNDLR(ORVContainer, PEVBaseUnknownRfHndlr);

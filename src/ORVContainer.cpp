@@ -1,0 +1,59 @@
+#include "ORVContainer.h"
+
+#include "ORVFatal.h"
+#include "ORVIterator.h"
+
+ORV_META_OBJECT_DEFINE(ORVContainer, PEVBaseUnknown)
+ORV_RFHNDLR_DEFINE(ORVContainer)
+
+ORVContainer::ORVContainer(ORVContainerWhatToDoAtDeleteEnum iWhatToDoAtDelete) {
+  ORVContainer::SetWhatToDoAtDelete(iWhatToDoAtDelete);
+}
+
+ORVContainer::~ORVContainer() {
+  if (!_HLink) return;
+  // The link may drop this container's reference to it while it works: keep it alive.
+  ORVContainersLinkRfHndlr link(_HLink);
+  link->RemoveContainer(this);
+}
+
+void ORVContainer::SetWhatToDoAtDelete(ORVContainerWhatToDoAtDeleteEnum iWhatToDoAtDelete) {
+  int value = iWhatToDoAtDelete;
+  if (value < ORVDoNothingAtDelete || value > ORVDestroyElementsAtDelete)
+    ORV_FATAL("Invalid value " << value << " for the enum WhatToDoAtDelete");
+  _WhatToDoAtDelete = iWhatToDoAtDelete;
+}
+
+ORVContainerWhatToDoAtDeleteEnum ORVContainer::GetWhatToDoAtDelete() const {
+  return _WhatToDoAtDelete;
+}
+
+ORVContainersLinkRfHndlr& ORVContainer::GetHLink() {
+  return _HLink;
+}
+
+ORVContainersLink* ORVContainer::GetLink() const {
+  return _HLink.Get();
+}
+
+void ORVContainer::SetHLink(const ORVContainersLinkRfHndlr& iHLink) {
+  if (iHLink && _HLink) ORV_FATAL("The container already has a Link");
+  _HLink = iHLink;
+}
+
+unsigned int ORVContainer::ContainsSameObjects(const ORVContainer& iOther) const {
+  if (Size() != iOther.Size()) return 0;
+  // Size() steps rather than "until null": a null element is not the end.
+  int size = Size();
+  ORVIterator* iterator = MakeIterator(nullptr);
+  unsigned int same = 1;
+  for (int i = 0; same && i < size; ++i)
+    same = iOther.Contains(iterator->Next()) ? 1 : 0;
+  iterator->Release();
+  return same;
+}
+
+unsigned int ORVContainer::SetsContainSameObjects(const ORVContainer& iFirst,
+                                                  const ORVContainer& iSecond) {
+  return iFirst.ContainsSameObjects(iSecond);
+}

@@ -1,0 +1,4 @@
+#include "ORVContainersLink.h"
+
+ORV_META_OBJECT_DEFINE(ORVContainersLink, PEVBaseUnknown)
+ORV_RFHNDLR_DEFINE(ORVContainersLink)

@@ -1,0 +1,3 @@
+#include "ORVCursor.h"
+
+ORV_META_OBJECT_DEFINE(ORVCursor, PEVBaseUnknown)

@@ -1,0 +1,3 @@
+#include "ORVHashCoder.h"
+
+ORV_META_OBJECT_DEFINE(ORVHashCoder, PEVBaseUnknown)

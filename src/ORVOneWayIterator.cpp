@@ -1,0 +1,3 @@
+#include "ORVOneWayIterator.h"
+
+ORV_META_OBJECT_DEFINE(ORVOneWayIterator, PEVBaseUnknown)

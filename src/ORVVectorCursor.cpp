@@ -1,0 +1,3 @@
+#include "ORVVectorCursor.h"
+
+ORV_META_OBJECT_DEFINE(ORVVectorCursor, ORVCursor)

@@ -1,0 +1,73 @@
+#include "ContainerTestClasses.h"
+
+ORV_META_OBJECT_DEFINE(ORVTestShapeCmpName, ORVComparator)
+ORV_META_OBJECT_DEFINE(ORVTestShapeCmpNameDerived, ORVTestShapeCmpName)
+ORV_META_OBJECT_DEFINE(ORVTestShapeCmpLength, ORVComparator)
+ORV_META_OBJECT_DEFINE(ORVTestShapeCmpLengthCompatible, ORVTestShapeCmpLength)
+ORV_META_OBJECT_DEFINE(ORVTestRandomCmp, ORVComparator)
+ORV_META_OBJECT_DEFINE(ORVTestCursor, ORVCursor)
+ORV_META_OBJECT_DEFINE(ORVTestRecordingLink, ORVContainersLink)
+
+int ORVTestShapeCmpName::CompareObjects(const PEVBaseUnknown* iFirst,
+                                        const PEVBaseUnknown* iSecond) const {
+  ++_Comparisons;
+  return ORVCheckedCast<ORVTestShape>(iFirst)->GetName().compare(
+      ORVCheckedCast<ORVTestShape>(iSecond)->GetName());
+}
+
+int ORVTestShapeCmpLength::CompareObjects(const PEVBaseUnknown* iFirst,
+                                          const PEVBaseUnknown* iSecond) const {
+  auto first = ORVCheckedCast<ORVTestShape>(iFirst)->GetName().size();
+  auto second = ORVCheckedCast<ORVTestShape>(iSecond)->GetName().size();
+  return first < second ? -1 : first > second ? 1 : 0;
+}
+
+unsigned int ORVTestShapeCmpLengthCompatible::CanBeUsedInSetSortedBySecond(
+    const ORVComparator& iSorting) const {
+  return iSorting.IsAKindOf("ORVTestShapeCmpName");
+}
+
+int ORVTestRandomCmp::CompareObjects(const PEVBaseUnknown*, const PEVBaseUnknown*) const {
+  return (int)(_Generator() % 3) - 1;
+}
+
+void ORVTestRecordingLink::RemoveContainer(ORVContainer* iContainer) {
+  _Notifications.push_back({"RemoveContainer", iContainer, -1});
+}
+
+void ORVTestRecordingLink::AddObject(PEVBaseUnknown* iObject, ORVContainer* iFrom) {
+  _Notifications.push_back({"AddObject " + NameOf(iObject), iFrom, iFrom->Size()});
+}
+
+void ORVTestRecordingLink::RemoveObject(const PEVBaseUnknown* iObject, ORVContainer* iFrom) {
+  _Notifications.push_back({"RemoveObject " + NameOf(iObject), iFrom, iFrom->Size()});
+}
+
+void ORVTestRecordingLink::ReplaceObject(const PEVBaseUnknown* iOld, PEVBaseUnknown* iNew,
+                                         ORVContainer* iFrom) {
+  _Notifications.push_back(
+      {"ReplaceObject " + NameOf(iOld) + " " + NameOf(iNew), iFrom, iFrom->Size()});
+}
+
+void ORVTestRecordingLink::Clear(ORVContainer* iFrom) {
+  _Notifications.push_back({"Clear", iFrom, iFrom->Size()});
+}
+
+std::vector<std::string> ORVTestRecordingLink::Texts() const {
+  std::vector<std::string> texts;
+  for (const Notification& notification : _Notifications)
+    texts.push_back(notification._Text);
+  return texts;
+}
+
+ORVContainersLinkRfHndlr MakeRecordingLink(ORVTestRecordingLink** oLink) {
+  ORVContainersLinkRfHndlr handler;
+  *oLink = new ORVTestRecordingLink();
+  handler.Set(ORVRfHndlrAdopt, *oLink);
+  return handler;
+}
+
+std::string NameOf(const PEVBaseUnknown* iObject) {
+  if (!iObject) return "null";
+  return ORVCheckedCast<ORVTestShape>(iObject)->GetName();
+}

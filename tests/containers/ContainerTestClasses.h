@@ -1,0 +1,107 @@
+// ContainerTestClasses.h - comparators, a cursor and a containers link for the container tests.
+//
+// Elements are the ORVTestShape family (tests/support); comparators order shapes by
+// name and count their comparisons; the recording link writes down each notification.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "ORVComparator.h"
+#include "ORVContainer.h"
+#include "ORVContainersLink.h"
+#include "ORVCursor.h"
+#include "ORVGlobalObjectCleaner.h"
+#include "TestClasses.h"
+
+// Orders shapes by name; counts every comparison.
+class ORVTestShapeCmpName : public ORVComparator {
+  ORV_META_OBJECT(ORVTestShapeCmpName)
+
+public:
+  int CompareObjects(const PEVBaseUnknown* iFirst, const PEVBaseUnknown* iSecond) const override;
+
+  mutable int _Comparisons = 0;
+};
+
+// Same order; a class derived from the name comparator.
+class ORVTestShapeCmpNameDerived : public ORVTestShapeCmpName {
+  ORV_META_OBJECT(ORVTestShapeCmpNameDerived)
+};
+
+// Orders shapes by name length; unrelated to the name comparators.
+class ORVTestShapeCmpLength : public ORVComparator {
+  ORV_META_OBJECT(ORVTestShapeCmpLength)
+
+public:
+  int CompareObjects(const PEVBaseUnknown* iFirst, const PEVBaseUnknown* iSecond) const override;
+};
+
+// Like ORVTestShapeCmpLength, but declares that it can search sets sorted by name.
+class ORVTestShapeCmpLengthCompatible : public ORVTestShapeCmpLength {
+  ORV_META_OBJECT(ORVTestShapeCmpLengthCompatible)
+
+public:
+  unsigned int CanBeUsedInSetSortedBySecond(const ORVComparator& iSorting) const override;
+};
+
+// Answers at random: no order at all.
+class ORVTestRandomCmp : public ORVComparator {
+  ORV_META_OBJECT(ORVTestRandomCmp)
+
+public:
+  explicit ORVTestRandomCmp(unsigned int iSeed) : _Generator(iSeed) {}
+  int CompareObjects(const PEVBaseUnknown* iFirst, const PEVBaseUnknown* iSecond) const override;
+
+private:
+  mutable std::mt19937 _Generator;
+};
+
+// A cursor of no container.
+class ORVTestCursor : public ORVCursor {
+  ORV_META_OBJECT(ORVTestCursor)
+};
+
+// Writes each notification as "<operation> <names>" with the container it came from.
+class ORVTestRecordingLink : public ORVContainersLink {
+  ORV_META_OBJECT(ORVTestRecordingLink)
+
+public:
+  struct Notification {
+    std::string _Text;
+    const ORVContainer* _pFrom;
+    int _SizeOfFrom;  // when told; -1 for RemoveContainer (the container is going)
+  };
+
+  void RemoveContainer(ORVContainer* iContainer) override;
+  void AddObject(PEVBaseUnknown* iObject, ORVContainer* iFrom) override;
+  void RemoveObject(const PEVBaseUnknown* iObject, ORVContainer* iFrom) override;
+  void ReplaceObject(const PEVBaseUnknown* iOld, PEVBaseUnknown* iNew,
+                     ORVContainer* iFrom) override;
+  void Clear(ORVContainer* iFrom) override;
+
+  // The texts of the notifications, in order.
+  std::vector<std::string> Texts() const;
+
+  std::vector<Notification> _Notifications;
+};
+
+// A new recording link, held by the returned handler.
+ORVContainersLinkRfHndlr MakeRecordingLink(ORVTestRecordingLink** oLink);
+
+// The name of a shape, "null" for null.
+std::string NameOf(const PEVBaseUnknown* iObject);
+
+// Fixture of the container tests: a cleaner for the global comparators and the
+// fatal display, and a few named shapes.
+class ORVContainerTestBase : public testing::Test {
+protected:
+  ORVGlobalObjectCleaner _Cleaner;
+  ORVTestShape _A{"a"};
+  ORVTestShape _B{"b"};
+  ORVTestShape _C{"c"};
+  ORVTestShape _D{"d"};
+};

@@ -1,0 +1,448 @@
+// Tests of ORVSortedVector: binary searches and runs with their exact comparison
+// counts, the sorted flag through every change, comparator compatibility, sorting
+// (also with a comparator that answers at random) and a randomized model comparison.
+#include "ORVSortedVector.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "ContainerTestClasses.h"
+#include "FatalReport.h"
+#include "ORVIterator.h"
+#include "ORVVectorCursor.h"
+#include "PEVBaseUnknownCmpAddr.h"
+
+using testing::ElementsAre;
+
+namespace {
+
+const char kSortedVectorFile[] = "src/ORVSortedVector.cpp";
+
+class ORVSortedVectorTest : public ORVContainerTestBase {
+protected:
+  // Shapes named by the letters of iNames, appended in that order (owned by the test).
+  void AppendNamed(ORVSortedVector& ioVector, const std::string& iNames) {
+    for (char name : iNames) {
+      _Owned.emplace_back(new ORVTestShape(std::string(1, name)));
+      ioVector.Append(_Owned.back().get());
+    }
+  }
+
+  static std::string Names(const ORVVector& iVector) {
+    std::string names;
+    for (int i = 0; i < iVector.Size(); ++i)
+      names += NameOf(iVector[i]);
+    return names;
+  }
+
+  static int IndexOf(ORVIterator& iIterator) {
+    return ORVCheckedCast<ORVVectorCursor>(iIterator.Position())->GetIndex();
+  }
+
+  struct Deleter {
+    void operator()(ORVTestShape* iShape) const { delete iShape; }
+  };
+  std::vector<std::unique_ptr<ORVTestShape, Deleter>> _Owned;
+  ORVTestShapeCmpName _ByName;
+};
+using ORVSortedVectorDeathTest = ORVSortedVectorTest;
+
+}  // namespace
+
+TEST_F(ORVSortedVectorTest, LookupOneFindsTheFirstOfARunInThreeComparisons) {
+  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
+  AppendNamed(vector, "fdbdd");
+  vector.Sort();
+  EXPECT_EQ(Names(vector), "bdddf");
+  ORVTestShape d("d");
+  _ByName._Comparisons = 0;
+  EXPECT_EQ(vector.LookupOne(&d), vector[1]);
+  EXPECT_EQ(_ByName._Comparisons, 3);
+  EXPECT_TRUE(vector.SearchUsesSort());
+}
+
+TEST_F(ORVSortedVectorTest, LookupAllWalksTheRunOneComparisonPerElement) {
+  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
+  AppendNamed(vector, "bdddf");
+  vector.SetIsSorted(1, 1);
+  ORVTestShape d("d");
+  _ByName._Comparisons = 0;
+  ORVIterator* iterator = vector.LookupAll(&d);
+  std::vector<int> indexes;
+  std::vector<int> comparisons;
+  while (iterator->Next()) {
+    indexes.push_back(IndexOf(*iterator));
+    comparisons.push_back(_ByName._Comparisons);
+  }
+  EXPECT_THAT(indexes, ElementsAre(1, 2, 3));
+  EXPECT_THAT(comparisons, ElementsAre(3, 4, 5));
+  EXPECT_EQ(_ByName._Comparisons, 6);  // one more to see the run end
+  EXPECT_EQ(IndexOf(*iterator), 5);
+  iterator->Release();
+}
+
+TEST_F(ORVSortedVectorTest, BinarySearchesFindTheEndOfTheRunNearestTheStart) {
+  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
+  AppendNamed(vector, "bdddf");
+  vector.Sort();
+  ORVTestShape d("d");
+  EXPECT_EQ(vector.Search(0, 1, 1, &d, _ByName), 1);
+  EXPECT_EQ(vector.Search(2, 1, 1, &d, _ByName), 2);
+  EXPECT_EQ(vector.Search(4, 1, 1, &d, _ByName), 5);
+  EXPECT_EQ(vector.Search(4, 0, 1, &d, _ByName), 3);
+  EXPECT_EQ(vector.Search(2, 0, 1, &d, _ByName), 2);
+  EXPECT_EQ(vector.Search(0, 0, 1, &d, _ByName), -1);
+  EXPECT_EQ(vector.Search(-1, 1, 1, &d, _ByName), -1);  // a negative start is returned
+  EXPECT_EQ(vector.Search(9, 0, 1, &d, _ByName), 5);    // a start past the end gives count
+  // A continued search looks at the start only.
+  _ByName._Comparisons = 0;
+  EXPECT_EQ(vector.Search(3, 1, 0, &d, _ByName), 3);
+  EXPECT_EQ(vector.Search(4, 1, 0, &d, _ByName), 5);
+  EXPECT_EQ(vector.Search(0, 0, 0, &d, _ByName), -1);
+  EXPECT_EQ(_ByName._Comparisons, 3);
+}
+
+TEST_F(ORVSortedVectorTest, BackwardSearchesThatFindNothingGiveMinusOne) {
+  ORVSortedVector sorted(_ByName, ORVDoNothingAtDelete);
+  AppendNamed(sorted, "bdf");
+  sorted.Sort();
+  ORVTestShape a("a");
+  ORVTestShape f("f");
+  EXPECT_EQ(sorted.Search(2, 0, 1, &a, _ByName), -1);
+  EXPECT_EQ(sorted.Search(1, 0, 1, &f, _ByName), -1);  // f lies after the start
+  ORVIterator* iterator = sorted.LookupAll(&a);
+  iterator->ToEnd();
+  EXPECT_EQ(iterator->Previous(), nullptr);
+  EXPECT_EQ(IndexOf(*iterator), -1);
+  iterator->Release();
+  ORVVector plain(ORVDoNothingAtDelete);
+  plain = sorted;
+  EXPECT_EQ(plain.Search(2, 0, 1, &a, _ByName), -1);
+  iterator = plain.LookupAll(&a, _ByName);
+  iterator->ToEnd();
+  EXPECT_EQ(iterator->Previous(), nullptr);
+  iterator->Release();
+}
+
+TEST_F(ORVSortedVectorTest, AfterAppendLookupsAreLinearUntilSorted) {
+  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
+  AppendNamed(vector, "a");
+  EXPECT_TRUE(vector.IsSorted());  // below two elements
+  AppendNamed(vector, "dcba");
+  EXPECT_FALSE(vector.IsSorted());
+  EXPECT_FALSE(vector.SearchUsesSort(_ByName));
+  ORVTestShape b("b");
+  _ByName._Comparisons = 0;
+  EXPECT_EQ(vector.LookupOne(&b), vector[3]);
+  EXPECT_EQ(_ByName._Comparisons, 4);
+  vector.Sort();
+  EXPECT_EQ(Names(vector), "aabcd");
+  _ByName._Comparisons = 0;
+  EXPECT_EQ(vector.LookupOne(&b), vector[2]);
+  EXPECT_EQ(_ByName._Comparisons, 2);
+}
+
+TEST_F(ORVSortedVectorTest, ChangesThatMayBreakTheOrderClearTheFlag) {
+  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
+  AppendNamed(vector, "abc");
+  auto expectCleared = [&vector](const char* iWhat) {
+    EXPECT_FALSE(vector.IsSorted()) << iWhat;
+    vector.SetIsSorted(1, 0);
+  };
+  vector.SetIsSorted(1, 0);
+  vector.Add(&_D, 0);
+  expectCleared("Add");
+  vector.Set(0, &_A);
+  expectCleared("Set by index");
+  ORVVectorCursor first(0);
+  vector.Set(&first, &_A);
+  expectCleared("Set by cursor");
+  vector.Insert(&_A, 0);
+  expectCleared("Insert");
+  vector.Append(&_D);
+  expectCleared("Append");
+  EXPECT_TRUE(vector.InsertAfter(&first, &_B));
+  expectCleared("InsertAfter");
+  EXPECT_TRUE(vector.InsertBefore(&first, &_B));
+  expectCleared("InsertBefore");
+  EXPECT_EQ(first.GetIndex(), 1);
+  EXPECT_EQ(vector.Replace(&first, nullptr), &_A);
+  expectCleared("Replace by cursor");
+  vector.Replace(&first, &_A);  // a null element replaced is a change too
+  expectCleared("Replace of a null by cursor");
+  EXPECT_TRUE(vector.Replace(&_D, &_C, 0));
+  expectCleared("Replace by object");
+}
+
+TEST_F(ORVSortedVectorTest, ChangesThatCannotBreakTheOrderKeepOrSetTheFlag) {
+  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
+  AppendNamed(vector, "abcd");
+  vector.SetIsSorted(1, 1);
+  EXPECT_FALSE(vector.Replace(&_D, &_A, 0));  // nothing replaced
+  ORVVectorCursor outside(4);
+  EXPECT_FALSE(vector.InsertAfter(&outside, &_A));
+  EXPECT_EQ(vector.Replace(&outside, &_A), nullptr);
+  ORVVectorCursor beforeFirst;
+  EXPECT_FALSE(vector.InsertBefore(&beforeFirst, &_A));
+  EXPECT_EQ(vector.ExtractFirst(), _Owned[0].get());
+  EXPECT_EQ(vector.ExtractLast(), _Owned[3].get());
+  EXPECT_TRUE(vector.Remove(_Owned[1].get(), 0));
+  ORVVectorCursor first(0);
+  EXPECT_EQ(vector.Remove(&first), _Owned[2].get());
+  EXPECT_TRUE(vector.IsEmpty());
+  AppendNamed(vector, "xyz");
+  vector.SetIsSorted(1, 1);
+  EXPECT_TRUE(vector.IsSorted());
+
+  vector.SetIsSorted(0, 0);
+  vector.Clear(0);
+  EXPECT_TRUE(vector.IsSorted());
+  _A.AddRef();
+  _B.AddRef();
+  vector.Append(&_B);
+  vector.Append(&_A);
+  vector.ReleaseElementsAndClear();
+  EXPECT_TRUE(vector.IsSorted());
+  EXPECT_EQ(_A.GetRefCount(), 1u);
+  vector.Append(new ORVTestShape("y"));
+  vector.Append(new ORVTestShape("x"));
+  vector.Destroy();
+  EXPECT_TRUE(vector.IsSorted());
+  AppendNamed(vector, "ba");
+  EXPECT_FALSE(vector.IsSorted());
+  vector.SetIsSorted(1, 0);
+  EXPECT_TRUE(vector.IsSorted());
+  vector.SetIsSorted(0, 1);
+  EXPECT_FALSE(vector.IsSorted());
+}
+
+TEST_F(ORVSortedVectorDeathTest, CheckingAVectorOutOfOrderIsFatal) {
+  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
+  AppendNamed(vector, "acb");
+  EXPECT_EXIT(vector.SetIsSorted(1, 1), testing::ExitedWithCode(255),
+              FatalReportPattern("The vector isn't sorted", kSortedVectorFile));
+  vector.SetIsSorted(1, 0);  // unchecked: taken at its word
+  EXPECT_TRUE(vector.IsSorted());
+}
+
+TEST_F(ORVSortedVectorTest, ARelatedComparatorKeepsTheOrderAndAnUnrelatedOneDropsIt) {
+  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
+  AppendNamed(vector, "cab");
+  vector.Sort();
+  ORVTestShapeCmpNameDerived derived;
+  vector.SetComparator(derived);
+  EXPECT_TRUE(vector.IsSorted());
+  EXPECT_EQ(vector.GetComparator(), &derived);
+  EXPECT_TRUE(vector.SearchUsesSort(_ByName) == 0);  // the base cannot search a derived order
+  ORVTestShapeCmpLengthCompatible compatible;
+  vector.SetComparator(_ByName);  // a base class cannot search a derived class's order
+  EXPECT_FALSE(vector.IsSorted());
+  vector.Sort();
+  vector.SetComparator(compatible);
+  EXPECT_TRUE(vector.IsSorted());
+  ORVTestShapeCmpLength unrelated;
+  vector.SetComparator(unrelated);
+  EXPECT_FALSE(vector.IsSorted());
+  vector.SetComparator(_ByName);  // a flag once cleared stays cleared
+  EXPECT_FALSE(vector.IsSorted());
+}
+
+TEST_F(ORVSortedVectorTest, SearchWithAnIncompatibleComparatorIsLinear) {
+  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
+  AppendNamed(vector, "abbc");
+  vector.Sort();
+  ORVTestShapeCmpLength byLength;
+  ORVTestShape x("x");
+  EXPECT_FALSE(vector.SearchUsesSort(byLength));
+  EXPECT_EQ(vector.Search(2, 1, 1, &x, byLength), 2);
+  EXPECT_EQ(vector.Search(2, 1, 0, &x, byLength), 2);
+  EXPECT_EQ(vector.LookupOne(&x, byLength), vector[0]);
+}
+
+TEST_F(ORVSortedVectorTest, ContainsLooksOnlyInTheRunOfEqualElements) {
+  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
+  AppendNamed(vector, "abbbbbbc");
+  vector.Sort();
+  PEVBaseUnknown* lastB = vector[6];
+  ORVTestShape otherB("b");
+  EXPECT_TRUE(vector.Contains(lastB));
+  EXPECT_EQ(vector.SearchObject(0, 1, lastB), 6);
+  EXPECT_FALSE(vector.Contains(&otherB));
+  EXPECT_EQ(vector.SearchObject(0, 1, &otherB), 8);
+  ORVTestShape absent("bb");
+  _ByName._Comparisons = 0;
+  EXPECT_EQ(vector.SearchObject(0, 1, &absent), 8);
+  EXPECT_LE(_ByName._Comparisons, 4);
+  EXPECT_EQ(vector.SearchObject(5, 0, lastB), 6);  // continued from a given index
+  ORVSortedVector empty(_ByName, ORVDoNothingAtDelete);
+  EXPECT_EQ(empty.SearchObject(0, 1, &otherB), 0);
+}
+
+TEST_F(ORVSortedVectorTest, WithoutComparatorTheOrderIsTheAddressOrder) {
+  ORVSortedVector vector(ORVDoNothingAtDelete, 4);
+  EXPECT_EQ(vector.GetComparator(), PEVBaseUnknownCmpAddr::GetGlobal());
+  vector.Append(&_C);
+  vector.Append(&_A);
+  vector.Append(&_D);
+  vector.Append(&_B);
+  vector.Sort();
+  for (int i = 1; i < vector.Size(); ++i)
+    EXPECT_LT((uintptr_t)vector[i - 1], (uintptr_t)vector[i]);
+  ORVTestShape otherA("a");
+  EXPECT_EQ(vector.LookupOne(&_A), &_A);
+  EXPECT_EQ(vector.LookupOne(&otherA), nullptr);
+  EXPECT_EQ(vector.LookupOne(&otherA, _ByName), &_A);  // incompatible: linear
+}
+
+TEST_F(ORVSortedVectorTest, CopiesKeepTheOrderButAPlainVectorsElementsAreUnsorted) {
+  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
+  AppendNamed(vector, "cab");
+  vector.Sort();
+  ORVSortedVector copy(vector);
+  EXPECT_TRUE(copy.IsSorted());
+  EXPECT_EQ(copy.GetComparator(), &_ByName);
+  EXPECT_EQ(Names(copy), "abc");
+
+  ORVVector plain(ORVDoNothingAtDelete);
+  plain.Append(_Owned[0].get());
+  plain.Append(_Owned[1].get());
+  ORVSortedVector target(_ByName, ORVDoNothingAtDelete);
+  ORVVector& asVector = target;
+  asVector = plain;
+  EXPECT_EQ(Names(target), "ca");
+  EXPECT_FALSE(target.IsSorted());
+  asVector = vector;  // a sorted vector brings its flag along
+  EXPECT_TRUE(target.IsSorted());
+  ORVTestShape b("b");
+  EXPECT_EQ(target.LookupOne(&b), vector[1]);
+}
+
+TEST_F(ORVSortedVectorTest, SortOrdersManyElementsWithDuplicates) {
+  std::mt19937 generator(7);
+  for (int count : {0, 1, 2, 3, 16, 17, 100, 5000}) {
+    ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
+    std::string names;
+    for (int i = 0; i < count; ++i)
+      names += (char)('a' + generator() % 20);
+    AppendNamed(vector, names);
+    vector.Sort();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(Names(vector), names) << count;
+    EXPECT_TRUE(vector.IsSorted());
+  }
+}
+
+TEST_F(ORVSortedVectorTest, SortHandlesOrderedReversedAndEqualInputs) {
+  std::string ascending;
+  for (int i = 0; i < 3000; ++i)
+    ascending += (char)('!' + i % 90);
+  std::sort(ascending.begin(), ascending.end());
+  std::string descending(ascending.rbegin(), ascending.rend());
+  for (const std::string& names : {ascending, descending, std::string(3000, 'q')}) {
+    ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
+    AppendNamed(vector, names);
+    _ByName._Comparisons = 0;
+    vector.Sort();
+    EXPECT_EQ(Names(vector), ascending == names || descending == names ? ascending : names);
+    EXPECT_LT(_ByName._Comparisons, 3000 * 12 * 2);  // n log n, not quadratic
+  }
+}
+
+TEST_F(ORVSortedVectorTest, SortWithARandomComparatorStaysInsideTheArray) {
+  ORVTestRandomCmp random(12345);
+  std::vector<ORVTestShape> pool(2000);
+  for (int count : {2, 17, 40, 2000}) {
+    ORVSortedVector vector(random, ORVDoNothingAtDelete, count);
+    std::vector<PEVBaseUnknown*> elements;
+    for (int i = 0; i < count; ++i) {
+      elements.push_back(&pool[(std::size_t)i]);
+      vector.Append(&pool[(std::size_t)i]);
+    }
+    for (int round = 0; round < 5; ++round)
+      vector.Sort();
+    // Whatever the order, the same elements, each once.
+    std::vector<PEVBaseUnknown*> sorted(vector.Contents(), vector.Contents() + vector.Size());
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted, elements) << count;
+  }
+}
+
+// Random changes, sorts and lookups on a sorted vector, compared with a std::vector
+// kept in the same order and a model of the sorted flag.
+TEST_F(ORVSortedVectorTest, BehavesAsAModelUnderRandomOperations) {
+  std::vector<ORVTestShape> pool;
+  pool.reserve(12);  // the shapes must not move
+  for (int i = 0; i < 12; ++i)
+    pool.emplace_back(std::string(1, (char)('a' + i % 6)));
+  std::mt19937 generator(99);
+  auto random = [&generator](int iBound) { return (int)(generator() % (unsigned)iBound); };
+  auto byName = [](const PEVBaseUnknown* iFirst, const PEVBaseUnknown* iSecond) {
+    return NameOf(iFirst) < NameOf(iSecond);
+  };
+  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
+  std::vector<PEVBaseUnknown*> model;
+  bool sorted = true;
+  for (int step = 0; step < 6000; ++step) {
+    PEVBaseUnknown* element = &pool[(std::size_t)random(12)];
+    switch (random(8)) {
+      case 0:
+      case 1:
+        vector.Append(element);
+        model.push_back(element);
+        sorted = false;
+        break;
+      case 2:
+        vector.Sort();
+        std::stable_sort(model.begin(), model.end(), byName);
+        sorted = true;
+        break;
+      case 3:
+        if (vector.Remove(element, 1))
+          model.erase(std::remove(model.begin(), model.end(), element), model.end());
+        break;
+      case 4:
+        if (!model.empty()) {
+          vector.ExtractLast();
+          model.pop_back();
+        }
+        break;
+      case 5:
+        if (random(20) == 0) {
+          vector.Clear(1);
+          model.clear();
+          sorted = true;
+        }
+        break;
+      default: {
+        ORVIterator* iterator = vector.LookupAll(element);
+        std::vector<PEVBaseUnknown*> found;
+        while (PEVBaseUnknown* match = iterator->Next())
+          found.push_back(match);
+        std::vector<PEVBaseUnknown*> expected;
+        for (PEVBaseUnknown* candidate : model)
+          if (NameOf(candidate) == NameOf(element)) expected.push_back(candidate);
+        // The sort is unstable: compare as sets of equal elements, which share a name.
+        ASSERT_EQ(found.size(), expected.size());
+        ASSERT_EQ(vector.LookupOne(element) != nullptr, !expected.empty());
+        iterator->Release();
+        break;
+      }
+    }
+    ASSERT_EQ(vector.Size(), (int)model.size());
+    ASSERT_EQ(vector.IsSorted() != 0, sorted || model.size() < 2);
+    std::vector<PEVBaseUnknown*> contents(vector.Contents(), vector.Contents() + vector.Size());
+    if (sorted) {
+      ASSERT_TRUE(std::is_sorted(contents.begin(), contents.end(), byName));
+      ASSERT_TRUE(std::is_permutation(contents.begin(), contents.end(), model.begin()));
+      model = contents;  // equal names may sit in another order
+    }
+    ASSERT_EQ(contents, model);
+    ASSERT_EQ(vector.Contains(element) != 0,
+              std::find(model.begin(), model.end(), element) != model.end());
+  }
+}
