@@ -334,6 +334,7 @@ TEST(ORVString, AppendingItselfReadsTheValueBeforeTheStorageMoves) {
   std::string full(32, 'q');
   full[0] = 'Q';
   ORVString growing(full.c_str());
+  ORVString neighbour("allocated behind it, so that the buffer cannot grow in place");
   EXPECT_EQ(Dimension(growing), 32);
   growing += growing;
   EXPECT_EQ(Value(growing), full + full);
@@ -372,6 +373,7 @@ TEST(ORVString, CopyOfItsOwnCharactersReadsThemFirst) {
   EXPECT_EQ(Value(prefix), "ab");
 
   ORVString full("abcd", 4);  // exactly full: the copy reallocates first
+  ORVString neighbour("allocated behind it, so that the buffer cannot grow in place");
   full.Copy(full.GetChars(), 4);
   EXPECT_EQ(Value(full), "abcd");
   EXPECT_EQ(Dimension(full), 8);
