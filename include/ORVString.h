@@ -25,9 +25,24 @@ public:
   // The text up to its NUL (empty for null), default dimension 32.
   ORVString(const char* iText);
   ORVString(const char* iText, int iDefaultDimension);
-  // Shares iOther's block and takes its default dimension.
-  ORVString(const ORVString& iOther);
-  ~ORVString() override;
+  // Shares iOther's block and takes its default dimension. Inline: a copy costs one
+  // reference.
+  ORVString(const ORVString& iOther)
+      : PEVBaseUnknown(),
+        _pChars(iOther._pChars),
+        _pBlock(iOther._pBlock),
+        _Length(iOther._Length),
+        _DefaultDimension(iOther._DefaultDimension) {
+    if (_pBlock)
+      _pBlock->AddRef();
+    else
+      InternalCopy(nullptr, 0);  // the empty value of a string without block
+  }
+  ~ORVString() override {
+    if (_pBlock) _pBlock->Release();
+    _pBlock = nullptr;
+    _pChars = nullptr;
+  }
 
   // Read access for other classes: never null, NUL at GetLength().
   const char* GetChars() const { return _pChars; }

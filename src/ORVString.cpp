@@ -50,17 +50,6 @@ ORVString::ORVString(const char* iText, int iDefaultDimension) {
   Copy(iText, -1);
 }
 
-ORVString::ORVString(const ORVString& iOther) : PEVBaseUnknown() {
-  Init(iOther._DefaultDimension);
-  *this = iOther;
-}
-
-ORVString::~ORVString() {
-  if (_pBlock) _pBlock->Release();
-  _pBlock = nullptr;
-  _pChars = nullptr;
-}
-
 unsigned int ORVString::operator==(const ORVString& iOther) const {
   if (_Length != iOther._Length) return 0;
   if (_pChars == iOther._pChars) return 1;
