@@ -67,7 +67,8 @@ void StringSubString16Ours(benchmark::State& ioState) {
     ORVString part = source.SubString(start, 16);
     benchmark::DoNotOptimize(part.GetChars());
     benchmark::ClobberMemory();
-    start = (start + 7) % 240;
+    start += 7;
+    if (start >= 240) start -= 240;
   }
 }
 
@@ -78,7 +79,8 @@ void StringSubString16Reference(benchmark::State& ioState) {
     std::string part = source.substr(start, 16);
     benchmark::DoNotOptimize(part.data());
     benchmark::ClobberMemory();
-    start = (start + 7) % 240;
+    start += 7;
+    if (start >= 240) start -= 240;
   }
 }
 

@@ -67,7 +67,17 @@ public:
   ORVString& Copy(const char* iText, int iNbChars);
   // The first min(iNbChars, iOther's length) characters of iOther; iNbChars >= 0.
   ORVString& Copy(const ORVString& iOther, int iNbChars);
-  ORVString& Concat(const char* iText, int iNbChars);
+  // Appends, counting like Copy. One character into a block this string holds alone
+  // with room left is a single store and the NUL, inline.
+  ORVString& Concat(const char* iText, int iNbChars) {
+    if (iNbChars == 1 && iText && *iText && _pBlock && _pBlock->GetRefCount() == 1 &&
+        _Length < _pBlock->GetDimension() - 1) {
+      _pChars[_Length] = *iText;
+      _pChars[++_Length] = '\0';
+      return *this;
+    }
+    return ConcatCounted(iText, iNbChars);
+  }
   ORVString& Concat(const ORVString& iOther, int iNbChars);
 
   ORVString& operator=(const ORVString& iOther);
@@ -111,6 +121,14 @@ protected:
   ORVString& InternalConcat(const char* iText, int iNbChars);
 
 private:
+  // Holds iBlock, whose reference it takes over, and its first iLength characters.
+  ORVString(int iDefaultDimension, ORVStringBlock* iBlock, int iLength)
+      : _pChars(iBlock->GetBuffer()),
+        _pBlock(iBlock),
+        _Length(iLength),
+        _DefaultDimension(iDefaultDimension) {}
+  // Concat(const char*, int) but for its inline fast path.
+  ORVString& ConcatCounted(const char* iText, int iNbChars);
   void ConvertCase(int (*iConvert)(int), const char* iOperation);
   // Offset of iText in this string's buffer, or -1 when it points elsewhere.
   long OffsetInBuffer(const char* iText) const;

@@ -6,6 +6,9 @@
 // memory. Not thread-safe: a shared block carries a plain reference count.
 #pragma once
 
+#include <cstdlib>
+#include <cstring>
+
 #include "ORVMacro.h"
 
 class ORV_EXPORT ORVStringBlock final : public PEVBaseUnknown {
@@ -15,8 +18,16 @@ public:
   // A buffer of iDimension + 1 bytes holding the empty value.
   explicit ORVStringBlock(int iDimension);
   // A buffer of max(iDimension, iNbChars) + 1 bytes holding the first iNbChars
-  // characters of iText and a NUL.
-  ORVStringBlock(int iDimension, const char* iText, int iNbChars);
+  // characters of iText and a NUL. Inline: it makes every substring and every copy
+  // that a change forces.
+  ORVStringBlock(int iDimension, const char* iText, int iNbChars) {
+    if (iNbChars < 0 || (!iText && iNbChars > 0)) FailOnText(iNbChars);
+    _Dimension = iDimension > iNbChars ? iDimension : iNbChars;
+    _pBuffer = static_cast<char*>(malloc((std::size_t)_Dimension + 1));
+    if (!_pBuffer) FailOnMemory();
+    if (iNbChars > 0) memcpy(_pBuffer, iText, (std::size_t)iNbChars);
+    _pBuffer[iNbChars] = '\0';
+  }
   ~ORVStringBlock() override;
   ORVStringBlock(const ORVStringBlock&) = delete;
   ORVStringBlock& operator=(const ORVStringBlock&) = delete;
@@ -30,6 +41,9 @@ public:
   int GetDimension() const { return _Dimension; }
 
 private:
+  [[noreturn]] static void FailOnText(int iNbChars);
+  [[noreturn]] static void FailOnMemory();
+
   char* _pBuffer = nullptr;
   int _Dimension = 0;
 };

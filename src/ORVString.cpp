@@ -24,6 +24,17 @@ int CountChars(const char* iText, int iNbChars) {
   return ORV_CHECKED_SIZE(strlen(iText), "ORVString");
 }
 
+// CalcDimension, bound inside the library.
+inline int Dimension(int iRequired, int iDefaultDimension, int iCurrent) {
+  if (iCurrent > iRequired) return iCurrent;
+  long long doubled = 2LL * iCurrent;
+  if (doubled > iRequired) return ORV_CHECKED_SIZE(doubled, "ORVString");
+  if (iDefaultDimension < 1) return iRequired;
+  if (iRequired <= iDefaultDimension) return iDefaultDimension;  // one step, no division
+  long long steps = (iRequired - 1) / iDefaultDimension + 1;
+  return ORV_CHECKED_SIZE(steps * iDefaultDimension, "ORVString");
+}
+
 int Smaller(int iFirst, int iSecond) {
   return iFirst < iSecond ? iFirst : iSecond;
 }
@@ -68,13 +79,11 @@ ORVString ORVString::SubString(int iStartPos, int iNbCharsToExtract) const {
     ORV_FATAL(
         "ORVString::SubString(): iStartPos >= _Length OR iStartPos + iNbCharsToExtract > "
         "_Length");
-  ORVString result(0, 0);
-  result.Init(_DefaultDimension);
-  result.AllocForUpdate(iNbCharsToExtract, 1);
-  memcpy(result._pChars, _pChars + iStartPos, (std::size_t)iNbCharsToExtract);
-  result._Length = iNbCharsToExtract;
-  result._pChars[iNbCharsToExtract] = '\0';
-  return result;
+  // What AllocForUpdate gives a string without block, filled as it is made.
+  int dimension = Dimension(iNbCharsToExtract, _DefaultDimension, 0);
+  return ORVString(_DefaultDimension,
+                   new ORVStringBlock(dimension, _pChars + iStartPos, iNbCharsToExtract),
+                   iNbCharsToExtract);
 }
 
 ORVString& ORVString::Copy(const char* iText, int iNbChars) {
@@ -86,7 +95,7 @@ ORVString& ORVString::Copy(const ORVString& iOther, int iNbChars) {
   return InternalCopy(iOther._pChars, Smaller(iNbChars, iOther._Length));
 }
 
-ORVString& ORVString::Concat(const char* iText, int iNbChars) {
+ORVString& ORVString::ConcatCounted(const char* iText, int iNbChars) {
   return InternalConcat(iText, CountChars(iText, iNbChars));
 }
 
@@ -155,13 +164,7 @@ void ORVString::Resize(int iNewLength, char iFill, unsigned int iAllowShrink) {
 }
 
 int ORVString::CalcDimension(int iRequired, int iDefaultDimension, int iCurrent) {
-  if (iCurrent > iRequired) return iCurrent;
-  long long doubled = 2LL * iCurrent;
-  if (doubled > iRequired) return ORV_CHECKED_SIZE(doubled, "ORVString");
-  if (iDefaultDimension < 1) return iRequired;
-  if (iRequired < 1) return iDefaultDimension;
-  long long steps = (iRequired - 1) / iDefaultDimension + 1;
-  return ORV_CHECKED_SIZE(steps * iDefaultDimension, "ORVString");
+  return Dimension(iRequired, iDefaultDimension, iCurrent);
 }
 
 void ORVString::Init(int iDefaultDimension) {
@@ -184,17 +187,17 @@ void ORVString::ChangeBlockRfHndlr(unsigned int iAlreadyReferenced, ORVStringBlo
 void ORVString::AllocForUpdate(int iRequired, unsigned int iKeepContents) {
   if (iRequired < 0) ORV_FATAL("ORVString::AllocForUpdate(): iRequired < 0");
   if (!_pBlock) {
-    ChangeBlockRfHndlr(1, new ORVStringBlock(CalcDimension(iRequired, _DefaultDimension, 0)));
+    ChangeBlockRfHndlr(1, new ORVStringBlock(Dimension(iRequired, _DefaultDimension, 0)));
     return;
   }
   if (_pBlock->GetRefCount() == 1) {
     int dimension = _pBlock->GetDimension();
     if (dimension > iRequired) return;
-    _pBlock->ReAlloc(CalcDimension(iRequired, _DefaultDimension, dimension));
+    _pBlock->ReAlloc(Dimension(iRequired, _DefaultDimension, dimension));
     _pChars = _pBlock->GetBuffer();
     return;
   }
-  int dimension = CalcDimension(iRequired, _DefaultDimension, 0);
+  int dimension = Dimension(iRequired, _DefaultDimension, 0);
   ORVStringBlock* block = iKeepContents
                               ? new ORVStringBlock(dimension, _pChars, Smaller(iRequired, _Length))
                               : new ORVStringBlock(dimension);

@@ -12,14 +12,6 @@ ORVStringBlock::ORVStringBlock(int iDimension) {
   _pBuffer[0] = '\0';
 }
 
-ORVStringBlock::ORVStringBlock(int iDimension, const char* iText, int iNbChars) {
-  if (iNbChars < 0) ORV_FATAL("ORVStringBlock::ORVStringBlock(): iNbChars < 0");
-  if (!iText && iNbChars > 0) ORV_FATAL("ORVStringBlock::ORVStringBlock(): iText is NULL");
-  ReAlloc(iDimension > iNbChars ? iDimension : iNbChars);
-  if (iNbChars > 0) memcpy(_pBuffer, iText, (std::size_t)iNbChars);
-  _pBuffer[iNbChars] = '\0';
-}
-
 ORVStringBlock::~ORVStringBlock() {
   free(_pBuffer);
   _pBuffer = nullptr;
@@ -30,9 +22,18 @@ void ORVStringBlock::ReAlloc(int iDimension) {
   if (iDimension < 0) ORV_FATAL("ORVStringBlock::ReAlloc(): iDimension < 0");
   std::size_t size = (std::size_t)iDimension + 1;
   char* buffer = (char*)(_pBuffer ? realloc(_pBuffer, size) : malloc(size));
-  if (!buffer) ORV_FATAL("ORVStringBlock::ReAlloc(): out of memory");
+  if (!buffer) FailOnMemory();
   bool shrunk = _pBuffer && iDimension < _Dimension;
   _pBuffer = buffer;
   _Dimension = iDimension;
   if (shrunk) _pBuffer[iDimension] = '\0';
+}
+
+void ORVStringBlock::FailOnText(int iNbChars) {
+  if (iNbChars < 0) ORV_FATAL("ORVStringBlock::ORVStringBlock(): iNbChars < 0");
+  ORV_FATAL("ORVStringBlock::ORVStringBlock(): iText is NULL");
+}
+
+void ORVStringBlock::FailOnMemory() {
+  ORV_FATAL("ORVStringBlock: out of memory");
 }
