@@ -8,6 +8,7 @@
 ORV_META_OBJECT_DEFINE(ORVStringBlock, PEVBaseUnknown)
 
 ORVStringBlock::ORVStringBlock(int iDimension) {
+  if (iDimension < 0) ORV_FATAL("ORVStringBlock::ORVStringBlock(): iDimension < 0");
   ReAlloc(iDimension);
   _pBuffer[0] = '\0';
 }

@@ -67,7 +67,8 @@ TEST(ORVStringBlock, ClassIdentity) {
 }
 
 TEST(ORVStringBlockDeathTest, NegativeSizesAndMissingTextAreFatal) {
-  ExpectBlockFatal([] { ORVStringBlock block(-1); }, "ORVStringBlock::ReAlloc(): iDimension < 0");
+  ExpectBlockFatal([] { ORVStringBlock block(-1); },
+                   "ORVStringBlock::ORVStringBlock(): iDimension < 0");
   ExpectBlockFatal([] { ORVStringBlock(4).ReAlloc(-2); },
                    "ORVStringBlock::ReAlloc(): iDimension < 0");
   ExpectBlockFatal([] { ORVStringBlock block(4, "abc", -1); },

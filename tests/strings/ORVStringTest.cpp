@@ -298,6 +298,31 @@ TEST(ORVString, ConcatCountsLikeCopy) {
   EXPECT_EQ(value.GetChars()[14], '\0');
 }
 
+TEST(ORVString, OneCharacterAppendStoresInPlaceOnlyWhenItMay) {
+  ORVString value("abc", 4);
+  value.Concat("d", 1);  // 4 characters in a block of 4: grown first
+  EXPECT_EQ(Dimension(value), 8);
+  const char* buffer = value.GetChars();
+  value.Concat("efg", 1);
+  EXPECT_EQ(value.GetChars(), buffer);  // room left: stored where it is
+  value.Concat("", 1);                  // a NUL is no character
+  EXPECT_EQ(Value(value), "abcde");
+  EXPECT_EQ(value.GetChars()[5], '\0');
+
+  ORVString copy(value);
+  copy.Concat("!", 1);
+  EXPECT_EQ(Value(value), "abcde");
+  EXPECT_EQ(Value(copy), "abcde!");
+  EXPECT_NE(copy.GetpBlockRfHndlr(), value.GetpBlockRfHndlr());
+
+  ORVString blockless(0, 0);
+  blockless.Concat("z", 1);
+  EXPECT_EQ(Value(blockless), "z");
+  EXPECT_EQ(Dimension(blockless), 1);
+  blockless.Concat(blockless.GetChars(), 1);  // exactly full and its own character
+  EXPECT_EQ(Value(blockless), "zz");
+}
+
 TEST(ORVString, AppendingAStringTakesItsNuls) {
   ORVString value("<");
   value += WithEmbeddedNul("z");
