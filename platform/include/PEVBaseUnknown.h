@@ -22,8 +22,14 @@ public:
   static void operator delete(void* iPointer);
 
   long QueryInterface(const IID& iInterfaceId, void** oInterface) override;
-  unsigned long AddRef() override;
-  unsigned long Release() override;
+  // Inline, so that sharing an object (a string's storage, a handler's copy) costs one
+  // increment and no call.
+  unsigned long AddRef() override { return ++_RefCount; }
+  unsigned long Release() override {
+    unsigned long remaining = --_RefCount;
+    if (remaining == 0) delete this;
+    return remaining;
+  }
   long GetTypeInfoCount(unsigned int* oCount) override;
   long GetTypeInfo(unsigned int iIndex, unsigned long iLocale, void** oTypeInfo) override;
   long GetIDsOfNames(const IID& iReserved, char16_t** iNames, unsigned int iCount,
@@ -31,7 +37,7 @@ public:
   long Invoke(long iDispId, const IID& iReserved, unsigned long iLocale, unsigned short iFlags,
               void* ioParams, void* oResult, void* oException,
               unsigned int* oArgumentError) override;
-  virtual ~PEVBaseUnknown();
+  virtual ~PEVBaseUnknown() {}
   virtual PEVMetaClass* GetMetaObject() const;
   virtual const char* IsA() const;
   virtual unsigned int IsAKindOf(const char* iClassName) const;

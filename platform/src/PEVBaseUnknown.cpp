@@ -33,16 +33,6 @@ long PEVBaseUnknown::QueryInterface(const IID& iInterfaceId, void** oInterface) 
   return PEV_S_OK;
 }
 
-unsigned long PEVBaseUnknown::AddRef() {
-  return ++_RefCount;
-}
-
-unsigned long PEVBaseUnknown::Release() {
-  unsigned long remaining = --_RefCount;
-  if (remaining == 0) delete this;
-  return remaining;
-}
-
 long PEVBaseUnknown::GetTypeInfoCount(unsigned int* oCount) {
   if (!oCount) return PEV_E_POINTER;
   *oCount = 0;  // no object of this model carries type information
@@ -62,8 +52,6 @@ long PEVBaseUnknown::Invoke(long, const IID&, unsigned long, unsigned short, voi
                             unsigned int*) {
   return PEV_E_NOTIMPL;
 }
-
-PEVBaseUnknown::~PEVBaseUnknown() = default;
 
 PEVMetaClass* PEVBaseUnknown::GetMetaObject() const {
   return _pMetaObject ? _pMetaObject : MetaObject();
