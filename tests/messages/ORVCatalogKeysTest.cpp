@@ -5,9 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -78,11 +79,14 @@ std::vector<Literal> CatalogLiterals(const std::string& iSource) {
     reserved.insert(entry->_Catalog);
     reserved.insert(entry->_Key);
   }
-  static const std::regex fourDigits("[0-9]{4}");
   std::vector<Literal> found;
   for (const Literal& literal : StringLiterals(iSource)) {
-    if (reserved.count(literal._Text) || std::regex_match(literal._Text, fourDigits))
-      found.push_back(literal);
+    const std::string& text = literal._Text;
+    bool fourDigits =
+        text.size() == 4 && std::all_of(text.begin(), text.end(), [](char iCharacter) {
+          return isdigit((unsigned char)iCharacter);
+        });
+    if (reserved.count(text) || fourDigits) found.push_back(literal);
   }
   return found;
 }
