@@ -12,5 +12,5 @@ void ORVErrorDisplayToISO8859Term::Display(PEVError& iError) {
   PEVErrorType type = iError.GetInformationOnErrorType();
   bool severe = type == PEVErrorTypeCritical || type == PEVErrorTypeFatal;
   ORVOFStream& stream = severe ? ORVStderr : ORVStdout;
-  stream.Write(characters.GetChars(), (unsigned int)characters.GetLength());
+  stream.Write(characters.GetChars(), (unsigned int)characters.GetLength());  // and flushes
 }

@@ -18,28 +18,18 @@ void ORVErrorDisplayToTerm::BuildMsgTxt(PEVError& iError, PEVUnicodeString& oTex
   const char* catalog = OrDots(iError.GetMsgCatalog());
   const char* msgId = OrDots(iError.GetMsgId());
 
-  bool marked = true;
-  switch (iError.GetInformationOnErrorType()) {
-    case PEVErrorTypeCritical:
-      oText += "#ERR# ";
-      break;
-    case PEVErrorTypeFatal:
-      oText += "#ERR# ";
-      oText += "FATAL ERROR ";
-      break;
-    case PEVErrorTypeWarning:
-      oText += "!WNG! ";
-      break;
-    default:
-      marked = false;
-      break;
-  }
+  PEVErrorType type = iError.GetInformationOnErrorType();
+  bool marked =
+      type == PEVErrorTypeCritical || type == PEVErrorTypeFatal || type == PEVErrorTypeWarning;
+  if (type == PEVErrorTypeWarning) oText += "!WNG! ";
+  if (type == PEVErrorTypeCritical || type == PEVErrorTypeFatal) oText += "#ERR# ";
+  if (type == PEVErrorTypeFatal) oText += "FATAL ERROR ";
   if (marked) {
     oText += catalog;
     oText += " - ";
     oText += msgId;
   }
-  if (iError.GetInformationOnErrorType() == PEVErrorTypeFatal) {
+  if (type == PEVErrorTypeFatal) {
     char* file = nullptr;
     if (iError.GetSourceFileName(&file) != PEV_S_OK) file = nullptr;
     PEVUnicodeString line;
