@@ -141,17 +141,6 @@ TEST_F(ORVErrorTest, CloneSharesTheBuildersAndCopiesTheRest) {
   namedClone->Release();
 }
 
-TEST_F(ORVErrorTest, ErrorTableIsEmpty) {
-  ORVError error(1);
-  unsigned int length = 99;
-  PEVErrDsc sentinel = {};
-  const PEVErrDsc* table = &sentinel;
-  EXPECT_EQ(error.GetErrorTable(&length, &table), 0);
-  EXPECT_EQ(length, 0u);
-  EXPECT_EQ(table, ORVError::errorTable);
-  EXPECT_EQ(ORVError::errorTableLength, 0u);
-}
-
 TEST_F(ORVErrorTest, LastErrorOfItsCodeIsHandedOutWithAReference) {
   auto* error = new ORVError("f", 1, kNone, Text("D"), kNone, PEVErrorTypeCritical, PEV_E_FAIL);
   long code = PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
