@@ -1,0 +1,3 @@
+#include "ORVBeginInformer.h"
+
+ORV_META_OBJECT_DEFINE(ORVBeginInformer, PEVBaseUnknown)

@@ -1,0 +1,98 @@
+#include "ORVErrorMngr.h"
+
+#include "ORVError.h"
+#include "ORVErrorDisplay.h"
+
+ORV_META_OBJECT_DEFINE(ORVErrorMngr, PEVBaseUnknown)
+
+namespace {
+
+// Higher is more severe; types outside 1..4 rank as information, as the displays show
+// them, so that they neither displace nor protect a severe main error.
+int SeverityRank(PEVErrorType iType) {
+  switch (iType) {
+    case PEVErrorTypeFatal:
+      return 4;
+    case PEVErrorTypeCritical:
+      return 3;
+    case PEVErrorTypeWarning:
+      return 2;
+    default:
+      return 1;
+  }
+}
+
+}  // namespace
+
+ORVErrorMngr::~ORVErrorMngr() {
+  if (_pMainError) _pMainError->Release();
+}
+
+void ORVErrorMngr::DisplayAndKeepError(long iCode, unsigned int iOnlyIfMoreSevere) {
+  if (iCode != 0) {
+    PEVError* error = ORVError::GetOrMakeLastError(iCode);
+    if (error) {
+      DisplayAndChangeMainError(*error, iOnlyIfMoreSevere);
+      error->Release();
+    }
+  }
+  PEVError::PEVCleanLastError();
+}
+
+void ORVErrorMngr::DisplayAndKeepError(PEVError& iError, unsigned int iOnlyIfMoreSevere) {
+  DisplayAndChangeMainError(iError, iOnlyIfMoreSevere);
+  PEVError::PEVCleanLastError();
+}
+
+void ORVErrorMngr::DisplayAndForgetError(long iCode) {
+  if (iCode != 0) {
+    PEVError* error = ORVError::GetOrMakeLastError(iCode);
+    if (error) {
+      ORVErrorDisplay::GetGlobal()->Display(*error);
+      error->Release();
+    }
+  }
+  PEVError::PEVCleanLastError();
+}
+
+void ORVErrorMngr::DisplayAndForgetError(PEVError& iError) {
+  ORVErrorDisplay::GetGlobal()->Display(iError);
+  PEVError::PEVCleanLastError();
+}
+
+long ORVErrorMngr::ReturnSuccessOrError() const {
+  if (!_pMainError) return PEVError::GetReturn(1, nullptr, nullptr, __FILE__, __LINE__);
+  _pMainError->AddRef();
+  return PEVError::GetReturn(2, _pMainError, nullptr, __FILE__, __LINE__);
+}
+
+long ORVErrorMngr::SetMainError(PEVError* iError) {
+  if (iError != _pMainError) {
+    if (_pMainError) _pMainError->Release();
+    _pMainError = iError;
+    if (iError) iError->AddRef();
+  }
+  return PEVError::GetReturn(1, nullptr, nullptr, __FILE__, __LINE__);
+}
+
+long ORVErrorMngr::GetMainError(PEVError*& oError) const {
+  oError = _pMainError;
+  if (oError) oError->AddRef();
+  return PEV_S_OK;
+}
+
+long ORVErrorMngr::GetMainErrorReturnCode() const {
+  return _pMainError ? _pMainError->GetReturnCode() : 0;
+}
+
+void ORVErrorMngr::DisplayAndChangeMainError(PEVError& iError, unsigned int iOnlyIfMoreSevere) {
+  ORVErrorDisplay::GetGlobal()->Display(iError);
+  if (&iError == _pMainError) return;
+  bool replace = !_pMainError || !iOnlyIfMoreSevere ||
+                 SeverityRank(iError.GetInformationOnErrorType()) >
+                     SeverityRank(_pMainError->GetInformationOnErrorType());
+  if (!replace) return;
+  if (_pMainError) _pMainError->Release();
+  _pMainError = &iError;
+  iError.AddRef();
+}

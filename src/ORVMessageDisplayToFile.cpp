@@ -1,0 +1,3 @@
+#include "ORVMessageDisplayToFile.h"
+
+ORV_META_OBJECT_DEFINE(ORVMessageDisplayToFile, ORVMessageDisplay)

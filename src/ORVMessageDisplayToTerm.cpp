@@ -1,0 +1,3 @@
+#include "ORVMessageDisplayToTerm.h"
+
+ORV_META_OBJECT_DEFINE(ORVMessageDisplayToTerm, ORVMessageDisplay)

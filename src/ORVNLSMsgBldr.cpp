@@ -1,0 +1,4 @@
+#include "ORVNLSMsgBldr.h"
+
+ORV_META_OBJECT_DEFINE(ORVNLSMsgBldr, PEVBaseUnknown)
+ORV_RFHNDLR_DEFINE(ORVNLSMsgBldr)

@@ -1,0 +1,4 @@
+#include "ORVParamNLSMsgBldr.h"
+
+ORV_META_OBJECT_DEFINE(ORVParamNLSMsgBldr, ORVNLSMsgBldr)
+ORV_RFHNDLR_DEFINE(ORVParamNLSMsgBldr)

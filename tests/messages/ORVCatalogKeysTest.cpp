@@ -1,0 +1,177 @@
+// Tests of the catalog-key table: every entry's text is shipped with exactly its
+// parameters, messages are made from the table, and no source file writes a catalog key
+// or catalog name as a literal of its own.
+#include "../../src/ORVCatalogKeys.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "MessagesTestSupport.h"
+#include "PEVMsg.h"
+#include "PEVMsgCatalog.h"
+
+namespace {
+
+struct Literal {
+  std::string _Text;
+  int _Line;
+};
+
+// The string literals of a C++ source, comments and character literals left out.
+std::vector<Literal> StringLiterals(const std::string& iSource) {
+  std::vector<Literal> literals;
+  int line = 1;
+  std::size_t i = 0;
+  auto advance = [&](std::size_t iTo) {
+    for (; i < iTo && i < iSource.size(); ++i)
+      if (iSource[i] == '\n') ++line;
+  };
+  while (i < iSource.size()) {
+    char character = iSource[i];
+    if (iSource.compare(i, 2, "//") == 0) {
+      advance(iSource.find('\n', i));
+    } else if (iSource.compare(i, 2, "/*") == 0) {
+      std::size_t end = iSource.find("*/", i + 2);
+      advance(end == std::string::npos ? iSource.size() : end + 2);
+    } else if (character == 'R' && iSource.compare(i, 2, "R\"") == 0 &&
+               (i == 0 || !isalnum((unsigned char)iSource[i - 1]) || iSource[i - 1] == '8' ||
+                iSource[i - 1] == 'u' || iSource[i - 1] == 'U' || iSource[i - 1] == 'L')) {
+      std::size_t open = iSource.find('(', i + 2);
+      if (open == std::string::npos) break;
+      std::string closing = ")" + iSource.substr(i + 2, open - i - 2) + "\"";
+      std::size_t end = iSource.find(closing, open);
+      if (end == std::string::npos) break;
+      int start = line;
+      std::string text = iSource.substr(open + 1, end - open - 1);
+      advance(end + closing.size());
+      literals.push_back({text, start});
+    } else if (character == '"' || character == '\'') {
+      // A quote after a digit separates digits (1'000); it opens nothing.
+      if (character == '\'' && i > 0 && isdigit((unsigned char)iSource[i - 1])) {
+        advance(i + 1);
+        continue;
+      }
+      std::size_t end = i + 1;
+      while (end < iSource.size() && iSource[end] != character && iSource[end] != '\n')
+        end += iSource[end] == '\\' ? 2 : 1;
+      if (character == '"') literals.push_back({iSource.substr(i + 1, end - i - 1), line});
+      advance(end + 1);
+    } else {
+      advance(i + 1);
+    }
+  }
+  return literals;
+}
+
+// The literals of iSource that name a catalog or a catalog key: the table's catalogs and
+// keys, the shipped catalogs' names, and any four-digit text (the form of ORVBC keys).
+std::vector<Literal> CatalogLiterals(const std::string& iSource) {
+  std::set<std::string> reserved = {"ORVBC", "ORVCMD", "ORVSYS", "ORVSOCK", "ORVCOM"};
+  for (const ORVCatalogKey* entry : ORVCatalogKeyTable) {
+    reserved.insert(entry->_Catalog);
+    reserved.insert(entry->_Key);
+  }
+  std::vector<Literal> found;
+  for (const Literal& literal : StringLiterals(iSource)) {
+    const std::string& text = literal._Text;
+    bool fourDigits =
+        text.size() == 4 && std::all_of(text.begin(), text.end(), [](char iCharacter) {
+          return isdigit((unsigned char)iCharacter);
+        });
+    if (reserved.count(text) || fourDigits) found.push_back(literal);
+  }
+  return found;
+}
+
+std::string ReadFile(const std::filesystem::path& iPath) {
+  std::ifstream stream(iPath, std::ios::binary);
+  std::ostringstream content;
+  content << stream.rdbuf();
+  return content.str();
+}
+
+}  // namespace
+
+TEST(ORVCatalogKeys, EveryEntryIsShippedWithExactlyItsParameters) {
+  ASSERT_GT(sizeof ORVCatalogKeyTable / sizeof ORVCatalogKeyTable[0], 0u);
+  std::set<std::string> seen;
+  for (const ORVCatalogKey* entry : ORVCatalogKeyTable) {
+    std::string name = std::string(entry->_Catalog) + " " + entry->_Key;
+    EXPECT_TRUE(seen.insert(name).second) << name << " is listed twice";
+    PEVMsgCatalog catalog;
+    ASSERT_GT(catalog.LoadMsgCatalog(entry->_Catalog, ORV_BUILD_CATALOG_DIR), 0)
+        << Utf8(catalog.GetError());
+    PEVMsg message = catalog.GetCatalogMsg(entry->_Key);
+    ASSERT_FALSE(message.IsEmpty()) << name << " is not in the shipped catalog";
+    EXPECT_EQ(message.GetMaxParamIndex(), entry->_ParameterCount) << name;
+    // Every parameter shows, none is skipped.
+    std::vector<PEVUnicodeString> parameters;
+    for (int i = 1; i <= entry->_ParameterCount; ++i)
+      parameters.emplace_back(("<parameter " + std::to_string(i) + ">").c_str());
+    std::string built = Utf8(message.BuildMessage(parameters.data(), (int)parameters.size()));
+    for (int i = 1; i <= entry->_ParameterCount; ++i)
+      EXPECT_NE(built.find("<parameter " + std::to_string(i) + ">"), std::string::npos)
+          << name << ": " << built;
+  }
+}
+
+TEST(ORVCatalogKeys, MessagesAreMadeFromTheTableWithTheirParametersInOrder) {
+  ORVParamNLSMsgBldrCtlgRfHndlr rename =
+      ORVMakeCatalogMessage<ORVBC_0215>("old", ORVString("new"), PEVUnicodeString("reason"));
+  EXPECT_STREQ(rename->GetMsgCatalogName(), "ORVBC");
+  EXPECT_STREQ(rename->GetMsgId(), "0215");
+  EXPECT_STREQ(rename->GetMsgCatalogPath(), "");
+  ASSERT_EQ(rename->GetNbParameters(), 3);
+  EXPECT_EQ(Utf8(rename->GetParameter(0)), "old");
+  EXPECT_EQ(Utf8(rename->GetParameter(2)), "reason");
+  EXPECT_EQ(rename->GetRefCount(), 1u);
+  std::string built = Utf8(rename->Build());
+  EXPECT_EQ(built.find("!!!"), std::string::npos) << built;
+
+  ORVParamNLSMsgBldrCtlgRfHndlr advice = ORVMakeCatalogMessage<ORVCMD_6031>();
+  EXPECT_STREQ(advice->GetMsgCatalogName(), "ORVCMD");
+  EXPECT_EQ(advice->GetNbParameters(), 0);
+}
+
+TEST(ORVCatalogKeys, LiteralScanSeesStringsButNotCommentsOrCharacters) {
+  std::string source =
+      "// \"0201\" in a comment\n"
+      "/* \"ORVBC\"\n   still a comment */\n"
+      "int n = 1'000; char quote = '\"'; char c = '0';\n"
+      "f(\"0201\", \"ORVBC\", \"Not a key\", \"12345\", \"020\");\n"
+      "g(R\"x(6030)x\", \"esc\\\"aped\", \"ORVSYS\");\n";
+  std::vector<Literal> found = CatalogLiterals(source);
+  ASSERT_EQ(found.size(), 4u);
+  EXPECT_EQ(found[0]._Text, "0201");
+  EXPECT_EQ(found[0]._Line, 5);
+  EXPECT_EQ(found[1]._Text, "ORVBC");
+  EXPECT_EQ(found[2]._Text, "6030");
+  EXPECT_EQ(found[2]._Line, 6);
+  EXPECT_EQ(found[3]._Text, "ORVSYS");
+}
+
+TEST(ORVCatalogKeys, NoSourceWritesACatalogKeyOutsideTheTable) {
+  std::set<std::string> scanned;
+  for (const auto& entry : std::filesystem::directory_iterator(ORV_SOURCE_DIR "/src")) {
+    std::string extension = entry.path().extension().string();
+    if (extension != ".cpp" && extension != ".h") continue;
+    if (entry.path().filename() == "ORVCatalogKeys.h") continue;
+    scanned.insert(entry.path().filename().string());
+    for (const Literal& literal : CatalogLiterals(ReadFile(entry.path())))
+      ADD_FAILURE() << "src/" << entry.path().filename().string() << ":" << literal._Line << ": \""
+                    << literal._Text
+                    << "\" is a catalog name or key; use an entry of ORVCatalogKeys.h";
+  }
+  // The files that make catalog messages were among those read.
+  for (const char* maker :
+       {"ORVError.cpp", "ORVFileUtilities.cpp", "ORVMessageDisplayToAsciiFile.cpp"})
+    EXPECT_EQ(scanned.count(maker), 1u) << maker;
+}

@@ -1,0 +1,193 @@
+// Tests of ORVErrorMngr: the severity ranking that picks the main error, the displays
+// it makes, references and the last error it forgets.
+#include "ORVErrorMngr.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "MessagesTestSupport.h"
+#include "ORVError.h"
+#include "ORVErrorDisplay.h"
+
+namespace {
+
+// Records the errors it is given.
+class ORVTestRecordingErrorDisplay : public ORVErrorDisplay {
+public:
+  void Display(PEVError& iError) override { _Displayed.push_back(&iError); }
+  std::vector<PEVError*> _Displayed;
+};
+
+const ORVNLSMsgBldrRfHndlr kNone;
+
+class ORVErrorMngrTest : public testing::Test {
+protected:
+  void SetUp() override { ORVErrorDisplay::SetGlobal(*_pDisplay); }
+  void TearDown() override {
+    _pDisplay->Release();
+    PEVError::PEVCleanLastError();
+  }
+
+  static ORVError* Make(int iType, long iCode = PEV_E_FAIL) {
+    return new ORVError("f", 1, kNone, kNone, kNone, (PEVErrorType)iType, iCode);
+  }
+  // Whether an error of type iNew displaces a main error of type iMain when the manager
+  // keeps only the more severe.
+  bool Displaces(int iMain, int iNew) {
+    ORVErrorMngr manager;
+    ORVError* main = Make(iMain);
+    ORVError* next = Make(iNew);
+    manager.DisplayAndKeepError(*main, 1);
+    manager.DisplayAndKeepError(*next, 1);
+    PEVError* kept = nullptr;
+    manager.GetMainError(kept);
+    bool displaced = kept == next;
+    kept->Release();
+    main->Release();
+    next->Release();
+    return displaced;
+  }
+
+  ORVTestRecordingErrorDisplay* _pDisplay = new ORVTestRecordingErrorDisplay();
+};
+
+}  // namespace
+
+TEST_F(ORVErrorMngrTest, SeverityRankingDecidesTheMainError) {
+  // Rows: main error type 0..5; columns: new error type 0..5. 1 = the new one becomes main.
+  // Fatal (2) > critical (1) > warning (3) > information (4); 0 and 5 rank as information.
+  const int expected[6][6] = {
+      /* main 0 */ {0, 1, 1, 1, 0, 0},
+      /* main 1 */ {0, 0, 1, 0, 0, 0},
+      /* main 2 */ {0, 0, 0, 0, 0, 0},
+      /* main 3 */ {0, 1, 1, 0, 0, 0},
+      /* main 4 */ {0, 1, 1, 1, 0, 0},
+      /* main 5 */ {0, 1, 1, 1, 0, 0},
+  };
+  for (int main = 0; main < 6; ++main) {
+    for (int next = 0; next < 6; ++next)
+      EXPECT_EQ(Displaces(main, next), expected[main][next] == 1)
+          << "main " << main << ", new " << next;
+  }
+}
+
+TEST_F(ORVErrorMngrTest, EveryErrorIsDisplayedAndTheFirstOfTheHighestStays) {
+  ORVErrorMngr manager;
+  ORVError* critical = Make(1);
+  ORVError* warning = Make(3);
+  ORVError* fatal = Make(2);
+  ORVError* secondFatal = Make(2);
+  for (ORVError* error : {critical, warning, fatal, secondFatal})
+    manager.DisplayAndKeepError(*error, 1);
+  EXPECT_EQ(_pDisplay->_Displayed, (std::vector<PEVError*>{critical, warning, fatal, secondFatal}));
+  PEVError* main = nullptr;
+  EXPECT_EQ(manager.GetMainError(main), 0);
+  EXPECT_EQ(main, fatal);
+  EXPECT_EQ(fatal->GetRefCount(), 3u);  // ours, the manager's, the one handed out
+  main->Release();
+  EXPECT_EQ(critical->GetRefCount(), 1u);
+  for (ORVError* error : {critical, warning, fatal, secondFatal})
+    error->Release();
+}
+
+TEST_F(ORVErrorMngrTest, WithoutComparisonTheLastDisplayedBecomesMain) {
+  ORVErrorMngr manager;
+  ORVError* fatal = Make(2);
+  ORVError* information = Make(4);
+  manager.DisplayAndKeepError(*fatal, 0);
+  manager.DisplayAndKeepError(*information, 0);
+  manager.DisplayAndKeepError(*information, 1);  // already main: displayed, nothing else
+  EXPECT_EQ(_pDisplay->_Displayed.size(), 3u);
+  EXPECT_EQ(manager.GetMainErrorReturnCode(), PEV_E_FAIL);
+  PEVError* main = nullptr;
+  manager.GetMainError(main);
+  EXPECT_EQ(main, information);
+  main->Release();
+  EXPECT_EQ(information->GetRefCount(), 2u);
+  EXPECT_EQ(fatal->GetRefCount(), 1u);
+  fatal->Release();
+  information->Release();
+}
+
+TEST_F(ORVErrorMngrTest, ZeroCodeOnlyCleansTheLastError) {
+  ORVErrorMngr manager;
+  ORVError* critical = Make(1);
+  manager.SetMainError(critical);
+  long code = PEVError::GetReturn(2, Make(2, -8), nullptr, __FILE__, __LINE__);
+  manager.DisplayAndKeepError(0, 1);
+  EXPECT_TRUE(_pDisplay->_Displayed.empty());
+  EXPECT_EQ(PEVError::PEVGetLastError(code, nullptr), nullptr);
+  PEVError* main = nullptr;
+  manager.GetMainError(main);
+  EXPECT_EQ(main, critical);
+  main->Release();
+  critical->Release();
+}
+
+TEST_F(ORVErrorMngrTest, CodesAreTurnedIntoErrorsAndTheLastErrorForgotten) {
+  ORVErrorMngr manager;
+  ORVError* error = Make(1, -4);
+  error->AddRef();
+  long code = PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
+  manager.DisplayAndKeepError(code, 1);
+  ASSERT_EQ(_pDisplay->_Displayed.size(), 1u);
+  EXPECT_EQ(_pDisplay->_Displayed[0], error);
+  EXPECT_EQ(PEVError::PEVGetLastError(code, nullptr), nullptr);
+  EXPECT_EQ(manager.GetMainErrorReturnCode(), -4);
+
+  // A code without error gives the made-up critical error; compared or not, it is kept.
+  manager.DisplayAndKeepError(PEV_E_FAIL, 0);
+  ASSERT_EQ(_pDisplay->_Displayed.size(), 2u);
+  EXPECT_NE(_pDisplay->_Displayed[1], error);
+  EXPECT_EQ(manager.GetMainErrorReturnCode(), PEV_E_FAIL);
+  EXPECT_EQ(error->GetRefCount(), 1u);
+  error->Release();
+}
+
+TEST_F(ORVErrorMngrTest, ForgottenErrorsAreDisplayedButNeverMain) {
+  ORVErrorMngr manager;
+  ORVError* error = Make(2, -4);
+  error->AddRef();
+  long code = PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
+  manager.DisplayAndForgetError(code);
+  manager.DisplayAndForgetError(*error);
+  manager.DisplayAndForgetError(0);
+  EXPECT_EQ(_pDisplay->_Displayed, (std::vector<PEVError*>{error, error}));
+  EXPECT_EQ(PEVError::PEVGetLastError(code, nullptr), nullptr);
+  EXPECT_EQ(manager.GetMainErrorReturnCode(), 0);
+  EXPECT_EQ(error->GetRefCount(), 1u);
+  error->Release();
+}
+
+TEST_F(ORVErrorMngrTest, ReturnSuccessOrErrorGivesTheMainErrorAsLastError) {
+  ORVErrorMngr manager;
+  EXPECT_EQ(manager.ReturnSuccessOrError(), 0);
+  ORVError* warning = Make(3, 0x20);
+  EXPECT_EQ(manager.SetMainError(warning), 0);
+  EXPECT_EQ(manager.SetMainError(warning), 0);  // the same again: no extra reference
+  EXPECT_EQ(warning->GetRefCount(), 2u);
+  long code = manager.ReturnSuccessOrError();
+  EXPECT_EQ(code, 0x20);
+  PEVError* last = PEVError::PEVGetLastError(code, nullptr);
+  EXPECT_EQ(last, warning);
+  last->Release();
+  EXPECT_EQ(warning->GetRefCount(), 3u);  // ours, the manager's, the last error's
+  EXPECT_EQ(manager.SetMainError(nullptr), 0);
+  EXPECT_EQ(manager.GetMainErrorReturnCode(), 0);
+  PEVError::PEVCleanLastError();
+  EXPECT_EQ(warning->GetRefCount(), 1u);
+  warning->Release();
+}
+
+TEST_F(ORVErrorMngrTest, DestructionReleasesTheMainError) {
+  ORVError* error = Make(1);
+  {
+    ORVErrorMngr manager;
+    manager.DisplayAndKeepError(*error, 1);
+    EXPECT_EQ(error->GetRefCount(), 2u);
+  }
+  EXPECT_EQ(error->GetRefCount(), 1u);
+  error->Release();
+}

@@ -1,0 +1,317 @@
+// Tests of the message displays: terminal output, collected strings, coupled displays,
+// the global display, and the file display with its open, write and close failures.
+#include "ORVMessageDisplay.h"
+
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <csignal>
+#include <cstdlib>
+#include <string>
+
+#include "ChildProcess.h"
+#include "MessagesTestSupport.h"
+#include "ORVCoupledMessageDisplay.h"
+#include "ORVError.h"
+#include "ORVMessageDisplayToAsciiFile.h"
+#include "ORVMessageDisplayToISO8859Term.h"
+#include "ORVMessageDisplayToString.h"
+#include "ORVParamNLSMsgBldrCtlg.h"
+
+namespace {
+
+const char kFileDisplaySource[] = "src/ORVMessageDisplayToAsciiFile.cpp";
+
+// A display whose GetDisplayError answers what it was told to.
+class ORVTestAnsweringDisplay : public ORVMessageDisplayToString {
+public:
+  ORVTestAnsweringDisplay(PEVError* iError, long iResult) : _pError(iError), _Result(iResult) {}
+  long GetDisplayError(PEVError*& oError, unsigned int) override {
+    oError = _pError;
+    if (_pError) _pError->AddRef();
+    return _Result;
+  }
+
+private:
+  PEVError* _pError;
+  long _Result;
+};
+
+std::string Content(const std::string& iPath) {
+  std::string text;
+  FILE* file = fopen(iPath.c_str(), "rb");
+  if (!file) return "<missing>";
+  int character;
+  while ((character = fgetc(file)) != EOF)
+    text += (char)character;
+  fclose(file);
+  return text;
+}
+
+int OpenDescriptorCount() {
+  int count = 0;
+  DIR* directory = opendir("/proc/self/fd");
+  while (readdir(directory))
+    ++count;
+  closedir(directory);
+  return count;
+}
+
+// A temporary directory; the last error is forgotten after each test.
+class ORVMessageDisplayToAsciiFileTest : public testing::Test {
+protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/orv-display-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    _Directory = pattern;
+  }
+  void TearDown() override {
+    PEVError::PEVCleanLastError();
+    std::string command = "rm -rf '" + _Directory + "'";
+    ASSERT_EQ(system(command.c_str()), 0);
+  }
+  std::string Path(const char* iName) const { return _Directory + "/" + iName; }
+
+  std::string _Directory;
+};
+
+}  // namespace
+
+TEST(ORVMessageDisplayToISO8859Term, WritesToStandardOutputAndEndsLinesOnRequest) {
+  ChildResult child = RunInChild([] {
+    ORVGlobalObjectCleaner cleaner;
+    ORVMessageDisplayToISO8859Term display;
+    display.Display("a", 0);
+    display.Display("b", 1);
+    display.Display("", 1);
+    PEVError* error = reinterpret_cast<PEVError*>(1);
+    if (display.GetDisplayError(error, 1) != 0 || error) printf("unexpected error");
+  });
+  EXPECT_EQ(child._Stdout, "ab\n\n");
+  EXPECT_EQ(child._Stderr, "");
+}
+
+TEST(ORVMessageDisplayToISO8859Term, NonAsciiCatalogTextArrivesAsUtf8) {
+  ChildResult child = RunInChild(
+      [] {
+        ORVGlobalObjectCleaner cleaner;
+        ORVMessageDisplayToISO8859Term display;
+        ORVParamNLSMsgBldrCtlg builder("BLDRTEST", "ACCENT", nullptr);
+        builder.AddNewParameter("Ærø");
+        display.Display(builder.Build(), 1);
+      },
+      {{"PEV_CATALOG_PATH", ORV_TEST_DATA_DIR "/catalogs"}});
+  EXPECT_EQ(child._Stdout, "Déjà vu: Ærø ≠ €\n");
+}
+
+TEST(ORVMessageDisplayToString, CollectsTextsAndNewLines) {
+  ORVMessageDisplayToString display;
+  display.Display("a", 0);
+  display.Display("b", 1);
+  EXPECT_EQ(Utf8(display.GetMessage()), "ab\n");
+  display.Display("€", 0);
+  EXPECT_EQ(Utf8(display.GetMessage()), "ab\n€");
+  PEVError* error = reinterpret_cast<PEVError*>(1);
+  EXPECT_EQ(display.GetDisplayError(error, 0), 0);
+  EXPECT_EQ(error, nullptr);
+  display.Clear();
+  EXPECT_TRUE(display.GetMessage().IsEmpty());
+}
+
+TEST(ORVCoupledMessageDisplay, ShowsOnBothAndAsksTheFirstForErrorsFirst) {
+  ORVError first(1);
+  ORVError second(2);
+  ORVTestAnsweringDisplay firstDisplay(&first, 0);
+  ORVTestAnsweringDisplay secondDisplay(&second, 0);
+  ORVCoupledMessageDisplay coupled(firstDisplay, secondDisplay);
+  coupled.Display("t", 1);
+  EXPECT_EQ(Utf8(firstDisplay.GetMessage()), "t\n");
+  EXPECT_EQ(Utf8(secondDisplay.GetMessage()), "t\n");
+  PEVError* error = nullptr;
+  EXPECT_EQ(coupled.GetDisplayError(error, 0), 0);
+  EXPECT_EQ(error, &first);
+  EXPECT_EQ(first.GetRefCount(), 2u);
+  error->Release();
+
+  ORVTestAnsweringDisplay silent(nullptr, 0);
+  ORVCoupledMessageDisplay secondAnswers(silent, secondDisplay);
+  EXPECT_EQ(secondAnswers.GetDisplayError(error, 0), 0);
+  EXPECT_EQ(error, &second);
+  error->Release();
+
+  ORVTestAnsweringDisplay failing(nullptr, -7);
+  ORVCoupledMessageDisplay firstCode(failing, secondDisplay);
+  EXPECT_EQ(firstCode.GetDisplayError(error, 0), -7);
+  EXPECT_EQ(error, nullptr);
+}
+
+TEST(ORVMessageDisplayDeathTest, GlobalIsTheOneSetLastAndForgottenWhenDestroyed) {
+  ExpectFatal([] { ORVMessageDisplay::GetGlobal(); },
+              "A global object displayer should have been set", "src/ORVMessageDisplay.cpp");
+  auto* first = new ORVMessageDisplayToString();
+  auto* second = new ORVMessageDisplayToString();
+  ORVMessageDisplay::SetGlobal(*first);
+  ORVMessageDisplay::SetGlobal(*second);
+  EXPECT_EQ(ORVMessageDisplay::GetGlobal(), second);
+  first->Release();
+  EXPECT_EQ(ORVMessageDisplay::GetGlobal(), second);
+  second->Release();
+  ExpectFatal([] { ORVMessageDisplay::GetGlobal(); },
+              "A global object displayer should have been set", "src/ORVMessageDisplay.cpp");
+}
+
+TEST_F(ORVMessageDisplayToAsciiFileTest, WritesTheTextsAsUtf8) {
+  ORVMessageDisplayToAsciiFile display(Path("messages").c_str());
+  EXPECT_EQ(display.OpenFile(), 0);
+  display.Display("first ", 0);
+  display.Display("line €", 1);
+  display.Display("second", 1);
+  PEVError* error = reinterpret_cast<PEVError*>(1);
+  EXPECT_EQ(display.GetDisplayError(error, 0), 0);
+  EXPECT_EQ(error, nullptr);
+  EXPECT_EQ(display.CloseFile(), 0);
+  EXPECT_EQ(Content(Path("messages")), "first line €\nsecond\n");
+}
+
+TEST_F(ORVMessageDisplayToAsciiFileTest, DirectoryAsFileNameIsRefusedWithTheDisplayMessages) {
+  ORVString name(_Directory.c_str());
+  ORVMessageDisplayToAsciiFile display(name);
+  long code = display.OpenFile();
+  ASSERT_EQ(code, PEV_E_FAIL);
+  PEVError* last = PEVError::PEVGetLastError(code, nullptr);
+  ASSERT_NE(last, nullptr);
+  auto* error = ORVCheckedCast<ORVError>(last);
+  EXPECT_EQ(error->GetInformationOnErrorType(), PEVErrorTypeCritical);
+  EXPECT_FALSE(error->GetHRequestBldr());
+  auto* diagnostic = ORVCheckedCast<ORVParamNLSMsgBldrCtlg>(error->GetHDiagnosticBldr().Get());
+  auto* advice = ORVCheckedCast<ORVParamNLSMsgBldrCtlg>(error->GetHAdviceBldr().Get());
+  EXPECT_STREQ(diagnostic->GetMsgCatalogName(), "ORVCMD");
+  EXPECT_STREQ(diagnostic->GetMsgId(), "6030");
+  ASSERT_EQ(diagnostic->GetNbParameters(), 1);
+  EXPECT_EQ(Utf8(diagnostic->GetParameter(0)), _Directory);
+  EXPECT_STREQ(advice->GetMsgCatalogName(), "ORVCMD");
+  EXPECT_STREQ(advice->GetMsgId(), "6031");
+  EXPECT_EQ(advice->GetNbParameters(), 0);
+  std::string message = Utf8(error->GetNLSMessage());
+  EXPECT_NE(message.find(_Directory), std::string::npos) << message;
+  EXPECT_EQ(message.find("!!!"), std::string::npos) << message;
+  last->Release();
+  ExpectFatal([&] { display.Display("x", 1); }, "OpenFile must be called before",
+              kFileDisplaySource);
+}
+
+TEST_F(ORVMessageDisplayToAsciiFileTest, OpenFailureIsTheFileUtilitiesError) {
+  ORVMessageDisplayToAsciiFile display(Path("absent/messages").c_str());
+  long code = display.OpenFile();
+  ASSERT_EQ(code, PEV_E_FAIL);
+  PEVError* last = PEVError::PEVGetLastError(code, nullptr);
+  ASSERT_NE(last, nullptr);
+  auto* error = ORVCheckedCast<ORVError>(last);
+  EXPECT_STREQ(error->GetHDiagnosticBldr()->GetMsgId(), "0201");
+  last->Release();
+}
+
+TEST_F(ORVMessageDisplayToAsciiFileTest, WriteFailureIsStoredOnceAndReportedByClose) {
+  ORVMessageDisplayToAsciiFile display("/dev/full");
+  ASSERT_EQ(display.OpenFile(), 0);
+  std::string longText(20000, 'x');  // more than the stream buffers
+  display.Display(longText.c_str(), 1);
+  PEVError* stored = nullptr;
+  EXPECT_EQ(display.GetDisplayError(stored, 0), 0);
+  ASSERT_NE(stored, nullptr);
+  auto* error = ORVCheckedCast<ORVError>(stored);
+  EXPECT_STREQ(error->GetHDiagnosticBldr()->GetMsgId(), "0203");
+  EXPECT_EQ(stored->GetRefCount(), 3u);  // the display's, the last error's, ours
+
+  display.Display(longText.c_str(), 1);
+  PEVError* again = nullptr;
+  display.GetDisplayError(again, 0);
+  EXPECT_EQ(again, stored);
+  again->Release();
+
+  long code = display.CloseFile();
+  EXPECT_EQ(code, PEV_E_FAIL);
+  PEVError* last = PEVError::PEVGetLastError(code, nullptr);
+  EXPECT_EQ(last, stored);
+  last->Release();
+  stored->Release();
+}
+
+TEST_F(ORVMessageDisplayToAsciiFileTest, NothingIsWrittenAfterAWriteFailure) {
+  std::string path = Path("limited");
+  ChildResult child = RunInChild([&] {
+    ORVGlobalObjectCleaner cleaner;
+    signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limit;
+    getrlimit(RLIMIT_FSIZE, &limit);
+    struct rlimit small = {100, limit.rlim_max};
+    ORVMessageDisplayToAsciiFile display(path.c_str());
+    if (display.OpenFile() != 0) _exit(2);
+    setrlimit(RLIMIT_FSIZE, &small);
+    display.Display(std::string(20000, 'x').c_str(), 1);  // fails beyond 100 bytes
+    setrlimit(RLIMIT_FSIZE, &limit);
+    display.Display("after the failure", 1);
+    long code = display.CloseFile();
+    _exit(code == PEV_E_FAIL ? 0 : 3);
+  });
+  EXPECT_EQ(child._ExitStatus, 0);
+  std::string content = Content(path);
+  EXPECT_EQ(content.find("after"), std::string::npos) << content.size() << " bytes";
+}
+
+TEST_F(ORVMessageDisplayToAsciiFileTest, ForgettingTheErrorHandsOverTheDisplaysReference) {
+  ORVMessageDisplayToAsciiFile display("/dev/full");
+  ASSERT_EQ(display.OpenFile(), 0);
+  display.Display(std::string(20000, 'x').c_str(), 0);
+  PEVError::PEVCleanLastError();
+  PEVError* stored = nullptr;
+  display.GetDisplayError(stored, 1);
+  ASSERT_NE(stored, nullptr);
+  EXPECT_EQ(stored->GetRefCount(), 1u);  // now the caller's alone
+  PEVError* none = reinterpret_cast<PEVError*>(1);
+  display.GetDisplayError(none, 1);
+  EXPECT_EQ(none, nullptr);
+  // The forgotten error is not reported again by the close.
+  long code = display.CloseFile();
+  PEVError* last = PEVError::PEVGetLastError(code, nullptr);
+  EXPECT_NE(last, stored);
+  if (last) last->Release();
+  stored->Release();
+}
+
+TEST_F(ORVMessageDisplayToAsciiFileTest, ClosedFileIsForgottenAndReopeningClosesTheFirst) {
+  ORVMessageDisplayToAsciiFile display(Path("reopened").c_str());
+  int descriptors = OpenDescriptorCount();
+  ASSERT_EQ(display.OpenFile(), 0);
+  display.Display("lost", 1);
+  ASSERT_EQ(display.OpenFile(), 0);  // closes the first handle, empties the file
+  EXPECT_EQ(OpenDescriptorCount(), descriptors + 1);
+  display.Display("kept", 1);
+  EXPECT_EQ(display.CloseFile(), 0);
+  EXPECT_EQ(OpenDescriptorCount(), descriptors);
+  EXPECT_EQ(Content(Path("reopened")), "kept\n");
+
+  ExpectFatal([&] { display.Display("x", 1); }, "OpenFile must be called before",
+              kFileDisplaySource);
+  ExpectFatal([&] { display.CloseFile(); }, "OpenFile must be called before", kFileDisplaySource);
+}
+
+TEST_F(ORVMessageDisplayToAsciiFileTest, DestructionClosesAFileStillOpen) {
+  int descriptors = OpenDescriptorCount();
+  {
+    ORVMessageDisplayToAsciiFile display(Path("unclosed").c_str());
+    ASSERT_EQ(display.OpenFile(), 0);
+    display.Display("flushed at the end", 0);
+  }
+  EXPECT_EQ(OpenDescriptorCount(), descriptors);
+  EXPECT_EQ(Content(Path("unclosed")), "flushed at the end");
+}
+
+TEST(ORVMessageDisplayToAsciiFileDeathTest, DisplayOrCloseBeforeOpenIsFatal) {
+  ORVMessageDisplayToAsciiFile display("/tmp/never-opened");
+  ExpectFatal([&] { display.Display("x", 1); }, "OpenFile must be called before",
+              kFileDisplaySource);
+  ExpectFatal([&] { display.CloseFile(); }, "OpenFile must be called before", kFileDisplaySource);
+}

@@ -1,0 +1,222 @@
+// Tests of the catalog-backed message builder: one load per builder, the three fallback
+// texts, parameter array growth and reuse, and the ready-text builder.
+#include "ORVParamNLSMsgBldrCtlg.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "MessagesTestSupport.h"
+#include "ORVNLSMsgBldrFromString.h"
+#include "PEVMsg.h"
+#include "PEVMsgCatalog.h"
+
+namespace {
+
+// The test catalogs first on the path, English as language.
+class ORVParamNLSMsgBldrCtlgTest : public testing::Test {
+protected:
+  void SetUp() override { setenv("PEV_CATALOG_PATH", ORV_TEST_DATA_DIR "/catalogs", 1); }
+  void TearDown() override { unsetenv("PEV_CATALOG_PATH"); }
+
+  static ORVParamNLSMsgBldrCtlgRfHndlr Make(const char* iKey) {
+    ORVParamNLSMsgBldrCtlgRfHndlr builder;
+    builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg("BLDRTEST", iKey, nullptr));
+    return builder;
+  }
+};
+
+}  // namespace
+
+TEST_F(ORVParamNLSMsgBldrCtlgTest, BuildsTheCatalogTextWithItsParameters) {
+  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("THREE");
+  builder->AddNewParameter(PEVUnicodeString("one"));
+  builder->AddNewParameter(ORVString("two"));
+  builder->AddNewParameter(3);
+  EXPECT_EQ(Utf8(builder->Build()), "first one, second two, third 3");
+  EXPECT_STREQ(builder->GetLastErrorMsg().GetChars(), "");
+  EXPECT_STREQ(builder->GetMsgCatalogName(), "BLDRTEST");
+  EXPECT_STREQ(builder->GetMsgId(), "THREE");
+  EXPECT_STREQ(builder->GetMsgCatalogPath(), "");
+}
+
+TEST_F(ORVParamNLSMsgBldrCtlgTest, LoadsTheCatalogOnceOnTheFirstBuild) {
+  int before = PEVMsgCatalog::GetLoadCount();
+  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("NONE");
+  EXPECT_EQ(PEVMsgCatalog::GetLoadCount(), before);  // nothing built, nothing read
+  EXPECT_EQ(Utf8(builder->Build()), "plain text");
+  EXPECT_EQ(Utf8(builder->Build()), "plain text");
+  EXPECT_NE(builder->MakeOrGetMsgBuilder(), nullptr);
+  EXPECT_EQ(PEVMsgCatalog::GetLoadCount(), before + 1);
+}
+
+TEST_F(ORVParamNLSMsgBldrCtlgTest, MissingCatalogIsTriedOnceAndNamedInEveryBuild) {
+  ORVParamNLSMsgBldrCtlgRfHndlr builder;
+  builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg("NOSUCHCAT", "0201", nullptr));
+  builder->AddNewParameter("ignored");
+  PEVMsgCatalog catalog;
+  ASSERT_EQ(catalog.LoadMsgCatalog("NOSUCHCAT", nullptr), 0);
+  std::string loadError = Utf8(catalog.GetError());
+  ASSERT_FALSE(loadError.empty());
+
+  int before = PEVMsgCatalog::GetLoadCount();
+  std::string expected =
+      "NOSUCHCAT - 0201 !!! Invalid message catalog NOSUCHCAT: " + loadError + " !!!";
+  EXPECT_EQ(Utf8(builder->Build()), expected);
+  EXPECT_EQ(Utf8(builder->Build()), expected);
+  EXPECT_EQ(builder->MakeOrGetMsgBuilder(), nullptr);
+  EXPECT_EQ(PEVMsgCatalog::GetLoadCount(), before + 1);
+  EXPECT_EQ(builder->GetLastErrorMsg().GetChars(), loadError);
+}
+
+TEST_F(ORVParamNLSMsgBldrCtlgTest, ExplicitCatalogPathReplacesTheSearch) {
+  ORVParamNLSMsgBldrCtlgRfHndlr found;
+  found.Set(ORVRfHndlrAdopt,
+            new ORVParamNLSMsgBldrCtlg("BLDRTEST", "NONE", ORV_TEST_DATA_DIR "/catalogs"));
+  unsetenv("PEV_CATALOG_PATH");
+  EXPECT_EQ(Utf8(found->Build()), "plain text");
+  EXPECT_STREQ(found->GetMsgCatalogPath(), ORV_TEST_DATA_DIR "/catalogs");
+
+  ORVParamNLSMsgBldrCtlgRfHndlr elsewhere;
+  elsewhere.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg("BLDRTEST", "NONE", "/nonexistent"));
+  EXPECT_EQ(Utf8(elsewhere->Build()).rfind("BLDRTEST - NONE !!! Invalid message catalog ", 0), 0u);
+}
+
+TEST_F(ORVParamNLSMsgBldrCtlgTest, MissingKeyNamesKeyAndCatalog) {
+  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("ABSENT");
+  EXPECT_EQ(Utf8(builder->Build()),
+            "BLDRTEST - ABSENT !!! ABSENT not found in catalog BLDRTEST !!!");
+  EXPECT_STREQ(builder->GetLastErrorMsg().GetChars(), "ABSENT not found in catalog BLDRTEST");
+  ASSERT_NE(builder->MakeOrGetMsgBuilder(), nullptr);
+  EXPECT_TRUE(builder->MakeOrGetMsgBuilder()->IsEmpty());
+}
+
+TEST_F(ORVParamNLSMsgBldrCtlgTest, TooFewParametersAreFilledAndReported) {
+  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("THREE");
+  builder->AddNewParameter("one");
+  EXPECT_EQ(Utf8(builder->Build()),
+            "first one, second ???, third ??? !!! Wrong message BLDRTEST - THREE: 1 parameters "
+            "instead of 3 !!!");
+  EXPECT_STREQ(builder->GetLastErrorMsg().GetChars(),
+               "Message BLDRTEST - THREE: 1 parameters instead of 3");
+  EXPECT_EQ(builder->GetNbParameters(), 1);  // the filling is not counted
+  EXPECT_EQ(builder->GetParameterCapacity(), 3);
+
+  // A later build with the right count is clean, but the error message keeps its past.
+  builder->AddNewParameter("two");
+  builder->AddNewParameter("three");
+  EXPECT_EQ(Utf8(builder->Build()), "first one, second two, third three");
+  builder->AddNewParameter("four");
+  EXPECT_EQ(Utf8(builder->Build()),
+            "first one, second two, third three !!! Wrong message BLDRTEST - THREE: 4 "
+            "parameters instead of 3 !!!");
+  EXPECT_STREQ(builder->GetLastErrorMsg().GetChars(),
+               "Message BLDRTEST - THREE: 1 parameters instead of 3"
+               "Message BLDRTEST - THREE: 4 parameters instead of 3");
+}
+
+TEST_F(ORVParamNLSMsgBldrCtlgTest, ParametersForAMessageWithoutAnyAreReported) {
+  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("NONE");
+  builder->AddNewParameter("extra");
+  EXPECT_EQ(Utf8(builder->Build()),
+            "plain text !!! Wrong message BLDRTEST - NONE: 1 parameters instead of 0 !!!");
+}
+
+TEST_F(ORVParamNLSMsgBldrCtlgTest, SetParameterGrowsTheArrayByDoublingFromTen) {
+  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("ONE");
+  EXPECT_EQ(builder->GetParameterCapacity(), 0);
+  builder->SetParameter(4, "five");
+  EXPECT_EQ(builder->GetNbParameters(), 5);
+  EXPECT_EQ(builder->GetParameterCapacity(), 10);
+  for (int i = 0; i < 4; ++i)
+    EXPECT_TRUE(builder->GetParameter(i).IsEmpty()) << i;
+  EXPECT_EQ(Utf8(builder->GetParameter(4)), "five");
+
+  builder->SetParameter(1, 22);  // below the count: the count stays
+  EXPECT_EQ(builder->GetNbParameters(), 5);
+  EXPECT_EQ(Utf8(builder->GetParameter(1)), "22");
+  for (int i = 5; i < 12; ++i)
+    builder->AddNewParameter(i);
+  EXPECT_EQ(builder->GetNbParameters(), 12);
+  EXPECT_EQ(builder->GetParameterCapacity(), 20);
+  EXPECT_EQ(Utf8(builder->GetParameter(11)), "11");
+  EXPECT_EQ(Utf8(builder->GetParameter(4)), "five");
+
+  builder->SetParameter(40, ORVString("far"));
+  EXPECT_EQ(builder->GetParameterCapacity(), 80);
+  EXPECT_EQ(builder->GetNbParameters(), 41);
+}
+
+TEST_F(ORVParamNLSMsgBldrCtlgTest, ClearedArrayIsReusedFromIndexZero) {
+  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("THREE");
+  builder->AddNewParameter("a");
+  builder->AddNewParameter("b");
+  builder->AddNewParameter("c");
+  builder->ClearParameterArray();
+  EXPECT_EQ(builder->GetNbParameters(), 0);
+  EXPECT_EQ(builder->GetParameterCapacity(), 10);
+  builder->AddNewParameter("x");
+  EXPECT_EQ(Utf8(builder->GetParameter(0)), "x");
+  // Skipping over an entry leaves it empty, not holding what the earlier use left there.
+  builder->SetParameter(2, "z");
+  EXPECT_EQ(Utf8(builder->Build()), "first x, second , third z");
+}
+
+TEST_F(ORVParamNLSMsgBldrCtlgTest, ShrinkingBelowTheCountKeepsOnlyWhatFits) {
+  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("THREE");
+  for (const char* parameter : {"a", "b", "c", "d", "e"})
+    builder->AddNewParameter(parameter);
+  builder->ResizeParameterArray(2);
+  EXPECT_EQ(builder->GetParameterCapacity(), 2);
+  EXPECT_EQ(builder->GetNbParameters(), 2);
+  EXPECT_EQ(Utf8(builder->GetParameter(1)), "b");
+  builder->AddNewParameter("c2");
+  EXPECT_EQ(builder->GetParameterCapacity(), 4);
+  EXPECT_EQ(Utf8(builder->Build()), "first a, second b, third c2");
+  builder->ResizeParameterArray(0);
+  EXPECT_EQ(builder->GetNbParameters(), 0);
+  EXPECT_EQ(Utf8(builder->Build()),
+            "first ???, second ???, third ??? !!! Wrong message BLDRTEST - THREE: 0 parameters "
+            "instead of 3 !!!");
+}
+
+TEST_F(ORVParamNLSMsgBldrCtlgTest, NonAsciiTextAndParametersStayIntact) {
+  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("ACCENT");
+  builder->AddNewParameter("Ærø");
+  EXPECT_EQ(Utf8(builder->Build()), "Déjà vu: Ærø ≠ €");
+}
+
+TEST_F(ORVParamNLSMsgBldrCtlgTest, NullTextsAreStoredEmpty) {
+  ORVParamNLSMsgBldrCtlgRfHndlr builder;
+  builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg(nullptr, nullptr, nullptr));
+  EXPECT_STREQ(builder->GetMsgCatalogName(), "");
+  EXPECT_STREQ(builder->GetMsgId(), "");
+  builder->AddNewParameter((const char*)nullptr);
+  EXPECT_TRUE(builder->GetParameter(0).IsEmpty());
+  EXPECT_EQ(Utf8(builder->Build()).rfind(" -  !!! Invalid message catalog : ", 0), 0u);
+}
+
+TEST(ORVParamNLSMsgBldrCtlgDeathTest, NegativeIndexOrSizeIsFatal) {
+  ORVParamNLSMsgBldrCtlgRfHndlr builder;
+  builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg("BLDRTEST", "ONE", nullptr));
+  const char* file = "src/ORVParamNLSMsgBldrCtlg.cpp";
+  ExpectFatal([&] { builder->SetParameter(-1, "x"); },
+              "ORVParamNLSMsgBldrCtlg::SetParameter(): iIndex < 0", file);
+  ExpectFatal([&] { builder->ResizeParameterArray(-1); },
+              "ORVParamNLSMsgBldrCtlg::ResizeParameterArray(): iNbParameters < 0", file);
+}
+
+TEST(ORVNLSMsgBldrFromString, BuildsItsTextAndKeepsTheNames) {
+  ORVNLSMsgBldrRfHndlr builder;
+  builder.Set(ORVRfHndlrAdopt, new ORVNLSMsgBldrFromString("ready ≠ text", "CAT", "KEY"));
+  EXPECT_EQ(Utf8(builder->Build()), "ready ≠ text");
+  EXPECT_EQ(Utf8(builder->Build()), "ready ≠ text");
+  EXPECT_STREQ(builder->GetMsgCatalogName(), "CAT");
+  EXPECT_STREQ(builder->GetMsgId(), "KEY");
+  EXPECT_TRUE(builder->IsAKindOf("ORVNLSMsgBldr"));
+
+  ORVNLSMsgBldrFromString unnamed("", nullptr, nullptr);
+  EXPECT_STREQ(unnamed.GetMsgCatalogName(), "");
+  EXPECT_STREQ(unnamed.GetMsgId(), "");
+}
