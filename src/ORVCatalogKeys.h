@@ -34,6 +34,13 @@ struct ORVCatalogKey {
   ORV_CATALOG_KEY(ORVBC, 0213, 2)                                                     \
   ORV_CATALOG_KEY(ORVBC, 0214, 2)                                                     \
   ORV_CATALOG_KEY(ORVBC, 0215, 3)                                                     \
+  /* Instance creation and interface query: request, diagnostic, advice. */           \
+  ORV_CATALOG_KEY(ORVBC, 0500, 0)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0501, 2)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0502, 0)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0503, 2)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0504, 0)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0505, 2)                                                     \
   /* File message display: a directory given as file name (name), and the advice. */  \
   ORV_CATALOG_KEY(ORVCMD, 6030, 1)                                                    \
   ORV_CATALOG_KEY(ORVCMD, 6031, 0)
