@@ -45,16 +45,17 @@ public:
   static ORVString TranslateFormattedForProgramFreeText(const ORVString& iFormatted,
                                                         const ORVString& iSeparator);
 
-  // The platform's instance creation; a failure it leaves without error record gets an
-  // ORVError (ORVBC 0500, 0501 or 0503, 0502) with the platform's code.
+  // The platform's instance creation. A failure keeps the platform's error when the last
+  // error of its code is one; otherwise it gets an ORVError (ORVBC 0500, 0501 or 0503,
+  // 0502) with the platform's code.
   static long PEVCreateClassInstance(const _GUID& iClassId, IUnknown* iOuter,
                                      unsigned long iContext, const _GUID& iInterfaceId,
                                      void** oResult);
   static long PEVCreateClassInstance(const char* iClassName, IUnknown* iOuter,
                                      unsigned long iContext, const _GUID& iInterfaceId,
                                      void** oResult);
-  // iObject's QueryInterface; succeeds only with a result pointer. A failure without error
-  // record gets an ORVError (ORVBC 0504, 0505, 0502).
+  // iObject's QueryInterface; succeeds only with a result pointer. A failure is recorded
+  // as above, with ORVBC 0504, 0505, 0502.
   static long QueryInterface(PEVBaseUnknown& iObject, const _GUID& iInterfaceId, void** oResult);
 
   // Installs terminal message and error displays as the global ones, registered with the

@@ -42,13 +42,16 @@ void AppendCharacter(ORVString& ioText, char iCharacter) {
 }
 
 // The failure left by the platform for iCode when it recorded one; otherwise a new
-// critical error with iCode and the given messages.
+// critical error with iCode and the given messages. A last error made by the library
+// is older than the call (the platform makes no ORVError): it would tell of another
+// failure that happened to have the same code, such as the general failure code.
 long FailureWithRecord(long iCode, const ORVNLSMsgBldrRfHndlr& iRequest,
                        const ORVNLSMsgBldrRfHndlr& iDiagnostic) {
-  PEVError* platformError = PEVError::PEVGetLastError(iCode, nullptr);
-  if (platformError) {
-    platformError->Release();
-    return iCode;
+  PEVError* lastError = PEVError::PEVGetLastError(iCode, nullptr);
+  if (lastError) {
+    bool fromPlatform = !lastError->IsAKindOf(ORVError::ClassName());
+    lastError->Release();
+    if (fromPlatform) return iCode;
   }
   ORVError* error = new ORVError(__FILE__, __LINE__, iRequest, iDiagnostic,
                                  ORVMakeCatalogMessage<ORVBC_0502>(), PEVErrorTypeCritical, iCode);

@@ -23,10 +23,11 @@
 
 namespace {
 
-const char kFile[] = "src/ORVUtilities.cpp";
-
 PEVBaseUnknown* MakeCircle() {
   return new ORVTestCircle("made");
+}
+PEVBaseUnknown* MakeNothing() {
+  return nullptr;
 }
 
 std::string GuidText(const _GUID& iGUID) {
@@ -86,6 +87,11 @@ TEST_F(ORVUtilitiesCreationTest, FailureByNameRecordsTheClassNameAndContext) {
   std::string text = LastErrorText(code);
   EXPECT_EQ(text.find("!!!"), std::string::npos) << text;
   EXPECT_NE(text.find("NoSuchClass"), std::string::npos) << text;
+  // A null name is no class; the message shows it empty.
+  code = ORVUtilities::PEVCreateClassInstance(nullptr, nullptr, 0, IID_IUnknown, &result);
+  EXPECT_EQ(code, PEV_REGDB_E_CLASSNOTREG);
+  EXPECT_NE(DescribeLastError(code).find("diagnostic ORVBC 0503:  | 0;"), std::string::npos)
+      << DescribeLastError(code);
 }
 
 TEST_F(ORVUtilitiesCreationTest, FailureByIdentifierRecordsTheIdentifierText) {
@@ -121,6 +127,32 @@ TEST_F(ORVUtilitiesCreationTest, ErrorAlreadyRecordedForTheCodeStaysTheLastError
   // Only the look-up's reference was added and given back.
   EXPECT_EQ(last->GetRefCount(), 2u);
   last->Release();
+}
+
+TEST_F(ORVUtilitiesCreationTest, EarlierLibraryErrorWithTheSameCodeIsNotReportedAgain) {
+  ASSERT_EQ(PEVRegisterCreatableClass("ORVTestNothing", ORVTestSquare::ClassId(), MakeNothing), 0);
+  // A pending failure of the library, with the general failure code.
+  ORVError* pending =
+      new ORVError(__FILE__, __LINE__, ORVNLSMsgBldrRfHndlr(), ORVNLSMsgBldrRfHndlr(),
+                   ORVNLSMsgBldrRfHndlr(), PEVErrorTypeCritical, PEV_E_FAIL);
+  ASSERT_EQ(PEVError::GetReturn(2, pending, nullptr, __FILE__, __LINE__), PEV_E_FAIL);
+  void* result = nullptr;
+  long code =
+      ORVUtilities::PEVCreateClassInstance("ORVTestNothing", nullptr, 0, IID_IUnknown, &result);
+  EXPECT_EQ(code, PEV_E_FAIL);
+  EXPECT_EQ(DescribeLastError(code),
+            "type 1 in src/ORVUtilities.cpp; request ORVBC 0500; "
+            "diagnostic ORVBC 0503: ORVTestNothing | 0; advice ORVBC 0502");
+  // Two failures in a row each get their own record.
+  code = ORVUtilities::PEVCreateClassInstance("Other", nullptr, 1, IID_IUnknown, &result);
+  EXPECT_EQ(DescribeLastError(code),
+            "type 1 in src/ORVUtilities.cpp; request ORVBC 0500; "
+            "diagnostic ORVBC 0503: Other | 1; advice ORVBC 0502");
+  code = ORVUtilities::PEVCreateClassInstance("Another", nullptr, 2, IID_IUnknown, &result);
+  EXPECT_EQ(DescribeLastError(code),
+            "type 1 in src/ORVUtilities.cpp; request ORVBC 0500; "
+            "diagnostic ORVBC 0503: Another | 2; advice ORVBC 0502");
+  PEVUnregisterCreatableClass("ORVTestNothing");
 }
 
 TEST_F(ORVUtilitiesCreationTest, QueryInterfaceAnswersKnownInterfacesOnly) {
