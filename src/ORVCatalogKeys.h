@@ -34,6 +34,28 @@ struct ORVCatalogKey {
   ORV_CATALOG_KEY(ORVBC, 0213, 2)                                                     \
   ORV_CATALOG_KEY(ORVBC, 0214, 2)                                                     \
   ORV_CATALOG_KEY(ORVBC, 0215, 3)                                                     \
+  /* Instance creation and interface query: request, diagnostic, advice. */           \
+  ORV_CATALOG_KEY(ORVBC, 0500, 0)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0501, 2)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0502, 0)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0503, 2)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0504, 0)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0505, 2)                                                     \
+  /* Dates: the whole text for syntax errors, the value for a field out of range. */  \
+  ORV_CATALOG_KEY(ORVBC, 7722, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 7723, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 7724, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 7725, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 7726, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 7727, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 7728, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 7729, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 7730, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 7731, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 7732, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 7733, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 7734, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 7735, 0)                                                     \
   /* File message display: a directory given as file name (name), and the advice. */  \
   ORV_CATALOG_KEY(ORVCMD, 6030, 1)                                                    \
   ORV_CATALOG_KEY(ORVCMD, 6031, 0)

@@ -1,0 +1,292 @@
+// Tests of ORVUtilities' platform side: instance creation and interface queries with
+// their error records, the terminal displays' installation, and external commands with
+// their exit statuses and output lines.
+#include "ORVUtilities.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+#include <string>
+
+#include "ChildProcess.h"
+#include "ErrorRecord.h"
+#include "FatalReport.h"
+#include "ORVError.h"
+#include "ORVErrorDisplayToISO8859Term.h"
+#include "ORVGlobalObjectCleaner.h"
+#include "ORVMessageDisplayToISO8859Term.h"
+#include "ORVMessageDisplayToString.h"
+#include "ORVOFStream.h"
+#include "PEVClassFactory.h"
+#include "TestClasses.h"
+
+namespace {
+
+PEVBaseUnknown* MakeCircle() {
+  return new ORVTestCircle("made");
+}
+PEVBaseUnknown* MakeNothing() {
+  return nullptr;
+}
+
+std::string GuidText(const _GUID& iGUID) {
+  return ORVUtilities::ConvertGUIDToString(iGUID).GetChars();
+}
+
+// The circle class is creatable during each test; the last error is forgotten after it.
+class ORVUtilitiesCreationTest : public testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_EQ(PEVRegisterCreatableClass("ORVTestCircle", ORVTestCircle::ClassId(), MakeCircle), 0);
+  }
+  void TearDown() override {
+    PEVUnregisterCreatableClass("ORVTestCircle");
+    PEVError::PEVCleanLastError();
+  }
+};
+
+// A cleaner and a string display as the global message display.
+class ORVUtilitiesCommandTest : public testing::Test {
+protected:
+  void SetUp() override {
+    _pDisplay = new ORVMessageDisplayToString();
+    ORVGlobalObjectCleaner::Add(_pDisplay);
+    ORVMessageDisplay::SetGlobal(*_pDisplay);
+  }
+  std::string Shown() { return _pDisplay->GetMessage().ConvertToChar().GetChars(); }
+
+  ORVGlobalObjectCleaner _Cleaner;
+  ORVMessageDisplayToString* _pDisplay = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ORVUtilitiesCreationTest, SuccessfulCreationReturnsTheObject) {
+  void* result = nullptr;
+  ASSERT_EQ(ORVUtilities::PEVCreateClassInstance("ORVTestCircle", nullptr, 0,
+                                                 ORVTestShape::ClassId(), &result),
+            0);
+  ASSERT_NE(result, nullptr);
+  EXPECT_STREQ(static_cast<PEVBaseUnknown*>(result)->IsA(), "ORVTestCircle");
+  static_cast<PEVBaseUnknown*>(result)->Release();
+  ASSERT_EQ(ORVUtilities::PEVCreateClassInstance(ORVTestCircle::ClassId(), nullptr, 0, IID_IUnknown,
+                                                 &result),
+            0);
+  static_cast<PEVBaseUnknown*>(result)->Release();
+}
+
+TEST_F(ORVUtilitiesCreationTest, FailureByNameRecordsTheClassNameAndContext) {
+  void* result = nullptr;
+  long code =
+      ORVUtilities::PEVCreateClassInstance("NoSuchClass", nullptr, 7, IID_IUnknown, &result);
+  EXPECT_EQ(code, PEV_REGDB_E_CLASSNOTREG);
+  EXPECT_EQ(DescribeLastError(code),
+            "type 1 in src/ORVUtilities.cpp; request ORVBC 0500; diagnostic ORVBC 0503: "
+            "NoSuchClass | 7; advice ORVBC 0502");
+  std::string text = LastErrorText(code);
+  EXPECT_EQ(text.find("!!!"), std::string::npos) << text;
+  EXPECT_NE(text.find("NoSuchClass"), std::string::npos) << text;
+  // A null name is no class; the message shows it empty.
+  code = ORVUtilities::PEVCreateClassInstance(nullptr, nullptr, 0, IID_IUnknown, &result);
+  EXPECT_EQ(code, PEV_REGDB_E_CLASSNOTREG);
+  EXPECT_NE(DescribeLastError(code).find("diagnostic ORVBC 0503:  | 0;"), std::string::npos)
+      << DescribeLastError(code);
+}
+
+TEST_F(ORVUtilitiesCreationTest, FailureByIdentifierRecordsTheIdentifierText) {
+  void* result = nullptr;
+  long code = ORVUtilities::PEVCreateClassInstance(ORVTestSquare::ClassId(), nullptr, 3,
+                                                   IID_IUnknown, &result);
+  EXPECT_EQ(code, PEV_REGDB_E_CLASSNOTREG);
+  EXPECT_EQ(DescribeLastError(code),
+            "type 1 in src/ORVUtilities.cpp; request ORVBC 0500; "
+            "diagnostic ORVBC 0501: " +
+                GuidText(ORVTestSquare::ClassId()) + " | 3; advice ORVBC 0502");
+  // The platform's own code comes back, whatever it is.
+  ORVTestShape outer;
+  code = ORVUtilities::PEVCreateClassInstance(ORVTestCircle::ClassId(), &outer, 0, IID_IUnknown,
+                                              &result);
+  EXPECT_EQ(code, PEV_CLASS_E_NOAGGREGATION);
+  PEVError* last = PEVError::PEVGetLastError(code, nullptr);
+  ASSERT_NE(last, nullptr);
+  EXPECT_EQ(last->GetReturnCode(), PEV_CLASS_E_NOAGGREGATION);
+  last->Release();
+}
+
+TEST_F(ORVUtilitiesCreationTest, ErrorAlreadyRecordedForTheCodeStaysTheLastError) {
+  PEVError* platformError = new PEVError(0);
+  platformError->SetReturnCode(PEV_REGDB_E_CLASSNOTREG);
+  ASSERT_EQ(PEVError::GetReturn(2, platformError, nullptr, __FILE__, __LINE__),
+            PEV_REGDB_E_CLASSNOTREG);
+  void* result = nullptr;
+  EXPECT_EQ(ORVUtilities::PEVCreateClassInstance("NoSuchClass", nullptr, 0, IID_IUnknown, &result),
+            PEV_REGDB_E_CLASSNOTREG);
+  PEVError* last = PEVError::PEVGetLastError(PEV_REGDB_E_CLASSNOTREG, nullptr);
+  EXPECT_EQ(last, platformError);
+  // Only the look-up's reference was added and given back.
+  EXPECT_EQ(last->GetRefCount(), 2u);
+  last->Release();
+}
+
+TEST_F(ORVUtilitiesCreationTest, EarlierLibraryErrorWithTheSameCodeIsNotReportedAgain) {
+  ASSERT_EQ(PEVRegisterCreatableClass("ORVTestNothing", ORVTestSquare::ClassId(), MakeNothing), 0);
+  // A pending failure of the library, with the general failure code.
+  ORVError* pending =
+      new ORVError(__FILE__, __LINE__, ORVNLSMsgBldrRfHndlr(), ORVNLSMsgBldrRfHndlr(),
+                   ORVNLSMsgBldrRfHndlr(), PEVErrorTypeCritical, PEV_E_FAIL);
+  ASSERT_EQ(PEVError::GetReturn(2, pending, nullptr, __FILE__, __LINE__), PEV_E_FAIL);
+  void* result = nullptr;
+  long code =
+      ORVUtilities::PEVCreateClassInstance("ORVTestNothing", nullptr, 0, IID_IUnknown, &result);
+  EXPECT_EQ(code, PEV_E_FAIL);
+  EXPECT_EQ(DescribeLastError(code),
+            "type 1 in src/ORVUtilities.cpp; request ORVBC 0500; "
+            "diagnostic ORVBC 0503: ORVTestNothing | 0; advice ORVBC 0502");
+  // Two failures in a row each get their own record.
+  code = ORVUtilities::PEVCreateClassInstance("Other", nullptr, 1, IID_IUnknown, &result);
+  EXPECT_EQ(DescribeLastError(code),
+            "type 1 in src/ORVUtilities.cpp; request ORVBC 0500; "
+            "diagnostic ORVBC 0503: Other | 1; advice ORVBC 0502");
+  code = ORVUtilities::PEVCreateClassInstance("Another", nullptr, 2, IID_IUnknown, &result);
+  EXPECT_EQ(DescribeLastError(code),
+            "type 1 in src/ORVUtilities.cpp; request ORVBC 0500; "
+            "diagnostic ORVBC 0503: Another | 2; advice ORVBC 0502");
+  PEVUnregisterCreatableClass("ORVTestNothing");
+}
+
+TEST_F(ORVUtilitiesCreationTest, QueryInterfaceAnswersKnownInterfacesOnly) {
+  ORVTestCircle* circle = new ORVTestCircle("asked");
+  void* result = nullptr;
+  ASSERT_EQ(ORVUtilities::QueryInterface(*circle, ORVTestShape::ClassId(), &result), 0);
+  EXPECT_EQ(result, circle);
+  EXPECT_EQ(circle->GetRefCount(), 2u);
+  circle->Release();
+
+  long code = ORVUtilities::QueryInterface(*circle, ORVTestSquare::ClassId(), &result);
+  EXPECT_EQ(code, PEV_E_NOINTERFACE);
+  EXPECT_EQ(result, nullptr);
+  EXPECT_EQ(DescribeLastError(code),
+            "type 1 in src/ORVUtilities.cpp; request ORVBC 0504; diagnostic ORVBC 0505: "
+            "ORVTestCircle | " +
+                GuidText(ORVTestSquare::ClassId()) + "; advice ORVBC 0502");
+
+  code = ORVUtilities::QueryInterface(*circle, IID_IUnknown, nullptr);
+  EXPECT_EQ(code, PEV_E_POINTER);
+  EXPECT_NE(DescribeLastError(code).find("diagnostic ORVBC 0505: ORVTestCircle"),
+            std::string::npos);
+  EXPECT_EQ(circle->GetRefCount(), 1u);
+  circle->Release();
+}
+
+TEST(ORVUtilitiesDisplays, TerminalDisplaysBecomeGlobalAndAreCleanedUp) {
+  {
+    ORVGlobalObjectCleaner cleaner;
+    ORVUtilities::MakeAndSetAsGlobalDisplayToTerm();
+    EXPECT_EQ(cleaner.GetCount(), 2);
+    EXPECT_STREQ(ORVMessageDisplay::GetGlobal()->IsA(), "ORVMessageDisplayToISO8859Term");
+    EXPECT_STREQ(ORVErrorDisplay::GetGlobal()->IsA(), "ORVErrorDisplayToISO8859Term");
+  }
+  // Released with the cleaner, they are no longer the global displays.
+  EXPECT_EXIT(
+      {
+        ORVGlobalObjectCleaner cleaner;
+        ORVMessageDisplay::GetGlobal();
+      },
+      testing::ExitedWithCode(255),
+      FatalReportPattern("A global object displayer should have been set",
+                         "src/ORVMessageDisplay.cpp"));
+}
+
+TEST(ORVUtilitiesDisplays, TerminalDisplaysWriteMessagesAndErrorsToTheirStreams) {
+  ChildResult child = RunInChild([] {
+    ORVGlobalObjectCleaner cleaner;
+    ORVUtilities::MakeAndSetAsGlobalDisplayToTerm();
+    ORVMessageDisplay::GetGlobal()->Display("a message", 1);
+    ORVError* error =
+        new ORVError(__FILE__, __LINE__, ORVNLSMsgBldrRfHndlr(), ORVNLSMsgBldrRfHndlr(),
+                     ORVNLSMsgBldrRfHndlr(), PEVErrorTypeCritical, PEV_E_FAIL);
+    ORVErrorDisplay::GetGlobal()->Display(*error);
+    error->Release();
+  });
+  ASSERT_TRUE(child._Exited);
+  EXPECT_EQ(child._ExitStatus, 0);
+  EXPECT_EQ(child._Stdout, "a message\n");
+  EXPECT_NE(child._Stderr.find("#ERR#"), std::string::npos) << child._Stderr;
+}
+
+TEST_F(ORVUtilitiesCommandTest, ExitCodeIsReturnedAndEveryLineDisplayed) {
+  EXPECT_EQ(ORVUtilities::ExecuteExternalCommand("printf 'first\\n\\nthird\\n'; exit 3"), 3);
+  EXPECT_EQ(Shown(), "first\n\nthird\n");
+  _pDisplay->Clear();
+  EXPECT_EQ(ORVUtilities::ExecuteExternalCommand("printf 'no newline'"), 0);
+  EXPECT_EQ(Shown(), "no newline\n");
+  _pDisplay->Clear();
+  EXPECT_EQ(ORVUtilities::ExecuteExternalCommand("exit 255"), 255);
+  EXPECT_EQ(Shown(), "");
+}
+
+TEST_F(ORVUtilitiesCommandTest, CommandKilledBySignalIsAFailure) {
+  EXPECT_EQ(ORVUtilities::ExecuteExternalCommand("echo before; kill -9 $$"), 128 + 9);
+  EXPECT_EQ(Shown(), "before\n");
+  EXPECT_EQ(ORVUtilities::ExecuteExternalCommand("kill -TERM $$"), 128 + 15);
+}
+
+TEST_F(ORVUtilitiesCommandTest, UnknownCommandGivesTheShellsFailure) {
+  EXPECT_EQ(ORVUtilities::ExecuteExternalCommand("orv-no-such-command-here 2>/dev/null"), 127);
+  EXPECT_EQ(Shown(), "");
+}
+
+TEST_F(ORVUtilitiesCommandTest, CommandThatCannotStartReadsNothing) {
+  // Without a free file descriptor popen cannot make its pipe.
+  ChildResult child = RunInChild([this] {
+    // The same calls once with descriptors free: the sanitizers' type checks need a pipe
+    // the first time they meet a class.
+    ORVString command("echo never");
+    ORVUtilities::ExecuteExternalCommand("true");
+    Shown();
+    rlimit limit = {3, 3};
+    if (setrlimit(RLIMIT_NOFILE, &limit) != 0) _exit(10);
+    for (int descriptor = 3; descriptor < 1024; ++descriptor)
+      close(descriptor);
+    int status = ORVUtilities::ExecuteExternalCommand(command);
+    _exit(status == -1 && Shown().empty() ? 0 : 11);
+  });
+  ASSERT_TRUE(child._Exited) << child._Stderr;
+  EXPECT_EQ(child._ExitStatus, 0) << child._Stderr;
+}
+
+TEST_F(ORVUtilitiesCommandTest, LongLinesArriveInPiecesOf1023Bytes) {
+  std::string command = "printf '%03000d\\n' 0";
+  EXPECT_EQ(ORVUtilities::ExecuteExternalCommand(command.c_str()), 0);
+  EXPECT_EQ(Shown(), std::string(1023, '0') + "\n" + std::string(1023, '0') + "\n" +
+                         std::string(954, '0') + "\n");
+  // A line that fills the buffer exactly is one line, with no empty line after it.
+  _pDisplay->Clear();
+  EXPECT_EQ(ORVUtilities::ExecuteExternalCommand("printf '%01023d\\n%02046d\\nend\\n' 0 0"), 0);
+  EXPECT_EQ(Shown(), std::string(1023, '0') + "\n" + std::string(1023, '0') + "\n" +
+                         std::string(1023, '0') + "\nend\n");
+}
+
+TEST_F(ORVUtilitiesCommandTest, PendingStandardOutputIsWrittenBeforeTheCommandRuns) {
+  ChildResult child = RunInChild([] {
+    // The command writes to a copy of standard output, beside the captured output.
+    if (dup2(1, 5) != 5) _exit(10);
+    ORVStdout << "before ";
+    ORVUtilities::ExecuteExternalCommand("echo direct >&5; echo captured");
+    ORVStdout << "after" << endl;
+  });
+  ASSERT_TRUE(child._Exited);
+  EXPECT_EQ(child._Stdout, "before direct\nafter\n");
+}
+
+TEST(ORVUtilitiesDeathTest, CommandOutputWithoutGlobalDisplayIsFatal) {
+  EXPECT_EXIT(
+      {
+        ORVGlobalObjectCleaner cleaner;
+        ORVUtilities::ExecuteExternalCommand("echo line");
+      },
+      testing::ExitedWithCode(255),
+      FatalReportPattern("A global object displayer should have been set",
+                         "src/ORVMessageDisplay.cpp"));
+}

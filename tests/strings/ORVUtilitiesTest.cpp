@@ -1,0 +1,321 @@
+// Tests of ORVUtilities' text operations: identifier texts, words, lengths, numeric
+// formats, unicode comparisons, integer conversion and the one-line program form of free
+// text, with random texts for the conversions and the escaping.
+#include "ORVUtilities.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "FatalReport.h"
+#include "ORVGlobalObjectCleaner.h"
+#include "ORVString.h"
+
+namespace {
+
+const char kFile[] = "src/ORVUtilities.cpp";
+
+std::string Text(const ORVString& iText) {
+  return std::string(iText.GetChars(), (std::size_t)iText.GetLength());
+}
+
+// iText as a string, NULs included.
+ORVString Make(const std::string& iText) {
+  ORVString text;
+  for (char character : iText) {
+    if (character == '\0')
+      text.Resize(text.GetLength() + 1, '\0', 0);
+    else
+      text.Concat(&character, 1);
+  }
+  return text;
+}
+
+std::string Format(const std::string& iText, const std::string& iSeparator) {
+  return Text(ORVUtilities::FormatFreeTextForProgram(Make(iText), Make(iSeparator)));
+}
+
+std::string Translate(const std::string& iFormatted, const std::string& iSeparator) {
+  return Text(
+      ORVUtilities::TranslateFormattedForProgramFreeText(Make(iFormatted), Make(iSeparator)));
+}
+
+// What ConvertStringToInt must answer, worked out on the digits: blanks, a sign, at least
+// one digit and nothing else, within the int range.
+bool IsIntText(const std::string& iText) {
+  std::size_t position = 0;
+  while (position < iText.size() && isspace((unsigned char)iText[position]))
+    ++position;
+  bool negative = false;
+  if (position < iText.size() && (iText[position] == '+' || iText[position] == '-'))
+    negative = iText[position++] == '-';
+  std::string digits = iText.substr(position);
+  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) return false;
+  digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
+  std::string limit = negative ? "2147483648" : "2147483647";
+  return digits.size() < limit.size() || (digits.size() == limit.size() && digits <= limit);
+}
+
+// The same number written as "%d" writes it: no blanks, no plus, no leading zeros.
+std::string CanonicalIntText(const std::string& iText) {
+  std::size_t position = iText.find_first_not_of(" \t\n\v\f\r");
+  std::string number = iText.substr(position);
+  bool negative = number[0] == '-';
+  if (number[0] == '-' || number[0] == '+') number.erase(0, 1);
+  number.erase(0, std::min(number.find_first_not_of('0'), number.size() - 1));
+  if (number == "0") return number;
+  return negative ? "-" + number : number;
+}
+
+// A random text from an alphabet rich in the characters the escaping cares about.
+std::string RandomText(std::mt19937& ioRandom, const std::string& iAlphabet, int iMaxLength) {
+  std::string text;
+  int length = std::uniform_int_distribution<int>(0, iMaxLength)(ioRandom);
+  std::uniform_int_distribution<std::size_t> pick(0, iAlphabet.size() - 1);
+  for (int i = 0; i < length; ++i)
+    text += iAlphabet[pick(ioRandom)];
+  return text;
+}
+
+}  // namespace
+
+TEST(ORVUtilities, GUIDTextIsUpperCaseHexadecimalInBraces) {
+  _GUID guid = {0x0123ABCDu, 0x00EF, 0xA1B2, {0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF}};
+  EXPECT_EQ(Text(ORVUtilities::ConvertGUIDToString(guid)),
+            "{0123ABCD-00EF-A1B2-0123-456789ABCDEF}");
+  _GUID zero = {};
+  EXPECT_EQ(Text(ORVUtilities::ConvertGUIDToString(zero)),
+            "{00000000-0000-0000-0000-000000000000}");
+  _GUID full = {0xFFFFFFFFu, 0xFFFF, 0xFFFF, {255, 255, 255, 255, 255, 255, 255, 255}};
+  EXPECT_EQ(Text(ORVUtilities::ConvertGUIDToString(full)),
+            "{FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF}");
+}
+
+TEST(ORVUtilities, WordsAreRunsBetweenSeparators) {
+  const char* text = "  a  bb c";
+  EXPECT_EQ(Text(ORVUtilities::GetWord(text, 1, ' ')), "a");
+  EXPECT_EQ(Text(ORVUtilities::GetWord(text, 2, ' ')), "bb");
+  EXPECT_EQ(Text(ORVUtilities::GetWord(text, 3, ' ')), "c");
+  EXPECT_EQ(Text(ORVUtilities::GetWord(text, 4, ' ')), "");
+  EXPECT_EQ(Text(ORVUtilities::GetWord(text, 0, ' ')), "");
+  EXPECT_EQ(Text(ORVUtilities::GetWord(text, -1, ' ')), "");
+  EXPECT_EQ(Text(ORVUtilities::GetWord("x,,y,", 2, ',')), "y");
+  EXPECT_EQ(Text(ORVUtilities::GetWord("x,,y,", 3, ',')), "");
+  EXPECT_EQ(Text(ORVUtilities::GetWord("whole", 1, ' ')), "whole");
+  EXPECT_EQ(Text(ORVUtilities::GetWord("   ", 1, ' ')), "");
+  EXPECT_EQ(Text(ORVUtilities::GetWord("", 1, ' ')), "");
+  EXPECT_EQ(Text(ORVUtilities::GetWord(nullptr, 1, ' ')), "");
+}
+
+TEST(ORVUtilities, CharacterCountStopsAtTheMaximumWithoutReadingBeyond) {
+  EXPECT_EQ(ORVUtilities::GetNbChars("abcdef", 3), 3);
+  EXPECT_EQ(ORVUtilities::GetNbChars("abcdef", -1), 6);
+  EXPECT_EQ(ORVUtilities::GetNbChars("abcdef", 0), 0);
+  EXPECT_EQ(ORVUtilities::GetNbChars("abcdef", 100), 6);
+  EXPECT_EQ(ORVUtilities::GetNbChars(nullptr, 5), 0);
+  EXPECT_EQ(ORVUtilities::GetNbChars(nullptr, -1), 0);
+  // Three characters and no terminating NUL: a read past them is a fault under asan.
+  static const char unterminated[3] = {'x', 'y', 'z'};
+  EXPECT_EQ(ORVUtilities::GetNbChars(unterminated, 3), 3);
+  EXPECT_EQ(ORVUtilities::GetNbChars(unterminated, 2), 2);
+}
+
+TEST(ORVUtilities, NumberWidthsCountTheSign) {
+  EXPECT_EQ(ORVUtilities::GetIntAsStrSize(0), 1);
+  EXPECT_EQ(ORVUtilities::GetIntAsStrSize(250), 3);
+  EXPECT_EQ(ORVUtilities::GetIntAsStrSize(-5), 2);
+  EXPECT_EQ(ORVUtilities::GetIntAsStrSize(INT_MAX), 10);
+  EXPECT_EQ(ORVUtilities::GetIntAsStrSize(INT_MIN), 11);
+
+  EXPECT_EQ(Text(ORVUtilities::GetListItemIdxFormat(250, '0')), "%03d");
+  EXPECT_EQ(Text(ORVUtilities::GetListItemIdxFormat(250, ' ')), "%3d");
+  EXPECT_EQ(Text(ORVUtilities::GetListItemIdxFormat(-5, '0')), "%02d");
+  EXPECT_EQ(Text(ORVUtilities::GetListItemIdxFormat(7, '0')), "%01d");
+  std::string format = Text(ORVUtilities::GetListItemIdxFormat(1000, '0'));
+  char numbered[16];
+  snprintf(numbered, sizeof numbered, format.c_str(), 42);
+  EXPECT_STREQ(numbered, "0042");
+}
+
+TEST(ORVUtilities, UnicodeComparisonsOrderByUnitsAndIgnoreCaseOnRequest) {
+  EXPECT_EQ(ORVUtilities::CompareUnicodeStrings("abc", "abd"), -1);
+  EXPECT_EQ(ORVUtilities::CompareUnicodeStrings("abd", "abc"), 1);
+  EXPECT_EQ(ORVUtilities::CompareUnicodeStrings("abc", "abc"), 0);
+  EXPECT_EQ(ORVUtilities::CompareUnicodeStrings("ab", "abc"), -1);
+  EXPECT_EQ(ORVUtilities::CompareUnicodeStrings("Zeta", "alpha"), -1);
+  EXPECT_EQ(ORVUtilities::CompareUnicodeStrings("", ""), 0);
+
+  EXPECT_EQ(ORVUtilities::CompareUnicodeStringsNoCase("abc", "ABC"), 0);
+  EXPECT_EQ(ORVUtilities::CompareUnicodeStringsNoCase("abc", "abc"), 0);
+  EXPECT_EQ(ORVUtilities::CompareUnicodeStringsNoCase("Zeta", "alpha"), 1);
+  EXPECT_EQ(ORVUtilities::CompareUnicodeStringsNoCase("alpha", "Zeta"), -1);
+  EXPECT_EQ(ORVUtilities::CompareUnicodeStringsNoCase("abc", "ABD"), -1);
+  // Beyond ASCII: Greek and Latin-1 letters compare apart from case too.
+  EXPECT_EQ(ORVUtilities::CompareUnicodeStringsNoCase("\xce\xb1\xce\xb2", "\xce\x91\xce\x92"), 0);
+  EXPECT_EQ(ORVUtilities::CompareUnicodeStringsNoCase("\xc3\xa9t\xc3\xa9", "\xc3\x89T\xc3\x89"), 0);
+}
+
+TEST(ORVUtilities, IntegerConversionNeedsTheWholeTextAndKeepsWhatItRead) {
+  int value = 99;
+  EXPECT_EQ(ORVUtilities::ConvertStringToInt("12x", value), 0u);
+  EXPECT_EQ(value, 12);
+  value = 99;
+  EXPECT_EQ(ORVUtilities::ConvertStringToInt("", value), 0u);
+  EXPECT_EQ(value, 0);
+  EXPECT_EQ(ORVUtilities::ConvertStringToInt("42", value), 1u);
+  EXPECT_EQ(value, 42);
+  EXPECT_EQ(ORVUtilities::ConvertStringToInt("-7", value), 1u);
+  EXPECT_EQ(value, -7);
+  EXPECT_EQ(ORVUtilities::ConvertStringToInt("+3", value), 1u);
+  EXPECT_EQ(value, 3);
+  EXPECT_EQ(ORVUtilities::ConvertStringToInt(" 8", value), 1u);
+  EXPECT_EQ(value, 8);
+  EXPECT_EQ(ORVUtilities::ConvertStringToInt("8 ", value), 0u);
+  EXPECT_EQ(value, 8);
+  EXPECT_EQ(ORVUtilities::ConvertStringToInt("0x10", value), 0u);
+  EXPECT_EQ(value, 0);
+  EXPECT_EQ(ORVUtilities::ConvertStringToInt("-", value), 0u);
+  EXPECT_EQ(value, 0);
+}
+
+TEST(ORVUtilities, IntegerConversionFailsBeyondTheIntRange) {
+  int value = 0;
+  EXPECT_EQ(ORVUtilities::ConvertStringToInt("2147483647", value), 1u);
+  EXPECT_EQ(value, INT_MAX);
+  EXPECT_EQ(ORVUtilities::ConvertStringToInt("-2147483648", value), 1u);
+  EXPECT_EQ(value, INT_MIN);
+  EXPECT_EQ(ORVUtilities::ConvertStringToInt("2147483648", value), 0u);
+  EXPECT_EQ(value, INT_MAX);
+  EXPECT_EQ(ORVUtilities::ConvertStringToInt("-2147483649", value), 0u);
+  EXPECT_EQ(value, INT_MIN);
+  EXPECT_EQ(ORVUtilities::ConvertStringToInt("99999999999999999999999", value), 0u);
+  EXPECT_EQ(value, INT_MAX);
+  EXPECT_EQ(ORVUtilities::ConvertStringToInt("-99999999999999999999999", value), 0u);
+  EXPECT_EQ(value, INT_MIN);
+  // An earlier range error does not make a later conversion fail.
+  errno = ERANGE;
+  EXPECT_EQ(ORVUtilities::ConvertStringToInt("5", value), 1u);
+  EXPECT_EQ(value, 5);
+}
+
+TEST(ORVUtilities, IntegerConversionAgreesWithTheDigitsOnRandomTexts) {
+  std::mt19937 random(20040229);
+  int successes = 0;
+  for (int i = 0; i < 100000; ++i) {
+    std::string text = RandomText(random, "0123456789000999+- \tx", 14);
+    int value = -1;
+    unsigned int converted = ORVUtilities::ConvertStringToInt(text.c_str(), value);
+    ASSERT_EQ(converted, IsIntText(text) ? 1u : 0u) << "\"" << text << "\"";
+    if (!converted) continue;
+    ++successes;
+    ASSERT_EQ(std::to_string(value), CanonicalIntText(text)) << "\"" << text << "\"";
+  }
+  EXPECT_GT(successes, 5000);
+}
+
+TEST(ORVUtilities, FreeTextEscapesSeparatorNewlineAndBackslash) {
+  EXPECT_EQ(Format("a;b\nc\\d", ";"), "a\\_b\\nc\\\\d");
+  EXPECT_EQ(Format("", ";"), "\\0");
+  EXPECT_EQ(Format("0", ";"), "0");
+  EXPECT_EQ(Format("end\\", ";"), "end\\\\");
+  // A separator of several characters is matched whole, and only where it fits.
+  EXPECT_EQ(Format("a|||b", "||"), "a\\_|b");
+  EXPECT_EQ(Format("a|", "||"), "a|");
+  EXPECT_EQ(Format("||", "||"), "\\_");
+  // An empty separator matches nothing.
+  EXPECT_EQ(Format("a;b\n", ""), "a;b\\n");
+}
+
+TEST(ORVUtilities, FreeTextTranslationUndoesTheEscapes) {
+  EXPECT_EQ(Translate("a\\_b\\nc\\\\d", ";"), "a;b\nc\\d");
+  EXPECT_EQ(Translate("\\0", ";"), "");
+  EXPECT_EQ(Translate("", ";"), "");
+  EXPECT_EQ(Translate("\\_", "<->"), "<->");
+  // Unknown escapes stand as written, a final backslash too.
+  EXPECT_EQ(Translate("\\x\\0y", ";"), "\\x\\0y");
+  EXPECT_EQ(Translate("ab\\", ";"), "ab\\");
+  EXPECT_EQ(Translate("\\", ";"), "\\");
+  EXPECT_EQ(Translate("\\_", ""), "");
+}
+
+TEST(ORVUtilities, FreeTextRoundTripKeepsTheTextAndGivesOneField) {
+  struct Case {
+    std::string _Text;
+    std::string _Separator;
+  } cases[] = {
+      {"one;two\nthree\\four", ";"},
+      {"trailing backslash\\", ";"},
+      {"\\\\\\", ";"},
+      {";;\n\n", ";"},
+      {"\\_ and \\n and \\0", ";"},
+      {"\\0", ";"},
+      {"tab\tseparated\tline\n", "\t"},
+      {"a::b:::c", "::"},
+      {"n_n_0", "n"},
+      {std::string("nul\0inside\0", 12), ";"},
+  };
+  for (const Case& example : cases) {
+    std::string formatted = Format(example._Text, example._Separator);
+    EXPECT_EQ(Translate(formatted, example._Separator), example._Text) << formatted;
+    EXPECT_EQ(formatted.find('\n'), std::string::npos) << formatted;
+    if (example._Separator != "n") {
+      EXPECT_EQ(formatted.find(example._Separator), std::string::npos) << formatted;
+    }
+  }
+}
+
+TEST(ORVUtilities, FreeTextRoundTripHoldsForRandomTextsAndSeparators) {
+  std::mt19937 random(1789);
+  const std::string alphabet(";|:,\n\\n_0ab \t\x01\xe9\0", 16);
+  for (int i = 0; i < 20000; ++i) {
+    std::string separator = RandomText(random, alphabet, 3);
+    if (separator == "\\") continue;
+    std::string text = RandomText(random, alphabet, 40);
+    std::string formatted = Format(text, separator);
+    ASSERT_EQ(Translate(formatted, separator), text)
+        << "text \"" << text << "\" separator \"" << separator << "\" formatted " << formatted;
+    ASSERT_EQ(formatted.find('\n'), std::string::npos) << formatted;
+    // The escapes bring backslashes, "n", "_" and "0": a separator without them never shows.
+    if (!separator.empty() && separator.find_first_of("\\n_0") == std::string::npos) {
+      ASSERT_EQ(formatted.find(separator), std::string::npos)
+          << "text \"" << text << "\" separator \"" << separator << "\"";
+    }
+  }
+}
+
+TEST(ORVUtilities, TranslatingAnyTextGivesATextThatRoundTrips) {
+  std::mt19937 random(1515);
+  const std::string alphabet = "\\\\\\n_0;ab\n";
+  for (int i = 0; i < 100000; ++i) {
+    std::string formatted = RandomText(random, alphabet, 24);
+    std::string text = Translate(formatted, ";");
+    ASSERT_EQ(Translate(Format(text, ";"), ";"), text) << formatted;
+  }
+}
+
+TEST(ORVUtilitiesDeathTest, BackslashSeparatorIsFatalForBothDirections) {
+  const std::string report = FatalReportPattern("The field separator is \\", kFile);
+  EXPECT_EXIT(
+      {
+        ORVGlobalObjectCleaner cleaner;
+        ORVUtilities::FormatFreeTextForProgram("text", "\\");
+      },
+      testing::ExitedWithCode(255), report);
+  EXPECT_EXIT(
+      {
+        ORVGlobalObjectCleaner cleaner;
+        ORVUtilities::TranslateFormattedForProgramFreeText("text", "\\");
+      },
+      testing::ExitedWithCode(255), report);
+  // Even for the empty text, which needs no scan.
+  EXPECT_EXIT(
+      {
+        ORVGlobalObjectCleaner cleaner;
+        ORVUtilities::FormatFreeTextForProgram("", "\\");
+      },
+      testing::ExitedWithCode(255), report);
+}
