@@ -14,8 +14,9 @@
 
 class ORVCmdLnAnalyzer;
 
-// The status of an option; any other value behaves as ORVCmdLnOptOptional.
-enum ORVCmdLnOptStatusEnum {
+// The status of an option; any other value behaves as ORVCmdLnOptOptional (the int
+// underlying type makes every int a value of the enumeration).
+enum ORVCmdLnOptStatusEnum : int {
   ORVCmdLnOptOptional = 0,
   ORVCmdLnOptMandatory = 1,
   ORVCmdLnOptHelp = 2,
