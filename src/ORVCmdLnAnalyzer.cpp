@@ -17,6 +17,23 @@ bool NamesAnOption(const char* iArgument) {
   return iArgument[0] == '-' && iArgument[1] != '\0';
 }
 
+// An argument that asks for an option no name matches.
+long UnknownOption(const ORVCmdLnAnalyzer& iAnalyzer, const char* iArgument) {
+  PEVUnicodeString fragment = iAnalyzer.GetCommandName();
+  fragment += " ";
+  fragment += iArgument;
+  return ORV_CMDLN_ERROR(fragment, ORVMakeCatalogMessage<ORVBC_0001>(iArgument),
+                         iAnalyzer.GetHShortUsageBldr());
+}
+
+// An argument before any option, in a command without an option of its own arguments.
+long StrayArgument(const ORVCmdLnAnalyzer& iAnalyzer, const char* iArgument) {
+  PEVUnicodeString fragment = iAnalyzer.GetCommandName();
+  ORVCmdLnOpt::ConcatArgumentForMsg(fragment, iArgument);
+  return ORV_CMDLN_ERROR(fragment, ORVMakeCatalogMessage<ORVBC_0003>(iAnalyzer.GetCommandName()),
+                         iAnalyzer.GetHShortUsageBldr());
+}
+
 }  // namespace
 
 ORVCmdLnAnalyzer::ORVCmdLnAnalyzer(PEVUnicodeString iCommandName,
@@ -67,24 +84,13 @@ long ORVCmdLnAnalyzer::Analyze(const char* const* iArguments, int iCount) {
     if (!argument) ORV_FATAL("ORVCmdLnAnalyzer::Analyze(): iArguments[" << index << "] is NULL");
     if (!lastOption && NamesAnOption(argument)) {
       ORVCmdLnOpt* option = LookupOneOption(argument);
-      if (!option) {
-        PEVUnicodeString fragment = _CommandName;
-        fragment += " ";
-        fragment += argument;
-        return ORV_CMDLN_ERROR(fragment, ORVMakeCatalogMessage<ORVBC_0001>(argument),
-                               GetHShortUsageBldr());
-      }
+      if (!option) return UnknownOption(*this, argument);
       option->SetToDefined();
       lastOption = option->IsTheLastOption();
       current = option;
       continue;
     }
-    if (!current) {
-      PEVUnicodeString fragment = _CommandName;
-      ORVCmdLnOpt::ConcatArgumentForMsg(fragment, argument);
-      return ORV_CMDLN_ERROR(fragment, ORVMakeCatalogMessage<ORVBC_0003>(_CommandName),
-                             GetHShortUsageBldr());
-    }
+    if (!current) return StrayArgument(*this, argument);
     // A named option that is full hands the argument to the command's own option.
     if (commandOption && current != commandOption && !current->AcceptsOneMoreArgument())
       current = commandOption;
