@@ -17,8 +17,30 @@ struct ORVCatalogKey {
 
 // ORV_CATALOG_KEY(catalog, key, parameter count) defines the entry catalog_key.
 #define ORV_CATALOG_KEYS(ORV_CATALOG_KEY)                                             \
+  /* Command lines: the argument, names or command; bounds and lengths as numbers. */ \
+  ORV_CATALOG_KEY(ORVBC, 0001, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0002, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0003, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0004, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0005, 2)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0006, 3)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0007, 2)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0008, 2)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0009, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0010, 2)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0011, 3)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0012, 2)                                                     \
+  /* The request of every command-line failure: the fragment at fault. */             \
+  ORV_CATALOG_KEY(ORVBC, 0013, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0015, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0016, 4)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0018, 2)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0019, 3)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0020, 3)                                                     \
   /* The last-error fallback: a result code without error record. */                  \
   ORV_CATALOG_KEY(ORVBC, 0100, 0)                                                     \
+  /* The usage line of the help option: its names. */                                 \
+  ORV_CATALOG_KEY(ORVBC, 0101, 1)                                                     \
   /* File utilities: file name and system text (Rename: old name, new name, text). */ \
   ORV_CATALOG_KEY(ORVBC, 0201, 2)                                                     \
   ORV_CATALOG_KEY(ORVBC, 0202, 2)                                                     \

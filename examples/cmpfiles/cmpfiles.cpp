@@ -1,0 +1,127 @@
+// cmpfiles - compares files by content, as a tool of the suite is written.
+//
+//   cmpfiles -f <file> <file> [<file>...] [-o <report>] [-q] [-h|-help|-?]
+//
+// Exit status 0 when all the files have the same bytes, 1 when they differ, 2 on an
+// error (a user mistake on the command line, a file that cannot be read, a report that
+// cannot be written). The help exits with 0. Every text comes from the tool's catalog
+// CMPFILES or from the library's catalogs; errors go through an ORVErrorMngr to the
+// terminal error display (standard error), answers to the global message display
+// (standard output) or to the report file.
+#include "ORVCmdLnAnalyzer.h"
+#include "ORVCmdLnHelpMngr.h"
+#include "ORVCmdLnOptMultiArg.h"
+#include "ORVCmdLnOptNoArg.h"
+#include "ORVCmdLnOptOneArg.h"
+#include "ORVCmdLnOptOneArgLengthMngr.h"
+#include "ORVError.h"
+#include "ORVErrorMngr.h"
+#include "ORVFileUtilities.h"
+#include "ORVGlobalObjectCleaner.h"
+#include "ORVMessageDisplay.h"
+#include "ORVMessageDisplayToAsciiFile.h"
+#include "ORVParamNLSMsgBldrCtlg.h"
+#include "ORVString.h"
+#include "ORVUtilities.h"
+#include "ORVVector.h"
+
+namespace {
+
+// The tool's catalog and its keys (catalogs/en/CMPFILES.msg).
+constexpr char kCatalog[] = "CMPFILES";
+constexpr char kShortUsageKey[] = "0001";
+constexpr char kFilesUsageKey[] = "0002";
+constexpr char kReportUsageKey[] = "0003";
+constexpr char kQuietUsageKey[] = "0004";
+constexpr char kExplainedUsageKey[] = "0005";
+constexpr char kSameKey[] = "0010";
+constexpr char kDifferentKey[] = "0011";
+constexpr char kCompareRequestKey[] = "0012";
+constexpr char kReportRequestKey[] = "0013";
+
+constexpr int kReportNameMaximum = 255;
+
+enum ExitStatus { kSame = 0, kDifferent = 1, kError = 2 };
+
+// A new builder of the tool's message iKey.
+ORVParamNLSMsgBldrCtlgRfHndlr Message(const char* iKey) {
+  ORVParamNLSMsgBldrCtlgRfHndlr builder;
+  builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg(kCatalog, iKey, nullptr));
+  return builder;
+}
+
+ORVParamNLSMsgBldrCtlgRfHndlr Message(const char* iKey, const PEVUnicodeString& iParameter) {
+  ORVParamNLSMsgBldrCtlgRfHndlr builder = Message(iKey);
+  builder->AddNewParameter(iParameter);
+  return builder;
+}
+
+// The file names, each in double quotes, separated by blanks.
+PEVUnicodeString FileList(const ORVVector& iFiles) {
+  PEVUnicodeString list;
+  for (int index = 0; index < iFiles.Size(); ++index)
+    ORVCmdLnOpt::ConcatArgumentForMsg(list, static_cast<ORVString*>(iFiles[index])->GetChars());
+  return list;
+}
+
+// Shows the failure iCode with the request iRequest in place of the library's none.
+int Fail(ORVErrorMngr& ioErrors, long iCode, const ORVNLSMsgBldrRfHndlr& iRequest) {
+  ORVError::ReplaceLastErrorRequest(iCode, iRequest);
+  ioErrors.DisplayAndKeepError(iCode, 1);
+  return kError;
+}
+
+// Writes iAnswer as the only line of the file iReport.
+long WriteReport(const ORVString& iReport, const PEVUnicodeString& iAnswer) {
+  ORVMessageDisplayToAsciiFile report(iReport);
+  long code = report.OpenFile();
+  if (code != 0) return code;
+  report.Display(iAnswer, 1);
+  return report.CloseFile();
+}
+
+int Run(int iArgc, char** iArgv, ORVErrorMngr& ioErrors) {
+  ORVParamNLSMsgBldrCtlgRfHndlr shortUsage = Message(kShortUsageKey);
+  ORVCmdLnAnalyzer analyzer("cmpfiles", shortUsage);
+  ORVVector files(ORVDestroyElementsAtDelete);
+  ORVString report;
+  ORVCmdLnOptMultiArg filesOption(analyzer, "-f", ORVCmdLnOptMandatory, Message(kFilesUsageKey),
+                                  files, 2, -1, 0);
+  ORVCmdLnOptOneArg reportOption(analyzer, "-o", ORVCmdLnOptOptional, Message(kReportUsageKey),
+                                 report, 1);
+  ORVCmdLnOptNoArg quietOption(analyzer, "-q", ORVCmdLnOptOptional, Message(kQuietUsageKey));
+  // Before the help: a report name out of bounds is reported even with -h.
+  ORVCmdLnOptOneArgLengthMngr reportLength(analyzer, reportOption, 1, kReportNameMaximum);
+  ORVCmdLnHelpMngr help(analyzer, shortUsage.Get(), Message(kExplainedUsageKey));
+
+  long code = analyzer.Analyze(iArgv + 1, iArgc - 1);
+  if (code == 1) {  // the help text, an information
+    ioErrors.DisplayAndForgetError(code);
+    return kSame;
+  }
+  if (code != 0) {
+    ioErrors.DisplayAndKeepError(code, 1);
+    return kError;
+  }
+
+  unsigned int same = 0;
+  code = ORVFileUtilities::CompareFileContents(files, same);
+  if (code != 0) return Fail(ioErrors, code, Message(kCompareRequestKey, FileList(files)));
+  PEVUnicodeString answer = Message(same ? kSameKey : kDifferentKey, FileList(files))->Build();
+  if (reportOption.ArgumentIsAdded()) {
+    code = WriteReport(report, answer);
+    if (code != 0) return Fail(ioErrors, code, Message(kReportRequestKey, report.GetChars()));
+  } else if (!quietOption.IsDefined()) {
+    ORVMessageDisplay::GetGlobal()->Display(answer, 1);
+  }
+  return same ? kSame : kDifferent;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ORVGlobalObjectCleaner cleaner;
+  ORVUtilities::MakeAndSetAsGlobalDisplayToTerm();
+  ORVErrorMngr errors;
+  return Run(argc, argv, errors);
+}

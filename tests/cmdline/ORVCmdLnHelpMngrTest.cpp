@@ -1,0 +1,158 @@
+// Tests of ORVCmdLnHelpMngr: the help option and its names, the composed help text, the
+// help result as an information error and its display on a terminal.
+#include "ORVCmdLnHelpMngr.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ChildProcess.h"
+#include "CmdLnTestSupport.h"
+#include "ORVCmdLnOptNoArg.h"
+#include "ORVCmdLnOptOneArg.h"
+#include "ORVError.h"
+#include "ORVErrorMngr.h"
+#include "ORVNLSMsgBldrFromString.h"
+#include "ORVString.h"
+#include "ORVUtilities.h"
+
+namespace {
+
+const char kHelpWithExplanation[] =
+    "Usage: mk -n <name> [-h|-help|-?]\n"
+    "-n|-name <name>\n"
+    "    the name\n"
+    "-q\n"
+    "    says nothing\n"
+    "-h|-help|-?\n"
+    "    Shows this help and stops.\n"
+    "\n"
+    "Explains mk.\n"
+    "On two lines.\n";
+
+class ORVCmdLnHelpMngrTest : public CmdLnTest {
+protected:
+  ORVParamNLSMsgBldrCtlgRfHndlr _Usage = TestMessage("USAGEHELP");
+  ORVCmdLnAnalyzer _Analyzer{"mk", _Usage};
+  ORVString _Name;
+  ORVCmdLnOptOneArg _NameOption{_Analyzer,           "-n|-name", ORVCmdLnOptMandatory,
+                                TestMessage("NAME"), _Name,      1};
+  ORVCmdLnOptNoArg _Silent{_Analyzer, "-s", ORVCmdLnOptOptional, ORVParamNLSMsgBldrRfHndlr()};
+  ORVCmdLnOptNoArg _Quiet{_Analyzer, "-q", ORVCmdLnOptOptional, TestMessage("QUIET")};
+};
+
+}  // namespace
+
+TEST_F(ORVCmdLnHelpMngrTest, AddsTheHelpOptionWhereItIsConstructed) {
+  ORVCmdLnHelpMngr help(_Analyzer, _Usage.Get(), ORVNLSMsgBldrRfHndlr());
+  ORVCmdLnOptNoArg after(_Analyzer, "-z", ORVCmdLnOptOptional, ORVParamNLSMsgBldrRfHndlr());
+  ORVCmdLnOptNoArg& option = help.GetHelpOpt();
+  EXPECT_TRUE(option.IsHelpOption());
+  EXPECT_EQ(Utf8(option.GetInternalNames()), "-h|-help|-?");
+  EXPECT_EQ(_Analyzer.GetHelpOption(), &option);
+  EXPECT_EQ(_Analyzer.GetOptionSet()[3], &option);
+  EXPECT_EQ(_Analyzer.GetOptMngrSet()[0], &help);
+  EXPECT_EQ(&help.GetCmdLnAnalyzer(), &_Analyzer);
+  // The short usage gets the help names after the command name.
+  ASSERT_EQ(_Usage->GetNbParameters(), 2);
+  EXPECT_EQ(Utf8(_Usage->GetParameter(1)), "-h|-help|-?");
+  EXPECT_EQ(Utf8(option.GetHUsageBldr()->Build()), "-h|-help|-?\n    Shows this help and stops.");
+}
+
+TEST_F(ORVCmdLnHelpMngrTest, WithoutTheHelpOptionTheOtherChecksDecide) {
+  ORVCmdLnHelpMngr help(_Analyzer, _Usage.Get(), ORVNLSMsgBldrRfHndlr());
+  EXPECT_EQ(help.Check(), 0);
+  EXPECT_EQ(Analyze(_Analyzer, {"-n", "x"}), 0);
+  _Analyzer.Reset();
+  long code = Analyze(_Analyzer, {"-q"});
+  EXPECT_EQ(DescribeLastError(code), Failure("ORVCmdLnOpt.cpp", "mk -n|-name", "0002: -n|-name",
+                                             "CMDLNTEST USAGEHELP: mk | -h|-help|-?"));
+}
+
+TEST_F(ORVCmdLnHelpMngrTest, EveryHelpNameAnswersWithTheHelpTextAsAnInformation) {
+  ORVNLSMsgBldrRfHndlr explained = TestMessage("EXPLAINED");
+  ORVCmdLnHelpMngr help(_Analyzer, _Usage.Get(), explained);
+  EXPECT_EQ(help.GetHExplainedUsageBldr().Get(), explained.Get());
+  EXPECT_EQ(Utf8(help.GetHelp()), kHelpWithExplanation);
+  for (const char* name : {"-h", "-help", "-?"}) {
+    _Analyzer.Reset();
+    long code = Analyze(_Analyzer, {name});
+    ASSERT_EQ(code, 1) << name;
+    PEVError* last = PEVError::PEVGetLastError(code, nullptr);
+    ASSERT_NE(last, nullptr);
+    auto* error = ORVCheckedCast<ORVError>(last);
+    EXPECT_EQ(error->GetInformationOnErrorType(), PEVErrorTypeInformation);
+    EXPECT_EQ(error->GetReturnCode(), 1);
+    EXPECT_FALSE(error->GetHRequestBldr());
+    EXPECT_FALSE(error->GetHAdviceBldr());
+    const ORVNLSMsgBldrRfHndlr& diagnostic = error->GetHDiagnosticBldr();
+    ASSERT_TRUE(diagnostic);
+    EXPECT_TRUE(diagnostic->IsAKindOf(ORVNLSMsgBldrFromString::ClassName()));
+    EXPECT_STREQ(diagnostic->GetMsgCatalogName(), "ORVBC");
+    EXPECT_STREQ(diagnostic->GetMsgId(), "CONCAT");
+    EXPECT_EQ(Utf8(diagnostic->Build()), kHelpWithExplanation);
+    char* file = nullptr;
+    error->GetSourceFileName(&file);
+    EXPECT_STREQ(file, "src/ORVCmdLnHelpMngr.cpp");
+    last->Release();
+  }
+  // Other letter cases are not help.
+  for (const char* name : {"-H", "-HELP", "-Help"}) {
+    _Analyzer.Reset();
+    long code = Analyze(_Analyzer, {name});
+    EXPECT_EQ(code, PEV_E_FAIL) << name;
+    EXPECT_FALSE(help.GetHelpOpt().IsDefined());
+  }
+}
+
+TEST_F(ORVCmdLnHelpMngrTest, WithoutExplanationTheHelpEndsWithTheLastLine) {
+  ORVCmdLnHelpMngr help(_Analyzer, _Usage.Get(), ORVNLSMsgBldrRfHndlr());
+  std::string expected = kHelpWithExplanation;
+  expected.erase(expected.find("\nExplains"));
+  EXPECT_EQ(Utf8(help.GetHelp()), expected);
+}
+
+TEST_F(ORVCmdLnHelpMngrTest, AHelpGivenAnArgumentIsRefusedLikeAnyNoArgumentOption) {
+  ORVCmdLnHelpMngr help(_Analyzer, _Usage.Get(), ORVNLSMsgBldrRfHndlr());
+  long code = Analyze(_Analyzer, {"-?", "x"});
+  EXPECT_EQ(DescribeLastError(code),
+            Failure("ORVCmdLnOptNoArg.cpp", "mk -h|-help|-? \"x\"", "0003: -h|-help|-?",
+                    "CMDLNTEST USAGEHELP: mk | -h|-help|-?"));
+}
+
+TEST_F(ORVCmdLnHelpMngrTest, TheManagerOwnsItsHelpOption) {
+  ORVCmdLnAnalyzer analyzer("mk", ORVParamNLSMsgBldrRfHndlr());
+  ORVNLSMsgBldrRfHndlr helpUsage;
+  {
+    ORVCmdLnHelpMngr help(analyzer, nullptr, ORVNLSMsgBldrRfHndlr());
+    helpUsage = help.GetHelpOpt().GetHUsageBldr();
+    EXPECT_EQ(help.GetHelpOpt().GetRefCount(), 1u);
+    EXPECT_EQ(helpUsage->GetRefCount(), 2u);
+  }
+  // The option is gone with the manager: only this handler holds its usage line.
+  EXPECT_EQ(helpUsage->GetRefCount(), 1u);
+}
+
+TEST_F(ORVCmdLnHelpMngrTest, TheHelpShowsOnStandardOutputWithTheErrorLayout) {
+  ChildResult result = RunInChild([this] {
+    ORVUtilities::MakeAndSetAsGlobalDisplayToTerm();
+    ORVCmdLnHelpMngr help(_Analyzer, _Usage.Get(), TestMessage("EXPLAINED"));
+    ORVErrorMngr errors;
+    errors.DisplayAndForgetError(Analyze(_Analyzer, {"-help"}));
+  });
+  EXPECT_EQ(result._ExitStatus, 0);
+  EXPECT_EQ(result._Stdout, std::string(kHelpWithExplanation) + "\n\n");
+  EXPECT_EQ(result._Stderr, "");
+}
+
+TEST(ORVCmdLnHelpMngrDeathTest, HelpWithoutShortUsageIsFatal) {
+  EXPECT_EXIT(
+      {
+        ORVGlobalObjectCleaner cleaner;
+        ORVCmdLnAnalyzer analyzer("mk", ORVParamNLSMsgBldrRfHndlr());
+        ORVCmdLnHelpMngr help(analyzer, nullptr, ORVNLSMsgBldrRfHndlr());
+        Analyze(analyzer, {"-h"});
+      },
+      testing::ExitedWithCode(255),
+      FatalReportPattern("xxxRfHndlr::operator->(): Pointer == NULL", "src/ORVRefHandler.cpp"));
+}
