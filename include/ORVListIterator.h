@@ -1,0 +1,43 @@
+// ORVListIterator.h - walks a list's links both ways.
+//
+// With a pattern, each step walks on to the next link whose element matches. The
+// list is not reference-held and must outlive the iterator; the link under the
+// iterator's cursor must stay in the list, or be removed through Remove(cursor) given
+// that very cursor (Position()), which moves it back one link. Operations on an
+// iterator without a list, and a cursor pointing nowhere, are fatal.
+#pragma once
+
+#include "ORVExport.h"
+#include "ORVIterator.h"
+#include "ORVListCursor.h"
+
+class ORVList;
+
+class ORV_EXPORT ORVListIterator : public ORVIterator {
+  ORV_META_OBJECT(ORVListIterator)
+
+public:
+  // On no list.
+  ORVListIterator();
+  // Before the first element.
+  ORVListIterator(const ORVList* iList, const PEVBaseUnknown* iPattern, unsigned int iWithPattern,
+                  const ORVComparator* iComparator);
+  // At a copy of iCursor (an ORVListCursor), or before the first element when null.
+  ORVListIterator(const ORVList* iList, const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
+                  unsigned int iWithPattern, const ORVComparator* iComparator);
+
+  PEVBaseUnknown* Next() override;
+  PEVBaseUnknown* Previous() override;
+  void ToBegin() override;
+  void ToEnd() override;
+  const ORVCursor* Position() override;
+
+private:
+  // Fatal without a list.
+  const ORVList& CheckedList() const;
+  // The cursor's link; fatal when it points nowhere.
+  ORVListLink* CheckedLink() const;
+
+  const ORVList* _pList = nullptr;
+  ORVListCursor _Cursor;
+};
