@@ -1,10 +1,13 @@
 #include "ContainerTestClasses.h"
 
+#include <cstdlib>
+
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpName, ORVComparator)
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpNameDerived, ORVTestShapeCmpName)
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpLength, ORVComparator)
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpLengthCompatible, ORVTestShapeCmpLength)
 ORV_META_OBJECT_DEFINE(ORVTestRandomCmp, ORVComparator)
+ORV_META_OBJECT_DEFINE(ORVTestShapeHashNumber, ORVHashCoder)
 ORV_META_OBJECT_DEFINE(ORVTestCursor, ORVCursor)
 ORV_META_OBJECT_DEFINE(ORVTestRecordingLink, ORVContainersLink)
 
@@ -29,6 +32,13 @@ unsigned int ORVTestShapeCmpLengthCompatible::CanBeUsedInSetSortedBySecond(
 
 int ORVTestRandomCmp::CompareObjects(const PEVBaseUnknown*, const PEVBaseUnknown*) const {
   return (int)(_Generator() % 3) - 1;
+}
+
+unsigned int ORVTestShapeHashNumber::Code(const PEVBaseUnknown* iObject) const {
+  ++_Calls;
+  if (!iObject) return 0;
+  return (unsigned int)strtoul(ORVCheckedCast<ORVTestShape>(iObject)->GetName().c_str(), nullptr,
+                               10);
 }
 
 void ORVTestRecordingLink::RemoveContainer(ORVContainer* iContainer) {
