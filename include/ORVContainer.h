@@ -71,8 +71,8 @@ public:
   virtual ORVContainersLinkRfHndlr& GetHLink();
   // The link, or null.
   virtual ORVContainersLink* GetLink() const;
-  // Shares the link of iHLink; an empty handler empties the link. Setting a link while
-  // one is set is fatal.
+  // Shares the link of iHLink; an empty handler empties the link, and the container
+  // leaves that link's set. Setting a link while one is set is fatal.
   virtual void SetHLink(const ORVContainersLinkRfHndlr& iHLink);
   // Same size, and every element of this container is in iOther (address identity).
   virtual unsigned int ContainsSameObjects(const ORVContainer& iOther) const;

@@ -38,7 +38,15 @@ ORVContainersLink* ORVContainer::GetLink() const {
 
 void ORVContainer::SetHLink(const ORVContainersLinkRfHndlr& iHLink) {
   if (iHLink && _HLink) ORV_FATAL("The container already has a Link");
+  if (iHLink || !_HLink) {
+    _HLink = iHLink;
+    return;
+  }
+  // Letting go of the link: it must forget this container too, or it would call it
+  // once it is gone. Kept alive here, as this container may hold its last reference.
+  ORVContainersLinkRfHndlr leaving(_HLink);
   _HLink = iHLink;
+  leaving->ForgetContainer(this);
 }
 
 unsigned int ORVContainer::ContainsSameObjects(const ORVContainer& iOther) const {

@@ -43,24 +43,29 @@ unsigned int ORVTestShapeHashNumber::Code(const PEVBaseUnknown* iObject) const {
 
 void ORVTestRecordingLink::RemoveContainer(ORVContainer* iContainer) {
   _Notifications.push_back({"RemoveContainer", iContainer, -1});
+  ORVContainersLink::RemoveContainer(iContainer);
 }
 
 void ORVTestRecordingLink::AddObject(PEVBaseUnknown* iObject, ORVContainer* iFrom) {
   _Notifications.push_back({"AddObject " + NameOf(iObject), iFrom, iFrom->Size()});
+  ORVContainersLink::AddObject(iObject, iFrom);
 }
 
 void ORVTestRecordingLink::RemoveObject(const PEVBaseUnknown* iObject, ORVContainer* iFrom) {
   _Notifications.push_back({"RemoveObject " + NameOf(iObject), iFrom, iFrom->Size()});
+  ORVContainersLink::RemoveObject(iObject, iFrom);
 }
 
 void ORVTestRecordingLink::ReplaceObject(const PEVBaseUnknown* iOld, PEVBaseUnknown* iNew,
                                          ORVContainer* iFrom) {
   _Notifications.push_back(
       {"ReplaceObject " + NameOf(iOld) + " " + NameOf(iNew), iFrom, iFrom->Size()});
+  ORVContainersLink::ReplaceObject(iOld, iNew, iFrom);
 }
 
 void ORVTestRecordingLink::Clear(ORVContainer* iFrom) {
   _Notifications.push_back({"Clear", iFrom, iFrom->Size()});
+  ORVContainersLink::Clear(iFrom);
 }
 
 std::vector<std::string> ORVTestRecordingLink::Texts() const {

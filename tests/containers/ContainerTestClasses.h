@@ -79,7 +79,8 @@ class ORVTestCursor : public ORVCursor {
   ORV_META_OBJECT(ORVTestCursor)
 };
 
-// Writes each notification as "<operation> <names>" with the container it came from.
+// Writes each notification as "<operation> <names>" with the container it came from,
+// then does the link's work: the containers of its set are kept in step.
 class ORVTestRecordingLink : public ORVContainersLink {
   ORV_META_OBJECT(ORVTestRecordingLink)
 
