@@ -53,7 +53,8 @@ public:
   int Size() const override;
   unsigned int IsEmpty() const override;
   unsigned int Contains(const PEVBaseUnknown* iObject) const override;
-  // Only the bucket of iPattern's code (table coder) is searched.
+  // Only the bucket of iPattern's code (table coder) is searched. With the table's own
+  // comparator, only the elements of the same code are compared.
   PEVBaseUnknown* LookupOne(const PEVBaseUnknown* iPattern,
                             const ORVComparator& iComparator) const override;
   // With the table's comparator.

@@ -111,8 +111,18 @@ private:
     return iLink == &_Head || iLink == &_Tail;
   }
   // The link after iLink; fatal when the chain is broken there.
-  static ORVListLink* NextOf(const ORVListLink* iLink);
-  static ORVListLink* PreviousOf(const ORVListLink* iLink);
+  static ORVListLink* NextOf(const ORVListLink* iLink) {
+    ORVListLink* next = iLink->GetNext();
+    if (!next) BrokenChain();
+    return next;
+  }
+  static ORVListLink* PreviousOf(const ORVListLink* iLink) {
+    ORVListLink* previous = iLink->GetPrevious();
+    if (!previous) BrokenChain();
+    return previous;
+  }
+  // The fatal report of a null next or previous link.
+  [[noreturn]] static void BrokenChain();
 
   int _Count = 0;
   ORVListLink _Head;

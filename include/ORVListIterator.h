@@ -9,11 +9,10 @@
 
 #include "ORVExport.h"
 #include "ORVIterator.h"
+#include "ORVList.h"
 #include "ORVListCursor.h"
 
-class ORVList;
-
-class ORV_EXPORT ORVListIterator : public ORVIterator {
+class ORV_EXPORT ORVListIterator final : public ORVIterator {
   ORV_META_OBJECT(ORVListIterator)
 
 public:
@@ -26,13 +25,36 @@ public:
   ORVListIterator(const ORVList* iList, const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
                   unsigned int iWithPattern, const ORVComparator* iComparator);
 
-  PEVBaseUnknown* Next() override;
-  PEVBaseUnknown* Previous() override;
+  // Inline for the plain step along a sound chain; everything else goes to the
+  // checked step.
+  PEVBaseUnknown* Next() override {
+    ORVListLink* link = _Cursor.GetLink();
+    if (!_pList || !link || WithPattern()) return NextChecked();
+    ORVListLink* tail = _pList->GetTail();
+    if (link == tail) return nullptr;
+    ORVListLink* next = link->GetNext();
+    if (!next) return NextChecked();
+    _Cursor.SetLink(next);
+    return next == tail ? nullptr : next->GetElement();
+  }
+  PEVBaseUnknown* Previous() override {
+    ORVListLink* link = _Cursor.GetLink();
+    if (!_pList || !link || WithPattern()) return PreviousChecked();
+    ORVListLink* head = _pList->GetHead();
+    if (link == head) return nullptr;
+    ORVListLink* previous = link->GetPrevious();
+    if (!previous) return PreviousChecked();
+    _Cursor.SetLink(previous);
+    return previous == head ? nullptr : previous->GetElement();
+  }
   void ToBegin() override;
   void ToEnd() override;
   const ORVCursor* Position() override;
 
 private:
+  // The steps with every check, and with the pattern.
+  PEVBaseUnknown* NextChecked();
+  PEVBaseUnknown* PreviousChecked();
   // Fatal without a list.
   const ORVList& CheckedList() const;
   // The cursor's link; fatal when it points nowhere.

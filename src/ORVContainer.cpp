@@ -32,10 +32,6 @@ ORVContainersLinkRfHndlr& ORVContainer::GetHLink() {
   return _HLink;
 }
 
-ORVContainersLink* ORVContainer::GetLink() const {
-  return _HLink.Get();
-}
-
 void ORVContainer::SetHLink(const ORVContainersLinkRfHndlr& iHLink) {
   if (iHLink && _HLink) ORV_FATAL("The container already has a Link");
   if (iHLink || !_HLink) {

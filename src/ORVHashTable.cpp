@@ -75,8 +75,20 @@ unsigned int ORVHashTable::Contains(const PEVBaseUnknown* iObject) const {
 
 PEVBaseUnknown* ORVHashTable::LookupOne(const PEVBaseUnknown* iPattern,
                                         const ORVComparator& iComparator) const {
-  Link* link = BucketSearch(_pBuckets[BucketIndexOf(iPattern)], iPattern, iComparator);
-  return link ? link->_pElement : nullptr;
+  unsigned int code = _pCoder->Code(iPattern);
+  const Bucket& bucket = _pBuckets[code & (unsigned int)(_Dimension - 1)];
+  if (&iComparator != _pComparator) {
+    Link* link = BucketSearch(bucket, iPattern, iComparator);
+    return link ? link->_pElement : nullptr;
+  }
+  // The table's own comparator agrees with its coder: an element with another code
+  // cannot match, and its stored code says so without a comparison.
+  for (Node* node = bucket._Head._pNext; node != &bucket._Tail; node = node->_pNext) {
+    auto* link = static_cast<Link*>(node);
+    if (link->_Code == code && iComparator.CompareObjects(iPattern, link->_pElement) == 0)
+      return link->_pElement;
+  }
+  return nullptr;
 }
 
 PEVBaseUnknown* ORVHashTable::LookupOne(const PEVBaseUnknown* iPattern) const {

@@ -294,7 +294,7 @@ void ORVList::Copy(const ORVList& iOther) {
 void ORVList::InsertInternal(ORVListLink* iLink, PEVBaseUnknown* iObject, unsigned int iNotify) {
   if (!iLink) ORV_FATAL("link is NULL");
   if (_Count == INT_MAX) ORV_CHECKED_SIZE((long long)_Count + 1, "ORVList");
-  if (iNotify && GetLink()) GetLink()->AddObject(iObject, this);
+  if (iNotify && ORVContainer::GetLink()) GetLink()->AddObject(iObject, this);
   ORVListLink* next = NextOf(iLink);
   auto* link = new ORVListLink(next, iLink, iObject);
   iLink->SetNext(link);
@@ -304,7 +304,7 @@ void ORVList::InsertInternal(ORVListLink* iLink, PEVBaseUnknown* iObject, unsign
 
 PEVBaseUnknown* ORVList::RemoveInternal(ORVListLink* iLink, unsigned int iNotify) {
   if (!iLink) ORV_FATAL("link is NULL");
-  if (iNotify && GetLink()) GetLink()->RemoveObject(iLink->GetElement(), this);
+  if (iNotify && ORVContainer::GetLink()) GetLink()->RemoveObject(iLink->GetElement(), this);
   ORVListLink* next = NextOf(iLink);
   ORVListLink* previous = PreviousOf(iLink);
   next->SetPrevious(previous);
@@ -320,14 +320,6 @@ ORVListLink* ORVList::CursorLink(const ORVCursor* iCursor) {
   return ORVCheckedCast<ORVListCursor>(iCursor)->GetLink();
 }
 
-ORVListLink* ORVList::NextOf(const ORVListLink* iLink) {
-  ORVListLink* next = iLink->GetNext();
-  if (!next) ORV_FATAL("link is NULL");
-  return next;
-}
-
-ORVListLink* ORVList::PreviousOf(const ORVListLink* iLink) {
-  ORVListLink* previous = iLink->GetPrevious();
-  if (!previous) ORV_FATAL("link is NULL");
-  return previous;
+void ORVList::BrokenChain() {
+  ORV_FATAL("link is NULL");
 }

@@ -1,7 +1,6 @@
 #include "ORVListIterator.h"
 
 #include "ORVFatal.h"
-#include "ORVList.h"
 
 ORV_META_OBJECT_DEFINE(ORVListIterator, ORVIterator)
 
@@ -20,7 +19,7 @@ ORVListIterator::ORVListIterator(const ORVList* iList, const ORVCursor* iCursor,
   if (iCursor) _Cursor = *ORVCheckedCast<ORVListCursor>(iCursor);
 }
 
-PEVBaseUnknown* ORVListIterator::Next() {
+PEVBaseUnknown* ORVListIterator::NextChecked() {
   const ORVList& list = CheckedList();
   ORVListLink* link = CheckedLink();
   ORVListLink* tail = list.GetTail();
@@ -33,7 +32,7 @@ PEVBaseUnknown* ORVListIterator::Next() {
   return link == tail ? nullptr : link->GetElement();
 }
 
-PEVBaseUnknown* ORVListIterator::Previous() {
+PEVBaseUnknown* ORVListIterator::PreviousChecked() {
   const ORVList& list = CheckedList();
   ORVListLink* link = CheckedLink();
   ORVListLink* head = list.GetHead();

@@ -163,6 +163,20 @@ TEST_F(ORVHashTableTest, LookupsSearchOnlyThePatternsBucket) {
   EXPECT_EQ(table.LookupOne(Shape("9")), nullptr);
 }
 
+TEST_F(ORVHashTableTest, TheTablesComparatorIsAskedOnlyAboutElementsOfTheSameCode) {
+  ORVHashTable table(_ByNumber, _ByName, ORVDoNothingAtDelete, 0);
+  for (const char* name : {"1", "17", "33", "17"})
+    table.Add(Shape(name), 0);
+  EXPECT_EQ(NameOf(table.LookupOne(Shape("17"))), "17");
+  EXPECT_EQ(_ByName._Comparisons, 1);
+  EXPECT_EQ(table.LookupOne(Shape("49")), nullptr);
+  EXPECT_EQ(_ByName._Comparisons, 1);
+  // Another comparator, even of the same class, is asked about the whole bucket.
+  ORVTestShapeCmpName other;
+  EXPECT_EQ(NameOf(table.LookupOne(Shape("17"), other)), "17");
+  EXPECT_EQ(other._Comparisons, 2);
+}
+
 TEST_F(ORVHashTableTest, AddressKeyFindsOnlyTheObjectItself) {
   ORVHashTable table(ORVDoNothingAtDelete, 0);
   ORVTestShape otherA("a");
