@@ -294,7 +294,9 @@ void ORVList::Copy(const ORVList& iOther) {
 void ORVList::InsertInternal(ORVListLink* iLink, PEVBaseUnknown* iObject, unsigned int iNotify) {
   if (!iLink) ORV_FATAL("link is NULL");
   if (_Count == INT_MAX) ORV_CHECKED_SIZE((long long)_Count + 1, "ORVList");
-  if (iNotify && ORVContainer::GetLink()) GetLink()->AddObject(iObject, this);
+  // The base's link, read without a virtual call: this runs for every element.
+  ORVContainersLink* containersLink = iNotify ? ORVContainer::GetLink() : nullptr;
+  if (containersLink) containersLink->AddObject(iObject, this);
   ORVListLink* next = NextOf(iLink);
   auto* link = new ORVListLink(next, iLink, iObject);
   iLink->SetNext(link);
@@ -304,7 +306,8 @@ void ORVList::InsertInternal(ORVListLink* iLink, PEVBaseUnknown* iObject, unsign
 
 PEVBaseUnknown* ORVList::RemoveInternal(ORVListLink* iLink, unsigned int iNotify) {
   if (!iLink) ORV_FATAL("link is NULL");
-  if (iNotify && ORVContainer::GetLink()) GetLink()->RemoveObject(iLink->GetElement(), this);
+  ORVContainersLink* containersLink = iNotify ? ORVContainer::GetLink() : nullptr;
+  if (containersLink) containersLink->RemoveObject(iLink->GetElement(), this);
   ORVListLink* next = NextOf(iLink);
   ORVListLink* previous = PreviousOf(iLink);
   next->SetPrevious(previous);
