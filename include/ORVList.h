@@ -105,6 +105,17 @@ protected:
   PEVBaseUnknown* RemoveInternal(ORVListLink* iLink, unsigned int iNotify);
 
 private:
+  // InsertInternal and RemoveInternal, inline within the list's own operations.
+  void InsertLink(ORVListLink* iLink, PEVBaseUnknown* iObject, unsigned int iNotify);
+  PEVBaseUnknown* RemoveLink(ORVListLink* iLink, unsigned int iNotify);
+  // Release of a link, without a virtual call when it is the last reference (the
+  // link's class is final).
+  static void ReleaseLink(ORVListLink* iLink) {
+    if (iLink->GetRefCount() == 1)
+      delete iLink;
+    else
+      iLink->Release();
+  }
   // The link of a list cursor; fatal for a null cursor or one of another container.
   static ORVListLink* CursorLink(const ORVCursor* iCursor);
   unsigned int IsSentinel(const ORVListLink* iLink) const {

@@ -9,7 +9,7 @@
 #include "ORVExport.h"
 #include "ORVMacro.h"
 
-class ORV_EXPORT ORVListLink : public PEVBaseUnknown {
+class ORV_EXPORT ORVListLink final : public PEVBaseUnknown {
   ORV_META_OBJECT(ORVListLink)
 
 public:

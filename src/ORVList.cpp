@@ -9,6 +9,34 @@
 
 ORV_META_OBJECT_DEFINE(ORVList, ORVSeqCollection)
 
+// The insertion and removal of the list's operations, inlined into each.
+inline void ORVList::InsertLink(ORVListLink* iLink, PEVBaseUnknown* iObject, unsigned int iNotify) {
+  if (!iLink) ORV_FATAL("link is NULL");
+  if (_Count == INT_MAX) ORV_CHECKED_SIZE((long long)_Count + 1, "ORVList");
+  // The base's link, read without a virtual call on every element.
+  ORVContainersLink* containersLink = iNotify ? ORVContainer::GetLink() : nullptr;
+  if (containersLink) containersLink->AddObject(iObject, this);
+  ORVListLink* next = NextOf(iLink);
+  auto* link = new ORVListLink(next, iLink, iObject);
+  iLink->SetNext(link);
+  next->SetPrevious(link);
+  ++_Count;
+}
+
+inline PEVBaseUnknown* ORVList::RemoveLink(ORVListLink* iLink, unsigned int iNotify) {
+  if (!iLink) ORV_FATAL("link is NULL");
+  ORVContainersLink* containersLink = iNotify ? ORVContainer::GetLink() : nullptr;
+  if (containersLink) containersLink->RemoveObject(iLink->GetElement(), this);
+  ORVListLink* next = NextOf(iLink);
+  ORVListLink* previous = PreviousOf(iLink);
+  next->SetPrevious(previous);
+  previous->SetNext(next);
+  PEVBaseUnknown* element = iLink->GetElement();
+  ReleaseLink(iLink);
+  --_Count;
+  return element;
+}
+
 ORVList::ORVList(ORVContainerWhatToDoAtDeleteEnum iWhatToDoAtDelete)
     : ORVSeqCollection(iWhatToDoAtDelete) {
   Init();
@@ -85,14 +113,14 @@ ORVIterator* ORVList::LookupAll(const ORVCursor* iCursor, const PEVBaseUnknown* 
 }
 
 void ORVList::Add(PEVBaseUnknown* iObject, unsigned int iNotify) {
-  InsertInternal(&_Head, iObject, iNotify);
+  InsertLink(&_Head, iObject, iNotify);
 }
 
 unsigned int ORVList::Remove(const PEVBaseUnknown* iObject, unsigned int iNotify) {
   unsigned int found = 0;
   for (ORVListLink* link = SearchObject(_Head.GetNext(), iObject); link;) {
     ORVListLink* next = NextOf(link);
-    RemoveInternal(link, iNotify);
+    RemoveLink(link, iNotify);
     found = 1;
     link = SearchObject(next, iObject);
   }
@@ -169,22 +197,22 @@ void ORVList::Set(const ORVCursor* iCursor, PEVBaseUnknown* iObject) {
 
 void ORVList::Insert(PEVBaseUnknown* iObject, int iIndex) {
   if (iIndex < 1) {
-    InsertInternal(&_Head, iObject, 1);
+    InsertLink(&_Head, iObject, 1);
     return;
   }
   ORVListLink* link = SearchIndex(iIndex - 1);
   if (link == &_Tail) ORV_FATAL("ORVList::Insert(PEVBaseUnknown *, int): wrong index");
-  InsertInternal(link, iObject, 1);
+  InsertLink(link, iObject, 1);
 }
 
 void ORVList::Append(PEVBaseUnknown* iObject) {
-  InsertInternal(_Tail.GetPrevious(), iObject, 1);
+  InsertLink(_Tail.GetPrevious(), iObject, 1);
 }
 
 unsigned int ORVList::InsertAfter(ORVCursor* iCursor, PEVBaseUnknown* iObject) {
   ORVListLink* link = CursorLink(iCursor);
   if (link == &_Tail) return 0;
-  InsertInternal(link, iObject, 1);
+  InsertLink(link, iObject, 1);
   return 1;
 }
 
@@ -192,7 +220,7 @@ unsigned int ORVList::InsertBefore(ORVCursor* iCursor, PEVBaseUnknown* iObject) 
   ORVListLink* link = CursorLink(iCursor);
   if (!link) ORV_FATAL("link is NULL");
   if (link == &_Head) return 0;
-  InsertInternal(PreviousOf(link), iObject, 1);
+  InsertLink(PreviousOf(link), iObject, 1);
   return 1;
 }
 
@@ -211,7 +239,7 @@ PEVBaseUnknown* ORVList::Remove(ORVCursor* iCursor) {
   if (!link) ORV_FATAL("link is NULL");
   if (IsSentinel(link)) return nullptr;
   static_cast<ORVListCursor*>(iCursor)->SetLink(PreviousOf(link));
-  return RemoveInternal(link, 1);
+  return RemoveLink(link, 1);
 }
 
 PEVBaseUnknown* ORVList::First() const {
@@ -226,12 +254,12 @@ PEVBaseUnknown* ORVList::Last() const {
 
 PEVBaseUnknown* ORVList::ExtractFirst() {
   if (IsEmpty()) return nullptr;
-  return RemoveInternal(NextOf(&_Head), 1);
+  return RemoveLink(NextOf(&_Head), 1);
 }
 
 PEVBaseUnknown* ORVList::ExtractLast() {
   if (IsEmpty()) return nullptr;
-  return RemoveInternal(PreviousOf(&_Tail), 1);
+  return RemoveLink(PreviousOf(&_Tail), 1);
 }
 
 ORVListLink* ORVList::Search(ORVListLink* iFrom, unsigned int iForward,
@@ -277,7 +305,7 @@ void ORVList::Empty() {
   while (link != &_Tail) {
     if (!link) ORV_FATAL("link is NULL");
     ORVListLink* next = link->GetNext();
-    link->Release();
+    ReleaseLink(link);
     link = next;
   }
   Init();
@@ -287,35 +315,16 @@ void ORVList::Copy(const ORVList& iOther) {
   if (GetLink()) ORV_FATAL("Not yet implemented with a Link");
   Empty();
   for (ORVListLink* link = NextOf(&iOther._Head); link != &iOther._Tail; link = NextOf(link))
-    InsertInternal(_Tail.GetPrevious(), link->GetElement(), 0);
+    InsertLink(_Tail.GetPrevious(), link->GetElement(), 0);
   SetWhatToDoAtDelete(iOther.GetWhatToDoAtDelete());
 }
 
 void ORVList::InsertInternal(ORVListLink* iLink, PEVBaseUnknown* iObject, unsigned int iNotify) {
-  if (!iLink) ORV_FATAL("link is NULL");
-  if (_Count == INT_MAX) ORV_CHECKED_SIZE((long long)_Count + 1, "ORVList");
-  // The base's link, read without a virtual call: this runs for every element.
-  ORVContainersLink* containersLink = iNotify ? ORVContainer::GetLink() : nullptr;
-  if (containersLink) containersLink->AddObject(iObject, this);
-  ORVListLink* next = NextOf(iLink);
-  auto* link = new ORVListLink(next, iLink, iObject);
-  iLink->SetNext(link);
-  next->SetPrevious(link);
-  ++_Count;
+  InsertLink(iLink, iObject, iNotify);
 }
 
 PEVBaseUnknown* ORVList::RemoveInternal(ORVListLink* iLink, unsigned int iNotify) {
-  if (!iLink) ORV_FATAL("link is NULL");
-  ORVContainersLink* containersLink = iNotify ? ORVContainer::GetLink() : nullptr;
-  if (containersLink) containersLink->RemoveObject(iLink->GetElement(), this);
-  ORVListLink* next = NextOf(iLink);
-  ORVListLink* previous = PreviousOf(iLink);
-  next->SetPrevious(previous);
-  previous->SetNext(next);
-  PEVBaseUnknown* element = iLink->GetElement();
-  iLink->Release();
-  --_Count;
-  return element;
+  return RemoveLink(iLink, iNotify);
 }
 
 ORVListLink* ORVList::CursorLink(const ORVCursor* iCursor) {
