@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "BenchmarkRatio.h"
+#include "ORVGlobalObjectCleaner.h"
 
 namespace {
 
@@ -34,7 +35,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
   void ReportRuns(const std::vector<Run>& iRuns) override {
     ConsoleReporter::ReportRuns(iRuns);
-    for (const Run& run : iRuns) Collect(run);
+    for (const Run& run : iRuns)
+      Collect(run);
   }
 
 private:
@@ -63,17 +65,17 @@ double Noise(const Measure& iMeasure) {
 }
 
 void PrintRatios() {
-  printf("\n%-40s %14s %14s %8s %8s %9s %9s  %s\n", "case (median real time)", "ours",
-         "reference", "ratio", "target", "noise us", "noise ref", "verdict");
+  printf("\n%-40s %14s %14s %8s %8s %9s %9s  %s\n", "case (median real time)", "ours", "reference",
+         "ratio", "target", "noise us", "noise ref", "verdict");
   for (const auto& [name, entry] : Cases()) {
     double ratio = entry._Ours._Median / entry._Reference._Median;
     const char* verdict = std::isnan(entry._Target) ? "-"
-                          : std::isnan(ratio)        ? "not run"
-                          : ratio <= entry._Target   ? "met"
-                                                     : "MISSED";
+                          : std::isnan(ratio)       ? "not run"
+                          : ratio <= entry._Target  ? "met"
+                                                    : "MISSED";
     printf("%-40s %14.1f %14.1f %8.3f %8.2f %8.1f%% %8.1f%%  %s\n", name.c_str(),
-           entry._Ours._Median, entry._Reference._Median, ratio, entry._Target,
-           Noise(entry._Ours), Noise(entry._Reference), verdict);
+           entry._Ours._Median, entry._Reference._Median, ratio, entry._Target, Noise(entry._Ours),
+           Noise(entry._Reference), verdict);
   }
 }
 
@@ -91,6 +93,8 @@ bool ORVRegisterBenchmarkTarget(const char* iCase, double iRatio) {
 }
 
 int main(int iArgc, char** iArgv) {
+  // As in any client: the lazily made globals (default comparators) register with it.
+  ORVGlobalObjectCleaner cleaner;
   std::vector<char*> arguments(iArgv, iArgv + iArgc);
   static char repetitions[] = "--benchmark_repetitions=5";
   static char aggregatesOnly[] = "--benchmark_report_aggregates_only=true";

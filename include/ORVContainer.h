@@ -69,10 +69,10 @@ public:
   // A new iterator without pattern at iCursor, or before the first element.
   virtual ORVIterator* MakeIterator(const ORVCursor* iCursor) const = 0;
   virtual ORVContainersLinkRfHndlr& GetHLink();
-  // The link, or null.
-  virtual ORVContainersLink* GetLink() const;
-  // Shares the link of iHLink; an empty handler empties the link. Setting a link while
-  // one is set is fatal.
+  // The link, or null. Inline: the containers' own changes ask it without a call.
+  virtual ORVContainersLink* GetLink() const { return _HLink.Get(); }
+  // Shares the link of iHLink; an empty handler empties the link, and the container
+  // leaves that link's set. Setting a link while one is set is fatal.
   virtual void SetHLink(const ORVContainersLinkRfHndlr& iHLink);
   // Same size, and every element of this container is in iOther (address identity).
   virtual unsigned int ContainsSameObjects(const ORVContainer& iOther) const;

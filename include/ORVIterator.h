@@ -35,7 +35,8 @@ public:
   // The iterator's own cursor, valid as long as the iterator.
   virtual const ORVCursor* Position() = 0;
   virtual void SetWithPattern(unsigned int iWithPattern);
-  virtual unsigned int WithPattern() const;
+  // Inline: a concrete iterator's step reads it without a call.
+  virtual unsigned int WithPattern() const { return _WithPattern; }
   virtual const PEVBaseUnknown* GetPattern() const;
   virtual void SetPattern(const PEVBaseUnknown* iPattern);
   // By reference: the caller keeps it alive; empties the comparator handler.

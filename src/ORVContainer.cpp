@@ -32,13 +32,17 @@ ORVContainersLinkRfHndlr& ORVContainer::GetHLink() {
   return _HLink;
 }
 
-ORVContainersLink* ORVContainer::GetLink() const {
-  return _HLink.Get();
-}
-
 void ORVContainer::SetHLink(const ORVContainersLinkRfHndlr& iHLink) {
   if (iHLink && _HLink) ORV_FATAL("The container already has a Link");
+  if (iHLink || !_HLink) {
+    _HLink = iHLink;
+    return;
+  }
+  // Letting go of the link: it must forget this container too, or it would call it
+  // once it is gone. Kept alive here, as this container may hold its last reference.
+  ORVContainersLinkRfHndlr leaving(_HLink);
   _HLink = iHLink;
+  leaving->ForgetContainer(this);
 }
 
 unsigned int ORVContainer::ContainsSameObjects(const ORVContainer& iOther) const {

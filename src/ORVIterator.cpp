@@ -20,10 +20,6 @@ void ORVIterator::SetWithPattern(unsigned int iWithPattern) {
   _WithPattern = iWithPattern;
 }
 
-unsigned int ORVIterator::WithPattern() const {
-  return _WithPattern;
-}
-
 const PEVBaseUnknown* ORVIterator::GetPattern() const {
   return _pPattern;
 }

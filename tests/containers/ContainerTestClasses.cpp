@@ -1,10 +1,13 @@
 #include "ContainerTestClasses.h"
 
+#include <cstdlib>
+
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpName, ORVComparator)
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpNameDerived, ORVTestShapeCmpName)
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpLength, ORVComparator)
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpLengthCompatible, ORVTestShapeCmpLength)
 ORV_META_OBJECT_DEFINE(ORVTestRandomCmp, ORVComparator)
+ORV_META_OBJECT_DEFINE(ORVTestShapeHashNumber, ORVHashCoder)
 ORV_META_OBJECT_DEFINE(ORVTestCursor, ORVCursor)
 ORV_META_OBJECT_DEFINE(ORVTestRecordingLink, ORVContainersLink)
 
@@ -31,26 +34,38 @@ int ORVTestRandomCmp::CompareObjects(const PEVBaseUnknown*, const PEVBaseUnknown
   return (int)(_Generator() % 3) - 1;
 }
 
+unsigned int ORVTestShapeHashNumber::Code(const PEVBaseUnknown* iObject) const {
+  ++_Calls;
+  if (!iObject) return 0;
+  return (unsigned int)strtoul(ORVCheckedCast<ORVTestShape>(iObject)->GetName().c_str(), nullptr,
+                               10);
+}
+
 void ORVTestRecordingLink::RemoveContainer(ORVContainer* iContainer) {
   _Notifications.push_back({"RemoveContainer", iContainer, -1});
+  ORVContainersLink::RemoveContainer(iContainer);
 }
 
 void ORVTestRecordingLink::AddObject(PEVBaseUnknown* iObject, ORVContainer* iFrom) {
   _Notifications.push_back({"AddObject " + NameOf(iObject), iFrom, iFrom->Size()});
+  ORVContainersLink::AddObject(iObject, iFrom);
 }
 
 void ORVTestRecordingLink::RemoveObject(const PEVBaseUnknown* iObject, ORVContainer* iFrom) {
   _Notifications.push_back({"RemoveObject " + NameOf(iObject), iFrom, iFrom->Size()});
+  ORVContainersLink::RemoveObject(iObject, iFrom);
 }
 
 void ORVTestRecordingLink::ReplaceObject(const PEVBaseUnknown* iOld, PEVBaseUnknown* iNew,
                                          ORVContainer* iFrom) {
   _Notifications.push_back(
       {"ReplaceObject " + NameOf(iOld) + " " + NameOf(iNew), iFrom, iFrom->Size()});
+  ORVContainersLink::ReplaceObject(iOld, iNew, iFrom);
 }
 
 void ORVTestRecordingLink::Clear(ORVContainer* iFrom) {
   _Notifications.push_back({"Clear", iFrom, iFrom->Size()});
+  ORVContainersLink::Clear(iFrom);
 }
 
 std::vector<std::string> ORVTestRecordingLink::Texts() const {

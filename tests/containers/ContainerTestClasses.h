@@ -1,7 +1,9 @@
-// ContainerTestClasses.h - comparators, a cursor and a containers link for the container tests.
+// ContainerTestClasses.h - comparators, a hash coder, a cursor and a containers link for
+// the container tests.
 //
 // Elements are the ORVTestShape family (tests/support); comparators order shapes by
-// name and count their comparisons; the recording link writes down each notification.
+// name and count their comparisons, the hash coder codes them by the number in their
+// name; the recording link writes down each notification.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,6 +17,7 @@
 #include "ORVContainersLink.h"
 #include "ORVCursor.h"
 #include "ORVGlobalObjectCleaner.h"
+#include "ORVHashCoder.h"
 #include "TestClasses.h"
 
 // Orders shapes by name; counts every comparison.
@@ -60,12 +63,24 @@ private:
   mutable std::mt19937 _Generator;
 };
 
+// Codes a shape by the number its name starts with ("17" and "17b" share code 17; a
+// name without digits and null get 0); counts its calls. Agrees with the name comparator.
+class ORVTestShapeHashNumber : public ORVHashCoder {
+  ORV_META_OBJECT(ORVTestShapeHashNumber)
+
+public:
+  unsigned int Code(const PEVBaseUnknown* iObject) const override;
+
+  mutable int _Calls = 0;
+};
+
 // A cursor of no container.
 class ORVTestCursor : public ORVCursor {
   ORV_META_OBJECT(ORVTestCursor)
 };
 
-// Writes each notification as "<operation> <names>" with the container it came from.
+// Writes each notification as "<operation> <names>" with the container it came from,
+// then does the link's work: the containers of its set are kept in step.
 class ORVTestRecordingLink : public ORVContainersLink {
   ORV_META_OBJECT(ORVTestRecordingLink)
 

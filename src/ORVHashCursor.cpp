@@ -1,0 +1,3 @@
+#include "ORVHashCursor.h"
+
+ORV_META_OBJECT_DEFINE(ORVHashCursor, ORVCursor)

@@ -1,0 +1,3 @@
+#include "ORVListCursor.h"
+
+ORV_META_OBJECT_DEFINE(ORVListCursor, ORVCursor)

@@ -1,0 +1,3 @@
+#include "ORVListLink.h"
+
+ORV_META_OBJECT_DEFINE(ORVListLink, PEVBaseUnknown)

@@ -1,0 +1,316 @@
+// Tests of ORVContainersLink: joining and filling, propagation between a list, a
+// vector and a hash table for every change, disposal of the elements once, leaving the
+// set on destruction or when the link handler is emptied, and the fatal texts.
+#include "ORVContainersLink.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ContainerTestClasses.h"
+#include "FatalReport.h"
+#include "ORVHashTable.h"
+#include "ORVIterator.h"
+#include "ORVList.h"
+#include "ORVListCursor.h"
+#include "ORVVector.h"
+#include "ORVVectorCursor.h"
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+using testing::UnorderedElementsAre;
+
+namespace {
+
+const char kLinkFile[] = "src/ORVContainersLink.cpp";
+
+// A link that counts its destructions.
+class ORVTestCountedLink : public ORVContainersLink {
+public:
+  explicit ORVTestCountedLink(int* oDestroyed) : _pDestroyed(oDestroyed) {}
+  ~ORVTestCountedLink() override { ++*_pDestroyed; }
+
+private:
+  int* _pDestroyed;
+};
+
+class ORVContainersLinkTest : public ORVContainerTestBase {
+protected:
+  ORVContainersLinkTest() { _Link.Set(ORVRfHndlrAdopt, new ORVContainersLink()); }
+
+  // The names of a container's elements in its iteration order.
+  static std::vector<std::string> Names(const ORVContainer& iContainer) {
+    std::vector<std::string> names;
+    ORVIterator* iterator = iContainer.MakeIterator(nullptr);
+    for (int i = 0; i < iContainer.Size(); ++i)
+      names.push_back(NameOf(iterator->Next()));
+    iterator->Release();
+    return names;
+  }
+
+  // The list, the vector and the hash table, linked in that order.
+  void LinkAll() {
+    _Link->AddContainer(&_List);
+    _Link->AddContainer(&_Vector);
+    _Link->AddContainer(&_Table);
+  }
+
+  ORVContainersLinkRfHndlr _Link;
+  ORVList _List{ORVDoNothingAtDelete};
+  ORVVector _Vector{ORVDoNothingAtDelete};
+  ORVHashTable _Table{ORVDoNothingAtDelete, 0};
+};
+using ORVContainersLinkDeathTest = ORVContainersLinkTest;
+
+}  // namespace
+
+TEST_F(ORVContainersLinkTest, AListAndAHashTableHoldTheSameElements) {
+  _Link->AddContainer(&_List);
+  _Link->AddContainer(&_Table);
+  EXPECT_EQ(_List.GetLink(), _Link.Get());
+  EXPECT_EQ(_Table.GetLink(), _Link.Get());
+  EXPECT_EQ(_Link->GetRefCount(), 3u);
+  _List.Append(&_A);
+  EXPECT_TRUE(_Table.Contains(&_A));
+  _List.Append(&_B);
+  EXPECT_TRUE(_Table.Remove(&_A, 1));
+  EXPECT_THAT(Names(_List), ElementsAre("b"));
+  EXPECT_EQ(_Table.Size(), 1);
+  const ORVVector& set = _Link->GetContainerSet();
+  ASSERT_EQ(set.Size(), 2);
+  EXPECT_EQ(set[0], &_List);
+  EXPECT_EQ(set[1], &_Table);
+}
+
+TEST_F(ORVContainersLinkTest, EveryChangeTravelsToTheOthersOnce) {
+  LinkAll();
+  _Vector.Append(&_A);
+  _List.Add(&_B, 1);
+  _Table.Add(&_C, 1);
+  EXPECT_THAT(Names(_List), ElementsAre("c", "b", "a"));
+  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "c"));
+  EXPECT_THAT(Names(_Table), UnorderedElementsAre("a", "b", "c"));
+  _Vector.Remove(&_B, 1);
+  EXPECT_THAT(Names(_List), ElementsAre("c", "a"));
+  EXPECT_THAT(Names(_Table), UnorderedElementsAre("a", "c"));
+  ORVListCursor onC(_List.SearchIndex(0));
+  EXPECT_EQ(_List.Remove(&onC), &_C);
+  EXPECT_THAT(Names(_Vector), ElementsAre("a"));
+  EXPECT_THAT(Names(_Table), ElementsAre("a"));
+  _Table.Add(&_D, 0);  // notify 0: that table only
+  EXPECT_EQ(_Table.Size(), 2);
+  EXPECT_EQ(_List.Size(), 1);
+  EXPECT_EQ(_Vector.Size(), 1);
+  _List.Clear(1);
+  EXPECT_TRUE(_Vector.IsEmpty());
+  EXPECT_TRUE(_Table.IsEmpty());
+}
+
+TEST_F(ORVContainersLinkTest, ReplacementsKeepEveryContainerInStepAndInPlace) {
+  LinkAll();
+  _Vector.Append(&_A);
+  _Vector.Append(&_B);
+  _Vector.Append(&_C);
+  // From a sequence: the others replace in place, the hash table moves the element.
+  EXPECT_TRUE(_Vector.Replace(&_B, &_D, 1));
+  EXPECT_THAT(Names(_Vector), ElementsAre("a", "d", "c"));
+  EXPECT_THAT(Names(_List), ElementsAre("c", "d", "a"));
+  EXPECT_THAT(Names(_Table), UnorderedElementsAre("a", "c", "d"));
+  // From the hash table: reported once, so no container gets the element twice.
+  EXPECT_TRUE(_Table.Replace(&_D, &_B, 1));
+  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "c"));
+  EXPECT_THAT(Names(_List), ElementsAre("c", "b", "a"));
+  EXPECT_THAT(Names(_Table), UnorderedElementsAre("a", "b", "c"));
+  // Positional replacements of both sequences.
+  ORVVectorCursor onA(0);
+  EXPECT_EQ(_Vector.Replace(&onA, &_D), &_A);
+  ORVListCursor onC(_List.SearchIndex(0));
+  EXPECT_EQ(_List.Replace(&onC, &_A), &_C);
+  _Vector.Set(1, &_C);
+  EXPECT_THAT(Names(_Vector), ElementsAre("d", "c", "a"));
+  EXPECT_THAT(Names(_List), ElementsAre("a", "c", "d"));
+  EXPECT_THAT(Names(_Table), UnorderedElementsAre("a", "c", "d"));
+}
+
+TEST_F(ORVContainersLinkTest, ReleasingTheElementsOfOneReleasesEachElementOnce) {
+  LinkAll();
+  int live = ORVTestShape::_LiveCount;
+  _A.AddRef();
+  _List.Append(&_A);
+  _List.Append(new ORVTestShape("owned"));
+  _List.Append(nullptr);
+  _Table.ReleaseElementsAndClear();
+  EXPECT_EQ(_A.GetRefCount(), 1u);
+  EXPECT_EQ(ORVTestShape::_LiveCount, live);
+  EXPECT_TRUE(_List.IsEmpty());
+  EXPECT_TRUE(_Vector.IsEmpty());
+  EXPECT_TRUE(_Table.IsEmpty());
+  _Vector.Append(new ORVTestShape("destroyed"));
+  _Vector.Append(new ORVTestCircle("too"));
+  _Vector.Destroy();
+  EXPECT_EQ(ORVTestShape::_LiveCount, live);
+  EXPECT_TRUE(_List.IsEmpty());
+  EXPECT_TRUE(_Table.IsEmpty());
+}
+
+TEST_F(ORVContainersLinkTest, FillingTakesTheFirstContainersIterationOrder) {
+  _Link->AddContainer(&_List);
+  _List.Append(&_A);
+  _List.Append(&_B);
+  _List.Append(nullptr);  // not the end of the elements
+  _List.Append(&_C);
+  _Link->FillAndAddContainer(&_Vector);
+  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "null", "c"));
+  EXPECT_EQ(_Vector.GetLink(), _Link.Get());
+  _Link->FillAndAddContainer(&_Table);
+  EXPECT_THAT(Names(_Table), UnorderedElementsAre("a", "b", "null", "c"));
+  _Vector.Append(&_D);
+  EXPECT_TRUE(_Table.Contains(&_D));
+  // Into an empty set: nothing to copy.
+  ORVContainersLinkRfHndlr other;
+  other.Set(ORVRfHndlrAdopt, new ORVContainersLink());
+  ORVVector lone(ORVDoNothingAtDelete);
+  other->FillAndAddContainer(&lone);
+  EXPECT_TRUE(lone.IsEmpty());
+  EXPECT_EQ(other->GetContainerSet().Size(), 1);
+}
+
+TEST_F(ORVContainersLinkTest, DestroyingContainersOneByOneFinallyDestroysTheLink) {
+  int destroyed = 0;
+  auto* link = new ORVTestCountedLink(&destroyed);
+  auto* list = new ORVList(ORVDoNothingAtDelete);
+  auto* vector = new ORVVector(ORVDoNothingAtDelete);
+  auto* table = new ORVHashTable(ORVDoNothingAtDelete, 0);
+  link->AddContainer(list);
+  link->AddContainer(vector);
+  link->AddContainer(table);
+  link->Release();  // the containers hold it now
+  vector->Release();
+  EXPECT_EQ(link->GetContainerSet().Size(), 2);
+  list->Append(&_A);
+  EXPECT_TRUE(table->Contains(&_A));
+  table->Release();
+  EXPECT_EQ(destroyed, 0);
+  EXPECT_EQ(link->GetContainerSet().Size(), 1);
+  EXPECT_EQ(link->GetContainerSet()[0], list);
+  list->Append(&_B);  // nobody else to tell
+  list->Release();
+  EXPECT_EQ(destroyed, 1);
+}
+
+TEST_F(ORVContainersLinkTest, ClearAtDeleteOfOneClearsTheOthers) {
+  LinkAll();
+  _Vector.Append(&_A);
+  {
+    ORVList leaving(ORVClearAtDelete);
+    _Link->FillAndAddContainer(&leaving);
+  }
+  EXPECT_TRUE(_Vector.IsEmpty());
+  EXPECT_TRUE(_Table.IsEmpty());
+  EXPECT_EQ(_Link->GetContainerSet().Size(), 3);
+}
+
+TEST_F(ORVContainersLinkTest, RemoveContainerUnlinksIt) {
+  LinkAll();
+  _Link->RemoveContainer(&_Vector);
+  EXPECT_EQ(_Vector.GetLink(), nullptr);
+  EXPECT_EQ(_Link->GetContainerSet().Size(), 2);
+  EXPECT_EQ(_Link->GetRefCount(), 3u);
+  _List.Append(&_A);
+  EXPECT_TRUE(_Vector.IsEmpty());
+  EXPECT_TRUE(_Table.Contains(&_A));
+  // Unlinking the holder of the last reference lets the link go at once.
+  int destroyed = 0;
+  ORVVector lone(ORVDoNothingAtDelete);
+  ORVContainersLink* link = new ORVTestCountedLink(&destroyed);
+  link->AddContainer(&lone);
+  link->Release();
+  link->RemoveContainer(&lone);
+  EXPECT_EQ(destroyed, 1);
+  EXPECT_EQ(lone.GetLink(), nullptr);
+}
+
+TEST_F(ORVContainersLinkTest, EmptyingALinkHandlerLeavesTheSet) {
+  LinkAll();
+  {
+    ORVVector leaving(ORVDoNothingAtDelete);
+    _Link->AddContainer(&leaving);
+    EXPECT_EQ(_Link->GetContainerSet().Size(), 4);
+    leaving.SetHLink(ORVContainersLinkRfHndlr());
+    EXPECT_EQ(_Link->GetContainerSet().Size(), 3);
+    _List.Append(&_A);
+    EXPECT_TRUE(leaving.IsEmpty());
+  }
+  _List.Append(&_B);  // the link no longer knows the destroyed vector
+  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b"));
+  EXPECT_EQ(_Table.Size(), 2);
+  // Emptied, a container can join another link.
+  _Table.SetHLink(ORVContainersLinkRfHndlr());
+  ORVContainersLinkRfHndlr other;
+  other.Set(ORVRfHndlrAdopt, new ORVContainersLink());
+  other->AddContainer(&_Table);
+  EXPECT_EQ(_Link->GetContainerSet().Size(), 2);
+}
+
+TEST_F(ORVContainersLinkTest, ALinkDestroyedFirstLeavesItsContainersUnlinked) {
+  ORVVector first(ORVDoNothingAtDelete);
+  ORVList second(ORVDoNothingAtDelete);
+  {
+    ORVContainersLink link;
+    link.AddContainer(&first);
+    link.AddContainer(&second);
+  }
+  EXPECT_EQ(first.GetLink(), nullptr);
+  EXPECT_EQ(second.GetLink(), nullptr);
+  first.Append(&_A);
+  EXPECT_TRUE(second.IsEmpty());
+}
+
+TEST_F(ORVContainersLinkTest, TheReportingContainerIsToldNothingBack) {
+  ORVTestRecordingLink* recording;
+  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&recording);
+  recording->AddContainer(&_List);
+  recording->AddContainer(&_Table);
+  _List.Append(&_A);
+  _Table.Replace(&_A, &_B, 1);
+  _List.Remove(&_B, 1);
+  EXPECT_THAT(recording->Texts(),
+              ElementsAre("AddObject a", "ReplaceObject a b", "RemoveObject b"));
+  EXPECT_EQ(recording->_Notifications[1]._pFrom, &_Table);
+  EXPECT_TRUE(_Table.IsEmpty());
+}
+
+TEST_F(ORVContainersLinkDeathTest, MisuseIsFatal) {
+  EXPECT_EXIT(_Link->AddContainer(nullptr), testing::ExitedWithCode(255),
+              FatalReportPattern("ORVContainersLink::AddContainer(NULL)", kLinkFile));
+  EXPECT_EXIT(_Link->FillAndAddContainer(nullptr), testing::ExitedWithCode(255),
+              FatalReportPattern("ORVContainersLink::FillAndAddContainer(NULL)", kLinkFile));
+  EXPECT_EXIT(_Link->RemoveContainer(nullptr), testing::ExitedWithCode(255),
+              FatalReportPattern("pContainer is NULL", kLinkFile));
+  _Vector.Append(&_A);
+  EXPECT_EXIT(_Link->FillAndAddContainer(&_Vector), testing::ExitedWithCode(255),
+              FatalReportPattern("The container must be empty", kLinkFile));
+  ORVContainersLinkRfHndlr other;
+  other.Set(ORVRfHndlrAdopt, new ORVContainersLink());
+  other->AddContainer(&_List);
+  EXPECT_EXIT(_Link->AddContainer(&_List), testing::ExitedWithCode(255),
+              FatalReportPattern("The container already has a Link", "src/ORVContainer.cpp"));
+  EXPECT_EXIT(other->AddContainer(&_List), testing::ExitedWithCode(255),
+              FatalReportPattern("The container already has a Link", "src/ORVContainer.cpp"));
+}
+
+TEST_F(ORVContainersLinkDeathTest, ANullEntryInTheSetIsFatal) {
+  _Link->AddContainer(&_List);
+  _Link->AddContainer(&_Table);
+  // Only a broken set can hold one.
+  const_cast<ORVVector&>(_Link->GetContainerSet()).Set(0, nullptr);
+  EXPECT_EXIT(_Table.Add(&_A, 1), testing::ExitedWithCode(255),
+              FatalReportPattern("pContainer is NULL", kLinkFile));
+  EXPECT_EXIT(_Table.Clear(1), testing::ExitedWithCode(255),
+              FatalReportPattern("pContainer is NULL", kLinkFile));
+  EXPECT_EXIT(_Link->FillAndAddContainer(&_Vector), testing::ExitedWithCode(255),
+              FatalReportPattern("pContainerRef is NULL", kLinkFile));
+  const_cast<ORVVector&>(_Link->GetContainerSet()).Set(0, &_List);
+}
