@@ -1,0 +1,3 @@
+#include "ORVConvertor.h"
+
+ORV_META_OBJECT_DEFINE(ORVConvertor, PEVBaseUnknown)

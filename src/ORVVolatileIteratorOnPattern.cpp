@@ -1,0 +1,3 @@
+#include "ORVVolatileIteratorOnPattern.h"
+
+ORV_META_OBJECT_DEFINE(ORVVolatileIteratorOnPattern, ORVVolatileOneWayIterator)
