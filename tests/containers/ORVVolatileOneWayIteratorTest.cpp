@@ -9,6 +9,7 @@
 #include "ContainerTestClasses.h"
 #include "FatalReport.h"
 #include "ORVCoupledConvertor.h"
+#include "ORVList.h"
 #include "ORVOneWayIteratorOnInterval.h"
 #include "ORVVector.h"
 #include "ORVVolatileIteratorOnPatternForContainer.h"
@@ -81,6 +82,14 @@ TEST_F(ORVVolatileOneWayIteratorTest, ForContainerWalksTheContainerConverted) {
   EXPECT_EQ(Walk(converted), "b' c' b' ");
   EXPECT_EQ(converted.Next(first), 0);
   EXPECT_EQ(first, nullptr);
+}
+
+TEST_F(ORVVolatileOneWayIteratorTest, ForContainerOverAList) {
+  ORVList list(ORVDoNothingAtDelete);
+  list.Append(&_C);
+  list.Append(&_A);
+  ORVVolatileOneWayIteratorForContainer iterator(list, &_Starred);
+  EXPECT_EQ(Walk(iterator), "c* a* ");
 }
 
 TEST_F(ORVVolatileOneWayIteratorTest, ForIteratorAndWithConvertorConvertTheirSource) {
