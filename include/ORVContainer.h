@@ -80,6 +80,11 @@ public:
   static unsigned int SetsContainSameObjects(const ORVContainer& iFirst,
                                              const ORVContainer& iSecond);
 
+protected:
+  // What the destructor of a concrete container does with the elements it still holds,
+  // by WhatToDoAtDelete; called there, before the container frees its storage.
+  void DisposeOfElementsAtDelete();
+
 private:
   ORVContainersLinkRfHndlr _HLink;
   ORVContainerWhatToDoAtDeleteEnum _WhatToDoAtDelete = ORVDoNothingAtDelete;

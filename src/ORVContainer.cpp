@@ -17,6 +17,22 @@ ORVContainer::~ORVContainer() {
   link->RemoveContainer(this);
 }
 
+void ORVContainer::DisposeOfElementsAtDelete() {
+  switch (_WhatToDoAtDelete) {
+    case ORVClearAtDelete:
+      Clear(1);
+      break;
+    case ORVReleaseElementsAtDelete:
+      ReleaseElementsAndClear();
+      break;
+    case ORVDestroyElementsAtDelete:
+      Destroy();
+      break;
+    default:
+      break;
+  }
+}
+
 void ORVContainer::SetWhatToDoAtDelete(ORVContainerWhatToDoAtDeleteEnum iWhatToDoAtDelete) {
   int value = iWhatToDoAtDelete;
   if (value < ORVDoNothingAtDelete || value > ORVDestroyElementsAtDelete)

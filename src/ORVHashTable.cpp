@@ -33,19 +33,7 @@ ORVHashTable::ORVHashTable(const ORVHashTable& iOther) : ORVDirAccContainer(ORVD
 }
 
 ORVHashTable::~ORVHashTable() {
-  switch (GetWhatToDoAtDelete()) {
-    case ORVClearAtDelete:
-      Clear(1);
-      break;
-    case ORVReleaseElementsAtDelete:
-      ReleaseElementsAndClear();
-      break;
-    case ORVDestroyElementsAtDelete:
-      Destroy();
-      break;
-    default:
-      break;
-  }
+  DisposeOfElementsAtDelete();
   Free();
 }
 

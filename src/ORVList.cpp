@@ -48,19 +48,7 @@ ORVList::ORVList(const ORVList& iOther) : ORVSeqCollection(ORVDoNothingAtDelete)
 }
 
 ORVList::~ORVList() {
-  switch (GetWhatToDoAtDelete()) {
-    case ORVClearAtDelete:
-      Clear(1);
-      break;
-    case ORVReleaseElementsAtDelete:
-      ReleaseElementsAndClear();
-      break;
-    case ORVDestroyElementsAtDelete:
-      Destroy();
-      break;
-    default:
-      break;
-  }
+  DisposeOfElementsAtDelete();
   Empty();
 }
 

@@ -31,19 +31,7 @@ ORVVector::ORVVector(const ORVVector& iOther) : ORVSeqCollection(ORVDoNothingAtD
 }
 
 ORVVector::~ORVVector() {
-  switch (GetWhatToDoAtDelete()) {
-    case ORVClearAtDelete:
-      Clear(1);
-      break;
-    case ORVReleaseElementsAtDelete:
-      ReleaseElementsAndClear();
-      break;
-    case ORVDestroyElementsAtDelete:
-      Destroy();
-      break;
-    default:
-      break;
-  }
+  DisposeOfElementsAtDelete();
   delete[] _pContents;
 }
 
