@@ -4,13 +4,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "ChildProcess.h"
+#include "TemporaryDirectory.h"
 
 #ifdef ORV_CMPFILES_PATH
 
@@ -65,13 +63,6 @@ void ExpectMistake(const std::vector<std::string>& iArguments, const std::string
   EXPECT_EQ(result._Stderr, iExpected);
 }
 
-std::string ReadFile(const std::string& iPath) {
-  std::ifstream stream(iPath);
-  std::ostringstream content;
-  content << stream.rdbuf();
-  return content.str();
-}
-
 }  // namespace
 
 TEST(CmpfilesTool, SameAndDifferentFilesAnswerOnStandardOutput) {
@@ -101,26 +92,24 @@ TEST(CmpfilesTool, QuietAnswersWithTheExitStatusOnly) {
 }
 
 TEST(CmpfilesTool, TheReportGoesToTheFileOfOptionO) {
-  char directory[] = "/tmp/cmpfiles-test-XXXXXX";
-  ASSERT_NE(mkdtemp(directory), nullptr);
-  std::string report = std::string(directory) + "/report.txt";
+  TemporaryDirectory scratch;
+  const std::string& directory = scratch.GetPath();
+  std::string report = scratch.Path("report.txt");
   ChildResult result = RunCmpfiles({"-o", report, "-f", "settings-a.conf", "settings-b.conf"});
   EXPECT_EQ(result._ExitStatus, 0);
   EXPECT_EQ(result._Stdout, "");
   EXPECT_EQ(result._Stderr, "");
-  EXPECT_EQ(ReadFile(report),
+  EXPECT_EQ(ReadWholeFile(report),
             "The files \"settings-a.conf\" \"settings-b.conf\" have the same contents.\n");
 
   // A directory in place of the report is refused by the file display.
   result = RunCmpfiles({"-f", "settings-a.conf", "settings-b.conf", "-o", directory});
   EXPECT_EQ(result._ExitStatus, 2);
   EXPECT_EQ(result._Stdout, "");
-  EXPECT_EQ(result._Stderr, std::string("Cannot write the report \"") + directory +
+  EXPECT_EQ(result._Stderr, "Cannot write the report \"" + directory +
                                 "\"\n#ERR# ... - ...: Cannot write the messages to \"" + directory +
                                 "\": it is a directory.\n"
                                 "Give the name of a file to write the messages to.\n\n");
-  unlink(report.c_str());
-  rmdir(directory);
 }
 
 TEST(CmpfilesTool, AnUnreadableFileIsAnErrorWithTheToolsRequest) {

@@ -19,6 +19,7 @@
 #include "ORVParamNLSMsgBldrCtlg.h"
 #include "ORVString.h"
 #include "ORVVector.h"
+#include "TemporaryDirectory.h"
 #include "TestClasses.h"
 
 namespace {
@@ -30,26 +31,9 @@ std::string Text(const ORVString& iText) {
 }
 
 // A temporary directory for the files of one test; the last error is forgotten after it.
-class ORVFileUtilitiesTest : public testing::Test {
+class ORVFileUtilitiesTest : public TemporaryDirectoryTest {
 protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/orv-files-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    _Directory = pattern;
-  }
-  void TearDown() override {
-    PEVError::PEVCleanLastError();
-    std::string command = "rm -rf '" + _Directory + "'";
-    ASSERT_EQ(system(command.c_str()), 0);
-  }
-  std::string Path(const char* iName) const { return _Directory + "/" + iName; }
-
-  static void WriteFile(const std::string& iPath, const std::string& iContent) {
-    FILE* file = fopen(iPath.c_str(), "wb");
-    ASSERT_NE(file, nullptr);
-    fwrite(iContent.data(), 1, iContent.size(), file);
-    fclose(file);
-  }
+  void TearDown() override { PEVError::PEVCleanLastError(); }
 
   // iCode failed with the library's error for ORVBC iKey and the given parameters.
   static void ExpectFileError(long iCode, const char* iKey,
@@ -78,8 +62,6 @@ protected:
     EXPECT_NE(built.find(iParameters[0]), std::string::npos) << built;
     last->Release();
   }
-
-  std::string _Directory;
 };
 
 // A stream whose descriptor is a pipe: no seeking, no position.
@@ -227,7 +209,7 @@ TEST_F(ORVFileUtilitiesTest, FailingStreamOperationsNameTheFileAndTheSystemText)
   EXPECT_EQ(file, nullptr);
 
   ORVString name(Path("data").c_str());
-  WriteFile(Text(name), "content\n");
+  WriteWholeFile(Text(name), "content\n");
   FILE* reading = fopen(Text(name).c_str(), "r");
   ExpectFileError(ORVFileUtilities::FilePutString("x", reading, name), "0203",
                   {Text(name), strerror(EBADF)});
@@ -283,7 +265,7 @@ TEST_F(ORVFileUtilitiesTest, DirectoryOperationsAndTheirFailures) {
   ORVString missing(Path("absent").c_str());
   ExpectFileError(ORVFileUtilities::ChDir(missing), "0214", {Text(missing), strerror(ENOENT)});
 
-  WriteFile(Path("dir/inside"), "x");
+  WriteWholeFile(Path("dir/inside"), "x");
   ExpectFileError(ORVFileUtilities::DirRemove(directory, 1), "0208",
                   {Text(directory), strerror(ENOTEMPTY)});
   EXPECT_EQ(ORVFileUtilities::DirRemove(missing, 1), 0);
@@ -300,7 +282,7 @@ TEST_F(ORVFileUtilitiesTest, RemovingAMissingFileIsFineOnlyWhenAskedFor) {
   ExpectFileError(ORVFileUtilities::FileRemove(missing, 0), "0207",
                   {Text(missing), strerror(ENOENT)});
   // Missing is fine covers only a missing file, not other failures.
-  WriteFile(Path("plain"), "x");
+  WriteWholeFile(Path("plain"), "x");
   ORVString under(Path("plain/child").c_str());
   ExpectFileError(ORVFileUtilities::FileRemove(under, 1), "0207", {Text(under), strerror(ENOTDIR)});
 }
@@ -308,7 +290,7 @@ TEST_F(ORVFileUtilitiesTest, RemovingAMissingFileIsFineOnlyWhenAskedFor) {
 TEST_F(ORVFileUtilitiesTest, RenameNamesBothFiles) {
   ORVString from(Path("from").c_str());
   ORVString to(Path("to").c_str());
-  WriteFile(Text(from), "x");
+  WriteWholeFile(Text(from), "x");
   EXPECT_EQ(ORVFileUtilities::Rename(from, to), 0);
   ExpectFileError(ORVFileUtilities::Rename(from, to), "0215",
                   {Text(from), Text(to), strerror(ENOENT)});
@@ -319,7 +301,7 @@ TEST_F(ORVFileUtilitiesTest, ElementTypeTellsFilesDirectoriesAndLinks) {
     std::string _Name;
     unsigned int _Exists, _IsLink, _IsDirectory;
   };
-  WriteFile(Path("file"), "x");
+  WriteWholeFile(Path("file"), "x");
   ASSERT_EQ(mkdir(Path("dir").c_str(), 0700), 0);
   ASSERT_EQ(symlink(Path("dir").c_str(), Path("linkToDir").c_str()), 0);
   ASSERT_EQ(symlink(Path("file").c_str(), Path("linkToFile").c_str()), 0);
@@ -339,7 +321,7 @@ TEST_F(ORVFileUtilitiesTest, ElementTypeTellsFilesDirectoriesAndLinks) {
 }
 
 TEST_F(ORVFileUtilitiesTest, ElementTypeFailsOnOtherSystemErrors) {
-  WriteFile(Path("file"), "x");
+  WriteWholeFile(Path("file"), "x");
   ORVString under(Path("file/child").c_str());
   unsigned int exists = 9, isLink = 9, isDirectory = 9;
   ExpectFileError(ORVFileUtilities::ElementType(under, exists, isLink, isDirectory), "0213",
@@ -388,7 +370,7 @@ TEST_F(ORVFileUtilitiesTest, CompareFileContentsFindsADifferenceInAnyPass) {
     std::vector<std::string> paths;
     for (std::size_t i = 0; i < comparison._Contents.size(); ++i) {
       paths.push_back(Path(("f" + std::to_string(i)).c_str()));
-      WriteFile(paths.back(), comparison._Contents[i]);
+      WriteWholeFile(paths.back(), comparison._Contents[i]);
     }
     PathSet set(paths);
     unsigned int same = 9;
@@ -398,7 +380,7 @@ TEST_F(ORVFileUtilitiesTest, CompareFileContentsFindsADifferenceInAnyPass) {
 }
 
 TEST_F(ORVFileUtilitiesTest, CompareFileContentsStopsAtTheFirstFileThatDoesNotOpen) {
-  WriteFile(Path("present"), "x");
+  WriteWholeFile(Path("present"), "x");
   PathSet set({Path("present"), Path("absent"), Path("present")});
   unsigned int same = 9;
   ExpectFileError(ORVFileUtilities::CompareFileContents(set._Paths, same), "0201",

@@ -12,54 +12,24 @@
 #include <string>
 
 #include "ChildProcess.h"
+#include "TemporaryDirectory.h"
 
 namespace {
 
-// A temporary directory for the files of one test.
-class ORVOFStreamTest : public testing::Test {
-protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/orv-ofstream-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    _Directory = pattern;
-  }
-  void TearDown() override {
-    std::string command = "rm -rf '" + _Directory + "'";
-    ASSERT_EQ(system(command.c_str()), 0);
-  }
-  std::string Path(const char* iName) const { return _Directory + "/" + iName; }
-
-  static std::string Content(const std::string& iPath) {
-    std::string text;
-    FILE* file = fopen(iPath.c_str(), "rb");
-    if (!file) return "<missing>";
-    int character;
-    while ((character = fgetc(file)) != EOF)
-      text += (char)character;
-    fclose(file);
-    return text;
-  }
-  static void WriteFile(const std::string& iPath, const std::string& iText) {
-    FILE* file = fopen(iPath.c_str(), "wb");
-    fwrite(iText.data(), 1, iText.size(), file);
-    fclose(file);
-  }
-
-  std::string _Directory;
-};
+using ORVOFStreamTest = TemporaryDirectoryTest;
 
 }  // namespace
 
 TEST_F(ORVOFStreamTest, IntegerModeTruncatesOrAppends) {
   std::string path = Path("modes");
-  WriteFile(path, "old");
+  WriteWholeFile(path, "old");
   {
     ORVOFStream stream(path.c_str(), ORVFStreamText);
     EXPECT_EQ(stream.IsOpen(), 1);
     EXPECT_EQ(stream.GetErrno(), 0);
     stream.Puts("new");
   }
-  EXPECT_EQ(Content(path), "new");
+  EXPECT_EQ(ReadWholeFile(path), "new");
   {
     ORVOFStream stream(path.c_str(), ORVFStreamText | ORVFStreamAppend);
     stream.Puts("+text");
@@ -68,26 +38,26 @@ TEST_F(ORVOFStreamTest, IntegerModeTruncatesOrAppends) {
     ORVOFStream stream(path.c_str(), ORVFStreamAppend);
     stream.Puts("+binary");
   }
-  EXPECT_EQ(Content(path), "new+text+binary");
+  EXPECT_EQ(ReadWholeFile(path), "new+text+binary");
   ORVOFStream binary(path.c_str(), 0);
-  EXPECT_EQ(Content(path), "");
+  EXPECT_EQ(ReadWholeFile(path), "");
 }
 
 TEST_F(ORVOFStreamTest, WritesAreFlushedAtOnceButInsertionsAreNot) {
   std::string path = Path("flush");
   ORVOFStream stream(path.c_str(), "w");
   EXPECT_EQ(stream.Write("abc", 2), 0);
-  EXPECT_EQ(Content(path), "ab");
+  EXPECT_EQ(ReadWholeFile(path), "ab");
   EXPECT_EQ(stream.Print("[%d|%s]", 7, "x"), 0);
   EXPECT_EQ(stream.Putc('!'), 0);
   EXPECT_EQ(stream.Puts(nullptr), 0);
-  EXPECT_EQ(Content(path), "ab[7|x]!");
+  EXPECT_EQ(ReadWholeFile(path), "ab[7|x]!");
   stream << "pending";
-  EXPECT_EQ(Content(path), "ab[7|x]!");
+  EXPECT_EQ(ReadWholeFile(path), "ab[7|x]!");
   stream << flush;
-  EXPECT_EQ(Content(path), "ab[7|x]!pending");
+  EXPECT_EQ(ReadWholeFile(path), "ab[7|x]!pending");
   stream << " line" << endl;
-  EXPECT_EQ(Content(path), "ab[7|x]!pending line\n");
+  EXPECT_EQ(ReadWholeFile(path), "ab[7|x]!pending line\n");
   EXPECT_EQ(stream.Write(nullptr, 3), 0);
   EXPECT_EQ(stream.Write("x", 0), 0);
 }
@@ -100,7 +70,7 @@ TEST_F(ORVOFStreamTest, NumbersAndCharactersUseTheirFormats) {
            << (long double)0.125 << ' ' << (unsigned char)'u' << static_cast<const char*>(nullptr)
            << '|' << endl;
   }
-  EXPECT_EQ(Content(path),
+  EXPECT_EQ(ReadWholeFile(path),
             "-1 4294967295 -9223372036854775808 18446744073709551615 2.5 0.125 u|\n");
 }
 
@@ -111,20 +81,20 @@ TEST_F(ORVOFStreamTest, PointersPrintTheWholeAddress) {
     ORVOFStream stream(path.c_str(), "w");
     stream << pointer << ' ' << static_cast<const void*>(nullptr);
   }
-  EXPECT_EQ(Content(path), "0x123456789abcdef0 0x0");
+  EXPECT_EQ(ReadWholeFile(path), "0x123456789abcdef0 0x0");
 }
 
 TEST_F(ORVOFStreamTest, CatFileAppendsAWholeFileInBlocks) {
   std::string source = Path("source");
   std::string large(40000, 'x');
   large += "end";
-  WriteFile(source, large);
+  WriteWholeFile(source, large);
   std::string target = Path("target");
   ORVOFStream stream(target.c_str(), "w");
   stream.Puts("head:");
   EXPECT_EQ(stream.CatFile(source.c_str(), 0), 0);
   EXPECT_EQ(stream.CatFile(source.c_str(), ORVFStreamText), 0);
-  EXPECT_EQ(Content(target), "head:" + large + large);
+  EXPECT_EQ(ReadWholeFile(target), "head:" + large + large);
   EXPECT_EQ(stream.CatFile(nullptr, 0), 0);
   EXPECT_EQ(stream.CatFile(Path("missing").c_str(), 0), 1);
   EXPECT_EQ(stream.GetErrno(), ENOENT);
@@ -132,7 +102,7 @@ TEST_F(ORVOFStreamTest, CatFileAppendsAWholeFileInBlocks) {
 
 TEST_F(ORVOFStreamTest, CatFileReportsAWriteFailure) {
   std::string source = Path("source");
-  WriteFile(source, std::string(20000, 'y'));
+  WriteWholeFile(source, std::string(20000, 'y'));
   ORVOFStream full("/dev/full", "w");
   ASSERT_EQ(full.IsOpen(), 1);
   EXPECT_EQ(full.CatFile(source.c_str(), 0), 1);

@@ -19,6 +19,7 @@
 #include "ORVMessageDisplayToISO8859Term.h"
 #include "ORVMessageDisplayToString.h"
 #include "ORVParamNLSMsgBldrCtlg.h"
+#include "TemporaryDirectory.h"
 
 namespace {
 
@@ -39,17 +40,6 @@ private:
   long _Result;
 };
 
-std::string Content(const std::string& iPath) {
-  std::string text;
-  FILE* file = fopen(iPath.c_str(), "rb");
-  if (!file) return "<missing>";
-  int character;
-  while ((character = fgetc(file)) != EOF)
-    text += (char)character;
-  fclose(file);
-  return text;
-}
-
 int OpenDescriptorCount() {
   int count = 0;
   DIR* directory = opendir("/proc/self/fd");
@@ -60,21 +50,9 @@ int OpenDescriptorCount() {
 }
 
 // A temporary directory; the last error is forgotten after each test.
-class ORVMessageDisplayToAsciiFileTest : public testing::Test {
+class ORVMessageDisplayToAsciiFileTest : public TemporaryDirectoryTest {
 protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/orv-display-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    _Directory = pattern;
-  }
-  void TearDown() override {
-    PEVError::PEVCleanLastError();
-    std::string command = "rm -rf '" + _Directory + "'";
-    ASSERT_EQ(system(command.c_str()), 0);
-  }
-  std::string Path(const char* iName) const { return _Directory + "/" + iName; }
-
-  std::string _Directory;
+  void TearDown() override { PEVError::PEVCleanLastError(); }
 };
 
 }  // namespace
@@ -172,11 +150,11 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, WritesTheTextsAsUtf8) {
   EXPECT_EQ(display.GetDisplayError(error, 0), 0);
   EXPECT_EQ(error, nullptr);
   EXPECT_EQ(display.CloseFile(), 0);
-  EXPECT_EQ(Content(Path("messages")), "first line €\nsecond\n");
+  EXPECT_EQ(ReadWholeFile(Path("messages")), "first line €\nsecond\n");
 }
 
 TEST_F(ORVMessageDisplayToAsciiFileTest, DirectoryAsFileNameIsRefusedWithTheDisplayMessages) {
-  ORVString name(_Directory.c_str());
+  ORVString name(_Directory.GetPath().c_str());
   ORVMessageDisplayToAsciiFile display(name);
   long code = display.OpenFile();
   ASSERT_EQ(code, PEV_E_FAIL);
@@ -190,12 +168,12 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, DirectoryAsFileNameIsRefusedWithTheDisp
   EXPECT_STREQ(diagnostic->GetMsgCatalogName(), "ORVCMD");
   EXPECT_STREQ(diagnostic->GetMsgId(), "6030");
   ASSERT_EQ(diagnostic->GetNbParameters(), 1);
-  EXPECT_EQ(Utf8(diagnostic->GetParameter(0)), _Directory);
+  EXPECT_EQ(Utf8(diagnostic->GetParameter(0)), _Directory.GetPath());
   EXPECT_STREQ(advice->GetMsgCatalogName(), "ORVCMD");
   EXPECT_STREQ(advice->GetMsgId(), "6031");
   EXPECT_EQ(advice->GetNbParameters(), 0);
   std::string message = Utf8(error->GetNLSMessage());
-  EXPECT_NE(message.find(_Directory), std::string::npos) << message;
+  EXPECT_NE(message.find(_Directory.GetPath()), std::string::npos) << message;
   EXPECT_EQ(message.find("!!!"), std::string::npos) << message;
   last->Release();
   ExpectFatal([&] { display.Display("x", 1); }, "OpenFile must be called before",
@@ -257,7 +235,7 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, NothingIsWrittenAfterAWriteFailure) {
     _exit(code == PEV_E_FAIL ? 0 : 3);
   });
   EXPECT_EQ(child._ExitStatus, 0);
-  std::string content = Content(path);
+  std::string content = ReadWholeFile(path);
   EXPECT_EQ(content.find("after"), std::string::npos) << content.size() << " bytes";
 }
 
@@ -291,7 +269,7 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, ClosedFileIsForgottenAndReopeningCloses
   display.Display("kept", 1);
   EXPECT_EQ(display.CloseFile(), 0);
   EXPECT_EQ(OpenDescriptorCount(), descriptors);
-  EXPECT_EQ(Content(Path("reopened")), "kept\n");
+  EXPECT_EQ(ReadWholeFile(Path("reopened")), "kept\n");
 
   ExpectFatal([&] { display.Display("x", 1); }, "OpenFile must be called before",
               kFileDisplaySource);
@@ -306,7 +284,7 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, DestructionClosesAFileStillOpen) {
     display.Display("flushed at the end", 0);
   }
   EXPECT_EQ(OpenDescriptorCount(), descriptors);
-  EXPECT_EQ(Content(Path("unclosed")), "flushed at the end");
+  EXPECT_EQ(ReadWholeFile(Path("unclosed")), "flushed at the end");
 }
 
 TEST(ORVMessageDisplayToAsciiFileDeathTest, DisplayOrCloseBeforeOpenIsFatal) {
