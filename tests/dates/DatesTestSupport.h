@@ -2,17 +2,15 @@
 // time zone for the local-time cases.
 #pragma once
 
-#include <gtest/gtest.h>
-
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <functional>
+#include <optional>
 #include <string>
 
-#include "FatalReport.h"
 #include "ORVDate.h"
 #include "ORVDateUtilities.h"
-#include "ORVGlobalObjectCleaner.h"
+#include "SuiteHelpers.h"
 
 // Central European time without zone files: UTC+1, daylight saving (UTC+2) from the last
 // Sunday of March at 02:00 to the last Sunday of October at 03:00.
@@ -23,38 +21,27 @@ inline std::string DateText(const ORVDate& iDate) {
   return ORVDateUtilities::ConvertDateToStringForProgram(iDate).GetChars();
 }
 
+// The date of the fields written in iText as "yyyy/mm/dd-hh:mm:ss".
+inline ORVDate DateOf(const char* iText) {
+  int fields[6] = {};
+  sscanf(iText, "%d/%d/%d-%d:%d:%d", &fields[0], &fields[1], &fields[2], &fields[3], &fields[4],
+         &fields[5]);
+  return ORVDate(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]);
+}
+
 // Sets TZ for the life of the object and restores the previous value after.
 class ScopedTimeZone {
 public:
   explicit ScopedTimeZone(const char* iZone) {
-    const char* previous = getenv("TZ");
-    _HadPrevious = previous != nullptr;
-    if (previous) _Previous = previous;
+    if (const char* previous = getenv("TZ")) _Previous = previous;
     setenv("TZ", iZone, 1);
     tzset();
   }
   ~ScopedTimeZone() {
-    if (_HadPrevious)
-      setenv("TZ", _Previous.c_str(), 1);
-    else
-      unsetenv("TZ");
+    _Previous ? setenv("TZ", _Previous->c_str(), 1) : unsetenv("TZ");
     tzset();
   }
-  ScopedTimeZone(const ScopedTimeZone&) = delete;
-  ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
 
 private:
-  bool _HadPrevious = false;
-  std::string _Previous;
+  std::optional<std::string> _Previous;
 };
-
-// iBody, run with a cleaner, ends the process with the fatal report iText made in iFile.
-inline void ExpectDateFatal(const std::function<void()>& iBody, const std::string& iText,
-                            const char* iFile) {
-  EXPECT_EXIT(
-      {
-        ORVGlobalObjectCleaner cleaner;
-        iBody();
-      },
-      testing::ExitedWithCode(255), FatalReportPattern(iText, iFile));
-}

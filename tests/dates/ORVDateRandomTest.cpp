@@ -27,18 +27,12 @@ public:
 
   // A field, mostly a number below iLimit from iBase.
   std::string Field(int iBase, int iLimit) {
-    switch (Pick(20)) {
-      case 0:
-        return "";
-      case 1:
-        return std::to_string(Pick(100000)) + "9999999";  // beyond int
-      case 2:
-        return "-" + std::to_string(Pick(70));
-      case 3:
-        return std::string(1, "x +.:/-"[Pick(7)]) + std::to_string(Pick(60));
-      default:
-        return (Pick(4) == 0 ? "0" : "") + std::to_string(iBase + Pick(iLimit));
-    }
+    int kind = Pick(20);
+    if (kind == 0) return "";
+    if (kind == 1) return std::to_string(Pick(100000)) + "9999999";  // beyond int
+    if (kind == 2) return "-" + std::to_string(Pick(70));
+    if (kind == 3) return std::string(1, "x +.:/-"[Pick(7)]) + std::to_string(Pick(60));
+    return (Pick(4) == 0 ? "0" : "") + std::to_string(iBase + Pick(iLimit));
   }
   char Separator(const char* iUsual) {
     if (Pick(25) == 0) return "/-: x"[Pick(5)];
@@ -203,17 +197,11 @@ TEST_F(ORVDateRandomTest, AddedSpansGiveDatesOfTheRangeOrFail) {
   DateTextMaker maker(1789);
   std::uniform_int_distribution<long> times(-86400L * 400, INT32_MAX);
   auto amount = [&](int iLimit) {
-    switch (maker.Pick(8)) {
-      case 0:
-        return maker.Pick(2) ? INT32_MAX - maker.Pick(1000) : INT32_MIN + maker.Pick(1000);
-      case 1:
-        return -maker.Pick(iLimit);
-      case 2:
-      case 3:
-        return 0;
-      default:
-        return maker.Pick(iLimit);
-    }
+    int kind = maker.Pick(8);
+    if (kind == 0)
+      return maker.Pick(2) ? INT32_MAX - maker.Pick(1000) : INT32_MIN + maker.Pick(1000);
+    if (kind == 1) return -maker.Pick(iLimit);
+    return kind < 4 ? 0 : maker.Pick(iLimit);
   };
   int successes = 0;
   for (int i = 0; i < kRuns; ++i) {

@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <random>
+#include <vector>
 
 #include "DatesTestSupport.h"
 
@@ -24,68 +25,60 @@ std::string SystemUtcText(time_t iTime) {
   return text;
 }
 
+// A time and the date it stands for.
+struct TimeCase {
+  long _Time;
+  const char* _Date;
+};
+
+// Dates of iCases read from their times and times of their dates, in UTC (0) or local time.
+void ExpectTimesAndDates(const std::vector<TimeCase>& iCases, unsigned int iLocal) {
+  for (const TimeCase& date : iCases) {
+    EXPECT_EQ(DateText(ORVDate(date._Time, iLocal)), date._Date) << date._Time;
+    if (DateOf(date._Date).GetYear() > 2037) continue;
+    EXPECT_EQ(DateOf(date._Date).Gettime_t(iLocal), date._Time) << date._Date;
+  }
+}
+
 }  // namespace
 
-TEST(ORVDate, DefaultDateIsUnsetAndFormatsAsZeros) {
+TEST(ORVDate, UnsetDateReadsAsZerosAndCopiesUnset) {
   ORVDate date;
   int year = 1, month = 1, day = 1, hour = 1, minute = 1, second = 1;
   date.GetDate(year, month, day, hour, minute, second);
-  EXPECT_EQ(year + month + day + hour + minute + second, 0);
-  EXPECT_EQ(DateText(date), "0000/00/00-00:00:00");
-  // An unset date copies as unset.
-  ORVDate copy(date);
-  EXPECT_EQ(DateText(copy), "0000/00/00-00:00:00");
+  EXPECT_EQ(std::vector<int>({year, month, day, hour, minute, second}), std::vector<int>(6, 0));
   ORVDate set(2004, 2, 29, 1, 2, 3);
   set.SetDate(date);
-  EXPECT_EQ(DateText(set), "0000/00/00-00:00:00");
+  for (const ORVDate& unset : {date, ORVDate(date), set})
+    EXPECT_EQ(DateText(unset), "0000/00/00-00:00:00");
 }
 
-TEST(ORVDate, FieldsAreStoredAndReadBack) {
-  ORVDate date(2004, 2, 29, 23, 59, 59);
-  EXPECT_EQ(date.GetYear(), 2004);
-  EXPECT_EQ(date.GetMonth(), 2);
-  EXPECT_EQ(date.GetDay(), 29);
-  EXPECT_EQ(date.GetHour(), 23);
-  EXPECT_EQ(date.GetMinute(), 59);
-  EXPECT_EQ(date.GetSecond(), 59);
-  EXPECT_EQ(DateText(date), "2004/02/29-23:59:59");
-  // The year is not checked.
-  ORVDate ancient(-5, 1, 2, 3, 4, 5);
-  EXPECT_EQ(DateText(ancient), "-005/01/02-03:04:05");
-  ORVDate far(INT_MAX, 12, 31, 0, 0, 0);
-  EXPECT_EQ(far.GetYear(), INT_MAX);
-  ORVDate copy(far);
-  EXPECT_EQ(copy.Compare(far), 0);
-  ORVDate assigned;
+TEST(ORVDate, FieldsCopiesAndYearsWithoutLimit) {
+  ORVDate date(2004, 2, 29, 23, 59, 59), assigned;
+  EXPECT_EQ(std::vector<int>({date.GetYear(), date.GetMonth(), date.GetDay(), date.GetHour(),
+                              date.GetMinute(), date.GetSecond()}),
+            std::vector<int>({2004, 2, 29, 23, 59, 59}));
   assigned = date;
   EXPECT_EQ(DateText(assigned), "2004/02/29-23:59:59");
+  // The year is not checked.
+  EXPECT_EQ(DateText(ORVDate(-5, 1, 2, 3, 4, 5)), "-005/01/02-03:04:05");
+  EXPECT_EQ(ORVDate(ORVDate(INT_MAX, 12, 31, 0, 0, 0)).GetYear(), INT_MAX);
 }
 
-TEST(ORVDate, LeapYearsFollowTheGregorianRule) {
-  EXPECT_FALSE(ORVDateUtilities::YearIsLeap(1900));
-  EXPECT_TRUE(ORVDateUtilities::YearIsLeap(2000));
-  EXPECT_TRUE(ORVDateUtilities::YearIsLeap(2024));
-  EXPECT_FALSE(ORVDateUtilities::YearIsLeap(2023));
-  EXPECT_FALSE(ORVDateUtilities::YearIsLeap(2100));
-  EXPECT_TRUE(ORVDateUtilities::YearIsLeap(0));
-  EXPECT_TRUE(ORVDateUtilities::YearIsLeap(-4));
-
-  EXPECT_FALSE(ORVDateUtilities::DayIsValid(1900, 2, 29));
-  EXPECT_TRUE(ORVDateUtilities::DayIsValid(2000, 2, 29));
-  EXPECT_TRUE(ORVDateUtilities::DayIsValid(2024, 2, 29));
-  EXPECT_FALSE(ORVDateUtilities::DayIsValid(2023, 2, 29));
-  EXPECT_FALSE(ORVDateUtilities::DayIsValid(2024, 2, 30));
-  // From year 0 down February 29 is always accepted.
-  EXPECT_TRUE(ORVDateUtilities::DayIsValid(0, 2, 29));
-  EXPECT_TRUE(ORVDateUtilities::DayIsValid(-1, 2, 29));
-  EXPECT_FALSE(ORVDateUtilities::DayIsValid(2004, 4, 31));
-  EXPECT_TRUE(ORVDateUtilities::DayIsValid(2004, 12, 31));
-  EXPECT_FALSE(ORVDateUtilities::DayIsValid(2004, 1, 0));
-  EXPECT_FALSE(ORVDateUtilities::DayIsValid(2004, 1, -3));
-  // A month below 1 takes any day up to 31; above 12 none.
-  EXPECT_TRUE(ORVDateUtilities::DayIsValid(2004, 0, 31));
-  EXPECT_FALSE(ORVDateUtilities::DayIsValid(2004, 0, 32));
-  EXPECT_FALSE(ORVDateUtilities::DayIsValid(2004, 13, 1));
+TEST(ORVDate, LeapYearsAndValidDaysFollowTheGregorianRule) {
+  for (int year : {2000, 2024, 0, -4})
+    EXPECT_TRUE(ORVDateUtilities::YearIsLeap(year)) << year;
+  for (int year : {1900, 2023, 2100})
+    EXPECT_FALSE(ORVDateUtilities::YearIsLeap(year)) << year;
+  // From year 0 down February 29 is always accepted; a month below 1 takes any day up to
+  // 31, a month above 12 none.
+  const int kDays[][4] = {{1900, 2, 29, 0},  {2000, 2, 29, 1}, {2024, 2, 29, 1}, {2023, 2, 29, 0},
+                          {2024, 2, 30, 0},  {0, 2, 29, 1},    {-1, 2, 29, 1},   {2004, 4, 31, 0},
+                          {2004, 12, 31, 1}, {2004, 1, 0, 0},  {2004, 1, -3, 0}, {2004, 0, 31, 1},
+                          {2004, 0, 32, 0},  {2004, 13, 1, 0}};
+  for (const auto& day : kDays)
+    EXPECT_EQ(ORVDateUtilities::DayIsValid(day[0], day[1], day[2]) != 0, day[3] != 0)
+        << day[0] << "/" << day[1] << "/" << day[2];
 }
 
 TEST(ORVDate, DayIndexesAndWeekdays) {
@@ -98,17 +91,16 @@ TEST(ORVDate, DayIndexesAndWeekdays) {
   int dayOfYear = -1, weekDay = -1;
   EXPECT_EQ(ORVDateUtilities::GetDayIdx(2004, 2, 29, dayOfYear, weekDay),
             59 + 365 * 2003 + 2003 / 4 - 2003 / 100);
-  EXPECT_EQ(dayOfYear, 59);
-  EXPECT_EQ(weekDay, 0);  // a Sunday
-  ORVDateUtilities::GetDayIdx(1970, 1, 1, dayOfYear, weekDay);
-  EXPECT_EQ(weekDay, 4);  // a Thursday
-  ORVDateUtilities::GetDayIdx(2000, 12, 31, dayOfYear, weekDay);
-  EXPECT_EQ(dayOfYear, 365);
-  EXPECT_EQ(weekDay, 0);
-  ORVDateUtilities::GetDayIdx(1, 1, 1, dayOfYear, weekDay);
-  EXPECT_EQ(weekDay, 1);  // a Monday
-  ORVDateUtilities::GetDayIdx(0, 1, 1, dayOfYear, weekDay);
-  EXPECT_EQ(weekDay, 6);  // a Saturday
+  // Year, month, day, then the day of the year and the weekday (0 a Sunday).
+  const int kDays[][5] = {{2004, 2, 29, 59, 0},
+                          {1970, 1, 1, 0, 4},
+                          {2000, 12, 31, 365, 0},
+                          {1, 1, 1, 0, 1},
+                          {0, 1, 1, 0, 6}};
+  for (const auto& day : kDays) {
+    ORVDateUtilities::GetDayIdx(day[0], day[1], day[2], dayOfYear, weekDay);
+    EXPECT_EQ(std::vector<int>({dayOfYear, weekDay}), std::vector<int>({day[3], day[4]})) << day[0];
+  }
 }
 
 TEST(ORVDate, WeekdaysFollowOneAnotherAcrossEveryYearAndStayInRange) {
@@ -129,26 +121,16 @@ TEST(ORVDate, WeekdaysFollowOneAnotherAcrossEveryYearAndStayInRange) {
     }
   }
   // Years at the ends of int: no overflow, a weekday within 0..6.
-  int weekDay = -1;
-  ORVDateUtilities::GetDayIdx(INT_MAX, 12, 31, dayOfYear, weekDay);
-  EXPECT_GE(weekDay, 0);
-  EXPECT_LE(weekDay, 6);
-  ORVDateUtilities::GetDayIdx(INT_MIN, 1, 1, dayOfYear, weekDay);
-  EXPECT_GE(weekDay, 0);
-  EXPECT_LE(weekDay, 6);
+  for (int year : {INT_MAX, INT_MIN}) {
+    int weekDay = -1;
+    ORVDateUtilities::GetDayIdx(year, year == INT_MAX ? 12 : 1, 1, dayOfYear, weekDay);
+    EXPECT_TRUE(weekDay >= 0 && weekDay <= 6) << year << ": " << weekDay;
+  }
 }
 
-TEST(ORVDate, UtcConversionCoversTheSigned32BitRange) {
-  EXPECT_EQ(DateText(ORVDate(0L, 0)), "1970/01/01-00:00:00");
-  EXPECT_EQ(DateText(ORVDate(2147483647L, 0)), "2038/01/19-03:14:07");
-  EXPECT_EQ(DateText(ORVDate(951782400L, 0)), "2000/02/29-00:00:00");
-  EXPECT_EQ(DateText(ORVDate(1078099199L, 0)), "2004/02/29-23:59:59");
-  EXPECT_EQ(ORVDate(1970, 1, 1, 0, 0, 0).Gettime_t(0), 0);
-  EXPECT_EQ(ORVDate(2037, 12, 31, 23, 59, 59).Gettime_t(0), 2145916799);
-  EXPECT_EQ(ORVDate(2000, 2, 29, 0, 0, 0).Gettime_t(0), 951782400);
-}
-
-TEST(ORVDate, UtcConversionAgreesWithTheSystemCalendar) {
+TEST(ORVDate, UtcConversionCoversTheSigned32BitRangeAndAgreesWithTheSystem) {
+  // The day ends from 1970 to 2037 are checked against the system below.
+  ExpectTimesAndDates({{0, "1970/01/01-00:00:00"}, {2147483647, "2038/01/19-03:14:07"}}, 0);
   std::mt19937 random(1970);
   std::uniform_int_distribution<long> times(0, INT32_MAX);
   for (int i = 0; i < 20000; ++i) {
@@ -171,24 +153,18 @@ TEST(ORVDate, UtcConversionAgreesWithTheSystemCalendar) {
 
 TEST(ORVDate, LocalTimeFollowsTheTimeZoneAndItsDaylightSaving) {
   ScopedTimeZone zone(kParisTimeZone);
-  // Winter: UTC + 1.
-  EXPECT_EQ(DateText(ORVDate(1705320000L, 1)), "2024/01/15-13:00:00");
-  EXPECT_EQ(ORVDate(2024, 1, 15, 13, 0, 0).Gettime_t(1), 1705320000);
-  // The last Sunday of March 2024: 01:59:59 is followed by 03:00:00.
-  EXPECT_EQ(DateText(ORVDate(1711846799L, 1)), "2024/03/31-01:59:59");
-  EXPECT_EQ(DateText(ORVDate(1711846800L, 1)), "2024/03/31-03:00:00");
-  EXPECT_EQ(ORVDate(2024, 3, 31, 1, 59, 59).Gettime_t(1), 1711846799);
-  EXPECT_EQ(ORVDate(2024, 3, 31, 3, 0, 0).Gettime_t(1), 1711846800);
-  // Summer: UTC + 2.
-  EXPECT_EQ(ORVDate(2024, 7, 1, 12, 0, 0).Gettime_t(1), 1719828000);
-  // 1970-01-01 00:00:00 in Paris is before the epoch; a local time may be negative.
-  EXPECT_EQ(ORVDate(1970, 1, 1, 0, 0, 0).Gettime_t(1), -3600);
-  EXPECT_EQ(DateText(ORVDate(-1L, 1)), "1970/01/01-00:59:59");
+  // Winter UTC + 1; on the last Sunday of March 2024, 01:59:59 is followed by 03:00:00;
+  // summer UTC + 2; midnight of 1970-01-01 in Paris is before the epoch.
+  ExpectTimesAndDates({{1705320000, "2024/01/15-13:00:00"},
+                       {1711846799, "2024/03/31-01:59:59"},
+                       {1711846800, "2024/03/31-03:00:00"},
+                       {1719828000, "2024/07/01-12:00:00"},
+                       {-3600, "1970/01/01-00:00:00"},
+                       {-1, "1970/01/01-00:59:59"}},
+                      1);
   EXPECT_EQ(DateText(ORVDate((long)INT32_MIN, 1)).substr(0, 4), "1901");
-}
-
-TEST(ORVDate, LocalTimeInUtcIsTheUtcConversion) {
-  ScopedTimeZone zone("UTC0");
+  // In UTC the local conversion is the UTC one.
+  ScopedTimeZone utc("UTC0");
   std::mt19937 random(2038);
   std::uniform_int_distribution<long> times(0, INT32_MAX);
   for (int i = 0; i < 2000; ++i) {
@@ -202,90 +178,76 @@ TEST(ORVDate, LocalTimeInUtcIsTheUtcConversion) {
 }
 
 TEST(ORVDate, TmFormCarriesTheDayIndexes) {
-  ORVDate date(2004, 2, 29, 23, 58, 57);
+  ORVDate date(2004, 2, 29, 23, 58, 57), fromTm;
   tm fields = date.GetTM();
-  EXPECT_EQ(fields.tm_year, 104);
-  EXPECT_EQ(fields.tm_mon, 1);
-  EXPECT_EQ(fields.tm_mday, 29);
-  EXPECT_EQ(fields.tm_hour, 23);
-  EXPECT_EQ(fields.tm_min, 58);
-  EXPECT_EQ(fields.tm_sec, 57);
-  EXPECT_EQ(fields.tm_yday, 59);
-  EXPECT_EQ(fields.tm_wday, 0);
-  EXPECT_EQ(fields.tm_isdst, -1);
-  EXPECT_EQ(ORVDate(fields).Compare(date), 0);
-  ORVDate fromTm;
+  EXPECT_EQ(std::vector<int>({fields.tm_year, fields.tm_mon, fields.tm_mday, fields.tm_hour,
+                              fields.tm_min, fields.tm_sec, fields.tm_yday, fields.tm_wday,
+                              fields.tm_isdst}),
+            std::vector<int>({104, 1, 29, 23, 58, 57, 59, 0, -1}));
   fromTm.SetDate(fields);
   EXPECT_EQ(DateText(fromTm), "2004/02/29-23:58:57");
+  EXPECT_EQ(ORVDate(fields).Compare(date), 0);
 }
 
 TEST(ORVDate, ComparisonGivesTheFirstDifferingField) {
   ORVDate date(2004, 6, 15, 12, 30, 30);
-  EXPECT_EQ(date.Compare(ORVDate(2004, 6, 15, 12, 30, 30)), 0);
-  EXPECT_GT(ORVDate(2005, 1, 1, 0, 0, 0).Compare(ORVDate(2004, 12, 31, 23, 59, 59)), 0);
-  EXPECT_EQ(ORVDate(2006, 1, 1, 0, 0, 0).Compare(ORVDate(2004, 12, 31, 23, 59, 59)), 2);
-  EXPECT_EQ(date.Compare(ORVDate(2004, 9, 1, 0, 0, 0)), -3);
-  EXPECT_EQ(date.Compare(ORVDate(2004, 6, 10, 23, 0, 0)), 5);
-  EXPECT_EQ(date.Compare(ORVDate(2004, 6, 15, 13, 0, 0)), -1);
-  EXPECT_EQ(date.Compare(ORVDate(2004, 6, 15, 12, 0, 59)), 30);
-  EXPECT_EQ(date.Compare(ORVDate(2004, 6, 15, 12, 30, 59)), -29);
-  // Years far apart keep the sign of their difference.
+  const std::pair<const char*, int> kOthers[] = {
+      {"2004/06/15-12:30:30", 0},  {"2004/09/01-00:00:00", -3}, {"2004/06/10-23:00:00", 5},
+      {"2004/06/15-13:00:00", -1}, {"2004/06/15-12:00:59", 30}, {"2004/06/15-12:30:59", -29}};
+  for (const auto& other : kOthers)
+    EXPECT_EQ(date.Compare(DateOf(other.first)), other.second) << other.first;
+  EXPECT_GT(DateOf("2005/01/01-00:00:00").Compare(DateOf("2004/12/31-23:59:59")), 0);
+  EXPECT_EQ(DateOf("2006/01/01-00:00:00").Compare(DateOf("2004/12/31-23:59:59")), 2);
+  // Years far apart keep the sign of their difference; an unset date compares as zeros.
   EXPECT_GT(ORVDate(INT_MAX, 1, 1, 0, 0, 0).Compare(ORVDate(INT_MIN, 1, 1, 0, 0, 0)), 0);
   EXPECT_LT(ORVDate(INT_MIN, 1, 1, 0, 0, 0).Compare(ORVDate(INT_MAX, 1, 1, 0, 0, 0)), 0);
-  // An unset other date compares as zeros.
   EXPECT_GT(date.Compare(ORVDate()), 0);
 }
 
 TEST(ORVDateDeathTest, WrongFieldsAreFatalInTheirOrder) {
-  ExpectDateFatal([] { ORVDate(2004, 13, 1, 0, 0, 0); }, "Month = 13 > 12", kDateFile);
-  ExpectDateFatal([] { ORVDate(2004, 0, 40, 99, 0, 0); }, "Month = 0 > 12", kDateFile);
-  ExpectDateFatal([] { ORVDate(2003, 2, 29, 99, 0, 0); },
-                  "The day 29 is invalid for year 2003 and month 2", kDateFile);
-  ExpectDateFatal([] { ORVDate(2004, 2, 29, 24, 60, 60); }, "Hour = 24", kDateFile);
-  ExpectDateFatal([] { ORVDate(2004, 2, 29, -1, 0, 0); }, "Hour = -1", kDateFile);
-  ExpectDateFatal([] { ORVDate(2004, 2, 29, 0, 60, 60); }, "Minute = 60", kDateFile);
-  ExpectDateFatal([] { ORVDate(2004, 2, 29, 0, 0, 60); }, "Second = 60", kDateFile);
+  ExpectFatal([] { ORVDate(2004, 13, 1, 0, 0, 0); }, "Month = 13 > 12", kDateFile);
+  ExpectFatal([] { ORVDate(2004, 0, 40, 99, 0, 0); }, "Month = 0 > 12", kDateFile);
+  ExpectFatal([] { ORVDate(2003, 2, 29, 99, 0, 0); },
+              "The day 29 is invalid for year 2003 and month 2", kDateFile);
+  ExpectFatal([] { ORVDate(2004, 2, 29, 24, 60, 60); }, "Hour = 24", kDateFile);
+  ExpectFatal([] { ORVDate(2004, 2, 29, -1, 0, 0); }, "Hour = -1", kDateFile);
+  ExpectFatal([] { ORVDate(2004, 2, 29, 0, 60, 60); }, "Minute = 60", kDateFile);
+  ExpectFatal([] { ORVDate(2004, 2, 29, 0, 0, 60); }, "Second = 60", kDateFile);
   tm fields{};
   fields.tm_year = 104;
   fields.tm_mon = 12;
   fields.tm_mday = 1;
-  ExpectDateFatal([&] { ORVDate{fields}; }, "Month = 13 > 12", kDateFile);
+  ExpectFatal([&] { ORVDate{fields}; }, "Month = 13 > 12", kDateFile);
+  ExpectFatal([] { ORVDateUtilities::GetFirstOfMonthDayIdx(13, 0); }, "Invalid month 13",
+              kUtilitiesFile);
+  ExpectFatal([] { ORVDateUtilities::GetFirstOfMonthDayIdx(0, 1); }, "Invalid month 0",
+              kUtilitiesFile);
+  int dayOfYear = 0, weekDay = 0;
+  ExpectFatal([&] { ORVDateUtilities::GetDayIdx(2004, -1, 1, dayOfYear, weekDay); },
+              "Invalid month -1", kUtilitiesFile);
 }
 
 TEST(ORVDateDeathTest, ReadingAnUnsetDateIsFatal) {
   const char text[] = "SetDate() must be called before";
   ORVDate unset;
-  ExpectDateFatal([&] { unset.GetYear(); }, text, kDateFile);
-  ExpectDateFatal([&] { unset.GetMonth(); }, text, kDateFile);
-  ExpectDateFatal([&] { unset.GetDay(); }, text, kDateFile);
-  ExpectDateFatal([&] { unset.GetHour(); }, text, kDateFile);
-  ExpectDateFatal([&] { unset.GetMinute(); }, text, kDateFile);
-  ExpectDateFatal([&] { unset.GetSecond(); }, text, kDateFile);
-  ExpectDateFatal([&] { unset.Gettime_t(0); }, text, kDateFile);
-  ExpectDateFatal([&] { unset.GetTM(); }, text, kDateFile);
-  ExpectDateFatal([&] { unset.Compare(ORVDate(2004, 1, 1, 0, 0, 0)); }, text, kDateFile);
-  ExpectDateFatal([&] { ORVDateUtilities::ConvertDateToStringForMsg(unset); }, text, kDateFile);
+  for (auto field : {&ORVDate::GetYear, &ORVDate::GetMonth, &ORVDate::GetDay, &ORVDate::GetHour,
+                     &ORVDate::GetMinute, &ORVDate::GetSecond})
+    ExpectFatal([&] { (unset.*field)(); }, text, kDateFile);
+  ExpectFatal([&] { unset.Gettime_t(0); }, text, kDateFile);
+  ExpectFatal([&] { unset.GetTM(); }, text, kDateFile);
+  ExpectFatal([&] { unset.Compare(ORVDate(2004, 1, 1, 0, 0, 0)); }, text, kDateFile);
+  ExpectFatal([&] { ORVDateUtilities::ConvertDateToStringForMsg(unset); }, text, kDateFile);
 }
 
 TEST(ORVDateDeathTest, TimesOutsideTheirRangeAreFatal) {
-  ExpectDateFatal([] { ORVDate(2038, 1, 1, 0, 0, 0).Gettime_t(0); },
-                  "The year = 2038 but it must be between 1970 and 2037", kDateFile);
-  ExpectDateFatal([] { ORVDate(1969, 12, 31, 23, 59, 59).Gettime_t(1); },
-                  "The year = 1969 but it must be between 1970 and 2037", kDateFile);
-  ExpectDateFatal([] { ORVDate(-1L, 0); }, "Time = -1 < 0", kDateFile);
-  ExpectDateFatal([] { ORVDate(-31536000L, 0); }, "Time = -31536000 < 0", kDateFile);
-  ExpectDateFatal([] { ORVDate(2147483648L, 0); }, "Time = 2147483648 does not fit a 32-bit time_t",
-                  kDateFile);
-  ExpectDateFatal([] { ORVDate(-2147483649L, 1); },
-                  "Time = -2147483649 does not fit a 32-bit time_t", kDateFile);
-}
-
-TEST(ORVDateDeathTest, InvalidMonthIndexIsFatal) {
-  ExpectDateFatal([] { ORVDateUtilities::GetFirstOfMonthDayIdx(13, 0); }, "Invalid month 13",
-                  kUtilitiesFile);
-  ExpectDateFatal([] { ORVDateUtilities::GetFirstOfMonthDayIdx(0, 1); }, "Invalid month 0",
-                  kUtilitiesFile);
-  int dayOfYear = 0, weekDay = 0;
-  ExpectDateFatal([&] { ORVDateUtilities::GetDayIdx(2004, -1, 1, dayOfYear, weekDay); },
-                  "Invalid month -1", kUtilitiesFile);
+  ExpectFatal([] { ORVDate(2038, 1, 1, 0, 0, 0).Gettime_t(0); },
+              "The year = 2038 but it must be between 1970 and 2037", kDateFile);
+  ExpectFatal([] { ORVDate(1969, 12, 31, 23, 59, 59).Gettime_t(1); },
+              "The year = 1969 but it must be between 1970 and 2037", kDateFile);
+  ExpectFatal([] { ORVDate(-1L, 0); }, "Time = -1 < 0", kDateFile);
+  ExpectFatal([] { ORVDate(-31536000L, 0); }, "Time = -31536000 < 0", kDateFile);
+  ExpectFatal([] { ORVDate(2147483648L, 0); }, "Time = 2147483648 does not fit a 32-bit time_t",
+              kDateFile);
+  ExpectFatal([] { ORVDate(-2147483649L, 1); }, "Time = -2147483649 does not fit a 32-bit time_t",
+              kDateFile);
 }
