@@ -8,16 +8,14 @@
 #include <vector>
 
 #include "ErrorRecord.h"
-#include "FatalReport.h"
 #include "ORVCmdLnAnalyzer.h"
-#include "ORVGlobalObjectCleaner.h"
 #include "ORVParamNLSMsgBldrCtlg.h"
+#include "ORVString.h"
 #include "PEVError.h"
+#include "SuiteHelpers.h"
 
-// The text as UTF-8.
-inline std::string Utf8(const PEVUnicodeString& iText) {
-  return iText.ConvertToChar().GetChars();
-}
+// No usage line.
+inline const ORVParamNLSMsgBldrRfHndlr kNoUsage;
 
 // A new builder of the test catalog CMDLNTEST.
 inline ORVParamNLSMsgBldrCtlgRfHndlr TestMessage(const char* iKey) {
@@ -31,6 +29,14 @@ inline long Analyze(ORVCmdLnAnalyzer& ioAnalyzer, const std::vector<const char*>
   return ioAnalyzer.Analyze(iArguments.data(), (int)iArguments.size());
 }
 
+// The texts of a vector of ORVString.
+inline std::vector<std::string> Texts(const ORVVector& iStrings) {
+  std::vector<std::string> texts;
+  for (int index = 0; index < iStrings.Size(); ++index)
+    texts.push_back(ORVCheckedCast<ORVString>(iStrings[index])->GetChars());
+  return texts;
+}
+
 // A cleaner, the test catalogs first on the catalog path, the last error forgotten after.
 class CmdLnTest : public testing::Test {
 protected:
@@ -40,8 +46,8 @@ protected:
     unsetenv("PEV_CATALOG_PATH");
   }
 
-  // The description of the last error of iCode (ErrorRecord.h), with the request, the
-  // diagnostic and the advice checked to be the expected ones.
+  // The description of the last error of iCode (ErrorRecord.h): an incorrect command line
+  // iFragment made in src/iFile, with the diagnostic ORVBC iDiagnostic and iAdvice.
   static std::string Failure(const std::string& iFile, const std::string& iFragment,
                              const std::string& iDiagnostic, const std::string& iAdvice) {
     return "type 1 in src/" + iFile + "; request ORVBC 0013: " + iFragment + "; diagnostic ORVBC " +

@@ -33,9 +33,14 @@ const char kHelp[] =
     "Compares the contents of files byte by byte.\n"
     "Exit status: 0 when all the files are the same, 1 when they differ, 2 on an error.\n";
 
-// Runs cmpfiles with iArguments in the sample-data directory, in English.
-ChildResult RunCmpfiles(const std::vector<std::string>& iArguments) {
-  return RunInChild(
+std::string Outcome(int iStatus, const std::string& iStdout, const std::string& iStderr) {
+  return std::to_string(iStatus) + "\nout: " + iStdout + "\nerr: " + iStderr;
+}
+
+// The exit status (or "signal"), standard output and standard error of cmpfiles run with
+// iArguments in the sample-data directory, in English.
+std::string RunCmpfiles(const std::vector<std::string>& iArguments) {
+  ChildResult result = RunInChild(
       [&iArguments] {
         std::vector<char*> argv = {const_cast<char*>("cmpfiles")};
         for (const std::string& argument : iArguments)
@@ -46,137 +51,102 @@ ChildResult RunCmpfiles(const std::vector<std::string>& iArguments) {
         _exit(121);
       },
       {{"PEV_CATALOG_PATH", ""}, {"LC_ALL", nullptr}, {"LC_MESSAGES", nullptr}, {"LANG", "C"}});
+  if (!result._Exited) return "signal " + std::to_string(result._Signal);
+  return Outcome(result._ExitStatus, result._Stdout, result._Stderr);
 }
 
-// The terminal text of a command-line mistake: request, marker line, advice, empty line.
+// What a command-line mistake does: status 2 and on standard error the request, the
+// marker line, the advice and an empty line.
 std::string Mistake(const std::string& iFragment, const std::string& iDiagnostic,
                     const std::string& iAdvice = kUsage) {
-  return "Incorrect command line: " + iFragment + "\n#ERR# ORVBC - 0013: " + iDiagnostic + "\n" +
-         iAdvice + "\n";
+  return Outcome(2, "",
+                 "Incorrect command line: " + iFragment + "\n#ERR# ORVBC - 0013: " + iDiagnostic +
+                     "\n" + iAdvice + "\n");
 }
 
-void ExpectMistake(const std::vector<std::string>& iArguments, const std::string& iExpected) {
-  ChildResult result = RunCmpfiles(iArguments);
-  EXPECT_TRUE(result._Exited);
-  EXPECT_EQ(result._ExitStatus, 2);
-  EXPECT_EQ(result._Stdout, "");
-  EXPECT_EQ(result._Stderr, iExpected);
-}
+const char kSame[] = "The files \"settings-a.conf\" \"settings-b.conf\" have the same contents.\n";
 
 }  // namespace
 
-TEST(CmpfilesTool, SameAndDifferentFilesAnswerOnStandardOutput) {
-  ChildResult same = RunCmpfiles({"-f", "settings-a.conf", "settings-b.conf"});
-  EXPECT_EQ(same._ExitStatus, 0);
-  EXPECT_EQ(same._Stdout,
-            "The files \"settings-a.conf\" \"settings-b.conf\" have the same contents.\n");
-  EXPECT_EQ(same._Stderr, "");
-
-  ChildResult different =
-      RunCmpfiles({"-f", "settings-a.conf", "settings-b.conf", "settings-changed.conf"});
-  EXPECT_EQ(different._ExitStatus, 1);
+TEST(CmpfilesTool, AnswersOnStandardOutputInAFileOrByTheExitStatusOnly) {
+  EXPECT_EQ(RunCmpfiles({"-f", "settings-a.conf", "settings-b.conf"}), Outcome(0, kSame, ""));
   EXPECT_EQ(
-      different._Stdout,
-      "The files \"settings-a.conf\" \"settings-b.conf\" \"settings-changed.conf\" differ.\n");
-  EXPECT_EQ(different._Stderr, "");
+      RunCmpfiles({"-f", "settings-a.conf", "settings-b.conf", "settings-changed.conf"}),
+      Outcome(
+          1,
+          "The files \"settings-a.conf\" \"settings-b.conf\" \"settings-changed.conf\" differ.\n",
+          ""));
+  EXPECT_EQ(RunCmpfiles({"-q", "-f", "settings-a.conf", "settings-changed.conf"}),
+            Outcome(1, "", ""));
+  EXPECT_EQ(RunCmpfiles({"-f", "settings-a.conf", "settings-b.conf", "-q"}), Outcome(0, "", ""));
+  TemporaryDirectory scratch;
+  std::string report = scratch.Path("report.txt");
+  EXPECT_EQ(RunCmpfiles({"-o", report, "-f", "settings-a.conf", "settings-b.conf"}),
+            Outcome(0, "", ""));
+  EXPECT_EQ(ReadWholeFile(report), kSame);
 }
 
-TEST(CmpfilesTool, QuietAnswersWithTheExitStatusOnly) {
-  ChildResult result = RunCmpfiles({"-q", "-f", "settings-a.conf", "settings-changed.conf"});
-  EXPECT_EQ(result._ExitStatus, 1);
-  EXPECT_EQ(result._Stdout, "");
-  EXPECT_EQ(result._Stderr, "");
-  result = RunCmpfiles({"-f", "settings-a.conf", "settings-b.conf", "-q"});
-  EXPECT_EQ(result._ExitStatus, 0);
-  EXPECT_EQ(result._Stdout, "");
-}
-
-TEST(CmpfilesTool, TheReportGoesToTheFileOfOptionO) {
+TEST(CmpfilesTool, FailuresOfTheWorkAreErrorsWithTheToolsRequest) {
+  // A directory in place of the report is refused by the file display.
   TemporaryDirectory scratch;
   const std::string& directory = scratch.GetPath();
-  std::string report = scratch.Path("report.txt");
-  ChildResult result = RunCmpfiles({"-o", report, "-f", "settings-a.conf", "settings-b.conf"});
-  EXPECT_EQ(result._ExitStatus, 0);
-  EXPECT_EQ(result._Stdout, "");
-  EXPECT_EQ(result._Stderr, "");
-  EXPECT_EQ(ReadWholeFile(report),
-            "The files \"settings-a.conf\" \"settings-b.conf\" have the same contents.\n");
-
-  // A directory in place of the report is refused by the file display.
-  result = RunCmpfiles({"-f", "settings-a.conf", "settings-b.conf", "-o", directory});
-  EXPECT_EQ(result._ExitStatus, 2);
-  EXPECT_EQ(result._Stdout, "");
-  EXPECT_EQ(result._Stderr, "Cannot write the report \"" + directory +
-                                "\"\n#ERR# ... - ...: Cannot write the messages to \"" + directory +
-                                "\": it is a directory.\n"
-                                "Give the name of a file to write the messages to.\n\n");
+  EXPECT_EQ(RunCmpfiles({"-f", "settings-a.conf", "settings-b.conf", "-o", directory}),
+            Outcome(2, "",
+                    "Cannot write the report \"" + directory +
+                        "\"\n#ERR# ... - ...: Cannot write the messages to \"" + directory +
+                        "\": it is a directory.\n"
+                        "Give the name of a file to write the messages to.\n\n"));
+  EXPECT_EQ(RunCmpfiles({"-f", "settings-a.conf", "no-such-file.conf"}),
+            Outcome(2, "",
+                    "Cannot compare the files \"settings-a.conf\" \"no-such-file.conf\"\n"
+                    "#ERR# ... - ...: Cannot open the file \"no-such-file.conf\": No such file or "
+                    "directory.\n\n"));
 }
 
-TEST(CmpfilesTool, AnUnreadableFileIsAnErrorWithTheToolsRequest) {
-  ChildResult result = RunCmpfiles({"-f", "settings-a.conf", "no-such-file.conf"});
-  EXPECT_EQ(result._ExitStatus, 2);
-  EXPECT_EQ(result._Stdout, "");
-  EXPECT_EQ(result._Stderr,
-            "Cannot compare the files \"settings-a.conf\" \"no-such-file.conf\"\n"
-            "#ERR# ... - ...: Cannot open the file \"no-such-file.conf\": No such file or "
-            "directory.\n\n");
-}
-
-TEST(CmpfilesTool, UnknownOptionsPrefixesAndOtherCases) {
-  ExpectMistake({"-f", "settings-a.conf", "settings-b.conf", "-x"},
-                Mistake("cmpfiles -x", "The option -x is unknown."));
-  ExpectMistake({"-F", "settings-a.conf"}, Mistake("cmpfiles -F", "The option -F is unknown."));
-  ExpectMistake({"-hel"}, Mistake("cmpfiles -hel", "The option -hel is unknown."));
-  ExpectMistake({"-HELP"}, Mistake("cmpfiles -HELP", "The option -HELP is unknown."));
-  // Unknown even while -f still wants files.
-  ExpectMistake({"-f", "-z"}, Mistake("cmpfiles -z", "The option -z is unknown."));
-}
-
-TEST(CmpfilesTool, MissingAndMiscountedValues) {
-  ExpectMistake({}, Mistake("cmpfiles -f", "The option -f must be given."));
-  ExpectMistake({"-q"}, Mistake("cmpfiles -f", "The option -f must be given."));
-  ExpectMistake({"-f", "settings-a.conf"},
-                Mistake("cmpfiles -f", "The option -f needs at least 2 values."));
-  ExpectMistake({"-f", "a", "b", "-o"}, Mistake("cmpfiles -o", "The option -o needs a value."));
-  ExpectMistake({"-f", "a", "b", "-o", "r1", "r2"},
-                Mistake("cmpfiles -o \"r2\"", "The option -o takes only one value."));
-}
-
-TEST(CmpfilesTool, StrayArguments) {
-  ExpectMistake({"-"}, Mistake("cmpfiles \"-\"", "cmpfiles takes no argument here."));
-  ExpectMistake({"a.conf", "-f"},
-                Mistake("cmpfiles \"a.conf\"", "cmpfiles takes no argument here."));
-  ExpectMistake({"-f", "a", "b", "-q", "c"},
-                Mistake("cmpfiles -q \"c\"", "-q takes no argument here."));
+TEST(CmpfilesTool, CommandLineMistakes) {
+  // Unknown options, prefixes and other cases, even while -f still wants files.
+  EXPECT_EQ(RunCmpfiles({"-f", "settings-a.conf", "settings-b.conf", "-x"}),
+            Mistake("cmpfiles -x", "The option -x is unknown."));
+  EXPECT_EQ(RunCmpfiles({"-F", "settings-a.conf"}),
+            Mistake("cmpfiles -F", "The option -F is unknown."));
+  EXPECT_EQ(RunCmpfiles({"-hel"}), Mistake("cmpfiles -hel", "The option -hel is unknown."));
+  EXPECT_EQ(RunCmpfiles({"-HELP"}), Mistake("cmpfiles -HELP", "The option -HELP is unknown."));
+  EXPECT_EQ(RunCmpfiles({"-f", "-z"}), Mistake("cmpfiles -z", "The option -z is unknown."));
+  // Missing and miscounted values.
+  EXPECT_EQ(RunCmpfiles({}), Mistake("cmpfiles -f", "The option -f must be given."));
+  EXPECT_EQ(RunCmpfiles({"-q"}), Mistake("cmpfiles -f", "The option -f must be given."));
+  EXPECT_EQ(RunCmpfiles({"-f", "settings-a.conf"}),
+            Mistake("cmpfiles -f", "The option -f needs at least 2 values."));
+  EXPECT_EQ(RunCmpfiles({"-f", "a", "b", "-o"}),
+            Mistake("cmpfiles -o", "The option -o needs a value."));
+  EXPECT_EQ(RunCmpfiles({"-f", "a", "b", "-o", "r1", "r2"}),
+            Mistake("cmpfiles -o \"r2\"", "The option -o takes only one value."));
+  // Stray arguments.
+  EXPECT_EQ(RunCmpfiles({"-"}), Mistake("cmpfiles \"-\"", "cmpfiles takes no argument here."));
+  EXPECT_EQ(RunCmpfiles({"a.conf", "-f"}),
+            Mistake("cmpfiles \"a.conf\"", "cmpfiles takes no argument here."));
+  EXPECT_EQ(RunCmpfiles({"-f", "a", "b", "-q", "c"}),
+            Mistake("cmpfiles -q \"c\"", "-q takes no argument here."));
 }
 
 TEST(CmpfilesTool, TheReportNameIsLengthChecked) {
-  ExpectMistake(
-      {"-o", "", "-f", "a", "b"},
-      Mistake("cmpfiles -o \"\"", "The value \"\" has 0 characters; it must have from 1 to 255.",
-              kReportUsage));
+  EXPECT_EQ(RunCmpfiles({"-o", "", "-f", "a", "b"}),
+            Mistake("cmpfiles -o \"\"",
+                    "The value \"\" has 0 characters; it must have from 1 to 255.", kReportUsage));
   std::string longName(256, 'r');
-  ExpectMistake(
-      {"-f", "a", "b", "-o", longName},
+  std::string tooLong =
       Mistake("cmpfiles -o \"" + longName + "\"",
               "The value \"" + longName + "\" has 256 characters; it must have from 1 to 255.",
-              kReportUsage));
+              kReportUsage);
+  EXPECT_EQ(RunCmpfiles({"-f", "a", "b", "-o", longName}), tooLong);
   // The length manager comes before the help manager: -h does not hide the mistake.
-  ExpectMistake(
-      {"-h", "-o", longName},
-      Mistake("cmpfiles -o \"" + longName + "\"",
-              "The value \"" + longName + "\" has 256 characters; it must have from 1 to 255.",
-              kReportUsage));
+  EXPECT_EQ(RunCmpfiles({"-h", "-o", longName}), tooLong);
 }
 
 TEST(CmpfilesTool, TheHelpAnswersOnStandardOutputWithoutChecks) {
-  for (const char* name : {"-h", "-help", "-?"}) {
-    // -f is missing and -q is given twice: the help is the answer all the same.
-    ChildResult result = RunCmpfiles({"-q", name, "-q"});
-    EXPECT_EQ(result._ExitStatus, 0) << name;
-    EXPECT_EQ(result._Stdout, std::string(kHelp) + "\n\n") << name;
-    EXPECT_EQ(result._Stderr, "") << name;
-  }
+  // -f is missing and -q is given twice: the help is the answer all the same.
+  for (const char* name : {"-h", "-help", "-?"})
+    EXPECT_EQ(RunCmpfiles({"-q", name, "-q"}), Outcome(0, std::string(kHelp) + "\n\n", "")) << name;
 }
 
 #else

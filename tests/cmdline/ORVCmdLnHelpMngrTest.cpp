@@ -13,7 +13,6 @@
 #include "ORVError.h"
 #include "ORVErrorMngr.h"
 #include "ORVNLSMsgBldrFromString.h"
-#include "ORVString.h"
 #include "ORVUtilities.h"
 
 namespace {
@@ -37,7 +36,7 @@ protected:
   ORVString _Name;
   ORVCmdLnOptOneArg _NameOption{_Analyzer,           "-n|-name", ORVCmdLnOptMandatory,
                                 TestMessage("NAME"), _Name,      1};
-  ORVCmdLnOptNoArg _Silent{_Analyzer, "-s", ORVCmdLnOptOptional, ORVParamNLSMsgBldrRfHndlr()};
+  ORVCmdLnOptNoArg _Silent{_Analyzer, "-s", ORVCmdLnOptOptional, kNoUsage};
   ORVCmdLnOptNoArg _Quiet{_Analyzer, "-q", ORVCmdLnOptOptional, TestMessage("QUIET")};
 };
 
@@ -45,34 +44,29 @@ protected:
 
 TEST_F(ORVCmdLnHelpMngrTest, AddsTheHelpOptionWhereItIsConstructed) {
   ORVCmdLnHelpMngr help(_Analyzer, _Usage.Get(), ORVNLSMsgBldrRfHndlr());
-  ORVCmdLnOptNoArg after(_Analyzer, "-z", ORVCmdLnOptOptional, ORVParamNLSMsgBldrRfHndlr());
+  ORVCmdLnOptNoArg after(_Analyzer, "-z", ORVCmdLnOptOptional, kNoUsage);
   ORVCmdLnOptNoArg& option = help.GetHelpOpt();
   EXPECT_TRUE(option.IsHelpOption());
   EXPECT_EQ(Utf8(option.GetInternalNames()), "-h|-help|-?");
   EXPECT_EQ(_Analyzer.GetHelpOption(), &option);
   EXPECT_EQ(_Analyzer.GetOptionSet()[3], &option);
   EXPECT_EQ(_Analyzer.GetOptMngrSet()[0], &help);
-  EXPECT_EQ(&help.GetCmdLnAnalyzer(), &_Analyzer);
   // The short usage gets the help names after the command name.
   ASSERT_EQ(_Usage->GetNbParameters(), 2);
   EXPECT_EQ(Utf8(_Usage->GetParameter(1)), "-h|-help|-?");
   EXPECT_EQ(Utf8(option.GetHUsageBldr()->Build()), "-h|-help|-?\n    Shows this help and stops.");
-}
-
-TEST_F(ORVCmdLnHelpMngrTest, WithoutTheHelpOptionTheOtherChecksDecide) {
-  ORVCmdLnHelpMngr help(_Analyzer, _Usage.Get(), ORVNLSMsgBldrRfHndlr());
-  EXPECT_EQ(help.Check(), 0);
-  EXPECT_EQ(Analyze(_Analyzer, {"-n", "x"}), 0);
-  _Analyzer.Reset();
-  long code = Analyze(_Analyzer, {"-q"});
-  EXPECT_EQ(DescribeLastError(code), Failure("ORVCmdLnOpt.cpp", "mk -n|-name", "0002: -n|-name",
-                                             "CMDLNTEST USAGEHELP: mk | -h|-help|-?"));
+  // Without explanation the help ends with the last usage line.
+  std::string expected = kHelpWithExplanation;
+  EXPECT_EQ(Utf8(help.GetHelp()), expected.erase(expected.find("\nExplains")));
+  // Given an argument, it is refused like any no-argument option.
+  long code = Analyze(_Analyzer, {"-?", "x"});
+  EXPECT_EQ(DescribeLastError(code),
+            Failure("ORVCmdLnOptNoArg.cpp", "mk -h|-help|-? \"x\"", "0003: -h|-help|-?",
+                    "CMDLNTEST USAGEHELP: mk | -h|-help|-?"));
 }
 
 TEST_F(ORVCmdLnHelpMngrTest, EveryHelpNameAnswersWithTheHelpTextAsAnInformation) {
-  ORVNLSMsgBldrRfHndlr explained = TestMessage("EXPLAINED");
-  ORVCmdLnHelpMngr help(_Analyzer, _Usage.Get(), explained);
-  EXPECT_EQ(help.GetHExplainedUsageBldr().Get(), explained.Get());
+  ORVCmdLnHelpMngr help(_Analyzer, _Usage.Get(), TestMessage("EXPLAINED"));
   EXPECT_EQ(Utf8(help.GetHelp()), kHelpWithExplanation);
   for (const char* name : {"-h", "-help", "-?"}) {
     _Analyzer.Reset();
@@ -99,29 +93,13 @@ TEST_F(ORVCmdLnHelpMngrTest, EveryHelpNameAnswersWithTheHelpTextAsAnInformation)
   // Other letter cases are not help.
   for (const char* name : {"-H", "-HELP", "-Help"}) {
     _Analyzer.Reset();
-    long code = Analyze(_Analyzer, {name});
-    EXPECT_EQ(code, PEV_E_FAIL) << name;
+    EXPECT_EQ(Analyze(_Analyzer, {name}), PEV_E_FAIL) << name;
     EXPECT_FALSE(help.GetHelpOpt().IsDefined());
   }
 }
 
-TEST_F(ORVCmdLnHelpMngrTest, WithoutExplanationTheHelpEndsWithTheLastLine) {
-  ORVCmdLnHelpMngr help(_Analyzer, _Usage.Get(), ORVNLSMsgBldrRfHndlr());
-  std::string expected = kHelpWithExplanation;
-  expected.erase(expected.find("\nExplains"));
-  EXPECT_EQ(Utf8(help.GetHelp()), expected);
-}
-
-TEST_F(ORVCmdLnHelpMngrTest, AHelpGivenAnArgumentIsRefusedLikeAnyNoArgumentOption) {
-  ORVCmdLnHelpMngr help(_Analyzer, _Usage.Get(), ORVNLSMsgBldrRfHndlr());
-  long code = Analyze(_Analyzer, {"-?", "x"});
-  EXPECT_EQ(DescribeLastError(code),
-            Failure("ORVCmdLnOptNoArg.cpp", "mk -h|-help|-? \"x\"", "0003: -h|-help|-?",
-                    "CMDLNTEST USAGEHELP: mk | -h|-help|-?"));
-}
-
 TEST_F(ORVCmdLnHelpMngrTest, TheManagerOwnsItsHelpOption) {
-  ORVCmdLnAnalyzer analyzer("mk", ORVParamNLSMsgBldrRfHndlr());
+  ORVCmdLnAnalyzer analyzer("mk", kNoUsage);
   ORVNLSMsgBldrRfHndlr helpUsage;
   {
     ORVCmdLnHelpMngr help(analyzer, nullptr, ORVNLSMsgBldrRfHndlr());
@@ -146,13 +124,11 @@ TEST_F(ORVCmdLnHelpMngrTest, TheHelpShowsOnStandardOutputWithTheErrorLayout) {
 }
 
 TEST(ORVCmdLnHelpMngrDeathTest, HelpWithoutShortUsageIsFatal) {
-  EXPECT_EXIT(
-      {
-        ORVGlobalObjectCleaner cleaner;
-        ORVCmdLnAnalyzer analyzer("mk", ORVParamNLSMsgBldrRfHndlr());
+  ExpectFatal(
+      [] {
+        ORVCmdLnAnalyzer analyzer("mk", kNoUsage);
         ORVCmdLnHelpMngr help(analyzer, nullptr, ORVNLSMsgBldrRfHndlr());
         Analyze(analyzer, {"-h"});
       },
-      testing::ExitedWithCode(255),
-      FatalReportPattern("xxxRfHndlr::operator->(): Pointer == NULL", "src/ORVRefHandler.cpp"));
+      "xxxRfHndlr::operator->(): Pointer == NULL", "src/ORVRefHandler.cpp");
 }
