@@ -7,15 +7,14 @@
 
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "MessagesTestSupport.h"
 #include "PEVMsg.h"
 #include "PEVMsgCatalog.h"
+#include "TemporaryDirectory.h"
 
 namespace {
 
@@ -94,13 +93,6 @@ std::vector<Literal> CatalogLiterals(const std::string& iSource) {
   return found;
 }
 
-std::string ReadFile(const std::filesystem::path& iPath) {
-  std::ifstream stream(iPath, std::ios::binary);
-  std::ostringstream content;
-  content << stream.rdbuf();
-  return content.str();
-}
-
 }  // namespace
 
 TEST(ORVCatalogKeys, EveryEntryIsShippedWithExactlyItsParameters) {
@@ -168,7 +160,7 @@ TEST(ORVCatalogKeys, NoSourceWritesACatalogKeyOutsideTheTable) {
     if (extension != ".cpp" && extension != ".h") continue;
     if (entry.path().filename() == "ORVCatalogKeys.h") continue;
     scanned.insert(entry.path().filename().string());
-    for (const Literal& literal : CatalogLiterals(ReadFile(entry.path())))
+    for (const Literal& literal : CatalogLiterals(ReadWholeFile(entry.path())))
       ADD_FAILURE() << "src/" << entry.path().filename().string() << ":" << literal._Line << ": \""
                     << literal._Text
                     << "\" is a catalog name or key; use an entry of ORVCatalogKeys.h";

@@ -4,38 +4,29 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstdio>
 #include <string>
 
 #include "ChildProcess.h"
 #include "MessagesTestSupport.h"
 #include "ORVError.h"
 #include "ORVErrorDisplayToISO8859Term.h"
-#include "ORVNLSMsgBldrFromString.h"
 #include "ORVParamNLSMsgBldrCtlg.h"
 
 namespace {
 
-ORVNLSMsgBldrRfHndlr Text(const char* iText, const char* iCatalog = "CAT",
-                          const char* iKey = "KEY") {
-  ORVNLSMsgBldrRfHndlr builder;
-  builder.Set(ORVRfHndlrAdopt, new ORVNLSMsgBldrFromString(iText, iCatalog, iKey));
-  return builder;
-}
-
-const ORVNLSMsgBldrRfHndlr kNone;
-
-// What a terminal shows for iError: standard output and standard error of a child.
-ChildResult ShowOnTerminal(const std::function<ORVError*()>& iMake) {
-  return RunInChild([&] {
+// What a terminal shows for iError through the global display: standard output, then
+// standard error, of a child that ends normally.
+std::string ShownOnTerminal(ORVError& iError) {
+  ChildResult child = RunInChild([&] {
     ORVGlobalObjectCleaner cleaner;
     auto* display = new ORVErrorDisplayToISO8859Term();
     ORVGlobalObjectCleaner::Add(display);
     ORVErrorDisplay::SetGlobal(*display);
-    ORVError* error = iMake();
-    ORVErrorDisplay::GetGlobal()->Display(*error);
-    error->Release();
+    ORVErrorDisplay::GetGlobal()->Display(iError);
   });
+  EXPECT_EQ(child._ExitStatus, 0);
+  return "out: " + child._Stdout + "err: " + child._Stderr;
 }
 
 std::string BuildText(PEVError& iError) {
@@ -47,71 +38,36 @@ std::string BuildText(PEVError& iError) {
 
 }  // namespace
 
-TEST(ORVErrorDisplayToTerm, CriticalErrorWithRequestShowsFourLinesOnStandardError) {
-  ChildResult child = ShowOnTerminal([] {
-    return new ORVError("src/X.cpp", 3, Text("R", "ORVBC", "0207"), Text("D"), Text("A"),
-                        PEVErrorTypeCritical, PEV_E_FAIL);
-  });
-  EXPECT_EQ(child._ExitStatus, 0);
-  EXPECT_EQ(child._Stderr, "R\n#ERR# ORVBC - 0207: D\nA\n\n");
-  EXPECT_EQ(child._Stdout, "");
-}
-
-TEST(ORVErrorDisplayToTerm, CriticalErrorWithoutAnythingShowsDotsForTheNames) {
-  ChildResult child = ShowOnTerminal([] {
-    return new ORVError(nullptr, 0, kNone, kNone, kNone, PEVErrorTypeCritical, PEV_E_FAIL);
-  });
-  EXPECT_EQ(child._Stderr, "#ERR# ... - ...\n\n");
-  EXPECT_EQ(child._Stdout, "");
-}
-
-TEST(ORVErrorDisplayToTerm, FatalErrorNamesFileAndLine) {
-  ChildResult child = ShowOnTerminal([] {
-    auto* error = new ORVError("f", 12, kNone, Text("D"), kNone, PEVErrorTypeFatal, PEV_E_FAIL);
-    error->SetMsgCatalog("CAT");
-    error->SetMsgId("KEY");
-    return error;
-  });
-  EXPECT_EQ(child._Stderr, "#ERR# FATAL ERROR CAT - KEY IN f AT LINE 12: D\n\n");
-  EXPECT_EQ(child._Stdout, "");
-}
-
-TEST(ORVErrorDisplayToTerm, WarningGoesToStandardOutput) {
-  ChildResult child = ShowOnTerminal([] {
-    return new ORVError("f", 1, Text("R", "ORVBC", "0100"), Text("D"), kNone, PEVErrorTypeWarning,
-                        1);
-  });
-  EXPECT_EQ(child._Stdout, "R\n!WNG! ORVBC - 0100: D\n\n");
-  EXPECT_EQ(child._Stderr, "");
-}
-
-TEST(ORVErrorDisplayToTerm, InformationHasNoMarkerAndGoesToStandardOutput) {
-  ChildResult child = ShowOnTerminal(
-      [] { return new ORVError("f", 1, kNone, Text("D"), Text("A"), PEVErrorTypeInformation, 1); });
-  EXPECT_EQ(child._Stdout, "D\nA\n\n");
-  EXPECT_EQ(child._Stderr, "");
-}
-
-TEST(ORVErrorDisplayToTerm, TypesOutsideOneToFourShowAsInformation) {
+TEST(ORVErrorDisplayToTerm, EachTypeShowsItsLayoutOnTheStreamOfItsSeverity) {
+  // Critical and fatal errors go to standard error with a marker, dots for missing names.
+  ORVError critical("src/X.cpp", 3, Text("R", "ORVBC", "0207"), Text("D"), Text("A"),
+                    PEVErrorTypeCritical, PEV_E_FAIL);
+  EXPECT_EQ(ShownOnTerminal(critical), "out: err: R\n#ERR# ORVBC - 0207: D\nA\n\n");
+  ORVError bare(nullptr, 0, kNone, kNone, kNone, PEVErrorTypeCritical, PEV_E_FAIL);
+  EXPECT_EQ(ShownOnTerminal(bare), "out: err: #ERR# ... - ...\n\n");
+  ORVError fatal("f", 12, kNone, Text("D"), kNone, PEVErrorTypeFatal, PEV_E_FAIL);
+  fatal.SetMsgCatalog("CAT");
+  fatal.SetMsgId("KEY");
+  EXPECT_EQ(ShownOnTerminal(fatal), "out: err: #ERR# FATAL ERROR CAT - KEY IN f AT LINE 12: D\n\n");
+  // Warnings and information go to standard output, information without marker, and so
+  // do the types outside one to four.
+  ORVError warning("f", 1, Text("R", "ORVBC", "0100"), Text("D"), kNone, PEVErrorTypeWarning, 1);
+  EXPECT_EQ(ShownOnTerminal(warning), "out: R\n!WNG! ORVBC - 0100: D\n\nerr: ");
+  ORVError information("f", 1, kNone, Text("D"), Text("A"), PEVErrorTypeInformation, 1);
+  EXPECT_EQ(ShownOnTerminal(information), "out: D\nA\n\nerr: ");
   for (int type : {0, 5}) {
-    ChildResult child = ShowOnTerminal([type] {
-      return new ORVError("f", 1, Text("R"), Text("D"), kNone, (PEVErrorType)type, 1);
-    });
-    EXPECT_EQ(child._Stdout, "R\nD\n\n") << type;
-    EXPECT_EQ(child._Stderr, "") << type;
+    ORVError other("f", 1, Text("R"), Text("D"), kNone, (PEVErrorType)type, 1);
+    EXPECT_EQ(ShownOnTerminal(other), "out: R\nD\n\nerr: ") << type;
   }
 }
 
-TEST(ORVErrorDisplayToTerm, EmptyPartsLeaveNoLines) {
+TEST(ORVErrorDisplayToTerm, EmptyPartsLeaveNoLinesAndPlatformErrorsShowTheirFallback) {
   ORVError adviceOnly("f", 1, kNone, kNone, Text("A"), PEVErrorTypeWarning, 1);
   EXPECT_EQ(BuildText(adviceOnly), "!WNG! ... - ...\nA\n\n");
   ORVError nothing("f", 1, kNone, kNone, kNone, PEVErrorTypeInformation, 1);
   EXPECT_EQ(BuildText(nothing), "\n");
   ORVError emptyRequest("f", 1, Text(""), Text("D"), kNone, PEVErrorTypeCritical, PEV_E_FAIL);
   EXPECT_EQ(BuildText(emptyRequest), "#ERR# CAT - KEY: D\n\n");
-}
-
-TEST(ORVErrorDisplayToTerm, PlatformErrorShowsItsCatalogFallback) {
   PEVError plain(0, "NOSUCHCAT", "K1");
   plain.SetInformationOnErrorType(PEVErrorTypeCritical);
   EXPECT_EQ(BuildText(plain), "#ERR# NOSUCHCAT - K1: NOSUCHCAT - K1\n\n");

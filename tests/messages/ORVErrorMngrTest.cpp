@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "MessagesTestSupport.h"
@@ -20,37 +19,40 @@ public:
   std::vector<PEVError*> _Displayed;
 };
 
-const ORVNLSMsgBldrRfHndlr kNone;
-
+// The errors a test makes are released after it, with the display and the last error.
 class ORVErrorMngrTest : public testing::Test {
 protected:
   void SetUp() override { ORVErrorDisplay::SetGlobal(*_pDisplay); }
   void TearDown() override {
+    for (ORVError* error : _Made)
+      error->Release();
     _pDisplay->Release();
     PEVError::PEVCleanLastError();
   }
 
-  static ORVError* Make(int iType, long iCode = PEV_E_FAIL) {
-    return new ORVError("f", 1, kNone, kNone, kNone, (PEVErrorType)iType, iCode);
+  ORVError* Make(int iType, long iCode = PEV_E_FAIL) {
+    _Made.push_back(new ORVError("f", 1, kNone, kNone, kNone, (PEVErrorType)iType, iCode));
+    return _Made.back();
+  }
+  // The main error of ioManager; the reference it hands out is given back at once.
+  static PEVError* MainOf(ORVErrorMngr& ioManager) {
+    PEVError* main = nullptr;
+    EXPECT_EQ(ioManager.GetMainError(main), 0);
+    if (main) main->Release();
+    return main;
   }
   // Whether an error of type iNew displaces a main error of type iMain when the manager
   // keeps only the more severe.
   bool Displaces(int iMain, int iNew) {
     ORVErrorMngr manager;
-    ORVError* main = Make(iMain);
+    manager.DisplayAndKeepError(*Make(iMain), 1);
     ORVError* next = Make(iNew);
-    manager.DisplayAndKeepError(*main, 1);
     manager.DisplayAndKeepError(*next, 1);
-    PEVError* kept = nullptr;
-    manager.GetMainError(kept);
-    bool displaced = kept == next;
-    kept->Release();
-    main->Release();
-    next->Release();
-    return displaced;
+    return MainOf(manager) == next;
   }
 
   ORVTestRecordingErrorDisplay* _pDisplay = new ORVTestRecordingErrorDisplay();
+  std::vector<ORVError*> _Made;
 };
 
 }  // namespace
@@ -75,21 +77,16 @@ TEST_F(ORVErrorMngrTest, SeverityRankingDecidesTheMainError) {
 
 TEST_F(ORVErrorMngrTest, EveryErrorIsDisplayedAndTheFirstOfTheHighestStays) {
   ORVErrorMngr manager;
-  ORVError* critical = Make(1);
-  ORVError* warning = Make(3);
-  ORVError* fatal = Make(2);
-  ORVError* secondFatal = Make(2);
-  for (ORVError* error : {critical, warning, fatal, secondFatal})
+  std::vector<PEVError*> errors = {Make(1), Make(3), Make(2), Make(2)};
+  for (PEVError* error : errors)
     manager.DisplayAndKeepError(*error, 1);
-  EXPECT_EQ(_pDisplay->_Displayed, (std::vector<PEVError*>{critical, warning, fatal, secondFatal}));
+  EXPECT_EQ(_pDisplay->_Displayed, errors);
   PEVError* main = nullptr;
   EXPECT_EQ(manager.GetMainError(main), 0);
-  EXPECT_EQ(main, fatal);
-  EXPECT_EQ(fatal->GetRefCount(), 3u);  // ours, the manager's, the one handed out
+  EXPECT_EQ(main, errors[2]);
+  EXPECT_EQ(main->GetRefCount(), 3u);  // ours, the manager's, the one handed out
   main->Release();
-  EXPECT_EQ(critical->GetRefCount(), 1u);
-  for (ORVError* error : {critical, warning, fatal, secondFatal})
-    error->Release();
+  EXPECT_EQ(errors[0]->GetRefCount(), 1u);
 }
 
 TEST_F(ORVErrorMngrTest, WithoutComparisonTheLastDisplayedBecomesMain) {
@@ -101,29 +98,20 @@ TEST_F(ORVErrorMngrTest, WithoutComparisonTheLastDisplayedBecomesMain) {
   manager.DisplayAndKeepError(*information, 1);  // already main: displayed, nothing else
   EXPECT_EQ(_pDisplay->_Displayed.size(), 3u);
   EXPECT_EQ(manager.GetMainErrorReturnCode(), PEV_E_FAIL);
-  PEVError* main = nullptr;
-  manager.GetMainError(main);
-  EXPECT_EQ(main, information);
-  main->Release();
+  EXPECT_EQ(MainOf(manager), information);
   EXPECT_EQ(information->GetRefCount(), 2u);
   EXPECT_EQ(fatal->GetRefCount(), 1u);
-  fatal->Release();
-  information->Release();
 }
 
 TEST_F(ORVErrorMngrTest, ZeroCodeOnlyCleansTheLastError) {
   ORVErrorMngr manager;
   ORVError* critical = Make(1);
   manager.SetMainError(critical);
-  long code = PEVError::GetReturn(2, Make(2, -8), nullptr, __FILE__, __LINE__);
+  long code = PEVError::GetReturn(2, new ORVError(2), nullptr, __FILE__, __LINE__);
   manager.DisplayAndKeepError(0, 1);
   EXPECT_TRUE(_pDisplay->_Displayed.empty());
   EXPECT_EQ(PEVError::PEVGetLastError(code, nullptr), nullptr);
-  PEVError* main = nullptr;
-  manager.GetMainError(main);
-  EXPECT_EQ(main, critical);
-  main->Release();
-  critical->Release();
+  EXPECT_EQ(MainOf(manager), critical);
 }
 
 TEST_F(ORVErrorMngrTest, CodesAreTurnedIntoErrorsAndTheLastErrorForgotten) {
@@ -132,18 +120,15 @@ TEST_F(ORVErrorMngrTest, CodesAreTurnedIntoErrorsAndTheLastErrorForgotten) {
   error->AddRef();
   long code = PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
   manager.DisplayAndKeepError(code, 1);
-  ASSERT_EQ(_pDisplay->_Displayed.size(), 1u);
-  EXPECT_EQ(_pDisplay->_Displayed[0], error);
+  EXPECT_EQ(_pDisplay->_Displayed, std::vector<PEVError*>{error});
   EXPECT_EQ(PEVError::PEVGetLastError(code, nullptr), nullptr);
   EXPECT_EQ(manager.GetMainErrorReturnCode(), -4);
-
   // A code without error gives the made-up critical error; compared or not, it is kept.
   manager.DisplayAndKeepError(PEV_E_FAIL, 0);
   ASSERT_EQ(_pDisplay->_Displayed.size(), 2u);
   EXPECT_NE(_pDisplay->_Displayed[1], error);
   EXPECT_EQ(manager.GetMainErrorReturnCode(), PEV_E_FAIL);
   EXPECT_EQ(error->GetRefCount(), 1u);
-  error->Release();
 }
 
 TEST_F(ORVErrorMngrTest, ForgottenErrorsAreDisplayedButNeverMain) {
@@ -158,7 +143,6 @@ TEST_F(ORVErrorMngrTest, ForgottenErrorsAreDisplayedButNeverMain) {
   EXPECT_EQ(PEVError::PEVGetLastError(code, nullptr), nullptr);
   EXPECT_EQ(manager.GetMainErrorReturnCode(), 0);
   EXPECT_EQ(error->GetRefCount(), 1u);
-  error->Release();
 }
 
 TEST_F(ORVErrorMngrTest, ReturnSuccessOrErrorGivesTheMainErrorAsLastError) {
@@ -178,16 +162,11 @@ TEST_F(ORVErrorMngrTest, ReturnSuccessOrErrorGivesTheMainErrorAsLastError) {
   EXPECT_EQ(manager.GetMainErrorReturnCode(), 0);
   PEVError::PEVCleanLastError();
   EXPECT_EQ(warning->GetRefCount(), 1u);
-  warning->Release();
-}
-
-TEST_F(ORVErrorMngrTest, DestructionReleasesTheMainError) {
-  ORVError* error = Make(1);
+  // Destruction releases the main error.
   {
-    ORVErrorMngr manager;
-    manager.DisplayAndKeepError(*error, 1);
-    EXPECT_EQ(error->GetRefCount(), 2u);
+    ORVErrorMngr other;
+    other.DisplayAndKeepError(*warning, 1);
+    EXPECT_EQ(warning->GetRefCount(), 2u);
   }
-  EXPECT_EQ(error->GetRefCount(), 1u);
-  error->Release();
+  EXPECT_EQ(warning->GetRefCount(), 1u);
 }

@@ -6,20 +6,10 @@
 
 #include <string>
 
+#include "ErrorRecord.h"
 #include "MessagesTestSupport.h"
-#include "ORVNLSMsgBldrFromString.h"
-#include "ORVParamNLSMsgBldrCtlg.h"
 
 namespace {
-
-ORVNLSMsgBldrRfHndlr Text(const char* iText, const char* iCatalog = "CAT",
-                          const char* iKey = "KEY") {
-  ORVNLSMsgBldrRfHndlr builder;
-  builder.Set(ORVRfHndlrAdopt, new ORVNLSMsgBldrFromString(iText, iCatalog, iKey));
-  return builder;
-}
-
-const ORVNLSMsgBldrRfHndlr kNone;
 
 // Forgets the last error after each test, so that none leaks into the next one.
 class ORVErrorTest : public testing::Test {
@@ -33,46 +23,37 @@ std::string SourceFileName(ORVError& iError) {
   return name ? name : "<null>";
 }
 
+// The catalog and key names of iError, "<null>" for a missing one.
+std::string Names(const PEVError& iError) {
+  const char* catalog = iError.GetMsgCatalog();
+  const char* key = iError.GetMsgId();
+  return std::string(catalog ? catalog : "<null>") + " " + (key ? key : "<null>");
+}
+
 }  // namespace
 
-TEST_F(ORVErrorTest, ConstructionSetsEveryMember) {
-  ORVNLSMsgBldrRfHndlr request = Text("req", "ORVBC", "0207");
+TEST_F(ORVErrorTest, ConstructionSetsTheCodeThePlaceTheNamesAndTheTexts) {
   // A code written as an unsigned 32-bit value is taken as the failure it stands for.
-  ORVError error("src/Maker.cpp", 42, request, Text("diag"), Text("adv"), PEVErrorTypeCritical,
-                 (long)0x80004005u);
+  ORVError error("src/Maker.cpp", 42, Text("req", "ORVBC", "0207"), Text("diag"), Text("adv"),
+                 PEVErrorTypeCritical, (long)0x80004005u);
   EXPECT_EQ(error.GetReturnCode(), PEV_E_FAIL);
   EXPECT_EQ(error.GetInformationOnErrorType(), PEVErrorTypeCritical);
   EXPECT_EQ(SourceFileName(error), "src/Maker.cpp");
   EXPECT_EQ(error.GetSourceLineNumber(), 42);
-  EXPECT_STREQ(error.GetMsgCatalog(), "ORVBC");
-  EXPECT_STREQ(error.GetMsgId(), "0207");
-  EXPECT_EQ(error.GetHRequestBldr().Get(), request.Get());
-  EXPECT_EQ(Utf8(error.GetNLSRequest()), "req");
-  EXPECT_EQ(Utf8(error.GetNLSDiagnostic()), "diag");
-  EXPECT_EQ(Utf8(error.GetNLSAdvice()), "adv");
-  EXPECT_EQ(error.GetId(), 0u);
-  EXPECT_TRUE(error.IsAKindOf("PEVError"));
+  EXPECT_EQ(Names(error), "ORVBC 0207");
+  EXPECT_EQ(Utf8(error.GetNLSRequest() + error.GetNLSDiagnostic() + error.GetNLSAdvice()),
+            "reqdiagadv");
   EXPECT_EQ(ORVError::MetaObject()->GetParent(), PEVError::MetaObject());
-}
-
-TEST_F(ORVErrorTest, WithoutRequestNoCatalogIsSetAndTextsAreEmpty) {
-  ORVError error(nullptr, 0, kNone, kNone, kNone, PEVErrorTypeWarning, 7);
-  EXPECT_EQ(error.GetMsgCatalog(), nullptr);
-  EXPECT_EQ(error.GetMsgId(), nullptr);
-  EXPECT_EQ(SourceFileName(error), "");
-  EXPECT_TRUE(error.GetNLSRequest().IsEmpty());
-  EXPECT_TRUE(error.GetNLSDiagnostic().IsEmpty());
-  EXPECT_TRUE(error.GetNLSMessage().IsEmpty());
-}
-
-TEST_F(ORVErrorTest, PlatformConstructorsLeaveTheBuildersEmpty) {
-  ORVError plain(12);
-  EXPECT_EQ(plain.GetId(), 12u);
+  // Without request no names are set and the texts are empty.
+  ORVError empty(nullptr, 0, kNone, kNone, kNone, PEVErrorTypeWarning, 7);
+  EXPECT_EQ(Names(empty), "<null> <null>");
+  EXPECT_EQ(SourceFileName(empty), "");
+  EXPECT_EQ(Utf8(empty.GetNLSRequest() + empty.GetNLSDiagnostic() + empty.GetNLSMessage()), "");
+  // The platform constructors leave the builders empty.
+  ORVError plain(12), named(13, "CAT", "KEY");
   EXPECT_FALSE(plain.GetHDiagnosticBldr());
   EXPECT_EQ(SourceFileName(plain), "");
-  ORVError named(13, "CAT", "KEY");
-  EXPECT_STREQ(named.GetMsgCatalog(), "CAT");
-  EXPECT_STREQ(named.GetMsgId(), "KEY");
+  EXPECT_EQ(Names(named), "CAT KEY");
   EXPECT_TRUE(named.GetNLSDiagnostic().IsEmpty());
 }
 
@@ -83,13 +64,11 @@ TEST_F(ORVErrorTest, LongFileNameIsKeptWholeButCutInThePlatformBuffer) {
   char* buffer = nullptr;
   error.PEVError::GetSourceFileName(&buffer);
   EXPECT_EQ(std::string(buffer), longName.substr(0, 127));
-
   char shortName[] = "src/Other.cpp";
   EXPECT_EQ(error.SetSourceFileName(shortName), 0);
   EXPECT_EQ(SourceFileName(error), "src/Other.cpp");
   error.PEVError::GetSourceFileName(&buffer);
   EXPECT_STREQ(buffer, "src/Other.cpp");
-
   // Its own copy given back, then null.
   char* own = nullptr;
   error.GetSourceFileName(&own);
@@ -100,14 +79,15 @@ TEST_F(ORVErrorTest, LongFileNameIsKeptWholeButCutInThePlatformBuffer) {
 }
 
 TEST_F(ORVErrorTest, MessageSeparatorsDependOnTheRequestAlone) {
-  ORVError all("f", 1, Text("R"), Text("D"), Text("A"), PEVErrorTypeCritical, PEV_E_FAIL);
-  EXPECT_EQ(Utf8(all.GetNLSMessage()), "R\nD\nA");
-  ORVError noRequest("f", 1, kNone, Text("D"), Text("A"), PEVErrorTypeCritical, PEV_E_FAIL);
-  EXPECT_EQ(Utf8(noRequest.GetNLSMessage()), "DA");
-  ORVError requestAndAdvice("f", 1, Text("R"), kNone, Text("A"), PEVErrorTypeCritical, PEV_E_FAIL);
-  EXPECT_EQ(Utf8(requestAndAdvice.GetNLSMessage()), "R\nA");
-  ORVError emptyRequest("f", 1, Text(""), Text("D"), kNone, PEVErrorTypeCritical, PEV_E_FAIL);
-  EXPECT_EQ(Utf8(emptyRequest.GetNLSMessage()), "D");
+  auto message = [](const ORVNLSMsgBldrRfHndlr& iRequest, const ORVNLSMsgBldrRfHndlr& iDiagnostic,
+                    const ORVNLSMsgBldrRfHndlr& iAdvice) {
+    return Utf8(ORVError("f", 1, iRequest, iDiagnostic, iAdvice, PEVErrorTypeCritical, PEV_E_FAIL)
+                    .GetNLSMessage());
+  };
+  EXPECT_EQ(message(Text("R"), Text("D"), Text("A")), "R\nD\nA");
+  EXPECT_EQ(message(kNone, Text("D"), Text("A")), "DA");
+  EXPECT_EQ(message(Text("R"), kNone, Text("A")), "R\nA");
+  EXPECT_EQ(message(Text(""), Text("D"), kNone), "D");
 }
 
 TEST_F(ORVErrorTest, CloneSharesTheBuildersAndCopiesTheRest) {
@@ -122,8 +102,7 @@ TEST_F(ORVErrorTest, CloneSharesTheBuildersAndCopiesTheRest) {
   EXPECT_EQ(clone->GetInformationOnErrorType(), PEVErrorTypeFatal);
   EXPECT_EQ(clone->GetReturnCode(), 5);
   EXPECT_EQ(clone->GetSourceLineNumber(), 9);
-  EXPECT_STREQ(clone->GetMsgCatalog(), "ORVBC");  // set again from the request
-  EXPECT_STREQ(clone->GetMsgId(), "0100");
+  EXPECT_EQ(Names(*clone), "ORVBC 0100");
   char* cloneName = nullptr;
   char* originalName = nullptr;
   clone->GetSourceFileName(&cloneName);
@@ -131,12 +110,10 @@ TEST_F(ORVErrorTest, CloneSharesTheBuildersAndCopiesTheRest) {
   EXPECT_STREQ(cloneName, "src/A.cpp");
   EXPECT_NE(cloneName, originalName);
   clone->Release();
-
   // Without request, the names set on the platform error come along.
   ORVError named(4, "CAT", "KEY");
   ORVError* namedClone = named.CloneSelf();
-  EXPECT_STREQ(namedClone->GetMsgCatalog(), "CAT");
-  EXPECT_STREQ(namedClone->GetMsgId(), "KEY");
+  EXPECT_EQ(Names(*namedClone), "CAT KEY");
   EXPECT_EQ(namedClone->GetId(), 4u);
   namedClone->Release();
 }
@@ -153,30 +130,21 @@ TEST_F(ORVErrorTest, LastErrorOfItsCodeIsHandedOutWithAReference) {
 }
 
 TEST_F(ORVErrorTest, CodeWithoutErrorGivesTheFallbackCriticalOrWarning) {
-  PEVError::PEVCleanLastError();
   PEVError* failure = ORVError::GetOrMakeLastError(PEV_E_FAIL);
   ASSERT_NE(failure, nullptr);
-  EXPECT_EQ(failure->GetInformationOnErrorType(), PEVErrorTypeCritical);
   EXPECT_EQ(failure->GetReturnCode(), PEV_E_FAIL);
   EXPECT_EQ(failure->GetRefCount(), 1u);
-  auto* made = ORVCheckedCast<ORVError>(failure);
-  EXPECT_FALSE(made->GetHRequestBldr());
-  EXPECT_FALSE(made->GetHAdviceBldr());
-  ASSERT_TRUE(made->GetHDiagnosticBldr());
-  EXPECT_STREQ(made->GetHDiagnosticBldr()->GetMsgCatalogName(), "ORVBC");
-  EXPECT_STREQ(made->GetHDiagnosticBldr()->GetMsgId(), "0100");
-  EXPECT_TRUE(made->GetHDiagnosticBldr()->IsAKindOf("ORVParamNLSMsgBldrCtlg"));
-  EXPECT_EQ(SourceFileName(*made), "src/ORVError.cpp");
+  // Described as the last error of a fresh code.
+  long code = PEVError::GetReturn(2, failure, nullptr, nullptr, 0);
+  EXPECT_EQ(DescribeLastError(code),
+            "type 1 in src/ORVError.cpp; request <none>; diagnostic ORVBC 0100; advice <none>");
   // The shipped text builds without a fallback marker.
-  EXPECT_EQ(Utf8(made->GetNLSDiagnostic()).find("!!!"), std::string::npos);
-  failure->Release();
-
+  EXPECT_EQ(LastErrorText(code).find("!!!"), std::string::npos);
   PEVError* positive = ORVError::GetOrMakeLastError(1);
   ASSERT_NE(positive, nullptr);
   EXPECT_EQ(positive->GetInformationOnErrorType(), PEVErrorTypeWarning);
   EXPECT_EQ(positive->GetReturnCode(), 1);
   positive->Release();
-
   // A code the last error was not returned as does not find it.
   auto* error = new ORVError("f", 1, kNone, kNone, kNone, PEVErrorTypeFatal, -5);
   PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
@@ -192,7 +160,6 @@ TEST_F(ORVErrorTest, ReplacingTheRequestTouchesOnlyAnORVError) {
   ORVError::ReplaceLastErrorRequest(code, Text("context"));
   EXPECT_EQ(Utf8(error->GetNLSRequest()), "context");
   EXPECT_EQ(error->GetRefCount(), 1u);  // the reference taken from the platform is given back
-
   auto* plain = new PEVError(3);
   plain->SetReturnCode(-9);
   code = PEVError::GetReturn(2, plain, nullptr, __FILE__, __LINE__);

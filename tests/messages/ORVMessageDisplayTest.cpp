@@ -12,6 +12,7 @@
 #include <string>
 
 #include "ChildProcess.h"
+#include "ErrorRecord.h"
 #include "MessagesTestSupport.h"
 #include "ORVCoupledMessageDisplay.h"
 #include "ORVError.h"
@@ -57,31 +58,23 @@ protected:
 
 }  // namespace
 
-TEST(ORVMessageDisplayToISO8859Term, WritesToStandardOutputAndEndsLinesOnRequest) {
-  ChildResult child = RunInChild([] {
-    ORVGlobalObjectCleaner cleaner;
-    ORVMessageDisplayToISO8859Term display;
-    display.Display("a", 0);
-    display.Display("b", 1);
-    display.Display("", 1);
-    PEVError* error = reinterpret_cast<PEVError*>(1);
-    if (display.GetDisplayError(error, 1) != 0 || error) printf("unexpected error");
-  });
-  EXPECT_EQ(child._Stdout, "ab\n\n");
-  EXPECT_EQ(child._Stderr, "");
-}
-
-TEST(ORVMessageDisplayToISO8859Term, NonAsciiCatalogTextArrivesAsUtf8) {
+TEST(ORVMessageDisplayToISO8859Term, WritesUtf8ToStandardOutputAndEndsLinesOnRequest) {
   ChildResult child = RunInChild(
       [] {
         ORVGlobalObjectCleaner cleaner;
         ORVMessageDisplayToISO8859Term display;
+        display.Display("a", 0);
+        display.Display("b", 1);
+        display.Display("", 1);
         ORVParamNLSMsgBldrCtlg builder("BLDRTEST", "ACCENT", nullptr);
         builder.AddNewParameter("Ærø");
         display.Display(builder.Build(), 1);
+        PEVError* error = reinterpret_cast<PEVError*>(1);
+        if (display.GetDisplayError(error, 1) != 0 || error) printf("unexpected error");
       },
       {{"PEV_CATALOG_PATH", ORV_TEST_DATA_DIR "/catalogs"}});
-  EXPECT_EQ(child._Stdout, "Déjà vu: Ærø ≠ €\n");
+  EXPECT_EQ(child._Stdout, "ab\n\nDéjà vu: Ærø ≠ €\n");
+  EXPECT_EQ(child._Stderr, "");
 }
 
 TEST(ORVMessageDisplayToString, CollectsTextsAndNewLines) {
@@ -140,9 +133,13 @@ TEST(ORVMessageDisplayDeathTest, GlobalIsTheOneSetLastAndForgottenWhenDestroyed)
               "A global object displayer should have been set", "src/ORVMessageDisplay.cpp");
 }
 
-TEST_F(ORVMessageDisplayToAsciiFileTest, WritesTheTextsAsUtf8) {
+TEST_F(ORVMessageDisplayToAsciiFileTest, WritesUtf8AndClosesAtReopeningOrDestruction) {
+  int descriptors = OpenDescriptorCount();
   ORVMessageDisplayToAsciiFile display(Path("messages").c_str());
-  EXPECT_EQ(display.OpenFile(), 0);
+  ASSERT_EQ(display.OpenFile(), 0);
+  display.Display("lost", 1);
+  ASSERT_EQ(display.OpenFile(), 0);  // closes the first handle, empties the file
+  EXPECT_EQ(OpenDescriptorCount(), descriptors + 1);
   display.Display("first ", 0);
   display.Display("line €", 1);
   display.Display("second", 1);
@@ -150,45 +147,41 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, WritesTheTextsAsUtf8) {
   EXPECT_EQ(display.GetDisplayError(error, 0), 0);
   EXPECT_EQ(error, nullptr);
   EXPECT_EQ(display.CloseFile(), 0);
+  EXPECT_EQ(OpenDescriptorCount(), descriptors);
   EXPECT_EQ(ReadWholeFile(Path("messages")), "first line €\nsecond\n");
-}
-
-TEST_F(ORVMessageDisplayToAsciiFileTest, DirectoryAsFileNameIsRefusedWithTheDisplayMessages) {
-  ORVString name(_Directory.GetPath().c_str());
-  ORVMessageDisplayToAsciiFile display(name);
-  long code = display.OpenFile();
-  ASSERT_EQ(code, PEV_E_FAIL);
-  PEVError* last = PEVError::PEVGetLastError(code, nullptr);
-  ASSERT_NE(last, nullptr);
-  auto* error = ORVCheckedCast<ORVError>(last);
-  EXPECT_EQ(error->GetInformationOnErrorType(), PEVErrorTypeCritical);
-  EXPECT_FALSE(error->GetHRequestBldr());
-  auto* diagnostic = ORVCheckedCast<ORVParamNLSMsgBldrCtlg>(error->GetHDiagnosticBldr().Get());
-  auto* advice = ORVCheckedCast<ORVParamNLSMsgBldrCtlg>(error->GetHAdviceBldr().Get());
-  EXPECT_STREQ(diagnostic->GetMsgCatalogName(), "ORVCMD");
-  EXPECT_STREQ(diagnostic->GetMsgId(), "6030");
-  ASSERT_EQ(diagnostic->GetNbParameters(), 1);
-  EXPECT_EQ(Utf8(diagnostic->GetParameter(0)), _Directory.GetPath());
-  EXPECT_STREQ(advice->GetMsgCatalogName(), "ORVCMD");
-  EXPECT_STREQ(advice->GetMsgId(), "6031");
-  EXPECT_EQ(advice->GetNbParameters(), 0);
-  std::string message = Utf8(error->GetNLSMessage());
-  EXPECT_NE(message.find(_Directory.GetPath()), std::string::npos) << message;
-  EXPECT_EQ(message.find("!!!"), std::string::npos) << message;
-  last->Release();
+  // The closed file is forgotten.
   ExpectFatal([&] { display.Display("x", 1); }, "OpenFile must be called before",
               kFileDisplaySource);
+  ExpectFatal([&] { display.CloseFile(); }, "OpenFile must be called before", kFileDisplaySource);
+  {
+    ORVMessageDisplayToAsciiFile unclosed(Path("unclosed").c_str());
+    ASSERT_EQ(unclosed.OpenFile(), 0);
+    unclosed.Display("flushed at the end", 0);
+  }
+  EXPECT_EQ(OpenDescriptorCount(), descriptors);
+  EXPECT_EQ(ReadWholeFile(Path("unclosed")), "flushed at the end");
 }
 
-TEST_F(ORVMessageDisplayToAsciiFileTest, OpenFailureIsTheFileUtilitiesError) {
-  ORVMessageDisplayToAsciiFile display(Path("absent/messages").c_str());
+TEST_F(ORVMessageDisplayToAsciiFileTest, OpenFailuresAreRefusedWithTheirMessages) {
+  // A directory as file name is refused with the display's own messages.
+  const std::string& directory = _Directory.GetPath();
+  ORVMessageDisplayToAsciiFile display(ORVString(directory.c_str()));
   long code = display.OpenFile();
   ASSERT_EQ(code, PEV_E_FAIL);
-  PEVError* last = PEVError::PEVGetLastError(code, nullptr);
-  ASSERT_NE(last, nullptr);
-  auto* error = ORVCheckedCast<ORVError>(last);
-  EXPECT_STREQ(error->GetHDiagnosticBldr()->GetMsgId(), "0201");
-  last->Release();
+  EXPECT_EQ(DescribeLastError(code), "type 1 in " + std::string(kFileDisplaySource) +
+                                         "; request <none>; diagnostic ORVCMD 6030: " + directory +
+                                         "; advice ORVCMD 6031");
+  std::string message = LastErrorText(code);
+  EXPECT_NE(message.find(directory), std::string::npos) << message;
+  EXPECT_EQ(message.find("!!!"), std::string::npos) << message;
+  ExpectFatal([&] { display.Display("x", 1); }, "OpenFile must be called before",
+              kFileDisplaySource);
+  // Another failure is the file utilities' error.
+  ORVMessageDisplayToAsciiFile absent(Path("absent/messages").c_str());
+  code = absent.OpenFile();
+  EXPECT_NE(DescribeLastError(code).find("diagnostic ORVBC 0201: " + Path("absent/messages")),
+            std::string::npos)
+      << DescribeLastError(code);
 }
 
 TEST_F(ORVMessageDisplayToAsciiFileTest, WriteFailureIsStoredOnceAndReportedByClose) {
@@ -199,22 +192,19 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, WriteFailureIsStoredOnceAndReportedByCl
   PEVError* stored = nullptr;
   EXPECT_EQ(display.GetDisplayError(stored, 0), 0);
   ASSERT_NE(stored, nullptr);
-  auto* error = ORVCheckedCast<ORVError>(stored);
-  EXPECT_STREQ(error->GetHDiagnosticBldr()->GetMsgId(), "0203");
+  EXPECT_STREQ(ORVCheckedCast<ORVError>(stored)->GetHDiagnosticBldr()->GetMsgId(), "0203");
   EXPECT_EQ(stored->GetRefCount(), 3u);  // the display's, the last error's, ours
-
+  stored->Release();
   display.Display(longText.c_str(), 1);
   PEVError* again = nullptr;
   display.GetDisplayError(again, 0);
   EXPECT_EQ(again, stored);
   again->Release();
-
   long code = display.CloseFile();
   EXPECT_EQ(code, PEV_E_FAIL);
   PEVError* last = PEVError::PEVGetLastError(code, nullptr);
   EXPECT_EQ(last, stored);
   last->Release();
-  stored->Release();
 }
 
 TEST_F(ORVMessageDisplayToAsciiFileTest, NothingIsWrittenAfterAWriteFailure) {
@@ -257,34 +247,6 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, ForgettingTheErrorHandsOverTheDisplaysR
   EXPECT_NE(last, stored);
   if (last) last->Release();
   stored->Release();
-}
-
-TEST_F(ORVMessageDisplayToAsciiFileTest, ClosedFileIsForgottenAndReopeningClosesTheFirst) {
-  ORVMessageDisplayToAsciiFile display(Path("reopened").c_str());
-  int descriptors = OpenDescriptorCount();
-  ASSERT_EQ(display.OpenFile(), 0);
-  display.Display("lost", 1);
-  ASSERT_EQ(display.OpenFile(), 0);  // closes the first handle, empties the file
-  EXPECT_EQ(OpenDescriptorCount(), descriptors + 1);
-  display.Display("kept", 1);
-  EXPECT_EQ(display.CloseFile(), 0);
-  EXPECT_EQ(OpenDescriptorCount(), descriptors);
-  EXPECT_EQ(ReadWholeFile(Path("reopened")), "kept\n");
-
-  ExpectFatal([&] { display.Display("x", 1); }, "OpenFile must be called before",
-              kFileDisplaySource);
-  ExpectFatal([&] { display.CloseFile(); }, "OpenFile must be called before", kFileDisplaySource);
-}
-
-TEST_F(ORVMessageDisplayToAsciiFileTest, DestructionClosesAFileStillOpen) {
-  int descriptors = OpenDescriptorCount();
-  {
-    ORVMessageDisplayToAsciiFile display(Path("unclosed").c_str());
-    ASSERT_EQ(display.OpenFile(), 0);
-    display.Display("flushed at the end", 0);
-  }
-  EXPECT_EQ(OpenDescriptorCount(), descriptors);
-  EXPECT_EQ(ReadWholeFile(Path("unclosed")), "flushed at the end");
 }
 
 TEST(ORVMessageDisplayToAsciiFileDeathTest, DisplayOrCloseBeforeOpenIsFatal) {

@@ -6,43 +6,25 @@
 
 #include "MessagesTestSupport.h"
 #include "ORVMessageDisplayToString.h"
-#include "ORVNLSMsgBldrFromString.h"
 
-namespace {
-
-ORVNLSMsgBldrRfHndlr Heading(const char* iText) {
-  ORVNLSMsgBldrRfHndlr builder;
-  builder.Set(ORVRfHndlrAdopt, new ORVNLSMsgBldrFromString(iText, "CAT", "KEY"));
-  return builder;
-}
-
-}  // namespace
-
-TEST(ORVMsgDisplayingBeginInformer, HeadingIsShownOnceUntilReinit) {
+TEST(ORVMsgDisplayingBeginInformer, HeadingIsShownOnceUntilReinitOrANewHeading) {
   ORVMessageDisplayToString display;
-  ORVMsgDisplayingBeginInformer informer(Heading("Checking files"), display);
+  ORVMsgDisplayingBeginInformer informer(Text("Checking files"), display);
   EXPECT_EQ(informer.SomethingHasBeenDone(), 0u);
   for (int i = 0; i < 3; ++i)
     informer.Inform();
   EXPECT_EQ(Utf8(display.GetMessage()), "Checking files\n");
   EXPECT_NE(informer.SomethingHasBeenDone(), 0u);
-
   informer.Reinit();
   EXPECT_EQ(informer.SomethingHasBeenDone(), 0u);
   informer.Inform();
   informer.Inform();
   EXPECT_EQ(Utf8(display.GetMessage()), "Checking files\nChecking files\n");
-}
-
-TEST(ORVMsgDisplayingBeginInformer, NewHeadingMakesItPendingAgain) {
-  ORVMessageDisplayToString display;
-  ORVMsgDisplayingBeginInformer informer(Heading("first"), display);
-  informer.Inform();
-  informer.SetHNLSMsgBldr(Heading("second"));
+  informer.SetHNLSMsgBldr(Text("second"));
   EXPECT_EQ(informer.SomethingHasBeenDone(), 0u);
   informer.Inform();
   informer.Inform();
-  EXPECT_EQ(Utf8(display.GetMessage()), "first\nsecond\n");
+  EXPECT_EQ(Utf8(display.GetMessage()), "Checking files\nChecking files\nsecond\n");
 }
 
 TEST(ORVMsgDisplayingBeginInformer, WithoutHeadingNothingIsShownButTheWorkIsNoted) {
@@ -52,7 +34,6 @@ TEST(ORVMsgDisplayingBeginInformer, WithoutHeadingNothingIsShownButTheWorkIsNote
   EXPECT_TRUE(display.GetMessage().IsEmpty());
   EXPECT_NE(informer.SomethingHasBeenDone(), 0u);
   EXPECT_TRUE(informer.IsAKindOf("ORVBeginInformer"));
-
   // An empty handler set later is no heading either.
   informer.SetHNLSMsgBldr(ORVNLSMsgBldrRfHndlr());
   informer.Inform();

@@ -8,23 +8,24 @@
 #include <string>
 
 #include "MessagesTestSupport.h"
-#include "ORVNLSMsgBldrFromString.h"
 #include "PEVMsg.h"
 #include "PEVMsgCatalog.h"
 
 namespace {
+
+// A new builder of iKey in iCatalog, searched for or found in iPath.
+ORVParamNLSMsgBldrCtlgRfHndlr Make(const char* iKey, const char* iCatalog = "BLDRTEST",
+                                   const char* iPath = nullptr) {
+  ORVParamNLSMsgBldrCtlgRfHndlr builder;
+  builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg(iCatalog, iKey, iPath));
+  return builder;
+}
 
 // The test catalogs first on the path, English as language.
 class ORVParamNLSMsgBldrCtlgTest : public testing::Test {
 protected:
   void SetUp() override { setenv("PEV_CATALOG_PATH", ORV_TEST_DATA_DIR "/catalogs", 1); }
   void TearDown() override { unsetenv("PEV_CATALOG_PATH"); }
-
-  static ORVParamNLSMsgBldrCtlgRfHndlr Make(const char* iKey) {
-    ORVParamNLSMsgBldrCtlgRfHndlr builder;
-    builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg("BLDRTEST", iKey, nullptr));
-    return builder;
-  }
 };
 
 }  // namespace
@@ -36,9 +37,10 @@ TEST_F(ORVParamNLSMsgBldrCtlgTest, BuildsTheCatalogTextWithItsParameters) {
   builder->AddNewParameter(3);
   EXPECT_EQ(Utf8(builder->Build()), "first one, second two, third 3");
   EXPECT_STREQ(builder->GetLastErrorMsg().GetChars(), "");
-  EXPECT_STREQ(builder->GetMsgCatalogName(), "BLDRTEST");
-  EXPECT_STREQ(builder->GetMsgId(), "THREE");
-  EXPECT_STREQ(builder->GetMsgCatalogPath(), "");
+  // Non-ASCII texts and parameters stay intact.
+  ORVParamNLSMsgBldrCtlgRfHndlr accent = Make("ACCENT");
+  accent->AddNewParameter("Ærø");
+  EXPECT_EQ(Utf8(accent->Build()), "Déjà vu: Ærø ≠ €");
 }
 
 TEST_F(ORVParamNLSMsgBldrCtlgTest, LoadsTheCatalogOnceOnTheFirstBuild) {
@@ -52,14 +54,12 @@ TEST_F(ORVParamNLSMsgBldrCtlgTest, LoadsTheCatalogOnceOnTheFirstBuild) {
 }
 
 TEST_F(ORVParamNLSMsgBldrCtlgTest, MissingCatalogIsTriedOnceAndNamedInEveryBuild) {
-  ORVParamNLSMsgBldrCtlgRfHndlr builder;
-  builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg("NOSUCHCAT", "0201", nullptr));
+  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("0201", "NOSUCHCAT");
   builder->AddNewParameter("ignored");
   PEVMsgCatalog catalog;
   ASSERT_EQ(catalog.LoadMsgCatalog("NOSUCHCAT", nullptr), 0);
   std::string loadError = Utf8(catalog.GetError());
   ASSERT_FALSE(loadError.empty());
-
   int before = PEVMsgCatalog::GetLoadCount();
   std::string expected =
       "NOSUCHCAT - 0201 !!! Invalid message catalog NOSUCHCAT: " + loadError + " !!!";
@@ -71,16 +71,14 @@ TEST_F(ORVParamNLSMsgBldrCtlgTest, MissingCatalogIsTriedOnceAndNamedInEveryBuild
 }
 
 TEST_F(ORVParamNLSMsgBldrCtlgTest, ExplicitCatalogPathReplacesTheSearch) {
-  ORVParamNLSMsgBldrCtlgRfHndlr found;
-  found.Set(ORVRfHndlrAdopt,
-            new ORVParamNLSMsgBldrCtlg("BLDRTEST", "NONE", ORV_TEST_DATA_DIR "/catalogs"));
+  ORVParamNLSMsgBldrCtlgRfHndlr found = Make("NONE", "BLDRTEST", ORV_TEST_DATA_DIR "/catalogs");
   unsetenv("PEV_CATALOG_PATH");
   EXPECT_EQ(Utf8(found->Build()), "plain text");
   EXPECT_STREQ(found->GetMsgCatalogPath(), ORV_TEST_DATA_DIR "/catalogs");
 
-  ORVParamNLSMsgBldrCtlgRfHndlr elsewhere;
-  elsewhere.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg("BLDRTEST", "NONE", "/nonexistent"));
-  EXPECT_EQ(Utf8(elsewhere->Build()).rfind("BLDRTEST - NONE !!! Invalid message catalog ", 0), 0u);
+  EXPECT_EQ(Utf8(Make("NONE", "BLDRTEST", "/nonexistent")->Build())
+                .rfind("BLDRTEST - NONE !!! Invalid message catalog ", 0),
+            0u);
 }
 
 TEST_F(ORVParamNLSMsgBldrCtlgTest, MissingKeyNamesKeyAndCatalog) {
@@ -114,12 +112,10 @@ TEST_F(ORVParamNLSMsgBldrCtlgTest, TooFewParametersAreFilledAndReported) {
   EXPECT_STREQ(builder->GetLastErrorMsg().GetChars(),
                "Message BLDRTEST - THREE: 1 parameters instead of 3"
                "Message BLDRTEST - THREE: 4 parameters instead of 3");
-}
-
-TEST_F(ORVParamNLSMsgBldrCtlgTest, ParametersForAMessageWithoutAnyAreReported) {
-  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("NONE");
-  builder->AddNewParameter("extra");
-  EXPECT_EQ(Utf8(builder->Build()),
+  // Parameters for a message without any are reported too.
+  ORVParamNLSMsgBldrCtlgRfHndlr none = Make("NONE");
+  none->AddNewParameter("extra");
+  EXPECT_EQ(Utf8(none->Build()),
             "plain text !!! Wrong message BLDRTEST - NONE: 1 parameters instead of 0 !!!");
 }
 
@@ -181,15 +177,8 @@ TEST_F(ORVParamNLSMsgBldrCtlgTest, ShrinkingBelowTheCountKeepsOnlyWhatFits) {
             "instead of 3 !!!");
 }
 
-TEST_F(ORVParamNLSMsgBldrCtlgTest, NonAsciiTextAndParametersStayIntact) {
-  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("ACCENT");
-  builder->AddNewParameter("Ærø");
-  EXPECT_EQ(Utf8(builder->Build()), "Déjà vu: Ærø ≠ €");
-}
-
 TEST_F(ORVParamNLSMsgBldrCtlgTest, NullTextsAreStoredEmpty) {
-  ORVParamNLSMsgBldrCtlgRfHndlr builder;
-  builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg(nullptr, nullptr, nullptr));
+  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make(nullptr, nullptr);
   EXPECT_STREQ(builder->GetMsgCatalogName(), "");
   EXPECT_STREQ(builder->GetMsgId(), "");
   builder->AddNewParameter((const char*)nullptr);
@@ -198,8 +187,7 @@ TEST_F(ORVParamNLSMsgBldrCtlgTest, NullTextsAreStoredEmpty) {
 }
 
 TEST(ORVParamNLSMsgBldrCtlgDeathTest, NegativeIndexOrSizeIsFatal) {
-  ORVParamNLSMsgBldrCtlgRfHndlr builder;
-  builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg("BLDRTEST", "ONE", nullptr));
+  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("ONE");
   const char* file = "src/ORVParamNLSMsgBldrCtlg.cpp";
   ExpectFatal([&] { builder->SetParameter(-1, "x"); },
               "ORVParamNLSMsgBldrCtlg::SetParameter(): iIndex < 0", file);
@@ -212,9 +200,6 @@ TEST(ORVNLSMsgBldrFromString, BuildsItsTextAndKeepsTheNames) {
   builder.Set(ORVRfHndlrAdopt, new ORVNLSMsgBldrFromString("ready ≠ text", "CAT", "KEY"));
   EXPECT_EQ(Utf8(builder->Build()), "ready ≠ text");
   EXPECT_EQ(Utf8(builder->Build()), "ready ≠ text");
-  EXPECT_STREQ(builder->GetMsgCatalogName(), "CAT");
-  EXPECT_STREQ(builder->GetMsgId(), "KEY");
-  EXPECT_TRUE(builder->IsAKindOf("ORVNLSMsgBldr"));
 
   ORVNLSMsgBldrFromString unnamed("", nullptr, nullptr);
   EXPECT_STREQ(unnamed.GetMsgCatalogName(), "");
