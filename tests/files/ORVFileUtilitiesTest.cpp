@@ -13,12 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "FatalReport.h"
+#include "ErrorRecord.h"
 #include "ORVError.h"
-#include "ORVGlobalObjectCleaner.h"
-#include "ORVParamNLSMsgBldrCtlg.h"
 #include "ORVString.h"
 #include "ORVVector.h"
+#include "SuiteHelpers.h"
 #include "TemporaryDirectory.h"
 #include "TestClasses.h"
 
@@ -35,32 +34,19 @@ class ORVFileUtilitiesTest : public TemporaryDirectoryTest {
 protected:
   void TearDown() override { PEVError::PEVCleanLastError(); }
 
-  // iCode failed with the library's error for ORVBC iKey and the given parameters.
+  // iCode failed with the library's error for ORVBC iKey and the given parameters; its
+  // text builds without a fallback marker.
   static void ExpectFileError(long iCode, const char* iKey,
                               const std::vector<std::string>& iParameters) {
     ASSERT_EQ(iCode, PEV_E_FAIL);
-    PEVError* last = PEVError::PEVGetLastError(iCode, nullptr);
-    ASSERT_NE(last, nullptr);
-    auto* error = ORVCheckedCast<ORVError>(last);
-    EXPECT_EQ(error->GetInformationOnErrorType(), PEVErrorTypeCritical);
-    EXPECT_FALSE(error->GetHRequestBldr());
-    EXPECT_FALSE(error->GetHAdviceBldr());
-    char* source = nullptr;
-    error->GetSourceFileName(&source);
-    EXPECT_STREQ(source, kFile);
-    ASSERT_TRUE(error->GetHDiagnosticBldr());
-    auto* diagnostic = ORVCheckedCast<ORVParamNLSMsgBldrCtlg>(error->GetHDiagnosticBldr().Get());
-    EXPECT_STREQ(diagnostic->GetMsgCatalogName(), "ORVBC");
-    EXPECT_STREQ(diagnostic->GetMsgId(), iKey);
-    ASSERT_EQ(diagnostic->GetNbParameters(), (int)iParameters.size());
+    std::string diagnostic = iKey;
     for (std::size_t i = 0; i < iParameters.size(); ++i)
-      EXPECT_EQ(diagnostic->GetParameter((int)i).ConvertToChar().GetChars(), iParameters[i])
-          << iKey << " parameter " << i;
-    // The shipped text takes exactly these parameters.
-    std::string built = error->GetNLSDiagnostic().ConvertToChar().GetChars();
+      diagnostic += (i == 0 ? ": " : " | ") + iParameters[i];
+    EXPECT_EQ(DescribeLastError(iCode), std::string("type 1 in ") + kFile +
+                                            "; request <none>; diagnostic ORVBC " + diagnostic +
+                                            "; advice <none>");
+    std::string built = LastErrorText(iCode);
     EXPECT_EQ(built.find("!!!"), std::string::npos) << built;
-    EXPECT_NE(built.find(iParameters[0]), std::string::npos) << built;
-    last->Release();
   }
 };
 
@@ -84,54 +70,29 @@ TEST(ORVFileUtilities, ComparePathTakesASeparatorAsAWildcard) {
   EXPECT_EQ(ORVFileUtilities::ComparePath("", ""), 1u);
 }
 
-TEST(ORVFileUtilities, ExtractExtensionCutsAtTheLastDot) {
-  ORVString base, extension;
+TEST(ORVFileUtilities, ExtractionsCutAtTheLastDotAndKeepTheLastSeparator) {
+  ORVString path, base, extension;
   unsigned int hasDot = 9;
-  ORVFileUtilities::ExtractExtensionFromFileName("y.tar.gz", base, extension, hasDot);
-  EXPECT_EQ(Text(base), "y.tar");
-  EXPECT_EQ(Text(extension), "gz");
-  EXPECT_EQ(hasDot, 1u);
-  ORVFileUtilities::ExtractExtensionFromFileName("name.", base, extension, hasDot);
-  EXPECT_EQ(Text(base), "name");
-  EXPECT_EQ(Text(extension), "");
-  EXPECT_EQ(hasDot, 1u);
-  ORVFileUtilities::ExtractExtensionFromFileName("README", base, extension, hasDot);
-  EXPECT_EQ(Text(base), "README");
-  EXPECT_EQ(Text(extension), "");
-  EXPECT_EQ(hasDot, 0u);
-  ORVFileUtilities::ExtractExtensionFromFileName("", base, extension, hasDot);
-  EXPECT_EQ(Text(base), "");
-  EXPECT_EQ(hasDot, 0u);
-
+  auto split = [&](const char* iName) {
+    ORVFileUtilities::ExtractExtensionFromFileName(iName, base, extension, hasDot);
+    return Text(base) + "|" + Text(extension) + "|" + std::to_string(hasDot);
+  };
+  EXPECT_EQ(split("y.tar.gz"), "y.tar|gz|1");
+  EXPECT_EQ(split("name."), "name||1");
+  EXPECT_EQ(split("README"), "README||0");
+  EXPECT_EQ(split(""), "||0");
+  auto splitPath = [&](const char* iPath) {
+    ORVFileUtilities::ExtractPathAndExtFromFileFullPath(iPath, path, base, extension, hasDot);
+    return Text(path) + "|" + Text(base) + "|" + Text(extension) + "|" + std::to_string(hasDot);
+  };
+  EXPECT_EQ(splitPath("/x/y.tar.gz"), "/x/|y.tar|gz|1");
+  EXPECT_EQ(splitPath(".profile"), "||profile|1");
+  EXPECT_EQ(splitPath("c:\\dir.d/sub\\file"), "c:\\dir.d/sub\\|file||0");
+  EXPECT_EQ(splitPath("/only/dir/"), "/only/dir/|||0");
   // The input may be one of the outputs.
   ORVString name("archive.zip");
   ORVFileUtilities::ExtractExtensionFromFileName(name, name, extension, hasDot);
-  EXPECT_EQ(Text(name), "archive");
-  EXPECT_EQ(Text(extension), "zip");
-}
-
-TEST(ORVFileUtilities, ExtractPathKeepsTheLastSeparator) {
-  ORVString path, base, extension;
-  unsigned int hasDot = 9;
-  ORVFileUtilities::ExtractPathAndExtFromFileFullPath("/x/y.tar.gz", path, base, extension, hasDot);
-  EXPECT_EQ(Text(path), "/x/");
-  EXPECT_EQ(Text(base), "y.tar");
-  EXPECT_EQ(Text(extension), "gz");
-  EXPECT_EQ(hasDot, 1u);
-  ORVFileUtilities::ExtractPathAndExtFromFileFullPath(".profile", path, base, extension, hasDot);
-  EXPECT_EQ(Text(path), "");
-  EXPECT_EQ(Text(base), "");
-  EXPECT_EQ(Text(extension), "profile");
-  EXPECT_EQ(hasDot, 1u);
-  ORVFileUtilities::ExtractPathAndExtFromFileFullPath("c:\\dir.d/sub\\file", path, base, extension,
-                                                      hasDot);
-  EXPECT_EQ(Text(path), "c:\\dir.d/sub\\");
-  EXPECT_EQ(Text(base), "file");
-  EXPECT_EQ(hasDot, 0u);
-  ORVFileUtilities::ExtractPathAndExtFromFileFullPath("/only/dir/", path, base, extension, hasDot);
-  EXPECT_EQ(Text(path), "/only/dir/");
-  EXPECT_EQ(Text(base), "");
-  EXPECT_EQ(hasDot, 0u);
+  EXPECT_EQ(Text(name) + "|" + Text(extension), "archive|zip");
 }
 
 TEST(ORVFileUtilities, ReplaceSeparatorsUnifiesBothKinds) {
@@ -146,14 +107,9 @@ TEST(ORVFileUtilities, ReplaceSeparatorsUnifiesBothKinds) {
 }
 
 TEST(ORVFileUtilitiesDeathTest, OtherSeparatorIsFatal) {
-  EXPECT_EXIT(
-      {
-        ORVGlobalObjectCleaner cleaner;
-        ORVString out;
-        ORVFileUtilities::ReplaceSeparators("a/b", ':', out);
-      },
-      testing::ExitedWithCode(255),
-      FatalReportPattern("Separator values : and neither \\ nor /", kFile));
+  ORVString out;
+  ExpectFatal([&] { ORVFileUtilities::ReplaceSeparators("a/b", ':', out); },
+              "Separator values : and neither \\ nor /", kFile);
 }
 
 TEST(ORVFileUtilities, WindowsFileNamesRefuseControlAndForbiddenCharacters) {
@@ -276,7 +232,7 @@ TEST_F(ORVFileUtilitiesTest, DirectoryOperationsAndTheirFailures) {
   EXPECT_NE(stat(Text(directory).c_str(), &status), 0);
 }
 
-TEST_F(ORVFileUtilitiesTest, RemovingAMissingFileIsFineOnlyWhenAskedFor) {
+TEST_F(ORVFileUtilitiesTest, RemovingAMissingFileIsFineOnlyWhenAskedForAndRenameNamesBoth) {
   ORVString missing(Path("gone").c_str());
   EXPECT_EQ(ORVFileUtilities::FileRemove(missing, 1), 0);
   ExpectFileError(ORVFileUtilities::FileRemove(missing, 0), "0207",
@@ -285,9 +241,6 @@ TEST_F(ORVFileUtilitiesTest, RemovingAMissingFileIsFineOnlyWhenAskedFor) {
   WriteWholeFile(Path("plain"), "x");
   ORVString under(Path("plain/child").c_str());
   ExpectFileError(ORVFileUtilities::FileRemove(under, 1), "0207", {Text(under), strerror(ENOTDIR)});
-}
-
-TEST_F(ORVFileUtilitiesTest, RenameNamesBothFiles) {
   ORVString from(Path("from").c_str());
   ORVString to(Path("to").c_str());
   WriteWholeFile(Text(from), "x");
@@ -296,108 +249,83 @@ TEST_F(ORVFileUtilitiesTest, RenameNamesBothFiles) {
                   {Text(from), Text(to), strerror(ENOENT)});
 }
 
-TEST_F(ORVFileUtilitiesTest, ElementTypeTellsFilesDirectoriesAndLinks) {
-  struct Case {
-    std::string _Name;
-    unsigned int _Exists, _IsLink, _IsDirectory;
+TEST_F(ORVFileUtilitiesTest, ElementTypeTellsFilesDirectoriesAndLinksOrFails) {
+  // The result, then whether the element exists, is a link, is a directory.
+  auto type = [&](const std::string& iPath) {
+    unsigned int exists = 9, isLink = 9, isDirectory = 9;
+    long code = ORVFileUtilities::ElementType(iPath.c_str(), exists, isLink, isDirectory);
+    return std::to_string(code) + " " + std::to_string(exists) + std::to_string(isLink) +
+           std::to_string(isDirectory);
   };
   WriteWholeFile(Path("file"), "x");
   ASSERT_EQ(mkdir(Path("dir").c_str(), 0700), 0);
   ASSERT_EQ(symlink(Path("dir").c_str(), Path("linkToDir").c_str()), 0);
   ASSERT_EQ(symlink(Path("file").c_str(), Path("linkToFile").c_str()), 0);
   ASSERT_EQ(symlink(Path("missing").c_str(), Path("dangling").c_str()), 0);
-  for (const Case& element :
-       {Case{"file", 1, 0, 0}, Case{"dir", 1, 0, 1}, Case{"linkToDir", 1, 1, 1},
-        Case{"linkToFile", 1, 1, 0}, Case{"dangling", 0, 1, 0}, Case{"missing", 0, 0, 0}}) {
-    unsigned int exists = 9, isLink = 9, isDirectory = 9;
-    EXPECT_EQ(ORVFileUtilities::ElementType(Path(element._Name.c_str()).c_str(), exists, isLink,
-                                            isDirectory),
-              0)
-        << element._Name;
-    EXPECT_EQ(exists, element._Exists) << element._Name;
-    EXPECT_EQ(isLink, element._IsLink) << element._Name;
-    EXPECT_EQ(isDirectory, element._IsDirectory) << element._Name;
-  }
+  EXPECT_EQ(type(Path("file")), "0 100");
+  EXPECT_EQ(type(Path("dir")), "0 101");
+  EXPECT_EQ(type(Path("linkToDir")), "0 111");
+  EXPECT_EQ(type(Path("linkToFile")), "0 110");
+  EXPECT_EQ(type(Path("dangling")), "0 010");
+  EXPECT_EQ(type(Path("missing")), "0 000");
+  // Other system errors fail.
+  EXPECT_EQ(type(Path("file/child")), std::to_string(PEV_E_FAIL) + " 000");
+  ExpectFileError(PEV_E_FAIL, "0213", {Path("file/child"), strerror(ENOTDIR)});
+  std::string loop = Path("loop");
+  ASSERT_EQ(symlink(loop.c_str(), loop.c_str()), 0);
+  EXPECT_EQ(type(loop).rfind(std::to_string(PEV_E_FAIL) + " ", 0), 0u);
+  ExpectFileError(PEV_E_FAIL, "0213", {loop, strerror(ELOOP)});
 }
-
-TEST_F(ORVFileUtilitiesTest, ElementTypeFailsOnOtherSystemErrors) {
-  WriteWholeFile(Path("file"), "x");
-  ORVString under(Path("file/child").c_str());
-  unsigned int exists = 9, isLink = 9, isDirectory = 9;
-  ExpectFileError(ORVFileUtilities::ElementType(under, exists, isLink, isDirectory), "0213",
-                  {Text(under), strerror(ENOTDIR)});
-  EXPECT_EQ(exists + isLink + isDirectory, 0u);
-
-  ORVString loop(Path("loop").c_str());
-  ASSERT_EQ(symlink(Text(loop).c_str(), Text(loop).c_str()), 0);
-  ExpectFileError(ORVFileUtilities::ElementType(loop, exists, isLink, isDirectory), "0213",
-                  {Text(loop), strerror(ELOOP)});
-}
-
-namespace {
-
-// A vector of the paths, which it releases at its end.
-struct PathSet {
-  explicit PathSet(const std::vector<std::string>& iPaths) {
-    for (const std::string& path : iPaths)
-      _Paths.Append(new ORVString(path.c_str()));
-  }
-  ORVVector _Paths{ORVReleaseElementsAtDelete};
-};
-
-}  // namespace
 
 TEST_F(ORVFileUtilitiesTest, CompareFileContentsFindsADifferenceInAnyPass) {
+  // The answer for files of the given contents.
+  auto same = [&](const std::vector<std::string>& iContents) {
+    ORVVector paths(ORVReleaseElementsAtDelete);
+    for (std::size_t i = 0; i < iContents.size(); ++i) {
+      paths.Append(new ORVString(Path("f" + std::to_string(i)).c_str()));
+      WriteWholeFile(Path("f" + std::to_string(i)), iContents[i]);
+    }
+    unsigned int answer = 9;
+    EXPECT_EQ(ORVFileUtilities::CompareFileContents(paths, answer), 0);
+    return answer;
+  };
   std::string big(70000, 'a');
   for (std::size_t i = 0; i < big.size(); ++i)
     big[i] = (char)('a' + i % 26);
-  std::string lastDiffers = big;
+  std::string lastDiffers = big, secondPassDiffers = big;
   lastDiffers.back() = '#';
-  std::string secondPassDiffers = big;
   secondPassDiffers[40000] = '#';
-  std::string exactBlock = big.substr(0, 32000);
-  std::string exactBlockLastDiffers = exactBlock;
+  std::string exactBlock = big.substr(0, 32000), exactBlockLastDiffers = exactBlock;
   exactBlockLastDiffers.back() = '#';
-  struct Case {
-    std::vector<std::string> _Contents;
-    unsigned int _Same;
-  };
-  for (const Case& comparison :
-       {Case{{"", ""}, 1}, Case{{"abc", "abd"}, 0}, Case{{"abc", "abcd"}, 0},
-        Case{{big, big, big}, 1}, Case{{big, big, lastDiffers}, 0},
-        Case{{big, secondPassDiffers}, 0}, Case{{exactBlock, exactBlock}, 1},
-        Case{{exactBlock, exactBlockLastDiffers}, 0}}) {
-    std::vector<std::string> paths;
-    for (std::size_t i = 0; i < comparison._Contents.size(); ++i) {
-      paths.push_back(Path(("f" + std::to_string(i)).c_str()));
-      WriteWholeFile(paths.back(), comparison._Contents[i]);
-    }
-    PathSet set(paths);
-    unsigned int same = 9;
-    EXPECT_EQ(ORVFileUtilities::CompareFileContents(set._Paths, same), 0);
-    EXPECT_EQ(same, comparison._Same) << comparison._Contents[0].size() << " bytes";
-  }
-}
-
-TEST_F(ORVFileUtilitiesTest, CompareFileContentsStopsAtTheFirstFileThatDoesNotOpen) {
+  EXPECT_EQ(same({"", ""}), 1u);
+  EXPECT_EQ(same({"abc", "abd"}), 0u);
+  EXPECT_EQ(same({"abc", "abcd"}), 0u);
+  EXPECT_EQ(same({big, big, big}), 1u);
+  EXPECT_EQ(same({big, big, lastDiffers}), 0u);
+  EXPECT_EQ(same({big, secondPassDiffers}), 0u);
+  EXPECT_EQ(same({exactBlock, exactBlock}), 1u);
+  EXPECT_EQ(same({exactBlock, exactBlockLastDiffers}), 0u);
+  // The comparison stops at the first file that does not open.
   WriteWholeFile(Path("present"), "x");
-  PathSet set({Path("present"), Path("absent"), Path("present")});
-  unsigned int same = 9;
-  ExpectFileError(ORVFileUtilities::CompareFileContents(set._Paths, same), "0201",
+  ORVVector paths(ORVReleaseElementsAtDelete);
+  for (const char* name : {"present", "absent", "present"})
+    paths.Append(new ORVString(Path(name).c_str()));
+  unsigned int answer = 9;
+  ExpectFileError(ORVFileUtilities::CompareFileContents(paths, answer), "0201",
                   {Path("absent"), strerror(ENOENT)});
 }
 
 TEST(ORVFileUtilitiesDeathTest, CompareFileContentsNeedsTwoStrings) {
+  // Fatal for the paths iFill puts in the set.
   auto expectFatal = [](const std::function<void(ORVVector&)>& iFill, const std::string& iText) {
-    EXPECT_EXIT(
-        {
-          ORVGlobalObjectCleaner cleaner;
+    ExpectFatal(
+        [&] {
           ORVVector paths(ORVDoNothingAtDelete);
           iFill(paths);
           unsigned int same = 0;
           ORVFileUtilities::CompareFileContents(paths, same);
         },
-        testing::ExitedWithCode(255), FatalReportPattern(iText, kFile));
+        iText, kFile);
   };
   expectFatal([](ORVVector&) {}, "NbFiles = 0 but it must be greater than 1");
   expectFatal([](ORVVector& ioPaths) { ioPaths.Append(new ORVString("a")); },

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -17,54 +19,45 @@ FILE* FileWith(const std::string& iText) {
   return file;
 }
 
+// The result of one Getline into a buffer of exactly iSize, then what the buffer holds.
+std::string Line(ORVIFStream& ioStream, int iSize, char iDelimiter = '\n') {
+  std::vector<char> buffer((std::size_t)iSize, 'x');
+  int result = ioStream.Getline(buffer.data(), iSize, iDelimiter);
+  std::size_t length = strnlen(buffer.data(), buffer.size());
+  return std::to_string(result) + " [" + std::string(buffer.data(), length) +
+         (length == buffer.size() ? "<unterminated>]" : "]");
+}
+
 }  // namespace
 
 TEST(ORVIFStream, GetlineSplitsALongLineAtTheBufferSize) {
   FILE* file = FileWith("abcdefgh\nij\n\nlast");
   ORVIFStream stream(file);
-  char buffer[5];
-  EXPECT_EQ(stream.Getline(buffer, sizeof buffer, '\n'), 0);
-  EXPECT_STREQ(buffer, "abcd");
-  EXPECT_EQ(stream.Getline(buffer, sizeof buffer, '\n'), 0);
-  EXPECT_STREQ(buffer, "efgh");
-  EXPECT_EQ(stream.Getline(buffer, sizeof buffer, '\n'), 0);  // the delimiter alone
-  EXPECT_STREQ(buffer, "");
-  EXPECT_EQ(stream.Getline(buffer, sizeof buffer, '\n'), 0);
-  EXPECT_STREQ(buffer, "ij");
-  EXPECT_EQ(stream.Getline(buffer, sizeof buffer, '\n'), 0);  // the empty line
-  EXPECT_STREQ(buffer, "");
-  EXPECT_EQ(stream.Getline(buffer, sizeof buffer, '\n'), 0);  // a last line without delimiter
-  EXPECT_STREQ(buffer, "last");
-  EXPECT_EQ(stream.Getline(buffer, sizeof buffer, '\n'), 1);  // nothing left
-  EXPECT_STREQ(buffer, "");
+  EXPECT_EQ(Line(stream, 5), "0 [abcd]");
+  EXPECT_EQ(Line(stream, 5), "0 [efgh]");
+  EXPECT_EQ(Line(stream, 5), "0 []");  // the delimiter alone
+  EXPECT_EQ(Line(stream, 5), "0 [ij]");
+  EXPECT_EQ(Line(stream, 5), "0 []");      // the empty line
+  EXPECT_EQ(Line(stream, 5), "0 [last]");  // a last line without delimiter
+  EXPECT_EQ(Line(stream, 5), "1 []");      // nothing left
   EXPECT_EQ(stream.EndOfFile(), 1);
   fclose(file);
 }
 
-TEST(ORVIFStream, GetlineTakesAnyByteAsDelimiter) {
+TEST(ORVIFStream, GetlineTakesAnyByteAsDelimiterAndRefusesBuffersWithoutRoom) {
   FILE* file = FileWith(
       "a;b\xE9"
-      "c");
+      "cde");
   ORVIFStream stream(file);
-  char buffer[16];
-  EXPECT_EQ(stream.Getline(buffer, sizeof buffer, ';'), 0);
-  EXPECT_STREQ(buffer, "a");
-  EXPECT_EQ(stream.Getline(buffer, sizeof buffer, (char)0xE9), 0);
-  EXPECT_STREQ(buffer, "b");
-  fclose(file);
-}
-
-TEST(ORVIFStream, GetlineRefusesBuffersThatHoldNoCharacter) {
-  FILE* file = FileWith("abc");
-  ORVIFStream stream(file);
+  EXPECT_EQ(Line(stream, 16, ';'), "0 [a]");
+  EXPECT_EQ(Line(stream, 16, (char)0xE9), "0 [b]");
   char buffer[2] = {'x', 'y'};
   EXPECT_EQ(stream.Getline(buffer, 1, '\n'), 1);
   EXPECT_EQ(buffer[0], '\0');
   EXPECT_EQ(buffer[1], 'y');
   EXPECT_EQ(stream.GetErrno(), EINVAL);
   EXPECT_EQ(stream.Getline(nullptr, 10, '\n'), 1);
-  EXPECT_EQ(stream.Getline(buffer, 2, '\n'), 0);
-  EXPECT_STREQ(buffer, "a");
+  EXPECT_EQ(Line(stream, 2), "0 [c]");
   fclose(file);
 }
 
@@ -86,16 +79,14 @@ TEST(ORVIFStream, ReadGivesTheCountRead) {
   fclose(file);
 }
 
-TEST(ORVIFStream, OpensByPathWithIntegerOrTextMode) {
+TEST(ORVIFStream, OpensByPathWithIntegerOrTextModeOrReadsNothingWithoutFile) {
   char path[] = "/tmp/orv-ifstream-XXXXXX";
   int descriptor = mkstemp(path);
   ASSERT_GE(descriptor, 0);
   ASSERT_EQ(write(descriptor, "line\r\n", 6), 6);
   close(descriptor);
   ORVIFStream text(path, ORVFStreamText);
-  char buffer[16];
-  EXPECT_EQ(text.Getline(buffer, sizeof buffer, '\n'), 0);
-  EXPECT_STREQ(buffer, "line\r");  // no translation on this system
+  EXPECT_EQ(Line(text, 16), "0 [line\r]");  // no translation on this system
   ORVIFStream binary(path, 0);
   EXPECT_EQ(binary.IsOpen(), 1);
   EXPECT_EQ(binary.Close(), 0);
@@ -105,13 +96,10 @@ TEST(ORVIFStream, OpensByPathWithIntegerOrTextMode) {
   ORVIFStream missing(path, "r");
   EXPECT_EQ(missing.GetErrno(), ENOENT);
   EXPECT_EQ(missing.IsOpen(), 0);
-}
-
-TEST(ORVIFStream, StreamWithoutFileReadsNothing) {
-  ORVIFStream stream;
+  ORVIFStream none;
   char buffer[4] = {'a', 'b', 'c', 'd'};
-  EXPECT_EQ(stream.Read(buffer, 4), 0u);
-  EXPECT_EQ(stream.GetErrno(), EINVAL);
-  EXPECT_EQ(stream.Getline(buffer, 4, '\n'), 1);
+  EXPECT_EQ(none.Read(buffer, 4), 0u);
+  EXPECT_EQ(none.GetErrno(), EINVAL);
+  EXPECT_EQ(none.Getline(buffer, 4, '\n'), 1);
   EXPECT_EQ(std::string(buffer, 4), std::string(4, '\0'));
 }
