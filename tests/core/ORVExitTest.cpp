@@ -36,14 +36,11 @@ TEST(ORVExit, PrintsTheStackAndEndsAtOnceWithTheStatus) {
   EXPECT_EQ(child._Stderr, "");  // _exit flushes no buffer
 }
 
-TEST(ORVExit, DumpCoreSetToAValueAborts) {
+TEST(ORVExit, DumpCoreSetToAValueAbortsAndSetEmptyExitsNormally) {
   ChildResult child = RunInChild([] { ORVExit(-1); }, {{"ORV_DUMP_CORE", "1"}});
   EXPECT_FALSE(child._Exited);
   EXPECT_EQ(child._Signal, SIGABRT);
-}
-
-TEST(ORVExit, DumpCoreSetEmptyExitsNormally) {
-  ChildResult child = RunInChild([] { ORVExit(-1); }, {{"ORV_DUMP_CORE", ""}});
+  child = RunInChild([] { ORVExit(-1); }, {{"ORV_DUMP_CORE", ""}});
   ASSERT_TRUE(child._Exited);
   EXPECT_EQ(child._ExitStatus, 255);
 }

@@ -50,18 +50,10 @@ public:
 
 }  // namespace
 
-TEST(ORVFatalErrorDisplay, TerminalDisplayWritesToStandardError) {
-  ORVGlobalObjectCleaner cleaner;
-  ORVFatalErrorDisplay* display = ORVFatalErrorDisplay::GetGlobal();
-  EXPECT_EQ(&display->GetOutputStream(), &ORVStderr);
-  EXPECT_TRUE(display->IsAKindOf("ORVFatalErrorDisplay"));
-  EXPECT_EQ(ORVFatalErrorDisplayToTerm::MetaObject()->GetParent(),
-            ORVFatalErrorDisplay::MetaObject());
-}
-
-TEST(ORVFatalErrorDisplay, SetGlobalNeitherReleasesNorRegisters) {
+TEST(ORVFatalErrorDisplay, TheTerminalDisplayUsesStandardErrorAndSetGlobalTakesNoReference) {
   ORVGlobalObjectCleaner cleaner;
   ORVFatalErrorDisplay* terminal = ORVFatalErrorDisplay::GetGlobal();
+  EXPECT_EQ(&terminal->GetOutputStream(), &ORVStderr);
   auto* framing = new ORVTestFramingDisplay();
   ORVFatalErrorDisplay::SetGlobal(*framing);
   EXPECT_EQ(ORVFatalErrorDisplay::GetGlobal(), framing);

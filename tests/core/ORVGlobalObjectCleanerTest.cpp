@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "FatalReport.h"
 #include "ORVFatalErrorDisplay.h"
+#include "SuiteHelpers.h"
 #include "TestClasses.h"
 
 namespace {
@@ -42,58 +42,33 @@ TEST(ORVGlobalObjectCleaner, ReleasesInReverseOrderOfRegistration) {
   EXPECT_EQ(ORVGlobalObjectCleaner::GetInstance(), nullptr);
 }
 
-TEST(ORVGlobalObjectCleaner, ReleasesOnlyTheRegisteredReference) {
+TEST(ORVGlobalObjectCleaner, ReleasesOnlyTheRegisteredReferenceAndMayBeFollowedByAnother) {
   ORVTestShape shape;
   {
-    ORVGlobalObjectCleaner cleaner;
+    ORVGlobalObjectCleaner first;
     shape.AddRef();
     ORVGlobalObjectCleaner::Add(&shape);
+    EXPECT_STREQ(ORVFatalErrorDisplay::GetGlobal()->IsA(), "ORVFatalErrorDisplayToTerm");
+    EXPECT_EQ(ORVFatalErrorDisplay::GetGlobal(), ORVFatalErrorDisplay::GetGlobal());
+    EXPECT_EQ(first.GetCount(), 2);  // the shape and the display, made once
   }
   EXPECT_EQ(shape.GetRefCount(), 1u);
-}
-
-TEST(ORVGlobalObjectCleaner, ANewCleanerMayFollowADestroyedOne) {
-  { ORVGlobalObjectCleaner first; }
   ORVGlobalObjectCleaner second;
   EXPECT_EQ(ORVGlobalObjectCleaner::GetInstance(), &second);
   EXPECT_EQ(second.GetCount(), 0);
+  // The later cleaner gets a fresh fatal error display, made and registered again.
+  EXPECT_STREQ(ORVFatalErrorDisplay::GetGlobal()->IsA(), "ORVFatalErrorDisplayToTerm");
+  EXPECT_EQ(second.GetCount(), 1);
 }
 
-TEST(ORVGlobalObjectCleaner, LaterCleanerGetsAFreshFatalErrorDisplay) {
-  {
-    ORVGlobalObjectCleaner first;
-    ORVFatalErrorDisplay* display = ORVFatalErrorDisplay::GetGlobal();
-    EXPECT_STREQ(display->IsA(), "ORVFatalErrorDisplayToTerm");
-    EXPECT_EQ(ORVFatalErrorDisplay::GetGlobal(), display);
-    EXPECT_EQ(first.GetCount(), 1);
-  }
-  ORVGlobalObjectCleaner second;
-  ORVFatalErrorDisplay* display = ORVFatalErrorDisplay::GetGlobal();
-  EXPECT_STREQ(display->IsA(), "ORVFatalErrorDisplayToTerm");
-  EXPECT_EQ(second.GetCount(), 1);  // made and registered again, not the freed one
-}
-
-TEST(ORVGlobalObjectCleanerDeathTest, SecondCleanerIsFatal) {
-  ORVGlobalObjectCleaner cleaner;
-  EXPECT_EXIT(ORVGlobalObjectCleaner second, testing::ExitedWithCode(255),
-              FatalReportPattern("Only one global object cleaner can exist", kCleanerFile));
-}
-
-TEST(ORVGlobalObjectCleanerDeathTest, NullObjectIsFatal) {
-  ORVGlobalObjectCleaner cleaner;
-  EXPECT_EXIT(ORVGlobalObjectCleaner::Add(nullptr), testing::ExitedWithCode(255),
-              FatalReportPattern("ORVGlobalObjectCleaner::Add(<NULL>)", kCleanerFile));
-}
-
-TEST(ORVGlobalObjectCleanerDeathTest, RegistrationDuringDestructionIsFatal) {
-  EXPECT_EXIT(
-      {
-        ORVGlobalObjectCleaner cleaner;
-        ORVGlobalObjectCleaner::Add(new ORVTestRegistersAtRelease());
-      },
-      testing::ExitedWithCode(255),
-      FatalReportPattern("ORVGlobalObjectCleaner::Add(...) during or after destruction",
-                         kCleanerFile));
+TEST(ORVGlobalObjectCleanerDeathTest, SecondCleanerNullObjectOrRegistrationAtDestructionIsFatal) {
+  ExpectFatal([] { ORVGlobalObjectCleaner second; }, "Only one global object cleaner can exist",
+              kCleanerFile);
+  ExpectFatal([] { ORVGlobalObjectCleaner::Add(nullptr); }, "ORVGlobalObjectCleaner::Add(<NULL>)",
+              kCleanerFile);
+  // The object registered in the body is released when the check's cleaner goes.
+  ExpectFatal([] { ORVGlobalObjectCleaner::Add(new ORVTestRegistersAtRelease()); },
+              "ORVGlobalObjectCleaner::Add(...) during or after destruction", kCleanerFile);
 }
 
 TEST(ORVGlobalObjectCleanerDeathTest, RegistrationWithoutCleanerIsFatal) {

@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ChildProcess.h"
-#include "FatalReport.h"
-#include "ORVGlobalObjectCleaner.h"
+#include "SuiteHelpers.h"
 #include "TestClasses.h"
 
 // Registered only through the test below, so that its first use is ClassName().
@@ -32,13 +31,10 @@ TEST(ORVMacro, ClassNameBeforeAnyInstanceRegistersTheClass) {
   EXPECT_EQ(ORVTestUntouched::ClassId(), meta->GetClassId());
 }
 
-TEST(ORVMacro, RegistrationNamesTheDirectBaseAsParent) {
+TEST(ORVMacro, RegistrationNamesTheDirectBaseAndObjectsAnswerTheirOwnClass) {
   EXPECT_EQ(ORVTestCircle::MetaObject()->GetParent(), ORVTestShape::MetaObject());
   EXPECT_EQ(ORVTestShape::MetaObject()->GetParent(), PEVBaseUnknown::MetaObject());
   EXPECT_EQ(ORVTestCircle::MetaObject()->GetInstanceSize(), sizeof(ORVTestCircle));
-}
-
-TEST(ORVMacro, ObjectsAnswerTheirOwnClass) {
   ORVTestCircle circle;
   const ORVTestShape& asShape = circle;
   EXPECT_STREQ(asShape.IsA(), "ORVTestCircle");
@@ -47,21 +43,17 @@ TEST(ORVMacro, ObjectsAnswerTheirOwnClass) {
   EXPECT_TRUE(asShape.IsAKindOf("ORVTestCircle"));
   EXPECT_TRUE(asShape.IsAKindOf("PEVBaseUnknown"));
   EXPECT_FALSE(asShape.IsAKindOf("ORVTestSquare"));
-}
-
-TEST(ORVMacro, NoClassCanBeCreatedFromItsMetaObject) {
+  // No class can be created from its meta-object.
   EXPECT_EQ(ORVTestShape::CreateItself(), nullptr);
   EXPECT_EQ(ORVTestCircle::CreateItself(), nullptr);
   EXPECT_EQ(ORVTestUntouched::CreateItself(), nullptr);
 }
 
-TEST(ORVConversionCheck, NullObjectPassesEvenWithoutMetaClass) {
+TEST(ORVConversionCheck, NullObjectPassesEvenWithoutMetaClassAndSoDoKindsOfTheClass) {
   EXPECT_EQ(ORVConversionCheckVar(nullptr, nullptr), nullptr);
   EXPECT_EQ(ORVConversionCheckConst(nullptr, nullptr), nullptr);
   EXPECT_EQ(ORVConversionCheckConstToVar(nullptr, nullptr), nullptr);
-}
-
-TEST(ORVConversionCheck, ObjectOfTheClassOrADerivedClassPasses) {
+  // So does an object of the class or of a derived class.
   ORVTestCircle circle;
   PEVBaseUnknown* object = &circle;
   const PEVBaseUnknown* constant = &circle;
@@ -73,40 +65,8 @@ TEST(ORVConversionCheck, ObjectOfTheClassOrADerivedClassPasses) {
   EXPECT_EQ(ORVCheckedCastToVar<ORVTestCircle>(constant), &circle);
 }
 
-TEST(ORVConversionCheckDeathTest, ObjectOfAnotherClassIsFatal) {
-  ORVTestSquare square;
-  EXPECT_EXIT(
-      {
-        ORVGlobalObjectCleaner cleaner;
-        ORVConversionCheckVar(&square, ORVTestCircle::MetaObject());
-      },
-      testing::ExitedWithCode(255),
-      FatalReportPattern("ORVConversionCheck::Check: object is not a \"ORVTestCircle\" but a "
-                         "\"ORVTestSquare\"",
-                         kConversionFile));
-  const ORVTestShape shape;
-  EXPECT_EXIT(
-      {
-        ORVGlobalObjectCleaner cleaner;
-        ORVCheckedCast<ORVTestSquare>(static_cast<const PEVBaseUnknown*>(&shape));
-      },
-      testing::ExitedWithCode(255),
-      FatalReportPattern("ORVConversionCheck::Check: object is not a \"ORVTestSquare\" but a "
-                         "\"ORVTestShape\"",
-                         kConversionFile));
-}
-
-TEST(ORVConversionCheckDeathTest, NullMetaClassIsFatal) {
-  ORVTestShape shape;
-  EXPECT_EXIT(
-      {
-        ORVGlobalObjectCleaner cleaner;
-        ORVConversionCheckConst(&shape, nullptr);
-      },
-      testing::ExitedWithCode(255), FatalReportPattern("pMetaClass is NULL", kConversionFile));
-}
-
-TEST(ORVConversionCheckDeathTest, ReportOnStandardErrorAndStackTraceOnStandardOutput) {
+TEST(ORVConversionCheckDeathTest, ObjectOfAnotherClassOrNullMetaClassIsFatal) {
+  // The report on standard error, the stack trace on standard output.
   ChildResult child = RunInChild([] {
     ORVGlobalObjectCleaner cleaner;
     ORVTestSquare square;
@@ -121,4 +81,11 @@ TEST(ORVConversionCheckDeathTest, ReportOnStandardErrorAndStackTraceOnStandardOu
                   kConversionFile)));
   EXPECT_EQ(child._Stdout.rfind("Stack trace:\n", 0), 0u) << child._Stdout;
   EXPECT_NE(child._Stdout.find("ORVExit"), std::string::npos) << child._Stdout;
+  const ORVTestShape shape;
+  ExpectFatal([&] { ORVCheckedCast<ORVTestSquare>(static_cast<const PEVBaseUnknown*>(&shape)); },
+              "ORVConversionCheck::Check: object is not a \"ORVTestSquare\" but a "
+              "\"ORVTestShape\"",
+              kConversionFile);
+  ExpectFatal([&] { ORVConversionCheckConst(&shape, nullptr); }, "pMetaClass is NULL",
+              kConversionFile);
 }

@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "FatalReport.h"
-#include "ORVGlobalObjectCleaner.h"
+#include "SuiteHelpers.h"
 #include "TestClasses.h"
 
 namespace {
@@ -14,7 +13,7 @@ const char kHandlerFile[] = "src/ORVRefHandler.cpp";
 
 }  // namespace
 
-TEST(ORVRefHandler, AdoptKeepsTheCountAndDestructionDestroys) {
+TEST(ORVRefHandler, SetAdoptsOrAddsAReferenceAndTheHandlerReleasesIt) {
   int live = ORVTestShape::_LiveCount;
   {
     ORVTestShapeRfHndlr handler;
@@ -25,9 +24,6 @@ TEST(ORVRefHandler, AdoptKeepsTheCountAndDestructionDestroys) {
   }
   EXPECT_EQ(ORVTestShape::_LiveCount, live);
   EXPECT_EQ(ORVTestShape::_DestroyedNames.back(), "adopted");
-}
-
-TEST(ORVRefHandler, AddRefRaisesTheCountUntilTheHandlerGoes) {
   ORVTestShape shape;
   {
     ORVTestShapeRfHndlr handler;
@@ -35,46 +31,32 @@ TEST(ORVRefHandler, AddRefRaisesTheCountUntilTheHandlerGoes) {
     EXPECT_EQ(shape.GetRefCount(), 2u);
   }
   EXPECT_EQ(shape.GetRefCount(), 1u);
+  // Any state other than AddRef adopts.
+  auto* adopted = new ORVTestShape();
+  ORVTestShapeRfHndlr handler;
+  handler.Set(static_cast<ORVRfHndlrStateEnum>(7), adopted);
+  EXPECT_EQ(adopted->GetRefCount(), 1u);
 }
 
-TEST(ORVRefHandler, SettingTheHeldPointerChangesNoCount) {
-  ORVTestShape shape;
+TEST(ORVRefHandler, SettingTheHeldPointerChangesNoCountAndAnotherReplacesIt) {
+  ORVTestShape shape, other;
   ORVTestShapeRfHndlr handler;
   handler.Set(ORVRfHndlrAddRef, &shape);
   handler.Set(ORVRfHndlrAddRef, &shape);
   EXPECT_EQ(shape.GetRefCount(), 2u);
   handler.Set(ORVRfHndlrAdopt, &shape);
   EXPECT_EQ(shape.GetRefCount(), 2u);
-}
-
-TEST(ORVRefHandler, SettingNullReleasesAndEmpties) {
-  ORVTestShape shape;
-  ORVTestShapeRfHndlr handler;
-  handler.Set(ORVRfHndlrAddRef, &shape);
-  EXPECT_EQ(handler.Set(ORVRfHndlrAddRef, nullptr), nullptr);
+  handler.Set(ORVRfHndlrAddRef, &other);
   EXPECT_EQ(shape.GetRefCount(), 1u);
+  EXPECT_EQ(other.GetRefCount(), 2u);
+  // Null releases and empties.
+  EXPECT_EQ(handler.Set(ORVRfHndlrAddRef, nullptr), nullptr);
+  EXPECT_EQ(other.GetRefCount(), 1u);
   EXPECT_FALSE(handler);
   EXPECT_EQ(handler.Get(), nullptr);
 }
 
-TEST(ORVRefHandler, AnyStateOtherThanAddRefAdopts) {
-  auto* shape = new ORVTestShape();
-  ORVTestShapeRfHndlr handler;
-  handler.Set(static_cast<ORVRfHndlrStateEnum>(7), shape);
-  EXPECT_EQ(shape->GetRefCount(), 1u);
-}
-
-TEST(ORVRefHandler, ReplacingReleasesTheOldObjectAndReferencesTheNew) {
-  ORVTestShape first;
-  ORVTestShape second;
-  ORVTestShapeRfHndlr handler;
-  handler.Set(ORVRfHndlrAddRef, &first);
-  handler.Set(ORVRfHndlrAddRef, &second);
-  EXPECT_EQ(first.GetRefCount(), 1u);
-  EXPECT_EQ(second.GetRefCount(), 2u);
-}
-
-TEST(ORVRefHandler, CopyConstructionShares) {
+TEST(ORVRefHandler, CopiesAndAssignmentsShare) {
   ORVTestCircle circle;
   ORVTestCircleRfHndlr original;
   original.Set(ORVRfHndlrAddRef, &circle);
@@ -83,93 +65,60 @@ TEST(ORVRefHandler, CopyConstructionShares) {
   EXPECT_EQ(circle.GetRefCount(), 3u);
   ORVTestShapeRfHndlr asBase(copy);  // a derived handler copies into its base handler
   EXPECT_EQ(circle.GetRefCount(), 4u);
-}
-
-TEST(ORVRefHandler, AssigningAnEmptyHandlerEmptiesBoth) {
-  ORVTestShape shape;
-  ORVTestShapeRfHndlr full;
-  full.Set(ORVRfHndlrAddRef, &shape);
-  ORVTestShapeRfHndlr empty;
-  full = empty;
-  EXPECT_FALSE(full);
-  EXPECT_FALSE(empty);
-  EXPECT_EQ(shape.GetRefCount(), 1u);
-}
-
-TEST(ORVRefHandler, AssignmentSharesAndSelfAssignmentChangesNothing) {
-  ORVTestCircle circle;
-  ORVTestCircleRfHndlr source;
-  source.Set(ORVRfHndlrAddRef, &circle);
   ORVTestShapeRfHndlr target;
-  target = source;  // a handler of a derived class is accepted
+  target = original;  // a handler of a derived class is accepted
   EXPECT_EQ(target.Get(), &circle);
-  EXPECT_EQ(circle.GetRefCount(), 3u);
+  EXPECT_EQ(circle.GetRefCount(), 5u);
   ORVTestShapeRfHndlr& alias = target;
   target = alias;
-  EXPECT_EQ(circle.GetRefCount(), 3u);
+  EXPECT_EQ(circle.GetRefCount(), 5u);
+  // Assigning an empty handler empties both.
+  ORVTestShapeRfHndlr empty;
+  target = empty;
+  EXPECT_FALSE(target);
+  EXPECT_FALSE(empty);
+  EXPECT_EQ(circle.GetRefCount(), 4u);
 }
 
-TEST(ORVRefHandler, DereferenceGivesTheObject) {
+TEST(ORVRefHandler, DereferenceGivesTheObjectAndTheRootTakesAnyObject) {
   ORVTestShape shape("seen");
   ORVTestShapeRfHndlr handler;
   handler.Set(ORVRfHndlrAddRef, &shape);
   EXPECT_EQ(handler->GetName(), "seen");
   EXPECT_EQ(&*handler, &shape);
   EXPECT_EQ(handler.GetManagedMetaObject(), ORVTestShape::MetaObject());
-}
-
-TEST(ORVRefHandler, RootHandlerTakesAnyObject) {
   ORVTestSquare square;
-  PEVBaseUnknownRfHndlr handler;
-  handler.Set(ORVRfHndlrAddRef, &square);
-  EXPECT_EQ(handler.Get(), &square);
-  EXPECT_EQ(handler.GetManagedMetaObject(), PEVBaseUnknown::MetaObject());
+  PEVBaseUnknownRfHndlr root;
+  root.Set(ORVRfHndlrAddRef, &square);
+  EXPECT_EQ(root.Get(), &square);
+  EXPECT_EQ(root.GetManagedMetaObject(), PEVBaseUnknown::MetaObject());
 }
 
-class ORVRefHandlerDeathTest : public testing::Test {
-protected:
-  ORVGlobalObjectCleaner _Cleaner;
-};
-
-TEST_F(ORVRefHandlerDeathTest, SetOfAnObjectOfAnotherClassIsFatal) {
+TEST(ORVRefHandlerDeathTest, ObjectsOrHandlersOfAnotherClassAreFatal) {
   ORVTestSquare square;
   ORVTestCircleRfHndlr circles;
   PEVBaseUnknownRfHndlr& asRoot = circles;
-  EXPECT_EXIT(asRoot.Set(ORVRfHndlrAddRef, &square), testing::ExitedWithCode(255),
-              FatalReportPattern("xxxRfHndlr::Set(): the object is a ORVTestSquare that "
-                                 "does'nt derive from ORVTestCircle",
-                                 kHandlerFile));
-}
-
-TEST_F(ORVRefHandlerDeathTest, AssignmentOfAHandlerOfAnotherClassIsFatal) {
-  ORVTestCircleRfHndlr circles;
+  ExpectFatal([&] { asRoot.Set(ORVRfHndlrAddRef, &square); },
+              "xxxRfHndlr::Set(): the object is a ORVTestSquare that does'nt derive from "
+              "ORVTestCircle",
+              kHandlerFile);
   ORVTestShapeRfHndlr shapes;  // empty: the check is made all the same
   ORVTestShapeRfHndlr& asShapes = circles;
-  EXPECT_EXIT(asShapes = shapes, testing::ExitedWithCode(255),
-              FatalReportPattern("xxxRfHndlr::operator=(): the handler to copy manage "
-                                 "ORVTestShape that does'nt derive from ORVTestCircle",
-                                 kHandlerFile));
+  ExpectFatal([&] { asShapes = shapes; },
+              "xxxRfHndlr::operator=(): the handler to copy manage ORVTestShape that does'nt "
+              "derive from ORVTestCircle",
+              kHandlerFile);
 }
 
-TEST_F(ORVRefHandlerDeathTest, NewOfAnyHandlerIsFatal) {
-  EXPECT_EXIT(new ORVTestShapeRfHndlr(), testing::ExitedWithCode(255),
-              FatalReportPattern("xxxRfHndlr::operator new", kHandlerFile));
-  EXPECT_EXIT(new PEVBaseUnknownRfHndlr(), testing::ExitedWithCode(255),
-              FatalReportPattern("xxxRfHndlr::operator new", kHandlerFile));
-  EXPECT_EXIT(ORVRefHandler::operator new(sizeof(PEVBaseUnknownRfHndlr)),
-              testing::ExitedWithCode(255),
-              FatalReportPattern("ORVRefHandler::operator new", kHandlerFile));
-}
-
-TEST_F(ORVRefHandlerDeathTest, DereferencingAnEmptyHandlerIsFatal) {
+TEST(ORVRefHandlerDeathTest, NewOrDereferencingAnEmptyHandlerIsFatal) {
+  ExpectFatal([] { new ORVTestShapeRfHndlr(); }, "xxxRfHndlr::operator new", kHandlerFile);
+  ExpectFatal([] { new PEVBaseUnknownRfHndlr(); }, "xxxRfHndlr::operator new", kHandlerFile);
+  ExpectFatal([] { ORVRefHandler::operator new(sizeof(PEVBaseUnknownRfHndlr)); },
+              "ORVRefHandler::operator new", kHandlerFile);
   ORVTestShapeRfHndlr empty;
-  EXPECT_EXIT(empty->GetName(), testing::ExitedWithCode(255),
-              FatalReportPattern("xxxRfHndlr::operator->(): Pointer == NULL", kHandlerFile));
-  EXPECT_EXIT((*empty).GetName(), testing::ExitedWithCode(255),
-              FatalReportPattern("xxxRfHndlr::operator*(): Pointer == NULL", kHandlerFile));
-}
-
-TEST_F(ORVRefHandlerDeathTest, FailConcatenatesItsTextsWithNullAsEmpty) {
-  EXPECT_EXIT(ORVRefHandler::Fail("a", nullptr, "b", "", "c"), testing::ExitedWithCode(255),
-              FatalReportPattern("abc", kHandlerFile));
+  ExpectFatal([&] { empty->GetName(); }, "xxxRfHndlr::operator->(): Pointer == NULL", kHandlerFile);
+  ExpectFatal([&] { (*empty).GetName(); }, "xxxRfHndlr::operator*(): Pointer == NULL",
+              kHandlerFile);
+  // Fail concatenates its texts, null as empty.
+  ExpectFatal([] { ORVRefHandler::Fail("a", nullptr, "b", "", "c"); }, "abc", kHandlerFile);
 }
