@@ -25,7 +25,7 @@ protected:
 
 }  // namespace
 
-TEST_F(PEVClassFactoryTest, CreatesByNameAndByIdentifier) {
+TEST_F(PEVClassFactoryTest, CreatesByNameAndByIdentifierAndReleasesOnARefusedInterface) {
   void* result = nullptr;
   ASSERT_EQ(PEVCreateClassInstance("ORVTestCircle", nullptr, 0, IID_IUnknown, &result), 0);
   auto* byName = static_cast<PEVBaseUnknown*>(result);
@@ -36,11 +36,9 @@ TEST_F(PEVClassFactoryTest, CreatesByNameAndByIdentifier) {
                                    &result),
             0);
   static_cast<PEVBaseUnknown*>(result)->Release();
-}
-
-TEST_F(PEVClassFactoryTest, RefusedInterfaceReleasesTheNewInstance) {
+  // A refused interface releases the new instance.
   int live = ORVTestShape::_LiveCount;
-  void* result = &live;
+  result = &live;
   EXPECT_EQ(PEVCreateClassInstance("ORVTestCircle", nullptr, 0, ORVTestSquare::ClassId(), &result),
             PEV_E_NOINTERFACE);
   EXPECT_EQ(result, nullptr);
@@ -65,9 +63,7 @@ TEST_F(PEVClassFactoryTest, FailuresGiveTheirCodes) {
   EXPECT_EQ(PEVCreateClassInstance("Empty", nullptr, 0, IID_IUnknown, &result), PEV_E_FAIL);
   PEVUnregisterCreatableClass("Empty");
   EXPECT_TRUE(PEVFailed(PEV_REGDB_E_CLASSNOTREG));
-}
-
-TEST_F(PEVClassFactoryTest, RegistrationNeedsNameAndFactory) {
+  // Registration needs a name and a factory.
   EXPECT_EQ(PEVRegisterCreatableClass(nullptr, ORVTestCircle::ClassId(), MakeCircle),
             PEV_E_INVALIDARG);
   EXPECT_EQ(PEVRegisterCreatableClass("X", ORVTestCircle::ClassId(), nullptr), PEV_E_INVALIDARG);

@@ -19,14 +19,18 @@ PEVError* MakeError(long iCode) {
   return error;
 }
 
-}  // namespace
-
-TEST_F(PEVErrorTest, SuccessKindReturnsZeroWithoutTouchingTheLastError) {
-  EXPECT_EQ(PEVError::GetReturn(1, nullptr, nullptr, __FILE__, __LINE__), 0);
-  EXPECT_EQ(PEVError::PEVGetLastError(PEV_E_FAIL, nullptr), nullptr);
+std::string SourceFileName(PEVError& iError) {
+  char* name = nullptr;
+  EXPECT_EQ(iError.GetSourceFileName(&name), PEV_S_OK);
+  return name;
 }
 
+}  // namespace
+
 TEST_F(PEVErrorTest, FailureKindMakesTheErrorLastAndHandsItOutWithAReference) {
+  // The success kind returns zero without touching the last error.
+  EXPECT_EQ(PEVError::GetReturn(1, nullptr, nullptr, __FILE__, __LINE__), 0);
+  EXPECT_EQ(PEVError::PEVGetLastError(PEV_E_FAIL, nullptr), nullptr);
   PEVError* error = MakeError(PEV_E_FAIL);
   long code = PEVError::GetReturn(2, error, nullptr, "src/Here.cpp", 12);
   EXPECT_EQ(code, PEV_E_FAIL);
@@ -40,108 +44,79 @@ TEST_F(PEVErrorTest, FailureKindMakesTheErrorLastAndHandsItOutWithAReference) {
   EXPECT_EQ(PEVError::PEVGetLastError(0, nullptr), nullptr);
 }
 
-TEST_F(PEVErrorTest, CodeWrittenAsUnsignedLiteralFindsTheSameError) {
+TEST_F(PEVErrorTest, CodesAsUnsignedLiteralsZeroOrPositiveStillReadAsFailures) {
   PEVError* error = MakeError((long)0x80004005u);  // positive as a 64-bit long
   EXPECT_EQ(error->GetReturnCode(), PEV_E_FAIL);
-  long code = PEVError::GetReturn(2, error, nullptr, nullptr, 0);
+  EXPECT_EQ(PEVError::GetReturn(2, error, nullptr, nullptr, 0), PEV_E_FAIL);
   PEVError* last = PEVError::PEVGetLastError((long)0x80004005u, nullptr);
-  EXPECT_EQ(code, PEV_E_FAIL);
   ASSERT_EQ(last, error);
   last->Release();
-}
-
-TEST_F(PEVErrorTest, ErrorCarryingZeroStillReadsAsFailure) {
-  long code = PEVError::GetReturn(2, MakeError(0), nullptr, nullptr, 0);
-  EXPECT_EQ(code, PEV_E_FAIL);
+  // An error carrying zero, or none, still reads as a failure.
+  EXPECT_EQ(PEVError::GetReturn(2, MakeError(0), nullptr, nullptr, 0), PEV_E_FAIL);
   EXPECT_EQ(PEVError::GetReturn(2, nullptr, nullptr, nullptr, 0), PEV_E_FAIL);
   EXPECT_EQ(PEVError::GetReturn(5, nullptr, nullptr, nullptr, 0), PEV_E_INVALIDARG);
-}
-
-TEST_F(PEVErrorTest, PositiveCodesAreFailuresCarryingAnError) {
+  // A positive code is a failure carrying an error.
   PEVError* help = MakeError(1);
   EXPECT_EQ(PEVError::GetReturn(2, help, nullptr, nullptr, 0), 1);
-  PEVError* last = PEVError::PEVGetLastError(1, nullptr);
+  last = PEVError::PEVGetLastError(1, nullptr);
   EXPECT_EQ(last, help);
   if (last) last->Release();
 }
 
-TEST_F(PEVErrorTest, NewLastErrorReleasesThePreviousOne) {
+TEST_F(PEVErrorTest, TheLastErrorIsReleasedWhenReplacedOrCleanedButNotWhenReturnedAgain) {
   PEVError* first = MakeError(PEV_E_FAIL);
   first->AddRef();  // keep it observable
   PEVError::GetReturn(2, first, nullptr, nullptr, 0);
   EXPECT_EQ(first->GetRefCount(), 2u);
-  PEVError::GetReturn(2, MakeError(PEV_E_FAIL), nullptr, nullptr, 0);
+  PEVError* second = MakeError(PEV_E_FAIL);
+  PEVError::GetReturn(2, second, nullptr, nullptr, 0);
   EXPECT_EQ(first->GetRefCount(), 1u);
   first->Release();
-}
-
-TEST_F(PEVErrorTest, ReturningTheLastErrorAgainKeepsOneReference) {
-  PEVError* error = MakeError(PEV_E_FAIL);
-  PEVError::GetReturn(2, error, nullptr, nullptr, 0);
-  error->AddRef();  // what a caller hands over when it returns the same error again
-  PEVError::GetReturn(2, error, nullptr, nullptr, 0);
-  EXPECT_EQ(error->GetRefCount(), 1u);
-}
-
-TEST_F(PEVErrorTest, CleanLastErrorReleasesIt) {
-  PEVError* error = MakeError(PEV_E_FAIL);
-  error->AddRef();
-  PEVError::GetReturn(2, error, nullptr, nullptr, 0);
+  second->AddRef();  // what a caller hands over when it returns the same error again
+  PEVError::GetReturn(2, second, nullptr, nullptr, 0);
+  EXPECT_EQ(second->GetRefCount(), 1u);
+  second->AddRef();
   PEVError::PEVCleanLastError();
-  EXPECT_EQ(error->GetRefCount(), 1u);
+  EXPECT_EQ(second->GetRefCount(), 1u);
   EXPECT_EQ(PEVError::PEVGetLastError(PEV_E_FAIL, nullptr), nullptr);
-  error->Release();
+  second->Release();
 }
 
-TEST_F(PEVErrorTest, SourceFileKeepsAtMost127Characters) {
+TEST_F(PEVErrorTest, SourceFileKeepsAtMost127CharactersAndGetReturnPlacesOnlyAnUnplacedError) {
   PEVError error;
-  std::string longName(300, 'f');
-  error.Setup(longName.c_str(), 42);
-  char* name = nullptr;
-  EXPECT_EQ(error.GetSourceFileName(&name), PEV_S_OK);
-  EXPECT_EQ(std::string(name), std::string(127, 'f'));
+  error.Setup(std::string(300, 'f').c_str(), 42);
+  EXPECT_EQ(SourceFileName(error), std::string(127, 'f'));
   EXPECT_EQ(error.GetSourceLineNumber(), 42);
   error.Setup(nullptr, 0);
-  error.GetSourceFileName(&name);
-  EXPECT_STREQ(name, "");
-}
-
-TEST_F(PEVErrorTest, GetReturnRecordsThePlaceOnlyWhenTheErrorHasNone) {
+  EXPECT_EQ(SourceFileName(error), "");
   PEVError* placed = MakeError(PEV_E_FAIL);
   placed->Setup("src/Made.cpp", 5);
   placed->AddRef();
   PEVError::GetReturn(2, placed, nullptr, "src/Returned.cpp", 9);
-  char* name = nullptr;
-  placed->GetSourceFileName(&name);
-  EXPECT_STREQ(name, "src/Made.cpp");
+  EXPECT_EQ(SourceFileName(*placed), "src/Made.cpp");
   PEVError* unplaced = MakeError(PEV_E_FAIL);
   unplaced->AddRef();
   PEVError::GetReturn(2, unplaced, nullptr, "src/Returned.cpp", 9);
-  unplaced->GetSourceFileName(&name);
-  EXPECT_STREQ(name, "src/Returned.cpp");
+  EXPECT_EQ(SourceFileName(*unplaced), "src/Returned.cpp");
   EXPECT_EQ(unplaced->GetSourceLineNumber(), 9);
   PEVError::PEVCleanLastError();
   placed->Release();
   unplaced->Release();
 }
 
-TEST_F(PEVErrorTest, TypeCodeCatalogAndIdentifierAreKept) {
-  PEVError error(3, "TESTCAT", "GREETING");
-  EXPECT_EQ(error.GetId(), 3u);
-  EXPECT_STREQ(error.GetMsgCatalog(), "TESTCAT");
-  EXPECT_STREQ(error.GetMsgId(), "GREETING");
-  EXPECT_EQ(error.GetInformationOnErrorType(), PEVErrorTypeNone);
-  error.SetInformationOnErrorType(PEVErrorTypeWarning);
-  EXPECT_EQ(error.GetInformationOnErrorType(), PEVErrorTypeWarning);
+TEST_F(PEVErrorTest, TypeCatalogAndIdentifierAreKeptAndTheTextIsTheCatalogMessage) {
   PEVError bare;
   EXPECT_EQ(bare.GetMsgCatalog(), nullptr);
   EXPECT_EQ(bare.GetMsgId(), nullptr);
   EXPECT_TRUE(bare.GetNLSMessage().IsEmpty());
-}
-
-TEST_F(PEVErrorTest, PlatformTextIsTheCatalogMessageWithItsParameters) {
+  EXPECT_EQ(bare.GetInformationOnErrorType(), PEVErrorTypeNone);
+  bare.SetInformationOnErrorType(PEVErrorTypeWarning);
+  EXPECT_EQ(bare.GetInformationOnErrorType(), PEVErrorTypeWarning);
+  EXPECT_TRUE(bare.IsAKindOf("PEVBaseUnknown"));
+  EXPECT_EQ(PEVError::MetaObject()->GetParent(), PEVBaseUnknown::MetaObject());
   setenv("PEV_CATALOG_PATH", ORV_TEST_DATA_DIR "/catalogs", 1);
-  PEVError error(0, "TESTCAT", "GREETING");
+  PEVError error(3, "TESTCAT", "GREETING");
+  EXPECT_EQ(error.GetId(), 3u);
   error.AddMsgParameter("Ann");
   error.AddMsgParameter("Bob");
   EXPECT_EQ(error.GetNLSMessage().ConvertToChar(), PEVString("Hello Ann, this is Bob."));
@@ -151,11 +126,4 @@ TEST_F(PEVErrorTest, PlatformTextIsTheCatalogMessageWithItsParameters) {
   PEVError missing(0, "TESTCAT", "NO_SUCH_KEY");
   EXPECT_EQ(missing.GetNLSMessage().ConvertToChar(), PEVString("TESTCAT - NO_SUCH_KEY"));
   unsetenv("PEV_CATALOG_PATH");
-}
-
-TEST_F(PEVErrorTest, MetaObjectDerivesFromTheRoot) {
-  PEVError error;
-  EXPECT_STREQ(error.IsA(), "PEVError");
-  EXPECT_TRUE(error.IsAKindOf("PEVBaseUnknown"));
-  EXPECT_EQ(PEVError::MetaObject()->GetParent(), PEVBaseUnknown::MetaObject());
 }

@@ -6,12 +6,11 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
+
+#include "SuiteHelpers.h"
 
 namespace {
-
-std::string Utf8(const PEVUnicodeString& iText) {
-  return iText.ConvertToChar().GetChars();
-}
 
 // Runs each test with the test catalogs first on the path and English as language.
 class PEVMsgCatalogTest : public testing::Test {
@@ -39,25 +38,19 @@ protected:
 
 }  // namespace
 
-TEST_F(PEVMsgCatalogTest, BuildsPositionalParametersInTheirPlaces) {
+TEST_F(PEVMsgCatalogTest, BuildsPositionalParametersInTheirPlacesAndCountsThem) {
   EXPECT_EQ(Build("GREETING", {"Ann", "Bob"}), "Hello Ann, this is Bob.");
   EXPECT_EQ(Build("SWAPPED", {"one", "two"}), "two before one");
   EXPECT_EQ(Build("TENTH", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "ten"}), "ten and 1");
-}
-
-TEST_F(PEVMsgCatalogTest, HighestParameterIndexCountsEveryParameterUsed) {
+  // Missing parameters build as empty text.
+  EXPECT_EQ(Build("GREETING", {"Ann"}), "Hello Ann, this is .");
+  // The highest parameter index counts every parameter used.
   PEVMsgCatalog catalog;
   ASSERT_GT(catalog.LoadMsgCatalog("TESTCAT", nullptr), 0);
   EXPECT_EQ(catalog.GetCatalogMsg("GREETING").GetMaxParamIndex(), 2);
   EXPECT_EQ(catalog.GetCatalogMsg("NOPARAM").GetMaxParamIndex(), 0);
   EXPECT_EQ(catalog.GetCatalogMsg("TENTH").GetMaxParamIndex(), 10);
   EXPECT_EQ(catalog.GetCatalogMsg("HIGHEST").GetMaxParamIndex(), 3);
-}
-
-TEST_F(PEVMsgCatalogTest, MissingParametersBuildAsEmptyText) {
-  EXPECT_EQ(Build("GREETING", {"Ann"}), "Hello Ann, this is .");
-  PEVMsgCatalog catalog;
-  catalog.LoadMsgCatalog("TESTCAT", nullptr);
   EXPECT_EQ(Utf8(catalog.GetCatalogMsg("GREETING").BuildMessage(nullptr, 0)), "Hello , this is .");
 }
 
@@ -101,10 +94,7 @@ TEST_F(PEVMsgCatalogTest, MissingCatalogNamesCatalogLanguageAndDirectories) {
   EXPECT_NE(error.find(ORV_TEST_DATA_DIR "/catalogs"), std::string::npos) << error;
   EXPECT_NE(error.find(ORV_BUILD_CATALOG_DIR), std::string::npos) << error;
   EXPECT_TRUE(catalog.GetCatalogMsg("GREETING").IsEmpty());
-}
-
-TEST_F(PEVMsgCatalogTest, CatalogNameCannotLeaveTheCatalogDirectories) {
-  PEVMsgCatalog catalog;
+  // A catalog name cannot leave the catalog directories.
   EXPECT_EQ(catalog.LoadMsgCatalog("../en/TESTCAT", nullptr), 0);
   EXPECT_EQ(catalog.LoadMsgCatalog("", nullptr), 0);
   EXPECT_FALSE(catalog.GetError().IsEmpty());
@@ -122,17 +112,11 @@ TEST_F(PEVMsgCatalogTest, InstalledCatalogsAreFoundWithoutAnySetting) {
   EXPECT_STREQ(loaded, resolved);
 }
 
-TEST_F(PEVMsgCatalogTest, ExplicitPathReplacesTheSearch) {
+TEST_F(PEVMsgCatalogTest, ExplicitPathReplacesTheSearchAndEveryLoadIsCounted) {
+  int before = PEVMsgCatalog::GetLoadCount();
   PEVMsgCatalog catalog;
   EXPECT_GT(catalog.LoadMsgCatalog("TESTCAT", ORV_TEST_DATA_DIR "/catalogs"), 0);
   EXPECT_EQ(catalog.LoadMsgCatalog("ORVBC", ORV_TEST_DATA_DIR "/catalogs"), 0);
-}
-
-TEST_F(PEVMsgCatalogTest, EveryLoadIsCounted) {
-  int before = PEVMsgCatalog::GetLoadCount();
-  PEVMsgCatalog catalog;
-  catalog.LoadMsgCatalog("TESTCAT", nullptr);
-  catalog.LoadMsgCatalog("NOSUCHCAT", nullptr);
   EXPECT_EQ(PEVMsgCatalog::GetLoadCount(), before + 2);
 }
 

@@ -4,67 +4,52 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "SuiteHelpers.h"
 
 namespace {
 
-std::string Utf8(const PEVUnicodeString& iText) {
-  PEVString converted = iText.ConvertToChar();
-  return std::string(converted.GetChars(), (std::size_t)converted.GetLength());
+// The UTF-16 units of iText.
+std::vector<int> Units(const PEVUnicodeString& iText) {
+  std::vector<int> units;
+  for (int index = 0; index < iText.GetLengthInChar(); ++index)
+    units.push_back(iText[index]);
+  return units;
 }
 
 }  // namespace
 
-TEST(PEVUnicodeString, DecodesUtf8IntoUtf16Units) {
+TEST(PEVUnicodeString, DecodesUtf8IntoUtf16UnitsAndInvalidBytesAsLatin1) {
   PEVUnicodeString text("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");  // a, é, €, U+1F600
-  ASSERT_EQ(text.GetLengthInChar(), 5);
-  EXPECT_EQ(text[0], u'a');
-  EXPECT_EQ(text[1], 0xE9);
-  EXPECT_EQ(text[2], 0x20AC);
-  EXPECT_EQ(text[3], 0xD83D);
-  EXPECT_EQ(text[4], 0xDE00);
+  EXPECT_EQ(Units(text), std::vector<int>({'a', 0xE9, 0x20AC, 0xD83D, 0xDE00}));
   EXPECT_EQ(Utf8(text), "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
-}
-
-TEST(PEVUnicodeString, InvalidBytesAreTakenAsLatin1) {
   // A lone continuation byte, a truncated sequence, an overlong form and a surrogate.
-  PEVUnicodeString text(
-      "\x80x\xC3"
-      "\xC0\xAF"
-      "\xED\xA0\x80");
-  ASSERT_EQ(text.GetLengthInChar(), 8);
-  EXPECT_EQ(text[0], 0x80);
-  EXPECT_EQ(text[1], u'x');
-  EXPECT_EQ(text[2], 0xC3);
-  EXPECT_EQ(text[3], 0xC0);
-  EXPECT_EQ(text[4], 0xAF);
-  EXPECT_EQ(text[5], 0xED);
+  EXPECT_EQ(Units(PEVUnicodeString("\x80x\xC3"
+                                   "\xC0\xAF"
+                                   "\xED\xA0\x80")),
+            std::vector<int>({0x80, 'x', 0xC3, 0xC0, 0xAF, 0xED, 0xA0, 0x80}));
   EXPECT_EQ(Utf8(PEVUnicodeString("\xE9t\xE9")), "\xC3\xA9t\xC3\xA9");
 }
 
-TEST(PEVUnicodeString, NullAndLengthLimitedInput) {
+TEST(PEVUnicodeString, NullLengthLimitedAndWideInput) {
   EXPECT_TRUE(PEVUnicodeString(static_cast<const char*>(nullptr)).IsEmpty());
   EXPECT_TRUE(PEVUnicodeString(static_cast<const wchar_t*>(nullptr)).IsEmpty());
   EXPECT_EQ(Utf8(PEVUnicodeString("abcdef", 3)), "abc");
   // A length that cuts a sequence leaves its bytes as Latin-1 characters.
   EXPECT_EQ(PEVUnicodeString("\xC3\xA9", 1).GetLengthInChar(), 1);
-}
-
-TEST(PEVUnicodeString, WideCharactersBecomeSurrogatePairs) {
-  PEVUnicodeString text(L"x\U0001F600");
-  ASSERT_EQ(text.GetLengthInChar(), 3);
-  EXPECT_EQ(text[1], 0xD83D);
+  // Wide characters become surrogate pairs; invalid ones the replacement character, as a
+  // lone surrogate does on the way out.
+  EXPECT_EQ(Units(PEVUnicodeString(L"x\U0001F600")), std::vector<int>({'x', 0xD83D, 0xDE00}));
   const wchar_t invalid[] = {(wchar_t)0x110000, 0};
-  EXPECT_EQ(PEVUnicodeString(invalid)[0], 0xFFFD);
-}
-
-TEST(PEVUnicodeString, LoneSurrogateConvertsToReplacementCharacter) {
+  EXPECT_EQ(Units(PEVUnicodeString(invalid)), std::vector<int>({0xFFFD}));
   const char16_t units[] = {u'a', 0xD800, u'b'};
   EXPECT_EQ(Utf8(PEVUnicodeString(units, 3)),
             "a\xEF\xBF\xBD"
             "b");
 }
 
-TEST(PEVUnicodeString, AppendAndConcatenate) {
+TEST(PEVUnicodeString, AppendConcatenateResizeAndFormatNumbers) {
   PEVUnicodeString text("ab");
   text += "c";
   text += PEVUnicodeString("d");
@@ -73,10 +58,12 @@ TEST(PEVUnicodeString, AppendAndConcatenate) {
   EXPECT_EQ(Utf8(PEVUnicodeString("x") + PEVUnicodeString("y")), "xy");
   text = "reset";
   EXPECT_EQ(Utf8(text), "reset");
-}
-
-TEST(PEVUnicodeString, BuildFromNumFormatsWithPrintf) {
-  PEVUnicodeString text("old");
+  text.Resize(2);
+  EXPECT_EQ(Utf8(text), "re");
+  text.Resize(4);
+  EXPECT_EQ(Units(text), std::vector<int>({'r', 'e', 0, 0}));
+  text.Resize(-1);
+  EXPECT_TRUE(text.IsEmpty());
   EXPECT_EQ(Utf8(text.BuildFromNum(-42, "%d")), "-42");
   EXPECT_EQ(Utf8(text.BuildFromNum(7, "%03d")), "007");
   EXPECT_EQ(Utf8(text.BuildFromNum(5, nullptr)), "5");
@@ -89,28 +76,14 @@ TEST(PEVUnicodeString, UpperCaseCoversLatinGreekAndCyrillic) {
   EXPECT_EQ(Utf8(text), "ABC\xC3\x89\xC5\xB8\xC4\x80\xCE\x91\xCE\xA3\xD0\x94\xD0\x81 1\xC3\xB7");
 }
 
-TEST(PEVUnicodeString, CompareTellsIdenticalFromEqualApartFromCase) {
+TEST(PEVUnicodeString, CompareTellsIdenticalFromEqualApartFromCaseAndOrderGoesByUnits) {
   EXPECT_EQ(PEVUnicodeString("Abc").Compare("Abc"), 1);
   EXPECT_EQ(PEVUnicodeString("Abc").Compare("aBC"), 2);
   EXPECT_EQ(PEVUnicodeString("\xC3\xA9t\xC3\xA9").Compare("\xC3\x89T\xC3\x89"), 2);
   EXPECT_EQ(PEVUnicodeString("Abc").Compare("Abd"), 0);
   EXPECT_EQ(PEVUnicodeString("Abc").Compare("Abcd"), 0);
-}
-
-TEST(PEVUnicodeString, OrdersByCodeUnits) {
   EXPECT_TRUE(PEVUnicodeString("a") < PEVUnicodeString("b"));
   EXPECT_TRUE(PEVUnicodeString("B") < PEVUnicodeString("a"));
   EXPECT_TRUE(PEVUnicodeString("ab") > PEVUnicodeString("a"));
   EXPECT_FALSE(PEVUnicodeString("a") < PEVUnicodeString("a"));
-}
-
-TEST(PEVUnicodeString, ResizeTruncatesAndPads) {
-  PEVUnicodeString text("abcdef");
-  text.Resize(2);
-  EXPECT_EQ(Utf8(text), "ab");
-  text.Resize(4);
-  EXPECT_EQ(text.GetLengthInChar(), 4);
-  EXPECT_EQ(text[3], 0);
-  text.Resize(-1);
-  EXPECT_TRUE(text.IsEmpty());
 }
