@@ -48,6 +48,30 @@ public:
   }
 };
 
+// A child that reports iText through the display iMake makes, set as the global one (its
+// standard error stream closed first on request); it must end with status 255.
+ChildResult ReportThrough(ORVFatalErrorDisplay* (*iMake)(), const char* iText,
+                          bool iCloseStandardError = false) {
+  ChildResult child = RunInChild([&] {
+    ORVGlobalObjectCleaner cleaner;
+    ORVFatalErrorDisplay* display = iMake();
+    ORVGlobalObjectCleaner::Add(display);
+    ORVFatalErrorDisplay::SetGlobal(*display);
+    if (iCloseStandardError) ORVStderr.Close();
+    ORVRefHandler::Fail(iText, nullptr, nullptr, nullptr, nullptr);
+  });
+  EXPECT_TRUE(child._Exited);
+  EXPECT_EQ(child._ExitStatus, 255);
+  return child;
+}
+
+ORVFatalErrorDisplay* MakeFraming() {
+  return new ORVTestFramingDisplay();
+}
+ORVFatalErrorDisplay* MakeFailing() {
+  return new ORVTestFailingDisplay();
+}
+
 }  // namespace
 
 TEST(ORVFatalErrorDisplay, TheTerminalDisplayUsesStandardErrorAndSetGlobalTakesNoReference) {
@@ -64,15 +88,7 @@ TEST(ORVFatalErrorDisplay, TheTerminalDisplayUsesStandardErrorAndSetGlobalTakesN
 }
 
 TEST(ORVFatalErrorDisplayDeathTest, ReportGoesThroughTheGlobalDisplay) {
-  ChildResult child = RunInChild([] {
-    ORVGlobalObjectCleaner cleaner;
-    auto* framing = new ORVTestFramingDisplay();
-    ORVGlobalObjectCleaner::Add(framing);
-    ORVFatalErrorDisplay::SetGlobal(*framing);
-    ORVRefHandler::Fail("through ", "the display", nullptr, nullptr, nullptr);
-  });
-  ASSERT_TRUE(child._Exited);
-  EXPECT_EQ(child._ExitStatus, 255);
+  ChildResult child = ReportThrough(MakeFraming, "through the display");
   EXPECT_THAT(child._Stderr,
               testing::MatchesRegex("^\\[framed\\]#ERR# Fatal internal error: 'through the "
                                     "display' on file: src/ORVRefHandler\\.cpp at line: [0-9]+\n"
@@ -88,15 +104,7 @@ TEST(ORVFatalErrorDisplayDeathTest, WithoutCleanerOnlyTheMissingCleanerIsReporte
 }
 
 TEST(ORVFatalErrorDisplayDeathTest, FailingDisplayReportsOnceMoreOnStandardErrorAndEnds) {
-  ChildResult child = RunInChild([] {
-    ORVGlobalObjectCleaner cleaner;
-    auto* failing = new ORVTestFailingDisplay();
-    ORVGlobalObjectCleaner::Add(failing);
-    ORVFatalErrorDisplay::SetGlobal(*failing);
-    ORVRefHandler::Fail("first", nullptr, nullptr, nullptr, nullptr);
-  });
-  ASSERT_TRUE(child._Exited);
-  EXPECT_EQ(child._ExitStatus, 255);
+  ChildResult child = ReportThrough(MakeFailing, "first");
   EXPECT_THAT(child._Stderr,
               testing::MatchesRegex(
                   "^#ERR# Fatal internal error: 'first' on file: src/ORVRefHandler\\.cpp at "
@@ -108,15 +116,8 @@ TEST(ORVFatalErrorDisplayDeathTest, FailingDisplayReportsOnceMoreOnStandardError
 }
 
 TEST(ORVFatalErrorDisplayDeathTest, ReportReachesStandardErrorEvenAfterItsStreamWasClosed) {
-  ChildResult child = RunInChild([] {
-    ORVGlobalObjectCleaner cleaner;
-    auto* failing = new ORVTestFailingDisplay();
-    ORVGlobalObjectCleaner::Add(failing);
-    ORVFatalErrorDisplay::SetGlobal(*failing);
-    ORVStderr.Close();  // the first report is lost; the nested one is not
-    ORVRefHandler::Fail("lost", nullptr, nullptr, nullptr, nullptr);
-  });
-  EXPECT_EQ(child._ExitStatus, 255);
+  // The first report is lost; the nested one is not.
+  ChildResult child = ReportThrough(MakeFailing, "lost", true);
   EXPECT_THAT(child._Stderr,
               testing::MatchesRegex(FatalReportPattern("display failed", kHandlerFile)));
 }
