@@ -29,6 +29,14 @@ inline long Analyze(ORVCmdLnAnalyzer& ioAnalyzer, const std::vector<const char*>
   return ioAnalyzer.Analyze(iArguments.data(), (int)iArguments.size());
 }
 
+// "success" for a zero iCode, otherwise the description of its last error, then forgotten.
+inline std::string Outcome(long iCode) {
+  if (iCode == 0) return "success";
+  std::string description = DescribeLastError(iCode);
+  PEVError::PEVCleanLastError();
+  return description;
+}
+
 // The texts of a vector of ORVString.
 inline std::vector<std::string> Texts(const ORVVector& iStrings) {
   std::vector<std::string> texts;

@@ -33,11 +33,7 @@ protected:
                                           iMulti ? -1 : iMaximum);
     ORVCmdLnOptMultiArgElementLengthMngr multiLength(analyzer, multi, iMulti ? iMinimum : 0,
                                                      iMulti ? iMaximum : -1);
-    long code = Analyze(analyzer, iArguments);
-    if (code == 0) return "success";
-    std::string description = DescribeLastError(code);
-    PEVError::PEVCleanLastError();
-    return description;
+    return Outcome(Analyze(analyzer, iArguments));
   }
   static std::string LengthFailure(const char* iFile, const std::string& iValue,
                                    const std::string& iDiagnostic) {

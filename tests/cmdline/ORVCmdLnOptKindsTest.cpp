@@ -27,11 +27,7 @@ std::string MultiArgResult(int iMinimum, int iMaximum, const std::vector<const c
   ORVCmdLnAnalyzer analyzer("mk", TestMessage("USAGE"));
   ORVCmdLnOptMultiArg option(analyzer, "-v|-value", ORVCmdLnOptOptional, kNoUsage, values, iMinimum,
                              iMaximum, 0);
-  long code = Analyze(analyzer, iArguments);
-  if (code == 0) return "success";
-  std::string description = DescribeLastError(code);
-  PEVError::PEVCleanLastError();
-  return description;
+  return Outcome(Analyze(analyzer, iArguments));
 }
 
 std::string MultiArgFailure(const std::string& iFragment, const std::string& iDiagnostic) {
