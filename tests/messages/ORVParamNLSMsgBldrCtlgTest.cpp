@@ -21,6 +21,15 @@ ORVParamNLSMsgBldrCtlgRfHndlr Make(const char* iKey, const char* iCatalog = "BLD
   return builder;
 }
 
+// "count/capacity:" of the parameter array of iBuilder, then its parameters joined by "|".
+std::string Parameters(const ORVParamNLSMsgBldrCtlgRfHndlr& iBuilder) {
+  std::string text = std::to_string(iBuilder->GetNbParameters()) + "/" +
+                     std::to_string(iBuilder->GetParameterCapacity()) + ":";
+  for (int i = 0; i < iBuilder->GetNbParameters(); ++i)
+    text += (i ? "|" : " ") + Utf8(iBuilder->GetParameter(i));
+  return text;
+}
+
 // The test catalogs first on the path, English as language.
 class ORVParamNLSMsgBldrCtlgTest : public testing::Test {
 protected:
@@ -121,55 +130,36 @@ TEST_F(ORVParamNLSMsgBldrCtlgTest, TooFewParametersAreFilledAndReported) {
 
 TEST_F(ORVParamNLSMsgBldrCtlgTest, SetParameterGrowsTheArrayByDoublingFromTen) {
   ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("ONE");
-  EXPECT_EQ(builder->GetParameterCapacity(), 0);
+  EXPECT_EQ(Parameters(builder), "0/0:");
   builder->SetParameter(4, "five");
-  EXPECT_EQ(builder->GetNbParameters(), 5);
-  EXPECT_EQ(builder->GetParameterCapacity(), 10);
-  for (int i = 0; i < 4; ++i)
-    EXPECT_TRUE(builder->GetParameter(i).IsEmpty()) << i;
-  EXPECT_EQ(Utf8(builder->GetParameter(4)), "five");
-
+  EXPECT_EQ(Parameters(builder), "5/10: ||||five");
   builder->SetParameter(1, 22);  // below the count: the count stays
-  EXPECT_EQ(builder->GetNbParameters(), 5);
-  EXPECT_EQ(Utf8(builder->GetParameter(1)), "22");
+  EXPECT_EQ(Parameters(builder), "5/10: |22|||five");
   for (int i = 5; i < 12; ++i)
     builder->AddNewParameter(i);
-  EXPECT_EQ(builder->GetNbParameters(), 12);
-  EXPECT_EQ(builder->GetParameterCapacity(), 20);
-  EXPECT_EQ(Utf8(builder->GetParameter(11)), "11");
-  EXPECT_EQ(Utf8(builder->GetParameter(4)), "five");
-
+  EXPECT_EQ(Parameters(builder), "12/20: |22|||five|5|6|7|8|9|10|11");
   builder->SetParameter(40, ORVString("far"));
   EXPECT_EQ(builder->GetParameterCapacity(), 80);
   EXPECT_EQ(builder->GetNbParameters(), 41);
 }
 
-TEST_F(ORVParamNLSMsgBldrCtlgTest, ClearedArrayIsReusedFromIndexZero) {
+TEST_F(ORVParamNLSMsgBldrCtlgTest, ClearedArrayIsReusedFromIndexZeroAndShrinkingKeepsWhatFits) {
   ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("THREE");
-  builder->AddNewParameter("a");
-  builder->AddNewParameter("b");
-  builder->AddNewParameter("c");
+  for (const char* parameter : {"a", "b", "c"})
+    builder->AddNewParameter(parameter);
   builder->ClearParameterArray();
-  EXPECT_EQ(builder->GetNbParameters(), 0);
-  EXPECT_EQ(builder->GetParameterCapacity(), 10);
+  EXPECT_EQ(Parameters(builder), "0/10:");
   builder->AddNewParameter("x");
-  EXPECT_EQ(Utf8(builder->GetParameter(0)), "x");
   // Skipping over an entry leaves it empty, not holding what the earlier use left there.
   builder->SetParameter(2, "z");
   EXPECT_EQ(Utf8(builder->Build()), "first x, second , third z");
-}
-
-TEST_F(ORVParamNLSMsgBldrCtlgTest, ShrinkingBelowTheCountKeepsOnlyWhatFits) {
-  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("THREE");
-  for (const char* parameter : {"a", "b", "c", "d", "e"})
+  for (const char* parameter : {"d", "e"})
     builder->AddNewParameter(parameter);
   builder->ResizeParameterArray(2);
-  EXPECT_EQ(builder->GetParameterCapacity(), 2);
-  EXPECT_EQ(builder->GetNbParameters(), 2);
-  EXPECT_EQ(Utf8(builder->GetParameter(1)), "b");
+  EXPECT_EQ(Parameters(builder), "2/2: x|");
   builder->AddNewParameter("c2");
-  EXPECT_EQ(builder->GetParameterCapacity(), 4);
-  EXPECT_EQ(Utf8(builder->Build()), "first a, second b, third c2");
+  EXPECT_EQ(Parameters(builder), "3/4: x||c2");
+  EXPECT_EQ(Utf8(builder->Build()), "first x, second , third c2");
   builder->ResizeParameterArray(0);
   EXPECT_EQ(builder->GetNbParameters(), 0);
   EXPECT_EQ(Utf8(builder->Build()),
