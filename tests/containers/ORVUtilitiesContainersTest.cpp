@@ -96,9 +96,12 @@ protected:
     for (int value : iValues)
       set->Append(new ORVExtAnyInteger(value));
     set->Sort();
-    _Sets.emplace_back();
-    _Sets.back().Set(ORVRfHndlrAdopt, set);
+    _Sets.push_back(set);
     return set;
+  }
+  ~ORVUtilitiesDiffTest() override {
+    for (ORVSortedVector* set : _Sets)
+      set->Release();
   }
 
   ORVGlobalObjectCleaner _Cleaner;
@@ -107,7 +110,7 @@ protected:
   ORVVector _OnlyIn2{ORVDoNothingAtDelete};
   ORVVector _InBoth{ORVDoNothingAtDelete};
   ORVVector _All{ORVDoNothingAtDelete};
-  std::vector<ORVSortedVectorRfHndlr> _Sets;
+  std::vector<ORVSortedVector*> _Sets;  // released by the fixture
 };
 
 }  // namespace

@@ -34,6 +34,8 @@ protected:
     _Directory = pattern;
   }
   void TearDown() override {
+    for (PEVBaseUnknown* iterator : _Iterators)
+      iterator->Release();
     for (FILE* file : _Opened)
       fclose(file);
     PEVError::PEVCleanLastError();
@@ -62,8 +64,7 @@ protected:
     FILE* file = Open(iContent);
     auto* iterator = new ORVVolatileOneWayIteratorForTextFile(
         Path().c_str(), file, iLineNumber, iMaxLength, MakeReadingContext(Path()));
-    _Iterators.emplace_back();
-    _Iterators.back().Set(ORVRfHndlrAdopt, iterator);
+    _Iterators.push_back(iterator);
     return iterator;
   }
 
@@ -74,7 +75,7 @@ protected:
   ORVGlobalObjectCleaner _Cleaner;
   std::string _Directory;
   std::vector<FILE*> _Opened;
-  std::vector<PEVBaseUnknownRfHndlr> _Iterators;
+  std::vector<PEVBaseUnknown*> _Iterators;  // released at the end of the test
 };
 
 using ORVTextFileIteratorDeathTest = ORVTextFileIteratorTest;
