@@ -332,7 +332,7 @@ TEST_F(ORVUtilitiesDiffTest, MergesWithoutTheDistinctFlag) {
 
 TEST_F(ORVUtilitiesDiffTest, MergesWithTheDistinctFlag) {
   ORVSortedVector* first = MakeSet({1, 2, 2, 4});
-  ORVSortedVector* second = MakeSet({2, 3, 4, 4, 4});
+  ORVSortedVector* second = MakeSet({2, 3, 4});
   ORVUtilities::DiffSortedVectors(*first, *second, _ByValue, 1, &_OnlyIn1, &_OnlyIn2, &_InBoth,
                                   &_All);
   EXPECT_THAT(Values(_OnlyIn1), ElementsAre(1));
@@ -340,6 +340,17 @@ TEST_F(ORVUtilitiesDiffTest, MergesWithTheDistinctFlag) {
   EXPECT_THAT(Values(_InBoth), ElementsAre(2, 4));
   EXPECT_THAT(Values(_All), ElementsAre(1, 2, 3, 4));
   EXPECT_EQ(_InBoth[0], (*first)[1]);  // the first of its run
+}
+
+TEST_F(ORVUtilitiesDiffTest, TheDistinctFlagSkipsRunsInBothSets) {
+  ORVSortedVector* first = MakeSet({1, 1, 2, 4});
+  ORVSortedVector* second = MakeSet({2, 3, 3, 4, 4, 4, 5, 5});
+  ORVUtilities::DiffSortedVectors(*first, *second, _ByValue, 1, &_OnlyIn1, &_OnlyIn2, &_InBoth,
+                                  &_All);
+  EXPECT_THAT(Values(_OnlyIn1), ElementsAre(1));
+  EXPECT_THAT(Values(_OnlyIn2), ElementsAre(3, 5));
+  EXPECT_THAT(Values(_InBoth), ElementsAre(2, 4));
+  EXPECT_THAT(Values(_All), ElementsAre(1, 2, 3, 4, 5));
 }
 
 TEST_F(ORVUtilitiesDiffTest, AnEmptySetLeavesEverythingToTheOther) {
