@@ -1,59 +1,68 @@
 // ORVHashTable beside std::unordered_set: one million insertions, successful and
-// failed lookups of elements keyed by name. Both sides hash and compare through the
-// same coder and comparator objects (FNV-1a and strcmp of an ORVString), by the same
-// virtual calls; neither is told the number of elements in advance. The memory each
-// takes per element, allocation overhead included, is reported as a counter.
+// failed lookups of texts. Ours holds ORVString elements keyed by the library's text
+// hash coder and comparator (ORVStringExtCharsHash, ORVStringExtCharsCmp: virtual calls
+// with class checks); the reference holds std::string_view keys of the same texts, made
+// beforehand as our elements are, with the same hash written inline and string
+// equality. Neither is told the number of elements in advance. The memory each takes
+// per element, allocation overhead included, is reported as a counter.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <random>
+#include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
-#include "BenchNamed.h"
 #include "BenchmarkRatio.h"
-#include "ORVComparator.h"
-#include "ORVHashCoder.h"
 #include "ORVHashTable.h"
+#include "ORVString.h"
+#include "ORVStringExtCharsCmp.h"
+#include "ORVStringExtCharsHash.h"
 
 namespace {
 
 const int kCount = 1000000;
 
-// The elements, probes holding the same names (other objects, in another order) and
-// probes holding names that are not there.
+// The texts of the elements, probes holding the same texts (other objects, in another
+// order) and probes holding texts that are not there; each as our strings and as the
+// reference's.
 struct BenchData {
   BenchData() {
     std::mt19937 generator(7);
     char name[64];
     for (int i = 0; i < kCount; ++i) {
       snprintf(name, sizeof(name), "item-%08x-%d", (unsigned)generator(), i);
-      _Elements.push_back(MakeBenchNamed(name));
+      _ElementTexts.emplace_back(name);
     }
     std::vector<int> order(kCount);
     for (int i = 0; i < kCount; ++i)
       order[(std::size_t)i] = i;
     std::shuffle(order.begin(), order.end(), generator);
-    _pCoder = MakeBenchNameHash();
-    _pComparator = MakeBenchNameCmp();
-    for (int i : order) {
-      // The same name again, from the element itself.
-      snprintf(name, sizeof(name), "%s", BenchNamedName(_Elements[(std::size_t)i]));
-      _Found.push_back(MakeBenchNamed(name));
-    }
+    for (int i : order)
+      _FoundTexts.push_back(_ElementTexts[(std::size_t)i]);  // a copy of the text
     for (int i = 0; i < kCount; ++i) {
       snprintf(name, sizeof(name), "miss-%08x-%d", (unsigned)generator(), i);
-      _Missing.push_back(MakeBenchNamed(name));
+      _MissingTexts.emplace_back(name);
+    }
+    for (auto* texts : {&_ElementTexts, &_FoundTexts, &_MissingTexts}) {
+      auto& strings = texts == &_ElementTexts ? _Elements
+                      : texts == &_FoundTexts ? _Found
+                                              : _Missing;
+      for (const std::string& text : *texts)
+        strings.push_back(new ORVString(text.c_str()));
     }
   }
 
+  std::vector<std::string> _ElementTexts;
+  std::vector<std::string> _FoundTexts;
+  std::vector<std::string> _MissingTexts;
   std::vector<PEVBaseUnknown*> _Elements;
   std::vector<PEVBaseUnknown*> _Found;
   std::vector<PEVBaseUnknown*> _Missing;
-  ORVHashCoder* _pCoder;
-  ORVComparator* _pComparator;
 };
 
 const BenchData& Data() {
@@ -61,23 +70,26 @@ const BenchData& Data() {
   return *data;
 }
 
-// The reference's hash and equality: the same coder and comparator.
+// The text hash of the library (length, then code * 17 + signed byte), inline.
 struct ReferenceHash {
-  std::size_t operator()(const PEVBaseUnknown* iElement) const {
-    return Data()._pCoder->Code(iElement);
+  std::size_t operator()(std::string_view iText) const {
+    auto hash = (uint32_t)iText.size();
+    for (char character : iText)
+      hash = hash * UINT32_C(17) + (uint32_t)(int)(signed char)character;
+    return hash;
   }
 };
-struct ReferenceEqual {
-  bool operator()(const PEVBaseUnknown* iFirst, const PEVBaseUnknown* iSecond) const {
-    return Data()._pComparator->CompareObjects(iFirst, iSecond) == 0;
-  }
-};
-using ReferenceSet = std::unordered_set<PEVBaseUnknown*, ReferenceHash, ReferenceEqual>;
+using ReferenceSet = std::unordered_set<std::string_view, ReferenceHash>;
 
 // Bytes the process has taken from malloc, in the heap and in mapped blocks.
 long long AllocatedBytes() {
   struct mallinfo2 info = mallinfo2();
   return (long long)(info.uordblks + info.hblkhd);
+}
+
+ORVHashTable* MakeTable() {
+  return new ORVHashTable(*ORVStringExtCharsHash::GetGlobal(), *ORVStringExtCharsCmp::GetGlobal(),
+                          ORVDoNothingAtDelete, 0);
 }
 
 void FillOurs(ORVHashTable& ioTable) {
@@ -86,13 +98,13 @@ void FillOurs(ORVHashTable& ioTable) {
 }
 
 void FillReference(ReferenceSet& ioSet) {
-  for (PEVBaseUnknown* element : Data()._Elements)
-    ioSet.insert(element);
+  for (const std::string& text : Data()._ElementTexts)
+    ioSet.insert(text);
 }
 
 double OursBytesPerElement() {
   long long before = AllocatedBytes();
-  auto* table = new ORVHashTable(*Data()._pCoder, *Data()._pComparator, ORVDoNothingAtDelete, 0);
+  ORVHashTable* table = MakeTable();
   FillOurs(*table);
   long long used = AllocatedBytes() - before;
   table->Release();
@@ -112,9 +124,10 @@ void HashInsertOurs(benchmark::State& ioState) {
   Data();
   ioState.counters["bytes_per_element"] = OursBytesPerElement();
   for (auto _ : ioState) {
-    ORVHashTable table(*Data()._pCoder, *Data()._pComparator, ORVDoNothingAtDelete, 0);
-    FillOurs(table);
-    benchmark::DoNotOptimize(table.Size());
+    ORVHashTable* table = MakeTable();
+    FillOurs(*table);
+    benchmark::DoNotOptimize(table->Size());
+    table->Release();
   }
 }
 
@@ -129,20 +142,21 @@ void HashInsertReference(benchmark::State& ioState) {
 }
 
 void HashLookupOurs(benchmark::State& ioState, const std::vector<PEVBaseUnknown*>& iProbes) {
-  ORVHashTable table(*Data()._pCoder, *Data()._pComparator, ORVDoNothingAtDelete, 0);
-  FillOurs(table);
+  ORVHashTable* table = MakeTable();
+  FillOurs(*table);
   for (auto _ : ioState)
     for (PEVBaseUnknown* probe : iProbes)
-      benchmark::DoNotOptimize(table.LookupOne(probe));
+      benchmark::DoNotOptimize(table->LookupOne(probe));
+  table->Release();
 }
 
-void HashLookupReference(benchmark::State& ioState, const std::vector<PEVBaseUnknown*>& iProbes) {
+void HashLookupReference(benchmark::State& ioState, const std::vector<std::string>& iProbes) {
   ReferenceSet set;
   FillReference(set);
   for (auto _ : ioState)
-    for (PEVBaseUnknown* probe : iProbes) {
+    for (const std::string& probe : iProbes) {
       auto found = set.find(probe);
-      benchmark::DoNotOptimize(found == set.end() ? nullptr : *found);
+      benchmark::DoNotOptimize(found == set.end() ? nullptr : found->data());
     }
 }
 
@@ -150,13 +164,13 @@ void HashLookupFoundOurs(benchmark::State& ioState) {
   HashLookupOurs(ioState, Data()._Found);
 }
 void HashLookupFoundReference(benchmark::State& ioState) {
-  HashLookupReference(ioState, Data()._Found);
+  HashLookupReference(ioState, Data()._FoundTexts);
 }
 void HashLookupMissingOurs(benchmark::State& ioState) {
   HashLookupOurs(ioState, Data()._Missing);
 }
 void HashLookupMissingReference(benchmark::State& ioState) {
-  HashLookupReference(ioState, Data()._Missing);
+  HashLookupReference(ioState, Data()._MissingTexts);
 }
 
 }  // namespace

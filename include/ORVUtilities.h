@@ -3,15 +3,25 @@
 // Words, lengths, numeric formats, unicode comparisons, text-to-integer conversion, the
 // one-line program form of free text and back, identifier texts, instance creation and
 // interface queries that always leave an error record on failure, the installation of
-// terminal displays and external commands. A backslash field separator is a fatal
-// internal error; user-facing failures are result codes with ORVError records. No
-// instances; the container algorithms join this class later.
+// terminal displays and external commands; and the algorithms over containers:
+// appending and removing whole containers, duplicates, the merge of two sorted sets, a
+// common element, the joining of texts. A backslash field separator, an unsorted set and
+// an element that cannot be removed when all must be are fatal internal errors;
+// user-facing failures are result codes with ORVError records. The container algorithms
+// change containers with notify 1, so that linked containers follow. No instances.
 #pragma once
 
 #include "ORVExport.h"
 #include "ORVString.h"
 #include "PEVTypes.h"
 #include "PEVUnicodeString.h"
+
+class ORVComparator;
+class ORVContainer;
+class ORVConvertor;
+class ORVOneWayIterator;
+class ORVSortedVector;
+class ORVVector;
 
 class ORV_EXPORT ORVUtilities {
 public:
@@ -65,4 +75,62 @@ public:
   // global message display. The command's exit code; 128 + the signal number for a
   // command killed by a signal; -1 when it cannot be started or waited for.
   static int ExecuteExternalCommand(const ORVString& iCommand);
+
+  // Container algorithms. The elements of a source are taken, nulls included, before
+  // the first change, so a container may be given as its own source.
+
+  // Adds every element of iSource to ioDestination (Add, notify 1), in iSource's order:
+  // by index for a vector, in iteration order otherwise.
+  static void AppendContainers(ORVContainer& ioDestination, const ORVContainer& iSource);
+  // The same, with an AddRef on each non-null element before it is added.
+  static void AppendContainersWithAddRef(ORVContainer& ioDestination, const ORVContainer& iSource);
+  // Removes from ioContainer (Remove, notify 1) each element of iToRemove. When
+  // iMustRemoveAll is not 0 and one of them was not found, fatal "All the elements of
+  // Container2 aren't removed from Container1" after the removals.
+  static void RemoveElements(ORVContainer& ioContainer, const ORVContainer& iToRemove,
+                             unsigned int iMustRemoveAll);
+  // The same, then a Release on each non-null element whose removal found something.
+  static void RemoveElementsWithRelease(ORVContainer& ioContainer, const ORVContainer& iToRemove,
+                                        unsigned int iMustRemoveAll);
+  // 1 when no two elements of iVector are equal by iComparator, else 0. iUnused is not used.
+  static unsigned int CheckNotMultiDefinedElementInVector(const ORVVector& iVector,
+                                                          const ORVComparator& iComparator,
+                                                          PEVBaseUnknown* iUnused);
+  // Adds to oDistinct the first element of each run of equal elements of iObjSet, and the
+  // others to oDuplicates (when not null), in set order. iObjSet must be sorted by
+  // iComparator (SearchUsesSort), else fatal "ObjSet must be sorted by the comparator".
+  static void GetDistinctObjects(const ORVSortedVector& iObjSet, const ORVComparator& iComparator,
+                                 ORVContainer& oDistinct, ORVContainer* oDuplicates);
+  // The merge of two sets sorted by iComparator (else fatal "ObjSet1 ..." or "ObjSet2 must
+  // be sorted by the comparator"): elements only in the first, only in the second, in both
+  // (the first set's) and the sorted union go to the given containers (a null one is
+  // skipped). With iDistinct, each run of equal elements of a set counts once.
+  static void DiffSortedVectors(const ORVSortedVector& iObjSet1, const ORVSortedVector& iObjSet2,
+                                const ORVComparator& iComparator, unsigned int iDistinct,
+                                ORVContainer* oOnlyInSet1, ORVContainer* oOnlyInSet2,
+                                ORVContainer* oInBothSets, ORVContainer* oAll);
+  // 1 when an element of the smaller set (the first for equal sizes) is found in the
+  // other by LookupOne, with iComparatorForSet2 to search iSet2 and iComparatorForSet1 to
+  // search iSet1; else 0.
+  static unsigned int SetsSharesAtLeastOneElement(const ORVContainer& iSet1,
+                                                  const ORVContainer& iSet2,
+                                                  const ORVComparator& iComparatorForSet2,
+                                                  const ORVComparator& iComparatorForSet1);
+  // Joins the texts of the objects of iIterator (converted by iConvertor when given; a
+  // null converted object is fatal "pConverted is NULL") into oResult: iSeparator between
+  // items, each non-empty text between iPrefix and iSuffix, iEmptyText for an empty one
+  // (an empty ORVString, a DbNull ORVExtChars), or nothing at all with iSkipEmpty. An
+  // object is an ORVString or an ORVExtChars (else the conversion check's fatal error).
+  static void ConcatStrings(ORVString& oResult, ORVOneWayIterator& iIterator,
+                            ORVConvertor* iConvertor, unsigned int iSkipEmpty,
+                            const char* iSeparator, const char* iPrefix, const char* iSuffix,
+                            const char* iEmptyText);
+  static ORVString ConcatStrings(ORVOneWayIterator& iIterator, ORVConvertor* iConvertor,
+                                 unsigned int iSkipEmpty, const char* iSeparator,
+                                 const char* iPrefix, const char* iSuffix, const char* iEmptyText);
+  // The same over the elements of iContainer in iteration order, without convertor; a
+  // null element is an empty item.
+  static ORVString ConcatStrings(const ORVContainer& iContainer, unsigned int iSkipEmpty,
+                                 const char* iSeparator, const char* iPrefix, const char* iSuffix,
+                                 const char* iEmptyText);
 };

@@ -56,6 +56,9 @@ struct ORVCatalogKey {
   ORV_CATALOG_KEY(ORVBC, 0213, 2)                                                     \
   ORV_CATALOG_KEY(ORVBC, 0214, 2)                                                     \
   ORV_CATALOG_KEY(ORVBC, 0215, 3)                                                     \
+  /* Text files: an overlong line, by number or by its start; the maximum length. */  \
+  ORV_CATALOG_KEY(ORVBC, 0216, 2)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0217, 2)                                                     \
   /* Instance creation and interface query: request, diagnostic, advice. */           \
   ORV_CATALOG_KEY(ORVBC, 0500, 0)                                                     \
   ORV_CATALOG_KEY(ORVBC, 0501, 2)                                                     \

@@ -1,0 +1,3 @@
+#include "ORVExtBoolean.h"
+
+ORV_META_OBJECT_DEFINE(ORVExtBoolean, ORVExtDataType)

@@ -1,0 +1,3 @@
+#include "ORVExtChars.h"
+
+ORV_META_OBJECT_DEFINE(ORVExtChars, ORVExtDataType)

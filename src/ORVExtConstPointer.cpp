@@ -1,0 +1,3 @@
+#include "ORVExtConstPointer.h"
+
+ORV_META_OBJECT_DEFINE(ORVExtConstPointer, ORVExtPointer)

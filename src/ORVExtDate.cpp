@@ -1,0 +1,3 @@
+#include "ORVExtDate.h"
+
+ORV_META_OBJECT_DEFINE(ORVExtDate, ORVExtDataType)

@@ -1,0 +1,3 @@
+#include "ORVExtInteger.h"
+
+ORV_META_OBJECT_DEFINE(ORVExtInteger, ORVExtDataType)

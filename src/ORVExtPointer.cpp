@@ -1,0 +1,3 @@
+#include "ORVExtPointer.h"
+
+ORV_META_OBJECT_DEFINE(ORVExtPointer, ORVExtDataType)

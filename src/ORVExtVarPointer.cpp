@@ -1,0 +1,3 @@
+#include "ORVExtVarPointer.h"
+
+ORV_META_OBJECT_DEFINE(ORVExtVarPointer, ORVExtPointer)
