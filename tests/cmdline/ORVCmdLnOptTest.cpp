@@ -42,7 +42,9 @@ TEST_F(ORVCmdLnOptTest, NameSpecificationsGiveNamesInternalNamesAndTheCommandMar
       {"-a junk", {"-a"}, "-a", 0},
   };
   for (const Case& test : kCases) {
-    ORVCmdLnOptNoArg option(_Analyzer, test._Specification, ORVCmdLnOptOptional, kNoUsage);
+    // The analyzer keeps the options it registered: each case gets its own.
+    ORVCmdLnAnalyzer analyzer("mk", TestMessage("USAGE"));
+    ORVCmdLnOptNoArg option(analyzer, test._Specification, ORVCmdLnOptOptional, kNoUsage);
     SCOPED_TRACE(test._Specification ? test._Specification : "(null)");
     EXPECT_EQ(Texts(option.GetNameSet()), test._Names);
     EXPECT_EQ(Utf8(option.GetInternalNames()), test._InternalNames);
