@@ -3,9 +3,9 @@
 // The name specification lists names separated by "|"; an empty name makes the option
 // take the arguments that no named option takes (the option of the command). The option
 // registers itself with its analyzer when constructed and stays registered: it must live
-// as long as the analyzer is used. It owns its name strings and shares its usage builder. The
-// concrete kinds decide how many arguments it takes. User mistakes are result codes with ORVError
-// records (request ORVBC "0013").
+// as long as the analyzer is used. It owns its name strings and shares its usage
+// builder. The concrete kinds decide how many arguments it takes. User mistakes are
+// result codes with ORVError records (request ORVBC "0013").
 #pragma once
 
 #include "ORVMacro.h"
