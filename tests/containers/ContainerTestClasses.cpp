@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 
+#include "FatalReport.h"
+#include "ORVIterator.h"
+
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpName, ORVComparator)
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpNameDerived, ORVTestShapeCmpName)
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpLength, ORVComparator)
@@ -85,4 +88,58 @@ ORVContainersLinkRfHndlr MakeRecordingLink(ORVTestRecordingLink** oLink) {
 std::string NameOf(const PEVBaseUnknown* iObject) {
   if (!iObject) return "null";
   return ORVCheckedCast<ORVTestShape>(iObject)->GetName();
+}
+
+void AppendAll(ORVSeqCollection& ioSequence, ElementList iElements) {
+  for (PEVBaseUnknown* element : iElements)
+    ioSequence.Append(element);
+}
+
+void AddAll(ORVContainer& ioContainer, ElementList iElements) {
+  for (PEVBaseUnknown* element : iElements)
+    ioContainer.Add(element, 0);
+}
+
+static std::vector<std::string> Walk(const ORVContainer& iContainer, bool iForward) {
+  std::vector<std::string> names;
+  ORVIterator* iterator = iContainer.MakeIterator(nullptr);
+  if (!iForward) iterator->ToEnd();
+  for (int i = 0; i < iContainer.Size(); ++i) {
+    PEVBaseUnknown* element = iForward ? iterator->Next() : iterator->Previous();
+    names.insert(iForward ? names.end() : names.begin(), NameOf(element));
+  }
+  EXPECT_EQ(iForward ? iterator->Next() : iterator->Previous(), nullptr);
+  iterator->Release();
+  return names;
+}
+
+std::vector<std::string> Names(const ORVContainer& iContainer) {
+  return Walk(iContainer, true);
+}
+
+std::vector<std::string> NamesBackward(const ORVContainer& iContainer) {
+  return Walk(iContainer, false);
+}
+
+void ExpectFatalReport(const std::function<void()>& iBody, const std::string& iText,
+                       const std::string& iFile) {
+  EXPECT_EXIT(iBody(), testing::ExitedWithCode(255), FatalReportPattern(iText, iFile));
+}
+
+std::string WrongCursorText(const std::string& iExpected) {
+  return "ORVConversionCheck::Check: object is not a \"" + iExpected + "\" but a \"ORVTestCursor\"";
+}
+
+ORVTestRecordingLink* ORVContainerTestBase::Record(
+    std::initializer_list<ORVContainer*> iContainers) {
+  ORVTestRecordingLink* link;
+  _Links.push_back(MakeRecordingLink(&link));
+  for (ORVContainer* container : iContainers)
+    container->SetHLink(_Links.back());
+  return link;
+}
+
+ORVTestShape* ORVContainerTestBase::Shape(const std::string& iName) {
+  _Shapes.emplace_back(iName);
+  return &_Shapes.back();
 }

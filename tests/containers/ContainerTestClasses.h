@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <functional>
+#include <initializer_list>
 #include <random>
 #include <string>
 #include <vector>
@@ -18,6 +21,7 @@
 #include "ORVCursor.h"
 #include "ORVGlobalObjectCleaner.h"
 #include "ORVHashCoder.h"
+#include "ORVSeqCollection.h"
 #include "TestClasses.h"
 
 // Orders shapes by name; counts every comparison.
@@ -110,13 +114,39 @@ ORVContainersLinkRfHndlr MakeRecordingLink(ORVTestRecordingLink** oLink);
 // The name of a shape, "null" for null.
 std::string NameOf(const PEVBaseUnknown* iObject);
 
+using ElementList = std::initializer_list<PEVBaseUnknown*>;
+
+// Appends iElements in order; adds them without notification.
+void AppendAll(ORVSeqCollection& ioSequence, ElementList iElements);
+void AddAll(ORVContainer& ioContainer, ElementList iElements);
+
+// The names of the elements in iteration order, walking Size() steps forward (or back
+// from the end, given in forward order); the walk must end there.
+std::vector<std::string> Names(const ORVContainer& iContainer);
+std::vector<std::string> NamesBackward(const ORVContainer& iContainer);
+
+// iBody ends the process with the fatal report iText made in iFile and exit status 255.
+// The fixture holds the cleaner.
+void ExpectFatalReport(const std::function<void()>& iBody, const std::string& iText,
+                       const std::string& iFile);
+
+// The conversion report of a cursor of the wrong class.
+std::string WrongCursorText(const std::string& iExpected);
+
 // Fixture of the container tests: a cleaner for the global comparators and the
 // fatal display, and a few named shapes.
 class ORVContainerTestBase : public testing::Test {
 protected:
+  // A new recording link set on each of iContainers, held until the end of the test.
+  ORVTestRecordingLink* Record(std::initializer_list<ORVContainer*> iContainers);
+  // A shape named iName that lives as long as the test.
+  ORVTestShape* Shape(const std::string& iName);
+
   ORVGlobalObjectCleaner _Cleaner;
   ORVTestShape _A{"a"};
   ORVTestShape _B{"b"};
   ORVTestShape _C{"c"};
   ORVTestShape _D{"d"};
+  std::vector<ORVContainersLinkRfHndlr> _Links;
+  std::deque<ORVTestShape> _Shapes;  // a deque: the shapes must not move
 };

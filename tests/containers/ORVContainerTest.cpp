@@ -6,10 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "ContainerTestClasses.h"
-#include "FatalReport.h"
 #include "ORVIterator.h"
 #include "ORVVector.h"
-#include "ORVVectorCursor.h"
 
 using testing::ElementsAre;
 
@@ -22,142 +20,98 @@ using ORVContainerDeathTest = ORVContainerTest;
 
 }  // namespace
 
-TEST_F(ORVContainerTest, WhatToDoAtDeleteIsStoredAndChangeable) {
-  ORVVector vector(ORVReleaseElementsAtDelete);
-  EXPECT_EQ(vector.GetWhatToDoAtDelete(), ORVReleaseElementsAtDelete);
-  vector.SetWhatToDoAtDelete(ORVDoNothingAtDelete);
-  EXPECT_EQ(vector.GetWhatToDoAtDelete(), ORVDoNothingAtDelete);
-  EXPECT_TRUE(vector.IsAKindOf("ORVContainer"));
-  EXPECT_TRUE(vector.IsAKindOf("ORVSeqCollection"));
-  EXPECT_FALSE(vector.IsAKindOf("ORVDirAccContainer"));
+TEST_F(ORVContainerTest, EachWhatToDoAtDeleteTellsTheLinkAndDisposesOfTheElementsOnce) {
+  EXPECT_TRUE(ORVVector(ORVDoNothingAtDelete).IsAKindOf("ORVContainer"));
+  int live = ORVTestShape::_LiveCount;
+  // {what to do, notifications}; the elements are two owned shapes, a null and, but for
+  // the vector that deletes its elements, a shape referenced elsewhere.
+  const std::pair<ORVContainerWhatToDoAtDeleteEnum, std::vector<std::string>> rows[] = {
+      {ORVDoNothingAtDelete, {"RemoveContainer"}},
+      {ORVClearAtDelete, {"Clear", "RemoveContainer"}},
+      {ORVReleaseElementsAtDelete, {"Clear", "RemoveContainer"}},
+      {ORVDestroyElementsAtDelete, {"Clear", "RemoveContainer"}}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.first);
+    ORVTestRecordingLink* link = Record({});
+    ORVTestShape::_DestroyedNames.clear();
+    _A.AddRef();
+    ORVTestShape* first = new ORVTestShape("first");
+    ORVTestShape* second = new ORVTestCircle("second");
+    {
+      ORVVector vector(ORVDoNothingAtDelete);
+      vector.SetWhatToDoAtDelete(row.first);
+      EXPECT_EQ(vector.GetWhatToDoAtDelete(), row.first);
+      vector.SetHLink(_Links.back());
+      AddAll(vector, {first, nullptr, second});
+      if (row.first != ORVDestroyElementsAtDelete) vector.Add(&_A, 0);
+    }
+    EXPECT_EQ(link->Texts(), row.second);
+    EXPECT_EQ(link->_Notifications[0]._SizeOfFrom, row.second.size() == 1                    ? -1
+                                                   : row.first == ORVDestroyElementsAtDelete ? 3
+                                                                                             : 4);
+    if (row.first < ORVReleaseElementsAtDelete) {
+      EXPECT_EQ(_A.GetRefCount(), 2u);
+      EXPECT_EQ(ORVTestShape::_LiveCount, live + 2);
+      _A.Release();
+      first->Release();
+      second->Release();
+      continue;
+    }
+    EXPECT_EQ(_A.GetRefCount(), row.first == ORVReleaseElementsAtDelete ? 1u : 2u);
+    if (row.first == ORVDestroyElementsAtDelete) _A.Release();
+    EXPECT_EQ(ORVTestShape::_LiveCount, live);
+    EXPECT_THAT(ORVTestShape::_DestroyedNames, ElementsAre("first", "second"));
+  }
 }
 
 TEST_F(ORVContainerDeathTest, WhatToDoAtDeleteOutsideZeroToThreeIsFatal) {
-  EXPECT_EXIT(ORVVector((ORVContainerWhatToDoAtDeleteEnum)4), testing::ExitedWithCode(255),
-              FatalReportPattern("Invalid value 4 for the enum WhatToDoAtDelete", kContainerFile));
+  ExpectFatalReport([] { ORVVector((ORVContainerWhatToDoAtDeleteEnum)4); },
+                    "Invalid value 4 for the enum WhatToDoAtDelete", kContainerFile);
   ORVVector vector(ORVDoNothingAtDelete);
-  EXPECT_EXIT(vector.SetWhatToDoAtDelete((ORVContainerWhatToDoAtDeleteEnum)-1),
-              testing::ExitedWithCode(255),
-              FatalReportPattern("Invalid value -1 for the enum WhatToDoAtDelete", kContainerFile));
+  ExpectFatalReport([&] { vector.SetWhatToDoAtDelete((ORVContainerWhatToDoAtDeleteEnum)-1); },
+                    "Invalid value -1 for the enum WhatToDoAtDelete", kContainerFile);
 }
 
-TEST_F(ORVContainerTest, DoNothingAtDeleteLeavesElementsAndDoesNotClearTheLink) {
-  ORVTestRecordingLink* link;
-  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&link);
-  auto* vector = new ORVVector(ORVDoNothingAtDelete);
-  vector->SetHLink(handler);
-  vector->Add(&_A, 0);
-  vector->Release();
-  EXPECT_THAT(link->Texts(), ElementsAre("RemoveContainer"));
-  EXPECT_EQ(_A.GetRefCount(), 1u);
-}
-
-TEST_F(ORVContainerTest, ClearAtDeleteTellsTheLinkAndLeavesElements) {
-  ORVTestRecordingLink* link;
-  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&link);
-  auto* vector = new ORVVector(ORVClearAtDelete);
-  vector->SetHLink(handler);
-  vector->Add(&_A, 0);
-  vector->Add(&_B, 0);
-  vector->Release();
-  EXPECT_THAT(link->Texts(), ElementsAre("Clear", "RemoveContainer"));
-  EXPECT_EQ(link->_Notifications[0]._SizeOfFrom, 2);  // told before it cleared
-  EXPECT_EQ(_A.GetRefCount(), 1u);
-  EXPECT_EQ(_B.GetRefCount(), 1u);
-}
-
-TEST_F(ORVContainerTest, ReleaseElementsAtDeleteReleasesEachElementOnceSkippingNulls) {
-  ORVTestRecordingLink* link;
-  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&link);
-  int live = ORVTestShape::_LiveCount;
-  auto* owned = new ORVTestShape("owned");
-  _A.AddRef();
-  {
-    ORVVector vector(ORVReleaseElementsAtDelete);
-    vector.SetHLink(handler);
-    vector.Add(&_A, 0);
-    vector.Add(nullptr, 0);
-    vector.Add(owned, 0);
-  }
-  EXPECT_THAT(link->Texts(), ElementsAre("Clear", "RemoveContainer"));
-  EXPECT_EQ(_A.GetRefCount(), 1u);
-  EXPECT_EQ(ORVTestShape::_LiveCount, live);  // the owned shape went with its last reference
-}
-
-TEST_F(ORVContainerTest, DestroyElementsAtDeleteDeletesEachElementSkippingNulls) {
-  ORVTestShape::_DestroyedNames.clear();
-  int live = ORVTestShape::_LiveCount;
-  {
-    ORVVector vector(ORVDestroyElementsAtDelete);
-    vector.Append(new ORVTestShape("first"));
-    vector.Append(nullptr);
-    vector.Append(new ORVTestCircle("second"));
-  }
-  EXPECT_EQ(ORVTestShape::_LiveCount, live);
-  EXPECT_THAT(ORVTestShape::_DestroyedNames, ElementsAre("first", "second"));
-}
-
-TEST_F(ORVContainerTest, ReleaseElementsAndClearAndDestroyTellTheLinkAndEmpty) {
-  ORVTestRecordingLink* link;
-  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&link);
+TEST_F(ORVContainerTest, ChangesAreReportedBeforeTheyAreMadeWhenNotifySaysSo) {
   ORVVector vector(ORVDoNothingAtDelete);
-  vector.SetHLink(handler);
-  _A.AddRef();
-  vector.Add(&_A, 0);
-  vector.ReleaseElementsAndClear();
-  EXPECT_EQ(_A.GetRefCount(), 1u);
-  EXPECT_EQ(vector.Size(), 0);
-  int live = ORVTestShape::_LiveCount;
-  vector.Add(new ORVTestShape("destroyed"), 0);
-  vector.Destroy();
-  EXPECT_EQ(ORVTestShape::_LiveCount, live);
-  EXPECT_TRUE(vector.IsEmpty());
-  EXPECT_THAT(link->Texts(), ElementsAre("Clear", "Clear"));
-  EXPECT_EQ(link->_Notifications[0]._SizeOfFrom, 1);
-  EXPECT_EQ(link->_Notifications[1]._SizeOfFrom, 1);
-}
-
-TEST_F(ORVContainerTest, NotifyReportsEachChangeBeforeItIsMade) {
-  ORVTestRecordingLink* link;
-  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&link);
-  ORVVector vector(ORVDoNothingAtDelete);
-  vector.SetHLink(handler);
-  vector.Add(&_A, 1);
-  vector.Add(&_B, 1);
-  vector.Replace(&_B, &_C, 1);
-  vector.Remove(&_A, 1);
-  vector.Clear(1);
-  EXPECT_THAT(link->Texts(), ElementsAre("AddObject a", "AddObject b", "ReplaceObject b c",
-                                         "RemoveObject a", "Clear"));
-  std::vector<int> sizes;
-  for (const auto& notification : link->_Notifications) {
-    sizes.push_back(notification._SizeOfFrom);
-    EXPECT_EQ(notification._pFrom, &vector);
-  }
-  EXPECT_THAT(sizes, ElementsAre(0, 1, 2, 2, 1));
-}
-
-TEST_F(ORVContainerTest, WithoutNotifyTheLinkIsNotTold) {
-  ORVTestRecordingLink* link;
-  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&link);
-  ORVVector vector(ORVDoNothingAtDelete);
-  vector.SetHLink(handler);
+  ORVTestRecordingLink* link = Record({&vector});
   vector.Add(&_A, 0);
   vector.Replace(&_A, &_B, 0);
   vector.Remove(&_B, 0);
   vector.Clear(0);
   EXPECT_TRUE(link->_Notifications.empty());
+  vector.Add(&_A, 1);
+  vector.Add(&_B, 1);
+  vector.Replace(&_B, &_C, 1);
+  vector.Remove(&_A, 1);
+  vector.Clear(1);
+  _A.AddRef();
+  vector.Add(&_A, 0);
+  vector.ReleaseElementsAndClear();
+  EXPECT_EQ(_A.GetRefCount(), 1u);
+  int live = ORVTestShape::_LiveCount;
+  vector.Add(new ORVTestShape("destroyed"), 0);
+  vector.Destroy();
+  EXPECT_EQ(ORVTestShape::_LiveCount, live);
+  EXPECT_TRUE(vector.IsEmpty());
+  EXPECT_THAT(link->Texts(), ElementsAre("AddObject a", "AddObject b", "ReplaceObject b c",
+                                         "RemoveObject a", "Clear", "Clear", "Clear"));
+  std::vector<int> sizes;
+  for (const auto& notification : link->_Notifications) {
+    sizes.push_back(notification._SizeOfFrom);
+    EXPECT_EQ(notification._pFrom, &vector);
+  }
+  EXPECT_THAT(sizes, ElementsAre(0, 1, 2, 2, 1, 1, 1));
 }
 
 TEST_F(ORVContainerTest, LinkIsSharedSetOnceAndEmptiedWithAnEmptyHandler) {
-  ORVTestRecordingLink* first;
-  ORVContainersLinkRfHndlr firstHandler = MakeRecordingLink(&first);
-  ORVTestRecordingLink* second;
-  ORVContainersLinkRfHndlr secondHandler = MakeRecordingLink(&second);
+  ORVTestRecordingLink* first = Record({});
+  ORVTestRecordingLink* second = Record({});
   {
     ORVVector vector(ORVDoNothingAtDelete);
+    ORVVector other(ORVDoNothingAtDelete);
     EXPECT_EQ(vector.GetLink(), nullptr);
-    vector.SetHLink(firstHandler);
+    vector.SetHLink(_Links[0]);
     EXPECT_EQ(vector.GetLink(), first);
     EXPECT_EQ(vector.GetHLink().Get(), first);
     EXPECT_EQ(first->GetRefCount(), 2u);
@@ -165,53 +119,34 @@ TEST_F(ORVContainerTest, LinkIsSharedSetOnceAndEmptiedWithAnEmptyHandler) {
     EXPECT_EQ(vector.GetLink(), nullptr);
     EXPECT_EQ(first->GetRefCount(), 1u);
     vector.SetHLink(ORVContainersLinkRfHndlr());  // emptying an empty link is allowed
-    vector.SetHLink(secondHandler);
-    EXPECT_EQ(vector.GetLink(), second);
+    vector.SetHLink(_Links[1]);
+    other.SetHLink(_Links[1]);
+    EXPECT_EQ(second->GetRefCount(), 3u);
   }
   EXPECT_TRUE(first->_Notifications.empty());  // left before the vector went
-  EXPECT_THAT(second->Texts(), ElementsAre("RemoveContainer"));
-  EXPECT_EQ(second->GetRefCount(), 1u);
+  EXPECT_THAT(second->Texts(), ElementsAre("RemoveContainer", "RemoveContainer"));
+  EXPECT_EQ(second->GetRefCount(), 1u);  // the link outlives the containers that held it
 }
 
-TEST_F(ORVContainerDeathTest, ASecondLinkIsFatal) {
-  ORVTestRecordingLink* first;
-  ORVContainersLinkRfHndlr firstHandler = MakeRecordingLink(&first);
-  ORVTestRecordingLink* second;
-  ORVContainersLinkRfHndlr secondHandler = MakeRecordingLink(&second);
+TEST_F(ORVContainerDeathTest, ASecondLinkAndAnEmptyLinkHandlerAreFatal) {
   ORVVector vector(ORVDoNothingAtDelete);
-  vector.SetHLink(firstHandler);
-  EXPECT_EXIT(vector.SetHLink(secondHandler), testing::ExitedWithCode(255),
-              FatalReportPattern("The container already has a Link", kContainerFile));
-  EXPECT_EXIT(vector.SetHLink(firstHandler), testing::ExitedWithCode(255),
-              FatalReportPattern("The container already has a Link", kContainerFile));
-}
-
-TEST_F(ORVContainerDeathTest, DereferencingAnEmptyLinkHandlerIsFatal) {
-  ORVVector vector(ORVDoNothingAtDelete);
-  EXPECT_EXIT(
-      vector.GetHLink()->Clear(&vector), testing::ExitedWithCode(255),
-      FatalReportPattern("xxxRfHndlr::operator->(): Pointer == NULL", "src/ORVRefHandler.cpp"));
-}
-
-TEST_F(ORVContainerTest, ALinkOutlivesTheContainersThatHeldIt) {
-  ORVTestRecordingLink* link;
-  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&link);
-  {
-    ORVVector first(ORVDoNothingAtDelete);
-    ORVVector second(ORVDoNothingAtDelete);
-    first.SetHLink(handler);
-    second.SetHLink(handler);
-    EXPECT_EQ(link->GetRefCount(), 3u);
-  }
-  ASSERT_EQ(link->_Notifications.size(), 2u);
-  EXPECT_EQ(link->GetRefCount(), 1u);
+  ExpectFatalReport([&] { vector.GetHLink()->Clear(&vector); },
+                    "xxxRfHndlr::operator->(): Pointer == NULL", "src/ORVRefHandler.cpp");
+  Record({&vector});
+  Record({});
+  std::string text = "The container already has a Link";
+  ExpectFatalReport([&] { vector.SetHLink(_Links[1]); }, text, kContainerFile);
+  ExpectFatalReport([&] { vector.SetHLink(_Links[0]); }, text, kContainerFile);
 }
 
 TEST_F(ORVContainerTest, LookupWithoutComparatorFindsOnlyTheObjectItself) {
   ORVTestShape otherA("a");
   ORVVector vector(ORVDoNothingAtDelete);
-  vector.Append(&_B);
-  vector.Append(&_A);
+  ORVIterator* iterator = vector.LookupAll(&_A);  // on an empty container: ends at once
+  EXPECT_EQ(iterator->Next(), nullptr);
+  EXPECT_EQ(iterator->Next(), nullptr);
+  iterator->Release();
+  AppendAll(vector, {&_B, &_A});
   EXPECT_EQ(vector.LookupOne(&otherA), nullptr);
   EXPECT_EQ(vector.LookupOne(&_A), &_A);
   ORVTestShapeCmpName byName;
@@ -220,50 +155,26 @@ TEST_F(ORVContainerTest, LookupWithoutComparatorFindsOnlyTheObjectItself) {
   EXPECT_TRUE(vector.Contains(&_A));
 }
 
-TEST_F(ORVContainerTest, LookupAllOnAnEmptyContainerEndsAtOnce) {
-  ORVVector vector(ORVDoNothingAtDelete);
-  ORVIterator* iterator = vector.LookupAll(&_A);
-  EXPECT_EQ(iterator->Next(), nullptr);
-  EXPECT_EQ(iterator->Next(), nullptr);
-  iterator->Release();
-}
-
 TEST_F(ORVContainerTest, ContainsSameObjectsComparesSizesAndMembership) {
-  ORVVector empty1(ORVDoNothingAtDelete);
-  ORVVector empty2(ORVDoNothingAtDelete);
-  EXPECT_TRUE(empty1.ContainsSameObjects(empty2));
-
-  ORVVector twiceA(ORVDoNothingAtDelete);
-  twiceA.Append(&_A);
-  twiceA.Append(&_A);
-  ORVVector aAndB(ORVDoNothingAtDelete);
-  aAndB.Append(&_A);
-  aAndB.Append(&_B);
+  ORVVector empty(ORVDoNothingAtDelete), twiceA(ORVDoNothingAtDelete), aAndB(ORVDoNothingAtDelete),
+      bAndA(ORVDoNothingAtDelete), nullAndA(ORVDoNothingAtDelete), nullAndB(ORVDoNothingAtDelete),
+      aAndNull(ORVDoNothingAtDelete);
+  AppendAll(twiceA, {&_A, &_A});
+  AppendAll(aAndB, {&_A, &_B});
+  AppendAll(bAndA, {&_B, &_A});
+  AppendAll(nullAndA, {nullptr, &_A});
+  AppendAll(nullAndB, {nullptr, &_B});
+  AppendAll(aAndNull, {&_A, nullptr});
+  EXPECT_TRUE(empty.ContainsSameObjects(ORVVector(ORVDoNothingAtDelete)));
   EXPECT_TRUE(twiceA.ContainsSameObjects(aAndB));  // repeated elements are not counted
   EXPECT_FALSE(aAndB.ContainsSameObjects(twiceA));
   EXPECT_TRUE(ORVContainer::SetsContainSameObjects(twiceA, aAndB));
   EXPECT_FALSE(ORVContainer::SetsContainSameObjects(aAndB, twiceA));
-
-  ORVVector bAndA(ORVDoNothingAtDelete);
-  bAndA.Append(&_B);
-  bAndA.Append(&_A);
   EXPECT_TRUE(aAndB.ContainsSameObjects(bAndA));
+  EXPECT_FALSE(nullAndA.ContainsSameObjects(nullAndB));  // looks past null elements
+  EXPECT_TRUE(nullAndA.ContainsSameObjects(aAndNull));
   bAndA.Append(&_C);
   EXPECT_FALSE(aAndB.ContainsSameObjects(bAndA));  // sizes differ
-}
-
-TEST_F(ORVContainerTest, ContainsSameObjectsLooksPastNullElements) {
-  ORVVector nullAndA(ORVDoNothingAtDelete);
-  nullAndA.Append(nullptr);
-  nullAndA.Append(&_A);
-  ORVVector nullAndB(ORVDoNothingAtDelete);
-  nullAndB.Append(nullptr);
-  nullAndB.Append(&_B);
-  EXPECT_FALSE(nullAndA.ContainsSameObjects(nullAndB));
-  ORVVector aAndNull(ORVDoNothingAtDelete);
-  aAndNull.Append(&_A);
-  aAndNull.Append(nullptr);
-  EXPECT_TRUE(nullAndA.ContainsSameObjects(aAndNull));
 }
 
 TEST_F(ORVContainerTest, HandlersFollowTheContainerTree) {

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "ContainerTestClasses.h"
-#include "FatalReport.h"
 #include "ORVHashTable.h"
 #include "ORVIterator.h"
 #include "ORVList.h"
@@ -39,16 +38,6 @@ private:
 class ORVContainersLinkTest : public ORVContainerTestBase {
 protected:
   ORVContainersLinkTest() { _Link.Set(ORVRfHndlrAdopt, new ORVContainersLink()); }
-
-  // The names of a container's elements in its iteration order.
-  static std::vector<std::string> Names(const ORVContainer& iContainer) {
-    std::vector<std::string> names;
-    ORVIterator* iterator = iContainer.MakeIterator(nullptr);
-    for (int i = 0; i < iContainer.Size(); ++i)
-      names.push_back(NameOf(iterator->Next()));
-    iterator->Release();
-    return names;
-  }
 
   // The list, the vector and the hash table, linked in that order.
   void LinkAll() {
@@ -110,9 +99,7 @@ TEST_F(ORVContainersLinkTest, EveryChangeTravelsToTheOthersOnce) {
 
 TEST_F(ORVContainersLinkTest, ReplacementsKeepEveryContainerInStepAndInPlace) {
   LinkAll();
-  _Vector.Append(&_A);
-  _Vector.Append(&_B);
-  _Vector.Append(&_C);
+  AppendAll(_Vector, {&_A, &_B, &_C});
   // From a sequence: the others replace in place, the hash table moves the element.
   EXPECT_TRUE(_Vector.Replace(&_B, &_D, 1));
   EXPECT_THAT(Names(_Vector), ElementsAre("a", "d", "c"));
@@ -138,17 +125,14 @@ TEST_F(ORVContainersLinkTest, ReleasingTheElementsOfOneReleasesEachElementOnce) 
   LinkAll();
   int live = ORVTestShape::_LiveCount;
   _A.AddRef();
-  _List.Append(&_A);
-  _List.Append(new ORVTestShape("owned"));
-  _List.Append(nullptr);
+  AppendAll(_List, {&_A, new ORVTestShape("owned"), nullptr});
   _Table.ReleaseElementsAndClear();
   EXPECT_EQ(_A.GetRefCount(), 1u);
   EXPECT_EQ(ORVTestShape::_LiveCount, live);
   EXPECT_TRUE(_List.IsEmpty());
   EXPECT_TRUE(_Vector.IsEmpty());
   EXPECT_TRUE(_Table.IsEmpty());
-  _Vector.Append(new ORVTestShape("destroyed"));
-  _Vector.Append(new ORVTestCircle("too"));
+  AppendAll(_Vector, {new ORVTestShape("destroyed"), new ORVTestCircle("too")});
   _Vector.Destroy();
   EXPECT_EQ(ORVTestShape::_LiveCount, live);
   EXPECT_TRUE(_List.IsEmpty());
@@ -157,10 +141,7 @@ TEST_F(ORVContainersLinkTest, ReleasingTheElementsOfOneReleasesEachElementOnce) 
 
 TEST_F(ORVContainersLinkTest, FillingTakesTheFirstContainersIterationOrder) {
   _Link->AddContainer(&_List);
-  _List.Append(&_A);
-  _List.Append(&_B);
-  _List.Append(nullptr);  // not the end of the elements
-  _List.Append(&_C);
+  AppendAll(_List, {&_A, &_B, nullptr, &_C});  // a null is not the end of the elements
   _Link->FillAndAddContainer(&_Vector);
   EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "null", "c"));
   EXPECT_EQ(_Vector.GetLink(), _Link.Get());
@@ -269,8 +250,7 @@ TEST_F(ORVContainersLinkTest, ALinkDestroyedFirstLeavesItsContainersUnlinked) {
 }
 
 TEST_F(ORVContainersLinkTest, TheReportingContainerIsToldNothingBack) {
-  ORVTestRecordingLink* recording;
-  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&recording);
+  ORVTestRecordingLink* recording = Record({});
   recording->AddContainer(&_List);
   recording->AddContainer(&_Table);
   _List.Append(&_A);
@@ -282,35 +262,28 @@ TEST_F(ORVContainersLinkTest, TheReportingContainerIsToldNothingBack) {
   EXPECT_TRUE(_Table.IsEmpty());
 }
 
-TEST_F(ORVContainersLinkDeathTest, MisuseIsFatal) {
-  EXPECT_EXIT(_Link->AddContainer(nullptr), testing::ExitedWithCode(255),
-              FatalReportPattern("ORVContainersLink::AddContainer(NULL)", kLinkFile));
-  EXPECT_EXIT(_Link->FillAndAddContainer(nullptr), testing::ExitedWithCode(255),
-              FatalReportPattern("ORVContainersLink::FillAndAddContainer(NULL)", kLinkFile));
-  EXPECT_EXIT(_Link->RemoveContainer(nullptr), testing::ExitedWithCode(255),
-              FatalReportPattern("pContainer is NULL", kLinkFile));
+TEST_F(ORVContainersLinkDeathTest, MisuseAndANullEntryInTheSetAreFatal) {
+  ExpectFatalReport([&] { _Link->AddContainer(nullptr); }, "ORVContainersLink::AddContainer(NULL)",
+                    kLinkFile);
+  ExpectFatalReport([&] { _Link->FillAndAddContainer(nullptr); },
+                    "ORVContainersLink::FillAndAddContainer(NULL)", kLinkFile);
+  ExpectFatalReport([&] { _Link->RemoveContainer(nullptr); }, "pContainer is NULL", kLinkFile);
   _Vector.Append(&_A);
-  EXPECT_EXIT(_Link->FillAndAddContainer(&_Vector), testing::ExitedWithCode(255),
-              FatalReportPattern("The container must be empty", kLinkFile));
+  ExpectFatalReport([&] { _Link->FillAndAddContainer(&_Vector); }, "The container must be empty",
+                    kLinkFile);
+  _Vector.Clear(0);
   ORVContainersLinkRfHndlr other;
   other.Set(ORVRfHndlrAdopt, new ORVContainersLink());
+  other->AddContainer(&_Table);
+  std::string hasLink = "The container already has a Link";
+  ExpectFatalReport([&] { _Link->AddContainer(&_Table); }, hasLink, "src/ORVContainer.cpp");
+  ExpectFatalReport([&] { other->AddContainer(&_Table); }, hasLink, "src/ORVContainer.cpp");
   other->AddContainer(&_List);
-  EXPECT_EXIT(_Link->AddContainer(&_List), testing::ExitedWithCode(255),
-              FatalReportPattern("The container already has a Link", "src/ORVContainer.cpp"));
-  EXPECT_EXIT(other->AddContainer(&_List), testing::ExitedWithCode(255),
-              FatalReportPattern("The container already has a Link", "src/ORVContainer.cpp"));
-}
-
-TEST_F(ORVContainersLinkDeathTest, ANullEntryInTheSetIsFatal) {
-  _Link->AddContainer(&_List);
-  _Link->AddContainer(&_Table);
-  // Only a broken set can hold one.
-  const_cast<ORVVector&>(_Link->GetContainerSet()).Set(0, nullptr);
-  EXPECT_EXIT(_Table.Add(&_A, 1), testing::ExitedWithCode(255),
-              FatalReportPattern("pContainer is NULL", kLinkFile));
-  EXPECT_EXIT(_Table.Clear(1), testing::ExitedWithCode(255),
-              FatalReportPattern("pContainer is NULL", kLinkFile));
-  EXPECT_EXIT(_Link->FillAndAddContainer(&_Vector), testing::ExitedWithCode(255),
-              FatalReportPattern("pContainerRef is NULL", kLinkFile));
-  const_cast<ORVVector&>(_Link->GetContainerSet()).Set(0, &_List);
+  // Only a broken set can hold a null entry.
+  const_cast<ORVVector&>(other->GetContainerSet()).Set(0, nullptr);
+  ExpectFatalReport([&] { _List.Add(&_A, 1); }, "pContainer is NULL", kLinkFile);
+  ExpectFatalReport([&] { _List.Clear(1); }, "pContainer is NULL", kLinkFile);
+  ExpectFatalReport([&] { other->FillAndAddContainer(&_Vector); }, "pContainerRef is NULL",
+                    kLinkFile);
+  const_cast<ORVVector&>(other->GetContainerSet()).Set(0, &_Table);
 }

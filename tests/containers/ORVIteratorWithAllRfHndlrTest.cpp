@@ -15,11 +15,7 @@ const char kWithAllFile[] = "src/ORVIteratorWithAllRfHndlr.cpp";
 
 class ORVIteratorWithAllRfHndlrTest : public ORVContainerTestBase {
 protected:
-  ORVIteratorWithAllRfHndlrTest() {
-    _Vector.Append(&_A);
-    _Vector.Append(&_B);
-    _Vector.Append(&_A);
-  }
+  ORVIteratorWithAllRfHndlrTest() { AppendAll(_Vector, {&_A, &_B, &_A}); }
 
   PEVBaseUnknownRfHndlr PatternA() {
     PEVBaseUnknownRfHndlr pattern;
@@ -137,8 +133,8 @@ TEST_F(ORVIteratorWithAllRfHndlrDeathTest, RefusesWhatWouldEscapeItsHandlers) {
 
   ORVIteratorWithAllRfHndlr iterator(_Vector.MakeIterator(nullptr), ORVContainerRfHndlr(),
                                      PEVBaseUnknownRfHndlr(), ORVComparatorRfHndlr());
-  EXPECT_EXIT(iterator.SetPattern(&_A), testing::ExitedWithCode(255),
-              FatalReportPattern("SetPattern() is prohibited here", kWithAllFile));
-  EXPECT_EXIT(iterator.SetComparator(_ByName), testing::ExitedWithCode(255),
-              FatalReportPattern("SetComparator() is prohibited here", kWithAllFile));
+  ExpectFatalReport([&] { iterator.SetPattern(&_A); }, "SetPattern() is prohibited here",
+                    kWithAllFile);
+  ExpectFatalReport([&] { iterator.SetComparator(_ByName); }, "SetComparator() is prohibited here",
+                    kWithAllFile);
 }

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "ContainerTestClasses.h"
-#include "FatalReport.h"
 #include "ORVIterator.h"
 #include "ORVVectorCursor.h"
 #include "PEVBaseUnknownCmpAddr.h"
@@ -91,20 +90,18 @@ TEST_F(ORVSortedVectorTest, BinarySearchesFindTheEndOfTheRunNearestTheStart) {
   AppendNamed(vector, "bdddf");
   vector.Sort();
   ORVTestShape d("d");
-  EXPECT_EQ(vector.Search(0, 1, 1, &d, _ByName), 1);
-  EXPECT_EQ(vector.Search(2, 1, 1, &d, _ByName), 2);
-  EXPECT_EQ(vector.Search(4, 1, 1, &d, _ByName), 5);
-  EXPECT_EQ(vector.Search(4, 0, 1, &d, _ByName), 3);
-  EXPECT_EQ(vector.Search(2, 0, 1, &d, _ByName), 2);
-  EXPECT_EQ(vector.Search(0, 0, 1, &d, _ByName), -1);
-  EXPECT_EQ(vector.Search(-1, 1, 1, &d, _ByName), -1);  // a negative start is returned
-  EXPECT_EQ(vector.Search(9, 0, 1, &d, _ByName), 5);    // a start past the end gives count
-  // A continued search looks at the start only.
-  _ByName._Comparisons = 0;
-  EXPECT_EQ(vector.Search(3, 1, 0, &d, _ByName), 3);
-  EXPECT_EQ(vector.Search(4, 1, 0, &d, _ByName), 5);
-  EXPECT_EQ(vector.Search(0, 0, 0, &d, _ByName), -1);
-  EXPECT_EQ(_ByName._Comparisons, 3);
+  // {start, forward, first search, expected}: a negative start is returned, a start past
+  // the end gives the count, a continued search looks at the start only.
+  const int rows[][4] = {{0, 1, 1, 1}, {2, 1, 1, 2},  {4, 1, 1, 5},   {4, 0, 1, 3},
+                         {2, 0, 1, 2}, {0, 0, 1, -1}, {-1, 1, 1, -1}, {9, 0, 1, 5},
+                         {3, 1, 0, 3}, {4, 1, 0, 5},  {0, 0, 0, -1}};
+  for (const auto& row : rows) {
+    int comparisons = _ByName._Comparisons;
+    EXPECT_EQ(vector.Search(row[0], row[1], row[2], &d, _ByName), row[3]) << row[0] << row[1];
+    if (!row[2]) {
+      EXPECT_EQ(_ByName._Comparisons, comparisons + 1);
+    }
+  }
 }
 
 TEST_F(ORVSortedVectorTest, BackwardSearchesThatFindNothingGiveMinusOne) {
@@ -150,7 +147,7 @@ TEST_F(ORVSortedVectorTest, AfterAppendLookupsAreLinearUntilSorted) {
 TEST_F(ORVSortedVectorTest, ChangesThatMayBreakTheOrderClearTheFlag) {
   ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
   AppendNamed(vector, "abc");
-  auto expectCleared = [&vector](const char* iWhat) {
+  auto expectCleared = [&vector](const char* iWhat) {  // and sets it again
     EXPECT_FALSE(vector.IsSorted()) << iWhat;
     vector.SetIsSorted(1, 0);
   };
@@ -204,13 +201,11 @@ TEST_F(ORVSortedVectorTest, ChangesThatCannotBreakTheOrderKeepOrSetTheFlag) {
   EXPECT_TRUE(vector.IsSorted());
   _A.AddRef();
   _B.AddRef();
-  vector.Append(&_B);
-  vector.Append(&_A);
+  AppendAll(vector, {&_B, &_A});
   vector.ReleaseElementsAndClear();
   EXPECT_TRUE(vector.IsSorted());
   EXPECT_EQ(_A.GetRefCount(), 1u);
-  vector.Append(new ORVTestShape("y"));
-  vector.Append(new ORVTestShape("x"));
+  AppendAll(vector, {new ORVTestShape("y"), new ORVTestShape("x")});
   vector.Destroy();
   EXPECT_TRUE(vector.IsSorted());
   AppendNamed(vector, "ba");
@@ -224,8 +219,8 @@ TEST_F(ORVSortedVectorTest, ChangesThatCannotBreakTheOrderKeepOrSetTheFlag) {
 TEST_F(ORVSortedVectorDeathTest, CheckingAVectorOutOfOrderIsFatal) {
   ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
   AppendNamed(vector, "acb");
-  EXPECT_EXIT(vector.SetIsSorted(1, 1), testing::ExitedWithCode(255),
-              FatalReportPattern("The vector isn't sorted", kSortedVectorFile));
+  ExpectFatalReport([&] { vector.SetIsSorted(1, 1); }, "The vector isn't sorted",
+                    kSortedVectorFile);
   vector.SetIsSorted(1, 0);  // unchecked: taken at its word
   EXPECT_TRUE(vector.IsSorted());
 }
@@ -286,10 +281,7 @@ TEST_F(ORVSortedVectorTest, ContainsLooksOnlyInTheRunOfEqualElements) {
 TEST_F(ORVSortedVectorTest, WithoutComparatorTheOrderIsTheAddressOrder) {
   ORVSortedVector vector(ORVDoNothingAtDelete, 4);
   EXPECT_EQ(vector.GetComparator(), PEVBaseUnknownCmpAddr::GetGlobal());
-  vector.Append(&_C);
-  vector.Append(&_A);
-  vector.Append(&_D);
-  vector.Append(&_B);
+  AppendAll(vector, {&_C, &_A, &_D, &_B});
   vector.Sort();
   for (int i = 1; i < vector.Size(); ++i)
     EXPECT_LT((uintptr_t)vector[i - 1], (uintptr_t)vector[i]);
@@ -309,8 +301,7 @@ TEST_F(ORVSortedVectorTest, CopiesKeepTheOrderButAPlainVectorsElementsAreUnsorte
   EXPECT_EQ(Names(copy), "abc");
 
   ORVVector plain(ORVDoNothingAtDelete);
-  plain.Append(_Owned[0].get());
-  plain.Append(_Owned[1].get());
+  AppendAll(plain, {_Owned[0].get(), _Owned[1].get()});
   ORVSortedVector target(_ByName, ORVDoNothingAtDelete);
   ORVVector& asVector = target;
   asVector = plain;

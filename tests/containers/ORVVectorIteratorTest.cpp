@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "ContainerTestClasses.h"
-#include "FatalReport.h"
 #include "ORVVector.h"
 
 namespace {
@@ -14,12 +13,7 @@ const char kIteratorFile[] = "src/ORVVectorIterator.cpp";
 
 class ORVVectorIteratorTest : public ORVContainerTestBase {
 protected:
-  ORVVectorIteratorTest() {
-    _Vector.Append(&_A);
-    _Vector.Append(&_B);
-    _Vector.Append(&_A);
-    _Vector.Append(&_C);
-  }
+  ORVVectorIteratorTest() { AppendAll(_Vector, {&_A, &_B, &_A, &_C}); }
 
   static int IndexOf(ORVIterator& iIterator) {
     return ORVCheckedCast<ORVVectorCursor>(iIterator.Position())->GetIndex();
@@ -143,8 +137,7 @@ TEST_F(ORVVectorIteratorTest, AnIndexBelowBeforeTheFirstIsBroughtBackBeforeStepp
 TEST_F(ORVVectorIteratorDeathTest, AnIteratorWithoutVectorIsFatal) {
   ORVVectorIterator iterator(nullptr, nullptr, 0, nullptr);
   iterator.ToBegin();
-  std::string pattern = FatalReportPattern("vector_ is NULL", kIteratorFile);
-  EXPECT_EXIT(iterator.Next(), testing::ExitedWithCode(255), pattern);
-  EXPECT_EXIT(iterator.Previous(), testing::ExitedWithCode(255), pattern);
-  EXPECT_EXIT(iterator.ToEnd(), testing::ExitedWithCode(255), pattern);
+  ExpectFatalReport([&] { iterator.Next(); }, "vector_ is NULL", kIteratorFile);
+  ExpectFatalReport([&] { iterator.Previous(); }, "vector_ is NULL", kIteratorFile);
+  ExpectFatalReport([&] { iterator.ToEnd(); }, "vector_ is NULL", kIteratorFile);
 }

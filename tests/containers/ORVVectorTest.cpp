@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "ContainerTestClasses.h"
-#include "FatalReport.h"
 #include "ORVIterator.h"
 #include "ORVVectorCursor.h"
 
@@ -23,342 +22,224 @@ const char kVectorFile[] = "src/ORVVector.cpp";
 
 class ORVVectorTest : public ORVContainerTestBase {
 protected:
-  // The names of the elements, in order.
-  static std::vector<std::string> Names(const ORVVector& iVector) {
-    std::vector<std::string> names;
-    for (int i = 0; i < iVector.Size(); ++i)
-      names.push_back(NameOf(iVector[i]));
-    return names;
-  }
-
-  // A vector holding a, b, c.
-  void FillABC(ORVVector& ioVector) {
-    ioVector.Append(&_A);
-    ioVector.Append(&_B);
-    ioVector.Append(&_C);
-  }
+  ORVVector _Vector{ORVDoNothingAtDelete};
 };
 using ORVVectorDeathTest = ORVVectorTest;
 
 }  // namespace
 
 TEST_F(ORVVectorTest, CapacityGrowsToTwiceAndEight) {
-  ORVVector vector(ORVDoNothingAtDelete);
-  EXPECT_EQ(vector.GetCapacity(), 0);
-  EXPECT_EQ(vector.Contents(), nullptr);
+  EXPECT_EQ(_Vector.GetCapacity(), 0);
+  EXPECT_EQ(_Vector.Contents(), nullptr);
   // (number of elements, capacity) after each append that changed the capacity.
   std::vector<std::pair<int, int>> changes;
   for (int i = 0; i < 121; ++i) {
-    int capacity = vector.GetCapacity();
-    vector.Append(i == 8 ? &_C : &_A);
-    if (vector.GetCapacity() != capacity) changes.emplace_back(vector.Size(), vector.GetCapacity());
+    int capacity = _Vector.GetCapacity();
+    _Vector.Append(i == 8 ? &_C : &_A);
+    if (_Vector.GetCapacity() != capacity) changes.emplace_back(_Vector.Size(), capacity);
   }
   EXPECT_THAT(changes,
-              ElementsAre(std::make_pair(1, 8), std::make_pair(9, 24), std::make_pair(25, 56),
-                          std::make_pair(57, 120), std::make_pair(121, 248)));
-  EXPECT_EQ(vector[8], &_C);  // the elements moved with the array
-}
-
-TEST_F(ORVVectorTest, InitialCapacityOfOneGrowsToTen) {
-  ORVVector vector(ORVDoNothingAtDelete, 1);
-  EXPECT_EQ(vector.GetCapacity(), 1);
-  vector.Append(&_A);
-  EXPECT_EQ(vector.GetCapacity(), 1);
-  vector.Append(&_B);
-  EXPECT_EQ(vector.GetCapacity(), 10);
-  EXPECT_THAT(Names(vector), ElementsAre("a", "b"));
-}
-
-TEST_F(ORVVectorDeathTest, EmptyInitialCapacityIsFatal) {
-  EXPECT_EXIT(ORVVector(ORVDoNothingAtDelete, 0), testing::ExitedWithCode(255),
-              FatalReportPattern("Can not create an empty vector", kVectorFile));
-  EXPECT_EXIT(ORVVector(ORVDoNothingAtDelete, -3), testing::ExitedWithCode(255),
-              FatalReportPattern("Can not create an empty vector", kVectorFile));
+              ElementsAre(std::make_pair(1, 0), std::make_pair(9, 8), std::make_pair(25, 24),
+                          std::make_pair(57, 56), std::make_pair(121, 120)));
+  EXPECT_EQ(_Vector.GetCapacity(), 248);
+  EXPECT_EQ(_Vector[8], &_C);  // the elements moved with the array
+  ORVVector one(ORVDoNothingAtDelete, 1);
+  AppendAll(one, {&_A});
+  EXPECT_EQ(one.GetCapacity(), 1);
+  one.Append(&_B);
+  EXPECT_EQ(one.GetCapacity(), 10);
+  EXPECT_THAT(Names(one), ElementsAre("a", "b"));
 }
 
 TEST_F(ORVVectorTest, SetBeyondTheEndGrowsWithNullsAndReportsAReplacement) {
-  ORVTestRecordingLink* link;
-  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&link);
-  ORVVector vector(ORVDoNothingAtDelete);
-  vector.SetHLink(handler);
-  vector.Set(5, &_A);
-  EXPECT_EQ(vector.Size(), 6);
-  EXPECT_THAT(Names(vector), ElementsAre("null", "null", "null", "null", "null", "a"));
-  vector.Set(2, &_B);
-  EXPECT_THAT(Names(vector), ElementsAre("null", "null", "b", "null", "null", "a"));
+  ORVTestRecordingLink* link = Record({&_Vector});
+  _Vector.Set(5, &_A);
+  _Vector.Set(2, &_B);
+  EXPECT_THAT(Names(_Vector), ElementsAre("null", "null", "b", "null", "null", "a"));
   EXPECT_THAT(link->Texts(), ElementsAre("ReplaceObject null a", "ReplaceObject null b"));
-}
-
-TEST_F(ORVVectorTest, SetBeyondTheEndNullsSlotsLeftFromEarlierElements) {
-  ORVVector vector(ORVDoNothingAtDelete);
-  FillABC(vector);
-  vector.Clear(0);
-  vector.Set(2, &_D);
-  EXPECT_THAT(Names(vector), ElementsAre("null", "null", "d"));
-}
-
-TEST_F(ORVVectorDeathTest, SetAtANegativeIndexOrPastIntIsFatal) {
-  ORVVector vector(ORVDoNothingAtDelete);
-  EXPECT_EXIT(
-      vector.Set(-1, &_A), testing::ExitedWithCode(255),
-      FatalReportPattern("ORVVector::Set(int, PEVBaseUnknown *): wrong position", kVectorFile));
-  EXPECT_EXIT(vector.Set(INT_MAX, &_A), testing::ExitedWithCode(255),
-              FatalReportPattern("ORVVector: size overflow", kVectorFile));
+  ORVVector cleared(ORVDoNothingAtDelete);  // slots left from earlier elements are nulled
+  AppendAll(cleared, {&_A, &_B, &_C});
+  cleared.Clear(0);
+  cleared.Set(2, &_D);
+  EXPECT_THAT(Names(cleared), ElementsAre("null", "null", "d"));
 }
 
 TEST_F(ORVVectorTest, IndexesOutsideTheElementsReadAsNull) {
-  ORVVector vector(ORVDoNothingAtDelete);
-  EXPECT_EQ(vector.First(), nullptr);
-  EXPECT_EQ(vector.Last(), nullptr);
-  EXPECT_EQ(vector[0], nullptr);
-  FillABC(vector);
-  EXPECT_EQ(vector[-1], nullptr);
-  EXPECT_EQ(vector[INT_MIN], nullptr);
-  EXPECT_EQ(vector[3], nullptr);
-  EXPECT_EQ(vector.First(), &_A);
-  EXPECT_EQ(vector.Last(), &_C);
+  EXPECT_EQ(_Vector.First(), nullptr);
+  EXPECT_EQ(_Vector.Last(), nullptr);
+  EXPECT_EQ(_Vector[0], nullptr);
+  AppendAll(_Vector, {&_A, &_B, &_C});
+  EXPECT_EQ(_Vector[-1], nullptr);
+  EXPECT_EQ(_Vector[INT_MIN], nullptr);
+  EXPECT_EQ(_Vector[3], nullptr);
+  EXPECT_EQ(_Vector.First(), &_A);
+  EXPECT_EQ(_Vector.Last(), &_C);
 }
 
-TEST_F(ORVVectorTest, ExtractFirstAndLastAreNotReported) {
-  ORVTestRecordingLink* link;
-  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&link);
-  ORVVector vector(ORVDoNothingAtDelete);
-  FillABC(vector);
-  vector.SetHLink(handler);
-  EXPECT_EQ(vector.ExtractFirst(), &_A);
-  EXPECT_THAT(Names(vector), ElementsAre("b", "c"));
-  EXPECT_EQ(vector.ExtractLast(), &_C);
-  EXPECT_EQ(vector.ExtractLast(), &_B);
-  EXPECT_EQ(vector.ExtractFirst(), nullptr);
-  EXPECT_EQ(vector.ExtractLast(), nullptr);
-  EXPECT_TRUE(link->_Notifications.empty());
+TEST_F(ORVVectorTest, RemoveReplaceExtractAndClearByObject) {
+  AppendAll(_Vector, {&_A, &_B, &_A, &_C});
+  ORVTestRecordingLink* link = Record({&_Vector});
+  PEVBaseUnknown** contents = _Vector.Contents();
+  EXPECT_TRUE(_Vector.Remove(&_A, 1));
+  EXPECT_THAT(Names(_Vector), ElementsAre("b", "c"));
+  EXPECT_FALSE(_Vector.Remove(&_A, 1));  // reported even when absent
+  EXPECT_THAT(link->Texts(), ElementsAre("RemoveObject a", "RemoveObject a"));  // once each
+  AppendAll(_Vector, {&_B});
+  EXPECT_TRUE(_Vector.Replace(&_B, &_D, 0));
+  EXPECT_THAT(Names(_Vector), ElementsAre("d", "c", "d"));
+  EXPECT_FALSE(_Vector.Replace(&_B, &_D, 0));
+  // Extractions are not reported.
+  EXPECT_EQ(_Vector.ExtractFirst(), &_D);
+  EXPECT_EQ(_Vector.ExtractLast(), &_D);
+  EXPECT_EQ(_Vector.ExtractLast(), &_C);
+  EXPECT_EQ(_Vector.ExtractFirst(), nullptr);
+  EXPECT_EQ(_Vector.ExtractLast(), nullptr);
+  EXPECT_THAT(link->Texts(), ElementsAre("RemoveObject a", "RemoveObject a", "AddObject b"));
+  // Clearing keeps the array.
+  AppendAll(_Vector, {&_A, &_B});
+  _Vector.Clear(0);
+  EXPECT_TRUE(_Vector.IsEmpty());
+  EXPECT_EQ(_Vector.GetCapacity(), 8);
+  _Vector.Append(&_D);
+  EXPECT_EQ(_Vector.Contents(), contents);
 }
 
-TEST_F(ORVVectorTest, RemoveTakesEveryOccurrenceAndReportsOnce) {
-  ORVTestRecordingLink* link;
-  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&link);
-  ORVVector vector(ORVDoNothingAtDelete);
-  vector.Append(&_A);
-  vector.Append(&_B);
-  vector.Append(&_A);
-  vector.SetHLink(handler);
-  EXPECT_TRUE(vector.Remove(&_A, 1));
-  EXPECT_THAT(Names(vector), ElementsAre("b"));
-  EXPECT_FALSE(vector.Remove(&_A, 1));  // reported even when absent
-  EXPECT_THAT(link->Texts(), ElementsAre("RemoveObject a", "RemoveObject a"));
-}
-
-TEST_F(ORVVectorTest, ReplaceByObjectTakesEveryOccurrence) {
-  ORVVector vector(ORVDoNothingAtDelete);
-  vector.Append(&_A);
-  vector.Append(&_B);
-  vector.Append(&_A);
-  EXPECT_TRUE(vector.Replace(&_A, &_C, 0));
-  EXPECT_THAT(Names(vector), ElementsAre("c", "b", "c"));
-  EXPECT_FALSE(vector.Replace(&_A, &_D, 0));
-}
-
-TEST_F(ORVVectorTest, ClearKeepsTheArray) {
-  ORVVector vector(ORVDoNothingAtDelete);
-  FillABC(vector);
-  PEVBaseUnknown** contents = vector.Contents();
-  vector.Clear(0);
-  EXPECT_TRUE(vector.IsEmpty());
-  EXPECT_EQ(vector.GetCapacity(), 8);
-  vector.Append(&_D);
-  EXPECT_EQ(vector.Contents(), contents);
-}
-
-TEST_F(ORVVectorTest, InsertAtEachPositionAndReportTheAddition) {
-  ORVTestRecordingLink* link;
-  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&link);
-  ORVVector vector(ORVDoNothingAtDelete);
-  vector.SetHLink(handler);
-  vector.Insert(&_B, 0);
-  vector.Insert(&_A, 0);
-  vector.Insert(&_D, 2);
-  vector.Insert(&_C, 2);
-  EXPECT_THAT(Names(vector), ElementsAre("a", "b", "c", "d"));
-  EXPECT_THAT(link->Texts(),
-              ElementsAre("AddObject b", "AddObject a", "AddObject d", "AddObject c"));
+TEST_F(ORVVectorTest, InsertAddAndAppendAtEachPositionAndReportTheAddition) {
+  ORVTestRecordingLink* link = Record({&_Vector});
+  _Vector.Insert(&_B, 0);
+  _Vector.Insert(&_A, 0);
+  _Vector.Insert(&_D, 2);
+  _Vector.Insert(&_C, 2);
+  _Vector.Add(&_A, 1);
+  _Vector.Add(&_B, 0);
+  _Vector.Append(&_C);
+  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "c", "d", "a", "b", "c"));
+  EXPECT_THAT(link->Texts(), ElementsAre("AddObject b", "AddObject a", "AddObject d", "AddObject c",
+                                         "AddObject a", "AddObject c"));
   EXPECT_EQ(link->_Notifications[3]._SizeOfFrom, 3);  // before the insertion
 }
 
-TEST_F(ORVVectorDeathTest, InsertOutsideZeroToCountIsFatal) {
-  ORVVector vector(ORVDoNothingAtDelete);
-  FillABC(vector);
-  std::string pattern =
-      FatalReportPattern("ORVVector::Insert(PEVBaseUnknown *, int): wrong position", kVectorFile);
-  EXPECT_EXIT(vector.Insert(&_D, 4), testing::ExitedWithCode(255), pattern);
-  EXPECT_EXIT(vector.Insert(&_D, -1), testing::ExitedWithCode(255), pattern);
-}
-
-TEST_F(ORVVectorTest, InsertAfterACursor) {
-  ORVVector vector(ORVDoNothingAtDelete);
+TEST_F(ORVVectorTest, InsertAfterAndBeforeACursor) {
   ORVVectorCursor beforeFirst;
-  EXPECT_EQ(vector.InsertAfter(&beforeFirst, &_B), 1u);
-  EXPECT_EQ(vector.InsertAfter(&beforeFirst, &_A), 1u);  // -1 inserts at the front
+  EXPECT_EQ(_Vector.InsertAfter(&beforeFirst, &_B), 1u);
+  EXPECT_EQ(_Vector.InsertAfter(&beforeFirst, &_A), 1u);  // -1 inserts at the front
   ORVVectorCursor onB(1);
-  EXPECT_EQ(vector.InsertAfter(&onB, &_C), 1u);
+  EXPECT_EQ(_Vector.InsertAfter(&onB, &_D), 1u);
   EXPECT_EQ(onB.GetIndex(), 1);
-  EXPECT_THAT(Names(vector), ElementsAre("a", "b", "c"));
+  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "d"));
   ORVVectorCursor atEnd(3);
-  EXPECT_EQ(vector.InsertAfter(&atEnd, &_D), 0u);
+  EXPECT_EQ(_Vector.InsertAfter(&atEnd, &_D), 0u);
   ORVVectorCursor farBelow(-2);
-  EXPECT_EQ(vector.InsertAfter(&farBelow, &_D), 0u);
-  EXPECT_EQ(vector.Size(), 3);
-}
-
-TEST_F(ORVVectorTest, InsertBeforeACursorKeepsTheCursorOnItsElement) {
-  ORVVector vector(ORVDoNothingAtDelete);
-  ORVVectorCursor atEnd(0);
-  EXPECT_EQ(vector.InsertBefore(&atEnd, &_C), 1u);  // at count: appends
-  EXPECT_EQ(atEnd.GetIndex(), 1);
-  ORVVectorCursor onC(0);
-  EXPECT_EQ(vector.InsertBefore(&onC, &_A), 1u);
-  EXPECT_EQ(onC.GetIndex(), 1);
-  EXPECT_EQ(vector[&onC], &_C);
-  EXPECT_EQ(vector.InsertBefore(&onC, &_B), 1u);
-  EXPECT_EQ(vector[&onC], &_C);
-  EXPECT_THAT(Names(vector), ElementsAre("a", "b", "c"));
-  ORVVectorCursor beforeFirst;
-  EXPECT_EQ(vector.InsertBefore(&beforeFirst, &_D), 0u);
+  EXPECT_EQ(_Vector.InsertAfter(&farBelow, &_D), 0u);
+  // Before: the cursor stays on its element; at the count, appends.
+  EXPECT_EQ(_Vector.InsertBefore(&atEnd, &_A), 1u);
+  EXPECT_EQ(atEnd.GetIndex(), 4);
+  ORVVectorCursor onD(2);
+  EXPECT_EQ(_Vector.InsertBefore(&onD, &_C), 1u);
+  EXPECT_EQ(onD.GetIndex(), 3);
+  EXPECT_EQ(_Vector[&onD], &_D);
+  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "c", "d", "a"));
+  EXPECT_EQ(_Vector.InsertBefore(&beforeFirst, &_D), 0u);
   ORVVectorCursor stale(7);  // the vector shrank since
-  EXPECT_EQ(vector.InsertBefore(&stale, &_D), 0u);
+  EXPECT_EQ(_Vector.InsertBefore(&stale, &_D), 0u);
   EXPECT_EQ(stale.GetIndex(), 7);
-  EXPECT_EQ(vector.Size(), 3);
+  EXPECT_EQ(_Vector.Size(), 5);
 }
 
-TEST_F(ORVVectorTest, ReplaceAndReadAtACursor) {
-  ORVTestRecordingLink* link;
-  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&link);
-  ORVVector vector(ORVDoNothingAtDelete);
-  FillABC(vector);
-  vector.SetHLink(handler);
+TEST_F(ORVVectorTest, ReplaceReadAndRemoveAtACursor) {
+  AppendAll(_Vector, {&_A, &_B, &_C});
+  ORVTestRecordingLink* link = Record({&_Vector});
   ORVVectorCursor onB(1);
-  EXPECT_EQ(vector[&onB], &_B);
-  EXPECT_EQ(vector.Replace(&onB, &_D), &_B);
-  EXPECT_EQ(vector[&onB], &_D);
-  vector.Set(&onB, &_A);
-  EXPECT_EQ(vector[1], &_A);
+  EXPECT_EQ(_Vector.Replace(&onB, &_D), &_B);
+  EXPECT_EQ(_Vector[&onB], &_D);
+  _Vector.Set(&onB, &_B);
+  EXPECT_EQ(_Vector[1], &_B);
   ORVVectorCursor outside(3);
-  EXPECT_EQ(vector.Replace(&outside, &_D), nullptr);
-  EXPECT_EQ(vector[&outside], nullptr);
+  EXPECT_EQ(_Vector.Replace(&outside, &_D), nullptr);
+  EXPECT_EQ(_Vector[&outside], nullptr);
   ORVVectorCursor beforeFirst;
-  EXPECT_EQ(vector[&beforeFirst], nullptr);
-  EXPECT_EQ(vector[static_cast<const ORVCursor*>(nullptr)], nullptr);
-  EXPECT_THAT(link->Texts(), ElementsAre("ReplaceObject b d", "ReplaceObject d a"));
-}
-
-TEST_F(ORVVectorTest, RemoveAtACursorStepsItBackAndReportsAfterwards) {
-  ORVTestRecordingLink* link;
-  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&link);
-  ORVVector vector(ORVDoNothingAtDelete);
-  FillABC(vector);
-  vector.SetHLink(handler);
-  ORVIterator* iterator = vector.MakeIterator(nullptr);
+  EXPECT_EQ(_Vector[&beforeFirst], nullptr);
+  EXPECT_EQ(_Vector[static_cast<const ORVCursor*>(nullptr)], nullptr);
+  // A removal steps the cursor back and is reported after it is made.
+  ORVIterator* iterator = _Vector.MakeIterator(nullptr);
   EXPECT_EQ(iterator->Next(), &_A);
   EXPECT_EQ(iterator->Next(), &_B);
   ORVVectorCursor cursor(*ORVCheckedCast<ORVVectorCursor>(iterator->Position()));
-  EXPECT_EQ(vector.Remove(&cursor), &_B);
+  EXPECT_EQ(_Vector.Remove(&cursor), &_B);
   EXPECT_EQ(cursor.GetIndex(), 0);
-  iterator->ToBegin();
   iterator->Release();
-  iterator = vector.MakeIterator(&cursor);
+  iterator = _Vector.MakeIterator(&cursor);
   EXPECT_EQ(iterator->Next(), &_C);  // the element after the removed one
   iterator->Release();
-  EXPECT_THAT(link->Texts(), ElementsAre("RemoveObject b"));
-  EXPECT_EQ(link->_Notifications[0]._SizeOfFrom, 2);
-  ORVVectorCursor outside(2);
-  EXPECT_EQ(vector.Remove(&outside), nullptr);
-  EXPECT_EQ(outside.GetIndex(), 2);
+  EXPECT_THAT(link->Texts(),
+              ElementsAre("ReplaceObject b d", "ReplaceObject d b", "RemoveObject b"));
+  EXPECT_EQ(link->_Notifications[2]._SizeOfFrom, 2);
+  ORVVectorCursor past(2);
+  EXPECT_EQ(_Vector.Remove(&past), nullptr);
+  EXPECT_EQ(past.GetIndex(), 2);
 }
 
-TEST_F(ORVVectorDeathTest, CursorMisuseIsFatal) {
-  ORVVector vector(ORVDoNothingAtDelete);
-  FillABC(vector);
+TEST_F(ORVVectorDeathTest, WrongPositionsCursorsAndLinkedCopiesAreFatal) {
+  ExpectFatalReport([] { ORVVector(ORVDoNothingAtDelete, 0); }, "Can not create an empty vector",
+                    kVectorFile);
+  ExpectFatalReport([] { ORVVector(ORVDoNothingAtDelete, -3); }, "Can not create an empty vector",
+                    kVectorFile);
+  ExpectFatalReport([&] { _Vector.Set(-1, &_A); },
+                    "ORVVector::Set(int, PEVBaseUnknown *): wrong position", kVectorFile);
+  ExpectFatalReport([&] { _Vector.Set(INT_MAX, &_A); }, "ORVVector: size overflow", kVectorFile);
+  AppendAll(_Vector, {&_A, &_B, &_C});
+  std::string insert = "ORVVector::Insert(PEVBaseUnknown *, int): wrong position";
+  ExpectFatalReport([&] { _Vector.Insert(&_D, 4); }, insert, kVectorFile);
+  ExpectFatalReport([&] { _Vector.Insert(&_D, -1); }, insert, kVectorFile);
   ORVVectorCursor outside(3);
-  EXPECT_EXIT(vector.Set(&outside, &_D), testing::ExitedWithCode(255),
-              FatalReportPattern("ORVVector::operator[](const PEVBaseUnknown *): wrong position",
-                                 kVectorFile));
   ORVVectorCursor beforeFirst;
-  EXPECT_EXIT(vector.Set(&beforeFirst, &_D), testing::ExitedWithCode(255),
-              FatalReportPattern("ORVVector::operator[](const PEVBaseUnknown *): wrong position",
-                                 kVectorFile));
-  EXPECT_EXIT(vector.InsertBefore(nullptr, &_D), testing::ExitedWithCode(255),
-              FatalReportPattern("cursor is NULL", kVectorFile));
-  EXPECT_EXIT(vector.Remove(static_cast<ORVCursor*>(nullptr)), testing::ExitedWithCode(255),
-              FatalReportPattern("cursor is NULL", kVectorFile));
-  EXPECT_EXIT(vector.InsertAfter(nullptr, &_D), testing::ExitedWithCode(255),
-              FatalReportPattern("cursor is NULL", kVectorFile));
+  std::string set = "ORVVector::operator[](const PEVBaseUnknown *): wrong position";
+  ExpectFatalReport([&] { _Vector.Set(&outside, &_D); }, set, kVectorFile);
+  ExpectFatalReport([&] { _Vector.Set(&beforeFirst, &_D); }, set, kVectorFile);
+  ExpectFatalReport([&] { _Vector.InsertBefore(nullptr, &_D); }, "cursor is NULL", kVectorFile);
+  ExpectFatalReport([&] { _Vector.Remove(static_cast<ORVCursor*>(nullptr)); }, "cursor is NULL",
+                    kVectorFile);
+  ExpectFatalReport([&] { _Vector.InsertAfter(nullptr, &_D); }, "cursor is NULL", kVectorFile);
   ORVTestCursor foreign;
-  EXPECT_EXIT(vector.Remove(&foreign), testing::ExitedWithCode(255),
-              FatalReportPattern("ORVConversionCheck::Check: object is not a \"ORVVectorCursor\" "
-                                 "but a \"ORVTestCursor\"",
-                                 "src/ORVMacro.cpp"));
-  EXPECT_EXIT(vector.MakeIterator(&foreign), testing::ExitedWithCode(255),
-              FatalReportPattern("ORVConversionCheck::Check: object is not a \"ORVVectorCursor\" "
-                                 "but a \"ORVTestCursor\"",
-                                 "src/ORVMacro.cpp"));
-}
-
-TEST_F(ORVVectorTest, AddAppendsAndAppendReportsTheAddition) {
-  ORVTestRecordingLink* link;
-  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&link);
-  ORVVector vector(ORVDoNothingAtDelete);
-  vector.SetHLink(handler);
-  vector.Add(&_A, 1);
-  vector.Add(&_B, 0);
-  vector.Append(&_C);
-  EXPECT_THAT(Names(vector), ElementsAre("a", "b", "c"));
-  EXPECT_THAT(link->Texts(), ElementsAre("AddObject a", "AddObject c"));
+  std::string conversion = WrongCursorText("ORVVectorCursor");
+  ExpectFatalReport([&] { _Vector.Remove(&foreign); }, conversion, "src/ORVMacro.cpp");
+  ExpectFatalReport([&] { _Vector.MakeIterator(&foreign); }, conversion, "src/ORVMacro.cpp");
+  ORVVector source(ORVDoNothingAtDelete);
+  Record({&_Vector});
+  ExpectFatalReport([&] { _Vector = source; }, "Not yet implemented with a Link", kVectorFile);
 }
 
 TEST_F(ORVVectorTest, LinearSearchesInBothDirections) {
   ORVTestShapeCmpName byName;
   ORVTestShape pattern("a");
-  ORVVector vector(ORVDoNothingAtDelete);
-  vector.Append(&_A);
-  vector.Append(&_B);
-  vector.Append(&_A);
-  EXPECT_EQ(vector.Search(0, 1, 1, &pattern, byName), 0);
-  EXPECT_EQ(vector.Search(1, 1, 0, &pattern, byName), 2);
-  EXPECT_EQ(vector.Search(3, 1, 1, &pattern, byName), 3);  // at the end: unchanged
-  EXPECT_EQ(vector.Search(2, 0, 1, &pattern, byName), 2);
-  EXPECT_EQ(vector.Search(1, 0, 1, &pattern, byName), 0);
-  EXPECT_EQ(vector.Search(-1, 0, 1, &pattern, byName), -1);
   ORVTestShape absent("z");
-  EXPECT_EQ(vector.Search(0, 1, 1, &absent, byName), 3);
-  EXPECT_EQ(vector.Search(2, 0, 1, &absent, byName), -1);
-  // Starts outside the elements are brought back within them.
-  EXPECT_EQ(vector.Search(-5, 1, 1, &pattern, byName), 0);
-  EXPECT_EQ(vector.Search(9, 0, 1, &pattern, byName), 2);
-  EXPECT_EQ(vector.SearchObject(1, 1, &_A), 2);
-  EXPECT_EQ(vector.SearchObject(-4, 1, &_A), 0);
-  EXPECT_EQ(vector.SearchObject(0, 1, &_C), 3);
-  EXPECT_EQ(vector.SearchObject(5, 1, &_C), 5);
+  AppendAll(_Vector, {&_A, &_B, &_A});
+  // {start, forward, expected} with the pattern, first search.
+  const int rows[][3] = {{0, 1, 0},   {3, 1, 3},  {2, 0, 2}, {1, 0, 0},
+                         {-1, 0, -1}, {-5, 1, 0}, {9, 0, 2}};
+  for (const auto& row : rows)
+    EXPECT_EQ(_Vector.Search(row[0], row[1], 1, &pattern, byName), row[2]) << row[0] << row[1];
+  EXPECT_EQ(_Vector.Search(1, 1, 0, &pattern, byName), 2);  // continued from the start
+  EXPECT_EQ(_Vector.Search(0, 1, 1, &absent, byName), 3);
+  EXPECT_EQ(_Vector.Search(2, 0, 1, &absent, byName), -1);
+  EXPECT_EQ(_Vector.SearchObject(1, 1, &_A), 2);
+  EXPECT_EQ(_Vector.SearchObject(-4, 1, &_A), 0);
+  EXPECT_EQ(_Vector.SearchObject(0, 1, &_C), 3);
+  EXPECT_EQ(_Vector.SearchObject(5, 1, &_C), 5);
 }
 
 TEST_F(ORVVectorTest, CopiesShareTheElementsAndTakeWhatToDoAtDeleteButNotTheLink) {
-  ORVTestRecordingLink* link;
-  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&link);
-  ORVVector vector(ORVClearAtDelete);
-  FillABC(vector);
-  vector.SetHLink(handler);
-  ORVVector copy(vector);
+  ORVVector source(ORVReleaseElementsAtDelete);
+  AppendAll(source, {&_A, &_B, &_C});
+  Record({&source});
+  ORVVector copy(source);
   EXPECT_THAT(Names(copy), ElementsAre("a", "b", "c"));
   EXPECT_EQ(copy.GetCapacity(), 3);
-  EXPECT_EQ(copy.GetWhatToDoAtDelete(), ORVClearAtDelete);
+  EXPECT_EQ(copy.GetWhatToDoAtDelete(), ORVReleaseElementsAtDelete);
   EXPECT_EQ(copy.GetLink(), nullptr);
-  ORVVector empty(ORVDoNothingAtDelete);
-  ORVVector emptyCopy(empty);
+  ORVVector emptyCopy(_Vector);
   EXPECT_EQ(emptyCopy.GetCapacity(), 0);
-  copy.SetWhatToDoAtDelete(ORVDoNothingAtDelete);
-}
-
-TEST_F(ORVVectorTest, AssignmentReplacesTheArrayOnlyWhenTooSmall) {
-  ORVVector source(ORVReleaseElementsAtDelete);
-  FillABC(source);
+  // Assignment replaces the array only when it is too small.
   ORVVector small(ORVDoNothingAtDelete, 2);
   small = source;
   EXPECT_THAT(Names(small), ElementsAre("a", "b", "c"));
@@ -368,26 +249,13 @@ TEST_F(ORVVectorTest, AssignmentReplacesTheArrayOnlyWhenTooSmall) {
   PEVBaseUnknown** contents = large.Contents();
   large = source;
   EXPECT_EQ(large.Contents(), contents);
-  EXPECT_THAT(Names(large), ElementsAre("a", "b", "c"));
   ORVVector& alias = large;
   large = alias;
   EXPECT_THAT(Names(large), ElementsAre("a", "b", "c"));
-  ORVVector empty(ORVDoNothingAtDelete);
-  large = empty;
+  large = _Vector;
   EXPECT_TRUE(large.IsEmpty());
-  small.SetWhatToDoAtDelete(ORVDoNothingAtDelete);
-  large.SetWhatToDoAtDelete(ORVDoNothingAtDelete);
-  source.SetWhatToDoAtDelete(ORVDoNothingAtDelete);
-}
-
-TEST_F(ORVVectorDeathTest, AssigningToALinkedVectorIsFatal) {
-  ORVTestRecordingLink* link;
-  ORVContainersLinkRfHndlr handler = MakeRecordingLink(&link);
-  ORVVector vector(ORVDoNothingAtDelete);
-  vector.SetHLink(handler);
-  ORVVector source(ORVDoNothingAtDelete);
-  EXPECT_EXIT(vector = source, testing::ExitedWithCode(255),
-              FatalReportPattern("Not yet implemented with a Link", kVectorFile));
+  for (ORVVector* owner : {&source, &copy, &small, &large})
+    owner->SetWhatToDoAtDelete(ORVDoNothingAtDelete);
 }
 
 // Random operations on a vector and on a std::vector, compared after each step.
@@ -398,7 +266,7 @@ TEST_F(ORVVectorTest, BehavesAsAStdVectorUnderRandomOperations) {
     pool.emplace_back(std::string(1, (char)('a' + i)));
   std::mt19937 generator(20240611);
   auto random = [&generator](int iBound) { return (int)(generator() % (unsigned)iBound); };
-  ORVVector vector(ORVDoNothingAtDelete);
+  ORVVector& vector = _Vector;
   std::vector<PEVBaseUnknown*> model;
   for (int step = 0; step < 20000; ++step) {
     PEVBaseUnknown* element = random(9) == 0 ? nullptr : &pool[(std::size_t)random(8)];
@@ -425,14 +293,10 @@ TEST_F(ORVVectorTest, BehavesAsAStdVectorUnderRandomOperations) {
         int index = random(size + 2) - 1;
         ORVVectorCursor cursor(index);
         PEVBaseUnknown* removed = vector.Remove(&cursor);
-        if (index < 0 || index >= size) {
-          ASSERT_EQ(removed, nullptr);
-          ASSERT_EQ(cursor.GetIndex(), index);
-          break;
-        }
-        ASSERT_EQ(removed, model[(std::size_t)index]);
-        ASSERT_EQ(cursor.GetIndex(), index - 1);
-        model.erase(model.begin() + index);
+        bool inside = index >= 0 && index < size;
+        ASSERT_EQ(removed, inside ? model[(std::size_t)index] : nullptr);
+        ASSERT_EQ(cursor.GetIndex(), inside ? index - 1 : index);
+        if (inside) model.erase(model.begin() + index);
         break;
       }
       case 4:
@@ -471,9 +335,8 @@ TEST_F(ORVVectorTest, BehavesAsAStdVectorUnderRandomOperations) {
         }
         break;
     }
-    ASSERT_EQ(vector.Size(), (int)model.size());
-    for (int i = 0; i < vector.Size(); ++i)
-      ASSERT_EQ(vector[i], model[(std::size_t)i]);
+    ASSERT_EQ(std::vector<PEVBaseUnknown*>(vector.Contents(), vector.Contents() + vector.Size()),
+              model);
     ASSERT_GE(vector.GetCapacity(), vector.Size());
     ASSERT_EQ(vector.Contains(element) != 0,
               std::find(model.begin(), model.end(), element) != model.end());

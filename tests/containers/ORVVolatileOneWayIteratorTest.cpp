@@ -7,7 +7,6 @@
 #include <string>
 
 #include "ContainerTestClasses.h"
-#include "FatalReport.h"
 #include "ORVCoupledConvertor.h"
 #include "ORVList.h"
 #include "ORVOneWayIteratorOnInterval.h"
@@ -86,8 +85,7 @@ TEST_F(ORVVolatileOneWayIteratorTest, ForContainerWalksTheContainerConverted) {
 
 TEST_F(ORVVolatileOneWayIteratorTest, ForContainerOverAList) {
   ORVList list(ORVDoNothingAtDelete);
-  list.Append(&_C);
-  list.Append(&_A);
+  AppendAll(list, {&_C, &_A});
   ORVVolatileOneWayIteratorForContainer iterator(list, &_Starred);
   EXPECT_EQ(Walk(iterator), "c* a* ");
 }
@@ -105,8 +103,7 @@ TEST_F(ORVVolatileOneWayIteratorTest, ForIteratorAndWithConvertorConvertTheirSou
 
 TEST_F(ORVVolatileOneWayIteratorTest, NullElementsEndTheWalkWithoutConversion) {
   ORVVector withNull(ORVDoNothingAtDelete);
-  withNull.Append(nullptr);
-  withNull.Append(&_A);
+  AppendAll(withNull, {nullptr, &_A});
   ORVVolatileOneWayIteratorForContainer iterator(withNull, &_Primed);
   EXPECT_EQ(iterator.Next(), nullptr);
   EXPECT_EQ(_Primed._SetCount, 0);
@@ -148,7 +145,6 @@ TEST_F(ORVVolatileOneWayIteratorTest, PatternIteratorWithoutComparatorMatchesByA
 
 TEST_F(ORVVolatileOneWayIteratorTest, PatternIteratorNeedsGoToFirst) {
   ORVVolatileIteratorOnPatternForContainer iterator(_Vector, nullptr, nullptr);
-  EXPECT_EXIT(iterator.Next(), testing::ExitedWithCode(255),
-              FatalReportPattern("GoToFirst() must be called before",
-                                 "src/ORVVolatileIteratorOnPatternForContainer.cpp"));
+  ExpectFatalReport([&] { iterator.Next(); }, "GoToFirst() must be called before",
+                    "src/ORVVolatileIteratorOnPatternForContainer.cpp");
 }
