@@ -34,13 +34,13 @@ TEST(ORVCharData, SetsAgainUnlessSetOnce) {
 }
 
 TEST(ORVCharDataDeathTest, ReadingUndefinedOrSettingTwiceIsFatal) {
-  ExpectFatalReport(
+  ExpectFatal(
       [] {
         ORVCharData value("colour", 0);
         value.GetValue();
       },
       "ORVCharData::GetValue(): colour: The value must be defined", "src/ORVCharData.cpp");
-  ExpectFatalReport(
+  ExpectFatal(
       [] {
         ORVCharData value("colour", "red", 1);
         value.SetValue("blue");
@@ -57,7 +57,7 @@ TEST(ORVUpperCharData, StoresUpperCase) {
 }
 
 TEST(ORVUpperCharDataDeathTest, KeepsTheSetOnceRule) {
-  ExpectFatalReport(
+  ExpectFatal(
       [] {
         ORVUpperCharData value("code", "abc", 1);
         value.SetValue("def");
@@ -99,10 +99,9 @@ TEST(ORVFixedCharBuffer, AllocatesAnEmptyTextOfTheSize) {
 
 TEST(ORVFixedCharBufferDeathTest, RefusesNegativeSizesAndNullData) {
   const char kFile[] = "src/ORVFixedCharBuffer.cpp";
-  ExpectFatalReport([] { ORVFixedCharBuffer buffer(-1); }, "ORVFixedCharBuffer(int): iSize < 0",
-                    kFile);
-  ExpectFatalReport([] { ORVFixedCharBuffer buffer("abc", -2); },
-                    "ORVFixedCharBuffer(const char*, int): iSize < 0", kFile);
-  ExpectFatalReport([] { ORVFixedCharBuffer buffer(nullptr, 4); },
-                    "ORVFixedCharBuffer(const char*, int): iData is NULL", kFile);
+  ExpectFatal([] { ORVFixedCharBuffer buffer(-1); }, "ORVFixedCharBuffer(int): iSize < 0", kFile);
+  ExpectFatal([] { ORVFixedCharBuffer buffer("abc", -2); },
+              "ORVFixedCharBuffer(const char*, int): iSize < 0", kFile);
+  ExpectFatal([] { ORVFixedCharBuffer buffer(nullptr, 4); },
+              "ORVFixedCharBuffer(const char*, int): iData is NULL", kFile);
 }

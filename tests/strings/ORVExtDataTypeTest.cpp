@@ -219,22 +219,21 @@ TEST(ORVExtDataType, ClassTree) {
 }
 
 TEST(ORVExtDataTypeDeathTest, ReadingADbNullValueIsFatal) {
-  ExpectFatalReport([] { ORVExtAnyChars("").GetChars(); }, "The Value is null", kDataTypeFile);
-  ExpectFatalReport([] { ORVExtAnyString().GetString(); }, "The Value is null", kDataTypeFile);
-  ExpectFatalReport([] { ORVExtAnyString().GetChars(); }, "The Value is null", kDataTypeFile);
-  ExpectFatalReport([] { ORVExtAnyInteger().GetInteger(); }, "The Value is null", kDataTypeFile);
-  ExpectFatalReport([] { ORVExtAnyBoolean().GetBoolean(); }, "The Value is null", kDataTypeFile);
-  ExpectFatalReport([] { ORVExtAnyDate().GetDate(); }, "The Value is null", kDataTypeFile);
-  ExpectFatalReport([] { ORVExtAnyConstPointer().GetConstRef(); }, "The Value is null",
-                    kDataTypeFile);
-  ExpectFatalReport([] { ORVExtAnyVarPointer().GetVarRef(); }, "The Value is null", kDataTypeFile);
+  ExpectFatal([] { ORVExtAnyChars("").GetChars(); }, "The Value is null", kDataTypeFile);
+  ExpectFatal([] { ORVExtAnyString().GetString(); }, "The Value is null", kDataTypeFile);
+  ExpectFatal([] { ORVExtAnyString().GetChars(); }, "The Value is null", kDataTypeFile);
+  ExpectFatal([] { ORVExtAnyInteger().GetInteger(); }, "The Value is null", kDataTypeFile);
+  ExpectFatal([] { ORVExtAnyBoolean().GetBoolean(); }, "The Value is null", kDataTypeFile);
+  ExpectFatal([] { ORVExtAnyDate().GetDate(); }, "The Value is null", kDataTypeFile);
+  ExpectFatal([] { ORVExtAnyConstPointer().GetConstRef(); }, "The Value is null", kDataTypeFile);
+  ExpectFatal([] { ORVExtAnyVarPointer().GetVarRef(); }, "The Value is null", kDataTypeFile);
 }
 
 TEST(ORVExtDataTypeDeathTest, TheAlwaysNullConstantsHaveNoValue) {
-  ExpectFatalReport([] { ORVExtDbNullInteger().GetInteger(); },
-                    "No GetInteger() for a ORVExtDbNullInteger", "src/ORVExtDbNullInteger.cpp");
-  ExpectFatalReport([] { ORVExtDbNullBoolean().GetBoolean(); },
-                    "No GetBoolean() for a ORVExtDbNullBoolean", "src/ORVExtDbNullBoolean.cpp");
-  ExpectFatalReport([] { ORVExtDbNullDate().GetDate(); }, "No GetDate() for a ORVExtDbNullDate",
-                    "src/ORVExtDbNullDate.cpp");
+  ExpectFatal([] { ORVExtDbNullInteger().GetInteger(); },
+              "No GetInteger() for a ORVExtDbNullInteger", "src/ORVExtDbNullInteger.cpp");
+  ExpectFatal([] { ORVExtDbNullBoolean().GetBoolean(); },
+              "No GetBoolean() for a ORVExtDbNullBoolean", "src/ORVExtDbNullBoolean.cpp");
+  ExpectFatal([] { ORVExtDbNullDate().GetDate(); }, "No GetDate() for a ORVExtDbNullDate",
+              "src/ORVExtDbNullDate.cpp");
 }

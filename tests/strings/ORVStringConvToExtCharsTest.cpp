@@ -85,14 +85,14 @@ TEST(ORVStringExtCharsCaseConvertors, ConvertTheElementsOfAVolatileIteration) {
 
 TEST(ORVStringConvToExtCharsDeathTest, OtherClassesFailTheConversionCheck) {
   const char kMacroFile[] = "src/ORVMacro.cpp";
-  ExpectFatalReport(
+  ExpectFatal(
       [] {
         ORVExtAnyChars chars("x");
         ORVStringConvToExtChars().Set(&chars);
       },
       "ORVConversionCheck::Check: object is not a \"ORVString\" but a \"ORVExtAnyChars\"",
       kMacroFile);
-  ExpectFatalReport(
+  ExpectFatal(
       [] {
         ORVTestShape shape("s");
         ORVStringExtCharsConvToUpperExtChars().Set(&shape);

@@ -214,20 +214,20 @@ TEST(ORVExtIntegerCmp, OrdersValuesWithDbNullFirst) {
 TEST(ORVStringExtCharsCmpDeathTest, NullObjectsAndOtherClassesAreFatal) {
   const char kCmpFile[] = "src/ORVStringExtCharsCmp.cpp";
   const char kNoCaseFile[] = "src/ORVStringExtCharsCmpNoCase.cpp";
-  ExpectFatalReport(
+  ExpectFatal(
       [] {
         ORVString a("a");
         ORVStringExtCharsCmp().CompareObjects(&a, nullptr);
       },
       "pObj1 == NULL OR pObj2 == NULL", kCmpFile);
-  ExpectFatalReport(
+  ExpectFatal(
       [] {
         ORVTestShape shape("s");
         ORVString a("a");
         ORVStringExtCharsCmp().CompareObjects(&shape, &a);
       },
       "pObj1 is neither an ORVString nor an ORVExtChars but a ORVTestShape", kCmpFile);
-  ExpectFatalReport(
+  ExpectFatal(
       [] {
         ORVTestCircle circle("c");
         ORVString a("a");
@@ -237,16 +237,16 @@ TEST(ORVStringExtCharsCmpDeathTest, NullObjectsAndOtherClassesAreFatal) {
 }
 
 TEST(ORVStringExtCharsHashDeathTest, NullObjectsOtherClassesAndDbNullAreFatal) {
-  ExpectFatalReport([] { ORVStringExtCharsHash().Code(nullptr); }, "pObject == NULL",
-                    "src/ORVStringExtCharsHash.cpp");
-  ExpectFatalReport(
+  ExpectFatal([] { ORVStringExtCharsHash().Code(nullptr); }, "pObject == NULL",
+              "src/ORVStringExtCharsHash.cpp");
+  ExpectFatal(
       [] {
         ORVTestShape shape("s");
         ORVStringExtCharsHashNoCase().Code(&shape);
       },
       "pObject is neither an ORVString nor an ORVExtChars but a ORVTestShape",
       "src/ORVStringExtCharsHashNoCase.cpp");
-  ExpectFatalReport(
+  ExpectFatal(
       [] {
         ORVExtAnyChars dbNull;
         ORVStringExtCharsHash().Code(&dbNull);
@@ -256,20 +256,20 @@ TEST(ORVStringExtCharsHashDeathTest, NullObjectsOtherClassesAndDbNullAreFatal) {
 
 TEST(ORVExtIntegerCmpDeathTest, NullObjectsAndOtherClassesAreFatal) {
   const char kFile[] = "src/ORVExtIntegerCmp.cpp";
-  ExpectFatalReport(
+  ExpectFatal(
       [] {
         ORVExtAnyInteger one(1);
         ORVExtIntegerCmp().CompareObjects(nullptr, &one);
       },
       "pObj1 == NULL OR pObj2 == NULL", kFile);
-  ExpectFatalReport(
+  ExpectFatal(
       [] {
         ORVExtAnyInteger one(1);
         ORVString text("1");
         ORVExtIntegerCmp().CompareObjects(&text, &one);
       },
       "pObj1 is not an ORVExtInteger", kFile);
-  ExpectFatalReport(
+  ExpectFatal(
       [] {
         ORVExtAnyInteger one(1);
         ORVString text("1");
