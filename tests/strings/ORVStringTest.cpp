@@ -114,43 +114,33 @@ TEST(ORVStringDeathTest, GrowthBeyondIntIsFatal) {
                     "ORVString: size overflow");
 }
 
-TEST(ORVString, CopiesShareTheBlockUntilOneIsChanged) {
-  ORVString original("shared value", 8);
-  {
-    ORVString constructed(original);  // takes the default dimension too
-    EXPECT_EQ(constructed.GetDefaultDimension(), 8);
-    EXPECT_EQ(constructed.GetpBlockRfHndlr(), original.GetpBlockRfHndlr());
-    EXPECT_EQ(Sharers(original), 2u);
-  }
-  EXPECT_EQ(Sharers(original), 1u);
-  ORVString copy;
-  copy = original;
-  EXPECT_EQ(copy.GetpBlockRfHndlr(), original.GetpBlockRfHndlr());
-  EXPECT_EQ(Sharers(original), 2u);
-  copy += "!";
-  EXPECT_EQ(ValueOf(original), "shared value");
-  EXPECT_EQ(ValueOf(copy), "shared value!");
-  EXPECT_EQ(Sharers(original), 1u);
-  EXPECT_EQ(Sharers(copy), 1u);
-}
-
-TEST(ORVString, EveryChangeOfASharedBlockLeavesTheOtherStringAlone) {
+TEST(ORVString, CopiesShareTheBlockUntilEachIsChanged) {
   ORVString original("abcdef", 4);
-  ORVString copied(original), resized(original), upper(original), concatenated(original);
-  concatenated.Concat(original, 3);
+  ORVString copied(original), resized(original), upper(original), appended(original), assigned;
+  assigned = original;
+  EXPECT_EQ(appended.GetDefaultDimension(), 4);  // a copy takes the default dimension too
+  EXPECT_EQ(copied.GetpBlockRfHndlr(), original.GetpBlockRfHndlr());
+  EXPECT_EQ(assigned.GetpBlockRfHndlr(), original.GetpBlockRfHndlr());
+  {
+    ORVString scoped(original);
+    EXPECT_EQ(Sharers(original), 7u);
+  }
+  EXPECT_EQ(Sharers(original), 6u);
+  appended.Concat(original, 3);
   copied.Copy("xy", -1);
   resized.Resize(2, ' ', 1);
   upper.ToUpper();
-  ORVString lower("ABC");
-  ORVString lowered(lower);
+  assigned += "!";
+  ORVString lowered(upper);
   lowered.ToLower();
   EXPECT_EQ(ValueOf(original) + "|" + ValueOf(copied) + "|" + ValueOf(resized) + "|" +
-                ValueOf(upper) + "|" + ValueOf(concatenated) + "|" + ValueOf(lower) + "|" +
+                ValueOf(upper) + "|" + ValueOf(appended) + "|" + ValueOf(assigned) + "|" +
                 ValueOf(lowered),
-            "abcdef|xy|ab|ABCDEF|abcdefabc|ABC|abc");
+            "abcdef|xy|ab|ABCDEF|abcdefabc|abcdef!|abcdef");
   EXPECT_EQ(Dimension(copied), 4);  // a fresh block for 2 characters
   EXPECT_EQ(Dimension(resized), 4);
   EXPECT_EQ(Sharers(original), 1u);
+  EXPECT_EQ(Sharers(assigned), 1u);
 }
 
 TEST(ORVString, AssignmentOfItselfOrOfAStringWithoutBlock) {
