@@ -47,31 +47,17 @@ std::string Conversions(std::initializer_list<const char*> iTexts) {
   return results;
 }
 
-// What ConvertStringToInt must answer, worked out on the digits: blanks, a sign, at least
-// one digit and nothing else, within the int range.
-bool IsIntText(const std::string& iText) {
-  std::size_t position = 0;
-  while (position < iText.size() && isspace((unsigned char)iText[position]))
-    ++position;
-  bool negative = false;
-  if (position < iText.size() && (iText[position] == '+' || iText[position] == '-'))
-    negative = iText[position++] == '-';
-  std::string digits = iText.substr(position);
-  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) return false;
-  digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
-  std::string limit = negative ? "2147483648" : "2147483647";
-  return digits.size() < limit.size() || (digits.size() == limit.size() && digits <= limit);
-}
-
-// The same number written as "%d" writes it: no blanks, no plus, no leading zeros.
-std::string CanonicalIntText(const std::string& iText) {
-  std::size_t position = iText.find_first_not_of(" \t\n\v\f\r");
-  std::string number = iText.substr(position);
-  bool negative = number[0] == '-';
-  if (number[0] == '-' || number[0] == '+') number.erase(0, 1);
-  number.erase(0, std::min(number.find_first_not_of('0'), number.size() - 1));
-  if (number == "0") return number;
-  return negative ? "-" + number : number;
+// What ConvertStringToInt must answer, worked out apart: blanks, a sign, at least one
+// digit and nothing else, within the int range; oValue receives the number (the random
+// texts are short enough for a long long).
+bool IsIntText(const std::string& iText, long long& oValue) {
+  std::size_t start = iText.find_first_not_of(" \t\n\v\f\r");
+  if (start == std::string::npos) return false;
+  std::size_t digits = start + (iText[start] == '+' || iText[start] == '-');
+  if (digits == iText.size() || iText.find_first_not_of("0123456789", digits) != std::string::npos)
+    return false;
+  oValue = std::stoll(iText);
+  return oValue >= INT_MIN && oValue <= INT_MAX;
 }
 
 // A random text from an alphabet rich in the characters the escaping cares about.
@@ -171,11 +157,12 @@ TEST(ORVUtilities, IntegerConversionAgreesWithTheDigitsOnRandomTexts) {
   for (int i = 0; i < 100000; ++i) {
     std::string text = RandomText(random, "0123456789000999+- \tx", 14);
     int value = -1;
+    long long expected = 0;
     unsigned int converted = ORVUtilities::ConvertStringToInt(text.c_str(), value);
-    ASSERT_EQ(converted, IsIntText(text) ? 1u : 0u) << "\"" << text << "\"";
+    ASSERT_EQ(converted, IsIntText(text, expected) ? 1u : 0u) << "\"" << text << "\"";
     if (!converted) continue;
     ++successes;
-    ASSERT_EQ(std::to_string(value), CanonicalIntText(text)) << "\"" << text << "\"";
+    ASSERT_EQ(value, expected) << "\"" << text << "\"";
   }
   EXPECT_GT(successes, 5000);
 }
