@@ -160,24 +160,21 @@ TEST_F(ORVStringExtCharsCmpTest, KeysAHashTableAndASortedVectorByText) {
   EXPECT_EQ(sorted[4], names[4]);
 }
 
-TEST_F(ORVStringExtCharsCmpTest, GlobalsAreSharedAndRegistered) {
-  ORVStringExtCharsCmp* cmp = ORVStringExtCharsCmp::GetGlobal();
-  EXPECT_EQ(ORVStringExtCharsCmp::GetGlobal(), cmp);
-  EXPECT_EQ(ORVStringExtCharsCmpNoCase::GetGlobal(), ORVStringExtCharsCmpNoCase::GetGlobal());
-  EXPECT_EQ(ORVStringExtCharsHash::GetGlobal(), ORVStringExtCharsHash::GetGlobal());
-  EXPECT_EQ(ORVStringExtCharsHashNoCase::GetGlobal(), ORVStringExtCharsHashNoCase::GetGlobal());
-  EXPECT_EQ(ORVExtIntegerCmp::GetGlobal(), ORVExtIntegerCmp::GetGlobal());
-  EXPECT_EQ(cmp->GetRefCount(), 1u);  // the cleaner's reference
-}
-
-TEST(ORVStringExtCharsCmpGlobal, ANewCleanerGetsANewGlobal) {
-  // Registered with the cleaner, which releases it: the next cleaner's global is new and
-  // usable (a freed one would fail under the sanitizers).
+TEST(ORVStringExtCharsCmpGlobal, GlobalsAreSharedRegisteredAndRenewedWithEachCleaner) {
+  // Registered with the cleaner, which releases them: the next cleaner's globals are new
+  // and usable (a freed one would fail under the sanitizers).
   for (int round = 0; round < 2; ++round) {
     ORVGlobalObjectCleaner cleaner;
     ORVString a("a");
+    ORVStringExtCharsCmp* cmp = ORVStringExtCharsCmp::GetGlobal();
+    EXPECT_EQ(ORVStringExtCharsCmp::GetGlobal(), cmp);
+    EXPECT_EQ(cmp->GetRefCount(), 1u);  // the cleaner's reference
+    EXPECT_EQ(cmp->CompareObjects(&a, &a), 0);
     EXPECT_EQ(ORVStringExtCharsHash::GetGlobal()->Code(&a), 114u);
-    EXPECT_EQ(ORVStringExtCharsCmp::GetGlobal()->CompareObjects(&a, &a), 0);
+    EXPECT_EQ(ORVStringExtCharsCmpNoCase::GetGlobal(), ORVStringExtCharsCmpNoCase::GetGlobal());
+    EXPECT_EQ(ORVStringExtCharsHash::GetGlobal(), ORVStringExtCharsHash::GetGlobal());
+    EXPECT_EQ(ORVStringExtCharsHashNoCase::GetGlobal(), ORVStringExtCharsHashNoCase::GetGlobal());
+    EXPECT_EQ(ORVExtIntegerCmp::GetGlobal(), ORVExtIntegerCmp::GetGlobal());
   }
 }
 
