@@ -94,7 +94,9 @@ TEST(ORVExtAnyString, CopiesSharesStorageAndIsDbNullWhenEmpty) {
   EXPECT_STREQ(fromOther.GetChars(), "other");
   EXPECT_NE(fromOther.GetChars(), other.GetChars());
 
-  ORVExtAnyString none;
+  ORVExtAnyString fromString(ORVString("v")), none;
+  EXPECT_FALSE(fromString.IsDbNull());
+  EXPECT_STREQ(fromString.GetChars(), "v");
   EXPECT_TRUE(none.IsDbNull());
   EXPECT_EQ(none.String().GetLength(), 0);
   fromOther.SetExtChars(ORVTestExtChars(nullptr));
