@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "ORVDate.h"
 #include "ORVExtAnyBoolean.h"
 #include "ORVExtAnyChars.h"
@@ -37,68 +39,74 @@ namespace {
 
 const char kDataTypeFile[] = "src/ORVExtDataType.cpp";
 
-}  // namespace
-
-TEST(ORVExtAnyChars, IsDbNullForNullOrEmptyText) {
-  ORVExtAnyChars none;
-  EXPECT_TRUE(none.IsDbNull());
-  ORVExtAnyChars empty("");
-  EXPECT_TRUE(empty.IsDbNull());
-  const char text[] = "abc";
-  ORVExtAnyChars chars(text);
-  EXPECT_FALSE(chars.IsDbNull());
-  EXPECT_EQ(chars.GetChars(), text);  // the pointer itself, not a copy
-  chars.SetToDbNull();
-  EXPECT_TRUE(chars.IsDbNull());
+// The class names from iClass up to the root, joined by " < ".
+std::string Ancestry(const PEVMetaClass* iClass) {
+  std::string names;
+  for (; iClass; iClass = iClass->GetParent())
+    names += (names.empty() ? "" : " < ") + std::string(iClass->GetClassName());
+  return names;
 }
 
-TEST(ORVExtAnyChars, TakesAnotherValueOrItsNull) {
+// SetExtInteger stores through the virtual SetInteger.
+class ORVTestCountingInteger : public ORVExtAnyInteger {
+public:
+  void SetInteger(int iValue) override {
+    ++_Calls;
+    ORVExtAnyInteger::SetInteger(iValue);
+  }
+  int _Calls = 0;
+};
+
+}  // namespace
+
+TEST(ORVExtAnyChars, IsDbNullForNullOrEmptyTextAndTakesAnotherValueOrItsNull) {
+  EXPECT_TRUE(ORVExtAnyChars().IsDbNull());
+  EXPECT_TRUE(ORVExtAnyChars("").IsDbNull());
   const char text[] = "abc";
-  ORVExtAnyChars source(text);
-  ORVExtAnyChars copy(source);
+  ORVExtAnyChars chars(text), copy(chars);
+  EXPECT_FALSE(chars.IsDbNull());
+  EXPECT_EQ(chars.GetChars(), text);  // the pointer itself, not a copy
   EXPECT_EQ(copy.GetChars(), text);
   ORVExtAnyString owned("xyz");
   ORVExtAnyChars fromString(static_cast<const ORVExtChars&>(owned));
   EXPECT_EQ(fromString.GetChars(), owned.GetChars());
   copy.SetExtChars(ORVExtAnyChars());
   EXPECT_TRUE(copy.IsDbNull());
-  copy = source;
+  copy = chars;
   EXPECT_EQ(copy.GetChars(), text);
+  chars.SetToDbNull();
+  EXPECT_TRUE(chars.IsDbNull());
 }
 
-TEST(ORVExtAnyString, CopiesAndSharesStorage) {
+TEST(ORVExtAnyString, CopiesSharesStorageAndIsDbNullWhenEmpty) {
   char text[] = "abc";
   ORVExtAnyString copied(text);
   text[0] = 'X';
   EXPECT_STREQ(copied.GetChars(), "abc");  // a copy, not the pointer
-
   ORVExtAnyString shared(copied);
   EXPECT_EQ(shared.GetString().GetpBlockRfHndlr(), copied.GetString().GetpBlockRfHndlr());
   shared.String() += "d";
   EXPECT_STREQ(shared.GetChars(), "abcd");
   EXPECT_STREQ(copied.GetChars(), "abc");  // copy on write
-  EXPECT_NE(shared.GetString().GetpBlockRfHndlr(), copied.GetString().GetpBlockRfHndlr());
-
   // From any other ORVExtChars: its characters.
   ORVTestExtChars other("other");
   ORVExtAnyString fromOther(other);
   EXPECT_STREQ(fromOther.GetChars(), "other");
   EXPECT_NE(fromOther.GetChars(), other.GetChars());
-}
 
-TEST(ORVExtAnyString, IsDbNullWhenEmpty) {
-  ORVExtAnyString none;
+  ORVExtAnyString fromString(ORVString("v")), none;
+  EXPECT_FALSE(fromString.IsDbNull());
+  EXPECT_STREQ(fromString.GetChars(), "v");
   EXPECT_TRUE(none.IsDbNull());
   EXPECT_EQ(none.String().GetLength(), 0);
-  ORVExtAnyString value(ORVString("v"));
-  EXPECT_FALSE(value.IsDbNull());
-  value.SetExtChars(ORVTestExtChars(nullptr));
-  EXPECT_TRUE(value.IsDbNull());
-  value.SetChars("w");
-  value.SetToDbNull();
-  EXPECT_TRUE(value.IsDbNull());
-  value.SetChars(nullptr);
-  EXPECT_TRUE(value.IsDbNull());
+  fromOther.SetExtChars(ORVTestExtChars(nullptr));
+  EXPECT_TRUE(fromOther.IsDbNull());
+  fromOther.SetChars("w");
+  fromOther.SetToDbNull();
+  EXPECT_TRUE(fromOther.IsDbNull());
+  fromOther.SetChars("w");
+  fromOther.SetChars(nullptr);
+  EXPECT_TRUE(fromOther.IsDbNull());
 }
 
 TEST(ORVExtAnyPointers, HoldTheObjectWithoutReference) {
@@ -108,12 +116,9 @@ TEST(ORVExtAnyPointers, HoldTheObjectWithoutReference) {
   ORVExtAnyVarPointer variable(&shape);
   EXPECT_EQ(shape.GetRefCount(), references);
   EXPECT_FALSE(constant.IsDbNull());
-  EXPECT_EQ(constant.GetConstPointer(), &shape);
   EXPECT_EQ(&constant.GetConstRef(), &shape);
-  EXPECT_EQ(variable.GetVarPointer(), &shape);
   EXPECT_EQ(&variable.GetVarRef(), &shape);
   EXPECT_EQ(variable.GetConstPointer(), &shape);
-
   ORVExtAnyConstPointer fromVariable(static_cast<const ORVExtPointer&>(variable));
   EXPECT_EQ(fromVariable.GetConstPointer(), &shape);
   ORVExtAnyVarPointer copy(variable);
@@ -130,35 +135,18 @@ TEST(ORVExtAnyPointers, HoldTheObjectWithoutReference) {
   EXPECT_EQ(constant.GetConstPointer(), nullptr);
 }
 
-TEST(ORVExtAnyInteger, HoldsAValueOrDbNull) {
-  ORVExtAnyInteger none;
-  EXPECT_TRUE(none.IsDbNull());
+TEST(ORVExtAnyInteger, HoldsAValueOrDbNullAndTakesAnotherThroughSetInteger) {
+  EXPECT_TRUE(ORVExtAnyInteger().IsDbNull());
   ORVExtAnyInteger zero(0);
   EXPECT_FALSE(zero.IsDbNull());  // 0 is a value, not null
-  EXPECT_EQ(zero.GetInteger(), 0);
   ORVExtAnyInteger copy(zero);
   EXPECT_EQ(copy.GetInteger(), 0);
-  copy.SetInteger(-7);
-  EXPECT_EQ(copy.GetInteger(), -7);
   copy.SetExtInteger(ORVExtDbNullInteger());
   EXPECT_TRUE(copy.IsDbNull());
   ORVExtAnyInteger fromNull((ORVExtDbNullInteger()));
   EXPECT_TRUE(fromNull.IsDbNull());
   fromNull = zero;
   EXPECT_FALSE(fromNull.IsDbNull());
-}
-
-// SetExtInteger stores through the virtual SetInteger.
-class ORVTestCountingInteger : public ORVExtAnyInteger {
-public:
-  void SetInteger(int iValue) override {
-    ++_Calls;
-    ORVExtAnyInteger::SetInteger(iValue);
-  }
-  int _Calls = 0;
-};
-
-TEST(ORVExtAnyInteger, TakesAnotherValueThroughSetInteger) {
   ORVTestCountingInteger counting;
   counting.SetExtInteger(ORVExtAnyInteger(12));
   EXPECT_EQ(counting._Calls, 1);
@@ -166,11 +154,9 @@ TEST(ORVExtAnyInteger, TakesAnotherValueThroughSetInteger) {
 }
 
 TEST(ORVExtAnyBoolean, HoldsAValueOrDbNull) {
-  ORVExtAnyBoolean none;
-  EXPECT_TRUE(none.IsDbNull());
+  EXPECT_TRUE(ORVExtAnyBoolean().IsDbNull());
   ORVExtAnyBoolean no(0u);
   EXPECT_FALSE(no.IsDbNull());
-  EXPECT_EQ(no.GetBoolean(), 0u);
   ORVExtAnyBoolean yes(static_cast<const ORVExtBoolean&>(ORVExtAnyBoolean(1u)));
   EXPECT_EQ(yes.GetBoolean(), 1u);
   yes.SetExtBoolean(ORVExtDbNullBoolean());
@@ -200,41 +186,37 @@ TEST(ORVExtAnyDate, HoldsACopyOfTheDate) {
 }
 
 TEST(ORVExtDataType, ClassTree) {
-  EXPECT_EQ(ORVExtDataType::MetaObject()->GetParent(), PEVBaseUnknown::MetaObject());
-  EXPECT_EQ(ORVExtAnyChars::MetaObject()->GetParent(), ORVExtChars::MetaObject());
-  EXPECT_EQ(ORVExtAnyString::MetaObject()->GetParent(), ORVExtChars::MetaObject());
-  EXPECT_EQ(ORVExtChars::MetaObject()->GetParent(), ORVExtDataType::MetaObject());
-  EXPECT_EQ(ORVExtAnyConstPointer::MetaObject()->GetParent(), ORVExtConstPointer::MetaObject());
-  EXPECT_EQ(ORVExtConstPointer::MetaObject()->GetParent(), ORVExtPointer::MetaObject());
-  EXPECT_EQ(ORVExtAnyVarPointer::MetaObject()->GetParent(), ORVExtVarPointer::MetaObject());
-  EXPECT_EQ(ORVExtVarPointer::MetaObject()->GetParent(), ORVExtPointer::MetaObject());
-  EXPECT_EQ(ORVExtPointer::MetaObject()->GetParent(), ORVExtDataType::MetaObject());
-  EXPECT_EQ(ORVExtDbNullInteger::MetaObject()->GetParent(), ORVExtInteger::MetaObject());
-  EXPECT_EQ(ORVExtAnyBoolean::MetaObject()->GetParent(), ORVExtBoolean::MetaObject());
-  EXPECT_EQ(ORVExtDbNullDate::MetaObject()->GetParent(), ORVExtDate::MetaObject());
-  ORVExtDbNullBoolean null;
-  EXPECT_TRUE(null.IsDbNull());
-  EXPECT_STREQ(null.IsA(), "ORVExtDbNullBoolean");
-  EXPECT_TRUE(null.IsAKindOf("ORVExtDataType"));
+  const std::string base = " < ORVExtDataType < PEVBaseUnknown";
+  EXPECT_EQ(Ancestry(ORVExtAnyChars::MetaObject()), "ORVExtAnyChars < ORVExtChars" + base);
+  EXPECT_EQ(Ancestry(ORVExtAnyString::MetaObject()), "ORVExtAnyString < ORVExtChars" + base);
+  EXPECT_EQ(Ancestry(ORVExtAnyConstPointer::MetaObject()),
+            "ORVExtAnyConstPointer < ORVExtConstPointer < ORVExtPointer" + base);
+  EXPECT_EQ(Ancestry(ORVExtAnyVarPointer::MetaObject()),
+            "ORVExtAnyVarPointer < ORVExtVarPointer < ORVExtPointer" + base);
+  EXPECT_EQ(Ancestry(ORVExtDbNullInteger::MetaObject()),
+            "ORVExtDbNullInteger < ORVExtInteger" + base);
+  EXPECT_EQ(Ancestry(ORVExtAnyBoolean::MetaObject()), "ORVExtAnyBoolean < ORVExtBoolean" + base);
+  EXPECT_EQ(Ancestry(ORVExtDbNullDate::MetaObject()), "ORVExtDbNullDate < ORVExtDate" + base);
+  EXPECT_TRUE(ORVExtDbNullBoolean().IsDbNull());
 }
 
 TEST(ORVExtDataTypeDeathTest, ReadingADbNullValueIsFatal) {
-  ExpectFatalReport([] { ORVExtAnyChars("").GetChars(); }, "The Value is null", kDataTypeFile);
-  ExpectFatalReport([] { ORVExtAnyString().GetString(); }, "The Value is null", kDataTypeFile);
-  ExpectFatalReport([] { ORVExtAnyString().GetChars(); }, "The Value is null", kDataTypeFile);
-  ExpectFatalReport([] { ORVExtAnyInteger().GetInteger(); }, "The Value is null", kDataTypeFile);
-  ExpectFatalReport([] { ORVExtAnyBoolean().GetBoolean(); }, "The Value is null", kDataTypeFile);
-  ExpectFatalReport([] { ORVExtAnyDate().GetDate(); }, "The Value is null", kDataTypeFile);
-  ExpectFatalReport([] { ORVExtAnyConstPointer().GetConstRef(); }, "The Value is null",
-                    kDataTypeFile);
-  ExpectFatalReport([] { ORVExtAnyVarPointer().GetVarRef(); }, "The Value is null", kDataTypeFile);
+  const char null[] = "The Value is null";
+  ExpectFatal([] { ORVExtAnyChars("").GetChars(); }, null, kDataTypeFile);
+  ExpectFatal([] { ORVExtAnyString().GetString(); }, null, kDataTypeFile);
+  ExpectFatal([] { ORVExtAnyString().GetChars(); }, null, kDataTypeFile);
+  ExpectFatal([] { ORVExtAnyInteger().GetInteger(); }, null, kDataTypeFile);
+  ExpectFatal([] { ORVExtAnyBoolean().GetBoolean(); }, null, kDataTypeFile);
+  ExpectFatal([] { ORVExtAnyDate().GetDate(); }, null, kDataTypeFile);
+  ExpectFatal([] { ORVExtAnyConstPointer().GetConstRef(); }, null, kDataTypeFile);
+  ExpectFatal([] { ORVExtAnyVarPointer().GetVarRef(); }, null, kDataTypeFile);
 }
 
 TEST(ORVExtDataTypeDeathTest, TheAlwaysNullConstantsHaveNoValue) {
-  ExpectFatalReport([] { ORVExtDbNullInteger().GetInteger(); },
-                    "No GetInteger() for a ORVExtDbNullInteger", "src/ORVExtDbNullInteger.cpp");
-  ExpectFatalReport([] { ORVExtDbNullBoolean().GetBoolean(); },
-                    "No GetBoolean() for a ORVExtDbNullBoolean", "src/ORVExtDbNullBoolean.cpp");
-  ExpectFatalReport([] { ORVExtDbNullDate().GetDate(); }, "No GetDate() for a ORVExtDbNullDate",
-                    "src/ORVExtDbNullDate.cpp");
+  ExpectFatal([] { ORVExtDbNullInteger().GetInteger(); },
+              "No GetInteger() for a ORVExtDbNullInteger", "src/ORVExtDbNullInteger.cpp");
+  ExpectFatal([] { ORVExtDbNullBoolean().GetBoolean(); },
+              "No GetBoolean() for a ORVExtDbNullBoolean", "src/ORVExtDbNullBoolean.cpp");
+  ExpectFatal([] { ORVExtDbNullDate().GetDate(); }, "No GetDate() for a ORVExtDbNullDate",
+              "src/ORVExtDbNullDate.cpp");
 }

@@ -47,24 +47,19 @@ TEST(ORVStringExtCharsCaseConvertors, CopyAndConvertEitherKind) {
   ORVStringExtCharsConvToUpperExtChars upper;
   EXPECT_EQ(Converted(lower), "<null>");
   ORVString mixed("MiXed 1");
-  lower.Set(&mixed);
-  upper.Set(&mixed);
-  EXPECT_EQ(Converted(lower), "mixed 1");
-  EXPECT_EQ(Converted(upper), "MIXED 1");
-  EXPECT_EQ(ValueOf(mixed), "MiXed 1");  // the source is untouched
-  ORVExtAnyChars chars("AbC");
-  lower.Set(&chars);
-  EXPECT_EQ(Converted(lower), "abc");
-  EXPECT_STREQ(chars.GetChars(), "AbC");
+  ORVExtAnyChars chars("AbC"), dbNull;
   ORVExtAnyString shared("dEf");
-  upper.Set(&shared);
-  EXPECT_EQ(Converted(upper), "DEF");
-  EXPECT_STREQ(shared.GetChars(), "dEf");  // shared storage, copied on conversion
-  ORVExtAnyChars dbNull;
-  upper.Set(&dbNull);
-  EXPECT_EQ(Converted(upper), "<DbNull>");
-  upper.Set(nullptr);
-  EXPECT_EQ(Converted(upper), "<null>");
+  // Each source is left as it was: the shared storage is copied for the conversion.
+  auto both = [&](const PEVBaseUnknown* iSource) {
+    lower.Set(iSource);
+    upper.Set(iSource);
+    return Converted(lower) + " " + Converted(upper);
+  };
+  EXPECT_EQ(both(&mixed) + "|" + both(&chars) + "|" + both(&shared),
+            "mixed 1 MIXED 1|abc ABC|def DEF");
+  EXPECT_EQ(ValueOf(mixed) + chars.GetChars() + shared.GetChars(), "MiXed 1AbCdEf");
+  EXPECT_EQ(both(&dbNull), "<DbNull> <DbNull>");
+  EXPECT_EQ(both(nullptr), "<null> <null>");
 }
 
 TEST(ORVStringExtCharsCaseConvertors, ConvertTheElementsOfAVolatileIteration) {
@@ -84,19 +79,12 @@ TEST(ORVStringExtCharsCaseConvertors, ConvertTheElementsOfAVolatileIteration) {
 }
 
 TEST(ORVStringConvToExtCharsDeathTest, OtherClassesFailTheConversionCheck) {
-  const char kMacroFile[] = "src/ORVMacro.cpp";
-  ExpectFatalReport(
-      [] {
-        ORVExtAnyChars chars("x");
-        ORVStringConvToExtChars().Set(&chars);
-      },
-      "ORVConversionCheck::Check: object is not a \"ORVString\" but a \"ORVExtAnyChars\"",
-      kMacroFile);
-  ExpectFatalReport(
-      [] {
-        ORVTestShape shape("s");
-        ORVStringExtCharsConvToUpperExtChars().Set(&shape);
-      },
-      "ORVConversionCheck::Check: object is not a \"ORVExtChars\" but a \"ORVTestShape\"",
-      kMacroFile);
+  ORVExtAnyChars chars("x");
+  ORVTestShape shape("s");
+  ExpectFatal([&] { ORVStringConvToExtChars().Set(&chars); },
+              "ORVConversionCheck::Check: object is not a \"ORVString\" but a \"ORVExtAnyChars\"",
+              "src/ORVMacro.cpp");
+  ExpectFatal([&] { ORVStringExtCharsConvToUpperExtChars().Set(&shape); },
+              "ORVConversionCheck::Check: object is not a \"ORVExtChars\" but a \"ORVTestShape\"",
+              "src/ORVMacro.cpp");
 }

@@ -7,18 +7,11 @@
 #include <functional>
 #include <string>
 
-#include <gtest/gtest.h>
-
-#include "FatalReport.h"
-#include "ORVGlobalObjectCleaner.h"
+#include "StringsTestSupport.h"
 
 namespace {
 
 const char kStringFile[] = "src/ORVString.cpp";
-
-std::string Value(const ORVString& iString) {
-  return std::string(iString.GetChars(), (std::size_t)iString.GetLength());
-}
 
 int Dimension(const ORVString& iString) {
   return iString.GetpBlockRfHndlr()->GetDimension();
@@ -30,70 +23,52 @@ unsigned long Sharers(const ORVString& iString) {
 
 // "ab", a NUL, then iTail.
 ORVString WithEmbeddedNul(const char* iTail) {
-  ORVString value("ab");
-  value.Resize(3, '\0', 0);
-  value += iTail;
-  return value;
+  return MakeString(std::string("ab\0", 3) + iTail);
 }
 
-void ExpectStringFatal(const std::function<void()>& iBody, const std::string& iText,
-                       const char* iFile = kStringFile) {
-  EXPECT_EXIT(
-      {
-        ORVGlobalObjectCleaner cleaner;
-        iBody();
-      },
-      testing::ExitedWithCode(255), FatalReportPattern(iText, iFile));
+void ExpectStringFatal(const std::function<void()>& iBody, const std::string& iText) {
+  ExpectFatal(iBody, iText, kStringFile);
 }
 
 }  // namespace
 
-TEST(ORVString, DefaultStringHasAnEmptyBlockOfThirtyTwo) {
-  ORVString value;
-  EXPECT_EQ(value.GetDefaultDimension(), 32);
-  ASSERT_NE(value.GetpBlockRfHndlr(), nullptr);
-  EXPECT_EQ(Dimension(value), 32);
-  EXPECT_EQ(value.GetLength(), 0);
-  EXPECT_STREQ(value.GetChars(), "");
+TEST(ORVString, ConstructionTakesTheDefaultDimensionAndRoundsTheBlockUpToIt) {
+  const std::string long300(300, 'c');
+  const struct {
+    ORVString _String;
+    int _Default, _Dimension;
+    std::string _Value;
+  } cases[] = {
+      {ORVString(), 32, 32, ""},
+      {ORVString(16, 1000), 16, 16, ""},
+      {ORVString("abc"), 32, 32, "abc"},
+      {ORVString("abcde", 4), 4, 8, "abcde"},
+      {ORVString(static_cast<const char*>(nullptr)), 32, 32, ""},
+      {ORVString(long300.c_str()), 32, 320, long300},
+  };
+  for (const auto& example : cases) {
+    SCOPED_TRACE(&example - cases);
+    EXPECT_EQ(example._String.GetDefaultDimension(), example._Default);
+    EXPECT_EQ(Dimension(example._String), example._Dimension);
+    EXPECT_EQ(ValueOf(example._String), example._Value);
+  }
 }
 
 TEST(ORVString, DimensionBelowOneStartsWithoutBlockAndAllocatesExactly) {
   ORVString value(0, 0);
   EXPECT_EQ(value.GetpBlockRfHndlr(), nullptr);
-  ASSERT_NE(value.GetChars(), nullptr);
   EXPECT_STREQ(value.GetChars(), "");
   value += static_cast<const char*>(nullptr);  // nothing to append: still no block
   value.Concat("abc", 0);
   EXPECT_EQ(value.GetpBlockRfHndlr(), nullptr);
   value += "seven c";
   EXPECT_EQ(Dimension(value), 7);
-  EXPECT_EQ(Value(value), "seven c");
+  EXPECT_EQ(ValueOf(value), "seven c");
 
   ORVString negative(-4, 99);
   EXPECT_EQ(negative.GetpBlockRfHndlr(), nullptr);
   negative.Copy("", -1);  // the empty value gets a block of 0 characters
   EXPECT_EQ(Dimension(negative), 0);
-}
-
-TEST(ORVString, GivenDimensionMakesABlockOfThatSize) {
-  ORVString value(16, 1000);
-  EXPECT_EQ(value.GetDefaultDimension(), 16);
-  EXPECT_EQ(Dimension(value), 16);
-}
-
-TEST(ORVString, ConstructionFromTextRoundsUpToTheDefault) {
-  ORVString text("abc");
-  EXPECT_EQ(text.GetDefaultDimension(), 32);
-  EXPECT_EQ(Dimension(text), 32);
-  EXPECT_EQ(Value(text), "abc");
-
-  ORVString fours("abcde", 4);
-  EXPECT_EQ(fours.GetDefaultDimension(), 4);
-  EXPECT_EQ(Dimension(fours), 8);
-
-  ORVString null(static_cast<const char*>(nullptr));
-  EXPECT_EQ(null.GetLength(), 0);
-  EXPECT_EQ(Dimension(null), 32);
 }
 
 TEST(ORVString, GrowthDoublesOnceABlockExistsAndRoundsFromScratch) {
@@ -103,25 +78,19 @@ TEST(ORVString, GrowthDoublesOnceABlockExistsAndRoundsFromScratch) {
   value += std::string(60, 'b').c_str();
   EXPECT_EQ(value.GetLength(), 100);
   EXPECT_EQ(Dimension(value), 128);
-
-  ORVString fresh(std::string(300, 'c').c_str());
-  EXPECT_EQ(Dimension(fresh), 320);
   ORVString appended;
   appended += std::string(300, 'c').c_str();
   EXPECT_EQ(Dimension(appended), 320);
-}
 
-TEST(ORVString, ExactlyFullBlockGrowsOnTheNextUpdate) {
-  ORVString full("abcd", 4);
-  EXPECT_EQ(Dimension(full), 4);
-  full.ToUpper();
-  EXPECT_EQ(Dimension(full), 8);
-  EXPECT_EQ(Value(full), "ABCD");
-
-  ORVString other("abcd", 4);
-  other += "e";
-  EXPECT_EQ(Dimension(other), 8);
-  EXPECT_EQ(Value(other), "abcde");
+  // An exactly full block grows on the next update, whichever it is.
+  ORVString upper("abcd", 4), appendedTo("abcd", 4);
+  EXPECT_EQ(Dimension(upper), 4);
+  upper.ToUpper();
+  appendedTo += "e";
+  EXPECT_EQ(ValueOf(upper), "ABCD");
+  EXPECT_EQ(Dimension(upper), 8);
+  EXPECT_EQ(ValueOf(appendedTo), "abcde");
+  EXPECT_EQ(Dimension(appendedTo), 8);
 }
 
 TEST(ORVString, CalcDimensionAppliesTheFirstRuleThatHolds) {
@@ -145,62 +114,40 @@ TEST(ORVStringDeathTest, GrowthBeyondIntIsFatal) {
                     "ORVString: size overflow");
 }
 
-TEST(ORVString, CopiesShareTheBlockUntilOneIsChanged) {
-  ORVString original("shared value");
-  ORVString copy;
-  copy = original;
-  EXPECT_EQ(copy.GetpBlockRfHndlr(), original.GetpBlockRfHndlr());
-  EXPECT_EQ(Sharers(original), 2u);
-  copy += "!";
-  EXPECT_EQ(Value(original), "shared value");
-  EXPECT_EQ(Value(copy), "shared value!");
-  EXPECT_NE(copy.GetpBlockRfHndlr(), original.GetpBlockRfHndlr());
-  EXPECT_EQ(Sharers(original), 1u);
-  EXPECT_EQ(Sharers(copy), 1u);
-}
-
-TEST(ORVString, CopyConstructionSharesAndTakesTheDefaultDimension) {
-  ORVString original("abc", 8);
-  {
-    ORVString copy(original);
-    EXPECT_EQ(copy.GetDefaultDimension(), 8);
-    EXPECT_EQ(copy.GetpBlockRfHndlr(), original.GetpBlockRfHndlr());
-    EXPECT_EQ(Sharers(original), 2u);
-    EXPECT_TRUE(copy == original);
-  }
-  EXPECT_EQ(Sharers(original), 1u);
-}
-
-TEST(ORVString, EveryChangeOfASharedBlockLeavesTheOtherStringAlone) {
+TEST(ORVString, CopiesShareTheBlockUntilEachIsChanged) {
   ORVString original("abcdef", 4);
-  ORVString copied(original);
+  ORVString copied(original), resized(original), upper(original), appended(original), assigned;
+  assigned = original;
+  EXPECT_EQ(appended.GetDefaultDimension(), 4);  // a copy takes the default dimension too
+  EXPECT_EQ(copied.GetpBlockRfHndlr(), original.GetpBlockRfHndlr());
+  EXPECT_EQ(assigned.GetpBlockRfHndlr(), original.GetpBlockRfHndlr());
+  {
+    ORVString scoped(original);
+    EXPECT_EQ(Sharers(original), 7u);
+  }
+  EXPECT_EQ(Sharers(original), 6u);
+  appended.Concat(original, 3);
   copied.Copy("xy", -1);
-  EXPECT_EQ(Dimension(copied), 4);  // a fresh block for 2 characters
-  ORVString resized(original);
   resized.Resize(2, ' ', 1);
-  EXPECT_EQ(Value(resized), "ab");
-  EXPECT_EQ(Dimension(resized), 4);
-  ORVString upper(original);
   upper.ToUpper();
-  ORVString lower(ORVString("ABC"));
-  ORVString lowered(lower);
+  assigned += "!";
+  ORVString lowered(upper);
   lowered.ToLower();
-  ORVString concatenated(original);
-  concatenated.Concat(original, 3);
-  EXPECT_EQ(Value(original), "abcdef");
-  EXPECT_EQ(Value(copied), "xy");
-  EXPECT_EQ(Value(upper), "ABCDEF");
-  EXPECT_EQ(Value(lower), "ABC");
-  EXPECT_EQ(Value(lowered), "abc");
-  EXPECT_EQ(Value(concatenated), "abcdefabc");
+  EXPECT_EQ(ValueOf(original) + "|" + ValueOf(copied) + "|" + ValueOf(resized) + "|" +
+                ValueOf(upper) + "|" + ValueOf(appended) + "|" + ValueOf(assigned) + "|" +
+                ValueOf(lowered),
+            "abcdef|xy|ab|ABCDEF|abcdefabc|abcdef!|abcdef");
+  EXPECT_EQ(Dimension(copied), 4);  // a fresh block for 2 characters
+  EXPECT_EQ(Dimension(resized), 4);
   EXPECT_EQ(Sharers(original), 1u);
+  EXPECT_EQ(Sharers(assigned), 1u);
 }
 
 TEST(ORVString, AssignmentOfItselfOrOfAStringWithoutBlock) {
   ORVString value("same");
   ORVString& alias = value;
   value = alias;
-  EXPECT_EQ(Value(value), "same");
+  EXPECT_EQ(ValueOf(value), "same");
   EXPECT_EQ(Sharers(value), 1u);
 
   ORVString target("old", 8);
@@ -226,9 +173,7 @@ TEST(ORVString, EqualityComparesAllBytesAndCompareStopsAtTheFirstNul) {
   EXPECT_FALSE(ORVString("ab") == first);  // same characters up to the NUL, other length
   EXPECT_LT(ORVString("abc").Compare("abd"), 0);
   EXPECT_GT(ORVString("abd").Compare("abc"), 0);
-}
-
-TEST(ORVString, CompareWithNullLooksAtTheFirstCharacter) {
+  // Against null only the first character counts.
   EXPECT_EQ(ORVString().Compare(nullptr), 0);
   EXPECT_EQ(ORVString(0, 0).Compare(nullptr), 0);
   EXPECT_EQ(ORVString("a").Compare(nullptr), 1);
@@ -238,16 +183,14 @@ TEST(ORVString, CompareWithNullLooksAtTheFirstCharacter) {
 TEST(ORVString, SubStringTakesTheCountedCharacters) {
   ORVString value("abcdef", 4);
   ORVString last = value.SubString(5, 1);
-  EXPECT_EQ(Value(last), "f");
+  EXPECT_EQ(ValueOf(last), "f");
   EXPECT_EQ(last.GetDefaultDimension(), 4);
   EXPECT_EQ(Dimension(last), 4);
   EXPECT_TRUE(value.SubString(0, 6) == value);
-  EXPECT_EQ(Value(value.SubString(1, 0)), "");
-  EXPECT_EQ(Value(value.SubString(1, 5)), "bcdef");
+  EXPECT_EQ(ValueOf(value.SubString(1, 0)), "");
+  EXPECT_EQ(ValueOf(value.SubString(1, 5)), "bcdef");
   EXPECT_EQ(Dimension(value.SubString(1, 5)), 8);
-  EXPECT_EQ(Value(WithEmbeddedNul("cd").SubString(1, 3)), std::string("b\0c", 3));
-  EXPECT_EQ(Value(value), "abcdef");
-
+  EXPECT_EQ(ValueOf(WithEmbeddedNul("cd").SubString(1, 3)), std::string("b\0c", 3));
   ORVString exact(std::string(5, 'z').c_str(), 0);
   EXPECT_EQ(Dimension(exact.SubString(0, 3)), 3);
 }
@@ -269,33 +212,32 @@ TEST(ORVStringDeathTest, SubStringOutOfBoundsIsFatal) {
 
 TEST(ORVString, CopyCountsLikeTheUtilities) {
   ORVString value("old value");
-  EXPECT_EQ(Value(value.Copy("abcdef", 3)), "abc");
-  EXPECT_EQ(Value(value.Copy("ab", 5)), "ab");
-  EXPECT_EQ(Value(value.Copy("abc", 0)), "");
-  EXPECT_EQ(Value(value.Copy("abcdef", -1)), "abcdef");
-  EXPECT_EQ(Value(value.Copy(static_cast<const char*>(nullptr), 4)), "");
-  value = "assigned";
-  EXPECT_EQ(Value(value), "assigned");
-  value = static_cast<const char*>(nullptr);
-  EXPECT_EQ(Value(value), "");
+  EXPECT_EQ(ValueOf(value.Copy("abcdef", 3)), "abc");
+  EXPECT_EQ(ValueOf(value.Copy("ab", 5)), "ab");
+  EXPECT_EQ(ValueOf(value.Copy("abc", 0)), "");
+  EXPECT_EQ(ValueOf(value.Copy("abcdef", -1)), "abcdef");
+  EXPECT_EQ(ValueOf(value.Copy(static_cast<const char*>(nullptr), 4)), "");
+  EXPECT_EQ(ValueOf(value = "assigned"), "assigned");
+  EXPECT_EQ(ValueOf(value = static_cast<const char*>(nullptr)), "");
   EXPECT_EQ(value.GetChars()[0], '\0');
-
   ORVString source = WithEmbeddedNul("cd");
-  EXPECT_EQ(Value(value.Copy(source, 4)), std::string("ab\0c", 4));
-  EXPECT_EQ(Value(value.Copy(source, 100)), std::string("ab\0cd", 5));
-  EXPECT_EQ(Value(value.Copy(source, 0)), "");
+  EXPECT_EQ(ValueOf(value.Copy(source, 4)), std::string("ab\0c", 4));
+  EXPECT_EQ(ValueOf(value.Copy(source, 100)), std::string("ab\0cd", 5));
+  EXPECT_EQ(ValueOf(value.Copy(source, 0)), "");
 }
 
-TEST(ORVString, ConcatCountsLikeCopy) {
+TEST(ORVString, ConcatCountsLikeCopyAndAppendingAStringTakesItsNuls) {
   ORVString value("x");
   value.Concat("abcdef", 3).Concat("gh", 5).Concat("ij", 0).Concat("kl", -1);
-  value.Concat(static_cast<const char*>(nullptr), 3);
-  EXPECT_EQ(Value(value), "xabcghkl");
-  value.Concat(WithEmbeddedNul("cd"), 4);
-  EXPECT_EQ(Value(value), std::string("xabcghklab\0c", 12));
-  value.Concat(ORVString("yz"), 100);
-  EXPECT_EQ(Value(value), std::string("xabcghklab\0cyz", 14));
+  EXPECT_EQ(ValueOf(value.Concat(static_cast<const char*>(nullptr), 3)), "xabcghkl");
+  EXPECT_EQ(ValueOf(value.Concat(WithEmbeddedNul("cd"), 4)), std::string("xabcghklab\0c", 12));
+  EXPECT_EQ(ValueOf(value.Concat(ORVString("yz"), 100)), std::string("xabcghklab\0cyz", 14));
   EXPECT_EQ(value.GetChars()[14], '\0');
+
+  ORVString appended("<");
+  appended += WithEmbeddedNul("z");
+  appended += ">";
+  EXPECT_EQ(ValueOf(appended += static_cast<const char*>(nullptr)), std::string("<ab\0z>", 6));
 }
 
 TEST(ORVString, OneCharacterAppendStoresInPlaceOnlyWhenItMay) {
@@ -306,54 +248,38 @@ TEST(ORVString, OneCharacterAppendStoresInPlaceOnlyWhenItMay) {
   value.Concat("efg", 1);
   EXPECT_EQ(value.GetChars(), buffer);  // room left: stored where it is
   value.Concat("", 1);                  // a NUL is no character
-  EXPECT_EQ(Value(value), "abcde");
+  EXPECT_EQ(ValueOf(value), "abcde");
   EXPECT_EQ(value.GetChars()[5], '\0');
 
   ORVString copy(value);
   copy.Concat("!", 1);
-  EXPECT_EQ(Value(value), "abcde");
-  EXPECT_EQ(Value(copy), "abcde!");
-  EXPECT_NE(copy.GetpBlockRfHndlr(), value.GetpBlockRfHndlr());
+  EXPECT_EQ(ValueOf(value), "abcde");
+  EXPECT_EQ(ValueOf(copy), "abcde!");
 
   ORVString blockless(0, 0);
-  blockless.Concat("z", 1);
-  EXPECT_EQ(Value(blockless), "z");
+  EXPECT_EQ(ValueOf(blockless.Concat("z", 1)), "z");
   EXPECT_EQ(Dimension(blockless), 1);
   blockless.Concat(blockless.GetChars(), 1);  // exactly full and its own character
-  EXPECT_EQ(Value(blockless), "zz");
-}
-
-TEST(ORVString, AppendingAStringTakesItsNuls) {
-  ORVString value("<");
-  value += WithEmbeddedNul("z");
-  value += ">";
-  value += static_cast<const char*>(nullptr);
-  EXPECT_EQ(Value(value), std::string("<ab\0z>", 6));
+  EXPECT_EQ(ValueOf(blockless), "zz");
 }
 
 TEST(ORVString, NumbersAppendTheirWholeDecimalForm) {
-  ORVString value;
-  value += -5;
-  EXPECT_EQ(Value(value), "-5");
-  value = "";
-  value += 4294967295u;
-  EXPECT_EQ(Value(value), "4294967295");
-  value = "";
-  value += LONG_MIN;
-  EXPECT_EQ(Value(value), "-9223372036854775808");
-  value = "";
-  value += ULONG_MAX;
-  EXPECT_EQ(Value(value), "18446744073709551615");
-  value = "";
-  value += INT_MIN;
-  value += ' ';  // a char is a number: its code
-  EXPECT_EQ(Value(value), "-214748364832");
+  auto appended = [](auto iNumber) {
+    ORVString text("<");
+    text += iNumber;
+    return ValueOf(text);
+  };
+  EXPECT_EQ(appended(-5), "<-5");
+  EXPECT_EQ(appended(INT_MIN), "<-2147483648");
+  EXPECT_EQ(appended(4294967295u), "<4294967295");
+  EXPECT_EQ(appended(LONG_MIN), "<-9223372036854775808");
+  EXPECT_EQ(appended(ULONG_MAX), "<18446744073709551615");
+  EXPECT_EQ(appended(' '), "<32");  // a char is a number: its code
 }
 
 TEST(ORVString, AppendingItselfReadsTheValueBeforeTheStorageMoves) {
   ORVString small("abc");
-  small += small;
-  EXPECT_EQ(Value(small), "abcabc");
+  EXPECT_EQ(ValueOf(small += small), "abcabc");
 
   // 32 characters fill the block exactly: the append reallocates first.
   std::string full(32, 'q');
@@ -361,82 +287,70 @@ TEST(ORVString, AppendingItselfReadsTheValueBeforeTheStorageMoves) {
   ORVString growing(full.c_str());
   ORVString neighbour("allocated behind it, so that the buffer cannot grow in place");
   EXPECT_EQ(Dimension(growing), 32);
-  growing += growing;
-  EXPECT_EQ(Value(growing), full + full);
+  EXPECT_EQ(ValueOf(growing += growing), full + full);
   EXPECT_EQ(Dimension(growing), 64);
 
   ORVString shared("abcd", 4);
   ORVString other(shared);
-  shared += shared;
-  EXPECT_EQ(Value(shared), "abcdabcd");
-  EXPECT_EQ(Value(other), "abcd");
+  EXPECT_EQ(ValueOf(shared += shared), "abcdabcd");
+  EXPECT_EQ(ValueOf(other), "abcd");
   EXPECT_EQ(Sharers(other), 1u);
 }
 
 TEST(ORVString, ConcatOfItsOwnCharactersReadsThemFirst) {
   ORVString value("abcd", 4);
-  value.Concat(value, 2);
-  EXPECT_EQ(Value(value), "abcdab");
-  value.Concat(value.GetChars() + 1, 3);
-  EXPECT_EQ(Value(value), "abcdabbcd");
-  value.Concat(value.GetChars() + 5, -1);
-  EXPECT_EQ(Value(value), "abcdabbcdbbcd");
+  EXPECT_EQ(ValueOf(value.Concat(value, 2)), "abcdab");
+  EXPECT_EQ(ValueOf(value.Concat(value.GetChars() + 1, 3)), "abcdabbcd");
+  EXPECT_EQ(ValueOf(value.Concat(value.GetChars() + 5, -1)), "abcdabbcdbbcd");
 
   ORVString shared("wxyz", 4);
   ORVString other(shared);
-  shared.Concat(shared.GetChars() + 2, 2);
-  EXPECT_EQ(Value(shared), "wxyzyz");
-  EXPECT_EQ(Value(other), "wxyz");
+  EXPECT_EQ(ValueOf(shared.Concat(shared.GetChars() + 2, 2)), "wxyzyz");
+  EXPECT_EQ(ValueOf(other), "wxyz");
 }
 
 TEST(ORVString, CopyOfItsOwnCharactersReadsThemFirst) {
-  ORVString tail("abcdef");
-  tail.Copy(tail.GetChars() + 2, -1);
-  EXPECT_EQ(Value(tail), "cdef");
-  ORVString prefix("abcdef");
-  prefix.Copy(prefix, 2);
-  EXPECT_EQ(Value(prefix), "ab");
+  ORVString tail("abcdef"), prefix("abcdef");
+  EXPECT_EQ(ValueOf(tail.Copy(tail.GetChars() + 2, -1)), "cdef");
+  EXPECT_EQ(ValueOf(prefix.Copy(prefix, 2)), "ab");
 
   ORVString full("abcd", 4);  // exactly full: the copy reallocates first
   ORVString neighbour("allocated behind it, so that the buffer cannot grow in place");
-  full.Copy(full.GetChars(), 4);
-  EXPECT_EQ(Value(full), "abcd");
+  EXPECT_EQ(ValueOf(full.Copy(full.GetChars(), 4)), "abcd");
   EXPECT_EQ(Dimension(full), 8);
 
   ORVString shared("abcdef");
   ORVString other(shared);
-  shared.Copy(shared.GetChars() + 1, 3);
-  EXPECT_EQ(Value(shared), "bcd");
-  EXPECT_EQ(Value(other), "abcdef");
+  EXPECT_EQ(ValueOf(shared.Copy(shared.GetChars() + 1, 3)), "bcd");
+  EXPECT_EQ(ValueOf(other), "abcdef");
 }
 
 TEST(ORVString, CaseConversionStopsAtTheFirstNul) {
   ORVString value = WithEmbeddedNul("cd");
   value.ToUpper();
-  EXPECT_EQ(Value(value), std::string("AB\0cd", 5));
+  EXPECT_EQ(ValueOf(value), std::string("AB\0cd", 5));
   ORVString mixed("MiXeD 1-2 \xE9\xFF");
   mixed.ToLower();
-  EXPECT_EQ(Value(mixed), "mixed 1-2 \xE9\xFF");  // the C locale leaves high bytes alone
+  EXPECT_EQ(ValueOf(mixed), "mixed 1-2 \xE9\xFF");  // the C locale leaves high bytes alone
   ORVString empty(0, 0);
   empty.ToUpper();
-  EXPECT_EQ(Value(empty), "");
+  EXPECT_EQ(ValueOf(empty), "");
 }
 
 TEST(ORVString, ResizePadsCutsOrLeavesAlone) {
   ORVString value("abcd");
-  value.Resize(2, 'x', 0);
-  EXPECT_EQ(Value(value), "abcd");
-  value.Resize(4, 'x', 1);
-  EXPECT_EQ(Value(value), "abcd");
-  value.Resize(6, 'x', 0);
-  EXPECT_EQ(Value(value), "abcdxx");
-  value.Resize(2, 'x', 1);
-  EXPECT_EQ(Value(value), "ab");
-  EXPECT_EQ(value.GetChars()[2], '\0');
-  value.Resize(0, 'x', 1);
-  EXPECT_EQ(Value(value), "");
-  value.Resize(40, '-', 0);
-  EXPECT_EQ(Value(value), std::string(40, '-'));
+  const struct {
+    int _Length;
+    char _Fill;
+    unsigned int _AllowShrink;
+    std::string _Expected;
+  } steps[] = {{2, 'x', 0, "abcd"}, {4, 'x', 1, "abcd"}, {6, 'x', 0, "abcdxx"},
+               {2, 'x', 1, "ab"},   {0, 'x', 1, ""},     {40, '-', 0, std::string(40, '-')}};
+  for (const auto& step : steps) {
+    value.Resize(step._Length, step._Fill, step._AllowShrink);
+    EXPECT_EQ(ValueOf(value), step._Expected) << "after Resize(" << step._Length << ")";
+    EXPECT_EQ(value.GetChars()[value.GetLength()], '\0');
+  }
   EXPECT_EQ(Dimension(value), 64);
 }
 
@@ -451,43 +365,30 @@ TEST(ORVStringDeathTest, NegativeCountsAndLengthsAreFatal) {
                     "ORVString::Resize(): iNewLength < 0");
 }
 
-TEST(ORVString, ClassIdentity) {
-  EXPECT_STREQ(ORVString::ClassName(), "ORVString");
+TEST(ORVString, ClassIdentityAndTheHandlerKeepingAHeapStringAlive) {
   EXPECT_EQ(ORVString::MetaObject()->GetParent(), PEVBaseUnknown::MetaObject());
-  EXPECT_EQ(ORVString::MetaObject()->GetInstanceSize(), sizeof(ORVString));
-  ORVString value;
-  const PEVBaseUnknown& object = value;
-  EXPECT_STREQ(object.IsA(), "ORVString");
-  EXPECT_EQ(object.GetMetaObject(), ORVString::MetaObject());
-  EXPECT_TRUE(object.IsAKindOf("PEVBaseUnknown"));
-  EXPECT_FALSE(object.IsAKindOf("ORVStringBlock"));
-  EXPECT_EQ(ORVCheckedCast<ORVString>(&object), &value);
-  EXPECT_EQ(ORVString::CreateItself(), nullptr);
-}
-
-TEST(ORVString, HandlerKeepsAHeapStringAlive) {
+  EXPECT_EQ(ORVString::CreateItself(), nullptr);  // not creatable by name
   ORVStringRfHndlr handler;
   handler.Set(ORVRfHndlrAdopt, new ORVString("held"));
-  EXPECT_EQ(handler->GetLength(), 4);
-  EXPECT_EQ(Value(*handler), "held");
+  EXPECT_STREQ(handler->IsA(), "ORVString");
+  EXPECT_EQ(handler.GetManagedMetaObject(), ORVString::MetaObject());
   ORVStringRfHndlr copy(handler);
   EXPECT_EQ(handler->GetRefCount(), 2u);
   *copy += "!";  // the handlers share the object, not a value
-  EXPECT_EQ(Value(*handler), "held!");
+  EXPECT_EQ(ValueOf(*handler), "held!");
   PEVBaseUnknownRfHndlr root;
   root = copy;
   EXPECT_EQ(handler->GetRefCount(), 3u);
-  EXPECT_EQ(handler.GetManagedMetaObject(), ORVString::MetaObject());
 }
 
 TEST(ORVStringDeathTest, HandlerRefusesAnotherClass) {
-  ExpectStringFatal(
+  ExpectFatal(
       [] {
         ORVStringRfHndlr handler;
         handler.Set(ORVRfHndlrAdopt, ORVCheckedCastToVar<ORVString>(new ORVStringBlock(1)));
       },
       "ORVConversionCheck::Check: object is not a \"ORVString\" but a \"ORVStringBlock\"",
       "src/ORVMacro.cpp");
-  ExpectStringFatal([] { (void)new ORVStringRfHndlr(); }, "xxxRfHndlr::operator new",
-                    "src/ORVRefHandler.cpp");
+  ExpectFatal([] { (void)new ORVStringRfHndlr(); }, "xxxRfHndlr::operator new",
+              "src/ORVRefHandler.cpp");
 }

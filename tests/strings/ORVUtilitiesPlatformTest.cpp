@@ -11,7 +11,6 @@
 
 #include "ChildProcess.h"
 #include "ErrorRecord.h"
-#include "FatalReport.h"
 #include "ORVError.h"
 #include "ORVErrorDisplayToISO8859Term.h"
 #include "ORVGlobalObjectCleaner.h"
@@ -19,6 +18,7 @@
 #include "ORVMessageDisplayToString.h"
 #include "ORVOFStream.h"
 #include "PEVClassFactory.h"
+#include "SuiteHelpers.h"
 #include "TestClasses.h"
 
 namespace {
@@ -34,6 +34,15 @@ std::string GuidText(const _GUID& iGUID) {
   return ORVUtilities::ConvertGUIDToString(iGUID).GetChars();
 }
 
+// The last error of a failed creation (request 0500) or query (0504), as described.
+std::string Failure(const char* iRequest, const std::string& iDiagnostic) {
+  return std::string("type 1 in src/ORVUtilities.cpp; request ORVBC ") + iRequest +
+         "; diagnostic ORVBC " + iDiagnostic + "; advice ORVBC 0502";
+}
+
+const char kNoGlobalDisplay[] = "A global object displayer should have been set";
+const char kDisplayFile[] = "src/ORVMessageDisplay.cpp";
+
 // The circle class is creatable during each test; the last error is forgotten after it.
 class ORVUtilitiesCreationTest : public testing::Test {
 protected:
@@ -43,6 +52,15 @@ protected:
   void TearDown() override {
     PEVUnregisterCreatableClass("ORVTestCircle");
     PEVError::PEVCleanLastError();
+  }
+  // Creates iClass, a name or an identifier, for IUnknown and releases what it made.
+  template <class Class>
+  long Create(const Class& iClass, unsigned long iContext, IUnknown* iOuter = nullptr) {
+    void* result = nullptr;
+    long code =
+        ORVUtilities::PEVCreateClassInstance(iClass, iOuter, iContext, IID_IUnknown, &result);
+    if (result) static_cast<PEVBaseUnknown*>(result)->Release();
+    return code;
   }
 };
 
@@ -55,6 +73,12 @@ protected:
     ORVMessageDisplay::SetGlobal(*_pDisplay);
   }
   std::string Shown() { return _pDisplay->GetMessage().ConvertToChar().GetChars(); }
+  // The exit status of iCommand, a space and the lines it displayed.
+  std::string Run(const char* iCommand) {
+    _pDisplay->Clear();
+    int status = ORVUtilities::ExecuteExternalCommand(iCommand);
+    return std::to_string(status) + " " + Shown();
+  }
 
   ORVGlobalObjectCleaner _Cleaner;
   ORVMessageDisplayToString* _pDisplay = nullptr;
@@ -70,43 +94,25 @@ TEST_F(ORVUtilitiesCreationTest, SuccessfulCreationReturnsTheObject) {
   ASSERT_NE(result, nullptr);
   EXPECT_STREQ(static_cast<PEVBaseUnknown*>(result)->IsA(), "ORVTestCircle");
   static_cast<PEVBaseUnknown*>(result)->Release();
-  ASSERT_EQ(ORVUtilities::PEVCreateClassInstance(ORVTestCircle::ClassId(), nullptr, 0, IID_IUnknown,
-                                                 &result),
-            0);
-  static_cast<PEVBaseUnknown*>(result)->Release();
+  EXPECT_EQ(Create(ORVTestCircle::ClassId(), 0), 0);
 }
 
-TEST_F(ORVUtilitiesCreationTest, FailureByNameRecordsTheClassNameAndContext) {
-  void* result = nullptr;
-  long code =
-      ORVUtilities::PEVCreateClassInstance("NoSuchClass", nullptr, 7, IID_IUnknown, &result);
+TEST_F(ORVUtilitiesCreationTest, FailureRecordsTheClassNameOrIdentifierAndTheContext) {
+  long code = Create("NoSuchClass", 7);
   EXPECT_EQ(code, PEV_REGDB_E_CLASSNOTREG);
-  EXPECT_EQ(DescribeLastError(code),
-            "type 1 in src/ORVUtilities.cpp; request ORVBC 0500; diagnostic ORVBC 0503: "
-            "NoSuchClass | 7; advice ORVBC 0502");
+  EXPECT_EQ(DescribeLastError(code), Failure("0500", "0503: NoSuchClass | 7"));
   std::string text = LastErrorText(code);
   EXPECT_EQ(text.find("!!!"), std::string::npos) << text;
   EXPECT_NE(text.find("NoSuchClass"), std::string::npos) << text;
   // A null name is no class; the message shows it empty.
-  code = ORVUtilities::PEVCreateClassInstance(nullptr, nullptr, 0, IID_IUnknown, &result);
-  EXPECT_EQ(code, PEV_REGDB_E_CLASSNOTREG);
-  EXPECT_NE(DescribeLastError(code).find("diagnostic ORVBC 0503:  | 0;"), std::string::npos)
-      << DescribeLastError(code);
-}
-
-TEST_F(ORVUtilitiesCreationTest, FailureByIdentifierRecordsTheIdentifierText) {
-  void* result = nullptr;
-  long code = ORVUtilities::PEVCreateClassInstance(ORVTestSquare::ClassId(), nullptr, 3,
-                                                   IID_IUnknown, &result);
-  EXPECT_EQ(code, PEV_REGDB_E_CLASSNOTREG);
+  EXPECT_EQ(Create(static_cast<const char*>(nullptr), 0), PEV_REGDB_E_CLASSNOTREG);
+  EXPECT_EQ(DescribeLastError(code), Failure("0500", "0503:  | 0"));
+  EXPECT_EQ(Create(ORVTestSquare::ClassId(), 3), PEV_REGDB_E_CLASSNOTREG);
   EXPECT_EQ(DescribeLastError(code),
-            "type 1 in src/ORVUtilities.cpp; request ORVBC 0500; "
-            "diagnostic ORVBC 0501: " +
-                GuidText(ORVTestSquare::ClassId()) + " | 3; advice ORVBC 0502");
+            Failure("0500", "0501: " + GuidText(ORVTestSquare::ClassId()) + " | 3"));
   // The platform's own code comes back, whatever it is.
   ORVTestShape outer;
-  code = ORVUtilities::PEVCreateClassInstance(ORVTestCircle::ClassId(), &outer, 0, IID_IUnknown,
-                                              &result);
+  code = Create(ORVTestCircle::ClassId(), 0, &outer);
   EXPECT_EQ(code, PEV_CLASS_E_NOAGGREGATION);
   PEVError* last = PEVError::PEVGetLastError(code, nullptr);
   ASSERT_NE(last, nullptr);
@@ -119,9 +125,7 @@ TEST_F(ORVUtilitiesCreationTest, ErrorAlreadyRecordedForTheCodeStaysTheLastError
   platformError->SetReturnCode(PEV_REGDB_E_CLASSNOTREG);
   ASSERT_EQ(PEVError::GetReturn(2, platformError, nullptr, __FILE__, __LINE__),
             PEV_REGDB_E_CLASSNOTREG);
-  void* result = nullptr;
-  EXPECT_EQ(ORVUtilities::PEVCreateClassInstance("NoSuchClass", nullptr, 0, IID_IUnknown, &result),
-            PEV_REGDB_E_CLASSNOTREG);
+  EXPECT_EQ(Create("NoSuchClass", 0), PEV_REGDB_E_CLASSNOTREG);
   PEVError* last = PEVError::PEVGetLastError(PEV_REGDB_E_CLASSNOTREG, nullptr);
   EXPECT_EQ(last, platformError);
   // Only the look-up's reference was added and given back.
@@ -136,22 +140,13 @@ TEST_F(ORVUtilitiesCreationTest, EarlierLibraryErrorWithTheSameCodeIsNotReported
       new ORVError(__FILE__, __LINE__, ORVNLSMsgBldrRfHndlr(), ORVNLSMsgBldrRfHndlr(),
                    ORVNLSMsgBldrRfHndlr(), PEVErrorTypeCritical, PEV_E_FAIL);
   ASSERT_EQ(PEVError::GetReturn(2, pending, nullptr, __FILE__, __LINE__), PEV_E_FAIL);
-  void* result = nullptr;
-  long code =
-      ORVUtilities::PEVCreateClassInstance("ORVTestNothing", nullptr, 0, IID_IUnknown, &result);
-  EXPECT_EQ(code, PEV_E_FAIL);
-  EXPECT_EQ(DescribeLastError(code),
-            "type 1 in src/ORVUtilities.cpp; request ORVBC 0500; "
-            "diagnostic ORVBC 0503: ORVTestNothing | 0; advice ORVBC 0502");
+  EXPECT_EQ(Create("ORVTestNothing", 0), PEV_E_FAIL);
+  EXPECT_EQ(DescribeLastError(PEV_E_FAIL), Failure("0500", "0503: ORVTestNothing | 0"));
   // Two failures in a row each get their own record.
-  code = ORVUtilities::PEVCreateClassInstance("Other", nullptr, 1, IID_IUnknown, &result);
-  EXPECT_EQ(DescribeLastError(code),
-            "type 1 in src/ORVUtilities.cpp; request ORVBC 0500; "
-            "diagnostic ORVBC 0503: Other | 1; advice ORVBC 0502");
-  code = ORVUtilities::PEVCreateClassInstance("Another", nullptr, 2, IID_IUnknown, &result);
-  EXPECT_EQ(DescribeLastError(code),
-            "type 1 in src/ORVUtilities.cpp; request ORVBC 0500; "
-            "diagnostic ORVBC 0503: Another | 2; advice ORVBC 0502");
+  long code = Create("Other", 1);
+  EXPECT_EQ(DescribeLastError(code), Failure("0500", "0503: Other | 1"));
+  code = Create("Another", 2);
+  EXPECT_EQ(DescribeLastError(code), Failure("0500", "0503: Another | 2"));
   PEVUnregisterCreatableClass("ORVTestNothing");
 }
 
@@ -167,14 +162,12 @@ TEST_F(ORVUtilitiesCreationTest, QueryInterfaceAnswersKnownInterfacesOnly) {
   EXPECT_EQ(code, PEV_E_NOINTERFACE);
   EXPECT_EQ(result, nullptr);
   EXPECT_EQ(DescribeLastError(code),
-            "type 1 in src/ORVUtilities.cpp; request ORVBC 0504; diagnostic ORVBC 0505: "
-            "ORVTestCircle | " +
-                GuidText(ORVTestSquare::ClassId()) + "; advice ORVBC 0502");
+            Failure("0504", "0505: ORVTestCircle | " + GuidText(ORVTestSquare::ClassId())));
 
   code = ORVUtilities::QueryInterface(*circle, IID_IUnknown, nullptr);
   EXPECT_EQ(code, PEV_E_POINTER);
-  EXPECT_NE(DescribeLastError(code).find("diagnostic ORVBC 0505: ORVTestCircle"),
-            std::string::npos);
+  EXPECT_EQ(DescribeLastError(code),
+            Failure("0504", "0505: ORVTestCircle | " + GuidText(IID_IUnknown)));
   EXPECT_EQ(circle->GetRefCount(), 1u);
   circle->Release();
 }
@@ -188,14 +181,7 @@ TEST(ORVUtilitiesDisplays, TerminalDisplaysBecomeGlobalAndAreCleanedUp) {
     EXPECT_STREQ(ORVErrorDisplay::GetGlobal()->IsA(), "ORVErrorDisplayToISO8859Term");
   }
   // Released with the cleaner, they are no longer the global displays.
-  EXPECT_EXIT(
-      {
-        ORVGlobalObjectCleaner cleaner;
-        ORVMessageDisplay::GetGlobal();
-      },
-      testing::ExitedWithCode(255),
-      FatalReportPattern("A global object displayer should have been set",
-                         "src/ORVMessageDisplay.cpp"));
+  ExpectFatal([] { ORVMessageDisplay::GetGlobal(); }, kNoGlobalDisplay, kDisplayFile);
 }
 
 TEST(ORVUtilitiesDisplays, TerminalDisplaysWriteMessagesAndErrorsToTheirStreams) {
@@ -216,25 +202,15 @@ TEST(ORVUtilitiesDisplays, TerminalDisplaysWriteMessagesAndErrorsToTheirStreams)
 }
 
 TEST_F(ORVUtilitiesCommandTest, ExitCodeIsReturnedAndEveryLineDisplayed) {
-  EXPECT_EQ(ORVUtilities::ExecuteExternalCommand("printf 'first\\n\\nthird\\n'; exit 3"), 3);
-  EXPECT_EQ(Shown(), "first\n\nthird\n");
-  _pDisplay->Clear();
-  EXPECT_EQ(ORVUtilities::ExecuteExternalCommand("printf 'no newline'"), 0);
-  EXPECT_EQ(Shown(), "no newline\n");
-  _pDisplay->Clear();
-  EXPECT_EQ(ORVUtilities::ExecuteExternalCommand("exit 255"), 255);
-  EXPECT_EQ(Shown(), "");
+  EXPECT_EQ(Run("printf 'first\\n\\nthird\\n'; exit 3"), "3 first\n\nthird\n");
+  EXPECT_EQ(Run("printf 'no newline'"), "0 no newline\n");
+  EXPECT_EQ(Run("exit 255"), "255 ");
+  EXPECT_EQ(Run("orv-no-such-command-here 2>/dev/null"), "127 ");  // the shell's failure
 }
 
 TEST_F(ORVUtilitiesCommandTest, CommandKilledBySignalIsAFailure) {
-  EXPECT_EQ(ORVUtilities::ExecuteExternalCommand("echo before; kill -9 $$"), 128 + 9);
-  EXPECT_EQ(Shown(), "before\n");
-  EXPECT_EQ(ORVUtilities::ExecuteExternalCommand("kill -TERM $$"), 128 + 15);
-}
-
-TEST_F(ORVUtilitiesCommandTest, UnknownCommandGivesTheShellsFailure) {
-  EXPECT_EQ(ORVUtilities::ExecuteExternalCommand("orv-no-such-command-here 2>/dev/null"), 127);
-  EXPECT_EQ(Shown(), "");
+  EXPECT_EQ(Run("echo before; kill -9 $$"), "137 before\n");  // 128 + 9
+  EXPECT_EQ(Run("kill -TERM $$"), "143 ");                    // 128 + 15
 }
 
 TEST_F(ORVUtilitiesCommandTest, CommandThatCannotStartReadsNothing) {
@@ -257,15 +233,12 @@ TEST_F(ORVUtilitiesCommandTest, CommandThatCannotStartReadsNothing) {
 }
 
 TEST_F(ORVUtilitiesCommandTest, LongLinesArriveInPiecesOf1023Bytes) {
-  std::string command = "printf '%03000d\\n' 0";
-  EXPECT_EQ(ORVUtilities::ExecuteExternalCommand(command.c_str()), 0);
-  EXPECT_EQ(Shown(), std::string(1023, '0') + "\n" + std::string(1023, '0') + "\n" +
-                         std::string(954, '0') + "\n");
+  const std::string piece(1023, '0');
+  EXPECT_EQ(Run("printf '%03000d\\n' 0"),
+            "0 " + piece + "\n" + piece + "\n" + std::string(954, '0') + "\n");
   // A line that fills the buffer exactly is one line, with no empty line after it.
-  _pDisplay->Clear();
-  EXPECT_EQ(ORVUtilities::ExecuteExternalCommand("printf '%01023d\\n%02046d\\nend\\n' 0 0"), 0);
-  EXPECT_EQ(Shown(), std::string(1023, '0') + "\n" + std::string(1023, '0') + "\n" +
-                         std::string(1023, '0') + "\nend\n");
+  EXPECT_EQ(Run("printf '%01023d\\n%02046d\\nend\\n' 0 0"),
+            "0 " + piece + "\n" + piece + "\n" + piece + "\nend\n");
 }
 
 TEST_F(ORVUtilitiesCommandTest, PendingStandardOutputIsWrittenBeforeTheCommandRuns) {
@@ -281,12 +254,6 @@ TEST_F(ORVUtilitiesCommandTest, PendingStandardOutputIsWrittenBeforeTheCommandRu
 }
 
 TEST(ORVUtilitiesDeathTest, CommandOutputWithoutGlobalDisplayIsFatal) {
-  EXPECT_EXIT(
-      {
-        ORVGlobalObjectCleaner cleaner;
-        ORVUtilities::ExecuteExternalCommand("echo line");
-      },
-      testing::ExitedWithCode(255),
-      FatalReportPattern("A global object displayer should have been set",
-                         "src/ORVMessageDisplay.cpp"));
+  ExpectFatal([] { ORVUtilities::ExecuteExternalCommand("echo line"); }, kNoGlobalDisplay,
+              kDisplayFile);
 }

@@ -8,67 +8,56 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <initializer_list>
 #include <random>
 #include <string>
 
-#include "FatalReport.h"
-#include "ORVGlobalObjectCleaner.h"
-#include "ORVString.h"
+#include "StringsTestSupport.h"
 
 namespace {
 
 const char kFile[] = "src/ORVUtilities.cpp";
 
-std::string Text(const ORVString& iText) {
-  return std::string(iText.GetChars(), (std::size_t)iText.GetLength());
-}
-
-// iText as a string, NULs included.
-ORVString Make(const std::string& iText) {
-  ORVString text;
-  for (char character : iText) {
-    if (character == '\0')
-      text.Resize(text.GetLength() + 1, '\0', 0);
-    else
-      text.Concat(&character, 1);
-  }
-  return text;
-}
-
 std::string Format(const std::string& iText, const std::string& iSeparator) {
-  return Text(ORVUtilities::FormatFreeTextForProgram(Make(iText), Make(iSeparator)));
+  return ValueOf(ORVUtilities::FormatFreeTextForProgram(MakeString(iText), MakeString(iSeparator)));
 }
 
 std::string Translate(const std::string& iFormatted, const std::string& iSeparator) {
-  return Text(
-      ORVUtilities::TranslateFormattedForProgramFreeText(Make(iFormatted), Make(iSeparator)));
+  return ValueOf(ORVUtilities::TranslateFormattedForProgramFreeText(MakeString(iFormatted),
+                                                                    MakeString(iSeparator)));
 }
 
-// What ConvertStringToInt must answer, worked out on the digits: blanks, a sign, at least
-// one digit and nothing else, within the int range.
-bool IsIntText(const std::string& iText) {
-  std::size_t position = 0;
-  while (position < iText.size() && isspace((unsigned char)iText[position]))
-    ++position;
-  bool negative = false;
-  if (position < iText.size() && (iText[position] == '+' || iText[position] == '-'))
-    negative = iText[position++] == '-';
-  std::string digits = iText.substr(position);
-  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) return false;
-  digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
-  std::string limit = negative ? "2147483648" : "2147483647";
-  return digits.size() < limit.size() || (digits.size() == limit.size() && digits <= limit);
+// Words -1 to 4 of iText, joined by "|".
+std::string Words(const char* iText, char iSeparator) {
+  std::string words;
+  for (int index = -1; index <= 4; ++index)
+    words += ValueOf(ORVUtilities::GetWord(iText, index, iSeparator)) + (index < 4 ? "|" : "");
+  return words;
 }
 
-// The same number written as "%d" writes it: no blanks, no plus, no leading zeros.
-std::string CanonicalIntText(const std::string& iText) {
-  std::size_t position = iText.find_first_not_of(" \t\n\v\f\r");
-  std::string number = iText.substr(position);
-  bool negative = number[0] == '-';
-  if (number[0] == '-' || number[0] == '+') number.erase(0, 1);
-  number.erase(0, std::min(number.find_first_not_of('0'), number.size() - 1));
-  if (number == "0") return number;
-  return negative ? "-" + number : number;
+// "converted value" of each text, joined by "|"; the value is 99 before each conversion.
+std::string Conversions(std::initializer_list<const char*> iTexts) {
+  std::string results;
+  for (const char* text : iTexts) {
+    int value = 99;
+    unsigned int converted = ORVUtilities::ConvertStringToInt(text, value);
+    results +=
+        (results.empty() ? "" : "|") + std::to_string(converted) + " " + std::to_string(value);
+  }
+  return results;
+}
+
+// What ConvertStringToInt must answer, worked out apart: blanks, a sign, at least one
+// digit and nothing else, within the int range; oValue receives the number (the random
+// texts are short enough for a long long).
+bool IsIntText(const std::string& iText, long long& oValue) {
+  std::size_t start = iText.find_first_not_of(" \t\n\v\f\r");
+  if (start == std::string::npos) return false;
+  std::size_t digits = start + (iText[start] == '+' || iText[start] == '-');
+  if (digits == iText.size() || iText.find_first_not_of("0123456789", digits) != std::string::npos)
+    return false;
+  oValue = std::stoll(iText);
+  return oValue >= INT_MIN && oValue <= INT_MAX;
 }
 
 // A random text from an alphabet rich in the characters the escaping cares about.
@@ -85,30 +74,22 @@ std::string RandomText(std::mt19937& ioRandom, const std::string& iAlphabet, int
 
 TEST(ORVUtilities, GUIDTextIsUpperCaseHexadecimalInBraces) {
   _GUID guid = {0x0123ABCDu, 0x00EF, 0xA1B2, {0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF}};
-  EXPECT_EQ(Text(ORVUtilities::ConvertGUIDToString(guid)),
-            "{0123ABCD-00EF-A1B2-0123-456789ABCDEF}");
   _GUID zero = {};
-  EXPECT_EQ(Text(ORVUtilities::ConvertGUIDToString(zero)),
-            "{00000000-0000-0000-0000-000000000000}");
   _GUID full = {0xFFFFFFFFu, 0xFFFF, 0xFFFF, {255, 255, 255, 255, 255, 255, 255, 255}};
-  EXPECT_EQ(Text(ORVUtilities::ConvertGUIDToString(full)),
+  EXPECT_EQ(ValueOf(ORVUtilities::ConvertGUIDToString(guid)) + " " +
+                ValueOf(ORVUtilities::ConvertGUIDToString(zero)) + " " +
+                ValueOf(ORVUtilities::ConvertGUIDToString(full)),
+            "{0123ABCD-00EF-A1B2-0123-456789ABCDEF} {00000000-0000-0000-0000-000000000000} "
             "{FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF}");
 }
 
 TEST(ORVUtilities, WordsAreRunsBetweenSeparators) {
-  const char* text = "  a  bb c";
-  EXPECT_EQ(Text(ORVUtilities::GetWord(text, 1, ' ')), "a");
-  EXPECT_EQ(Text(ORVUtilities::GetWord(text, 2, ' ')), "bb");
-  EXPECT_EQ(Text(ORVUtilities::GetWord(text, 3, ' ')), "c");
-  EXPECT_EQ(Text(ORVUtilities::GetWord(text, 4, ' ')), "");
-  EXPECT_EQ(Text(ORVUtilities::GetWord(text, 0, ' ')), "");
-  EXPECT_EQ(Text(ORVUtilities::GetWord(text, -1, ' ')), "");
-  EXPECT_EQ(Text(ORVUtilities::GetWord("x,,y,", 2, ',')), "y");
-  EXPECT_EQ(Text(ORVUtilities::GetWord("x,,y,", 3, ',')), "");
-  EXPECT_EQ(Text(ORVUtilities::GetWord("whole", 1, ' ')), "whole");
-  EXPECT_EQ(Text(ORVUtilities::GetWord("   ", 1, ' ')), "");
-  EXPECT_EQ(Text(ORVUtilities::GetWord("", 1, ' ')), "");
-  EXPECT_EQ(Text(ORVUtilities::GetWord(nullptr, 1, ' ')), "");
+  EXPECT_EQ(Words("  a  bb c", ' '), "||a|bb|c|");  // none before the first or after the last
+  EXPECT_EQ(Words("x,,y,", ','), "||x|y||");
+  EXPECT_EQ(Words("whole", ' '), "||whole|||");
+  EXPECT_EQ(Words("   ", ' '), "|||||");
+  EXPECT_EQ(Words("", ' '), "|||||");
+  EXPECT_EQ(Words(nullptr, ' '), "|||||");
 }
 
 TEST(ORVUtilities, CharacterCountStopsAtTheMaximumWithoutReadingBeyond) {
@@ -131,11 +112,11 @@ TEST(ORVUtilities, NumberWidthsCountTheSign) {
   EXPECT_EQ(ORVUtilities::GetIntAsStrSize(INT_MAX), 10);
   EXPECT_EQ(ORVUtilities::GetIntAsStrSize(INT_MIN), 11);
 
-  EXPECT_EQ(Text(ORVUtilities::GetListItemIdxFormat(250, '0')), "%03d");
-  EXPECT_EQ(Text(ORVUtilities::GetListItemIdxFormat(250, ' ')), "%3d");
-  EXPECT_EQ(Text(ORVUtilities::GetListItemIdxFormat(-5, '0')), "%02d");
-  EXPECT_EQ(Text(ORVUtilities::GetListItemIdxFormat(7, '0')), "%01d");
-  std::string format = Text(ORVUtilities::GetListItemIdxFormat(1000, '0'));
+  EXPECT_EQ(ValueOf(ORVUtilities::GetListItemIdxFormat(250, '0')), "%03d");
+  EXPECT_EQ(ValueOf(ORVUtilities::GetListItemIdxFormat(250, ' ')), "%3d");
+  EXPECT_EQ(ValueOf(ORVUtilities::GetListItemIdxFormat(-5, '0')), "%02d");
+  EXPECT_EQ(ValueOf(ORVUtilities::GetListItemIdxFormat(7, '0')), "%01d");
+  std::string format = ValueOf(ORVUtilities::GetListItemIdxFormat(1000, '0'));
   char numbered[16];
   snprintf(numbered, sizeof numbered, format.c_str(), 42);
   EXPECT_STREQ(numbered, "0042");
@@ -159,47 +140,15 @@ TEST(ORVUtilities, UnicodeComparisonsOrderByUnitsAndIgnoreCaseOnRequest) {
   EXPECT_EQ(ORVUtilities::CompareUnicodeStringsNoCase("\xc3\xa9t\xc3\xa9", "\xc3\x89T\xc3\x89"), 0);
 }
 
-TEST(ORVUtilities, IntegerConversionNeedsTheWholeTextAndKeepsWhatItRead) {
-  int value = 99;
-  EXPECT_EQ(ORVUtilities::ConvertStringToInt("12x", value), 0u);
-  EXPECT_EQ(value, 12);
-  value = 99;
-  EXPECT_EQ(ORVUtilities::ConvertStringToInt("", value), 0u);
-  EXPECT_EQ(value, 0);
-  EXPECT_EQ(ORVUtilities::ConvertStringToInt("42", value), 1u);
-  EXPECT_EQ(value, 42);
-  EXPECT_EQ(ORVUtilities::ConvertStringToInt("-7", value), 1u);
-  EXPECT_EQ(value, -7);
-  EXPECT_EQ(ORVUtilities::ConvertStringToInt("+3", value), 1u);
-  EXPECT_EQ(value, 3);
-  EXPECT_EQ(ORVUtilities::ConvertStringToInt(" 8", value), 1u);
-  EXPECT_EQ(value, 8);
-  EXPECT_EQ(ORVUtilities::ConvertStringToInt("8 ", value), 0u);
-  EXPECT_EQ(value, 8);
-  EXPECT_EQ(ORVUtilities::ConvertStringToInt("0x10", value), 0u);
-  EXPECT_EQ(value, 0);
-  EXPECT_EQ(ORVUtilities::ConvertStringToInt("-", value), 0u);
-  EXPECT_EQ(value, 0);
-}
-
-TEST(ORVUtilities, IntegerConversionFailsBeyondTheIntRange) {
-  int value = 0;
-  EXPECT_EQ(ORVUtilities::ConvertStringToInt("2147483647", value), 1u);
-  EXPECT_EQ(value, INT_MAX);
-  EXPECT_EQ(ORVUtilities::ConvertStringToInt("-2147483648", value), 1u);
-  EXPECT_EQ(value, INT_MIN);
-  EXPECT_EQ(ORVUtilities::ConvertStringToInt("2147483648", value), 0u);
-  EXPECT_EQ(value, INT_MAX);
-  EXPECT_EQ(ORVUtilities::ConvertStringToInt("-2147483649", value), 0u);
-  EXPECT_EQ(value, INT_MIN);
-  EXPECT_EQ(ORVUtilities::ConvertStringToInt("99999999999999999999999", value), 0u);
-  EXPECT_EQ(value, INT_MAX);
-  EXPECT_EQ(ORVUtilities::ConvertStringToInt("-99999999999999999999999", value), 0u);
-  EXPECT_EQ(value, INT_MIN);
+TEST(ORVUtilities, IntegerConversionNeedsTheWholeTextInTheIntRangeAndKeepsWhatItRead) {
+  EXPECT_EQ(Conversions({"42", "-7", "+3", " 8", "8 ", "12x", "", "0x10", "-"}),
+            "1 42|1 -7|1 3|1 8|0 8|0 12|0 0|0 0|0 0");
+  EXPECT_EQ(Conversions({"2147483647", "-2147483648", "2147483648", "-2147483649",
+                         "99999999999999999999999", "-99999999999999999999999"}),
+            "1 2147483647|1 -2147483648|0 2147483647|0 -2147483648|0 2147483647|0 -2147483648");
   // An earlier range error does not make a later conversion fail.
   errno = ERANGE;
-  EXPECT_EQ(ORVUtilities::ConvertStringToInt("5", value), 1u);
-  EXPECT_EQ(value, 5);
+  EXPECT_EQ(Conversions({"5"}), "1 5");
 }
 
 TEST(ORVUtilities, IntegerConversionAgreesWithTheDigitsOnRandomTexts) {
@@ -208,11 +157,12 @@ TEST(ORVUtilities, IntegerConversionAgreesWithTheDigitsOnRandomTexts) {
   for (int i = 0; i < 100000; ++i) {
     std::string text = RandomText(random, "0123456789000999+- \tx", 14);
     int value = -1;
+    long long expected = 0;
     unsigned int converted = ORVUtilities::ConvertStringToInt(text.c_str(), value);
-    ASSERT_EQ(converted, IsIntText(text) ? 1u : 0u) << "\"" << text << "\"";
+    ASSERT_EQ(converted, IsIntText(text, expected) ? 1u : 0u) << "\"" << text << "\"";
     if (!converted) continue;
     ++successes;
-    ASSERT_EQ(std::to_string(value), CanonicalIntText(text)) << "\"" << text << "\"";
+    ASSERT_EQ(value, expected) << "\"" << text << "\"";
   }
   EXPECT_GT(successes, 5000);
 }
@@ -298,24 +248,10 @@ TEST(ORVUtilities, TranslatingAnyTextGivesATextThatRoundTrips) {
 }
 
 TEST(ORVUtilitiesDeathTest, BackslashSeparatorIsFatalForBothDirections) {
-  const std::string report = FatalReportPattern("The field separator is \\", kFile);
-  EXPECT_EXIT(
-      {
-        ORVGlobalObjectCleaner cleaner;
-        ORVUtilities::FormatFreeTextForProgram("text", "\\");
-      },
-      testing::ExitedWithCode(255), report);
-  EXPECT_EXIT(
-      {
-        ORVGlobalObjectCleaner cleaner;
-        ORVUtilities::TranslateFormattedForProgramFreeText("text", "\\");
-      },
-      testing::ExitedWithCode(255), report);
+  const char report[] = "The field separator is \\";
+  ExpectFatal([] { ORVUtilities::FormatFreeTextForProgram("text", "\\"); }, report, kFile);
+  ExpectFatal([] { ORVUtilities::TranslateFormattedForProgramFreeText("text", "\\"); }, report,
+              kFile);
   // Even for the empty text, which needs no scan.
-  EXPECT_EXIT(
-      {
-        ORVGlobalObjectCleaner cleaner;
-        ORVUtilities::FormatFreeTextForProgram("", "\\");
-      },
-      testing::ExitedWithCode(255), report);
+  ExpectFatal([] { ORVUtilities::FormatFreeTextForProgram("", "\\"); }, report, kFile);
 }

@@ -3,12 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
-#include "FatalReport.h"
-#include "ORVGlobalObjectCleaner.h"
 #include "ORVString.h"
+#include "SuiteHelpers.h"
 
 // The whole value of a string, NULs included.
 inline std::string ValueOf(const ORVString& iString) {
@@ -26,15 +24,4 @@ inline ORVString MakeString(const std::string& iText) {
       text.Concat(&character, 1);
   }
   return text;
-}
-
-// iBody, run with a cleaner, ends the process with the fatal report iText made in iFile.
-inline void ExpectFatalReport(const std::function<void()>& iBody, const std::string& iText,
-                              const char* iFile) {
-  EXPECT_EXIT(
-      {
-        ORVGlobalObjectCleaner cleaner;
-        iBody();
-      },
-      testing::ExitedWithCode(255), FatalReportPattern(iText, iFile));
 }
