@@ -14,3 +14,20 @@ inline ORVNLSMsgBldrRfHndlr Text(const char* iText, const char* iCatalog = "CAT"
 
 // No message.
 inline const ORVNLSMsgBldrRfHndlr kNone;
+
+// The global display of TDisplay is the one set last, holds no reference and is forgotten
+// when destroyed; asked for with none set it is fatal.
+template <class TDisplay, class TConcrete>
+void ExpectGlobalIsTheOneSetLast(const char* iSource) {
+  auto* first = new TConcrete();
+  auto* second = new TConcrete();
+  TDisplay::SetGlobal(*first);
+  TDisplay::SetGlobal(*second);
+  EXPECT_EQ(TDisplay::GetGlobal(), second);
+  EXPECT_EQ(first->GetRefCount(), 1u);
+  first->Release();
+  EXPECT_EQ(TDisplay::GetGlobal(), second);
+  second->Release();
+  ExpectFatal([] { TDisplay::GetGlobal(); }, "A global object displayer should have been set",
+              iSource);
+}

@@ -105,15 +105,6 @@ TEST(ORVErrorDisplay, DisplayAndCleanLastErrorShowsTheErrorOfTheCodeAndForgetsIt
 }
 
 TEST(ORVErrorDisplayDeathTest, GlobalIsTheOneSetLastAndForgottenWhenDestroyed) {
-  auto* first = new ORVErrorDisplayToISO8859Term();
-  auto* second = new ORVErrorDisplayToISO8859Term();
-  ORVErrorDisplay::SetGlobal(*first);
-  ORVErrorDisplay::SetGlobal(*second);
-  EXPECT_EQ(ORVErrorDisplay::GetGlobal(), second);
-  EXPECT_EQ(first->GetRefCount(), 1u);
-  first->Release();
-  EXPECT_EQ(ORVErrorDisplay::GetGlobal(), second);
-  second->Release();
-  ExpectFatal([] { ORVErrorDisplay::GetGlobal(); },
-              "A global object displayer should have been set", "src/ORVErrorDisplay.cpp");
+  ExpectGlobalIsTheOneSetLast<ORVErrorDisplay, ORVErrorDisplayToISO8859Term>(
+      "src/ORVErrorDisplay.cpp");
 }
