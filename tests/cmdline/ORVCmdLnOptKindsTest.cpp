@@ -45,11 +45,6 @@ TEST_F(ORVCmdLnOptKindsTest, ANoArgumentOptionRefusesAPlainArgument) {
   EXPECT_EQ(code, PEV_E_FAIL);
   EXPECT_EQ(DescribeLastError(code),
             Failure("ORVCmdLnOptNoArg.cpp", "mk -q|-quiet \"now\"", "0003: -q|-quiet", _Advice));
-  // With an option for the command's arguments, the argument goes there.
-  ORVCmdLnOptMultiArg command(_Analyzer, "", ORVCmdLnOptOptional, kNoUsage, _Values, 0, -1, 0);
-  _Analyzer.Reset();
-  EXPECT_EQ(Analyze(_Analyzer, {"-quiet", "now"}), 0);
-  EXPECT_EQ(Texts(_Values), std::vector<std::string>{"now"});
   // The command's own no-argument option refuses with the command name.
   ORVCmdLnAnalyzer bare("mk", _Usage);
   ORVCmdLnOptNoArg none(bare, "|-n", ORVCmdLnOptOptional, kNoUsage);

@@ -90,12 +90,11 @@ TEST_F(ORVCmdLnOptTest, StatusesAndTheUsageBuilderParameter) {
   ORVCmdLnOptNoArg mandatory(_Analyzer, " -n ", ORVCmdLnOptMandatory, usage);
   ORVCmdLnOptNoArg help(_Analyzer, "-hh", ORVCmdLnOptHelp, kNoUsage);
   ORVCmdLnOptNoArg other(_Analyzer, "-o", (ORVCmdLnOptStatusEnum)7, kNoUsage);
-  EXPECT_TRUE(mandatory.IsMandatory());
-  EXPECT_FALSE(mandatory.IsHelpOption());
-  EXPECT_TRUE(help.IsHelpOption());
-  EXPECT_FALSE(help.IsMandatory());
-  EXPECT_FALSE(other.IsMandatory());
-  EXPECT_FALSE(other.IsHelpOption());
+  // Whether each is mandatory, then whether it is the help option.
+  auto flags = [](ORVCmdLnOpt& iOption) {
+    return std::to_string(iOption.IsMandatory() != 0) + std::to_string(iOption.IsHelpOption() != 0);
+  };
+  EXPECT_EQ(flags(mandatory) + " " + flags(help) + " " + flags(other), "10 01 00");
   // The usage line names the option as its specification was written.
   ASSERT_EQ(usage->GetNbParameters(), 1);
   EXPECT_EQ(Utf8(usage->GetParameter(0)), " -n ");
@@ -111,12 +110,8 @@ TEST_F(ORVCmdLnOptTest, OptionsRegisterInOrderAndTheLastHelpOptionWins) {
   ORVCmdLnOptNoArg help1(analyzer, "-h1", ORVCmdLnOptHelp, kNoUsage);
   ORVCmdLnOptNoArg help2(analyzer, "-h2", ORVCmdLnOptHelp, kNoUsage);
   ORVCmdLnOptNoArg last(analyzer, "-b", ORVCmdLnOptMandatory, kNoUsage);
-  const ORVVector& options = analyzer.GetOptionSet();
-  ASSERT_EQ(options.Size(), 4);
-  EXPECT_EQ(options[0], &first);
-  EXPECT_EQ(options[1], &help1);
-  EXPECT_EQ(options[2], &help2);
-  EXPECT_EQ(options[3], &last);
+  EXPECT_EQ(Elements(analyzer.GetOptionSet()),
+            std::vector<const PEVBaseUnknown*>({&first, &help1, &help2, &last}));
   EXPECT_EQ(analyzer.GetHelpOption(), &help2);
   EXPECT_EQ(analyzer.GetOptMngrSet().Size(), 0);
 }
