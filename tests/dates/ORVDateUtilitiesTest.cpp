@@ -148,22 +148,15 @@ TEST_F(ORVDateUtilitiesTest, EveryDateErrorNamesItsFieldOrValueAndLeavesTheDate)
 }
 
 TEST_F(ORVDateUtilitiesTest, TimeSpansAreReadByTheSeparatorsTheyHold) {
-  EXPECT_EQ(Span("5"), "0/0/5-0:0:0");
-  EXPECT_EQ(Span("2/3"), "0/2/3-0:0:0");
-  EXPECT_EQ(Span("1:30"), "0/0/0-1:30:0");
-  EXPECT_EQ(Span("1:2:3"), "0/0/0-1:2:3");
-  EXPECT_EQ(Span("3-12"), "0/0/3-12:0:0");
-  EXPECT_EQ(Span("3-12:5"), "0/0/3-12:5:0");
-  EXPECT_EQ(Span("1/2/3-4:5:6"), "1/2/3-4:5:6");
-  EXPECT_EQ(Span("1/2/3"), "1/2/3-0:0:0");
-  EXPECT_EQ(Span("1/2/3-4"), "1/2/3-4:0:0");
-  EXPECT_EQ(Span("1/2-3:4:5"), "0/1/2-3:4:5");
-  EXPECT_EQ(Span("0"), "0/0/0-0:0:0");
-  EXPECT_EQ(Span("007/0"), "0/7/0-0:0:0");
-  // A final "-" ends the text.
-  EXPECT_EQ(Span("5-"), "0/0/5-0:0:0");
-  EXPECT_EQ(Span("1/2/3-"), "1/2/3-0:0:0");
-  EXPECT_EQ(Span("2147483647"), "0/0/2147483647-0:0:0");
+  // Texts, each followed by its values; a final "-" ends the text.
+  const char* const kSpans[] = {
+      "5",           "0/0/5-0:0:0", "2/3",    "0/2/3-0:0:0",  "1:30",       "0/0/0-1:30:0",
+      "1:2:3",       "0/0/0-1:2:3", "3-12",   "0/0/3-12:0:0", "3-12:5",     "0/0/3-12:5:0",
+      "1/2/3-4:5:6", "1/2/3-4:5:6", "1/2/3",  "1/2/3-0:0:0",  "1/2/3-4",    "1/2/3-4:0:0",
+      "1/2-3:4:5",   "0/1/2-3:4:5", "0",      "0/0/0-0:0:0",  "007/0",      "0/7/0-0:0:0",
+      "5-",          "0/0/5-0:0:0", "1/2/3-", "1/2/3-0:0:0",  "2147483647", "0/0/2147483647-0:0:0"};
+  for (std::size_t i = 0; i < std::size(kSpans); i += 2)
+    EXPECT_EQ(Span(kSpans[i]), kSpans[i + 1]) << kSpans[i];
   for (const char* text :
        {"", "-5", "-", "x", "1:2:3:4", "1/2/3/4", "1/", "1/2/", "1:", "1:2:", "1/2:3", "1-2-3",
         "1--2", "1-2/3", "1/2/3-4:5:6:7", "1.5", "2147483648", "5 -", "1/-1"}) {
