@@ -114,12 +114,10 @@ TEST(ORVFileUtilitiesDeathTest, OtherSeparatorIsFatal) {
 
 TEST(ORVFileUtilities, WindowsFileNamesRefuseControlAndForbiddenCharacters) {
   EXPECT_STREQ(ORVFileUtilities::GetWindowsFileNameForbiddenCharacters(), "\"?\\/<>*|:");
-  EXPECT_EQ(ORVFileUtilities::CheckWindowsFileName("report 2024.txt"), 1u);
-  EXPECT_EQ(ORVFileUtilities::CheckWindowsFileName(""), 1u);
-  EXPECT_EQ(ORVFileUtilities::CheckWindowsFileName("caf\xC3\xA9\xFF"), 1u);
-  EXPECT_EQ(ORVFileUtilities::CheckWindowsFileName("tab\there"), 0u);
-  EXPECT_EQ(ORVFileUtilities::CheckWindowsFileName("c:name"), 0u);
-  EXPECT_EQ(ORVFileUtilities::CheckWindowsFileName("\x1f"), 0u);
+  for (const char* good : {"report 2024.txt", "", "caf\xC3\xA9\xFF"})
+    EXPECT_EQ(ORVFileUtilities::CheckWindowsFileName(good), 1u) << good;
+  for (const char* bad : {"tab\there", "c:name", "\x1f"})
+    EXPECT_EQ(ORVFileUtilities::CheckWindowsFileName(bad), 0u) << bad;
   for (const char* forbidden = "\"?\\/<>*|:"; *forbidden; ++forbidden) {
     char name[] = {'a', *forbidden, 'b', '\0'};
     EXPECT_EQ(ORVFileUtilities::CheckWindowsFileName(name), 0u) << *forbidden;
