@@ -14,6 +14,7 @@
 #include "ORVGlobalObjectCleaner.h"
 #include "ORVOFStream.h"
 #include "ORVRefHandler.h"
+#include "TemporaryDirectory.h"
 #include "TestClasses.h"
 
 namespace {
@@ -26,14 +27,7 @@ public:
   ORVTestFramingDisplay() : _File(tmpfile()), _Stream(_File) {}
   ~ORVTestFramingDisplay() override { fclose(_File); }
   ORVOFStream& GetOutputStream() override { return _Stream; }
-  void Display() override {
-    rewind(_File);
-    std::string text;
-    int character;
-    while ((character = fgetc(_File)) != EOF)
-      text += (char)character;
-    fprintf(stderr, "[framed]%s[/framed]\n", text.c_str());
-  }
+  void Display() override { fprintf(stderr, "[framed]%s[/framed]\n", ReadStream(_File).c_str()); }
 
 private:
   FILE* _File;

@@ -6,19 +6,7 @@
 #include <cstdio>
 #include <string>
 
-namespace {
-
-std::string ReadBack(FILE* iFile) {
-  std::string text;
-  rewind(iFile);
-  char buffer[1024];
-  std::size_t count;
-  while ((count = fread(buffer, 1, sizeof buffer, iFile)) > 0)
-    text.append(buffer, count);
-  return text;
-}
-
-}  // namespace
+#include "TemporaryDirectory.h"
 
 // Exported from the test program so that its name is in the dynamic symbol table.
 extern "C" __attribute__((noinline, visibility("default"))) int PevTraceProbe(FILE* iOutput,
@@ -33,7 +21,7 @@ TEST(PEVBasicStackTrace, PrintsTheCallersByNameOrAsAddressesAndSkipsFrames) {
   FILE* output = tmpfile();
   ASSERT_NE(output, nullptr);
   int frames = PevTraceProbe(output, 0);
-  std::string text = ReadBack(output);
+  std::string text = ReadStream(output);
   EXPECT_GT(frames, 2);
   EXPECT_EQ(text.rfind("Stack trace:\n", 0), 0u) << text;
   EXPECT_NE(text.find("PevTraceProbe"), std::string::npos) << text;
@@ -41,14 +29,14 @@ TEST(PEVBasicStackTrace, PrintsTheCallersByNameOrAsAddressesAndSkipsFrames) {
   fclose(output);
   output = tmpfile();
   PevTraceProbe(output, 1);
-  text = ReadBack(output);
+  text = ReadStream(output);
   EXPECT_NE(text.find("[0x"), std::string::npos) << text;
   fclose(output);
   PEVBasicStackTrace trace;
   frames = trace.GetTrace();
   output = tmpfile();
   trace.Print(output, frames, 0);
-  EXPECT_EQ(ReadBack(output), "");
+  EXPECT_EQ(ReadStream(output), "");
   fclose(output);
   trace.Print(nullptr, 0, 0);  // no stream, no output, no crash
 }

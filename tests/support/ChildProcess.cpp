@@ -6,20 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-std::string ReadAll(FILE* iFile) {
-  std::string content;
-  rewind(iFile);
-  char buffer[4096];
-  std::size_t count;
-  while ((count = fread(buffer, 1, sizeof buffer, iFile)) > 0)
-    content.append(buffer, count);
-  fclose(iFile);
-  return content;
-}
-
-}  // namespace
+#include "TemporaryDirectory.h"
 
 ChildResult RunInChild(const std::function<void()>& iBody,
                        const std::vector<std::pair<std::string, const char*>>& iEnvironment) {
@@ -50,7 +37,9 @@ ChildResult RunInChild(const std::function<void()>& iBody,
   result._Exited = WIFEXITED(status);
   if (result._Exited) result._ExitStatus = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) result._Signal = WTERMSIG(status);
-  result._Stdout = ReadAll(output);
-  result._Stderr = ReadAll(error);
+  result._Stdout = ReadStream(output);
+  result._Stderr = ReadStream(error);
+  fclose(output);
+  fclose(error);
   return result;
 }

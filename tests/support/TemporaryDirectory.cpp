@@ -35,11 +35,17 @@ void WriteWholeFile(const std::string& iPath, const std::string& iContent) {
 std::string ReadWholeFile(const std::string& iPath) {
   FILE* file = fopen(iPath.c_str(), "rb");
   if (!file) return "<missing>";
+  std::string content = ReadStream(file);
+  fclose(file);
+  return content;
+}
+
+std::string ReadStream(FILE* iFile) {
   std::string content;
+  rewind(iFile);
   char buffer[4096];
   std::size_t count;
-  while ((count = fread(buffer, 1, sizeof buffer, file)) > 0)
+  while ((count = fread(buffer, 1, sizeof buffer, iFile)) > 0)
     content.append(buffer, count);
-  fclose(file);
   return content;
 }

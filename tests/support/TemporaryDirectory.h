@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 // Made under /tmp on construction, removed with everything in it on destruction.
@@ -24,6 +25,8 @@ private:
 void WriteWholeFile(const std::string& iPath, const std::string& iContent);
 // The whole content of the file at iPath, or "<missing>" when it cannot be opened.
 std::string ReadWholeFile(const std::string& iPath);
+// The whole content of the open stream iFile from its start; the stream stays open.
+std::string ReadStream(FILE* iFile);
 
 // A test whose files live in their own temporary directory.
 class TemporaryDirectoryTest : public testing::Test {
