@@ -63,28 +63,23 @@ protected:
 }  // namespace
 
 TEST_F(ORVDateUtilitiesTest, ProgramTextsGiveTheDateAndWhetherATimeIsGiven) {
-  struct Case {
-    const char* _Text;
-    int _Short;
-    const char* _Date;
-    unsigned int _TimeGiven;
-  };
-  // Years are not range-checked here; the short form takes a date alone or a cut time.
-  const Case kCases[] = {{"2004/02/29-23:59:59", 0, "2004/02/29-23:59:59", 9},
-                         {"1970/1/1-0:0:0", 0, "1970/01/01-00:00:00", 9},
-                         {"3000/12/31-00:00:00", 0, "3000/12/31-00:00:00", 9},
-                         {"-1/02/29-00:00:00", 0, "-001/02/29-00:00:00", 9},
-                         {"2004/02/29", 1, "2004/02/29-00:00:00", 0},
-                         {"2004/02/29-", 1, "2004/02/29-00:00:00", 0},
-                         {"2004/02/29-7", 1, "2004/02/29-07:00:00", 1},
-                         {"2004/02/29-7:30", 1, "2004/02/29-07:30:00", 1},
-                         {"2004/02/29-7:30:15", 1, "2004/02/29-07:30:15", 1}};
-  for (const Case& text : kCases) {
+  // A text, its date, then the time-given flag: the full form leaves it as it was (9), the
+  // short form takes a date alone or a cut time. Years are not range-checked here.
+  const char* const kTexts[] = {"2004/02/29-23:59:59", "2004/02/29-23:59:59", "9",
+                                "1970/1/1-0:0:0",      "1970/01/01-00:00:00", "9",
+                                "3000/12/31-00:00:00", "3000/12/31-00:00:00", "9",
+                                "-1/02/29-00:00:00",   "-001/02/29-00:00:00", "9",
+                                "2004/02/29",          "2004/02/29-00:00:00", "0",
+                                "2004/02/29-",         "2004/02/29-00:00:00", "0",
+                                "2004/02/29-7",        "2004/02/29-07:00:00", "1",
+                                "2004/02/29-7:30",     "2004/02/29-07:30:00", "1",
+                                "2004/02/29-7:30:15",  "2004/02/29-07:30:15", "1"};
+  for (std::size_t i = 0; i < std::size(kTexts); i += 3) {
     ORVDate date;
     unsigned int timeGiven = 9;
-    EXPECT_EQ(Parse(text._Text, text._Short, date, timeGiven), 0) << text._Text;
-    EXPECT_EQ(DateText(date), text._Date);
-    EXPECT_EQ(timeGiven, text._TimeGiven) << text._Text;
+    EXPECT_EQ(Parse(kTexts[i], kTexts[i + 2][0] != '9', date, timeGiven), 0) << kTexts[i];
+    EXPECT_EQ(DateText(date) + " " + std::to_string(timeGiven),
+              std::string(kTexts[i + 1]) + " " + kTexts[i + 2]);
   }
 }
 
