@@ -33,13 +33,13 @@ std::string Line(ORVIFStream& ioStream, int iSize, char iDelimiter = '\n') {
 TEST(ORVIFStream, GetlineSplitsALongLineAtTheBufferSize) {
   FILE* file = FileWith("abcdefgh\nij\n\nlast");
   ORVIFStream stream(file);
-  EXPECT_EQ(Line(stream, 5), "0 [abcd]");
-  EXPECT_EQ(Line(stream, 5), "0 [efgh]");
-  EXPECT_EQ(Line(stream, 5), "0 []");  // the delimiter alone
-  EXPECT_EQ(Line(stream, 5), "0 [ij]");
-  EXPECT_EQ(Line(stream, 5), "0 []");      // the empty line
-  EXPECT_EQ(Line(stream, 5), "0 [last]");  // a last line without delimiter
-  EXPECT_EQ(Line(stream, 5), "1 []");      // nothing left
+  std::vector<std::string> lines;
+  for (int i = 0; i < 7; ++i)
+    lines.push_back(Line(stream, 5));
+  // The long line in two pieces, then its delimiter alone, the empty line, a last line
+  // without delimiter, and nothing left.
+  EXPECT_EQ(lines, std::vector<std::string>(
+                       {"0 [abcd]", "0 [efgh]", "0 []", "0 [ij]", "0 []", "0 [last]", "1 []"}));
   EXPECT_EQ(stream.EndOfFile(), 1);
   fclose(file);
 }
