@@ -304,27 +304,6 @@ TEST_F(ORVHashTableTest, ClearingKeepsTheBucketCount) {
   EXPECT_THAT(Names(_Table), ElementsAre("8"));
 }
 
-TEST_F(ORVHashTableTest, DisposalReleasesOrDeletesEachElementOnce) {
-  ORVTestRecordingLink* link = Record({});
-  int live = ORVTestShape::_LiveCount;
-  _A.AddRef();
-  {
-    ORVHashTable table(ORVReleaseElementsAtDelete, 0);
-    table.SetHLink(_Links.back());
-    AddAll(table, {&_A, nullptr, new ORVTestShape("owned")});
-  }
-  EXPECT_EQ(_A.GetRefCount(), 1u);
-  EXPECT_EQ(ORVTestShape::_LiveCount, live);
-  EXPECT_THAT(link->Texts(), ElementsAre("Clear", "RemoveContainer"));
-  ORVTestShape::_DestroyedNames.clear();
-  {
-    ORVHashTable table(ORVDestroyElementsAtDelete, 0);
-    AddAll(table, {new ORVTestShape("first"), nullptr, new ORVTestCircle("second")});
-  }
-  EXPECT_EQ(ORVTestShape::_LiveCount, live);
-  EXPECT_THAT(ORVTestShape::_DestroyedNames, testing::UnorderedElementsAre("first", "second"));
-}
-
 TEST_F(ORVHashTableTest, CopiesKeepTheBucketLayoutAndShareTheElements) {
   ORVHashTable source(_ByNumber, _ByName, ORVClearAtDelete, 0);
   for (int i = 0; i < 40; ++i)
