@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "FatalReport.h"
-#include "ORVIterator.h"
 
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpName, ORVComparator)
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpNameDerived, ORVTestShapeCmpName)
@@ -100,25 +99,62 @@ void AddAll(ORVContainer& ioContainer, ElementList iElements) {
     ioContainer.Add(element, 0);
 }
 
-static std::vector<std::string> Walk(const ORVContainer& iContainer, bool iForward) {
-  std::vector<std::string> names;
+std::vector<PEVBaseUnknown*> ElementsOf(const ORVContainer& iContainer, bool iForward) {
+  std::vector<PEVBaseUnknown*> elements;
   ORVIterator* iterator = iContainer.MakeIterator(nullptr);
   if (!iForward) iterator->ToEnd();
   for (int i = 0; i < iContainer.Size(); ++i) {
     PEVBaseUnknown* element = iForward ? iterator->Next() : iterator->Previous();
-    names.insert(iForward ? names.end() : names.begin(), NameOf(element));
+    elements.insert(iForward ? elements.end() : elements.begin(), element);
   }
   EXPECT_EQ(iForward ? iterator->Next() : iterator->Previous(), nullptr);
   iterator->Release();
+  return elements;
+}
+
+static std::vector<std::string> NamesOf(const std::vector<PEVBaseUnknown*>& iElements) {
+  std::vector<std::string> names;
+  for (PEVBaseUnknown* element : iElements)
+    names.push_back(NameOf(element));
   return names;
 }
 
 std::vector<std::string> Names(const ORVContainer& iContainer) {
-  return Walk(iContainer, true);
+  return NamesOf(ElementsOf(iContainer, true));
 }
 
 std::vector<std::string> NamesBackward(const ORVContainer& iContainer) {
-  return Walk(iContainer, false);
+  return NamesOf(ElementsOf(iContainer, false));
+}
+
+std::string Steps(ORVIterator& ioIterator, const std::string& iScript,
+                  const std::function<int(ORVIterator&)>& iPosition) {
+  std::string results;
+  for (char step : iScript) {
+    PEVBaseUnknown* element = nullptr;
+    switch (step) {
+      case 'b':
+        ioIterator.ToBegin();
+        continue;
+      case 'e':
+        ioIterator.ToEnd();
+        continue;
+      case '@':
+        results += (results.empty() ? "@" : " @") + std::to_string(iPosition(ioIterator));
+        continue;
+      case 'n':
+        element = ioIterator.Next();
+        break;
+      case 'p':
+        element = ioIterator.Previous();
+        break;
+      default:
+        ADD_FAILURE() << "unknown step " << step;
+        continue;
+    }
+    results += (results.empty() ? "" : " ") + (element ? NameOf(element) : std::string("-"));
+  }
+  return results;
 }
 
 void ExpectFatalReport(const std::function<void()>& iBody, const std::string& iText,

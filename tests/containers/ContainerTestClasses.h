@@ -21,6 +21,7 @@
 #include "ORVCursor.h"
 #include "ORVGlobalObjectCleaner.h"
 #include "ORVHashCoder.h"
+#include "ORVIterator.h"
 #include "ORVSeqCollection.h"
 #include "TestClasses.h"
 
@@ -120,10 +121,18 @@ using ElementList = std::initializer_list<PEVBaseUnknown*>;
 void AppendAll(ORVSeqCollection& ioSequence, ElementList iElements);
 void AddAll(ORVContainer& ioContainer, ElementList iElements);
 
-// The names of the elements in iteration order, walking Size() steps forward (or back
-// from the end, given in forward order); the walk must end there.
+// The elements in iteration order, walking Size() steps forward (or back from the end,
+// given in forward order); the walk must end there.
+std::vector<PEVBaseUnknown*> ElementsOf(const ORVContainer& iContainer, bool iForward = true);
+// Their names.
 std::vector<std::string> Names(const ORVContainer& iContainer);
 std::vector<std::string> NamesBackward(const ORVContainer& iContainer);
+
+// Runs iScript on iIterator, a letter a step: 'n' Next, 'p' Previous, 'b' ToBegin, 'e'
+// ToEnd, '@' the position iPosition gives. What n, p and @ gave, space-separated: the
+// element's name, "-" for null, "@" and the position.
+std::string Steps(ORVIterator& ioIterator, const std::string& iScript,
+                  const std::function<int(ORVIterator&)>& iPosition = nullptr);
 
 // iBody ends the process with the fatal report iText made in iFile and exit status 255.
 // The fixture holds the cleaner.

@@ -5,8 +5,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "ContainerTestClasses.h"
+#include "ORVHashTable.h"
 #include "ORVIterator.h"
+#include "ORVList.h"
 #include "ORVVector.h"
 
 using testing::ElementsAre;
@@ -21,46 +29,59 @@ using ORVContainerDeathTest = ORVContainerTest;
 }  // namespace
 
 TEST_F(ORVContainerTest, EachWhatToDoAtDeleteTellsTheLinkAndDisposesOfTheElementsOnce) {
-  EXPECT_TRUE(ORVVector(ORVDoNothingAtDelete).IsAKindOf("ORVContainer"));
   int live = ORVTestShape::_LiveCount;
-  // {what to do, notifications}; the elements are two owned shapes, a null and, but for
-  // the vector that deletes its elements, a shape referenced elsewhere.
+  // {kind, a new one, whether Destroy deletes the elements rather than release them}
+  const std::tuple<const char*, std::function<ORVContainer*()>, bool> kinds[] = {
+      {"vector", [] { return new ORVVector(ORVDoNothingAtDelete); }, true},
+      {"list", [] { return new ORVList(ORVDoNothingAtDelete); }, false},
+      {"hash table", [] { return new ORVHashTable(ORVDoNothingAtDelete, 0); }, true}};
+  // {what to do, notifications}; the elements are two owned shapes, a null and, but when
+  // Destroy deletes, a shape referenced elsewhere.
   const std::pair<ORVContainerWhatToDoAtDeleteEnum, std::vector<std::string>> rows[] = {
       {ORVDoNothingAtDelete, {"RemoveContainer"}},
       {ORVClearAtDelete, {"Clear", "RemoveContainer"}},
       {ORVReleaseElementsAtDelete, {"Clear", "RemoveContainer"}},
       {ORVDestroyElementsAtDelete, {"Clear", "RemoveContainer"}}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.first);
-    ORVTestRecordingLink* link = Record({});
-    ORVTestShape::_DestroyedNames.clear();
-    _A.AddRef();
-    ORVTestShape* first = new ORVTestShape("first");
-    ORVTestShape* second = new ORVTestCircle("second");
-    {
-      ORVVector vector(ORVDoNothingAtDelete);
-      vector.SetWhatToDoAtDelete(row.first);
-      EXPECT_EQ(vector.GetWhatToDoAtDelete(), row.first);
-      vector.SetHLink(_Links.back());
-      AddAll(vector, {first, nullptr, second});
-      if (row.first != ORVDestroyElementsAtDelete) vector.Add(&_A, 0);
+  for (const auto& [kind, make, deletes] : kinds) {
+    for (const auto& [whatToDo, notifications] : rows) {
+      SCOPED_TRACE(std::string(kind) + " " + std::to_string(whatToDo));
+      ORVTestRecordingLink* link = Record({});
+      ORVTestShape::_DestroyedNames.clear();
+      _A.AddRef();
+      ORVTestShape* first = new ORVTestShape("first");
+      ORVTestShape* second = new ORVTestCircle("second");
+      bool withA = whatToDo != ORVDestroyElementsAtDelete || !deletes;
+      ORVContainer* container = make();
+      container->SetWhatToDoAtDelete(whatToDo);
+      EXPECT_EQ(container->GetWhatToDoAtDelete(), whatToDo);
+      container->SetHLink(_Links.back());
+      AddAll(*container, {first, nullptr, second});
+      if (withA) container->Add(&_A, 0);
+      std::vector<std::string> owned = Names(*container);  // disposed of in this order
+      owned.erase(std::remove_if(owned.begin(), owned.end(),
+                                 [](const std::string& iName) {
+                                   return iName.size() == 1 || iName == "null";
+                                 }),
+                  owned.end());
+      container->Release();
+      EXPECT_EQ(link->Texts(), notifications);
+      EXPECT_EQ(link->_Notifications[0]._SizeOfFrom, notifications.size() == 1 ? -1
+                                                     : withA                   ? 4
+                                                                               : 3);
+      if (whatToDo < ORVReleaseElementsAtDelete) {
+        EXPECT_EQ(_A.GetRefCount(), 2u);
+        EXPECT_EQ(ORVTestShape::_LiveCount, live + 2);
+        _A.Release();
+        first->Release();
+        second->Release();
+        continue;
+      }
+      EXPECT_EQ(_A.GetRefCount(), withA ? 1u : 2u);
+      if (!withA) _A.Release();
+      EXPECT_EQ(ORVTestShape::_LiveCount, live);
+      EXPECT_EQ(ORVTestShape::_DestroyedNames, owned);
+      EXPECT_EQ(owned.size(), 2u);
     }
-    EXPECT_EQ(link->Texts(), row.second);
-    EXPECT_EQ(link->_Notifications[0]._SizeOfFrom, row.second.size() == 1                    ? -1
-                                                   : row.first == ORVDestroyElementsAtDelete ? 3
-                                                                                             : 4);
-    if (row.first < ORVReleaseElementsAtDelete) {
-      EXPECT_EQ(_A.GetRefCount(), 2u);
-      EXPECT_EQ(ORVTestShape::_LiveCount, live + 2);
-      _A.Release();
-      first->Release();
-      second->Release();
-      continue;
-    }
-    EXPECT_EQ(_A.GetRefCount(), row.first == ORVReleaseElementsAtDelete ? 1u : 2u);
-    if (row.first == ORVDestroyElementsAtDelete) _A.Release();
-    EXPECT_EQ(ORVTestShape::_LiveCount, live);
-    EXPECT_THAT(ORVTestShape::_DestroyedNames, ElementsAre("first", "second"));
   }
 }
 

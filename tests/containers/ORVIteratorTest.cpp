@@ -15,19 +15,6 @@ class ORVIteratorTest : public ORVContainerTestBase {};
 
 }  // namespace
 
-TEST_F(ORVIteratorTest, WithoutComparatorTheGlobalAddressComparatorIsUsed) {
-  ORVVector vector(ORVDoNothingAtDelete);
-  ORVVectorIterator iterator(&vector, &_A, 1, nullptr);
-  EXPECT_EQ(&iterator.GetComparator(), PEVBaseUnknownCmpAddr::GetGlobal());
-  EXPECT_FALSE(iterator.GetHComparator());
-  EXPECT_EQ(iterator.GetPattern(), &_A);
-  EXPECT_EQ(iterator.WithPattern(), 1u);
-  iterator.SetPattern(&_B);
-  iterator.SetWithPattern(0);
-  EXPECT_EQ(iterator.GetPattern(), &_B);
-  EXPECT_EQ(iterator.WithPattern(), 0u);
-}
-
 TEST_F(ORVIteratorTest, ComparatorByHandlerIsSharedAndByReferenceIsNot) {
   ORVVector vector(ORVDoNothingAtDelete);
   ORVTestShapeCmpName byName;
@@ -49,11 +36,15 @@ TEST_F(ORVIteratorTest, ComparatorByHandlerIsSharedAndByReferenceIsNot) {
   EXPECT_EQ(byName.GetRefCount(), 2u);
 }
 
+// Without comparator, or given an empty handler, the iterator uses the global address
+// comparator; through the handler it holds it.
 TEST_F(ORVIteratorTest, AnEmptyComparatorHandlerHoldsTheGlobalAddressComparator) {
   ORVVector vector(ORVDoNothingAtDelete);
   PEVBaseUnknownCmpAddr* global = PEVBaseUnknownCmpAddr::GetGlobal();
   {
     ORVVectorIterator iterator(&vector, nullptr, 0, nullptr);
+    EXPECT_EQ(&iterator.GetComparator(), global);
+    EXPECT_FALSE(iterator.GetHComparator());
     iterator.SetHComparator(ORVComparatorRfHndlr());
     EXPECT_EQ(&iterator.GetComparator(), global);
     EXPECT_EQ(iterator.GetHComparator().Get(), global);

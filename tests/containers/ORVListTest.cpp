@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ContainerTestClasses.h"
@@ -30,6 +32,14 @@ protected:
   static ORVListLink* LinkOf(ORVIterator& iIterator) {
     return ORVCheckedCast<ORVListCursor>(iIterator.Position())->GetLink();
   }
+  // The index of the iterator's link in _List: -1 for the head, Size() for the tail.
+  std::function<int(ORVIterator&)> IndexOf = [this](ORVIterator& iIterator) {
+    int index = -1;
+    for (ORVListLink* at = _List.GetHead(); at != LinkOf(iIterator) && index <= _List.Size();
+         at = at->GetNext())
+      ++index;
+    return index;
+  };
   ORVList _List{ORVDoNothingAtDelete};
 };
 using ORVListDeathTest = ORVListTest;
@@ -182,19 +192,7 @@ TEST_F(ORVListTest, RemoveAtACursorDuringIterationGoesOnWithTheNextElement) {
 TEST_F(ORVListTest, IteratorStopsAtBothEndsAndResumes) {
   AppendAll(_List, {&_A, &_B, &_C});
   ORVListIterator iterator(&_List, nullptr, 0, nullptr);
-  EXPECT_EQ(iterator.Previous(), nullptr);
-  EXPECT_EQ(LinkOf(iterator), _List.GetHead());
-  EXPECT_EQ(iterator.Next(), &_A);
-  EXPECT_EQ(iterator.Next(), &_B);
-  EXPECT_EQ(iterator.Next(), &_C);
-  EXPECT_EQ(iterator.Next(), nullptr);
-  EXPECT_EQ(iterator.Next(), nullptr);
-  EXPECT_EQ(LinkOf(iterator), _List.GetTail());
-  EXPECT_EQ(iterator.Previous(), &_C);
-  iterator.ToBegin();
-  EXPECT_EQ(iterator.Next(), &_A);
-  iterator.ToEnd();
-  EXPECT_EQ(iterator.Previous(), &_C);
+  EXPECT_EQ(Steps(iterator, "p@nnnnn@pbnep", IndexOf), "- @-1 a b c - - @3 c a c");
   // A cursor given to MakeIterator is copied.
   ORVListCursor onB = CursorAt(_List, 1);
   ORVIterator* fromB = _List.MakeIterator(&onB);
@@ -209,27 +207,18 @@ TEST_F(ORVListTest, PatternIterationStopsOnlyAtMatchesBothWays) {
   ORVTestShape otherA("a");
   ORVTestShape secondA("a");
   AppendAll(_List, {&_A, &_B, &secondA, &_C});
-  ORVIterator* iterator = _List.LookupAll(&otherA, byName);
-  EXPECT_TRUE(iterator->WithPattern());
-  EXPECT_EQ(iterator->Next(), &_A);
-  EXPECT_EQ(iterator->Next(), &secondA);
-  EXPECT_EQ(iterator->Next(), nullptr);
-  EXPECT_EQ(iterator->Previous(), &secondA);
-  EXPECT_EQ(iterator->Previous(), &_A);
-  EXPECT_EQ(iterator->Previous(), nullptr);
-  iterator->Release();
   ORVListCursor onB = CursorAt(_List, 1);  // from a cursor: the matches after it
-  iterator = _List.LookupAll(&onB, &otherA, byName);
-  EXPECT_EQ(iterator->Next(), &secondA);
-  iterator->Release();
-  iterator = _List.LookupAll(&otherA);  // without comparator: identity
-  EXPECT_EQ(iterator->Next(), nullptr);
-  EXPECT_EQ(LinkOf(*iterator), _List.GetTail());
-  iterator->Release();
-  iterator = _List.LookupAll(&onB, &secondA);
-  EXPECT_EQ(iterator->Next(), &secondA);
-  EXPECT_EQ(iterator->Next(), nullptr);
-  iterator->Release();
+  // {iterator, script, expected}; without comparator the pattern matches by identity.
+  const std::tuple<ORVIterator*, const char*, const char*> rows[] = {
+      {_List.LookupAll(&otherA, byName), "n@n@n@p@p@p@", "a @0 a @2 - @4 a @2 a @0 - @-1"},
+      {_List.LookupAll(&onB, &otherA, byName), "n@", "a @2"},
+      {_List.LookupAll(&otherA), "n@", "- @4"},
+      {_List.LookupAll(&onB, &secondA), "n@n", "a @2 -"}};
+  for (const auto& [iterator, script, expected] : rows) {
+    EXPECT_TRUE(iterator->WithPattern());
+    EXPECT_EQ(Steps(*iterator, script, IndexOf), expected) << script;
+    iterator->Release();
+  }
   // LookupOne walks from the first element.
   byName._Comparisons = 0;
   EXPECT_EQ(_List.LookupOne(&otherA, byName), &_A);
@@ -364,34 +353,6 @@ TEST_F(ORVListDeathTest, DamagedChainIsFatalToWalksAndClearing) {
                       }
                     }),
                     linkIsNull, kIteratorFile);
-}
-
-TEST_F(ORVListTest, DisposalAtDeleteFollowsWhatToDoAtDelete) {
-  ORVTestRecordingLink* link = Record({});
-  {
-    ORVList list(ORVClearAtDelete);
-    list.SetHLink(_Links.back());
-    list.Append(&_A);
-  }
-  EXPECT_THAT(link->Texts(), ElementsAre("AddObject a", "Clear", "RemoveContainer"));
-  EXPECT_EQ(_A.GetRefCount(), 1u);
-  ORVTestShape::_DestroyedNames.clear();
-  int live = ORVTestShape::_LiveCount;
-  _B.AddRef();
-  {
-    ORVList list(ORVReleaseElementsAtDelete);
-    AppendAll(list, {new ORVTestShape("first"), nullptr, &_B, new ORVTestShape("last")});
-  }
-  EXPECT_EQ(ORVTestShape::_LiveCount, live);
-  EXPECT_EQ(_B.GetRefCount(), 1u);
-  EXPECT_THAT(ORVTestShape::_DestroyedNames, ElementsAre("first", "last"));
-  _C.AddRef();  // destroy releases too: a shape still referenced elsewhere survives
-  {
-    ORVList list(ORVDestroyElementsAtDelete);
-    AppendAll(list, {&_C, new ORVTestShape("owned")});
-  }
-  EXPECT_EQ(_C.GetRefCount(), 1u);
-  EXPECT_EQ(ORVTestShape::_LiveCount, live);
 }
 
 TEST_F(ORVListTest, ReleasingAnElementThatReachesBackSeesTheListEmpty) {

@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <string>
+#include <tuple>
 
 #include "ContainerTestClasses.h"
 #include "ORVOneWayIteratorOnOneObject.h"
@@ -12,19 +13,19 @@
 
 namespace {
 
-std::string Walk(ORVOneWayIterator& ioIterator) {
+// What iCalls calls of Next gave, space-separated: names, "-" for null.
+std::string Calls(ORVOneWayIterator& ioIterator, int iCalls) {
   std::string names;
-  while (PEVBaseUnknown* object = ioIterator.Next())
-    names += NameOf(object);
+  for (int call = 0; call < iCalls; ++call) {
+    PEVBaseUnknown* object = ioIterator.Next();
+    names += (call ? " " : "") + (object ? NameOf(object) : std::string("-"));
+  }
   return names;
 }
 
 class ORVOneWayIteratorOnIntervalTest : public ORVContainerTestBase {
 protected:
-  void SetUp() override {
-    for (ORVTestShape* shape : {&_A, &_B, &_C, &_D, &_E, &_F})
-      _Vector.Append(shape);
-  }
+  void SetUp() override { AppendAll(_Vector, {&_A, &_B, &_C, &_D, &_E, &_F}); }
   ORVTestShape _E{"e"};
   ORVTestShape _F{"f"};
   ORVVector _Vector{ORVDoNothingAtDelete};
@@ -32,34 +33,22 @@ protected:
 
 }  // namespace
 
+// The count positions from the first: positions outside the vector give null, and a
+// range reaching the end of int neither overflows nor wraps to the start.
 TEST_F(ORVOneWayIteratorOnIntervalTest, WalksTheCountPositionsFromTheFirst) {
-  ORVOneWayIteratorOnInterval iterator(_Vector, 2, 3);
-  EXPECT_EQ(Walk(iterator), "cde");
-  EXPECT_EQ(iterator.Next(), nullptr);
-  iterator.ToBegin();
-  EXPECT_EQ(Walk(iterator), "cde");
-}
-
-TEST_F(ORVOneWayIteratorOnIntervalTest, EmptyRangeEndsAtOnce) {
-  ORVOneWayIteratorOnInterval none(_Vector, 2, 0);
-  EXPECT_EQ(none.Next(), nullptr);
-  ORVOneWayIteratorOnInterval negative(_Vector, 2, -4);
-  EXPECT_EQ(negative.Next(), nullptr);
-}
-
-TEST_F(ORVOneWayIteratorOnIntervalTest, PositionsOutsideTheVectorGiveNull) {
-  ORVOneWayIteratorOnInterval beyond(_Vector, 4, 10);
-  EXPECT_EQ(Walk(beyond), "ef");
-  ORVOneWayIteratorOnInterval before(_Vector, -1, 3);
-  EXPECT_EQ(before.Next(), nullptr);  // position -1 holds nothing
-  EXPECT_EQ(NameOf(before.Next()), "a");
-  // A range reaching the end of int neither overflows nor wraps to the start.
-  ORVOneWayIteratorOnInterval huge(_Vector, 5, INT_MAX);
-  EXPECT_EQ(NameOf(huge.Next()), "f");
-  EXPECT_EQ(huge.Next(), nullptr);
-  ORVOneWayIteratorOnInterval top(_Vector, INT_MAX, 1);
-  EXPECT_EQ(top.Next(), nullptr);
-  EXPECT_EQ(top.Next(), nullptr);
+  // {first, count, calls, expected}
+  const std::tuple<int, int, int, const char*> rows[] = {
+      {2, 3, 4, "c d e -"}, {2, 0, 1, "-"},         {2, -4, 1, "-"},       {4, 10, 3, "e f -"},
+      {-1, 3, 2, "- a"},    {5, INT_MAX, 2, "f -"}, {INT_MAX, 1, 2, "- -"}};
+  for (const auto& [first, count, calls, expected] : rows) {
+    ORVOneWayIteratorOnInterval iterator(_Vector, first, count);
+    EXPECT_EQ(Calls(iterator, calls), expected) << first << " " << count;
+    iterator.ToBegin();
+    EXPECT_EQ(Calls(iterator, calls), expected) << first << " " << count << " again";
+  }
+  ORVOneWayIteratorOnInterval interval(_Vector, 0, 1);
+  EXPECT_TRUE(interval.IsAKindOf("ORVOneWayIterator"));
+  EXPECT_FALSE(interval.IsAKindOf("ORVIterator"));
 }
 
 TEST_F(ORVOneWayIteratorOnIntervalTest, OneObjectIsGivenOnceUntilSetAgain) {
@@ -67,15 +56,9 @@ TEST_F(ORVOneWayIteratorOnIntervalTest, OneObjectIsGivenOnceUntilSetAgain) {
   EXPECT_EQ(iterator.Next(), &_B);
   EXPECT_EQ(iterator.Next(), nullptr);
   iterator.SetpObject(&_C);
-  EXPECT_EQ(Walk(iterator), "c");
+  EXPECT_EQ(Calls(iterator, 2), "c -");
   ORVOneWayIteratorOnOneObject empty(nullptr);
   EXPECT_EQ(empty.Next(), nullptr);
-}
-
-TEST_F(ORVOneWayIteratorOnIntervalTest, ClassTree) {
-  ORVOneWayIteratorOnInterval interval(_Vector, 0, 1);
-  EXPECT_TRUE(interval.IsAKindOf("ORVOneWayIterator"));
-  EXPECT_FALSE(interval.IsAKindOf("ORVIterator"));
   EXPECT_EQ(ORVOneWayIteratorOnOneObject::MetaObject()->GetParent(),
             ORVOneWayIterator::MetaObject());
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "ContainerTestClasses.h"
 #include "ORVVector.h"
 
@@ -26,58 +28,21 @@ using ORVVectorIteratorDeathTest = ORVVectorIteratorTest;
 
 }  // namespace
 
-TEST_F(ORVVectorIteratorTest, WalksForwardThenStaysAtTheEnd) {
-  ORVVectorIterator iterator(&_Vector, nullptr, 0, nullptr);
-  EXPECT_EQ(IndexOf(iterator), -1);
-  EXPECT_EQ(iterator.Next(), &_A);
-  EXPECT_EQ(iterator.Next(), &_B);
-  EXPECT_EQ(iterator.Next(), &_A);
-  EXPECT_EQ(iterator.Next(), &_C);
-  EXPECT_EQ(iterator.Next(), nullptr);
-  EXPECT_EQ(IndexOf(iterator), 4);
-  EXPECT_EQ(iterator.Next(), nullptr);
-  EXPECT_EQ(IndexOf(iterator), 4);
-  EXPECT_EQ(iterator.Previous(), &_C);  // resumes from the end
-}
-
-TEST_F(ORVVectorIteratorTest, WalksBackwardThenStaysBeforeTheFirst) {
-  ORVVectorIterator iterator(&_Vector, nullptr, 0, nullptr);
-  EXPECT_EQ(iterator.Previous(), nullptr);
-  EXPECT_EQ(IndexOf(iterator), -1);
-  EXPECT_EQ(iterator.Next(), &_A);
-  iterator.ToEnd();
-  EXPECT_EQ(IndexOf(iterator), 4);
-  EXPECT_EQ(iterator.Previous(), &_C);
-  EXPECT_EQ(iterator.Previous(), &_A);
-  iterator.ToBegin();
-  EXPECT_EQ(iterator.Previous(), nullptr);
-  EXPECT_EQ(iterator.Next(), &_A);
-}
-
-TEST_F(ORVVectorIteratorTest, APatternStopsOnlyAtMatches) {
-  ORVTestShape pattern("a");
-  ORVVectorIterator iterator(&_Vector, &pattern, 1, &_ByName);
-  EXPECT_EQ(iterator.Next(), &_A);
-  EXPECT_EQ(IndexOf(iterator), 0);
-  EXPECT_EQ(iterator.Next(), &_A);
-  EXPECT_EQ(IndexOf(iterator), 2);
-  EXPECT_EQ(iterator.Next(), nullptr);
-  EXPECT_EQ(IndexOf(iterator), 4);
-  EXPECT_EQ(iterator.Previous(), &_A);
-  EXPECT_EQ(IndexOf(iterator), 2);
-  EXPECT_EQ(iterator.Previous(), &_A);
-  EXPECT_EQ(iterator.Previous(), nullptr);
-  EXPECT_EQ(IndexOf(iterator), -1);
-}
-
-TEST_F(ORVVectorIteratorTest, ABackwardSearchThatFindsNothingEndsBeforeTheFirst) {
+// Each script runs on a new iterator over a b a c: Next and Previous stay at the ends and
+// resume from there, a pattern stops only at matches both ways.
+TEST_F(ORVVectorIteratorTest, WalksBothWaysAndStaysAtTheEnds) {
+  ORVTestShape a("a");
   ORVTestShape absent("z");
-  ORVVectorIterator iterator(&_Vector, &absent, 1, &_ByName);
-  iterator.ToEnd();
-  EXPECT_EQ(iterator.Previous(), nullptr);
-  EXPECT_EQ(IndexOf(iterator), -1);
-  EXPECT_EQ(iterator.Next(), nullptr);
-  EXPECT_EQ(IndexOf(iterator), 4);
+  const std::tuple<const PEVBaseUnknown*, const char*, const char*> rows[] = {
+      {nullptr, "@nnnnn@n@p", "@-1 a b a c - @4 - @4 c"},
+      {nullptr, "p@ne@ppbpn", "- @-1 a @4 c a - a"},
+      {&a, "n@n@n@p@pp@", "a @0 a @2 - @4 a @2 a - @-1"},
+      {&absent, "ep@n@", "- @-1 - @4"},  // a backward search that finds nothing
+  };
+  for (const auto& [pattern, script, expected] : rows) {
+    ORVVectorIterator iterator(&_Vector, pattern, pattern != nullptr, &_ByName);
+    EXPECT_EQ(Steps(iterator, script, IndexOf), expected) << script;
+  }
 }
 
 TEST_F(ORVVectorIteratorTest, LookupAllAndMakeIteratorStartAtACopyOfTheCursor) {
@@ -107,31 +72,24 @@ TEST_F(ORVVectorIteratorTest, ChangingThePatternOrComparatorStartsAFreshSearch) 
   EXPECT_EQ(iterator.Next(), &_B);
 }
 
-TEST_F(ORVVectorIteratorTest, AnIndexLeftBeyondTheEndIsBroughtBackBeforeStepping) {
+TEST_F(ORVVectorIteratorTest, AnIndexOutOfTheElementsIsBroughtBackBeforeStepping) {
   ORVVectorIterator iterator(&_Vector, nullptr, 0, nullptr);
   iterator.ToEnd();
   _Vector.Clear(0);
-  _Vector.Append(&_D);
-  _Vector.Append(&_B);
-  EXPECT_EQ(iterator.Previous(), &_B);  // not the stale slot 3
-  EXPECT_EQ(IndexOf(iterator), 1);
+  AppendAll(_Vector, {&_D, &_B});
+  EXPECT_EQ(Steps(iterator, "p@", IndexOf), "b @1");  // not the stale slot 3
   iterator.ToEnd();
   _Vector.ExtractLast();
-  EXPECT_EQ(iterator.Next(), nullptr);
-  EXPECT_EQ(IndexOf(iterator), 1);
-}
-
-TEST_F(ORVVectorIteratorTest, AnIndexBelowBeforeTheFirstIsBroughtBackBeforeStepping) {
-  ORVVectorCursor farBelow(-7);
-  ORVVectorIterator forward(&_Vector, &farBelow, nullptr, 0, nullptr);
-  EXPECT_EQ(forward.Next(), &_A);
-  EXPECT_EQ(IndexOf(forward), 0);
-  ORVVectorIterator backward(&_Vector, &farBelow, nullptr, 0, nullptr);
-  EXPECT_EQ(backward.Previous(), nullptr);
-  EXPECT_EQ(IndexOf(backward), -1);
-  ORVVectorCursor farAbove(40);
-  ORVVectorIterator fromAbove(&_Vector, &farAbove, nullptr, 0, nullptr);
-  EXPECT_EQ(fromAbove.Previous(), &_C);
+  EXPECT_EQ(Steps(iterator, "n@", IndexOf), "- @1");
+  AppendAll(_Vector, {&_B, &_A, &_C});
+  // {starting index, script, expected}
+  const std::tuple<int, const char*, const char*> rows[] = {
+      {-7, "n@", "d @0"}, {-7, "p@", "- @-1"}, {40, "p", "c"}};
+  for (const auto& [start, script, expected] : rows) {
+    ORVVectorCursor cursor(start);
+    ORVVectorIterator from(&_Vector, &cursor, nullptr, 0, nullptr);
+    EXPECT_EQ(Steps(from, script, IndexOf), expected) << start << script;
+  }
 }
 
 TEST_F(ORVVectorIteratorDeathTest, AnIteratorWithoutVectorIsFatal) {

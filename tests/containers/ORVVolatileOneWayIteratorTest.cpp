@@ -81,13 +81,10 @@ TEST_F(ORVVolatileOneWayIteratorTest, ForContainerWalksTheContainerConverted) {
   EXPECT_EQ(Walk(converted), "b' c' b' ");
   EXPECT_EQ(converted.Next(first), 0);
   EXPECT_EQ(first, nullptr);
-}
-
-TEST_F(ORVVolatileOneWayIteratorTest, ForContainerOverAList) {
   ORVList list(ORVDoNothingAtDelete);
   AppendAll(list, {&_C, &_A});
-  ORVVolatileOneWayIteratorForContainer iterator(list, &_Starred);
-  EXPECT_EQ(Walk(iterator), "c* a* ");
+  ORVVolatileOneWayIteratorForContainer overList(list, &_Starred);
+  EXPECT_EQ(Walk(overList), "c* a* ");
 }
 
 TEST_F(ORVVolatileOneWayIteratorTest, ForIteratorAndWithConvertorConvertTheirSource) {
@@ -132,15 +129,12 @@ TEST_F(ORVVolatileOneWayIteratorTest, PatternIteratorFindsTheMatchesAndRestarts)
   const PEVBaseUnknown* object = nullptr;
   EXPECT_EQ(iterator.Next(object), 0);
   EXPECT_EQ(NameOf(object), "b'");
-}
-
-TEST_F(ORVVolatileOneWayIteratorTest, PatternIteratorWithoutComparatorMatchesByAddress) {
-  ORVVolatileIteratorOnPatternForContainer iterator(_Vector, nullptr, nullptr);
-  ORVTestShape lookalike("b");
-  iterator.GoToFirst(&lookalike);
-  EXPECT_EQ(iterator.Next(), nullptr);
-  iterator.GoToFirst(&_B);
-  EXPECT_EQ(Walk(iterator), "b b ");
+  // Without comparator: by address.
+  ORVVolatileIteratorOnPatternForContainer byAddress(_Vector, nullptr, nullptr);
+  byAddress.GoToFirst(&pattern);
+  EXPECT_EQ(byAddress.Next(), nullptr);
+  byAddress.GoToFirst(&_B);
+  EXPECT_EQ(Walk(byAddress), "b b ");
 }
 
 TEST_F(ORVVolatileOneWayIteratorTest, PatternIteratorNeedsGoToFirst) {
