@@ -61,7 +61,14 @@ public:
   void Set(const ORVCursor* iCursor, PEVBaseUnknown* iObject) override;
   // iIndex in 0..count.
   void Insert(PEVBaseUnknown* iObject, int iIndex) override;
-  void Append(PEVBaseUnknown* iObject) override;
+  // Inline while there is room and no link to tell: filling a vector is a hot loop.
+  void Append(PEVBaseUnknown* iObject) override {
+    if (_Count < _Capacity && !GetLink()) {
+      _pContents[_Count++] = iObject;
+      return;
+    }
+    InsertInternal(_Count, iObject);
+  }
   // 0 when the cursor is beyond the last element (or below -1); -1 inserts at the front.
   unsigned int InsertAfter(ORVCursor* iCursor, PEVBaseUnknown* iObject) override;
   // 0 when the cursor is before the first element (or beyond the end); the cursor then

@@ -169,10 +169,6 @@ void ORVVector::Insert(PEVBaseUnknown* iObject, int iIndex) {
   InsertInternal(iIndex, iObject);
 }
 
-void ORVVector::Append(PEVBaseUnknown* iObject) {
-  InsertInternal(_Count, iObject);
-}
-
 unsigned int ORVVector::InsertAfter(ORVCursor* iCursor, PEVBaseUnknown* iObject) {
   int index = CursorIndex(iCursor);
   if (index < -1 || index >= _Count) return 0;
