@@ -36,7 +36,9 @@ protected:
   ORVRefHandler() = default;
   ORVRefHandler(const ORVRefHandler&) = delete;
   ORVRefHandler& operator=(const ORVRefHandler&) = delete;
-  ~ORVRefHandler() {
+  // Virtual so that handlers can be kept in standard containers, which destroy them in
+  // place; handlers are never deleted through a pointer (their `new` is fatal).
+  virtual ~ORVRefHandler() {
     if (_pManaged) _pManaged->Release();
   }
 
