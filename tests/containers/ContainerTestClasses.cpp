@@ -2,8 +2,6 @@
 
 #include <cstdlib>
 
-#include "FatalReport.h"
-
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpName, ORVComparator)
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpNameDerived, ORVTestShapeCmpName)
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpLength, ORVComparator)
@@ -155,11 +153,6 @@ std::string Steps(ORVIterator& ioIterator, const std::string& iScript,
     results += (results.empty() ? "" : " ") + (element ? NameOf(element) : std::string("-"));
   }
   return results;
-}
-
-void ExpectFatalReport(const std::function<void()>& iBody, const std::string& iText,
-                       const std::string& iFile) {
-  EXPECT_EXIT(iBody(), testing::ExitedWithCode(255), FatalReportPattern(iText, iFile));
 }
 
 std::string WrongCursorText(const std::string& iExpected) {

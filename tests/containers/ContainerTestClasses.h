@@ -23,6 +23,7 @@
 #include "ORVHashCoder.h"
 #include "ORVIterator.h"
 #include "ORVSeqCollection.h"
+#include "SuiteHelpers.h"
 #include "TestClasses.h"
 
 // Orders shapes by name; counts every comparison.
@@ -133,11 +134,6 @@ std::vector<std::string> NamesBackward(const ORVContainer& iContainer);
 // element's name, "-" for null, "@" and the position.
 std::string Steps(ORVIterator& ioIterator, const std::string& iScript,
                   const std::function<int(ORVIterator&)>& iPosition = nullptr);
-
-// iBody ends the process with the fatal report iText made in iFile and exit status 255.
-// The fixture holds the cleaner.
-void ExpectFatalReport(const std::function<void()>& iBody, const std::string& iText,
-                       const std::string& iFile);
 
 // The conversion report of a cursor of the wrong class.
 std::string WrongCursorText(const std::string& iExpected);

@@ -16,14 +16,20 @@ inline std::string Utf8(const PEVUnicodeString& iText) {
   return std::string(converted.GetChars(), (std::size_t)converted.GetLength());
 }
 
-// iBody, run with a cleaner in a death test, ends the process with the fatal report iText
-// made in iFile and exit status 255.
+// iBody, run in a death test, ends the process with the fatal report iText made in iFile
+// and exit status 255. For fixtures that already hold the process's cleaner.
+inline void ExpectFatalReport(const std::function<void()>& iBody, const std::string& iText,
+                              const std::string& iFile) {
+  EXPECT_EXIT(iBody(), testing::ExitedWithCode(255), FatalReportPattern(iText, iFile));
+}
+
+// The same with a cleaner of its own around iBody.
 inline void ExpectFatal(const std::function<void()>& iBody, const std::string& iText,
                         const std::string& iFile) {
-  EXPECT_EXIT(
-      {
+  ExpectFatalReport(
+      [&] {
         ORVGlobalObjectCleaner cleaner;
         iBody();
       },
-      testing::ExitedWithCode(255), FatalReportPattern(iText, iFile));
+      iText, iFile);
 }
