@@ -42,14 +42,15 @@ protected:
     if (_pManaged) _pManaged->Release();
   }
 
-  // Takes iObject in place of the held object. An equal pointer changes nothing; the
-  // old object is released before the new one gets its reference.
+  // Takes iObject in place of the held object. An equal pointer changes nothing. The
+  // new object gets its reference before the old one is released: the old one may be
+  // the new one's only owner, and its release may re-enter this handler.
   void Assign(int iState, PEVBaseUnknown* iObject) {
     if (iObject == _pManaged) return;
+    if (iObject && iState == ORVRfHndlrAddRef) iObject->AddRef();
     PEVBaseUnknown* previous = _pManaged;
     _pManaged = iObject;
     if (previous) previous->Release();
-    if (iObject && iState == ORVRfHndlrAddRef) iObject->AddRef();
   }
   // Fatal unless iObject is null or of the managed class.
   void CheckKindForSet(const PEVBaseUnknown* iObject) const;

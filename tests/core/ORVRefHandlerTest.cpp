@@ -56,6 +56,25 @@ TEST(ORVRefHandler, SettingTheHeldPointerChangesNoCountAndAnotherReplacesIt) {
   EXPECT_EQ(handler.Get(), nullptr);
 }
 
+// A shape that holds another: when the holder is the only owner of what it holds, a
+// handler assigned that held object must keep it alive while the holder goes.
+struct ShapeHoldingAnother : ORVTestShape {
+  using ORVTestShape::ORVTestShape;
+  ORVTestShapeRfHndlr _Held;
+};
+
+TEST(ORVRefHandler, AssigningFromAnObjectThatTheOldReferenceOwnsKeepsTheNewOneAlive) {
+  auto* outer = new ShapeHoldingAnother("outer");
+  outer->_Held.Set(ORVRfHndlrAdopt, new ORVTestShape("inner"));
+  ORVTestShapeRfHndlr handler;
+  handler.Set(ORVRfHndlrAdopt, outer);
+  handler = outer->_Held;  // releases outer, whose handler held inner's only other reference
+  ASSERT_TRUE(handler);
+  EXPECT_EQ(handler->GetName(), "inner");
+  EXPECT_EQ(handler->GetRefCount(), 1u);
+  EXPECT_EQ(ORVTestShape::_DestroyedNames.back(), "outer");
+}
+
 TEST(ORVRefHandler, CopiesAndAssignmentsShare) {
   ORVTestCircle circle;
   ORVTestCircleRfHndlr original;
