@@ -1,6 +1,7 @@
 // Tests of the example tool cmpfiles, run as a user runs it: its exit status and what
 // it writes on standard output and standard error, byte for byte, for answers, every
 // kind of command-line mistake and the failures of the work itself.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -38,10 +39,16 @@ std::string Outcome(int iStatus, const std::string& iStdout, const std::string& 
 }
 
 // The exit status (or "signal"), standard output and standard error of cmpfiles run with
-// iArguments in the sample-data directory, in English.
-std::string RunCmpfiles(const std::vector<std::string>& iArguments) {
+// iArguments in the sample-data directory, in English; with iStandardOutput, its
+// standard output is that file.
+std::string RunCmpfiles(const std::vector<std::string>& iArguments,
+                        const char* iStandardOutput = nullptr) {
   ChildResult result = RunInChild(
-      [&iArguments] {
+      [&iArguments, iStandardOutput] {
+        if (iStandardOutput) {
+          int descriptor = open(iStandardOutput, O_WRONLY);
+          if (descriptor < 0 || dup2(descriptor, STDOUT_FILENO) < 0) _exit(122);
+        }
         std::vector<char*> argv = {const_cast<char*>("cmpfiles")};
         for (const std::string& argument : iArguments)
           argv.push_back(const_cast<char*>(argument.c_str()));
@@ -101,6 +108,35 @@ TEST(CmpfilesTool, FailuresOfTheWorkAreErrorsWithTheToolsRequest) {
                     "Cannot compare the files \"settings-a.conf\" \"no-such-file.conf\"\n"
                     "#ERR# ... - ...: Cannot open the file \"no-such-file.conf\": No such file or "
                     "directory.\n\n"));
+}
+
+TEST(CmpfilesTool, ADirectoryIsRefusedBeforeSizesAreCompared) {
+  TemporaryDirectory scratch;
+  const std::string& directory = scratch.GetPath();
+  const std::string refused = "\"" + directory +
+                              "\" is a directory: only files can be compared.\n"
+                              "Give the names of files, not of directories.\n\n";
+  // A directory's size differs from the file's: still an error, not "differ".
+  EXPECT_EQ(RunCmpfiles({"-f", "settings-a.conf", directory}),
+            Outcome(2, "",
+                    "Cannot compare the files \"settings-a.conf\" \"" + directory +
+                        "\"\n#ERR# ... - ...: " + refused));
+  EXPECT_EQ(RunCmpfiles({"-q", "-f", directory, directory}),
+            Outcome(2, "",
+                    "Cannot compare the files \"" + directory + "\" \"" + directory +
+                        "\"\n#ERR# ... - ...: " + refused));
+}
+
+TEST(CmpfilesTool, AFailedWriteOnStandardOutputIsAnError) {
+  const std::string refused =
+      "Cannot write the answer on the standard output\n"
+      "#ERR# ... - ...: The standard output refused the text: No space left on device.\n\n";
+  EXPECT_EQ(RunCmpfiles({"-f", "settings-a.conf", "settings-b.conf"}, "/dev/full"),
+            Outcome(2, "", refused));
+  EXPECT_EQ(RunCmpfiles({"-help"}, "/dev/full"), Outcome(2, "", refused));
+  // Nothing to write: nothing fails.
+  EXPECT_EQ(RunCmpfiles({"-q", "-f", "settings-a.conf", "settings-b.conf"}, "/dev/full"),
+            Outcome(0, "", ""));
 }
 
 TEST(CmpfilesTool, CommandLineMistakes) {
