@@ -1,4 +1,6 @@
-# Installs the build tree into a scratch prefix, builds the client against it and runs it.
+# Installs the build tree into a scratch prefix (not the configured one), then builds
+# and runs clients against it by both routes: find_package, and pkg-config when
+# PKG_CONFIG names it. The clients must find the installed catalogs.
 set(prefix ${WORK_DIR}/prefix)
 file(REMOVE_RECURSE ${WORK_DIR})
 function(run)
@@ -8,13 +10,73 @@ function(run)
   endif()
   set(last_output "${output}" PARENT_SCOPE)
 endfunction()
+function(check_client program)
+  run(${program})
+  if(NOT last_output MATCHES "catalog ${prefix}/share/ORVBasic/catalogs/en/ORVBC.msg")
+    message(FATAL_ERROR "${program} did not find the installed catalogs: ${last_output}")
+  endif()
+endfunction()
+# The getting-started program: one size and, from the installed catalog, one error.
+function(check_first program)
+  execute_process(COMMAND ${program} ${CLIENT_DIR}/client.cpp ${WORK_DIR}/no-such-file
+    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE error)
+  if(NOT status EQUAL 2 OR NOT output MATCHES "client.cpp: [0-9]+ bytes\n$"
+     OR NOT error MATCHES "Cannot open the file \"${WORK_DIR}/no-such-file\"")
+    message(FATAL_ERROR "${program}: status ${status}\n${output}${error}")
+  endif()
+endfunction()
+
+if(NOT PREFIX_CONFIGURED STREQUAL "" AND prefix STREQUAL PREFIX_CONFIGURED)
+  message(FATAL_ERROR "the scratch prefix is the configured one: ${prefix}")
+endif()
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+set(ENV{PEV_CATALOG_PATH} "")
+set(ENV{LANG} C)
+
+# find_package through CMAKE_PREFIX_PATH.
 run(${CMAKE_COMMAND} -S ${CLIENT_DIR} -B ${WORK_DIR}/client -G Ninja
     -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
-    "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${LINKER_FLAGS}")
+    "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${LINKER_FLAGS}"
+    "-DFIRST_SOURCE=${FIRST_SOURCE}")
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/client)
-set(ENV{PEV_CATALOG_PATH} "")
-run(${WORK_DIR}/client/client)
-if(NOT last_output MATCHES "catalog ${prefix}/share/ORVBasic/catalogs/en/ORVBC.msg")
-  message(FATAL_ERROR "the installed library did not find its catalogs: ${last_output}")
+check_client(${WORK_DIR}/client/client)
+if(FIRST_SOURCE)
+  check_first(${WORK_DIR}/client/first)
+endif()
+
+# pkg-config through PKG_CONFIG_PATH, with no other directory searched.
+if(NOT PKG_CONFIG)
+  message(STATUS "pkg-config not found: the pkg-config route is not checked")
+  return()
+endif()
+file(GLOB_RECURSE pc_files ${prefix}/*/orvbasic.pc)
+list(LENGTH pc_files pc_count)
+if(NOT pc_count EQUAL 1)
+  message(FATAL_ERROR "expected one installed orvbasic.pc, found: ${pc_files}")
+endif()
+get_filename_component(pc_dir ${pc_files} DIRECTORY)
+set(ENV{PKG_CONFIG_PATH} ${pc_dir})
+set(ENV{PKG_CONFIG_LIBDIR} ${pc_dir})
+run(${PKG_CONFIG} --cflags --libs orvbasic)
+separate_arguments(pc_flags UNIX_COMMAND "${last_output}")
+run(${PKG_CONFIG} --variable=libdir orvbasic)
+string(STRIP "${last_output}" pc_libdir)
+get_filename_component(pc_libdir ${pc_libdir} REALPATH)
+get_filename_component(prefix_real ${prefix} REALPATH)
+if(NOT pc_libdir MATCHES "^${prefix_real}/")
+  message(FATAL_ERROR "pkg-config gives the library directory ${pc_libdir}, outside ${prefix}")
+endif()
+separate_arguments(compile_flags UNIX_COMMAND "${CXX_FLAGS} ${LINKER_FLAGS}")
+set(sources ${CLIENT_DIR}/client.cpp)
+if(FIRST_SOURCE)
+  list(APPEND sources ${FIRST_SOURCE})
+endif()
+foreach(source IN LISTS sources)
+  get_filename_component(program ${source} NAME_WE)
+  run(${CXX_COMPILER} ${compile_flags} ${source} -o ${WORK_DIR}/pkg-config-${program}
+      ${pc_flags} -Wl,-rpath,${pc_libdir})
+endforeach()
+check_client(${WORK_DIR}/pkg-config-client)
+if(FIRST_SOURCE)
+  check_first(${WORK_DIR}/pkg-config-first)
 endif()
