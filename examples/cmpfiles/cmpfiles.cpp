@@ -3,11 +3,11 @@
 //   cmpfiles -f <file> <file> [<file>...] [-o <report>] [-q] [-h|-help|-?]
 //
 // Exit status 0 when all the files have the same bytes, 1 when they differ, 2 on an
-// error (a user mistake on the command line, a directory or a file that cannot be read,
-// a report or a standard output that cannot be written). The help exits with 0. Every text comes
-// from the tool's catalog CMPFILES or from the library's catalogs; errors go through an
-// ORVErrorMngr to the terminal error display (standard error), answers to the global message
-// display (standard output) or to the report file.
+// error (a user mistake on the command line, a directory or a file that cannot be
+// read, a report or a standard output that cannot be written). The help exits with 0.
+// Every text comes from the tool's catalog CMPFILES or from the library's catalogs;
+// errors go through an ORVErrorMngr to the terminal error display (standard error),
+// answers to the global message display (standard output) or to the report file.
 #include <unistd.h>
 
 #include <cerrno>
