@@ -135,7 +135,14 @@ long ORVDateUtilities::GetSystemTime() {
 }
 
 ORVDate ORVDateUtilities::GetCurrentDate(unsigned int iLocal) {
-  return ORVDate(GetSystemTime(), iLocal);
+  long now = GetSystemTime();
+  if (now >= INT32_MIN && now <= INT32_MAX) return ORVDate(now, iLocal);
+  // Past the 32-bit range the clock still gives a date: the one the system breaks it into.
+  time_t time = (time_t)now;
+  tm fields{};
+  ORVDate date;
+  if (iLocal ? localtime_r(&time, &fields) : gmtime_r(&time, &fields)) date.SetDate(fields);
+  return date;
 }
 
 ORVString ORVDateUtilities::ConvertDateToStringForProgram(const ORVDate& iDate) {
