@@ -30,9 +30,12 @@ namespace {
 // ExecuteExternalCommand reads the output in pieces of at most this size, NUL included.
 constexpr int kLineBufferSize = 1024;
 
+// A separator holding a backslash or an underscore would appear again in the escapes.
 void CheckFieldSeparator(const ORVString& iSeparator) {
-  if (iSeparator.GetLength() == 1 && iSeparator.GetChars()[0] == '\\')
-    ORV_FATAL("The field separator is \\");
+  const char* separator = iSeparator.GetChars();
+  for (int i = 0; i < iSeparator.GetLength(); ++i)
+    if (separator[i] == '\\' || separator[i] == '_')
+      ORV_FATAL("The field separator is " << separator);
 }
 
 // True when iText at iPosition starts with the whole of a non-empty iSeparator.
