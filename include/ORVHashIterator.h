@@ -2,9 +2,10 @@
 //
 // Without pattern it goes from bucket 0 to the last bucket, in insertion order within
 // a bucket; with a pattern it stays in the bucket of the pattern's code, where alone
-// matches can be. The table is not reference-held and must outlive the iterator; it
-// is good until the table grows. From a cursor in no bucket a step starts over from
-// the start or the end. Operations on an iterator without a table are fatal.
+// matches can be. The table is not reference-held; it keeps the iterator on live
+// nodes through growth, removals and clearing, and leaves it without table when it
+// is destroyed or reassigned. From a cursor in no bucket a step starts over from the
+// start or the end. Operations on an iterator without a table are fatal.
 #pragma once
 
 #include "ORVExport.h"
@@ -22,6 +23,10 @@ public:
   ORVHashIterator(const ORVHashTable* iTable, const ORVCursor* iCursor,
                   const PEVBaseUnknown* iPattern, unsigned int iWithPattern,
                   const ORVComparator* iComparator);
+  // Known to the same table.
+  ORVHashIterator(const ORVHashIterator& iOther);
+  ORVHashIterator& operator=(const ORVHashIterator&) = delete;
+  ~ORVHashIterator() override;
 
   PEVBaseUnknown* Next() override;
   PEVBaseUnknown* Previous() override;
@@ -40,6 +45,11 @@ private:
   void StartOverIfLost(const ORVHashTable& iTable, unsigned int iForward);
   unsigned int Matches(const ORVHashTable::Node* iLink) const;
 
+  friend class ORVHashTable;
+
   const ORVHashTable* _pTable;
   ORVHashCursor _Cursor;
+  // The other iterators of the table.
+  ORVHashIterator* _pNextIterator = nullptr;
+  ORVHashIterator* _pPreviousIterator = nullptr;
 };

@@ -8,8 +8,12 @@
 // buckets when it holds more than two elements per bucket, moving the links by their
 // stored codes without calling the coder again. Iteration goes bucket by bucket, in
 // insertion order within a bucket. Copies share the element pointers without AddRef.
-// Cursors and iterators stay good until the table grows. Copying into a linked table
-// and a size beyond int are fatal. Not thread-safe.
+// The table knows its iterators: growth moves them with their links, a link removed
+// under one leaves it on the previous node, so that its next step goes on, and
+// emptying puts it back at a bucket's head; a destroyed or reassigned table leaves
+// them without table. A cursor copied out of an iterator is good until the table
+// grows. Copying into a linked table and a size beyond int are fatal. Not
+// thread-safe.
 #pragma once
 
 #include "ORVComparator.h"
@@ -17,8 +21,11 @@
 #include "ORVExport.h"
 #include "ORVHashCoder.h"
 
+class ORVHashIterator;
+
 class ORV_EXPORT ORVHashTable : public ORVDirAccContainer {
   ORV_META_OBJECT(ORVHashTable)
+  friend class ORVHashIterator;
 
 public:
   // A place in a bucket's chain: a link or one of the bucket's two sentinels. The head
@@ -138,6 +145,16 @@ private:
   void DetachAll(Bucket& oBucket);
   // Frees the link last removed through a cursor.
   void ForgetRemovedLink();
+  // The live iterators, so that none is left on freed storage.
+  void AttachIterator(ORVHashIterator* iIterator) const;
+  void DetachIterator(ORVHashIterator* iIterator) const;
+  // Iterators on iLink, which is out of its chain, go to the node before it.
+  void StepIteratorsOff(const Link* iLink);
+  // Iterators on a link go to their bucket's head: every link is leaving.
+  void RewindIterators();
+  // After growth: iterators follow their link, or go to the same end of the bucket
+  // they now start from in iNewBuckets. iOldBuckets are still allocated.
+  void ReanchorIterators(const Bucket* iOldBuckets, int iOldDimension, Bucket* iNewBuckets);
 
   int _Dimension = 0;
   int _Count = 0;
@@ -146,6 +163,7 @@ private:
   const ORVComparator* _pComparator = nullptr;
   // Removed through a cursor, still designated by it; its neighbours are kept current.
   Link* _pRemovedLink = nullptr;
+  mutable ORVHashIterator* _pFirstIterator = nullptr;
 };
 
 ORV_RFHNDLR(ORVHashTable, ORVContainerRfHndlr);

@@ -39,7 +39,8 @@ public:
   virtual unsigned int WithPattern() const { return _WithPattern; }
   virtual const PEVBaseUnknown* GetPattern() const;
   virtual void SetPattern(const PEVBaseUnknown* iPattern);
-  // By reference: the caller keeps it alive; empties the comparator handler.
+  // By reference: the caller keeps it alive; empties the comparator handler unless it
+  // holds that very comparator.
   virtual void SetComparator(const ORVComparator& iComparator);
   // By handler: shared; an empty handler takes the global address comparator.
   virtual void SetHComparator(const ORVComparatorRfHndlr& iHComparator);

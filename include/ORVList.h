@@ -14,8 +14,11 @@
 #include "ORVListLink.h"
 #include "ORVSeqCollection.h"
 
+class ORVListIterator;
+
 class ORV_EXPORT ORVList : public ORVSeqCollection {
   ORV_META_OBJECT(ORVList)
+  friend class ORVListIterator;
 
 public:
   explicit ORVList(ORVContainerWhatToDoAtDeleteEnum iWhatToDoAtDelete);
@@ -134,8 +137,16 @@ private:
   }
   // The fatal report of a null next or previous link.
   [[noreturn]] static void BrokenChain();
+  // The live iterators, so that none is left on a freed link.
+  void AttachIterator(ORVListIterator* iIterator) const;
+  void DetachIterator(ORVListIterator* iIterator) const;
+  // Iterators on iLink move back one link, as Remove(cursor) moves its cursor.
+  void StepIteratorsOff(const ORVListLink* iLink);
+  // Iterators on an element link go to the head: every element link is leaving.
+  void RewindIterators();
 
   int _Count = 0;
   ORVListLink _Head;
   ORVListLink _Tail;
+  mutable ORVListIterator* _pFirstIterator = nullptr;
 };

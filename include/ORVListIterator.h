@@ -1,10 +1,12 @@
 // ORVListIterator.h - walks a list's links both ways.
 //
 // With a pattern, each step walks on to the next link whose element matches. The
-// list is not reference-held and must outlive the iterator; the link under the
-// iterator's cursor must stay in the list, or be removed through Remove(cursor) given
-// that very cursor (Position()), which moves it back one link. Operations on an
-// iterator without a list, and a cursor pointing nowhere, are fatal.
+// list is not reference-held; it knows its iterators: when the link under an iterator
+// leaves the list by any path the iterator moves back one link (as Remove(cursor)
+// moves its cursor), so that its next step goes to the element that followed; when
+// the list is emptied it goes to the head, and when the list is destroyed it is left
+// without list. Operations on an iterator without a list, and a cursor pointing
+// nowhere, are fatal.
 #pragma once
 
 #include "ORVExport.h"
@@ -24,6 +26,10 @@ public:
   // At a copy of iCursor (an ORVListCursor), or before the first element when null.
   ORVListIterator(const ORVList* iList, const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
                   unsigned int iWithPattern, const ORVComparator* iComparator);
+  // Known to the same list.
+  ORVListIterator(const ORVListIterator& iOther);
+  ORVListIterator& operator=(const ORVListIterator&) = delete;
+  ~ORVListIterator() override;
 
   // Inline for the plain step along a sound chain; everything else goes to the
   // checked step.
@@ -60,6 +66,11 @@ private:
   // The cursor's link; fatal when it points nowhere.
   ORVListLink* CheckedLink() const;
 
+  friend class ORVList;
+
   const ORVList* _pList = nullptr;
   ORVListCursor _Cursor;
+  // The other iterators of the list.
+  ORVListIterator* _pNextIterator = nullptr;
+  ORVListIterator* _pPreviousIterator = nullptr;
 };

@@ -33,6 +33,8 @@ public:
 private:
   // Fatal unless the file is open.
   void CheckOpened() const;
+  // The open failure of the file, with the system text of iErrno.
+  long OpenFailure(int iErrno) const;
 
   ORVString _FileName;
   FILE* _pFile = nullptr;

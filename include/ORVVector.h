@@ -109,6 +109,8 @@ private:
   void InsertSilently(int iIndex, PEVBaseUnknown* iObject);
   // The cursor's index; fatal for a null cursor or a cursor of another container.
   static int CursorIndex(const ORVCursor* iCursor);
+  // Leaves the vector empty without array; returns the array, for the caller to free.
+  PEVBaseUnknown** Detach();
 
   int _Count = 0;
   int _Capacity = 0;

@@ -23,6 +23,11 @@ public:
                                            ORVConvertor* iConvertor)
       : _pContainer(&iContainer), _pComparator(iComparator), _pConvertor(iConvertor) {}
   ~ORVVolatileIteratorOnPatternForContainer() override;
+  // It owns the container's iterator: a copy would release it twice.
+  ORVVolatileIteratorOnPatternForContainer(const ORVVolatileIteratorOnPatternForContainer&) =
+      delete;
+  ORVVolatileIteratorOnPatternForContainer& operator=(
+      const ORVVolatileIteratorOnPatternForContainer&) = delete;
 
   using ORVVolatileOneWayIterator::Next;
   const PEVBaseUnknown* Next() override;

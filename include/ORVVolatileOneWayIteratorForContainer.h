@@ -18,6 +18,10 @@ public:
   ORVVolatileOneWayIteratorForContainer(const ORVContainer& iContainer, ORVConvertor* iConvertor)
       : _pContainer(&iContainer), _pConvertor(iConvertor) {}
   ~ORVVolatileOneWayIteratorForContainer() override;
+  // It owns the container's iterator: a copy would release it twice.
+  ORVVolatileOneWayIteratorForContainer(const ORVVolatileOneWayIteratorForContainer&) = delete;
+  ORVVolatileOneWayIteratorForContainer& operator=(const ORVVolatileOneWayIteratorForContainer&) =
+      delete;
 
   using ORVVolatileOneWayIterator::Next;
   const PEVBaseUnknown* Next() override;

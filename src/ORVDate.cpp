@@ -87,7 +87,10 @@ void ORVDate::SetDate(long iTime, unsigned int iLocal) {
 }
 
 void ORVDate::SetDate(const tm& iTM) {
-  SetDate(iTM.tm_year + 1900, iTM.tm_mon + 1, iTM.tm_mday, iTM.tm_hour, iTM.tm_min, iTM.tm_sec);
+  // A tm year near INT_MAX would overflow the sum; a leap second (60) is taken as 59.
+  long long year = (long long)iTM.tm_year + 1900;
+  SetDate(year > INT_MAX ? INT_MAX : (int)year, iTM.tm_mon + 1, iTM.tm_mday, iTM.tm_hour,
+          iTM.tm_min, iTM.tm_sec > 59 ? 59 : iTM.tm_sec);
 }
 
 void ORVDate::GetDate(int& oYear, int& oMonth, int& oDay, int& oHour, int& oMinute,
@@ -148,7 +151,9 @@ long ORVDate::Gettime_t(unsigned int iLocal) const {
 tm ORVDate::GetTM() const {
   CheckIsSet();
   tm result{};
-  result.tm_year = (int)((long long)_Year - 1900);
+  // Years below INT_MIN + 1900 have no tm year: the earliest one stands for them.
+  long long year = (long long)_Year - 1900;
+  result.tm_year = year < INT_MIN ? INT_MIN : (int)year;
   result.tm_mon = _Month - 1;
   result.tm_mday = _Day;
   result.tm_hour = _Hour;

@@ -56,13 +56,17 @@ long Success() {
 int FindAny(const ORVString& iText, int iFrom, const char* iCharacters) {
   const char* text = iText.GetChars();
   for (int position = iFrom; position < iText.GetLength(); ++position) {
-    if (strchr(iCharacters, text[position])) return position;
+    // strchr also finds the terminator: a NUL is no separator.
+    if (text[position] != '\0' && strchr(iCharacters, text[position])) return position;
   }
   return -1;
 }
 
 // The characters of iText from iStart to iEnd read as a whole int.
 bool ReadNumber(const ORVString& iText, int iStart, int iEnd, int& oValue) {
+  // A NUL is an invalid character, not the end of the number.
+  if (iEnd > iStart && memchr(iText.GetChars() + iStart, '\0', (std::size_t)(iEnd - iStart)))
+    return false;
   ORVString field;
   field.Copy(iText.GetChars() + iStart, iEnd - iStart);
   return ORVUtilities::ConvertStringToInt(field, oValue) != 0;
@@ -131,7 +135,14 @@ long ORVDateUtilities::GetSystemTime() {
 }
 
 ORVDate ORVDateUtilities::GetCurrentDate(unsigned int iLocal) {
-  return ORVDate(GetSystemTime(), iLocal);
+  long now = GetSystemTime();
+  if (now >= INT32_MIN && now <= INT32_MAX) return ORVDate(now, iLocal);
+  // Past the 32-bit range the clock still gives a date: the one the system breaks it into.
+  time_t time = (time_t)now;
+  tm fields{};
+  ORVDate date;
+  if (iLocal ? localtime_r(&time, &fields) : gmtime_r(&time, &fields)) date.SetDate(fields);
+  return date;
 }
 
 ORVString ORVDateUtilities::ConvertDateToStringForProgram(const ORVDate& iDate) {
@@ -180,7 +191,7 @@ long ORVDateUtilities::ConvertStringForProgramToTimeSpan(const ORVString& iText,
     int separator = FindAny(iText, position, SpanSeparatorsAfter(slashes, dashes, colons));
     int end = separator < 0 ? length : separator;
     int value = 0;
-    if (!ReadNumber(iText, position, end, value) || value < 0)
+    if (count == 6 || !ReadNumber(iText, position, end, value) || value < 0)
       return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7729>(iText));
     values[count++] = value;
     if (separator < 0) break;
@@ -201,6 +212,7 @@ long ORVDateUtilities::ConvertStringForProgramToTimeSpan(const ORVString& iText,
     first = 1;
   else if (dashes > 0 || colons == 0)
     first = 2;
+  if (first + count > 6) return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7729>(iText));
   for (int i = 0; i < count; ++i)
     *targets[first + i] = values[i];
   return Success();

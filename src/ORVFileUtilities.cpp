@@ -32,6 +32,11 @@ ORVString Tail(const ORVString& iText, int iPosition) {
 }
 
 // The success code of every operation.
+// A name holding a NUL byte: the system would read its C text, another name.
+bool HoldsNul(const ORVString& iName) {
+  return strlen(iName.GetChars()) != (std::size_t)iName.GetLength();
+}
+
 long Success() {
   return PEVError::GetReturn(1, nullptr, nullptr, __FILE__, __LINE__);
 }
@@ -97,9 +102,10 @@ void ORVFileUtilities::ReplaceSeparators(const ORVString& iIn, char iSeparator, 
 }
 
 long ORVFileUtilities::FileOpen(const ORVString& iFileName, const ORVString& iMode, FILE*& oFile) {
-  oFile = fopen(iFileName.GetChars(), iMode.GetChars());
+  oFile = nullptr;
+  if (!HoldsNul(iFileName)) oFile = fopen(iFileName.GetChars(), iMode.GetChars());
   if (oFile) return Success();
-  int error = errno;
+  int error = HoldsNul(iFileName) ? EINVAL : errno;
   return ORV_LIBRARY_ERROR(ORVMakeCatalogMessage<ORVBC_0201>(iFileName, SystemText(error)));
 }
 
@@ -157,31 +163,36 @@ long ORVFileUtilities::FileTell(FILE* iFile, long& oPosition, const ORVString& i
 }
 
 long ORVFileUtilities::MkDir(const ORVString& iDirName, mode_t iMode) {
-  if (mkdir(iDirName.GetChars(), iMode) == 0) return Success();
-  int error = errno;
+  if (!HoldsNul(iDirName) && mkdir(iDirName.GetChars(), iMode) == 0) return Success();
+  int error = HoldsNul(iDirName) ? EINVAL : errno;
   return ORV_LIBRARY_ERROR(ORVMakeCatalogMessage<ORVBC_0206>(iDirName, SystemText(error)));
 }
 
 long ORVFileUtilities::ChDir(const ORVString& iDirName) {
-  if (chdir(iDirName.GetChars()) == 0) return Success();
-  int error = errno;
+  if (!HoldsNul(iDirName) && chdir(iDirName.GetChars()) == 0) return Success();
+  int error = HoldsNul(iDirName) ? EINVAL : errno;
   return ORV_LIBRARY_ERROR(ORVMakeCatalogMessage<ORVBC_0214>(iDirName, SystemText(error)));
 }
 
 long ORVFileUtilities::Rename(const ORVString& iOldName, const ORVString& iNewName) {
-  if (rename(iOldName.GetChars(), iNewName.GetChars()) == 0) return Success();
-  int error = errno;
+  bool nul = HoldsNul(iOldName) || HoldsNul(iNewName);
+  if (!nul && rename(iOldName.GetChars(), iNewName.GetChars()) == 0) return Success();
+  int error = nul ? EINVAL : errno;
   return ORV_LIBRARY_ERROR(
       ORVMakeCatalogMessage<ORVBC_0215>(iOldName, iNewName, SystemText(error)));
 }
 
 long ORVFileUtilities::FileRemove(const ORVString& iFileName, unsigned int iMissingIsFine) {
+  if (HoldsNul(iFileName))
+    return ORV_LIBRARY_ERROR(ORVMakeCatalogMessage<ORVBC_0207>(iFileName, SystemText(EINVAL)));
   if (remove(iFileName.GetChars()) == 0 || (iMissingIsFine && errno == ENOENT)) return Success();
   int error = errno;
   return ORV_LIBRARY_ERROR(ORVMakeCatalogMessage<ORVBC_0207>(iFileName, SystemText(error)));
 }
 
 long ORVFileUtilities::DirRemove(const ORVString& iDirName, unsigned int iMissingIsFine) {
+  if (HoldsNul(iDirName))
+    return ORV_LIBRARY_ERROR(ORVMakeCatalogMessage<ORVBC_0208>(iDirName, SystemText(EINVAL)));
   if (rmdir(iDirName.GetChars()) == 0 || (iMissingIsFine && errno == ENOENT)) return Success();
   int error = errno;
   return ORV_LIBRARY_ERROR(ORVMakeCatalogMessage<ORVBC_0208>(iDirName, SystemText(error)));
@@ -190,6 +201,8 @@ long ORVFileUtilities::DirRemove(const ORVString& iDirName, unsigned int iMissin
 long ORVFileUtilities::ElementType(const ORVString& iName, unsigned int& oExists,
                                    unsigned int& oIsLink, unsigned int& oIsDirectory) {
   oExists = oIsLink = oIsDirectory = 0;
+  if (HoldsNul(iName))
+    return ORV_LIBRARY_ERROR(ORVMakeCatalogMessage<ORVBC_0213>(iName, SystemText(EINVAL)));
   struct stat status;
   if (lstat(iName.GetChars(), &status) != 0) {
     int error = errno;

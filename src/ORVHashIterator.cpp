@@ -7,7 +7,9 @@ ORV_META_OBJECT_DEFINE(ORVHashIterator, ORVIterator)
 ORVHashIterator::ORVHashIterator(const ORVHashTable* iTable, const PEVBaseUnknown* iPattern,
                                  unsigned int iWithPattern, const ORVComparator* iComparator)
     : ORVIterator(iPattern, iWithPattern, iComparator), _pTable(iTable) {
-  if (iTable) ORVHashIterator::ToBegin();
+  if (!iTable) return;
+  ORVHashIterator::ToBegin();
+  iTable->AttachIterator(this);
 }
 
 ORVHashIterator::ORVHashIterator(const ORVHashTable* iTable, const ORVCursor* iCursor,
@@ -15,6 +17,15 @@ ORVHashIterator::ORVHashIterator(const ORVHashTable* iTable, const ORVCursor* iC
                                  const ORVComparator* iComparator)
     : ORVHashIterator(iTable, iPattern, iWithPattern, iComparator) {
   if (iCursor) _Cursor = *ORVCheckedCast<ORVHashCursor>(iCursor);
+}
+
+ORVHashIterator::ORVHashIterator(const ORVHashIterator& iOther)
+    : ORVIterator(iOther), _pTable(iOther._pTable), _Cursor(iOther._Cursor) {
+  if (_pTable) _pTable->AttachIterator(this);
+}
+
+ORVHashIterator::~ORVHashIterator() {
+  if (_pTable) _pTable->DetachIterator(this);
 }
 
 PEVBaseUnknown* ORVHashIterator::Next() {

@@ -129,6 +129,7 @@ unsigned int ORVHashTable::Replace(const PEVBaseUnknown* iOld, PEVBaseUnknown* i
 
 void ORVHashTable::Clear(unsigned int iNotify) {
   if (iNotify && GetLink()) GetLink()->Clear(this);
+  RewindIterators();
   ForgetRemovedLink();
   for (int i = 0; i < _Dimension; ++i)
     BucketDelete(_pBuckets[i]);
@@ -193,6 +194,12 @@ void ORVHashTable::Init(int iSizeHint) {
 }
 
 void ORVHashTable::Free() {
+  // Left without table, their use is the fatal report rather than a read of freed buckets.
+  while (ORVHashIterator* iterator = _pFirstIterator) {
+    _pFirstIterator = iterator->_pNextIterator;
+    iterator->_pTable = nullptr;
+    iterator->_pNextIterator = iterator->_pPreviousIterator = nullptr;
+  }
   ForgetRemovedLink();
   for (int i = 0; i < _Dimension; ++i)
     BucketDelete(_pBuckets[i]);
@@ -237,6 +244,7 @@ void ORVHashTable::ResizeTable() {
       BucketMove(buckets[target], link);
     }
   }
+  if (_pFirstIterator) ReanchorIterators(_pBuckets, oldDimension, buckets);
   delete[] _pBuckets;
   _pBuckets = buckets;
   _Dimension = dimension;
@@ -331,11 +339,13 @@ void ORVHashTable::DeleteLink(Link* iLink) {
     if (_pRemovedLink->_pNext == iLink) _pRemovedLink->_pNext = iLink->_pNext;
     if (_pRemovedLink->_pPrevious == iLink) _pRemovedLink->_pPrevious = iLink->_pPrevious;
   }
+  if (_pFirstIterator) StepIteratorsOff(iLink);
   delete iLink;
 }
 
 void ORVHashTable::DetachAll(Bucket& oBucket) {
   BucketInit(oBucket);
+  RewindIterators();
   ForgetRemovedLink();
   for (int i = 0; i < _Dimension; ++i) {
     Bucket& bucket = _pBuckets[i];
@@ -352,6 +362,65 @@ void ORVHashTable::DetachAll(Bucket& oBucket) {
 }
 
 void ORVHashTable::ForgetRemovedLink() {
+  if (_pRemovedLink && _pFirstIterator) StepIteratorsOff(_pRemovedLink);
   delete _pRemovedLink;
   _pRemovedLink = nullptr;
+}
+
+void ORVHashTable::AttachIterator(ORVHashIterator* iIterator) const {
+  iIterator->_pPreviousIterator = nullptr;
+  iIterator->_pNextIterator = _pFirstIterator;
+  if (_pFirstIterator) _pFirstIterator->_pPreviousIterator = iIterator;
+  _pFirstIterator = iIterator;
+}
+
+void ORVHashTable::DetachIterator(ORVHashIterator* iIterator) const {
+  if (iIterator->_pPreviousIterator)
+    iIterator->_pPreviousIterator->_pNextIterator = iIterator->_pNextIterator;
+  else
+    _pFirstIterator = iIterator->_pNextIterator;
+  if (iIterator->_pNextIterator)
+    iIterator->_pNextIterator->_pPreviousIterator = iIterator->_pPreviousIterator;
+  iIterator->_pNextIterator = iIterator->_pPreviousIterator = nullptr;
+}
+
+void ORVHashTable::StepIteratorsOff(const Link* iLink) {
+  for (ORVHashIterator* iterator = _pFirstIterator; iterator; iterator = iterator->_pNextIterator) {
+    ORVHashCursor& cursor = iterator->_Cursor;
+    if (cursor.GetLink() == iLink) cursor.Set(cursor.GetBucketIndex(), iLink->_pPrevious);
+  }
+}
+
+void ORVHashTable::RewindIterators() {
+  for (ORVHashIterator* iterator = _pFirstIterator; iterator; iterator = iterator->_pNextIterator) {
+    ORVHashCursor& cursor = iterator->_Cursor;
+    int index = cursor.GetBucketIndex();
+    Node* node = cursor.GetLink();
+    if (index < 0 || index >= _Dimension || !node) continue;
+    const Bucket& bucket = _pBuckets[index];
+    if (node != &bucket._Head && node != &bucket._Tail) cursor.Set(index, &_pBuckets[index]._Head);
+  }
+}
+
+void ORVHashTable::ReanchorIterators(const Bucket* iOldBuckets, int iOldDimension,
+                                     Bucket* iNewBuckets) {
+  unsigned int mask = (unsigned int)(2 * iOldDimension - 1);
+  for (ORVHashIterator* iterator = _pFirstIterator; iterator; iterator = iterator->_pNextIterator) {
+    ORVHashCursor& cursor = iterator->_Cursor;
+    int index = cursor.GetBucketIndex();
+    Node* node = cursor.GetLink();
+    if (index < 0 || index >= iOldDimension || !node) continue;
+    const Bucket& old = iOldBuckets[index];
+    if (node != &old._Head && node != &old._Tail) {
+      // A link, in the table or removed through a cursor: its code gives its bucket.
+      cursor.Set((int)(static_cast<Link*>(node)->_Code & mask), node);
+      continue;
+    }
+    // The pattern's bucket moves with the growth; without pattern the walk goes on
+    // from the same bucket index.
+    int target = index;
+    if (iterator->WithPattern()) target = (int)(_pCoder->Code(iterator->GetPattern()) & mask);
+    Bucket& bucket = iNewBuckets[target];
+    cursor.Set(target, node == &old._Head ? &bucket._Head : &bucket._Tail);
+  }
 }

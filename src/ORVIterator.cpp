@@ -30,7 +30,8 @@ void ORVIterator::SetPattern(const PEVBaseUnknown* iPattern) {
 
 void ORVIterator::SetComparator(const ORVComparator& iComparator) {
   _pComparator = &iComparator;
-  _HComparator.Set(ORVRfHndlrAddRef, nullptr);
+  // The handler may hold the very comparator's only reference.
+  if (&iComparator != _HComparator.Get()) _HComparator.Set(ORVRfHndlrAddRef, nullptr);
 }
 
 void ORVIterator::SetHComparator(const ORVComparatorRfHndlr& iHComparator) {

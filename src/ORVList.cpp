@@ -31,6 +31,7 @@ inline PEVBaseUnknown* ORVList::RemoveLink(ORVListLink* iLink, unsigned int iNot
   ORVListLink* previous = PreviousOf(iLink);
   next->SetPrevious(previous);
   previous->SetNext(next);
+  if (_pFirstIterator) StepIteratorsOff(iLink);
   PEVBaseUnknown* element = iLink->GetElement();
   ReleaseLink(iLink);
   --_Count;
@@ -50,6 +51,12 @@ ORVList::ORVList(const ORVList& iOther) : ORVSeqCollection(ORVDoNothingAtDelete)
 ORVList::~ORVList() {
   DisposeOfElementsAtDelete();
   Empty();
+  // Left without list, their use is the fatal report rather than a read of this list.
+  while (ORVListIterator* iterator = _pFirstIterator) {
+    _pFirstIterator = iterator->_pNextIterator;
+    iterator->_pList = nullptr;
+    iterator->_pNextIterator = iterator->_pPreviousIterator = nullptr;
+  }
 }
 
 ORVList& ORVList::operator=(const ORVList& iOther) {
@@ -137,6 +144,7 @@ void ORVList::ReleaseElementsAndClear() {
   // The chain is detached first: a release that reaches back into the list sees it
   // empty, and the last link of the chain still leads to the tail.
   ORVListLink* link = _Head.GetNext();
+  RewindIterators();
   Init();
   while (link != &_Tail) {
     if (!link) ORV_FATAL("llp is NULL");
@@ -289,6 +297,7 @@ void ORVList::Init() {
 }
 
 void ORVList::Empty() {
+  RewindIterators();
   ORVListLink* link = _Head.GetNext();
   while (link != &_Tail) {
     if (!link) ORV_FATAL("link is NULL");
@@ -322,4 +331,31 @@ ORVListLink* ORVList::CursorLink(const ORVCursor* iCursor) {
 
 void ORVList::BrokenChain() {
   ORV_FATAL("link is NULL");
+}
+
+void ORVList::AttachIterator(ORVListIterator* iIterator) const {
+  iIterator->_pPreviousIterator = nullptr;
+  iIterator->_pNextIterator = _pFirstIterator;
+  if (_pFirstIterator) _pFirstIterator->_pPreviousIterator = iIterator;
+  _pFirstIterator = iIterator;
+}
+
+void ORVList::DetachIterator(ORVListIterator* iIterator) const {
+  if (iIterator->_pPreviousIterator)
+    iIterator->_pPreviousIterator->_pNextIterator = iIterator->_pNextIterator;
+  else
+    _pFirstIterator = iIterator->_pNextIterator;
+  if (iIterator->_pNextIterator)
+    iIterator->_pNextIterator->_pPreviousIterator = iIterator->_pPreviousIterator;
+  iIterator->_pNextIterator = iIterator->_pPreviousIterator = nullptr;
+}
+
+void ORVList::StepIteratorsOff(const ORVListLink* iLink) {
+  for (ORVListIterator* iterator = _pFirstIterator; iterator; iterator = iterator->_pNextIterator)
+    if (iterator->_Cursor.GetLink() == iLink) iterator->_Cursor.SetLink(iLink->GetPrevious());
+}
+
+void ORVList::RewindIterators() {
+  for (ORVListIterator* iterator = _pFirstIterator; iterator; iterator = iterator->_pNextIterator)
+    if (!IsSentinel(iterator->_Cursor.GetLink())) iterator->_Cursor.SetLink(&_Head);
 }

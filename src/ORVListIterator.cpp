@@ -9,7 +9,9 @@ ORVListIterator::ORVListIterator() : ORVIterator(nullptr, 0, (const ORVComparato
 ORVListIterator::ORVListIterator(const ORVList* iList, const PEVBaseUnknown* iPattern,
                                  unsigned int iWithPattern, const ORVComparator* iComparator)
     : ORVIterator(iPattern, iWithPattern, iComparator), _pList(iList) {
-  if (iList) _Cursor.SetLink(iList->GetHead());
+  if (!iList) return;
+  _Cursor.SetLink(iList->GetHead());
+  iList->AttachIterator(this);
 }
 
 ORVListIterator::ORVListIterator(const ORVList* iList, const ORVCursor* iCursor,
@@ -17,6 +19,15 @@ ORVListIterator::ORVListIterator(const ORVList* iList, const ORVCursor* iCursor,
                                  const ORVComparator* iComparator)
     : ORVListIterator(iList, iPattern, iWithPattern, iComparator) {
   if (iCursor) _Cursor = *ORVCheckedCast<ORVListCursor>(iCursor);
+}
+
+ORVListIterator::ORVListIterator(const ORVListIterator& iOther)
+    : ORVIterator(iOther), _pList(iOther._pList), _Cursor(iOther._Cursor) {
+  if (_pList) _pList->AttachIterator(this);
+}
+
+ORVListIterator::~ORVListIterator() {
+  if (_pList) _pList->DetachIterator(this);
 }
 
 PEVBaseUnknown* ORVListIterator::NextChecked() {

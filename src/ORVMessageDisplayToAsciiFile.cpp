@@ -1,5 +1,11 @@
 #include "ORVMessageDisplayToAsciiFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include "ORVError.h"
 #include "ORVFatal.h"
 #include "ORVFileUtilities.h"
@@ -48,9 +54,19 @@ long ORVMessageDisplayToAsciiFile::OpenFile() {
   if (exists && isDirectory)
     return ORV_LIBRARY_ERROR_WITH_ADVICE(ORVMakeCatalogMessage<ORVCMD_6030>(_FileName),
                                          ORVMakeCatalogMessage<ORVCMD_6031>());
-  FILE* file = nullptr;
-  result = ORVFileUtilities::FileOpen(_FileName, "w", file);
-  if (result != 0) return result;
+  // A dangling link would create its target wherever it points. A name that was no link
+  // is opened without following one put there since; a link to an existing file is
+  // written through, never creating one.
+  if (!exists && isLink) return OpenFailure(ELOOP);
+  int flags = O_WRONLY | O_TRUNC | (isLink ? 0 : O_CREAT | O_NOFOLLOW);
+  int descriptor = open(_FileName.GetChars(), flags, 0666);
+  if (descriptor < 0) return OpenFailure(errno);
+  FILE* file = fdopen(descriptor, "w");
+  if (!file) {
+    int error = errno;
+    close(descriptor);
+    return OpenFailure(error);
+  }
   _pFile = file;
   _Opened = 1;
   return result;
@@ -65,6 +81,10 @@ long ORVMessageDisplayToAsciiFile::CloseFile() {
   if (!_pError) return result;
   _pError->AddRef();
   return PEVError::GetReturn(2, _pError, nullptr, __FILE__, __LINE__);
+}
+
+long ORVMessageDisplayToAsciiFile::OpenFailure(int iErrno) const {
+  return ORV_LIBRARY_ERROR(ORVMakeCatalogMessage<ORVBC_0201>(_FileName, strerror(iErrno)));
 }
 
 void ORVMessageDisplayToAsciiFile::CheckOpened() const {

@@ -1,5 +1,7 @@
 #include "ORVOFStream.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdarg>
 #include <cstdint>
@@ -118,6 +120,14 @@ int ORVOFStream::CatFile(const char* iPath, const int& iMode) {
   FILE* source = fopen(iPath, (iMode & ORVFStreamText) ? "r" : "rb");
   if (!source) {
     if (errno == 0) errno = EINVAL;
+    return EndCall(1);
+  }
+  // The stream's own file would grow as fast as it is read, without end.
+  struct stat sourceStatus, targetStatus;
+  if (fstat(fileno(source), &sourceStatus) == 0 && fstat(fileno(_pFile), &targetStatus) == 0 &&
+      sourceStatus.st_dev == targetStatus.st_dev && sourceStatus.st_ino == targetStatus.st_ino) {
+    fclose(source);
+    errno = EINVAL;
     return EndCall(1);
   }
   char block[kCatBlockSize];

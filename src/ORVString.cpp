@@ -1,5 +1,7 @@
 #include "ORVString.h"
 
+#include <climits>
+
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
@@ -28,11 +30,13 @@ int CountChars(const char* iText, int iNbChars) {
 inline int Dimension(int iRequired, int iDefaultDimension, int iCurrent) {
   if (iCurrent > iRequired) return iCurrent;
   long long doubled = 2LL * iCurrent;
-  if (doubled > iRequired) return ORV_CHECKED_SIZE(doubled, "ORVString");
+  // Each growth step stops at the largest int: only the required size may fail.
+  if (doubled > iRequired) return doubled > INT_MAX ? INT_MAX : (int)doubled;
   if (iDefaultDimension < 1) return iRequired;
   if (iRequired <= iDefaultDimension) return iDefaultDimension;  // one step, no division
   long long steps = (iRequired - 1) / iDefaultDimension + 1;
-  return ORV_CHECKED_SIZE(steps * iDefaultDimension, "ORVString");
+  long long rounded = steps * iDefaultDimension;
+  return rounded > INT_MAX ? INT_MAX : (int)rounded;
 }
 
 int Smaller(int iFirst, int iSecond) {

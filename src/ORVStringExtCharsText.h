@@ -44,12 +44,15 @@ inline void ORVGetComparedText(const PEVBaseUnknown* iObject, ORVTextKind iKind,
   oLength = strlen(oChars);
 }
 
-// The characters and length an object of a known kind is hashed with: as compared, but
-// a DbNull ORVExtChars is read through GetChars, which ends the process.
+// The characters and length an object of a known kind is hashed with: those the
+// comparators' C comparison reads (an ORVString up to its first NUL, so that texts
+// compared equal get equal codes), and a DbNull ORVExtChars is read through GetChars,
+// which ends the process.
 inline void ORVGetHashedText(const PEVBaseUnknown* iObject, ORVTextKind iKind, const char*& oChars,
                              std::size_t& oLength) {
   if (iKind == ORVTextKind::String) {
-    ORVGetComparedText(iObject, iKind, oChars, oLength);
+    oChars = static_cast<const ORVString*>(iObject)->GetChars();
+    oLength = strlen(oChars);
     return;
   }
   oChars = static_cast<const ORVExtChars*>(iObject)->GetChars();

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <string>
 #include <vector>
 
 #include "ORVCatalogKeys.h"
@@ -29,9 +30,12 @@ namespace {
 // ExecuteExternalCommand reads the output in pieces of at most this size, NUL included.
 constexpr int kLineBufferSize = 1024;
 
+// A separator holding a backslash or an underscore would appear again in the escapes.
 void CheckFieldSeparator(const ORVString& iSeparator) {
-  if (iSeparator.GetLength() == 1 && iSeparator.GetChars()[0] == '\\')
-    ORV_FATAL("The field separator is \\");
+  const char* separator = iSeparator.GetChars();
+  for (int i = 0; i < iSeparator.GetLength(); ++i)
+    if (separator[i] == '\\' || separator[i] == '_')
+      ORV_FATAL("The field separator is " << separator);
 }
 
 // True when iText at iPosition starts with the whole of a non-empty iSeparator.
@@ -254,19 +258,25 @@ int ORVUtilities::ExecuteExternalCommand(const ORVString& iCommand) {
   ORVStdout.Flush();
   FILE* output = popen(iCommand.GetChars(), "r");
   if (!output) return -1;
-  char line[kLineBufferSize];
-  bool lineWasCut = false;
-  while (fgets(line, sizeof line, output)) {
-    std::size_t length = strlen(line);
-    bool complete = length > 0 && line[length - 1] == '\n';
-    if (complete) line[--length] = '\0';
-    // The newline alone that ends a line cut at the buffer's size is no line of its own.
-    bool onlyEndOfCutLine = lineWasCut && complete && length == 0;
-    lineWasCut = !complete;
-    if (onlyEndOfCutLine) continue;
-    ORVMessageDisplay::GetGlobal()->Display(PEVUnicodeString(line), 1);
-    ORVStdout.Flush();
+  // Lines are read whole, so that a NUL byte in one cannot make its end look like a cut;
+  // a long line still goes out in pieces of the buffer's size.
+  const std::size_t piece = (std::size_t)kLineBufferSize - 1;
+  char* line = nullptr;
+  std::size_t capacity = 0;
+  ssize_t read;
+  while ((read = getline(&line, &capacity, output)) >= 0) {
+    std::size_t length = (std::size_t)read;
+    if (length > 0 && line[length - 1] == '\n') --length;
+    std::size_t start = 0;
+    do {
+      std::size_t count = length - start < piece ? length - start : piece;
+      std::string text(line + start, count);
+      ORVMessageDisplay::GetGlobal()->Display(PEVUnicodeString(text.c_str()), 1);
+      ORVStdout.Flush();
+      start += count;
+    } while (start < length);
   }
+  free(line);
   return ExitStatus(pclose(output));
 }
 

@@ -1,5 +1,7 @@
 #include "ORVVector.h"
 
+#include <climits>
+
 #include <cstring>
 
 #include "ORVFatal.h"
@@ -124,19 +126,30 @@ void ORVVector::Clear(unsigned int iNotify) {
 
 void ORVVector::ReleaseElementsAndClear() {
   if (GetLink()) GetLink()->Clear(this);
-  // The count drops first: a release that reaches back into the vector sees it empty.
+  // Detached first: a release that reaches back into the vector, or frees it, leaves
+  // the elements still to release untouched.
   int count = _Count;
-  _Count = 0;
+  PEVBaseUnknown** contents = Detach();
   for (int i = 0; i < count; ++i)
-    if (_pContents[i]) _pContents[i]->Release();
+    if (contents[i]) contents[i]->Release();
+  delete[] contents;
 }
 
 void ORVVector::Destroy() {
   if (GetLink()) GetLink()->Clear(this);
   int count = _Count;
-  _Count = 0;
+  PEVBaseUnknown** contents = Detach();
   for (int i = 0; i < count; ++i)
-    delete _pContents[i];
+    delete contents[i];
+  delete[] contents;
+}
+
+PEVBaseUnknown** ORVVector::Detach() {
+  PEVBaseUnknown** contents = _pContents;
+  _pContents = nullptr;
+  _Count = 0;
+  _Capacity = 0;
+  return contents;
 }
 
 ORVIterator* ORVVector::MakeIterator(const ORVCursor* iCursor) const {
@@ -246,7 +259,9 @@ int ORVVector::SearchObject(int iStart, unsigned int, const PEVBaseUnknown* iObj
 void ORVVector::SetDimension(int iDimension) {
   if (iDimension < 0) ORV_FATAL("ORVVector::SetDimension(int): wrong dimension");
   if (iDimension > _Capacity) {
-    int capacity = ORV_CHECKED_SIZE((long long)_Capacity * 2 + 8, "ORVVector");
+    // The doubled capacity stops at the largest int rather than refusing the growth.
+    long long doubled = (long long)_Capacity * 2 + 8;
+    int capacity = doubled > INT_MAX ? INT_MAX : (int)doubled;
     if (iDimension > capacity) capacity = iDimension;
     auto** contents = new PEVBaseUnknown*[capacity];
     if (_Count > 0) Copy(_pContents, contents, _Count);

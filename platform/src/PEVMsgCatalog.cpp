@@ -125,8 +125,13 @@ int PEVMsgCatalog::LoadMsgCatalog(const PEVString& iCatalogName, const char* iCa
       char* line = nullptr;
       std::size_t capacity = 0;
       ssize_t length;
-      while ((length = getline(&line, &capacity, stream)) >= 0)
-        ParseLine(line, (std::size_t)length, _Messages);
+      bool first = true;
+      while ((length = getline(&line, &capacity, stream)) >= 0) {
+        // A UTF-8 byte-order mark before the first key is no part of it.
+        std::size_t skipped = first && length >= 3 && memcmp(line, "\xEF\xBB\xBF", 3) == 0 ? 3 : 0;
+        first = false;
+        ParseLine(line + skipped, (std::size_t)length - skipped, _Messages);
+      }
       bool failed = ferror(stream) != 0;
       int readErrno = errno;
       free(line);

@@ -207,6 +207,26 @@ TEST_F(ContainerModelTest, ListBehavesAsASequence) {
         model = kept;
         break;
       }
+      case 12: {
+        // Iterate, removing by object the element under the iterator now and then: the
+        // iterator goes on with the element that followed it.
+        ORVIterator* iterator = list.MakeIterator(nullptr);
+        std::size_t passed = 0;
+        while (passed < model.size()) {
+          PEVBaseUnknown* current = iterator->Next();
+          ASSERT_EQ(current, model[passed]);
+          if (Random(8) != 0) {
+            ++passed;
+            continue;
+          }
+          passed -= (std::size_t)std::count(model.begin(), model.begin() + (long)passed, current);
+          ASSERT_NE(list.Remove(current, 1), 0u);
+          EraseAll(model, current);
+        }
+        ASSERT_EQ(iterator->Next(), nullptr);
+        iterator->Release();
+        break;
+      }
       default:
         if (Random(60) == 0) {
           list.Clear(1);
@@ -222,7 +242,7 @@ TEST_F(ContainerModelTest, ListBehavesAsASequence) {
     }
     ASSERT_EQ(list.Contains(element), Has(model, element));
   };
-  Run(5, 13, prepare, step, check);
+  Run(5, 14, prepare, step, check);
 }
 
 TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
@@ -280,6 +300,80 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
         inserted = kept;
         break;
       }
+      case 6: {
+        // Iterate, removing by object the element under the iterator now and then.
+        Elements order = HashOrder(inserted, dimension);
+        ORVIterator* iterator = table.MakeIterator(nullptr);
+        std::size_t passed = 0;
+        while (passed < order.size()) {
+          PEVBaseUnknown* current = iterator->Next();
+          ASSERT_EQ(current, order[passed]);
+          if (Random(16) != 0) {
+            ++passed;
+            continue;
+          }
+          passed -= (std::size_t)std::count(order.begin(), order.begin() + (long)passed, current);
+          ASSERT_NE(table.Remove(current, 1), 0u);
+          EraseAll(order, current);
+          EraseAll(inserted, current);
+        }
+        ASSERT_EQ(iterator->Next(), nullptr);
+        iterator->Release();
+        break;
+      }
+      case 7: {
+        // Grow under a live iterator: it follows its link into the new buckets.
+        if (inserted.empty() || dimension >= 64) break;
+        std::vector<std::size_t> order = HashOrderIndexes(inserted, dimension);
+        int steps = Random((int)order.size()) + 1;
+        ORVIterator* iterator = table.MakeIterator(nullptr);
+        for (int i = 0; i < steps; ++i)
+          iterator->Next();
+        std::size_t current = order[(std::size_t)steps - 1];
+        int grownDimension = dimension;
+        while (grownDimension == dimension) {
+          table.Add(element, 1);
+          inserted.push_back(element);
+          GrowModel((int)inserted.size(), grownDimension);
+        }
+        dimension = grownDimension;
+        order = HashOrderIndexes(inserted, dimension);
+        auto at = std::find(order.begin(), order.end(), current);
+        for (++at; at != order.end(); ++at)
+          ASSERT_EQ(iterator->Next(), inserted[*at]);
+        ASSERT_EQ(iterator->Next(), nullptr);
+        iterator->Release();
+        break;
+      }
+      case 8: {
+        // Two iterators each remove their own element through their own cursor; the
+        // first then goes on with the element after its removed one.
+        if (inserted.size() < 2) break;
+        Elements order = HashOrder(inserted, dimension);
+        int first = Random((int)order.size());
+        int second = Random((int)order.size());
+        ORVIterator* one = table.MakeIterator(nullptr);
+        ORVIterator* other = table.MakeIterator(nullptr);
+        for (int i = 0; i <= first; ++i)
+          one->Next();
+        for (int i = 0; i <= second; ++i)
+          other->Next();
+        ASSERT_EQ(table.Remove(const_cast<ORVCursor*>(one->Position())), order[(std::size_t)first]);
+        PEVBaseUnknown* removed = table.Remove(const_cast<ORVCursor*>(other->Position()));
+        ASSERT_EQ(removed, first == second ? nullptr : order[(std::size_t)second]);
+        std::size_t following = (std::size_t)first + 1;
+        if (following == (std::size_t)second) ++following;
+        ASSERT_EQ(one->Next(), following < order.size() ? order[following] : nullptr);
+        one->Release();
+        other->Release();
+        std::vector<std::size_t> indexes = HashOrderIndexes(inserted, dimension);
+        std::vector<std::size_t> gone = {indexes[(std::size_t)first], indexes[(std::size_t)second]};
+        std::sort(gone.begin(), gone.end());
+        gone.erase(std::unique(gone.begin(), gone.end()), gone.end());
+        for (auto index = gone.rbegin(); index != gone.rend(); ++index)
+          inserted.erase(inserted.begin() + (long)*index);
+        break;
+      }
       default:
         if (Random(500) == 0) {
           table.Clear(1);
@@ -299,7 +393,7 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
     ASSERT_EQ(table.LookupOne(element), same == order.end() ? nullptr : *same);
   };
   Run(
-      2, 7, [&](int) { element = AnyElement(); }, step, check);
+      2, 10, [&](int) { element = AnyElement(); }, step, check);
   ORVHashTable copy(table);
   ASSERT_EQ(ElementsOf(copy), ElementsOf(table));
 }
@@ -454,4 +548,51 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
   };
   Run(5, 14, prepare, step, check);
   ASSERT_EQ(link->GetContainerSet().Size(), 3);
+}
+
+// Releasing the elements re-entrantly: each element's destruction adds a new element to
+// the container, and the last one also drops the container's only reference.
+TEST_F(ContainerModelTest, ReleasingElementsSurvivesElementsThatChangeOrFreeTheContainer) {
+  struct Reentrant : ORVTestShape {
+    Reentrant(ORVContainer* iContainer, bool iFrees)
+        : ORVTestShape("reentrant"), _pContainer(iContainer), _Frees(iFrees) {}
+    ~Reentrant() override {
+      if (_Frees) {
+        _pContainer->Release();
+        return;
+      }
+      _pContainer->Add(new ORVTestShape("late"), 1);
+    }
+    ORVContainer* _pContainer;
+    bool _Frees;
+  };
+  std::vector<std::function<ORVContainer*()>> makers = {
+      [] { return new ORVVector(ORVDoNothingAtDelete); },
+      [] { return new ORVList(ORVDoNothingAtDelete); },
+      [] { return new ORVHashTable(ORVDoNothingAtDelete, 0); }};
+  for (std::size_t maker = 0; maker < makers.size(); ++maker) {
+    SCOPED_TRACE("container " + std::to_string(maker));
+    for (bool destroy : {false, true}) {
+      int live = ORVTestShape::_LiveCount;
+      ORVContainer* container = makers[maker]();
+      for (int i = 0; i < 3; ++i)
+        container->Add(new Reentrant(container, false), 1);
+      if (destroy)
+        container->Destroy();
+      else
+        container->ReleaseElementsAndClear();
+      // The three added while releasing stay, the releasing ones are all gone.
+      ASSERT_EQ(container->Size(), 3);
+      ASSERT_EQ(ORVTestShape::_LiveCount, live + 3);
+      for (PEVBaseUnknown* element : ElementsOf(*container))
+        ASSERT_EQ(static_cast<ORVTestShape*>(element)->GetName(), "late");
+      container->ReleaseElementsAndClear();
+      // The container's last reference goes with an element in the middle.
+      container->Add(new ORVTestShape("before"), 1);
+      container->Add(new Reentrant(container, true), 1);
+      container->Add(new ORVTestShape("after"), 1);
+      container->ReleaseElementsAndClear();
+      ASSERT_EQ(ORVTestShape::_LiveCount, live);
+    }
+  }
 }

@@ -36,6 +36,19 @@ TEST_F(ORVIteratorTest, ComparatorByHandlerIsSharedAndByReferenceIsNot) {
   EXPECT_EQ(byName.GetRefCount(), 2u);
 }
 
+TEST_F(ORVIteratorTest, SettingTheComparatorAlreadyHeldKeepsItAlive) {
+  ORVVector vector(ORVDoNothingAtDelete);
+  vector.Append(&_A);
+  ORVVectorIterator iterator(&vector, &_A, 1, nullptr);
+  ORVComparatorRfHndlr handler;
+  handler.Set(ORVRfHndlrAdopt, new ORVTestShapeCmpName);
+  iterator.SetHComparator(handler);
+  handler.Set(ORVRfHndlrAddRef, nullptr);  // the iterator's handler holds the only reference
+  iterator.SetComparator(iterator.GetComparator());
+  EXPECT_EQ(iterator.GetHComparator().Get()->GetRefCount(), 1u);
+  EXPECT_EQ(iterator.Next(), &_A);
+}
+
 // Without comparator, or given an empty handler, the iterator uses the global address
 // comparator; through the handler it holds it.
 TEST_F(ORVIteratorTest, AnEmptyComparatorHandlerHoldsTheGlobalAddressComparator) {

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <string>
+#include <type_traits>
 
 #include "ContainerTestClasses.h"
 #include "ORVCoupledConvertor.h"
@@ -142,3 +143,9 @@ TEST_F(ORVVolatileOneWayIteratorTest, PatternIteratorNeedsGoToFirst) {
   ExpectFatalReport([&] { iterator.Next(); }, "GoToFirst() must be called before",
                     "src/ORVVolatileIteratorOnPatternForContainer.cpp");
 }
+
+// They own the container's iterator: a copy would release it twice.
+static_assert(!std::is_copy_constructible_v<ORVVolatileOneWayIteratorForContainer> &&
+              !std::is_copy_assignable_v<ORVVolatileOneWayIteratorForContainer>);
+static_assert(!std::is_copy_constructible_v<ORVVolatileIteratorOnPatternForContainer> &&
+              !std::is_copy_assignable_v<ORVVolatileIteratorOnPatternForContainer>);

@@ -182,6 +182,18 @@ TEST(ORVDate, TmFormCarriesTheDayIndexes) {
   EXPECT_EQ(ORVDate(fields).Compare(date), 0);
 }
 
+// A leap second and years at the int limits come through the tm form without a fatal
+// report or an overflow.
+TEST(ORVDate, TmFormTakesALeapSecondAndExtremeYears) {
+  tm fields = ORVDate(2016, 12, 31, 23, 59, 59).GetTM();
+  fields.tm_sec = 60;
+  EXPECT_EQ(DateText(ORVDate(fields)), "2016/12/31-23:59:59");
+  fields.tm_year = INT_MAX;
+  EXPECT_EQ(ORVDate(fields).GetYear(), INT_MAX);
+  EXPECT_EQ(ORVDate(INT_MIN, 1, 1, 0, 0, 0).GetTM().tm_year, INT_MIN);
+  EXPECT_EQ(ORVDate(INT_MAX, 1, 1, 0, 0, 0).GetTM().tm_year, INT_MAX - 1900);
+}
+
 TEST(ORVDate, ComparisonGivesTheFirstDifferingField) {
   ORVDate date(2004, 6, 15, 12, 30, 30);
   const std::pair<const char*, int> kOthers[] = {

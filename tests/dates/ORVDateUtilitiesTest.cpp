@@ -35,7 +35,7 @@ protected:
                                                            oDate);
   }
   // "years/months/days-hours:minutes:seconds" of a parsed span, or "failed".
-  std::string Span(const char* iText) {
+  std::string Span(const ORVString& iText) {
     int years = -1, months = -1, days = -1, hours = -1, minutes = -1, seconds = -1;
     long code = ORVDateUtilities::ConvertStringForProgramToTimeSpan(
         iText, _Request, _Advice, years, months, days, hours, minutes, seconds);
@@ -158,6 +158,36 @@ TEST_F(ORVDateUtilitiesTest, TimeSpansAreReadByTheSeparatorsTheyHold) {
     SCOPED_TRACE(text);
     EXPECT_EQ(Span(text), "failed 0/0/0-0:0:0");
     ExpectDateError(PEV_E_FAIL, std::string("ORVBC 7729: ") + text);
+  }
+}
+
+// A NUL byte is an invalid character, never a separator, however many there are.
+TEST_F(ORVDateUtilitiesTest, TextsHoldingANulByteAreRefused) {
+  auto withNuls = [](const std::string& iText) {
+    ORVString text;
+    text.Copy(nullptr, 0);
+    for (char character : iText) {
+      if (character == '\0')
+        text.Resize(text.GetLength() + 1, '\0', 0);
+      else
+        text.Concat(&character, 1);
+    }
+    return text;
+  };
+  for (const std::string& text :
+       {std::string("1\0:2", 4), std::string("5\0", 2), std::string("\0", 1),
+        std::string("1/2/3-4:5:6") + std::string(64, '\0') + "7", "1" + std::string(1000, '\0')}) {
+    SCOPED_TRACE(text.size());
+    EXPECT_EQ(Span(withNuls(text)), "failed 0/0/0-0:0:0");
+  }
+  ORVDate date;
+  for (const std::string& text :
+       {std::string("2004/01\0/05", 11), std::string("2004/01/05\0-10:00:00", 20),
+        std::string("2004/01/05-10:00:00\0", 20)}) {
+    SCOPED_TRACE(text.size());
+    EXPECT_EQ(
+        ORVDateUtilities::ConvertStringForProgramToDate(withNuls(text), _Request, _Advice, date),
+        PEV_E_FAIL);
   }
 }
 

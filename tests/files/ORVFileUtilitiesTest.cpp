@@ -247,6 +247,36 @@ TEST_F(ORVFileUtilitiesTest, RemovingAMissingFileIsFineOnlyWhenAskedForAndRename
                   {Text(from), Text(to), strerror(ENOENT)});
 }
 
+// A name holding a NUL is refused before the system sees its shorter C text.
+TEST_F(ORVFileUtilitiesTest, NamesHoldingANulByteAreRefusedBeforeAnySystemCall) {
+  auto withNul = [](const std::string& iBefore, const char* iAfter) {
+    ORVString name(iBefore.c_str());
+    name.Resize(name.GetLength() + 1, '\0', 0);
+    name.Concat(iAfter, -1);
+    return name;
+  };
+  WriteWholeFile(Path("keep"), "x");
+  ORVString keep = withNul(Path("keep"), ".tmp");
+  ORVString directory = withNul(Path("dir"), "x");
+  ORVString other(Path("other").c_str());
+  FILE* file = nullptr;
+  unsigned int exists = 1, isLink = 1, isDirectory = 1;
+  const long codes[] = {ORVFileUtilities::FileRemove(keep, 0),
+                        ORVFileUtilities::FileRemove(keep, 1),
+                        ORVFileUtilities::FileOpen(keep, "r", file),
+                        ORVFileUtilities::Rename(keep, other),
+                        ORVFileUtilities::Rename(other, keep),
+                        ORVFileUtilities::ElementType(keep, exists, isLink, isDirectory),
+                        ORVFileUtilities::MkDir(directory, 0700),
+                        ORVFileUtilities::ChDir(directory),
+                        ORVFileUtilities::DirRemove(directory, 1)};
+  for (long code : codes)
+    EXPECT_EQ(code, PEV_E_FAIL);
+  EXPECT_EQ(file, nullptr);
+  EXPECT_EQ(ReadWholeFile(Path("keep")), "x");
+  EXPECT_NE(access(Path("dir").c_str(), F_OK), 0);
+}
+
 TEST_F(ORVFileUtilitiesTest, ElementTypeTellsFilesDirectoriesAndLinksOrFails) {
   // The result, then whether the element exists, is a link, is a directory.
   auto type = [&](const std::string& iPath) {

@@ -92,6 +92,13 @@ TEST_F(ORVOFStreamTest, CatFileAppendsAWholeFileInBlocksOrReportsTheFailure) {
   EXPECT_EQ(stream.CatFile(nullptr, 0), 0);
   EXPECT_EQ(stream.CatFile(Path("missing").c_str(), 0), 1);
   EXPECT_EQ(stream.GetErrno(), ENOENT);
+  // Its own file, under this name or another, is refused rather than copied without end.
+  symlink(target.c_str(), Path("alias").c_str());
+  for (const std::string& self : {target, Path("alias")}) {
+    EXPECT_EQ(stream.CatFile(self.c_str(), 0), 1);
+    EXPECT_EQ(stream.GetErrno(), EINVAL);
+  }
+  EXPECT_EQ(ReadWholeFile(target), "head:" + large + large);
   // A write failure is reported.
   ORVOFStream full("/dev/full", "w");
   ASSERT_EQ(full.IsOpen(), 1);

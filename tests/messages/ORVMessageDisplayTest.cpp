@@ -168,6 +168,21 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, OpenFailuresAreRefusedWithTheirMessages
   EXPECT_NE(DescribeLastError(code).find("diagnostic ORVBC 0201: " + Path("absent/messages")),
             std::string::npos)
       << DescribeLastError(code);
+  // A dangling link is refused: its target is never created.
+  symlink(Path("target").c_str(), Path("dangling").c_str());
+  ORVMessageDisplayToAsciiFile dangling(Path("dangling").c_str());
+  code = dangling.OpenFile();
+  EXPECT_NE(DescribeLastError(code).find("diagnostic ORVBC 0201: " + Path("dangling")),
+            std::string::npos)
+      << DescribeLastError(code);
+  EXPECT_NE(access(Path("target").c_str(), F_OK), 0);
+  // A link to an existing file is written through.
+  WriteWholeFile(Path("target"), "old");
+  ORVMessageDisplayToAsciiFile linked(Path("dangling").c_str());
+  ASSERT_EQ(linked.OpenFile(), 0);
+  linked.Display("new", 1);
+  ASSERT_EQ(linked.CloseFile(), 0);
+  EXPECT_EQ(ReadWholeFile(Path("target")).substr(0, 3), "new");
 }
 
 TEST_F(ORVMessageDisplayToAsciiFileTest, WriteFailureIsStoredOnceAndReportedByClose) {

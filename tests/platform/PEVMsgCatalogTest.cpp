@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "SuiteHelpers.h"
+#include "TemporaryDirectory.h"
 
 namespace {
 
@@ -52,6 +55,18 @@ TEST_F(PEVMsgCatalogTest, BuildsPositionalParametersInTheirPlacesAndCountsThem) 
   EXPECT_EQ(catalog.GetCatalogMsg("TENTH").GetMaxParamIndex(), 10);
   EXPECT_EQ(catalog.GetCatalogMsg("HIGHEST").GetMaxParamIndex(), 3);
   EXPECT_EQ(Utf8(catalog.GetCatalogMsg("GREETING").BuildMessage(nullptr, 0)), "Hello , this is .");
+}
+
+TEST_F(PEVMsgCatalogTest, AByteOrderMarkDoesNotHideTheFirstKey) {
+  TemporaryDirectory directory;
+  mkdir(directory.Path("en").c_str(), 0700);
+  WriteWholeFile(directory.Path("en/BOMCAT.msg"),
+                 "\xEF\xBB\xBF"
+                 "FIRST first text\nSECOND second\n");
+  PEVMsgCatalog catalog;
+  ASSERT_GT(catalog.LoadMsgCatalog("BOMCAT", directory.GetPath().c_str()), 0);
+  EXPECT_EQ(Utf8(catalog.GetCatalogMsg("FIRST").BuildMessage(nullptr, 0)), "first text");
+  EXPECT_EQ(Utf8(catalog.GetCatalogMsg("SECOND").BuildMessage(nullptr, 0)), "second");
 }
 
 TEST_F(PEVMsgCatalogTest, EscapesPercentSignsAndNonAsciiText) {

@@ -103,13 +103,17 @@ TEST_F(ORVStringExtCharsCmpTest, HashExamples) {
   EXPECT_EQ(_Hash.Code(&longString), expected);
 }
 
-TEST_F(ORVStringExtCharsCmpTest, AStringIsHashedPastItsNulsAnExtCharsToItsNul) {
+// The coders read what the comparators compare: the text up to its first NUL.
+TEST_F(ORVStringExtCharsCmpTest, AStringIsHashedAsComparedToItsFirstNul) {
   ORVString withNul = MakeString(std::string("ab\0c", 4));
+  ORVString otherTail = MakeString(std::string("ab\0d", 4));
   ORVExtAnyChars asChars(withNul.GetChars());  // stops at the NUL: "ab"
-  const uint32_t abNulC = (((4u * 17 + 97) * 17 + 98) * 17 + 0) * 17 + 99;
-  EXPECT_EQ(_Hash.Code(&withNul), abNulC);
-  EXPECT_EQ(_HashNoCase.Code(&withNul), abNulC);
-  EXPECT_EQ(_Hash.Code(&asChars), (2u * 17 + 97) * 17 + 98);
+  const uint32_t ab = (2u * 17 + 97) * 17 + 98;
+  ASSERT_EQ(_Cmp.CompareObjects(&withNul, &otherTail), 0);
+  EXPECT_EQ(_Hash.Code(&withNul), ab);
+  EXPECT_EQ(_Hash.Code(&otherTail), ab);
+  EXPECT_EQ(_HashNoCase.Code(&otherTail), ab);
+  EXPECT_EQ(_Hash.Code(&asChars), ab);
 }
 
 TEST_F(ORVStringExtCharsCmpTest, EqualTextsGetEqualCodes) {

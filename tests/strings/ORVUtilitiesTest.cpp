@@ -254,4 +254,9 @@ TEST(ORVUtilitiesDeathTest, BackslashSeparatorIsFatalForBothDirections) {
               kFile);
   // Even for the empty text, which needs no scan.
   ExpectFatal([] { ORVUtilities::FormatFreeTextForProgram("", "\\"); }, report, kFile);
+  // A separator holding either character would come back in the escapes.
+  ExpectFatal([] { ORVUtilities::FormatFreeTextForProgram("a_b", "_"); },
+              "The field separator is _", kFile);
+  ExpectFatal([] { ORVUtilities::TranslateFormattedForProgramFreeText("a", ";\\;"); },
+              "The field separator is ;\\;", kFile);
 }
