@@ -1,0 +1,102 @@
+// Tests of ORVExecGraphNode and ORVExecGraphStep: a node's own step, override chains
+// followed and shortened, the override checks, ranks, and chains as long as an input
+// released on a small stack.
+#include <gtest/gtest.h>
+
+#include "ExecGraphTestSupport.h"
+#include "SuiteHelpers.h"
+
+namespace {
+
+const char kStepSource[] = "src/ORVExecGraphStep.cpp";
+
+ORVExecGraphStepRfHndlr NewStep() {
+  ORVExecGraphStepRfHndlr step;
+  step.Set(ORVRfHndlrAdopt, new ORVExecGraphStep());
+  return step;
+}
+
+class ORVExecGraphNodeTest : public testing::Test {
+protected:
+  ORVGlobalObjectCleaner _Cleaner;
+};
+
+}  // namespace
+
+TEST_F(ORVExecGraphNodeTest, ANewNodeHoldsAStepOfItsOwnAtBuildStepZero) {
+  ORVExecGraphNode first;
+  ORVExecGraphNode second;
+  EXPECT_EQ(first.GetBuildStep(), 0);
+  ASSERT_TRUE(first.GetHStep());
+  EXPECT_NE(first.GetHStep().Get(), second.GetHStep().Get());
+  EXPECT_EQ(first.GetHStep()->GetHOverride().Get(), nullptr);
+  EXPECT_EQ(first.GetHStep()->GetRank(), 0);
+  EXPECT_EQ(first.GetHStep()->GetParentStep(), nullptr);
+}
+
+TEST_F(ORVExecGraphNodeTest, TheFinalStepIsFoundThroughTheChainWhichIsShortenedOnTheWay) {
+  auto* node = new ORVExecGraphNode();
+  ORVExecGraphStepRfHndlr first = node->GetHStep();
+  ORVExecGraphStepRfHndlr second = NewStep();
+  ORVExecGraphStepRfHndlr third = NewStep();
+  first->SetHOverride(second);
+  second->SetHOverride(third);
+  EXPECT_EQ(node->GetHStep().Get(), third.Get());
+  EXPECT_EQ(first->GetHOverride().Get(), third.Get());  // shortened
+  EXPECT_EQ(node->GetHStepWithReinit().Get(), third.Get());
+  EXPECT_EQ(first->GetRefCount(), 1u);  // the node holds the final step directly
+  // OverrideHStep overrides the step held, then holds the new one.
+  ORVExecGraphStepRfHndlr fourth = NewStep();
+  node->OverrideHStep(fourth);
+  EXPECT_EQ(third->GetHOverride().Get(), fourth.Get());
+  EXPECT_EQ(node->GetHStep().Get(), fourth.Get());
+  EXPECT_EQ(first->GetHOverride().Get(), third.Get());
+  node->Release();
+}
+
+TEST_F(ORVExecGraphNodeTest, TheRankIsOnlyRaised) {
+  ORVExecGraphStepRfHndlr step = NewStep();
+  step->SetRankIfGreater(3);
+  step->SetRankIfGreater(2);
+  EXPECT_EQ(step->GetRank(), 3);
+  step->SetParentStep(step.Get());
+  EXPECT_EQ(step->GetParentStep(), step.Get());
+}
+
+TEST(ORVExecGraphStepDeathTest, AnOverrideMustBeAnotherFinalStep) {
+  ExpectFatal(
+      [] {
+        ORVExecGraphStepRfHndlr step = NewStep();
+        step->SetHOverride(step);
+      },
+      "The step can't override itself", kStepSource);
+  ExpectFatal([] { NewStep()->SetHOverride(ORVExecGraphStepRfHndlr()); },
+              "An override must be defined", kStepSource);
+  ExpectFatal(
+      [] {
+        ORVExecGraphStepRfHndlr overridden = NewStep();
+        overridden->SetHOverride(NewStep());
+        NewStep()->SetHOverride(overridden);
+      },
+      "An override can't be overriden", kStepSource);
+}
+
+// Each step of the chain is held by the one before it only: releasing the first
+// releases the million others, which must not take a frame each.
+TEST_F(ORVExecGraphNodeTest, AChainOfAMillionStepsIsReleasedOnASmallStack) {
+  int released = 0;
+  ASSERT_TRUE(RunWithStack(1 << 20, [&released] {
+    ORVExecGraphStepRfHndlr first = NewStep();
+    ORVExecGraphStepRfHndlr last = first;
+    for (int index = 0; index < 1000000; ++index) {
+      ORVExecGraphStepRfHndlr next = NewStep();
+      last->SetHOverride(next);
+      last = next;
+    }
+    ORVExecGraphStepRfHndlr tail = last;
+    last.Set(ORVRfHndlrAdopt, nullptr);
+    first.Set(ORVRfHndlrAdopt, nullptr);
+    released = (int)tail->GetRefCount();  // only the tail's own handler is left
+  }));
+  EXPECT_EQ(released, 1);
+}
