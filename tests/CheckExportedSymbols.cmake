@@ -25,6 +25,10 @@ foreach(library IN LISTS libraries)
     if(type MATCHES "^[WVu]$" AND name MATCHES "(std|__gnu_cxx)::")
       continue()
     endif()
+    # The coverage runtime linked into every library of a coverage build.
+    if(COVERAGE AND name MATCHES "^(__gcov_[a-z_]+|mangle_path)$")
+      continue()
+    endif()
     # The service layer's plain C functions and their tables.
     if(name MATCHES "^(trc|err|mem|radix64|uuid|perf|msg|mq|net|ec)_[a-z_0-9]+$" OR
        name MATCHES "^(sys_error|sock_error|com_error|last_component|to_lower|to_upper|day_name|os_name|ErrorProcessingStart)$")
