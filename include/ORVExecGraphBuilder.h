@@ -11,6 +11,9 @@
 
 #include "ORVExport.h"
 
+#include <vector>
+
+class ORVExecGraphStepLink;
 class ORVSortedVector;
 class ORVVector;
 
@@ -27,7 +30,9 @@ public:
 
 private:
   struct Work;
+  class KnownLinks;
   static void TreatLoops(Work& ioWork);
-  static void AnalyzeSteps(Work& ioWork, ORVSortedVector& ioStepLinks);
+  static void AnalyzeSteps(Work& ioWork, std::vector<ORVExecGraphStepLink*>& oLinks);
+  static void StoreSorted(std::vector<ORVExecGraphStepLink*>& ioLinks, ORVSortedVector& oStepLinks);
   static void InitRankAndSetLastParentStep(const ORVSortedVector& iStepLinks);
 };

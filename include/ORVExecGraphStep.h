@@ -46,7 +46,6 @@ private:
   int _BuildMark = -1;
   int _BuildLinks = 0;
   int _BuildPending = 0;
-  int _BuildOrder = 0;
 };
 
 using ORVExecGraphStepRfHndlr = ORVExecGraphStep::ORVExecGraphStepRfHndlr;

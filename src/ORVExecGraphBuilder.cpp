@@ -1,5 +1,8 @@
 #include "ORVExecGraphBuilder.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "ORVExecGraphNode.h"
@@ -39,6 +42,8 @@ struct Group {
 struct ORVExecGraphBuilder::Work {
   const ORVVector& _Nodes;
   PEVBaseUnknown** _pLinks;
+  // The child of each link, read in a row by the walks instead of through each link.
+  std::vector<ORVExecGraphNode*> _Children;
   int _LinkCount;
 
   ORVExecGraphNodeLink* Link(int iIndex) const {
@@ -67,7 +72,8 @@ void ORVExecGraphBuilder::Build(const ORVVector& nodes, const ORVSortedVector& N
 
   // Each parent's links as one run: the searches by parent node become direct. A link
   // without parent (or a null element) is never found by such a search: it is skipped.
-  Work work{nodes, NodeLinkSVParentNode.Contents(), NodeLinkSVParentNode.Size()};
+  Work work{nodes, NodeLinkSVParentNode.Contents(), {}, NodeLinkSVParentNode.Size()};
+  work._Children.assign((std::size_t)work._LinkCount, nullptr);
   for (int index = 0; index < nodes.Size(); ++index) {
     ORVExecGraphNode* node = work.Node(index);
     if (node) node->_BuildFirstLink = -1, node->_BuildLinkCount = 0;
@@ -75,6 +81,7 @@ void ORVExecGraphBuilder::Build(const ORVVector& nodes, const ORVSortedVector& N
   for (int index = 0; index < work._LinkCount; ++index) {
     const auto* link = ORVCheckedCast<ORVExecGraphNodeLink>(work._pLinks[index]);
     if (!link) continue;
+    work._Children[index] = link->GetNode();
     for (ORVExecGraphNode* node : {link->GetParentNode(), link->GetNode()})
       if (node) node->_BuildFirstLink = -1, node->_BuildLinkCount = 0;
   }
@@ -91,8 +98,9 @@ void ORVExecGraphBuilder::Build(const ORVVector& nodes, const ORVSortedVector& N
   }
 
   TreatLoops(work);
-  AnalyzeSteps(work, StepLinkSVParentStep);
-  StepLinkSVParentStep.Sort();
+  std::vector<ORVExecGraphStepLink*> stepLinks;
+  AnalyzeSteps(work, stepLinks);
+  StoreSorted(stepLinks, StepLinkSVParentStep);
   InitRankAndSetLastParentStep(StepLinkSVParentStep);
 }
 
@@ -130,9 +138,8 @@ void ORVExecGraphBuilder::TreatLoops(Work& ioWork) {
         path.pop_back();
         continue;
       }
-      const ORVExecGraphNodeLink* link = ioWork.Link(visit._NextLink++);
-      if (!link) continue;
-      ORVExecGraphNode* child = link->GetNode();
+      ORVExecGraphNode* child = ioWork._Children[visit._NextLink++];
+      if (!child) continue;
       int buildStep = child->GetBuildStep();
       if (buildStep == 0) {
         child->SetBuildStep(1);
@@ -151,17 +158,65 @@ void ORVExecGraphBuilder::TreatLoops(Work& ioWork) {
   }
 }
 
+namespace {
+
+// Marks of the step analysis on a step.
+enum : int { kStepMet = 1, kStepIsChild = 2 };
+
+}  // namespace
+
+// The step links made so far, found by parent step and step: open addressing over the
+// links themselves, so that a lookup costs no allocation and no virtual call.
+class ORVExecGraphBuilder::KnownLinks {
+public:
+  // Room for iExpected links without growing: there are no more than the node links.
+  explicit KnownLinks(std::size_t iExpected) {
+    std::size_t slots = 2 * kTableSizeHint;
+    while (slots < iExpected + iExpected / 2)
+      slots *= 2;
+    _Slots.assign(slots, nullptr);
+  }
+  ORVExecGraphStepLink* Find(const ORVExecGraphStep* iParent, const ORVExecGraphStep* iStep) const {
+    for (std::size_t slot = Slot(iParent, iStep);; slot = (slot + 1) & (_Slots.size() - 1)) {
+      ORVExecGraphStepLink* link = _Slots[slot];
+      if (!link || (link->_pParentStep == iParent && link->_pStep == iStep)) return link;
+    }
+  }
+  void Add(ORVExecGraphStepLink* iLink) {
+    if (4 * (_Count + 1) > 3 * _Slots.size()) Grow();
+    Place(iLink);
+    ++_Count;
+  }
+
+private:
+  std::size_t Slot(const ORVExecGraphStep* iParent, const ORVExecGraphStep* iStep) const {
+    uint64_t code = (uint64_t)(uintptr_t)iParent * 0x9E3779B97F4A7C15ull ^
+                    (uint64_t)(uintptr_t)iStep * 0xC2B2AE3D27D4EB4Full;
+    return (std::size_t)(code ^ code >> 29) & (_Slots.size() - 1);
+  }
+  void Place(ORVExecGraphStepLink* iLink) {
+    std::size_t slot = Slot(iLink->_pParentStep, iLink->_pStep);
+    while (_Slots[slot])
+      slot = (slot + 1) & (_Slots.size() - 1);
+    _Slots[slot] = iLink;
+  }
+  void Grow() {
+    std::vector<ORVExecGraphStepLink*> old(2 * _Slots.size(), nullptr);
+    old.swap(_Slots);
+    for (ORVExecGraphStepLink* link : old)
+      if (link) Place(link);
+  }
+
+  std::vector<ORVExecGraphStepLink*> _Slots;
+  std::size_t _Count = 0;
+};
+
 // Depth first from every node in order, each node analysed once, as the recursion of
 // the step analysis: a step link is made (or found a duplicate) before its child is
-// descended into.
-void ORVExecGraphBuilder::AnalyzeSteps(Work& ioWork, ORVSortedVector& ioStepLinks) {
-  ORVHashTable knownLinks(*ORVExecGraphStepLinkHashParentStepStep::GetGlobal(),
-                          *ORVExecGraphStepLinkCmpParentStepStep::GetGlobal(), ORVClearAtDelete,
-                          kTableSizeHint);
-  ORVHashTable allSteps(ORVDoNothingAtDelete, kTableSizeHint);
-  ORVHashTable childSteps(ORVDoNothingAtDelete, kTableSizeHint);
-  ORVExecGraphStep unused;
-  ORVExecGraphStepLink pattern(nullptr, unused);  // looked up without making a link
+// descended into. The steps met and the child steps are marks on the steps.
+void ORVExecGraphBuilder::AnalyzeSteps(Work& ioWork, std::vector<ORVExecGraphStepLink*>& oLinks) {
+  KnownLinks knownLinks((std::size_t)ioWork._LinkCount);
+  std::vector<ORVExecGraphStep*> allSteps;
 
   struct Analysis {
     Visit _Visit;
@@ -174,7 +229,10 @@ void ORVExecGraphBuilder::AnalyzeSteps(Work& ioWork, ORVSortedVector& ioStepLink
     if (buildStep != 1) ORV_FATAL("BuildStep should be 1 or 2, and it's equal to " << buildStep);
     iNode->SetBuildStep(2);
     ORVExecGraphStep* step = &*iNode->GetHStepWithReinit();
-    if (!allSteps.Contains(step)) allSteps.Add(step, 1);
+    if (!(step->_BuildLinks & kStepMet)) {
+      step->_BuildLinks |= kStepMet;
+      allSteps.push_back(step);
+    }
     branch.push_back(Analysis{ioWork.Start(iNode), step});
   };
   for (int index = 0; index < ioWork._Nodes.Size(); ++index) {
@@ -187,39 +245,59 @@ void ORVExecGraphBuilder::AnalyzeSteps(Work& ioWork, ORVSortedVector& ioStepLink
         branch.pop_back();
         continue;
       }
-      const ORVExecGraphNodeLink* link = ioWork.Link(analysis._Visit._NextLink++);
-      if (!link) continue;
-      ORVExecGraphNode* child = link->GetNode();
+      ORVExecGraphNode* child = ioWork._Children[analysis._Visit._NextLink++];
+      if (!child) continue;
       ORVExecGraphStep* childStep = child->GetHStepWithReinit().Get();
-      if (childStep && childStep != analysis._pStep) {
-        pattern._pParentStep = analysis._pStep;
-        pattern._pStep = childStep;
-        if (!knownLinks.LookupOne(&pattern)) {
-          auto* stepLink = new ORVExecGraphStepLink(analysis._pStep, *childStep);
-          knownLinks.Add(stepLink, 1);
-          ioStepLinks.Add(stepLink, 1);
-          if (!childSteps.Contains(childStep)) childSteps.Add(childStep, 1);
-        }
+      if (childStep && childStep != analysis._pStep &&
+          !knownLinks.Find(analysis._pStep, childStep)) {
+        auto* stepLink = new ORVExecGraphStepLink(analysis._pStep, *childStep);
+        knownLinks.Add(stepLink);
+        oLinks.push_back(stepLink);
+        childStep->_BuildLinks |= kStepIsChild;
       }
       analyze(child);  // may grow the branch: `analysis` is not used after
     }
   }
 
   int roots = 0;
-  ORVIterator* steps = allSteps.MakeIterator(nullptr);
-  while (PEVBaseUnknown* element = steps->Next()) {
-    if (childSteps.Contains(element)) continue;
-    ioStepLinks.Add(new ORVExecGraphStepLink(nullptr, *static_cast<ORVExecGraphStep*>(element)), 1);
-    ++roots;
+  for (ORVExecGraphStep* step : allSteps) {
+    if (!(step->_BuildLinks & kStepIsChild)) {
+      oLinks.push_back(new ORVExecGraphStepLink(nullptr, *step));
+      ++roots;
+    }
+    step->_BuildLinks = 0;
   }
-  steps->Release();
   if (roots == 0) ORV_FATAL("No root step found");
 }
 
+// The step links into the caller's vector, sorted by parent step. With the vector's own
+// comparator the vector sorts itself; with the usual one the order is made here, by the
+// parent-step address as that comparator compares, keeping the order of making within
+// a parent, which the generic sort would spend most of the build on.
+void ORVExecGraphBuilder::StoreSorted(std::vector<ORVExecGraphStepLink*>& ioLinks,
+                                      ORVSortedVector& oStepLinks) {
+  if (oStepLinks.GetComparator() != ORVExecGraphStepLinkCmpParentStep::GetGlobal()) {
+    for (ORVExecGraphStepLink* link : ioLinks)
+      oStepLinks.Append(link);
+    oStepLinks.Sort();
+    return;
+  }
+  std::vector<std::pair<uintptr_t, ORVExecGraphStepLink*>> keyed;
+  keyed.reserve(ioLinks.size());
+  for (ORVExecGraphStepLink* link : ioLinks)
+    keyed.emplace_back((uintptr_t)link->GetParentStep(), link);
+  std::vector<ORVExecGraphStepLink*>().swap(ioLinks);
+  std::stable_sort(keyed.begin(), keyed.end(), [](const auto& iFirst, const auto& iSecond) {
+    return iFirst.first < iSecond.first;
+  });
+  for (const auto& entry : keyed)
+    oStepLinks.Append(entry.second);
+  oStepLinks.SetIsSorted(1, 0);
+}
+
 // Ranks as longest paths from the roots: roots 1, every other step 1 + the largest rank
-// of its parent steps, taken in a topological order (each link once). Of the parents
-// that give a step its rank, the one recorded is the last met by a depth-first walk
-// from the roots in link order, as the propagation that records the last parent.
+// of its parent steps, taken in a topological order (each link once). The parent
+// recorded is the first, in that order, to give the step its final rank.
 void ORVExecGraphBuilder::InitRankAndSetLastParentStep(const ORVSortedVector& iStepLinks) {
   PEVBaseUnknown** contents = iStepLinks.Contents();
   int count = iStepLinks.Size();
@@ -227,11 +305,9 @@ void ORVExecGraphBuilder::InitRankAndSetLastParentStep(const ORVSortedVector& iS
     return static_cast<ORVExecGraphStepLink*>(contents[iIndex]);
   };
   for (int index = 0; index < count; ++index) {
-    ORVExecGraphStepLink* link = ORVCheckedCast<ORVExecGraphStepLink>(contents[index]);
+    ORVExecGraphStepLink* link = linkAt(index);  // made by the build: no check needed
     for (ORVExecGraphStep* step : {link->GetParentStep(), link->GetStep()})
-      if (step)
-        step->_BuildMark = -1, step->_BuildLinks = 0, step->_BuildPending = 0,
-        step->_BuildOrder = 0;
+      if (step) step->_BuildMark = -1, step->_BuildLinks = 0, step->_BuildPending = 0;
   }
   // Each parent's links as a run (the vector is sorted by parent step); roots first.
   int rootFirst = -1;
@@ -259,22 +335,6 @@ void ORVExecGraphBuilder::InitRankAndSetLastParentStep(const ORVSortedVector& iS
     return Visit{nullptr, iStep->_BuildMark, iStep->_BuildMark + iStep->_BuildLinks};
   };
 
-  // Depth-first order of first visits.
-  int order = 0;
-  std::vector<Visit> branch;
-  branch.push_back(Visit{nullptr, rootFirst, rootEnd});
-  while (!branch.empty()) {
-    Visit& visit = branch.back();
-    if (visit._NextLink >= visit._EndLink) {
-      branch.pop_back();
-      continue;
-    }
-    ORVExecGraphStep* step = linkAt(visit._NextLink++)->GetStep();
-    if (step->_BuildOrder != 0) continue;
-    step->_BuildOrder = ++order;
-    if (step->_BuildLinks > 0) branch.push_back(runOf(step));
-  }
-
   // Topological order: a step is ranked once all its parent steps are.
   std::vector<ORVExecGraphStep*> ready;
   for (int index = rootFirst; index < rootEnd; ++index) {
@@ -289,15 +349,22 @@ void ORVExecGraphBuilder::InitRankAndSetLastParentStep(const ORVSortedVector& iS
     for (int index = run._NextLink; index < run._EndLink; ++index) {
       ORVExecGraphStep* step = linkAt(index)->GetStep();
       int rank = parent->GetRank() + 1;
-      const ORVExecGraphStep* recorded = step->GetParentStep();
-      if (rank > step->GetRank() ||
-          (rank == step->GetRank() && recorded && parent->_BuildOrder > recorded->_BuildOrder)) {
+      if (rank > step->GetRank()) {
         step->SetRankIfGreater(rank);
         step->SetParentStep(parent);
       }
       if (--step->_BuildPending == 0) ready.push_back(step);
     }
   }
-  for (ORVExecGraphStep* step : ready)
-    step->_BuildMark = -1;
+  // Every step is ranked once all its parents are: a step still waiting, or never
+  // reached, means the step links are not the acyclic graph the analysis makes.
+  for (int index = 0; index < count; ++index) {
+    ORVExecGraphStepLink* link = linkAt(index);
+    for (ORVExecGraphStep* step : {link->GetParentStep(), link->GetStep()}) {
+      if (!step) continue;
+      if (step->_BuildPending != 0 || step->GetRank() < 1)
+        ORV_FATAL("A step was left without rank");
+      step->_BuildMark = -1;
+    }
+  }
 }
