@@ -46,6 +46,7 @@ private:
   int _BuildMark = -1;
   int _BuildLinks = 0;
   int _BuildPending = 0;
+  const ORVExecGraphStep* _pBuildLastParent = nullptr;  // the last step linked to this one
 };
 
 using ORVExecGraphStepRfHndlr = ORVExecGraphStep::ORVExecGraphStepRfHndlr;

@@ -23,6 +23,9 @@ constexpr char kUnsortedNodeLinks[] =
     "NodeLinkSVParentNode must be sorted by ORVExecGraphNodeLinkCmpParentNode";
 constexpr int kTableSizeHint = 256;
 
+// Marks of the loop treatment and the step analysis on a step.
+enum : int { kStepMet = 1, kStepIsChild = 2, kStepShared = 4 };
+
 // A node of the current depth-first walk and the next of its links to follow.
 struct Visit {
   ORVExecGraphNode* _pNode;
@@ -152,30 +155,20 @@ void ORVExecGraphBuilder::TreatLoops(Work& ioWork) {
       while ((int)groups.size() - 1 > target->_BuildMark) {
         groups.back()._pStep->SetHOverride(target);
         groups.back()._pStep->_BuildMark = -1;
+        target->_BuildLinks |= kStepShared;
         groups.pop_back();
       }
     }
   }
 }
 
-namespace {
-
-// Marks of the step analysis on a step.
-enum : int { kStepMet = 1, kStepIsChild = 2 };
-
-}  // namespace
+namespace {}  // namespace
 
 // The step links made so far, found by parent step and step: open addressing over the
 // links themselves, so that a lookup costs no allocation and no virtual call.
 class ORVExecGraphBuilder::KnownLinks {
 public:
-  // Room for iExpected links without growing: there are no more than the node links.
-  explicit KnownLinks(std::size_t iExpected) {
-    std::size_t slots = 2 * kTableSizeHint;
-    while (slots < iExpected + iExpected / 2)
-      slots *= 2;
-    _Slots.assign(slots, nullptr);
-  }
+  KnownLinks() : _Slots(2 * kTableSizeHint, nullptr) {}
   ORVExecGraphStepLink* Find(const ORVExecGraphStep* iParent, const ORVExecGraphStep* iStep) const {
     for (std::size_t slot = Slot(iParent, iStep);; slot = (slot + 1) & (_Slots.size() - 1)) {
       ORVExecGraphStepLink* link = _Slots[slot];
@@ -215,7 +208,7 @@ private:
 // the step analysis: a step link is made (or found a duplicate) before its child is
 // descended into. The steps met and the child steps are marks on the steps.
 void ORVExecGraphBuilder::AnalyzeSteps(Work& ioWork, std::vector<ORVExecGraphStepLink*>& oLinks) {
-  KnownLinks knownLinks((std::size_t)ioWork._LinkCount);
+  KnownLinks knownLinks;
   std::vector<ORVExecGraphStep*> allSteps;
 
   struct Analysis {
@@ -223,6 +216,13 @@ void ORVExecGraphBuilder::AnalyzeSteps(Work& ioWork, std::vector<ORVExecGraphSte
     ORVExecGraphStep* _pStep;
   };
   std::vector<Analysis> branch;
+  auto link = [&](ORVExecGraphStep* iParent, ORVExecGraphStep* iStep) {
+    auto* stepLink = new ORVExecGraphStepLink(iParent, *iStep);
+    oLinks.push_back(stepLink);
+    iStep->_BuildLinks |= kStepIsChild;
+    ++iStep->_BuildPending;  // parents to rank first
+    return stepLink;
+  };
   auto analyze = [&](ORVExecGraphNode* iNode) {
     int buildStep = iNode->GetBuildStep();
     if (buildStep == 2) return;
@@ -233,7 +233,18 @@ void ORVExecGraphBuilder::AnalyzeSteps(Work& ioWork, std::vector<ORVExecGraphSte
       step->_BuildLinks |= kStepMet;
       allSteps.push_back(step);
     }
-    branch.push_back(Analysis{ioWork.Start(iNode), step});
+    Visit visit = ioWork.Start(iNode);
+    // A step of one node gets all its links here, in the node's link order, as the walk
+    // would make them: a mark on the child step then finds the duplicates, no table.
+    if (!(step->_BuildLinks & kStepShared))
+      for (int index = visit._NextLink; index < visit._EndLink; ++index) {
+        ORVExecGraphNode* child = ioWork._Children[index];
+        ORVExecGraphStep* childStep = child ? child->GetHStepWithReinit().Get() : nullptr;
+        if (!childStep || childStep == step || childStep->_pBuildLastParent == step) continue;
+        childStep->_pBuildLastParent = step;
+        link(step, childStep);
+      }
+    branch.push_back(Analysis{visit, step});
   };
   for (int index = 0; index < ioWork._Nodes.Size(); ++index) {
     ORVExecGraphNode* start = ioWork.Node(index);
@@ -247,13 +258,12 @@ void ORVExecGraphBuilder::AnalyzeSteps(Work& ioWork, std::vector<ORVExecGraphSte
       }
       ORVExecGraphNode* child = ioWork._Children[analysis._Visit._NextLink++];
       if (!child) continue;
-      ORVExecGraphStep* childStep = child->GetHStepWithReinit().Get();
-      if (childStep && childStep != analysis._pStep &&
-          !knownLinks.Find(analysis._pStep, childStep)) {
-        auto* stepLink = new ORVExecGraphStepLink(analysis._pStep, *childStep);
-        knownLinks.Add(stepLink);
-        oLinks.push_back(stepLink);
-        childStep->_BuildLinks |= kStepIsChild;
+      // The links of a shared step come from several nodes, at several times.
+      if (analysis._pStep->_BuildLinks & kStepShared) {
+        ORVExecGraphStep* childStep = child->GetHStepWithReinit().Get();
+        if (childStep && childStep != analysis._pStep &&
+            !knownLinks.Find(analysis._pStep, childStep))
+          knownLinks.Add(link(analysis._pStep, childStep));
       }
       analyze(child);  // may grow the branch: `analysis` is not used after
     }
@@ -304,11 +314,8 @@ void ORVExecGraphBuilder::InitRankAndSetLastParentStep(const ORVSortedVector& iS
   auto linkAt = [contents](int iIndex) {
     return static_cast<ORVExecGraphStepLink*>(contents[iIndex]);
   };
-  for (int index = 0; index < count; ++index) {
-    ORVExecGraphStepLink* link = linkAt(index);  // made by the build: no check needed
-    for (ORVExecGraphStep* step : {link->GetParentStep(), link->GetStep()})
-      if (step) step->_BuildMark = -1, step->_BuildLinks = 0, step->_BuildPending = 0;
-  }
+  // The links are the build's own (no check needed); the analysis left every step off
+  // the path, without links counted and with its parent links counted as pending.
   // Each parent's links as a run (the vector is sorted by parent step); roots first.
   int rootFirst = -1;
   int rootEnd = -1;
@@ -323,7 +330,6 @@ void ORVExecGraphBuilder::InitRankAndSetLastParentStep(const ORVSortedVector& iS
       rootEnd = index + 1;
       continue;
     }
-    ++link->GetStep()->_BuildPending;
     if (parent->_BuildMark < 0)
       parent->_BuildMark = index;
     else if (parent->_BuildMark + parent->_BuildLinks != index)
