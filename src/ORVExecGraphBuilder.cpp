@@ -10,11 +10,7 @@
 #include "ORVExecGraphNodeLinkCmpParentNode.h"
 #include "ORVExecGraphStepLink.h"
 #include "ORVExecGraphStepLinkCmpParentStep.h"
-#include "ORVExecGraphStepLinkCmpParentStepStep.h"
-#include "ORVExecGraphStepLinkHashParentStepStep.h"
 #include "ORVFatal.h"
-#include "ORVHashTable.h"
-#include "ORVIterator.h"
 #include "ORVSortedVector.h"
 
 namespace {
@@ -107,7 +103,7 @@ void ORVExecGraphBuilder::Build(const ORVVector& nodes, const ORVSortedVector& N
   InitRankAndSetLastParentStep(StepLinkSVParentStep);
 }
 
-// The walk of the spec'd loop treatment, with the path kept as a stack of groups: the
+// The depth-first loop treatment, with the path kept as a stack of groups: the
 // path entries sharing a final step are contiguous, and a final step on the path knows
 // its group, so that a link back to the path merges the groups above in constant time
 // per merged group instead of searching the path.
@@ -161,8 +157,6 @@ void ORVExecGraphBuilder::TreatLoops(Work& ioWork) {
     }
   }
 }
-
-namespace {}  // namespace
 
 // The step links made so far, found by parent step and step: open addressing over the
 // links themselves, so that a lookup costs no allocation and no virtual call.
