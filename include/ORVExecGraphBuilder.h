@@ -32,7 +32,13 @@ private:
   struct Work;
   class KnownLinks;
   static void TreatLoops(Work& ioWork);
-  static void AnalyzeSteps(Work& ioWork, std::vector<ORVExecGraphStepLink*>& oLinks);
+  // Gives the number of steps.
+  static std::size_t AnalyzeSteps(Work& ioWork, std::vector<ORVExecGraphStepLink*>& oLinks);
   static void StoreSorted(std::vector<ORVExecGraphStepLink*>& ioLinks, ORVSortedVector& oStepLinks);
-  static void InitRankAndSetLastParentStep(const ORVSortedVector& iStepLinks);
+  static void InitRankAndSetLastParentStep(const ORVSortedVector& iStepLinks,
+                                           std::size_t iStepCount);
+
+  // Numbers the builds, so that the working state a node keeps of another build is
+  // known as stale without clearing it.
+  static unsigned int _BuildGeneration;
 };

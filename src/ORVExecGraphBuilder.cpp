@@ -37,6 +37,8 @@ struct Group {
 
 }  // namespace
 
+unsigned int ORVExecGraphBuilder::_BuildGeneration = 0;
+
 // The node links as the walks read them: each node's links are a run of the vector.
 struct ORVExecGraphBuilder::Work {
   const ORVVector& _Nodes;
@@ -52,6 +54,7 @@ struct ORVExecGraphBuilder::Work {
     return ORVCheckedCast<ORVExecGraphNode>(_Nodes[iIndex]);
   }
   Visit Start(ORVExecGraphNode* iNode) const {
+    if (iNode->_BuildGeneration != _BuildGeneration) return Visit{iNode, 0, 0};  // no links
     return Visit{iNode, iNode->_BuildFirstLink, iNode->_BuildFirstLink + iNode->_BuildLinkCount};
   }
 };
@@ -71,24 +74,20 @@ void ORVExecGraphBuilder::Build(const ORVVector& nodes, const ORVSortedVector& N
 
   // Each parent's links as one run: the searches by parent node become direct. A link
   // without parent (or a null element) is never found by such a search: it is skipped.
+  // A node's run counts only when made by this build, so no pass clears the old ones.
+  if (++_BuildGeneration == 0) ++_BuildGeneration;
   Work work{nodes, NodeLinkSVParentNode.Contents(), {}, NodeLinkSVParentNode.Size()};
   work._Children.assign((std::size_t)work._LinkCount, nullptr);
-  for (int index = 0; index < nodes.Size(); ++index) {
-    ORVExecGraphNode* node = work.Node(index);
-    if (node) node->_BuildFirstLink = -1, node->_BuildLinkCount = 0;
-  }
   for (int index = 0; index < work._LinkCount; ++index) {
     const auto* link = ORVCheckedCast<ORVExecGraphNodeLink>(work._pLinks[index]);
     if (!link) continue;
     work._Children[index] = link->GetNode();
-    for (ORVExecGraphNode* node : {link->GetParentNode(), link->GetNode()})
-      if (node) node->_BuildFirstLink = -1, node->_BuildLinkCount = 0;
-  }
-  for (int index = 0; index < work._LinkCount; ++index) {
-    const ORVExecGraphNodeLink* link = work.Link(index);
-    ORVExecGraphNode* parent = link ? link->GetParentNode() : nullptr;
+    ORVExecGraphNode* parent = link->GetParentNode();
     if (!parent) continue;
-    if (parent->_BuildFirstLink < 0) parent->_BuildFirstLink = index;
+    if (parent->_BuildGeneration != _BuildGeneration) {
+      parent->_BuildGeneration = _BuildGeneration;
+      parent->_BuildFirstLink = index;
+    }
     // The run may hold skipped elements (nulls sort by address too); another parent's
     // link inside it means the vector is not in parent order.
     else if (parent->_BuildFirstLink + parent->_BuildLinkCount != index)
@@ -98,9 +97,9 @@ void ORVExecGraphBuilder::Build(const ORVVector& nodes, const ORVSortedVector& N
 
   TreatLoops(work);
   std::vector<ORVExecGraphStepLink*> stepLinks;
-  AnalyzeSteps(work, stepLinks);
+  std::size_t stepCount = AnalyzeSteps(work, stepLinks);
   StoreSorted(stepLinks, StepLinkSVParentStep);
-  InitRankAndSetLastParentStep(StepLinkSVParentStep);
+  InitRankAndSetLastParentStep(StepLinkSVParentStep, stepCount);
 }
 
 // The depth-first loop treatment, with the path kept as a stack of groups: the
@@ -201,7 +200,8 @@ private:
 // Depth first from every node in order, each node analysed once, as the recursion of
 // the step analysis: a step link is made (or found a duplicate) before its child is
 // descended into. The steps met and the child steps are marks on the steps.
-void ORVExecGraphBuilder::AnalyzeSteps(Work& ioWork, std::vector<ORVExecGraphStepLink*>& oLinks) {
+std::size_t ORVExecGraphBuilder::AnalyzeSteps(Work& ioWork,
+                                              std::vector<ORVExecGraphStepLink*>& oLinks) {
   KnownLinks knownLinks;
   std::vector<ORVExecGraphStep*> allSteps;
 
@@ -272,6 +272,7 @@ void ORVExecGraphBuilder::AnalyzeSteps(Work& ioWork, std::vector<ORVExecGraphSte
     step->_BuildLinks = 0;
   }
   if (roots == 0) ORV_FATAL("No root step found");
+  return allSteps.size();
 }
 
 // The step links into the caller's vector, sorted by parent step. With the vector's own
@@ -302,7 +303,8 @@ void ORVExecGraphBuilder::StoreSorted(std::vector<ORVExecGraphStepLink*>& ioLink
 // Ranks as longest paths from the roots: roots 1, every other step 1 + the largest rank
 // of its parent steps, taken in a topological order (each link once). The parent
 // recorded is the first, in that order, to give the step its final rank.
-void ORVExecGraphBuilder::InitRankAndSetLastParentStep(const ORVSortedVector& iStepLinks) {
+void ORVExecGraphBuilder::InitRankAndSetLastParentStep(const ORVSortedVector& iStepLinks,
+                                                       std::size_t iStepCount) {
   PEVBaseUnknown** contents = iStepLinks.Contents();
   int count = iStepLinks.Size();
   auto linkAt = [contents](int iIndex) {
@@ -337,6 +339,7 @@ void ORVExecGraphBuilder::InitRankAndSetLastParentStep(const ORVSortedVector& iS
 
   // Topological order: a step is ranked once all its parent steps are.
   std::vector<ORVExecGraphStep*> ready;
+  ready.reserve(iStepCount);
   for (int index = rootFirst; index < rootEnd; ++index) {
     ORVExecGraphStep* root = linkAt(index)->GetStep();
     root->SetRankIfGreater(1);
@@ -346,6 +349,7 @@ void ORVExecGraphBuilder::InitRankAndSetLastParentStep(const ORVSortedVector& iS
   for (size_t next = 0; next < ready.size(); ++next) {
     ORVExecGraphStep* parent = ready[next];
     Visit run = runOf(parent);
+    parent->_BuildMark = -1;  // off any path again
     for (int index = run._NextLink; index < run._EndLink; ++index) {
       ORVExecGraphStep* step = linkAt(index)->GetStep();
       int rank = parent->GetRank() + 1;
@@ -358,13 +362,5 @@ void ORVExecGraphBuilder::InitRankAndSetLastParentStep(const ORVSortedVector& iS
   }
   // Every step is ranked once all its parents are: a step still waiting, or never
   // reached, means the step links are not the acyclic graph the analysis makes.
-  for (int index = 0; index < count; ++index) {
-    ORVExecGraphStepLink* link = linkAt(index);
-    for (ORVExecGraphStep* step : {link->GetParentStep(), link->GetStep()}) {
-      if (!step) continue;
-      if (step->_BuildPending != 0 || step->GetRank() < 1)
-        ORV_FATAL("A step was left without rank");
-      step->_BuildMark = -1;
-    }
-  }
+  if (ready.size() != iStepCount) ORV_FATAL("A step was left without rank");
 }
