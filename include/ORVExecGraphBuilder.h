@@ -34,9 +34,9 @@ private:
   static void TreatLoops(Work& ioWork);
   // Gives the number of steps.
   static std::size_t AnalyzeSteps(Work& ioWork, std::vector<ORVExecGraphStepLink*>& oLinks);
-  static void StoreSorted(std::vector<ORVExecGraphStepLink*>& ioLinks, ORVSortedVector& oStepLinks);
+  static int StoreSorted(std::vector<ORVExecGraphStepLink*>& ioLinks, ORVSortedVector& oStepLinks);
   static void InitRankAndSetLastParentStep(const ORVSortedVector& iStepLinks,
-                                           std::size_t iStepCount);
+                                           std::size_t iStepCount, int iRoots);
 
   // Numbers the builds, so that the working state a node keeps of another build is
   // known as stale without clearing it.

@@ -98,8 +98,8 @@ void ORVExecGraphBuilder::Build(const ORVVector& nodes, const ORVSortedVector& N
   TreatLoops(work);
   std::vector<ORVExecGraphStepLink*> stepLinks;
   std::size_t stepCount = AnalyzeSteps(work, stepLinks);
-  StoreSorted(stepLinks, StepLinkSVParentStep);
-  InitRankAndSetLastParentStep(StepLinkSVParentStep, stepCount);
+  int roots = StoreSorted(stepLinks, StepLinkSVParentStep);
+  InitRankAndSetLastParentStep(StepLinkSVParentStep, stepCount, roots);
 }
 
 // The depth-first loop treatment, with the path kept as a stack of groups: the
@@ -275,36 +275,58 @@ std::size_t ORVExecGraphBuilder::AnalyzeSteps(Work& ioWork,
   return allSteps.size();
 }
 
-// The step links into the caller's vector, sorted by parent step. With the vector's own
+// The step links into the caller's vector, sorted by parent step; the number of root
+// links when each parent step then knows its run of links, or -1. With the vector's own
 // comparator the vector sorts itself; with the usual one the order is made here, by the
 // parent-step address as that comparator compares, keeping the order of making within
-// a parent, which the generic sort would spend most of the build on.
-void ORVExecGraphBuilder::StoreSorted(std::vector<ORVExecGraphStepLink*>& ioLinks,
-                                      ORVSortedVector& oStepLinks) {
+// a parent: only the parent steps are sorted, then each link goes to its parent's run.
+int ORVExecGraphBuilder::StoreSorted(std::vector<ORVExecGraphStepLink*>& ioLinks,
+                                     ORVSortedVector& oStepLinks) {
   if (oStepLinks.GetComparator() != ORVExecGraphStepLinkCmpParentStep::GetGlobal()) {
     for (ORVExecGraphStepLink* link : ioLinks)
       oStepLinks.Append(link);
     oStepLinks.Sort();
-    return;
+    return -1;
   }
-  std::vector<std::pair<uintptr_t, ORVExecGraphStepLink*>> keyed;
-  keyed.reserve(ioLinks.size());
-  for (ORVExecGraphStepLink* link : ioLinks)
-    keyed.emplace_back((uintptr_t)link->GetParentStep(), link);
+  // The analysis left every step without links counted.
+  std::vector<ORVExecGraphStep*> parents;
+  int roots = 0;
+  for (ORVExecGraphStepLink* link : ioLinks) {
+    ORVExecGraphStep* parent = link->_pParentStep;
+    if (!parent) {
+      ++roots;
+      continue;
+    }
+    if (parent->_BuildLinks++ == 0) parents.push_back(parent);
+  }
+  std::sort(parents.begin(), parents.end(),
+            [](const ORVExecGraphStep* iFirst, const ORVExecGraphStep* iSecond) {
+              return (uintptr_t)iFirst < (uintptr_t)iSecond;
+            });
+  int start = roots;
+  for (ORVExecGraphStep* parent : parents) {
+    parent->_BuildMark = start;
+    start += parent->_BuildLinks;
+    parent->_BuildLinks = 0;  // counts again as the run fills
+  }
+  std::vector<ORVExecGraphStepLink*> placed(ioLinks.size(), nullptr);
+  int rootFill = 0;
+  for (ORVExecGraphStepLink* link : ioLinks) {
+    ORVExecGraphStep* parent = link->_pParentStep;
+    placed[parent ? parent->_BuildMark + parent->_BuildLinks++ : rootFill++] = link;
+  }
   std::vector<ORVExecGraphStepLink*>().swap(ioLinks);
-  std::stable_sort(keyed.begin(), keyed.end(), [](const auto& iFirst, const auto& iSecond) {
-    return iFirst.first < iSecond.first;
-  });
-  for (const auto& entry : keyed)
-    oStepLinks.Append(entry.second);
+  for (ORVExecGraphStepLink* link : placed)
+    oStepLinks.Append(link);
   oStepLinks.SetIsSorted(1, 0);
+  return roots;
 }
 
 // Ranks as longest paths from the roots: roots 1, every other step 1 + the largest rank
 // of its parent steps, taken in a topological order (each link once). The parent
 // recorded is the first, in that order, to give the step its final rank.
 void ORVExecGraphBuilder::InitRankAndSetLastParentStep(const ORVSortedVector& iStepLinks,
-                                                       std::size_t iStepCount) {
+                                                       std::size_t iStepCount, int iRoots) {
   PEVBaseUnknown** contents = iStepLinks.Contents();
   int count = iStepLinks.Size();
   auto linkAt = [contents](int iIndex) {
@@ -313,9 +335,10 @@ void ORVExecGraphBuilder::InitRankAndSetLastParentStep(const ORVSortedVector& iS
   // The links are the build's own (no check needed); the analysis left every step off
   // the path, without links counted and with its parent links counted as pending.
   // Each parent's links as a run (the vector is sorted by parent step); roots first.
-  int rootFirst = -1;
-  int rootEnd = -1;
-  for (int index = 0; index < count; ++index) {
+  // The runs are known already when iRoots is not negative.
+  int rootFirst = iRoots > 0 ? 0 : -1;
+  int rootEnd = iRoots > 0 ? iRoots : -1;
+  for (int index = 0; iRoots < 0 && index < count; ++index) {
     ORVExecGraphStepLink* link = linkAt(index);
     ORVExecGraphStep* parent = link->GetParentStep();
     if (!parent) {
