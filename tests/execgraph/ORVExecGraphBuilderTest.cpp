@@ -107,6 +107,23 @@ TEST_F(ORVExecGraphBuilderTest, SmallGraphsGiveTheirStepsLinksAndLongestPathRank
   }
 }
 
+// Another comparator of the same class: the vector sorts itself, with the same result.
+TEST_F(ORVExecGraphBuilderTest, AStepLinkVectorWithItsOwnComparatorGetsTheSameGraph) {
+  ORVExecGraphStepLinkCmpParentStep ownOrder;
+  for (const GraphCase& graphCase : kCases) {
+    SCOPED_TRACE(graphCase._Name);
+    ExecGraph graph(graphCase._NodeCount, graphCase._Edges);
+    ORVSortedVector stepLinks(ownOrder, ORVReleaseElementsAtDelete);
+    ORVExecGraphBuilder::Build(graph._Nodes, graph._Links, stepLinks);
+    EXPECT_EQ(graph.Steps(), graphCase._Steps);
+    EXPECT_EQ(stepLinks.Size(), (int)graphCase._StepLinks.size());
+    EXPECT_TRUE(stepLinks.IsSorted());
+    if (*graphCase._Ranks) {
+      EXPECT_EQ(graph.Ranks(), graphCase._Ranks);
+    }
+  }
+}
+
 TEST_F(ORVExecGraphBuilderTest, DiamondRanksAndRecordsOneOfItsEqualParents) {
   ExecGraph graph(4, {{a, b}, {a, c}, {b, d}, {c, d}});
   graph.Build();
