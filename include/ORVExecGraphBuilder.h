@@ -11,6 +11,9 @@
 
 #include "ORVExport.h"
 
+#include <vector>
+
+class ORVExecGraphStepLink;
 class ORVSortedVector;
 class ORVVector;
 
@@ -27,7 +30,15 @@ public:
 
 private:
   struct Work;
+  class KnownLinks;
   static void TreatLoops(Work& ioWork);
-  static void AnalyzeSteps(Work& ioWork, ORVSortedVector& ioStepLinks);
-  static void InitRankAndSetLastParentStep(const ORVSortedVector& iStepLinks);
+  // Gives the number of steps.
+  static std::size_t AnalyzeSteps(Work& ioWork, std::vector<ORVExecGraphStepLink*>& oLinks);
+  static int StoreSorted(std::vector<ORVExecGraphStepLink*>& ioLinks, ORVSortedVector& oStepLinks);
+  static void InitRankAndSetLastParentStep(const ORVSortedVector& iStepLinks,
+                                           std::size_t iStepCount, int iRoots);
+
+  // Numbers the builds, so that the working state a node keeps of another build is
+  // known as stale without clearing it.
+  static unsigned int _BuildGeneration;
 };

@@ -39,6 +39,7 @@ private:
   // Working state of a build: the first of the node's links and their count.
   int _BuildFirstLink = -1;
   int _BuildLinkCount = 0;
+  unsigned int _BuildGeneration = 0;  // the build that set the two above
 };
 
 ORV_RFHNDLR(ORVExecGraphNode, PEVBaseUnknownRfHndlr);

@@ -41,12 +41,13 @@ private:
   ORVExecGraphStepRfHndlr _HOverride;
   const ORVExecGraphStep* _pParentStep = nullptr;
   int _Rank = 0;
-  // Working state of a build: the step's group on the walk's path (-1 when off it),
-  // then its run of step links and the count of its parent links not yet ranked.
+  // Working state of a build: the step's group on the walk's path (-1 when off it), the
+  // marks of the analysis and then its run of step links, the count of its parent links
+  // not yet ranked, and the last parent step linked to it (to drop duplicate links).
   int _BuildMark = -1;
   int _BuildLinks = 0;
   int _BuildPending = 0;
-  int _BuildOrder = 0;
+  const ORVExecGraphStep* _pBuildLastParent = nullptr;
 };
 
 using ORVExecGraphStepRfHndlr = ORVExecGraphStep::ORVExecGraphStepRfHndlr;

@@ -18,6 +18,9 @@ void ORVExecGraphNode::OverrideHStep(const ORVExecGraphStepRfHndlr& iHStep) {
 }
 
 const ORVExecGraphStepRfHndlr& ORVExecGraphNode::GetHStep() const {
+  // Chains of one or two steps, the usual case, have nothing to shorten.
+  if (!_HStep->_HOverride) return _HStep;
+  if (!_HStep->_HOverride->_HOverride) return _HStep->_HOverride;
   const ORVExecGraphStepRfHndlr* final = &_HStep;
   while ((*final)->_HOverride)
     final = &(*final)->_HOverride;

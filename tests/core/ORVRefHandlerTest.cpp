@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ORVString.h"
 #include "SuiteHelpers.h"
 #include "TestClasses.h"
 
@@ -73,6 +74,23 @@ TEST(ORVRefHandler, AssigningFromAnObjectThatTheOldReferenceOwnsKeepsTheNewOneAl
   EXPECT_EQ(handler->GetName(), "inner");
   EXPECT_EQ(handler->GetRefCount(), 1u);
   EXPECT_EQ(ORVTestShape::_DestroyedNames.back(), "outer");
+}
+
+// The same with two strings, the first holding the second's only other reference.
+struct StringHoldingAnother : ORVString {
+  using ORVString::ORVString;
+  ORVStringRfHndlr _Held;
+};
+
+TEST(ORVRefHandler, AStringHandlerAssignedFromTheStringItReleasesKeepsTheHeldOne) {
+  auto* outer = new StringHoldingAnother("outer");
+  outer->_Held.Set(ORVRfHndlrAdopt, new ORVString("inner"));
+  ORVStringRfHndlr handler;
+  handler.Set(ORVRfHndlrAdopt, outer);
+  handler = outer->_Held;
+  ASSERT_TRUE(handler);
+  EXPECT_STREQ(handler->GetChars(), "inner");
+  EXPECT_EQ(handler->GetRefCount(), 1u);
 }
 
 TEST(ORVRefHandler, CopiesAndAssignmentsShare) {

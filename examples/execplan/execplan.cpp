@@ -1,0 +1,244 @@
+// execplan - orders work items after their dependencies, as a tool of the suite is written.
+//
+//   execplan -f <file> [-g] [-h|-help|-?]
+//
+// The file holds lines "target: dependency dependency ..."; empty lines and lines
+// starting with '#' are skipped. The plan shows one line per step, by rank (rank 1 needs
+// nothing): targets that depend on each other through a cycle share one step. With -g
+// the graph of the steps follows. Exit status 0 when the plan is shown, 2 on an error (a
+// mistake on the command line, a file that cannot be read, a line without a colon). The
+// help exits with 0. Every text comes from the tool's catalog EXECPLAN or from the
+// library's catalogs; errors go through an ORVErrorMngr to the terminal error display.
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ORVCmdLnAnalyzer.h"
+#include "ORVCmdLnHelpMngr.h"
+#include "ORVCmdLnOptNoArg.h"
+#include "ORVCmdLnOptOneArg.h"
+#include "ORVError.h"
+#include "ORVErrorMngr.h"
+#include "ORVExecGraphBuilder.h"
+#include "ORVExecGraphNodeCmpStep.h"
+#include "ORVExecGraphNodeLink.h"
+#include "ORVExecGraphNodeLinkCmpParentNode.h"
+#include "ORVExecGraphNodeWithId.h"
+#include "ORVExecGraphNodeWithIdCmpIdVal.h"
+#include "ORVExecGraphNodeWithIdHashIdVal.h"
+#include "ORVExecGraphStepLinkCmpParentStep.h"
+#include "ORVExtAnyChars.h"
+#include "ORVFileUtilities.h"
+#include "ORVGlobalObjectCleaner.h"
+#include "ORVHashTable.h"
+#include "ORVMessageDisplay.h"
+#include "ORVParamNLSMsgBldrCtlg.h"
+#include "ORVSortedVector.h"
+#include "ORVString.h"
+#include "ORVUtilities.h"
+#include "ORVUtilitiesForDebug.h"
+#include "ORVVolatileOneWayIteratorForTextFile.h"
+
+namespace {
+
+// The tool's catalog and its keys (catalogs/en/EXECPLAN.msg).
+constexpr char kCatalog[] = "EXECPLAN";
+constexpr char kShortUsageKey[] = "0001";
+constexpr char kFileUsageKey[] = "0002";
+constexpr char kGraphUsageKey[] = "0003";
+constexpr char kExplainedUsageKey[] = "0005";
+constexpr char kStepKey[] = "0010";
+constexpr char kCycleStepKey[] = "0011";
+constexpr char kGraphTitleKey[] = "0012";
+constexpr char kReadRequestKey[] = "0013";
+constexpr char kNoColonKey[] = "0014";
+constexpr char kLineFormKey[] = "0015";
+
+enum ExitStatus { kShown = 0, kError = 2 };
+
+ORVParamNLSMsgBldrCtlgRfHndlr Message(const char* iKey) {
+  ORVParamNLSMsgBldrCtlgRfHndlr builder;
+  builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg(kCatalog, iKey, nullptr));
+  return builder;
+}
+
+void Show(const ORVParamNLSMsgBldrCtlgRfHndlr& iMessage) {
+  ORVMessageDisplay::GetGlobal()->Display(iMessage->Build(), 1);
+}
+
+// The targets and their dependencies as the builder takes them: a dependency is the
+// parent of the target that needs it. Nodes are found by name.
+class Plan {
+public:
+  ORVExecGraphNode* Node(const std::string& iName) {
+    ORVString name(iName.c_str());
+    auto* node = static_cast<ORVExecGraphNode*>(_ByName.LookupOne(&name));
+    if (node) return node;
+    node = new ORVExecGraphNodeWithId(name);
+    _Nodes.Append(node);
+    _ByName.Add(node, 1);
+    return node;
+  }
+  void Depend(const std::string& iTarget, const std::string& iDependency) {
+    ORVExecGraphNode* target = Node(iTarget);
+    _Links.Append(new ORVExecGraphNodeLink(Node(iDependency), *target));
+  }
+
+  ORVVector _Nodes{ORVReleaseElementsAtDelete};
+  ORVSortedVector _Links{*ORVExecGraphNodeLinkCmpParentNode::GetGlobal(),
+                         ORVReleaseElementsAtDelete};
+  ORVHashTable _ByName{*ORVExecGraphNodeWithIdHashIdVal::GetGlobal(),
+                       *ORVExecGraphNodeWithIdCmpIdVal::GetGlobal(), ORVDoNothingAtDelete, 256};
+};
+
+std::vector<std::string> Words(const char* iText) {
+  std::vector<std::string> words;
+  const char* text = iText;
+  while (*text) {
+    while (*text && isspace((unsigned char)*text))
+      ++text;
+    const char* start = text;
+    while (*text && !isspace((unsigned char)*text))
+      ++text;
+    if (text > start) words.emplace_back(start, text);
+  }
+  return words;
+}
+
+// A line without a colon: the request names the file, the diagnostic the line.
+int FailOnLine(ORVErrorMngr& ioErrors, const ORVString& iFile, int iLine) {
+  ORVParamNLSMsgBldrCtlgRfHndlr request = Message(kReadRequestKey);
+  request->AddNewParameter(iFile);
+  ORVParamNLSMsgBldrCtlgRfHndlr diagnostic = Message(kNoColonKey);
+  diagnostic->AddNewParameter(iLine);
+  auto* error = new ORVError(__FILE__, __LINE__, request, diagnostic, Message(kLineFormKey),
+                             PEVErrorTypeCritical, PEV_E_FAIL);
+  ioErrors.DisplayAndForgetError(*error);
+  error->Release();
+  return kError;
+}
+
+int Fail(ORVErrorMngr& ioErrors, long iCode, const ORVString& iFile) {
+  ORVParamNLSMsgBldrCtlgRfHndlr request = Message(kReadRequestKey);
+  request->AddNewParameter(iFile);
+  ORVError::ReplaceLastErrorRequest(iCode, request);
+  ioErrors.DisplayAndKeepError(iCode, 1);
+  return kError;
+}
+
+// Reads the lines of iFile into ioPlan; 0 or the exit status of a failure.
+int Read(const ORVString& iFile, Plan& ioPlan, ORVErrorMngr& ioErrors) {
+  FILE* file = nullptr;
+  long code = ORVFileUtilities::FileOpen(iFile, "r", file);
+  if (code != 0) return Fail(ioErrors, code, iFile);
+  ORVParamNLSMsgBldrCtlgRfHndlr context = Message(kReadRequestKey);
+  context->AddNewParameter(iFile);
+  auto* lines = new ORVVolatileOneWayIteratorForTextFile(iFile, file, 0, -1, context);
+  int status = 0;
+  for (;;) {
+    const PEVBaseUnknown* element = nullptr;
+    code = lines->Next(element);
+    if (code != 0) {
+      status = Fail(ioErrors, code, iFile);
+      break;
+    }
+    if (!element) break;
+    const auto* line = static_cast<const ORVExtAnyChars*>(element);
+    if (line->IsDbNull()) continue;
+    const char* text = line->GetChars();
+    std::vector<std::string> all = Words(text);
+    if (all.empty() || all[0][0] == '#') continue;
+    const char* colon = strchr(text, ':');
+    std::vector<std::string> target = colon ? Words(std::string(text, colon).c_str()) : all;
+    if (!colon || target.size() != 1) {
+      status = FailOnLine(ioErrors, iFile, lines->GetLineNumber());
+      break;
+    }
+    ioPlan.Node(target[0]);
+    for (const std::string& dependency : Words(colon + 1))
+      ioPlan.Depend(target[0], dependency);
+  }
+  lines->Release();
+  fclose(file);
+  return status;
+}
+
+// One line per step, by rank, then in the order the file names their first target.
+void ShowPlan(const Plan& iPlan) {
+  std::vector<const ORVExecGraphStep*> steps;
+  std::map<const ORVExecGraphStep*, std::vector<const ORVExecGraphNodeWithId*>> nodesOf;
+  for (int index = 0; index < iPlan._Nodes.Size(); ++index) {
+    const auto* node = static_cast<const ORVExecGraphNodeWithId*>(iPlan._Nodes[index]);
+    const ORVExecGraphStep* step = node->GetHStep().Get();
+    if (nodesOf[step].empty()) steps.push_back(step);
+    nodesOf[step].push_back(node);
+  }
+  std::multimap<int, const ORVExecGraphStep*> byRank;
+  for (const ORVExecGraphStep* step : steps)
+    byRank.emplace(step->GetRank(), step);
+  for (const auto& [rank, step] : byRank) {
+    PEVUnicodeString names;
+    for (const ORVExecGraphNodeWithId* node : nodesOf[step])
+      ORVCmdLnOpt::ConcatArgumentForMsg(names, node->GetIdentifier().GetChars());
+    std::size_t count = nodesOf[step].size();
+    ORVParamNLSMsgBldrCtlgRfHndlr line = Message(count > 1 ? kCycleStepKey : kStepKey);
+    line->AddNewParameter(rank);
+    line->AddNewParameter(names);
+    if (count > 1) line->AddNewParameter((int)count);
+    Show(line);
+  }
+}
+
+void ShowGraph(const Plan& iPlan, const ORVSortedVector& iStepLinks) {
+  ORVSortedVector nodesByStep(*ORVExecGraphNodeCmpStep::GetGlobal(), ORVDoNothingAtDelete);
+  for (int index = 0; index < iPlan._Nodes.Size(); ++index)
+    nodesByStep.Append(iPlan._Nodes[index]);
+  nodesByStep.Sort();
+  Show(Message(kGraphTitleKey));
+  ORVUtilitiesForDebug::DisplayExecGraph(nullptr, iStepLinks, nodesByStep,
+                                         *ORVMessageDisplay::GetGlobal());
+}
+
+int Run(int iArgc, char** iArgv, ORVErrorMngr& ioErrors) {
+  ORVParamNLSMsgBldrCtlgRfHndlr shortUsage = Message(kShortUsageKey);
+  ORVCmdLnAnalyzer analyzer("execplan", shortUsage);
+  ORVString fileName;
+  ORVCmdLnOptOneArg fileOption(analyzer, "-f", ORVCmdLnOptMandatory, Message(kFileUsageKey),
+                               fileName, 1);
+  ORVCmdLnOptNoArg graphOption(analyzer, "-g", ORVCmdLnOptOptional, Message(kGraphUsageKey));
+  ORVCmdLnHelpMngr help(analyzer, shortUsage.Get(), Message(kExplainedUsageKey));
+
+  long code = analyzer.Analyze(iArgv + 1, iArgc - 1);
+  if (code == 1) {  // the help text, an information
+    ioErrors.DisplayAndForgetError(code);
+    return kShown;
+  }
+  if (code != 0) {
+    ioErrors.DisplayAndKeepError(code, 1);
+    return kError;
+  }
+
+  Plan plan;
+  int status = Read(fileName, plan, ioErrors);
+  if (status != 0) return status;
+  plan._Links.Sort();
+  ORVSortedVector stepLinks(*ORVExecGraphStepLinkCmpParentStep::GetGlobal(),
+                            ORVReleaseElementsAtDelete);
+  ORVExecGraphBuilder::Build(plan._Nodes, plan._Links, stepLinks);
+  ShowPlan(plan);
+  if (graphOption.IsDefined()) ShowGraph(plan, stepLinks);
+  return kShown;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ORVGlobalObjectCleaner cleaner;
+  ORVUtilities::MakeAndSetAsGlobalDisplayToTerm();
+  ORVErrorMngr errors;
+  return Run(argc, argv, errors);
+}
