@@ -209,3 +209,14 @@ TEST_F(ORVCBErrorTranslatorsDefault, RecordsTheCallerAndTheParametersAndExitsOnF
 }
 
 }  // namespace
+
+extern "C" int ORVCBServicesFromC(void);
+
+TEST_F(ORVCBErrorTranslatorsDefault, CallersWrittenInCRecordErrors) {
+  EXPECT_EQ(ORVCBServicesFromC(), 5);
+  EXPECT_EQ(DescribeLastError(PEV_E_FAIL),
+            "type 1 in caller.c; request ORVSYS OPEN: missing.txt; diagnostic ORVSYS NOENT_FILE; "
+            "advice ORVSYS NOENTA");
+  err_display();
+  err_start(nullptr);
+}
