@@ -185,27 +185,29 @@ protected:
   ORVGlobalObjectCleaner _Cleaner;
 };
 
+// Run in children: the translators trace, and the trace reads its switch only once.
 TEST_F(ORVCBErrorTranslatorsDefault, RecordsTheCallerAndTheParametersAndExitsOnFullDisks) {
-  ErrorProcessingStart();
-  errno = ENOENT;
-  sys_error("caller.c", 21, SYS_RENAME, "old", nullptr);
-  EXPECT_EQ(DescribeLastError(PEV_E_FAIL),
+  ChildResult recorded = RunInChild([] {
+    ErrorProcessingStart();
+    errno = ENOENT;
+    sys_error("caller.c", 21, SYS_RENAME, "old", nullptr);
+    printf("%s\n", DescribeLastError(PEV_E_FAIL).c_str());
+    errno = EIO;
+    sock_error("caller.c", 22, SOCK_STARTUP, nullptr);
+    printf("%s\n", DescribeLastError(PEV_E_FAIL).c_str());
+  });
+  EXPECT_EQ(recorded._Stdout,
             "type 1 in caller.c; request ORVSYS RENAME: old | ; diagnostic ORVSYS RENAME_NOENT; "
-            "advice ORVSYS RENAME_NOENTA");
-  errno = EIO;
-  sock_error("caller.c", 22, SOCK_STARTUP, nullptr);
-  std::string text = strerror(EIO);
-  EXPECT_EQ(DescribeLastError(PEV_E_FAIL),
-            "type 1 in caller.c; request ORVSOCK STARTUPC; diagnostic ORVSOCK UNEXPECTED: " + text +
-                "; advice <none>");
-  err_display();
+            "advice ORVSYS RENAME_NOENTA\n"
+            "type 1 in caller.c; request ORVSOCK STARTUPC; diagnostic ORVSOCK UNEXPECTED: " +
+                std::string(strerror(EIO)) + "; advice <none>\n");
   ChildResult child = RunInChild([] {
+    ErrorProcessingStart();
     errno = ENOSPC;
     sys_error("caller.c", 23, SYS_WRITE, "full.txt", nullptr);
   });
   EXPECT_EQ(child._ExitStatus, 127);
   EXPECT_NE(child._Stderr.find("Writing the file full.txt."), std::string::npos) << child._Stderr;
-  err_start(nullptr);
 }
 
 }  // namespace
@@ -213,10 +215,11 @@ TEST_F(ORVCBErrorTranslatorsDefault, RecordsTheCallerAndTheParametersAndExitsOnF
 extern "C" int ORVCBServicesFromC(void);
 
 TEST_F(ORVCBErrorTranslatorsDefault, CallersWrittenInCRecordErrors) {
-  EXPECT_EQ(ORVCBServicesFromC(), 5);
-  EXPECT_EQ(DescribeLastError(PEV_E_FAIL),
-            "type 1 in caller.c; request ORVSYS OPEN: missing.txt; diagnostic ORVSYS NOENT_FILE; "
+  ChildResult child = RunInChild([] {
+    int passed = ORVCBServicesFromC();
+    printf("%d %s", passed, DescribeLastError(PEV_E_FAIL).c_str());
+  });
+  EXPECT_EQ(child._Stdout,
+            "5 type 1 in caller.c; request ORVSYS OPEN: missing.txt; diagnostic ORVSYS NOENT_FILE; "
             "advice ORVSYS NOENTA");
-  err_display();
-  err_start(nullptr);
 }
