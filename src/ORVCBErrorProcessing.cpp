@@ -78,8 +78,10 @@ void DefaultRecord(const char* iFile, int iLine, int iSeverity) {
 void DefaultDisplay() {
   PEVError* last = PEVError::PEVGetLastError(PEV_E_FAIL, nullptr);
   if (!last) return;
-  ORVErrorDisplayToISO8859Term display;
-  display.Display(*last);
+  // Library objects live on the root's heap, one reference each.
+  ORVErrorDisplay* display = new ORVErrorDisplayToISO8859Term();
+  display->Display(*last);
+  display->Release();
   last->Release();
   PEVError::PEVCleanLastError();
 }
