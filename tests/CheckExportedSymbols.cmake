@@ -29,9 +29,9 @@ foreach(library IN LISTS libraries)
     if(COVERAGE AND name MATCHES "^(__gcov_[a-z_]+|mangle_path)$")
       continue()
     endif()
-    # The service layer's plain C functions and their tables.
-    if(name MATCHES "^(trc|err|mem|radix64|uuid|perf|msg|mq|net|ec)_[a-z_0-9]+$" OR
-       name MATCHES "^(sys_error|sock_error|com_error|last_component|to_lower|to_upper|day_name|os_name|ErrorProcessingStart)$")
+    # The service layer's plain functions, by module prefix or by name.
+    if(type STREQUAL "T" AND name MATCHES
+       "^((err|mem|perf|radix64|trc|uuid|msg|mq|net|ec)_[a-z0-9_]+|(sys|sock)_error(_code)?|com_error|ErrorProcessingStart|last_component|to_lower|to_upper|day_name|os_name)$")
       continue()
     endif()
     if(NOT name MATCHES "(ORV|PEV|fct_|IUnknown|IDispatch|_GUID|endl|flush)")
