@@ -87,10 +87,6 @@ void FileErrno(const char* iFile, int iLine, int iErrno, bool iDirectory, const 
       Message<ORVSYS_ISDIR>(1);
       Message<ORVSYS_ISDIRA>(2);
       return;
-    case ENFILE:
-      err_prog(iFile, iLine, "Two many open files in the system (\"%s\").\n", Text(iArg1));
-    case EMFILE:
-      err_prog(iFile, iLine, "Two many open files for one process (\"%s\").\n", Text(iArg1));
     case ETXTBSY:
       Message<ORVSYS_TXTBSY>(1);
       Message<ORVSYS_TXTBSYA>(2);
@@ -131,7 +127,8 @@ void FileErrno(const char* iFile, int iLine, int iErrno, bool iDirectory, const 
       Message<ORVSYS_STALEA>(2);
       return;
     default:
-      // EINVAL too: a name the file system rejects is the user's, not a fault of ours.
+      // EINVAL too: a name the file system rejects is the user's, not a fault of ours;
+      // ENFILE and EMFILE: descriptors run out under load (peers, ulimit), not by a bug.
       Unexpected<ORVSYS_UNEXPECTED>(iErrno);
       return;
   }
@@ -467,7 +464,7 @@ void SocketMessages(const char* iFile, int iLine, int iOper, int iErrno, const c
       break;
     case SOCK_SOCKET:
       Message<ORVSOCK_SOCKC>(0);
-      if (iErrno == EMFILE) err_prog(iFile, iLine, "Two many open files for one process.\n");
+      // EMFILE is recorded: many peers or a low ulimit exhaust the descriptors.
       if (OneOf(iErrno, {ESOCKTNOSUPPORT, EAFNOSUPPORT}))
         err_prog(iFile, iLine, "Address family / socket type mismatch.\n");
       if (iErrno == ENOBUFS) {

@@ -168,6 +168,9 @@ TEST(ORVCBErrorTranslators, RowsRecordTheirMessagesAndSeverities) {
       {kSys, SYS_RENAME, EINVAL, "ORVSYS 0 RENAME 2\nORVSYS 1 UNEXPECTED 1\nrecord 2\n"},
       {kSys, SYS_GETCWD, ERANGE, "ORVSYS 0 GETCWDC 0\nORVSYS 1 UNEXPECTED 1\nrecord 2\n"},
       {kSys, SYS_OPEN, EINVAL, "ORVSYS 0 OPEN 1\nORVSYS 1 UNEXPECTED 1\nrecord 2\n"},
+      {kSys, SYS_WRITE, EMFILE, "ORVSYS 0 WRITE 1\nORVSYS 1 UNEXPECTED 1\nrecord 2\n"},
+      {kSys, SYS_OPEN, ENFILE, "ORVSYS 0 OPEN 1\nORVSYS 1 UNEXPECTED 1\nrecord 2\n"},
+      {kSock, SOCK_SOCKET, EMFILE, "ORVSOCK 0 SOCKC 0\nORVSOCK 1 UNEXPECTED 1\nrecord 2\n"},
       {kSys, SYS_ALLOC, EPERM, "ORVSYS 0 ALLOC 1\nORVSYS 1 UNEXPECTED 1\nrecord 3\n"},
       {kSock, SOCK_OTHER7, EPIPE, "ORVSOCK 1 UNEXPECTED 1\nrecord 2\n"},
       {kSock, SOCK_BIND, EADDRINUSE,
@@ -180,9 +183,6 @@ TEST(ORVCBErrorTranslators, RowsRecordTheirMessagesAndSeverities) {
       // Programming faults abort with their texts as they stand.
       {kSys, SYS_READ, EBADF,
        "abort: #ERR# Fatal internal error at caller.c:11: Bad file descriptor (\"a1\").\n\n"},
-      {kSys, SYS_WRITE, EMFILE,
-       "abort: #ERR# Fatal internal error at caller.c:11: Two many open files for one process "
-       "(\"a1\").\n\n"},
       {kSys, SYS_SEMGET, EEXIST,
        "abort: #ERR# Fatal internal error at caller.c:11: Unexpected error (17)\n\n"},
       {kSys, 30, 0,
