@@ -7,10 +7,10 @@
 
 #include <algorithm>
 #include <climits>
-#include <random>
 #include <vector>
 
 #include "ContainerTestClasses.h"
+#include "ModelHarness.h"
 #include "ORVIterator.h"
 #include "ORVVectorCursor.h"
 
@@ -264,81 +264,87 @@ TEST_F(ORVVectorTest, BehavesAsAStdVectorUnderRandomOperations) {
   pool.reserve(8);  // the shapes must not move
   for (int i = 0; i < 8; ++i)
     pool.emplace_back(std::string(1, (char)('a' + i)));
-  std::mt19937 generator(20240611);
-  auto random = [&generator](int iBound) { return (int)(generator() % (unsigned)iBound); };
+  ModelDriver driver(20240611);
+  auto random = [&driver](int iBound) { return driver.Random(iBound); };
   ORVVector& vector = _Vector;
   std::vector<PEVBaseUnknown*> model;
-  for (int step = 0; step < 20000; ++step) {
-    PEVBaseUnknown* element = random(9) == 0 ? nullptr : &pool[(std::size_t)random(8)];
-    int size = (int)model.size();
-    switch (random(10)) {
-      case 0:
-        vector.Append(element);
-        model.push_back(element);
-        break;
-      case 1: {
-        int index = random(size + 1);
-        vector.Insert(element, index);
-        model.insert(model.begin() + index, element);
-        break;
-      }
-      case 2: {
-        int index = random(size + 3);
-        vector.Set(index, element);
-        if (index >= size) model.resize((std::size_t)index + 1, nullptr);
-        model[(std::size_t)index] = element;
-        break;
-      }
-      case 3: {
-        int index = random(size + 2) - 1;
-        ORVVectorCursor cursor(index);
-        PEVBaseUnknown* removed = vector.Remove(&cursor);
-        bool inside = index >= 0 && index < size;
-        ASSERT_EQ(removed, inside ? model[(std::size_t)index] : nullptr);
-        ASSERT_EQ(cursor.GetIndex(), inside ? index - 1 : index);
-        if (inside) model.erase(model.begin() + index);
-        break;
-      }
-      case 4:
-        ASSERT_EQ(vector.ExtractFirst(), model.empty() ? nullptr : model.front());
-        if (!model.empty()) model.erase(model.begin());
-        break;
-      case 5:
-        ASSERT_EQ(vector.ExtractLast(), model.empty() ? nullptr : model.back());
-        if (!model.empty()) model.pop_back();
-        break;
-      case 6: {
-        bool present = std::find(model.begin(), model.end(), element) != model.end();
-        ASSERT_EQ(vector.Remove(element, 1) != 0, present);
-        model.erase(std::remove(model.begin(), model.end(), element), model.end());
-        break;
-      }
-      case 7: {
-        PEVBaseUnknown* replacement = &pool[(std::size_t)random(8)];
-        bool present = std::find(model.begin(), model.end(), element) != model.end();
-        ASSERT_EQ(vector.Replace(element, replacement, 1) != 0, present);
-        std::replace(model.begin(), model.end(), element, replacement);
-        break;
-      }
-      case 8: {
-        int index = random(size + 2) - 1;
-        ORVVectorCursor cursor(index);
-        bool inserted = vector.InsertAfter(&cursor, element) != 0;
-        ASSERT_EQ(inserted, index < size);
-        if (inserted) model.insert(model.begin() + index + 1, element);
-        break;
-      }
-      default:
-        if (random(50) == 0) {
-          vector.Clear(1);
-          model.clear();
-        }
-        break;
-    }
+  PEVBaseUnknown* element = nullptr;
+  int size = 0;
+  auto has = [&](const PEVBaseUnknown* iObject) {
+    return std::find(model.begin(), model.end(), iObject) != model.end();
+  };
+  auto prepare = [&] {
+    element = random(9) == 0 ? nullptr : &pool[(std::size_t)random(8)];
+    size = (int)model.size();
+  };
+  const ModelOperations operations = {
+      {"Append",
+       [&] {
+         vector.Append(element);
+         model.push_back(element);
+       }},
+      {"Insert",
+       [&] {
+         int index = random(size + 1);
+         vector.Insert(element, index);
+         model.insert(model.begin() + index, element);
+       }},
+      {"Set",
+       [&] {
+         int index = random(size + 3);
+         vector.Set(index, element);
+         if (index >= size) model.resize((std::size_t)index + 1, nullptr);
+         model[(std::size_t)index] = element;
+       }},
+      {"Remove by cursor",
+       [&] {
+         int index = random(size + 2) - 1;
+         ORVVectorCursor cursor(index);
+         PEVBaseUnknown* removed = vector.Remove(&cursor);
+         bool inside = index >= 0 && index < size;
+         ASSERT_EQ(removed, inside ? model[(std::size_t)index] : nullptr);
+         ASSERT_EQ(cursor.GetIndex(), inside ? index - 1 : index);
+         if (inside) model.erase(model.begin() + index);
+       }},
+      {"ExtractFirst",
+       [&] {
+         ASSERT_EQ(vector.ExtractFirst(), model.empty() ? nullptr : model.front());
+         if (!model.empty()) model.erase(model.begin());
+       }},
+      {"ExtractLast",
+       [&] {
+         ASSERT_EQ(vector.ExtractLast(), model.empty() ? nullptr : model.back());
+         if (!model.empty()) model.pop_back();
+       }},
+      {"Remove by object",
+       [&] {
+         ASSERT_EQ(vector.Remove(element, 1) != 0, has(element));
+         model.erase(std::remove(model.begin(), model.end(), element), model.end());
+       }},
+      {"Replace by object",
+       [&] {
+         PEVBaseUnknown* replacement = &pool[(std::size_t)random(8)];
+         ASSERT_EQ(vector.Replace(element, replacement, 1) != 0, has(element));
+         std::replace(model.begin(), model.end(), element, replacement);
+       }},
+      {"InsertAfter",
+       [&] {
+         int index = random(size + 2) - 1;
+         ORVVectorCursor cursor(index);
+         bool inserted = vector.InsertAfter(&cursor, element) != 0;
+         ASSERT_EQ(inserted, index < size);
+         if (inserted) model.insert(model.begin() + index + 1, element);
+       }},
+      {"Clear now and then", [&] {
+         if (random(50) != 0) return;
+         vector.Clear(1);
+         model.clear();
+       }}};
+  auto check = [&] {
     ASSERT_EQ(std::vector<PEVBaseUnknown*>(vector.Contents(), vector.Contents() + vector.Size()),
               model);
     ASSERT_GE(vector.GetCapacity(), vector.Size());
-    ASSERT_EQ(vector.Contains(element) != 0,
-              std::find(model.begin(), model.end(), element) != model.end());
-  }
+    ASSERT_EQ(vector.Contains(element) != 0, has(element));
+  };
+  driver.Run(20000, operations, check, prepare);
 }
