@@ -116,24 +116,6 @@ TEST_F(ORVSortedVectorTest, BackwardSearchesThatFindNothingGiveMinusOne) {
   iterator->Release();
 }
 
-TEST_F(ORVSortedVectorTest, AfterAppendLookupsAreLinearUntilSorted) {
-  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
-  AppendNamed(vector, "a");
-  EXPECT_TRUE(vector.IsSorted());  // below two elements
-  AppendNamed(vector, "dcba");
-  EXPECT_FALSE(vector.IsSorted());
-  EXPECT_FALSE(vector.SearchUsesSort(_ByName));
-  ORVTestShape b("b");
-  _ByName._Comparisons = 0;
-  EXPECT_EQ(vector.LookupOne(&b), vector[3]);
-  EXPECT_EQ(_ByName._Comparisons, 4);
-  vector.Sort();
-  EXPECT_EQ(Names(vector), "aabcd");
-  _ByName._Comparisons = 0;
-  EXPECT_EQ(vector.LookupOne(&b), vector[2]);
-  EXPECT_EQ(_ByName._Comparisons, 2);
-}
-
 // Each change starts with the flag as its row says (taken unchecked) and leaves it set
 // or cleared; the rows run in turn on one vector.
 TEST_F(ORVSortedVectorTest, OnlyChangesThatMayBreakTheOrderClearTheFlag) {

@@ -51,19 +51,6 @@ TEST_F(ORVVectorTest, CapacityGrowsToTwiceAndEight) {
   EXPECT_THAT(Names(one), ElementsAre("a", "b"));
 }
 
-TEST_F(ORVVectorTest, SetBeyondTheEndGrowsWithNullsAndReportsAReplacement) {
-  ORVTestRecordingLink* link = Record({&_Vector});
-  _Vector.Set(5, &_A);
-  _Vector.Set(2, &_B);
-  EXPECT_THAT(Names(_Vector), ElementsAre("null", "null", "b", "null", "null", "a"));
-  EXPECT_THAT(link->Texts(), ElementsAre("ReplaceObject null a", "ReplaceObject null b"));
-  ORVVector cleared(ORVDoNothingAtDelete);  // slots left from earlier elements are nulled
-  AppendAll(cleared, {&_A, &_B, &_C});
-  cleared.Clear(0);
-  cleared.Set(2, &_D);
-  EXPECT_THAT(Names(cleared), ElementsAre("null", "null", "d"));
-}
-
 TEST_F(ORVVectorTest, IndexesOutsideTheElementsReadAsNull) {
   EXPECT_EQ(_Vector.First(), nullptr);
   EXPECT_EQ(_Vector.Last(), nullptr);
@@ -74,109 +61,6 @@ TEST_F(ORVVectorTest, IndexesOutsideTheElementsReadAsNull) {
   EXPECT_EQ(_Vector[3], nullptr);
   EXPECT_EQ(_Vector.First(), &_A);
   EXPECT_EQ(_Vector.Last(), &_C);
-}
-
-TEST_F(ORVVectorTest, RemoveReplaceExtractAndClearByObject) {
-  AppendAll(_Vector, {&_A, &_B, &_A, &_C});
-  ORVTestRecordingLink* link = Record({&_Vector});
-  PEVBaseUnknown** contents = _Vector.Contents();
-  EXPECT_TRUE(_Vector.Remove(&_A, 1));
-  EXPECT_THAT(Names(_Vector), ElementsAre("b", "c"));
-  EXPECT_FALSE(_Vector.Remove(&_A, 1));  // reported even when absent
-  EXPECT_THAT(link->Texts(), ElementsAre("RemoveObject a", "RemoveObject a"));  // once each
-  AppendAll(_Vector, {&_B});
-  EXPECT_TRUE(_Vector.Replace(&_B, &_D, 0));
-  EXPECT_THAT(Names(_Vector), ElementsAre("d", "c", "d"));
-  EXPECT_FALSE(_Vector.Replace(&_B, &_D, 0));
-  // Extractions are not reported.
-  EXPECT_EQ(_Vector.ExtractFirst(), &_D);
-  EXPECT_EQ(_Vector.ExtractLast(), &_D);
-  EXPECT_EQ(_Vector.ExtractLast(), &_C);
-  EXPECT_EQ(_Vector.ExtractFirst(), nullptr);
-  EXPECT_EQ(_Vector.ExtractLast(), nullptr);
-  EXPECT_THAT(link->Texts(), ElementsAre("RemoveObject a", "RemoveObject a", "AddObject b"));
-  // Clearing keeps the array.
-  AppendAll(_Vector, {&_A, &_B});
-  _Vector.Clear(0);
-  EXPECT_TRUE(_Vector.IsEmpty());
-  EXPECT_EQ(_Vector.GetCapacity(), 8);
-  _Vector.Append(&_D);
-  EXPECT_EQ(_Vector.Contents(), contents);
-}
-
-TEST_F(ORVVectorTest, InsertAddAndAppendAtEachPositionAndReportTheAddition) {
-  ORVTestRecordingLink* link = Record({&_Vector});
-  _Vector.Insert(&_B, 0);
-  _Vector.Insert(&_A, 0);
-  _Vector.Insert(&_D, 2);
-  _Vector.Insert(&_C, 2);
-  _Vector.Add(&_A, 1);
-  _Vector.Add(&_B, 0);
-  _Vector.Append(&_C);
-  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "c", "d", "a", "b", "c"));
-  EXPECT_THAT(link->Texts(), ElementsAre("AddObject b", "AddObject a", "AddObject d", "AddObject c",
-                                         "AddObject a", "AddObject c"));
-  EXPECT_EQ(link->_Notifications[3]._SizeOfFrom, 3);  // before the insertion
-}
-
-TEST_F(ORVVectorTest, InsertAfterAndBeforeACursor) {
-  ORVVectorCursor beforeFirst;
-  EXPECT_EQ(_Vector.InsertAfter(&beforeFirst, &_B), 1u);
-  EXPECT_EQ(_Vector.InsertAfter(&beforeFirst, &_A), 1u);  // -1 inserts at the front
-  ORVVectorCursor onB(1);
-  EXPECT_EQ(_Vector.InsertAfter(&onB, &_D), 1u);
-  EXPECT_EQ(onB.GetIndex(), 1);
-  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "d"));
-  ORVVectorCursor atEnd(3);
-  EXPECT_EQ(_Vector.InsertAfter(&atEnd, &_D), 0u);
-  ORVVectorCursor farBelow(-2);
-  EXPECT_EQ(_Vector.InsertAfter(&farBelow, &_D), 0u);
-  // Before: the cursor stays on its element; at the count, appends.
-  EXPECT_EQ(_Vector.InsertBefore(&atEnd, &_A), 1u);
-  EXPECT_EQ(atEnd.GetIndex(), 4);
-  ORVVectorCursor onD(2);
-  EXPECT_EQ(_Vector.InsertBefore(&onD, &_C), 1u);
-  EXPECT_EQ(onD.GetIndex(), 3);
-  EXPECT_EQ(_Vector[&onD], &_D);
-  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "c", "d", "a"));
-  EXPECT_EQ(_Vector.InsertBefore(&beforeFirst, &_D), 0u);
-  ORVVectorCursor stale(7);  // the vector shrank since
-  EXPECT_EQ(_Vector.InsertBefore(&stale, &_D), 0u);
-  EXPECT_EQ(stale.GetIndex(), 7);
-  EXPECT_EQ(_Vector.Size(), 5);
-}
-
-TEST_F(ORVVectorTest, ReplaceReadAndRemoveAtACursor) {
-  AppendAll(_Vector, {&_A, &_B, &_C});
-  ORVTestRecordingLink* link = Record({&_Vector});
-  ORVVectorCursor onB(1);
-  EXPECT_EQ(_Vector.Replace(&onB, &_D), &_B);
-  EXPECT_EQ(_Vector[&onB], &_D);
-  _Vector.Set(&onB, &_B);
-  EXPECT_EQ(_Vector[1], &_B);
-  ORVVectorCursor outside(3);
-  EXPECT_EQ(_Vector.Replace(&outside, &_D), nullptr);
-  EXPECT_EQ(_Vector[&outside], nullptr);
-  ORVVectorCursor beforeFirst;
-  EXPECT_EQ(_Vector[&beforeFirst], nullptr);
-  EXPECT_EQ(_Vector[static_cast<const ORVCursor*>(nullptr)], nullptr);
-  // A removal steps the cursor back and is reported after it is made.
-  ORVIterator* iterator = _Vector.MakeIterator(nullptr);
-  EXPECT_EQ(iterator->Next(), &_A);
-  EXPECT_EQ(iterator->Next(), &_B);
-  ORVVectorCursor cursor(*ORVCheckedCast<ORVVectorCursor>(iterator->Position()));
-  EXPECT_EQ(_Vector.Remove(&cursor), &_B);
-  EXPECT_EQ(cursor.GetIndex(), 0);
-  iterator->Release();
-  iterator = _Vector.MakeIterator(&cursor);
-  EXPECT_EQ(iterator->Next(), &_C);  // the element after the removed one
-  iterator->Release();
-  EXPECT_THAT(link->Texts(),
-              ElementsAre("ReplaceObject b d", "ReplaceObject d b", "RemoveObject b"));
-  EXPECT_EQ(link->_Notifications[2]._SizeOfFrom, 2);
-  ORVVectorCursor past(2);
-  EXPECT_EQ(_Vector.Remove(&past), nullptr);
-  EXPECT_EQ(past.GetIndex(), 2);
 }
 
 TEST_F(ORVVectorDeathTest, WrongPositionsCursorsAndLinkedCopiesAreFatal) {
