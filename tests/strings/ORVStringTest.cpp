@@ -363,22 +363,6 @@ TEST(ORVStringDeathTest, NegativeCountsAndLengthsAreFatal) {
                     "ORVString::Resize(): iNewLength < 0");
 }
 
-TEST(ORVString, ClassIdentityAndTheHandlerKeepingAHeapStringAlive) {
-  EXPECT_EQ(ORVString::MetaObject()->GetParent(), PEVBaseUnknown::MetaObject());
-  EXPECT_EQ(ORVString::CreateItself(), nullptr);  // not creatable by name
-  ORVStringRfHndlr handler;
-  handler.Set(ORVRfHndlrAdopt, new ORVString("held"));
-  EXPECT_STREQ(handler->IsA(), "ORVString");
-  EXPECT_EQ(handler.GetManagedMetaObject(), ORVString::MetaObject());
-  ORVStringRfHndlr copy(handler);
-  EXPECT_EQ(handler->GetRefCount(), 2u);
-  *copy += "!";  // the handlers share the object, not a value
-  EXPECT_EQ(ValueOf(*handler), "held!");
-  PEVBaseUnknownRfHndlr root;
-  root = copy;
-  EXPECT_EQ(handler->GetRefCount(), 3u);
-}
-
 TEST(ORVStringDeathTest, HandlerRefusesAnotherClass) {
   ExpectFatal(
       [] {

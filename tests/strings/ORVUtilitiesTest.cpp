@@ -192,32 +192,6 @@ TEST(ORVUtilities, FreeTextTranslationUndoesTheEscapes) {
   EXPECT_EQ(Translate("\\_", ""), "");
 }
 
-TEST(ORVUtilities, FreeTextRoundTripKeepsTheTextAndGivesOneField) {
-  struct Case {
-    std::string _Text;
-    std::string _Separator;
-  } cases[] = {
-      {"one;two\nthree\\four", ";"},
-      {"trailing backslash\\", ";"},
-      {"\\\\\\", ";"},
-      {";;\n\n", ";"},
-      {"\\_ and \\n and \\0", ";"},
-      {"\\0", ";"},
-      {"tab\tseparated\tline\n", "\t"},
-      {"a::b:::c", "::"},
-      {"n_n_0", "n"},
-      {std::string("nul\0inside\0", 12), ";"},
-  };
-  for (const Case& example : cases) {
-    std::string formatted = Format(example._Text, example._Separator);
-    EXPECT_EQ(Translate(formatted, example._Separator), example._Text) << formatted;
-    EXPECT_EQ(formatted.find('\n'), std::string::npos) << formatted;
-    if (example._Separator != "n") {
-      EXPECT_EQ(formatted.find(example._Separator), std::string::npos) << formatted;
-    }
-  }
-}
-
 TEST(ORVUtilities, FreeTextRoundTripHoldsForRandomTextsAndSeparators) {
   std::mt19937 random(1789);
   const std::string alphabet(";|:,\n\\n_0ab \t\x01\xe9\0", 16);
