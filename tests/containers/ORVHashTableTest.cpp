@@ -198,29 +198,6 @@ TEST_F(ORVHashTableTest, TheRemovedLinkFollowsLaterChangesOfItsNeighbours) {
   EXPECT_EQ(_Table.Size(), 41);
 }
 
-TEST_F(ORVHashTableTest, ChangesAreReportedBeforeTheyAreMadeReplaceWithNotifyZeroToo) {
-  ORVTestShape* four = Shape("4");
-  ORVTestShape* nine = Shape("9");
-  AddAll(_Table, {four, four});
-  ORVTestRecordingLink* link = Record({&_Table});
-  EXPECT_TRUE(_Table.Replace(four, nine, 0));
-  EXPECT_THAT(link->Texts(), IsEmpty());  // notify 0: nothing reported
-  EXPECT_EQ(_Table.Size(), 2);            // both occurrences replaced
-  EXPECT_THAT(BucketNames(_Table, 9), ElementsAre("9", "9"));
-  EXPECT_TRUE(_Table.Replace(nine, four, 1));
-  EXPECT_FALSE(_Table.Replace(nine, four, 1));
-  EXPECT_THAT(BucketNames(_Table, 4), ElementsAre("4", "4"));
-  _Table.Add(Shape("1"), 1);
-  _Table.Add(Shape("2"), 0);
-  _Table.Remove(Shape("3"), 1);  // absent: reported all the same
-  _Table.Clear(1);
-  _Table.Clear(0);
-  EXPECT_THAT(link->Texts(), ElementsAre("ReplaceObject 9 4", "ReplaceObject 9 4", "AddObject 1",
-                                         "RemoveObject 3", "Clear"));
-  EXPECT_EQ(link->_Notifications[2]._SizeOfFrom, 2);
-  EXPECT_EQ(link->_Notifications[4]._SizeOfFrom, 4);
-}
-
 TEST_F(ORVHashTableTest, CopiesKeepTheBucketLayoutAndShareTheElements) {
   ORVHashTable source(_ByNumber, _ByName, ORVClearAtDelete, 0);
   for (int i = 0; i < 40; ++i)

@@ -140,6 +140,52 @@ TEST_F(ORVListTest, CopiesShareElementsInOrderAndTakeWhatToDoAtDelete) {
     owner->SetWhatToDoAtDelete(ORVDoNothingAtDelete);
 }
 
+TEST_F(ORVListTest, EmptyListHasItsSentinelsFacingEachOther) {
+  EXPECT_TRUE(_List.IsEmpty());
+  EXPECT_EQ(_List.GetHead()->GetNext(), _List.GetTail());
+  EXPECT_EQ(_List.GetTail()->GetPrevious(), _List.GetHead());
+  EXPECT_EQ(_List.GetHead()->GetPrevious(), _List.GetHead());
+  EXPECT_EQ(_List.GetTail()->GetNext(), _List.GetTail());
+  for (PEVBaseUnknown* nothing :
+       {_List.First(), _List.Last(), _List.ExtractFirst(), _List.ExtractLast(), _List[0]})
+    EXPECT_EQ(nothing, nullptr);
+}
+
+TEST_F(ORVListTest, InsertBoundsFrontToAppend) {
+  _List.Insert(&_B, 0);
+  _List.Insert(&_A, -5);
+  _List.Insert(&_D, _List.Size());
+  _List.Insert(&_C, 2);
+  EXPECT_THAT(Names(_List), ElementsAre("a", "b", "c", "d"));
+  _List.Insert(&_D, INT_MIN);
+  EXPECT_EQ(_List.First(), &_D);
+}
+
+TEST_F(ORVListTest, CursorReadsReplacesAndSetsOnlyOnElements) {
+  AppendAll(_List, {&_A, &_B, &_C});
+  ORVListCursor head(_List.GetHead());
+  ORVListCursor tail(_List.GetTail());
+  ORVListCursor nowhere;
+  for (ORVListCursor* off : {&head, &tail}) {
+    EXPECT_EQ(_List[off], nullptr);
+    EXPECT_EQ(_List.Replace(off, &_D), nullptr);
+    EXPECT_EQ(_List.Remove(off), nullptr);
+  }
+  EXPECT_EQ(_List[&nowhere], nullptr);
+  EXPECT_EQ(_List[static_cast<const ORVCursor*>(nullptr)], nullptr);
+  EXPECT_EQ(head.GetLink(), _List.GetHead());
+  ORVListCursor onB = CursorAt(_List, 1);
+  _List.Set(&onB, &_D);
+  EXPECT_THAT(Names(_List), ElementsAre("a", "d", "c"));
+  // A removal moves the cursor to the previous link.
+  ORVListCursor onA = CursorAt(_List, 0);
+  EXPECT_EQ(_List.Remove(&onA), &_A);
+  EXPECT_EQ(onA.GetLink(), _List.GetHead());
+  ORVListCursor onC = CursorAt(_List, 1);
+  EXPECT_EQ(_List.Remove(&onC), &_C);
+  EXPECT_EQ(_List[&onC], &_D);
+}
+
 TEST_F(ORVListDeathTest, WrongIndexesAndLinkedCopiesAreFatal) {
   AppendAll(_List, {&_A, &_B, &_C});
   ORVList empty(ORVDoNothingAtDelete);

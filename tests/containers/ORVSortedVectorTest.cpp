@@ -222,18 +222,6 @@ TEST_F(ORVSortedVectorTest, ARelatedComparatorKeepsTheOrderAndAnUnrelatedOneDrop
   }
 }
 
-TEST_F(ORVSortedVectorTest, SearchWithAnIncompatibleComparatorIsLinear) {
-  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
-  AppendNamed(vector, "abbc");
-  vector.Sort();
-  ORVTestShapeCmpLength byLength;
-  ORVTestShape x("x");
-  EXPECT_FALSE(vector.SearchUsesSort(byLength));
-  EXPECT_EQ(vector.Search(2, 1, 1, &x, byLength), 2);
-  EXPECT_EQ(vector.Search(2, 1, 0, &x, byLength), 2);
-  EXPECT_EQ(vector.LookupOne(&x, byLength), vector[0]);
-}
-
 TEST_F(ORVSortedVectorTest, ContainsLooksOnlyInTheRunOfEqualElements) {
   ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
   AppendNamed(vector, "abbbbbbc");

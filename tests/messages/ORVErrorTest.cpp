@@ -92,16 +92,6 @@ TEST_F(ORVErrorTest, CloneSharesTheBuildersAndCopiesTheRest) {
   namedClone->Release();
 }
 
-TEST_F(ORVErrorTest, LastErrorOfItsCodeIsHandedOutWithAReference) {
-  auto* error = new ORVError("f", 1, kNone, Text("D"), kNone, PEVErrorTypeCritical, PEV_E_FAIL);
-  long code = PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
-  PEVError* found = ORVError::GetOrMakeLastError(code);
-  EXPECT_EQ(found, error);
-  EXPECT_EQ(error->GetRefCount(), 2u);
-  found->Release();
-  EXPECT_EQ(ORVError::GetOrMakeLastError(0), nullptr);
-}
-
 TEST_F(ORVErrorTest, CodeWithoutErrorGivesTheFallbackCriticalOrWarning) {
   PEVError* failure = ORVError::GetOrMakeLastError(PEV_E_FAIL);
   ASSERT_NE(failure, nullptr);

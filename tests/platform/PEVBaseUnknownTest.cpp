@@ -42,3 +42,19 @@ TEST(PEVBaseUnknown, QueryInterfaceByIdentifierOrNameAnswersEveryClassOfTheChain
   for (int i = 0; i < 5; ++i)
     circle->Release();
 }
+TEST(PEVBaseUnknown, DispatchSlotsReportNoTypeInformationAndTheRootItsOwnIdentity) {
+  ORVTestShape shape;
+  unsigned int count = 7;
+  EXPECT_EQ(shape.GetTypeInfoCount(&count), PEV_S_OK);
+  EXPECT_EQ(count, 0u);
+  void* info = &count;
+  EXPECT_EQ(shape.GetTypeInfo(0, 0, &info), PEV_E_NOTIMPL);
+  EXPECT_EQ(info, nullptr);
+  EXPECT_EQ(shape.Invoke(0, IID_IUnknown, 0, 0, nullptr, nullptr, nullptr, nullptr), PEV_E_NOTIMPL);
+  EXPECT_EQ(shape.IsNull(), 0u);
+  EXPECT_EQ(shape.IsEqual(&shape), 1u);
+  EXPECT_EQ(shape.GetImpl(), &shape);
+  EXPECT_STREQ(PEVBaseUnknown::ClassName(), "PEVBaseUnknown");
+  EXPECT_EQ(PEVBaseUnknown::MetaObject()->GetParent(), nullptr);
+  EXPECT_EQ(PEVBaseUnknown::MetaObject()->GetTypeOfClass(), PEVTypeOfClassImplementation);
+}
