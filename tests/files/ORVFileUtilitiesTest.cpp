@@ -11,6 +11,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ErrorRecord.h"
@@ -61,13 +62,11 @@ FILE* PipeStream(int* oOtherEnd) {
 }  // namespace
 
 TEST(ORVFileUtilities, ComparePathTakesASeparatorAsAWildcard) {
-  EXPECT_EQ(ORVFileUtilities::ComparePath("a/b", "a\\b"), 1u);
-  EXPECT_EQ(ORVFileUtilities::ComparePath("a/b", "axb"), 1u);
-  EXPECT_EQ(ORVFileUtilities::ComparePath("axb", "a/b"), 1u);
-  EXPECT_EQ(ORVFileUtilities::ComparePath("a/b", "a/bc"), 0u);
-  EXPECT_EQ(ORVFileUtilities::ComparePath("a/bc", "a/b"), 0u);
-  EXPECT_EQ(ORVFileUtilities::ComparePath("a/b", "A/b"), 0u);
-  EXPECT_EQ(ORVFileUtilities::ComparePath("", ""), 1u);
+  const std::tuple<const char*, const char*, unsigned int> rows[] = {
+      {"a/b", "a\\b", 1}, {"a/b", "axb", 1}, {"axb", "a/b", 1}, {"a/b", "a/bc", 0},
+      {"a/bc", "a/b", 0}, {"a/b", "A/b", 0}, {"", "", 1}};
+  for (const auto& [first, second, same] : rows)
+    EXPECT_EQ(ORVFileUtilities::ComparePath(first, second), same) << first << " " << second;
 }
 
 TEST(ORVFileUtilities, ExtractionsCutAtTheLastDotAndKeepTheLastSeparator) {
