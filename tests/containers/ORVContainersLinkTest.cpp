@@ -115,18 +115,6 @@ TEST_F(ORVContainersLinkTest, DestroyingContainersOneByOneFinallyDestroysTheLink
   EXPECT_EQ(destroyed, 1);
 }
 
-TEST_F(ORVContainersLinkTest, ClearAtDeleteOfOneClearsTheOthers) {
-  LinkAll();
-  _Vector.Append(&_A);
-  {
-    ORVList leaving(ORVClearAtDelete);
-    _Link->FillAndAddContainer(&leaving);
-  }
-  EXPECT_TRUE(_Vector.IsEmpty());
-  EXPECT_TRUE(_Table.IsEmpty());
-  EXPECT_EQ(_Link->GetContainerSet().Size(), 3);
-}
-
 TEST_F(ORVContainersLinkTest, RemoveContainerUnlinksIt) {
   LinkAll();
   _Link->RemoveContainer(&_Vector);

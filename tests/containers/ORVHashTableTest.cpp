@@ -104,18 +104,6 @@ TEST_F(ORVHashTableTest, LookupsSearchOnlyThePatternsBucket) {
   EXPECT_EQ(other._Comparisons, 2);
 }
 
-TEST_F(ORVHashTableTest, AddressKeyFindsOnlyTheObjectItself) {
-  ORVHashTable table(ORVDoNothingAtDelete, 0);
-  ORVTestShape otherA("a");
-  AddAll(table, {&_A, &_B, nullptr});
-  EXPECT_EQ(table.LookupOne(&_A), &_A);
-  EXPECT_EQ(table.LookupOne(&otherA), nullptr);
-  EXPECT_TRUE(table.Contains(nullptr));
-  EXPECT_EQ(&table.GetCoder(), PEVBaseUnknownHashAddr::GetGlobal());
-  EXPECT_EQ(&table.GetComparator(), PEVBaseUnknownCmpAddr::GetGlobal());
-  EXPECT_THAT(Names(table), testing::UnorderedElementsAre("a", "b", "null"));
-}
-
 TEST_F(ORVHashTableTest, PatternIteratorStaysInThePatternsBucket) {
   ORVTestShape* firstFive = Shape("5");
   ORVTestShape* secondFive = Shape("5");
