@@ -263,13 +263,6 @@ TEST_F(ORVCmdLnAnalyzerTest, AFailingArgumentEndsTheAnalysisAtOnce) {
   EXPECT_FALSE(option.IsDefined());
 }
 
-TEST_F(ORVCmdLnAnalyzerTest, AnOptionGivenTwiceIsCurrentAgain) {
-  ORVCmdLnOptNoArg quiet(_Analyzer, "-q", ORVCmdLnOptOptional, kNoUsage);
-  ORVCmdLnOptMultiArg option(_Analyzer, "-v", ORVCmdLnOptOptional, kNoUsage, _Files, 0, -1, 0);
-  EXPECT_EQ(Analyze(_Analyzer, {"-q", "-v", "a", "-q", "-v", "b", "-q"}), 0);
-  EXPECT_EQ(Texts(_Files), Strings({"a", "b"}));
-}
-
 TEST(ORVCmdLnAnalyzerDeathTest, ANullArgumentArrayOrArgumentIsFatal) {
   ExpectFatal([] { ORVCmdLnAnalyzer("mk", kNoUsage).Analyze(nullptr, 1); },
               "ORVCmdLnAnalyzer::Analyze(): iArguments is NULL", "src/ORVCmdLnAnalyzer.cpp");

@@ -83,19 +83,6 @@ TEST_F(ORVCmdLnHelpMngrTest, EveryHelpNameAnswersWithTheHelpTextAsAnInformation)
   }
 }
 
-TEST_F(ORVCmdLnHelpMngrTest, TheManagerOwnsItsHelpOption) {
-  ORVCmdLnAnalyzer analyzer("mk", kNoUsage);
-  ORVNLSMsgBldrRfHndlr helpUsage;
-  {
-    ORVCmdLnHelpMngr help(analyzer, nullptr, ORVNLSMsgBldrRfHndlr());
-    helpUsage = help.GetHelpOpt().GetHUsageBldr();
-    EXPECT_EQ(help.GetHelpOpt().GetRefCount(), 1u);
-    EXPECT_EQ(helpUsage->GetRefCount(), 2u);
-  }
-  // The option is gone with the manager: only this handler holds its usage line.
-  EXPECT_EQ(helpUsage->GetRefCount(), 1u);
-}
-
 TEST(ORVCmdLnHelpMngrDeathTest, HelpWithoutShortUsageIsFatal) {
   ExpectFatal(
       [] {

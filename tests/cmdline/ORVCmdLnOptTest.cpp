@@ -85,21 +85,6 @@ TEST_F(ORVCmdLnOptTest, MessageTextsOfNamedOptionsAndOfTheCommandsOption) {
   EXPECT_EQ(Utf8(text), "\"a\" \"say \"hi\" café\"");
 }
 
-TEST_F(ORVCmdLnOptTest, StatusesAndTheUsageBuilderParameter) {
-  ORVParamNLSMsgBldrCtlgRfHndlr usage = TestMessage("NAME");
-  ORVCmdLnOptNoArg mandatory(_Analyzer, " -n ", ORVCmdLnOptMandatory, usage);
-  ORVCmdLnOptNoArg help(_Analyzer, "-hh", ORVCmdLnOptHelp, kNoUsage);
-  ORVCmdLnOptNoArg other(_Analyzer, "-o", (ORVCmdLnOptStatusEnum)7, kNoUsage);
-  // Whether each is mandatory, then whether it is the help option.
-  auto flags = [](ORVCmdLnOpt& iOption) {
-    return std::to_string(iOption.IsMandatory() != 0) + std::to_string(iOption.IsHelpOption() != 0);
-  };
-  EXPECT_EQ(flags(mandatory) + " " + flags(help) + " " + flags(other), "10 01 00");
-  // The usage line names the option as its specification was written.
-  ASSERT_EQ(usage->GetNbParameters(), 1);
-  EXPECT_EQ(Utf8(usage->GetParameter(0)), " -n ");
-}
-
 TEST_F(ORVCmdLnOptTest, OptionsRegisterInOrderAndTheLastHelpOptionWins) {
   ORVParamNLSMsgBldrCtlgRfHndlr usage = TestMessage("USAGE");
   ORVCmdLnAnalyzer analyzer("tool", usage);
@@ -126,14 +111,4 @@ TEST_F(ORVCmdLnOptTest, LookupMatchesWholeNamesExactlyAndTheFirstRegisteredWins)
     EXPECT_EQ(_Analyzer.LookupOneOption(miss), nullptr) << miss;
   ORVCmdLnOptNoArg command(_Analyzer, "-c|", ORVCmdLnOptOptional, kNoUsage);
   EXPECT_EQ(_Analyzer.LookupOneOption(""), &command);
-}
-
-TEST_F(ORVCmdLnOptTest, AnOptionSharesItsUsageBuilderAndFreesItsNames) {
-  ORVParamNLSMsgBldrCtlgRfHndlr usage = TestMessage("NAME");
-  {
-    ORVCmdLnAnalyzer analyzer("mk", kNoUsage);
-    ORVCmdLnOptNoArg option(analyzer, "-a|-b|-c", ORVCmdLnOptOptional, usage);
-    EXPECT_EQ(usage->GetRefCount(), 2u);
-  }
-  EXPECT_EQ(usage->GetRefCount(), 1u);
 }

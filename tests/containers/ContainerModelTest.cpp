@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "ContainerTestClasses.h"
+#include "ModelHarness.h"
 #include "ORVHashCursor.h"
 #include "ORVHashTable.h"
 #include "ORVList.h"
@@ -24,29 +24,13 @@ using Elements = std::vector<PEVBaseUnknown*>;
 
 class ContainerModelTest : public ORVContainerTestBase {
 protected:
-  ContainerModelTest() : _Generator(20240612) {
+  ContainerModelTest() : _Driver(20240612) {
     // Numbers below 2000 with repeats: some shapes share a code, many share a bucket.
     for (int i = 0; i < 300; ++i)
       _Pool.emplace_back(std::to_string(Random(2000)));
   }
 
-  // The driver: 20000 steps, each prepared by iPrepare, then drawing its operation (an
-  // addition, one of iAdditions numbered from 0, half of the time in the phases where the
-  // containers grow, else any of iOperations; the phases alternate every 1000 steps, so
-  // sizes go up to a few hundred and back), made by iStep and checked by iCheck.
-  void Run(int iAdditions, int iOperations, const std::function<void(int)>& iPrepare,
-           const std::function<void(int&)>& iStep, const std::function<void()>& iCheck) {
-    for (int step = 0; step < 20000 && !HasFatalFailure(); ++step) {
-      iPrepare(step);
-      int operation =
-          (step / 1000) % 2 == 0 && Random(2) == 0 ? Random(iAdditions) : Random(iOperations);
-      SCOPED_TRACE("step " + std::to_string(step) + " operation " + std::to_string(operation));
-      iStep(operation);
-      if (!HasFatalFailure()) iCheck();
-    }
-  }
-
-  int Random(int iBound) { return (int)(_Generator() % (unsigned int)iBound); }
+  int Random(int iBound) { return _Driver.Random(iBound); }
   PEVBaseUnknown* AnyElement() { return &_Pool[(std::size_t)Random((int)_Pool.size())]; }
   // An element of iModel, or any element when it is empty or once in a while.
   PEVBaseUnknown* ElementOf(const Elements& iModel) {
@@ -106,7 +90,7 @@ protected:
     return std::find(iModel.begin(), iModel.end(), iObject) != iModel.end();
   }
 
-  std::mt19937 _Generator;
+  ModelDriver _Driver;
   std::deque<ORVTestShape> _Pool;
   ORVTestShapeHashNumber _ByNumber;
   ORVTestShapeCmpName _ByName;
@@ -119,121 +103,121 @@ TEST_F(ContainerModelTest, ListBehavesAsASequence) {
   Elements model;
   PEVBaseUnknown* element = nullptr;
   int size = 0;
-  auto prepare = [&](int) {
+  auto prepare = [&] {
     element = Random(12) == 0 ? nullptr : AnyElement();
     size = (int)model.size();
   };
-  auto step = [&](int& ioOperation) {
-    auto at = [&](int iIndex) { return model[(std::size_t)iIndex]; };
-    switch (ioOperation) {
-      case 0:
-        list.Add(element, 1);
-        model.insert(model.begin(), element);
-        break;
-      case 1:
-        list.Append(element);
-        model.push_back(element);
-        break;
-      case 2: {
-        int index = Random(size + 3) - 2;  // below 1: at the front
-        list.Insert(element, index);
-        model.insert(model.begin() + std::max(index, 0), element);
-        break;
-      }
-      case 3: {
-        int index = Random(size + 2) - 1;  // -1: the head, size: the tail
-        ORVListCursor cursor = ListCursorAt(list, index);
-        ASSERT_EQ(list.InsertAfter(&cursor, element), index < size ? 1u : 0u);
-        if (index < size) model.insert(model.begin() + index + 1, element);
-        break;
-      }
-      case 4: {
-        int index = Random(size + 2) - 1;
-        ORVListCursor cursor = ListCursorAt(list, index);
-        ASSERT_EQ(list.InsertBefore(&cursor, element), index >= 0 ? 1u : 0u);
-        if (index >= 0) model.insert(model.begin() + index, element);
-        break;
-      }
-      case 5: {
-        PEVBaseUnknown* removed = ElementOf(model);
-        ASSERT_EQ(list.Remove(removed, 1) != 0, Has(model, removed));
-        EraseAll(model, removed);
-        break;
-      }
-      case 6: {
-        PEVBaseUnknown* old = ElementOf(model);
-        ASSERT_EQ(list.Replace(old, element, 1) != 0, Has(model, old));
-        std::replace(model.begin(), model.end(), old, element);
-        break;
-      }
-      case 7:
-      case 8: {
-        if (model.empty()) break;
-        int index = Random(size);
-        ORVListCursor cursor = ListCursorAt(list, index);
-        if (ioOperation == 8) {
-          ASSERT_EQ(list.Replace(&cursor, element), at(index));
-          model[(std::size_t)index] = element;
-          break;
-        }
-        ASSERT_EQ(list.Remove(&cursor), at(index));
-        ASSERT_EQ(cursor.GetLink(), ListCursorAt(list, index - 1).GetLink());
-        model.erase(model.begin() + index);
-        break;
-      }
-      case 9:
-        ASSERT_EQ(list.ExtractFirst(), model.empty() ? nullptr : model.front());
-        if (!model.empty()) model.erase(model.begin());
-        break;
-      case 10:
-        ASSERT_EQ(list.ExtractLast(), model.empty() ? nullptr : model.back());
-        if (!model.empty()) model.pop_back();
-        break;
-      case 11: {
-        // Iterate, removing at the iterator's own cursor now and then.
-        ORVIterator* iterator = list.MakeIterator(nullptr);
-        Elements kept;
-        for (int i = 0; i < size; ++i) {
-          PEVBaseUnknown* current = iterator->Next();
-          ASSERT_EQ(current, at(i));
-          if (Random(16) != 0) {
-            kept.push_back(current);
-            continue;
-          }
-          ASSERT_EQ(list.Remove(const_cast<ORVCursor*>(iterator->Position())), current);
-        }
-        ASSERT_EQ(iterator->Next(), nullptr);
-        iterator->Release();
-        model = kept;
-        break;
-      }
-      case 12: {
-        // Iterate, removing by object the element under the iterator now and then: the
-        // iterator goes on with the element that followed it.
-        ORVIterator* iterator = list.MakeIterator(nullptr);
-        std::size_t passed = 0;
-        while (passed < model.size()) {
-          PEVBaseUnknown* current = iterator->Next();
-          ASSERT_EQ(current, model[passed]);
-          if (Random(8) != 0) {
-            ++passed;
-            continue;
-          }
-          passed -= (std::size_t)std::count(model.begin(), model.begin() + (long)passed, current);
-          ASSERT_NE(list.Remove(current, 1), 0u);
-          EraseAll(model, current);
-        }
-        ASSERT_EQ(iterator->Next(), nullptr);
-        iterator->Release();
-        break;
-      }
-      default:
-        if (Random(60) == 0) {
-          list.Clear(1);
-          model.clear();
-        }
+  auto at = [&](int iIndex) { return model[(std::size_t)iIndex]; };
+  auto atCursor = [&](bool iReplace) {
+    if (model.empty()) return;
+    int index = Random(size);
+    ORVListCursor cursor = ListCursorAt(list, index);
+    if (iReplace) {
+      ASSERT_EQ(list.Replace(&cursor, element), at(index));
+      model[(std::size_t)index] = element;
+      return;
     }
+    ASSERT_EQ(list.Remove(&cursor), at(index));
+    ASSERT_EQ(cursor.GetLink(), ListCursorAt(list, index - 1).GetLink());
+    model.erase(model.begin() + index);
   };
+  auto maybeClear = [&] {
+    if (Random(60) != 0) return;
+    list.Clear(1);
+    model.clear();
+  };
+  const ModelOperations operations = {
+      {"Add",
+       [&] {
+         list.Add(element, 1);
+         model.insert(model.begin(), element);
+       }},
+      {"Append",
+       [&] {
+         list.Append(element);
+         model.push_back(element);
+       }},
+      {"Insert",
+       [&] {
+         int index = Random(size + 3) - 2;  // below 1: at the front
+         list.Insert(element, index);
+         model.insert(model.begin() + std::max(index, 0), element);
+       }},
+      {"InsertAfter",
+       [&] {
+         int index = Random(size + 2) - 1;  // -1: the head, size: the tail
+         ORVListCursor cursor = ListCursorAt(list, index);
+         ASSERT_EQ(list.InsertAfter(&cursor, element), index < size ? 1u : 0u);
+         if (index < size) model.insert(model.begin() + index + 1, element);
+       }},
+      {"InsertBefore",
+       [&] {
+         int index = Random(size + 2) - 1;
+         ORVListCursor cursor = ListCursorAt(list, index);
+         ASSERT_EQ(list.InsertBefore(&cursor, element), index >= 0 ? 1u : 0u);
+         if (index >= 0) model.insert(model.begin() + index, element);
+       }},
+      {"Remove by object",
+       [&] {
+         PEVBaseUnknown* removed = ElementOf(model);
+         ASSERT_EQ(list.Remove(removed, 1) != 0, Has(model, removed));
+         EraseAll(model, removed);
+       }},
+      {"Replace by object",
+       [&] {
+         PEVBaseUnknown* old = ElementOf(model);
+         ASSERT_EQ(list.Replace(old, element, 1) != 0, Has(model, old));
+         std::replace(model.begin(), model.end(), old, element);
+       }},
+      {"Remove by cursor", [&] { atCursor(false); }},
+      {"Replace by cursor", [&] { atCursor(true); }},
+      {"ExtractFirst",
+       [&] {
+         ASSERT_EQ(list.ExtractFirst(), model.empty() ? nullptr : model.front());
+         if (!model.empty()) model.erase(model.begin());
+       }},
+      {"ExtractLast",
+       [&] {
+         ASSERT_EQ(list.ExtractLast(), model.empty() ? nullptr : model.back());
+         if (!model.empty()) model.pop_back();
+       }},
+      {"Remove at the iterator's cursor",
+       [&] {
+         ORVIterator* iterator = list.MakeIterator(nullptr);
+         Elements kept;
+         for (int i = 0; i < size; ++i) {
+           PEVBaseUnknown* current = iterator->Next();
+           ASSERT_EQ(current, at(i));
+           if (Random(16) != 0) {
+             kept.push_back(current);
+             continue;
+           }
+           ASSERT_EQ(list.Remove(const_cast<ORVCursor*>(iterator->Position())), current);
+         }
+         ASSERT_EQ(iterator->Next(), nullptr);
+         iterator->Release();
+         model = kept;
+       }},
+      // The iterator goes on with the element that followed the one removed under it.
+      {"Remove by object under the iterator",
+       [&] {
+         ORVIterator* iterator = list.MakeIterator(nullptr);
+         std::size_t passed = 0;
+         while (passed < model.size()) {
+           PEVBaseUnknown* current = iterator->Next();
+           ASSERT_EQ(current, model[passed]);
+           if (Random(8) != 0) {
+             ++passed;
+             continue;
+           }
+           passed -= (std::size_t)std::count(model.begin(), model.begin() + (long)passed, current);
+           ASSERT_NE(list.Remove(current, 1), 0u);
+           EraseAll(model, current);
+         }
+         ASSERT_EQ(iterator->Next(), nullptr);
+         iterator->Release();
+       }},
+      {"Clear now and then", maybeClear}};
   auto check = [&] {
     ExpectHolds(list, model);
     for (int i = 0; i < 3 && i < (int)model.size(); ++i) {
@@ -242,7 +226,7 @@ TEST_F(ContainerModelTest, ListBehavesAsASequence) {
     }
     ASSERT_EQ(list.Contains(element), Has(model, element));
   };
-  Run(5, 14, prepare, step, check);
+  _Driver.Run(20000, operations, check, prepare, 5);
 }
 
 TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
@@ -250,137 +234,135 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
   Elements inserted;  // in insertion order
   int dimension = 16;
   PEVBaseUnknown* element = nullptr;
-  auto step = [&](int& ioOperation) {
-    switch (ioOperation) {
-      case 0:
-      case 1:
-        table.Add(element, 1);
-        inserted.push_back(element);
-        GrowModel((int)inserted.size(), dimension);
-        break;
-      case 2: {
-        PEVBaseUnknown* removed = ElementOf(inserted);
-        ASSERT_EQ(table.Remove(removed, 1) != 0, Has(inserted, removed));
-        EraseAll(inserted, removed);
-        break;
-      }
-      case 3: {
-        // Every occurrence of old goes; new comes as many times, at the end of its bucket.
-        PEVBaseUnknown* old = ElementOf(inserted);
-        auto occurrences = std::count(inserted.begin(), inserted.end(), old);
-        ASSERT_EQ(table.Replace(old, element, 1) != 0, occurrences > 0);
-        EraseAll(inserted, old);
-        inserted.insert(inserted.end(), (std::size_t)occurrences, element);
-        break;
-      }
-      case 4: {
-        if (inserted.empty()) break;
-        std::vector<std::size_t> order = HashOrderIndexes(inserted, dimension);
-        int index = Random((int)order.size());
-        ORVHashCursor cursor = HashCursorAt(table, index);
-        ASSERT_EQ(table.Remove(&cursor), inserted[order[(std::size_t)index]]);
-        inserted.erase(inserted.begin() + (long)order[(std::size_t)index]);
-        break;
-      }
-      case 5: {
-        // Iterate, removing at the iterator's own cursor now and then.
-        std::vector<bool> removed(inserted.size(), false);
-        ORVIterator* iterator = table.MakeIterator(nullptr);
-        for (std::size_t index : HashOrderIndexes(inserted, dimension)) {
-          ASSERT_EQ(iterator->Next(), inserted[index]);
-          if (Random(64) != 0) continue;
-          ASSERT_EQ(table.Remove(const_cast<ORVCursor*>(iterator->Position())), inserted[index]);
-          removed[index] = true;
-        }
-        ASSERT_EQ(iterator->Next(), nullptr);
-        iterator->Release();
-        Elements kept;
-        for (std::size_t i = 0; i < inserted.size(); ++i)
-          if (!removed[i]) kept.push_back(inserted[i]);
-        inserted = kept;
-        break;
-      }
-      case 6: {
-        // Iterate, removing by object the element under the iterator now and then.
-        Elements order = HashOrder(inserted, dimension);
-        ORVIterator* iterator = table.MakeIterator(nullptr);
-        std::size_t passed = 0;
-        while (passed < order.size()) {
-          PEVBaseUnknown* current = iterator->Next();
-          ASSERT_EQ(current, order[passed]);
-          if (Random(16) != 0) {
-            ++passed;
-            continue;
-          }
-          passed -= (std::size_t)std::count(order.begin(), order.begin() + (long)passed, current);
-          ASSERT_NE(table.Remove(current, 1), 0u);
-          EraseAll(order, current);
-          EraseAll(inserted, current);
-        }
-        ASSERT_EQ(iterator->Next(), nullptr);
-        iterator->Release();
-        break;
-      }
-      case 7: {
-        // Grow under a live iterator: it follows its link into the new buckets.
-        if (inserted.empty() || dimension >= 64) break;
-        std::vector<std::size_t> order = HashOrderIndexes(inserted, dimension);
-        int steps = Random((int)order.size()) + 1;
-        ORVIterator* iterator = table.MakeIterator(nullptr);
-        for (int i = 0; i < steps; ++i)
-          iterator->Next();
-        std::size_t current = order[(std::size_t)steps - 1];
-        int grownDimension = dimension;
-        while (grownDimension == dimension) {
-          table.Add(element, 1);
-          inserted.push_back(element);
-          GrowModel((int)inserted.size(), grownDimension);
-        }
-        dimension = grownDimension;
-        order = HashOrderIndexes(inserted, dimension);
-        auto at = std::find(order.begin(), order.end(), current);
-        for (++at; at != order.end(); ++at)
-          ASSERT_EQ(iterator->Next(), inserted[*at]);
-        ASSERT_EQ(iterator->Next(), nullptr);
-        iterator->Release();
-        break;
-      }
-      case 8: {
-        // Two iterators each remove their own element through their own cursor; the
-        // first then goes on with the element after its removed one.
-        if (inserted.size() < 2) break;
-        Elements order = HashOrder(inserted, dimension);
-        int first = Random((int)order.size());
-        int second = Random((int)order.size());
-        ORVIterator* one = table.MakeIterator(nullptr);
-        ORVIterator* other = table.MakeIterator(nullptr);
-        for (int i = 0; i <= first; ++i)
-          one->Next();
-        for (int i = 0; i <= second; ++i)
-          other->Next();
-        ASSERT_EQ(table.Remove(const_cast<ORVCursor*>(one->Position())), order[(std::size_t)first]);
-        PEVBaseUnknown* removed = table.Remove(const_cast<ORVCursor*>(other->Position()));
-        ASSERT_EQ(removed, first == second ? nullptr : order[(std::size_t)second]);
-        std::size_t following = (std::size_t)first + 1;
-        if (following == (std::size_t)second) ++following;
-        ASSERT_EQ(one->Next(), following < order.size() ? order[following] : nullptr);
-        one->Release();
-        other->Release();
-        std::vector<std::size_t> indexes = HashOrderIndexes(inserted, dimension);
-        std::vector<std::size_t> gone = {indexes[(std::size_t)first], indexes[(std::size_t)second]};
-        std::sort(gone.begin(), gone.end());
-        gone.erase(std::unique(gone.begin(), gone.end()), gone.end());
-        for (auto index = gone.rbegin(); index != gone.rend(); ++index)
-          inserted.erase(inserted.begin() + (long)*index);
-        break;
-      }
-      default:
-        if (Random(500) == 0) {
-          table.Clear(1);
-          inserted.clear();
-        }
-    }
+  auto add = [&] {
+    table.Add(element, 1);
+    inserted.push_back(element);
+    GrowModel((int)inserted.size(), dimension);
   };
+  const ModelOperations operations = {
+      {"Add", add},
+      {"Add", add},
+      {"Remove by object",
+       [&] {
+         PEVBaseUnknown* removed = ElementOf(inserted);
+         ASSERT_EQ(table.Remove(removed, 1) != 0, Has(inserted, removed));
+         EraseAll(inserted, removed);
+       }},
+      {"Replace by object",
+       [&] {
+         // Every occurrence of old goes; new comes as many times, at the end of its bucket.
+         PEVBaseUnknown* old = ElementOf(inserted);
+         auto occurrences = std::count(inserted.begin(), inserted.end(), old);
+         ASSERT_EQ(table.Replace(old, element, 1) != 0, occurrences > 0);
+         EraseAll(inserted, old);
+         inserted.insert(inserted.end(), (std::size_t)occurrences, element);
+       }},
+      {"Remove by cursor",
+       [&] {
+         if (inserted.empty()) return;
+         std::vector<std::size_t> order = HashOrderIndexes(inserted, dimension);
+         int index = Random((int)order.size());
+         ORVHashCursor cursor = HashCursorAt(table, index);
+         ASSERT_EQ(table.Remove(&cursor), inserted[order[(std::size_t)index]]);
+         inserted.erase(inserted.begin() + (long)order[(std::size_t)index]);
+       }},
+      {"Remove at the iterator's cursor",
+       [&] {
+         std::vector<bool> removed(inserted.size(), false);
+         ORVIterator* iterator = table.MakeIterator(nullptr);
+         for (std::size_t index : HashOrderIndexes(inserted, dimension)) {
+           ASSERT_EQ(iterator->Next(), inserted[index]);
+           if (Random(64) != 0) continue;
+           ASSERT_EQ(table.Remove(const_cast<ORVCursor*>(iterator->Position())), inserted[index]);
+           removed[index] = true;
+         }
+         ASSERT_EQ(iterator->Next(), nullptr);
+         iterator->Release();
+         Elements kept;
+         for (std::size_t i = 0; i < inserted.size(); ++i)
+           if (!removed[i]) kept.push_back(inserted[i]);
+         inserted = kept;
+       }},
+      {"Remove by object under the iterator",
+       [&] {
+         Elements order = HashOrder(inserted, dimension);
+         ORVIterator* iterator = table.MakeIterator(nullptr);
+         std::size_t passed = 0;
+         while (passed < order.size()) {
+           PEVBaseUnknown* current = iterator->Next();
+           ASSERT_EQ(current, order[passed]);
+           if (Random(16) != 0) {
+             ++passed;
+             continue;
+           }
+           passed -= (std::size_t)std::count(order.begin(), order.begin() + (long)passed, current);
+           ASSERT_NE(table.Remove(current, 1), 0u);
+           EraseAll(order, current);
+           EraseAll(inserted, current);
+         }
+         ASSERT_EQ(iterator->Next(), nullptr);
+         iterator->Release();
+       }},
+      {"Grow under a live iterator",
+       [&] {
+         // The iterator follows its link into the new buckets.
+         if (inserted.empty() || dimension >= 64) return;
+         std::vector<std::size_t> order = HashOrderIndexes(inserted, dimension);
+         int steps = Random((int)order.size()) + 1;
+         ORVIterator* iterator = table.MakeIterator(nullptr);
+         for (int i = 0; i < steps; ++i)
+           iterator->Next();
+         std::size_t current = order[(std::size_t)steps - 1];
+         int grownDimension = dimension;
+         while (grownDimension == dimension) {
+           table.Add(element, 1);
+           inserted.push_back(element);
+           GrowModel((int)inserted.size(), grownDimension);
+         }
+         dimension = grownDimension;
+         order = HashOrderIndexes(inserted, dimension);
+         auto at = std::find(order.begin(), order.end(), current);
+         for (++at; at != order.end(); ++at)
+           ASSERT_EQ(iterator->Next(), inserted[*at]);
+         ASSERT_EQ(iterator->Next(), nullptr);
+         iterator->Release();
+       }},
+      {"Remove through two iterators",
+       [&] {
+         // Two iterators each remove their own element through their own cursor; the
+         // first then goes on with the element after its removed one.
+         if (inserted.size() < 2) return;
+         Elements order = HashOrder(inserted, dimension);
+         int first = Random((int)order.size());
+         int second = Random((int)order.size());
+         ORVIterator* one = table.MakeIterator(nullptr);
+         ORVIterator* other = table.MakeIterator(nullptr);
+         for (int i = 0; i <= first; ++i)
+           one->Next();
+         for (int i = 0; i <= second; ++i)
+           other->Next();
+         ASSERT_EQ(table.Remove(const_cast<ORVCursor*>(one->Position())),
+                   order[(std::size_t)first]);
+         PEVBaseUnknown* removed = table.Remove(const_cast<ORVCursor*>(other->Position()));
+         ASSERT_EQ(removed, first == second ? nullptr : order[(std::size_t)second]);
+         std::size_t following = (std::size_t)first + 1;
+         if (following == (std::size_t)second) ++following;
+         ASSERT_EQ(one->Next(), following < order.size() ? order[following] : nullptr);
+         one->Release();
+         other->Release();
+         std::vector<std::size_t> indexes = HashOrderIndexes(inserted, dimension);
+         std::vector<std::size_t> gone = {indexes[(std::size_t)first],
+                                          indexes[(std::size_t)second]};
+         std::sort(gone.begin(), gone.end());
+         gone.erase(std::unique(gone.begin(), gone.end()), gone.end());
+         for (auto index = gone.rbegin(); index != gone.rend(); ++index)
+           inserted.erase(inserted.begin() + (long)*index);
+       }},
+      {"Clear now and then", [&] {
+         if (Random(500) != 0) return;
+         table.Clear(1);
+         inserted.clear();
+       }}};
   auto check = [&] {
     ASSERT_EQ(table.GetDimension(), dimension);
     Elements order = HashOrder(inserted, dimension);
@@ -392,8 +374,8 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
     });
     ASSERT_EQ(table.LookupOne(element), same == order.end() ? nullptr : *same);
   };
-  Run(
-      2, 10, [&](int) { element = AnyElement(); }, step, check);
+  _Driver.Run(
+      20000, operations, check, [&] { element = AnyElement(); }, 2);
   ORVHashTable copy(table);
   ASSERT_EQ(ElementsOf(copy), ElementsOf(table));
 }
@@ -416,7 +398,7 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
   int size = 0;
   PEVBaseUnknown* fresh = nullptr;
   PEVBaseUnknown* present = nullptr;
-  auto prepare = [&](int) {
+  auto prepare = [&] {
     size = (int)vectorModel.size();
     // The link repeats removals of an object everywhere: the elements are kept distinct.
     fresh = nullptr;
@@ -444,109 +426,128 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
     EraseAll(inserted, iOld);
     inserted.push_back(iNew);
   };
-  auto step = [&](int& ioOperation) {
-    if (ioOperation < 6 && !fresh) ioOperation = 6;
-    if (ioOperation >= 6 && ioOperation < 13 && !present) ioOperation = 13;
-    switch (ioOperation) {
-      case 0:
-        list.Append(fresh);
-        addEverywhere(fresh, false, size);
-        break;
-      case 1:
-        list.Add(fresh, 1);
-        addEverywhere(fresh, true, size);
-        break;
-      case 2: {
-        int index = Random(size + 1);
-        vector.Insert(fresh, index);
-        addEverywhere(fresh, true, index);
-        break;
-      }
-      case 3: {
-        int index = Random(size + 1);
-        list.Insert(fresh, index);
-        addEverywhere(fresh, false, size);
-        std::rotate(listModel.begin() + index, listModel.end() - 1, listModel.end());
-        break;
-      }
-      case 4:
-        table.Add(fresh, 1);
-        addEverywhere(fresh, true, size);
-        break;
-      case 5:  // replace through one of the three, by object
-        if (!present) break;
-        ASSERT_TRUE(containers[Random(3)]->Replace(present, fresh, 1));
-        replaceEverywhere(present, fresh);
-        break;
-      case 6:
-        ASSERT_TRUE(containers[Random(3)]->Remove(present, 1));
-        removeEverywhere(present);
-        break;
-      case 7: {
-        int index = Random(size);
-        ORVVectorCursor cursor(index);
-        PEVBaseUnknown* removed = vectorModel[(std::size_t)index];
-        ASSERT_EQ(vector.Remove(&cursor), removed);
-        removeEverywhere(removed);
-        break;
-      }
-      case 8: {
-        int index = Random(size);
-        ORVListCursor cursor = ListCursorAt(list, index);
-        PEVBaseUnknown* removed = listModel[(std::size_t)index];
-        ASSERT_EQ(list.Remove(&cursor), removed);
-        removeEverywhere(removed);
-        break;
-      }
-      case 9: {
-        int index = Random(size);
-        Elements order = HashOrder(inserted, dimension);
-        ORVHashCursor cursor = HashCursorAt(table, index);
-        ASSERT_EQ(table.Remove(&cursor), order[(std::size_t)index]);
-        removeEverywhere(order[(std::size_t)index]);
-        break;
-      }
-      case 10:
-        removeEverywhere(Random(2) ? list.ExtractFirst() : list.ExtractLast());
-        break;
-      case 11: {
-        if (!fresh) break;
-        int index = Random(size);
-        PEVBaseUnknown* old = vectorModel[(std::size_t)index];
-        ORVVectorCursor cursor(index);
-        if (Random(2)) {
-          vector.Set(index, fresh);
-        } else {
-          ASSERT_EQ(vector.Replace(&cursor, fresh), old);
-        }
-        replaceEverywhere(old, fresh);
-        break;
-      }
-      case 12: {
-        if (!fresh) break;
-        int index = Random(size);
-        ORVListCursor cursor = ListCursorAt(list, index);
-        PEVBaseUnknown* old = listModel[(std::size_t)index];
-        ASSERT_EQ(list.Replace(&cursor, fresh), old);
-        replaceEverywhere(old, fresh);
-        break;
-      }
-      default:
-        if (Random(80) == 0) {
-          containers[Random(3)]->Clear(1);
-          listModel.clear();
-          vectorModel.clear();
-          inserted.clear();
-        }
-    }
+  auto removePresent = [&] {
+    ASSERT_TRUE(containers[Random(3)]->Remove(present, 1));
+    removeEverywhere(present);
   };
+  auto maybeClear = [&] {
+    if (Random(80) != 0) return;
+    containers[Random(3)]->Clear(1);
+    listModel.clear();
+    vectorModel.clear();
+    inserted.clear();
+  };
+  // Without a fresh element an addition removes instead, without any element it clears.
+  const ModelOperations operations = {
+      {"Append to the list",
+       [&] {
+         if (!fresh) return present ? removePresent() : maybeClear();
+         list.Append(fresh);
+         addEverywhere(fresh, false, size);
+       }},
+      {"Add to the list",
+       [&] {
+         if (!fresh) return present ? removePresent() : maybeClear();
+         list.Add(fresh, 1);
+         addEverywhere(fresh, true, size);
+       }},
+      {"Insert into the vector",
+       [&] {
+         if (!fresh) return present ? removePresent() : maybeClear();
+         int index = Random(size + 1);
+         vector.Insert(fresh, index);
+         addEverywhere(fresh, true, index);
+       }},
+      {"Insert into the list",
+       [&] {
+         if (!fresh) return present ? removePresent() : maybeClear();
+         int index = Random(size + 1);
+         list.Insert(fresh, index);
+         addEverywhere(fresh, false, size);
+         std::rotate(listModel.begin() + index, listModel.end() - 1, listModel.end());
+       }},
+      {"Add to the table",
+       [&] {
+         if (!fresh) return present ? removePresent() : maybeClear();
+         table.Add(fresh, 1);
+         addEverywhere(fresh, true, size);
+       }},
+      {"Replace by object",
+       [&] {
+         if (!fresh) return present ? removePresent() : maybeClear();
+         if (!present) return;
+         ASSERT_TRUE(containers[Random(3)]->Replace(present, fresh, 1));
+         replaceEverywhere(present, fresh);
+       }},
+      {"Remove by object",
+       [&] {
+         if (!present) return maybeClear();
+         removePresent();
+       }},
+      {"Remove by vector cursor",
+       [&] {
+         if (!present) return maybeClear();
+         int index = Random(size);
+         ORVVectorCursor cursor(index);
+         PEVBaseUnknown* removed = vectorModel[(std::size_t)index];
+         ASSERT_EQ(vector.Remove(&cursor), removed);
+         removeEverywhere(removed);
+       }},
+      {"Remove by list cursor",
+       [&] {
+         if (!present) return maybeClear();
+         int index = Random(size);
+         ORVListCursor cursor = ListCursorAt(list, index);
+         PEVBaseUnknown* removed = listModel[(std::size_t)index];
+         ASSERT_EQ(list.Remove(&cursor), removed);
+         removeEverywhere(removed);
+       }},
+      {"Remove by table cursor",
+       [&] {
+         if (!present) return maybeClear();
+         int index = Random(size);
+         Elements order = HashOrder(inserted, dimension);
+         ORVHashCursor cursor = HashCursorAt(table, index);
+         ASSERT_EQ(table.Remove(&cursor), order[(std::size_t)index]);
+         removeEverywhere(order[(std::size_t)index]);
+       }},
+      {"Extract from the list",
+       [&] {
+         if (!present) return maybeClear();
+         removeEverywhere(Random(2) ? list.ExtractFirst() : list.ExtractLast());
+       }},
+      {"Replace in the vector",
+       [&] {
+         if (!present) return maybeClear();
+         if (!fresh) return;
+         int index = Random(size);
+         PEVBaseUnknown* old = vectorModel[(std::size_t)index];
+         ORVVectorCursor cursor(index);
+         if (Random(2)) {
+           vector.Set(index, fresh);
+         } else {
+           ASSERT_EQ(vector.Replace(&cursor, fresh), old);
+         }
+         replaceEverywhere(old, fresh);
+       }},
+      {"Replace by list cursor",
+       [&] {
+         if (!present) return maybeClear();
+         if (!fresh) return;
+         int index = Random(size);
+         ORVListCursor cursor = ListCursorAt(list, index);
+         PEVBaseUnknown* old = listModel[(std::size_t)index];
+         ASSERT_EQ(list.Replace(&cursor, fresh), old);
+         replaceEverywhere(old, fresh);
+       }},
+      {"Clear now and then", maybeClear}};
   auto check = [&] {
     ExpectHolds(list, listModel);
     ExpectHolds(vector, vectorModel);
     ASSERT_EQ(table.GetDimension(), dimension);
     ExpectHolds(table, HashOrder(inserted, dimension));
   };
-  Run(5, 14, prepare, step, check);
+  _Driver.Run(20000, operations, check, prepare, 5);
   ASSERT_EQ(link->GetContainerSet().Size(), 3);
 }
 

@@ -29,12 +29,6 @@ const PEVBaseUnknown* Address(uintptr_t iAddress) {
 
 }  // namespace
 
-TEST_F(ORVComparatorTest, AComparatorCanSearchASetItSorted) {
-  EXPECT_TRUE(Can(_ByName, _ByName));
-  EXPECT_TRUE(Can(_ByLength, _ByLength));
-  EXPECT_TRUE(Can(*PEVBaseUnknownCmpAddr::GetGlobal(), *PEVBaseUnknownCmpAddr::GetGlobal()));
-}
-
 TEST_F(ORVComparatorTest, ADerivedClassCanSearchASetSortedByItsBaseButNotTheReverse) {
   EXPECT_TRUE(_ByNameDerived.CanBeUsedInSetSortedBySecond(_ByName));
   EXPECT_TRUE(_ByName.SortsSetAsSecondCanBeUsed(_ByNameDerived));

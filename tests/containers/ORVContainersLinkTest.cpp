@@ -55,65 +55,6 @@ using ORVContainersLinkDeathTest = ORVContainersLinkTest;
 
 }  // namespace
 
-TEST_F(ORVContainersLinkTest, EveryChangeTravelsToTheOthersOnce) {
-  LinkAll();
-  EXPECT_EQ(_Table.GetLink(), _Link.Get());
-  EXPECT_EQ(_Link->GetRefCount(), 4u);
-  const ORVVector& set = _Link->GetContainerSet();
-  ASSERT_EQ(set.Size(), 3);
-  EXPECT_EQ(set[0], &_List);
-  EXPECT_EQ(set[2], &_Table);
-  _Vector.Append(&_A);
-  _List.Add(&_B, 1);
-  _Table.Add(&_C, 1);
-  EXPECT_THAT(Names(_List), ElementsAre("c", "b", "a"));
-  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "c"));
-  EXPECT_THAT(Names(_Table), UnorderedElementsAre("a", "b", "c"));
-  _Vector.Remove(&_B, 1);
-  EXPECT_THAT(Names(_List), ElementsAre("c", "a"));
-  EXPECT_THAT(Names(_Table), UnorderedElementsAre("a", "c"));
-  ORVListCursor onC(_List.SearchIndex(0));
-  EXPECT_EQ(_List.Remove(&onC), &_C);
-  EXPECT_THAT(Names(_Vector), ElementsAre("a"));
-  EXPECT_THAT(Names(_Table), ElementsAre("a"));
-  _Table.Add(&_D, 0);  // notify 0: that table only
-  EXPECT_EQ(_Table.Size(), 2);
-  EXPECT_EQ(_List.Size(), 1);
-  EXPECT_EQ(_Vector.Size(), 1);
-  EXPECT_TRUE(_Table.Remove(&_A, 1));
-  EXPECT_TRUE(_List.IsEmpty());
-  EXPECT_TRUE(_Vector.IsEmpty());
-  _List.Append(&_B);
-  EXPECT_EQ(_Table.Size(), 2);
-  _List.Clear(1);
-  EXPECT_TRUE(_Vector.IsEmpty());
-  EXPECT_TRUE(_Table.IsEmpty());
-}
-
-TEST_F(ORVContainersLinkTest, ReplacementsKeepEveryContainerInStepAndInPlace) {
-  LinkAll();
-  AppendAll(_Vector, {&_A, &_B, &_C});
-  // From a sequence: the others replace in place, the hash table moves the element.
-  EXPECT_TRUE(_Vector.Replace(&_B, &_D, 1));
-  EXPECT_THAT(Names(_Vector), ElementsAre("a", "d", "c"));
-  EXPECT_THAT(Names(_List), ElementsAre("c", "d", "a"));
-  EXPECT_THAT(Names(_Table), UnorderedElementsAre("a", "c", "d"));
-  // From the hash table: reported once, so no container gets the element twice.
-  EXPECT_TRUE(_Table.Replace(&_D, &_B, 1));
-  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "c"));
-  EXPECT_THAT(Names(_List), ElementsAre("c", "b", "a"));
-  EXPECT_THAT(Names(_Table), UnorderedElementsAre("a", "b", "c"));
-  // Positional replacements of both sequences.
-  ORVVectorCursor onA(0);
-  EXPECT_EQ(_Vector.Replace(&onA, &_D), &_A);
-  ORVListCursor onC(_List.SearchIndex(0));
-  EXPECT_EQ(_List.Replace(&onC, &_A), &_C);
-  _Vector.Set(1, &_C);
-  EXPECT_THAT(Names(_Vector), ElementsAre("d", "c", "a"));
-  EXPECT_THAT(Names(_List), ElementsAre("a", "c", "d"));
-  EXPECT_THAT(Names(_Table), UnorderedElementsAre("a", "c", "d"));
-}
-
 TEST_F(ORVContainersLinkTest, ReleasingTheElementsOfOneReleasesEachElementOnce) {
   LinkAll();
   int live = ORVTestShape::_LiveCount;
@@ -174,18 +115,6 @@ TEST_F(ORVContainersLinkTest, DestroyingContainersOneByOneFinallyDestroysTheLink
   EXPECT_EQ(destroyed, 1);
 }
 
-TEST_F(ORVContainersLinkTest, ClearAtDeleteOfOneClearsTheOthers) {
-  LinkAll();
-  _Vector.Append(&_A);
-  {
-    ORVList leaving(ORVClearAtDelete);
-    _Link->FillAndAddContainer(&leaving);
-  }
-  EXPECT_TRUE(_Vector.IsEmpty());
-  EXPECT_TRUE(_Table.IsEmpty());
-  EXPECT_EQ(_Link->GetContainerSet().Size(), 3);
-}
-
 TEST_F(ORVContainersLinkTest, RemoveContainerUnlinksIt) {
   LinkAll();
   _Link->RemoveContainer(&_Vector);
@@ -237,19 +166,6 @@ TEST_F(ORVContainersLinkTest, EmptyingALinkHandlerLeavesTheSet) {
   other.Set(ORVRfHndlrAdopt, new ORVContainersLink());
   other->AddContainer(&_Table);
   EXPECT_EQ(_Link->GetContainerSet().Size(), 2);
-}
-
-TEST_F(ORVContainersLinkTest, TheReportingContainerIsToldNothingBack) {
-  ORVTestRecordingLink* recording = Record({});
-  recording->AddContainer(&_List);
-  recording->AddContainer(&_Table);
-  _List.Append(&_A);
-  _Table.Replace(&_A, &_B, 1);
-  _List.Remove(&_B, 1);
-  EXPECT_THAT(recording->Texts(),
-              ElementsAre("AddObject a", "ReplaceObject a b", "RemoveObject b"));
-  EXPECT_EQ(recording->_Notifications[1]._pFrom, &_Table);
-  EXPECT_TRUE(_Table.IsEmpty());
 }
 
 TEST_F(ORVContainersLinkDeathTest, MisuseAndANullEntryInTheSetAreFatal) {

@@ -83,44 +83,6 @@ TEST_F(ORVHashTableTest, GrowsAtThe33rdElementWithoutCodingAgain) {
   }
 }
 
-TEST_F(ORVHashTableTest, IterationFollowsBucketsThenInsertionOrder) {
-  AddNamed({"1", "17", "2"});
-  EXPECT_THAT(Names(_Table), ElementsAre("1", "17", "2"));
-  EXPECT_THAT(NamesBackward(_Table), ElementsAre("1", "17", "2"));
-  EXPECT_THAT(BucketNames(_Table, 1), ElementsAre("1", "17"));
-  // 30 more elements in bucket 5 make the table grow.
-  for (int i = 0; i < 30; ++i)
-    _Table.Add(Shape("5"), 0);
-  EXPECT_EQ(_Table.GetDimension(), 32);
-  EXPECT_THAT(BucketNames(_Table, 1), ElementsAre("1"));
-  EXPECT_THAT(BucketNames(_Table, 17), ElementsAre("17"));
-  EXPECT_THAT(BucketNames(_Table, 2), ElementsAre("2"));
-  std::vector<std::string> names = Names(_Table);
-  EXPECT_EQ(names[0], "1");
-  EXPECT_EQ(names[1], "2");
-  EXPECT_EQ(names.back(), "17");
-}
-
-TEST_F(ORVHashTableTest, GrowthKeepsTheOrderWithinABucket) {
-  AddNamed({"3a", "19a", "35a", "3b", "51", "19b"});
-  for (int i = 0; i < 27; ++i)
-    _Table.Add(Shape("4"), 0);
-  ASSERT_EQ(_Table.GetDimension(), 32);
-  EXPECT_THAT(BucketNames(_Table, 3), ElementsAre("3a", "35a", "3b"));
-  EXPECT_THAT(BucketNames(_Table, 19), ElementsAre("19a", "51", "19b"));
-}
-
-TEST_F(ORVHashTableTest, DuplicatesAreStoredAndRemovedTogether) {
-  ORVTestShape* seven = Shape("7");
-  AddAll(_Table, {seven, Shape("23"), seven});
-  EXPECT_EQ(_Table.Size(), 3);
-  EXPECT_TRUE(_Table.Remove(seven, 0));
-  EXPECT_EQ(_Table.Size(), 1);
-  EXPECT_FALSE(_Table.Contains(seven));
-  EXPECT_FALSE(_Table.Remove(seven, 0));
-  EXPECT_EQ(_Table.Size(), 1);
-}
-
 TEST_F(ORVHashTableTest, LookupsSearchOnlyThePatternsBucket) {
   AddNamed({"1", "17", "33", "17"});
   ORVTestShapeCmpLength byLength;
@@ -140,18 +102,6 @@ TEST_F(ORVHashTableTest, LookupsSearchOnlyThePatternsBucket) {
   ORVTestShapeCmpName other;
   EXPECT_EQ(_Table.LookupOne(Shape("17"), other), &_Shapes[1]);
   EXPECT_EQ(other._Comparisons, 2);
-}
-
-TEST_F(ORVHashTableTest, AddressKeyFindsOnlyTheObjectItself) {
-  ORVHashTable table(ORVDoNothingAtDelete, 0);
-  ORVTestShape otherA("a");
-  AddAll(table, {&_A, &_B, nullptr});
-  EXPECT_EQ(table.LookupOne(&_A), &_A);
-  EXPECT_EQ(table.LookupOne(&otherA), nullptr);
-  EXPECT_TRUE(table.Contains(nullptr));
-  EXPECT_EQ(&table.GetCoder(), PEVBaseUnknownHashAddr::GetGlobal());
-  EXPECT_EQ(&table.GetComparator(), PEVBaseUnknownCmpAddr::GetGlobal());
-  EXPECT_THAT(Names(table), testing::UnorderedElementsAre("a", "b", "null"));
 }
 
 TEST_F(ORVHashTableTest, PatternIteratorStaysInThePatternsBucket) {
@@ -201,27 +151,6 @@ TEST_F(ORVHashTableTest, IteratorStopsAtBothEndsAndStartsAtACopyOfTheCursor) {
   lost->Release();
 }
 
-TEST_F(ORVHashTableTest, RemoveAtACursorKeepsTheIteratorGoing) {
-  AddNamed({"1", "17", "33", "2", "3"});
-  ORVTestRecordingLink* link = Record({&_Table});
-  ORVIterator* iterator = _Table.MakeIterator(nullptr);
-  std::vector<std::string> seen;
-  for (PEVBaseUnknown* element = iterator->Next(); element; element = iterator->Next()) {
-    seen.push_back(NameOf(element));
-    if (NameOf(element) != "17" && NameOf(element) != "2") {
-      EXPECT_EQ(RemoveAt(_Table, *iterator), element);
-    }
-  }
-  EXPECT_THAT(seen, ElementsAre("1", "17", "33", "2", "3"));
-  EXPECT_THAT(Names(_Table), ElementsAre("17", "2"));
-  EXPECT_THAT(link->Texts(), ElementsAre("RemoveObject 1", "RemoveObject 33", "RemoveObject 3"));
-  // Backward too: from the removed link to its previous neighbour.
-  EXPECT_EQ(Steps(*iterator, "ep"), "2");
-  EXPECT_EQ(NameOf(RemoveAt(_Table, *iterator)), "2");
-  EXPECT_EQ(Steps(*iterator, "p"), "17");
-  iterator->Release();
-}
-
 TEST_F(ORVHashTableTest, RemoveAtACursorOffAnElementChangesNothing) {
   AddNamed({"4"});
   ORVHashCursor nowhere;
@@ -255,39 +184,6 @@ TEST_F(ORVHashTableTest, TheRemovedLinkFollowsLaterChangesOfItsNeighbours) {
   EXPECT_EQ(NameOf(iterator->Next()), "2");
   iterator->Release();
   EXPECT_EQ(_Table.Size(), 41);
-}
-
-TEST_F(ORVHashTableTest, ChangesAreReportedBeforeTheyAreMadeReplaceWithNotifyZeroToo) {
-  ORVTestShape* four = Shape("4");
-  ORVTestShape* nine = Shape("9");
-  AddAll(_Table, {four, four});
-  ORVTestRecordingLink* link = Record({&_Table});
-  EXPECT_TRUE(_Table.Replace(four, nine, 0));
-  EXPECT_THAT(link->Texts(), IsEmpty());  // notify 0: nothing reported
-  EXPECT_EQ(_Table.Size(), 2);            // both occurrences replaced
-  EXPECT_THAT(BucketNames(_Table, 9), ElementsAre("9", "9"));
-  EXPECT_TRUE(_Table.Replace(nine, four, 1));
-  EXPECT_FALSE(_Table.Replace(nine, four, 1));
-  EXPECT_THAT(BucketNames(_Table, 4), ElementsAre("4", "4"));
-  _Table.Add(Shape("1"), 1);
-  _Table.Add(Shape("2"), 0);
-  _Table.Remove(Shape("3"), 1);  // absent: reported all the same
-  _Table.Clear(1);
-  _Table.Clear(0);
-  EXPECT_THAT(link->Texts(), ElementsAre("ReplaceObject 9 4", "ReplaceObject 9 4", "AddObject 1",
-                                         "RemoveObject 3", "Clear"));
-  EXPECT_EQ(link->_Notifications[2]._SizeOfFrom, 2);
-  EXPECT_EQ(link->_Notifications[4]._SizeOfFrom, 4);
-}
-
-TEST_F(ORVHashTableTest, ClearingKeepsTheBucketCount) {
-  for (int i = 0; i < 40; ++i)
-    _Table.Add(Shape(std::to_string(i)), 0);
-  _Table.Clear(0);
-  EXPECT_EQ(_Table.GetDimension(), 32);
-  EXPECT_THAT(Names(_Table), IsEmpty());
-  AddNamed({"8"});
-  EXPECT_THAT(Names(_Table), ElementsAre("8"));
 }
 
 TEST_F(ORVHashTableTest, CopiesKeepTheBucketLayoutAndShareTheElements) {

@@ -46,36 +46,6 @@ using ORVListDeathTest = ORVListTest;
 
 }  // namespace
 
-TEST_F(ORVListTest, AddPutsAtTheFrontAndAppendAtTheBack) {
-  _List.Add(&_A, 0);
-  _List.Add(&_B, 0);
-  _List.Append(&_C);
-  EXPECT_THAT(Names(_List), ElementsAre("b", "a", "c"));
-  EXPECT_THAT(NamesBackward(_List), ElementsAre("b", "a", "c"));
-  EXPECT_TRUE(_List.IsAKindOf("ORVSeqCollection"));
-}
-
-TEST_F(ORVListTest, EmptyListHasItsSentinelsFacingEachOther) {
-  EXPECT_TRUE(_List.IsEmpty());
-  EXPECT_EQ(_List.GetHead()->GetNext(), _List.GetTail());
-  EXPECT_EQ(_List.GetTail()->GetPrevious(), _List.GetHead());
-  EXPECT_EQ(_List.GetHead()->GetPrevious(), _List.GetHead());
-  EXPECT_EQ(_List.GetTail()->GetNext(), _List.GetTail());
-  for (PEVBaseUnknown* nothing :
-       {_List.First(), _List.Last(), _List.ExtractFirst(), _List.ExtractLast(), _List[0]})
-    EXPECT_EQ(nothing, nullptr);
-}
-
-TEST_F(ORVListTest, InsertBoundsFrontToAppend) {
-  _List.Insert(&_B, 0);
-  _List.Insert(&_A, -5);
-  _List.Insert(&_D, _List.Size());
-  _List.Insert(&_C, 2);
-  EXPECT_THAT(Names(_List), ElementsAre("a", "b", "c", "d"));
-  _List.Insert(&_D, INT_MIN);
-  EXPECT_EQ(_List.First(), &_D);
-}
-
 TEST_F(ORVListTest, IndexesBelowZeroReadTheFirstAndBeyondTheEndReadNull) {
   AppendAll(_List, {&_A, &_B, &_C});
   EXPECT_EQ(_List[-1], &_A);
@@ -86,107 +56,6 @@ TEST_F(ORVListTest, IndexesBelowZeroReadTheFirstAndBeyondTheEndReadNull) {
   _List.Set(1, &_D);
   _List.Set(-4, &_B);  // the first element, as the read
   EXPECT_THAT(Names(_List), ElementsAre("b", "d", "c"));
-}
-
-TEST_F(ORVListTest, RemoveAndReplaceTakeEveryOccurrenceAndReportEachRemoval) {
-  AppendAll(_List, {&_A, &_B, &_A, &_A, nullptr});
-  ORVTestRecordingLink* link = Record({&_List});
-  EXPECT_TRUE(_List.Remove(&_A, 1));
-  EXPECT_THAT(Names(_List), ElementsAre("b", "null"));
-  EXPECT_FALSE(_List.Remove(&_A, 1));  // absent: nothing reported
-  std::vector<int> sizes;
-  for (const auto& notification : link->_Notifications)
-    sizes.push_back(notification._SizeOfFrom);
-  EXPECT_THAT(sizes, ElementsAre(5, 4, 3));  // each told before its removal
-  EXPECT_THAT(link->Texts(), ElementsAre("RemoveObject a", "RemoveObject a", "RemoveObject a"));
-  // Null elements are stored, found and removed; the sentinels hold none.
-  EXPECT_TRUE(_List.Contains(nullptr));
-  EXPECT_TRUE(_List.Remove(nullptr, 0));
-  EXPECT_FALSE(_List.Contains(nullptr));
-  AppendAll(_List, {&_A, &_B});
-  link->_Notifications.clear();
-  EXPECT_TRUE(_List.Replace(&_B, &_C, 1));
-  EXPECT_FALSE(_List.Replace(&_B, &_D, 1));  // reported even when absent
-  EXPECT_TRUE(_List.Replace(&_C, &_C, 0));   // replacing by itself ends
-  EXPECT_THAT(Names(_List), ElementsAre("c", "a", "c"));
-  EXPECT_THAT(link->Texts(), ElementsAre("ReplaceObject b c", "ReplaceObject b d"));
-}
-
-TEST_F(ORVListTest, PositionalChangesAreReportedAsNotifySays) {
-  ORVTestRecordingLink* link = Record({&_List});
-  _List.Add(&_B, 1);
-  _List.Add(&_D, 0);
-  _List.Append(&_C);
-  _List.Insert(&_A, 0);
-  ORVListCursor onC = CursorAt(_List, 3);
-  _List.InsertAfter(&onC, &_D);
-  _List.InsertBefore(&onC, &_B);
-  EXPECT_EQ(_List.Replace(&onC, &_A), &_C);
-  EXPECT_EQ(_List.ExtractFirst(), &_A);
-  EXPECT_EQ(_List.ExtractLast(), &_D);
-  _List.Clear(1);
-  _List.Clear(0);
-  EXPECT_THAT(link->Texts(),
-              ElementsAre("AddObject b", "AddObject c", "AddObject a", "AddObject d", "AddObject b",
-                          "ReplaceObject c a", "RemoveObject a", "RemoveObject d", "Clear"));
-}
-
-TEST_F(ORVListTest, CursorInsertionsAtTheSentinels) {
-  ORVListCursor head(_List.GetHead());
-  ORVListCursor tail(_List.GetTail());
-  EXPECT_EQ(_List.InsertAfter(&tail, &_A), 0u);
-  EXPECT_EQ(_List.InsertBefore(&head, &_A), 0u);
-  EXPECT_TRUE(_List.IsEmpty());
-  EXPECT_EQ(_List.InsertAfter(&head, &_B), 1u);   // at the front
-  EXPECT_EQ(_List.InsertBefore(&tail, &_C), 1u);  // appends
-  EXPECT_EQ(_List.InsertAfter(&head, &_A), 1u);
-  ORVListCursor onB = CursorAt(_List, 1);
-  EXPECT_EQ(_List.InsertBefore(&onB, &_D), 1u);
-  EXPECT_EQ(_List[&onB], &_B);  // the cursor stays on its link
-  EXPECT_THAT(Names(_List), ElementsAre("a", "d", "b", "c"));
-}
-
-TEST_F(ORVListTest, CursorReadsReplacesAndSetsOnlyOnElements) {
-  AppendAll(_List, {&_A, &_B, &_C});
-  ORVListCursor head(_List.GetHead());
-  ORVListCursor tail(_List.GetTail());
-  ORVListCursor nowhere;
-  for (ORVListCursor* off : {&head, &tail}) {
-    EXPECT_EQ(_List[off], nullptr);
-    EXPECT_EQ(_List.Replace(off, &_D), nullptr);
-    EXPECT_EQ(_List.Remove(off), nullptr);
-  }
-  EXPECT_EQ(_List[&nowhere], nullptr);
-  EXPECT_EQ(_List[static_cast<const ORVCursor*>(nullptr)], nullptr);
-  EXPECT_EQ(head.GetLink(), _List.GetHead());
-  ORVListCursor onB = CursorAt(_List, 1);
-  _List.Set(&onB, &_D);
-  EXPECT_THAT(Names(_List), ElementsAre("a", "d", "c"));
-  // A removal moves the cursor to the previous link.
-  ORVListCursor onA = CursorAt(_List, 0);
-  EXPECT_EQ(_List.Remove(&onA), &_A);
-  EXPECT_EQ(onA.GetLink(), _List.GetHead());
-  ORVListCursor onC = CursorAt(_List, 1);
-  EXPECT_EQ(_List.Remove(&onC), &_C);
-  EXPECT_EQ(_List[&onC], &_D);
-}
-
-TEST_F(ORVListTest, RemoveAtACursorDuringIterationGoesOnWithTheNextElement) {
-  AppendAll(_List, {&_A, &_B, &_C, &_D});
-  ORVTestRecordingLink* link = Record({&_List});
-  ORVIterator* iterator = _List.MakeIterator(nullptr);
-  std::vector<std::string> seen;
-  for (PEVBaseUnknown* element = iterator->Next(); element; element = iterator->Next()) {
-    seen.push_back(NameOf(element));
-    if (element == &_B || element == &_C) {
-      EXPECT_EQ(_List.Remove(const_cast<ORVCursor*>(iterator->Position())), element);
-    }
-  }
-  iterator->Release();
-  EXPECT_THAT(seen, ElementsAre("a", "b", "c", "d"));
-  EXPECT_THAT(Names(_List), ElementsAre("a", "d"));
-  EXPECT_THAT(link->Texts(), ElementsAre("RemoveObject b", "RemoveObject c"));
-  EXPECT_EQ(link->_Notifications[0]._SizeOfFrom, 4);  // told before the removal
 }
 
 TEST_F(ORVListTest, IteratorStopsAtBothEndsAndResumes) {
@@ -269,6 +138,52 @@ TEST_F(ORVListTest, CopiesShareElementsInOrderAndTakeWhatToDoAtDelete) {
   EXPECT_THAT(Names(_List), ElementsAre("a", "b", "c"));
   for (ORVList* owner : {&list, &copy, &_List})
     owner->SetWhatToDoAtDelete(ORVDoNothingAtDelete);
+}
+
+TEST_F(ORVListTest, EmptyListHasItsSentinelsFacingEachOther) {
+  EXPECT_TRUE(_List.IsEmpty());
+  EXPECT_EQ(_List.GetHead()->GetNext(), _List.GetTail());
+  EXPECT_EQ(_List.GetTail()->GetPrevious(), _List.GetHead());
+  EXPECT_EQ(_List.GetHead()->GetPrevious(), _List.GetHead());
+  EXPECT_EQ(_List.GetTail()->GetNext(), _List.GetTail());
+  for (PEVBaseUnknown* nothing :
+       {_List.First(), _List.Last(), _List.ExtractFirst(), _List.ExtractLast(), _List[0]})
+    EXPECT_EQ(nothing, nullptr);
+}
+
+TEST_F(ORVListTest, InsertBoundsFrontToAppend) {
+  _List.Insert(&_B, 0);
+  _List.Insert(&_A, -5);
+  _List.Insert(&_D, _List.Size());
+  _List.Insert(&_C, 2);
+  EXPECT_THAT(Names(_List), ElementsAre("a", "b", "c", "d"));
+  _List.Insert(&_D, INT_MIN);
+  EXPECT_EQ(_List.First(), &_D);
+}
+
+TEST_F(ORVListTest, CursorReadsReplacesAndSetsOnlyOnElements) {
+  AppendAll(_List, {&_A, &_B, &_C});
+  ORVListCursor head(_List.GetHead());
+  ORVListCursor tail(_List.GetTail());
+  ORVListCursor nowhere;
+  for (ORVListCursor* off : {&head, &tail}) {
+    EXPECT_EQ(_List[off], nullptr);
+    EXPECT_EQ(_List.Replace(off, &_D), nullptr);
+    EXPECT_EQ(_List.Remove(off), nullptr);
+  }
+  EXPECT_EQ(_List[&nowhere], nullptr);
+  EXPECT_EQ(_List[static_cast<const ORVCursor*>(nullptr)], nullptr);
+  EXPECT_EQ(head.GetLink(), _List.GetHead());
+  ORVListCursor onB = CursorAt(_List, 1);
+  _List.Set(&onB, &_D);
+  EXPECT_THAT(Names(_List), ElementsAre("a", "d", "c"));
+  // A removal moves the cursor to the previous link.
+  ORVListCursor onA = CursorAt(_List, 0);
+  EXPECT_EQ(_List.Remove(&onA), &_A);
+  EXPECT_EQ(onA.GetLink(), _List.GetHead());
+  ORVListCursor onC = CursorAt(_List, 1);
+  EXPECT_EQ(_List.Remove(&onC), &_C);
+  EXPECT_EQ(_List[&onC], &_D);
 }
 
 TEST_F(ORVListDeathTest, WrongIndexesAndLinkedCopiesAreFatal) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ContainerTestClasses.h"
+#include "ModelHarness.h"
 #include "ORVIterator.h"
 #include "ORVVectorCursor.h"
 #include "PEVBaseUnknownCmpAddr.h"
@@ -113,24 +114,6 @@ TEST_F(ORVSortedVectorTest, BackwardSearchesThatFindNothingGiveMinusOne) {
   iterator->ToEnd();
   EXPECT_EQ(iterator->Previous(), nullptr);
   iterator->Release();
-}
-
-TEST_F(ORVSortedVectorTest, AfterAppendLookupsAreLinearUntilSorted) {
-  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
-  AppendNamed(vector, "a");
-  EXPECT_TRUE(vector.IsSorted());  // below two elements
-  AppendNamed(vector, "dcba");
-  EXPECT_FALSE(vector.IsSorted());
-  EXPECT_FALSE(vector.SearchUsesSort(_ByName));
-  ORVTestShape b("b");
-  _ByName._Comparisons = 0;
-  EXPECT_EQ(vector.LookupOne(&b), vector[3]);
-  EXPECT_EQ(_ByName._Comparisons, 4);
-  vector.Sort();
-  EXPECT_EQ(Names(vector), "aabcd");
-  _ByName._Comparisons = 0;
-  EXPECT_EQ(vector.LookupOne(&b), vector[2]);
-  EXPECT_EQ(_ByName._Comparisons, 2);
 }
 
 // Each change starts with the flag as its row says (taken unchecked) and leaves it set
@@ -237,18 +220,6 @@ TEST_F(ORVSortedVectorTest, ARelatedComparatorKeepsTheOrderAndAnUnrelatedOneDrop
       EXPECT_FALSE(vector.SearchUsesSort(_ByName));
     }
   }
-}
-
-TEST_F(ORVSortedVectorTest, SearchWithAnIncompatibleComparatorIsLinear) {
-  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
-  AppendNamed(vector, "abbc");
-  vector.Sort();
-  ORVTestShapeCmpLength byLength;
-  ORVTestShape x("x");
-  EXPECT_FALSE(vector.SearchUsesSort(byLength));
-  EXPECT_EQ(vector.Search(2, 1, 1, &x, byLength), 2);
-  EXPECT_EQ(vector.Search(2, 1, 0, &x, byLength), 2);
-  EXPECT_EQ(vector.LookupOne(&x, byLength), vector[0]);
 }
 
 TEST_F(ORVSortedVectorTest, ContainsLooksOnlyInTheRunOfEqualElements) {
@@ -360,60 +331,62 @@ TEST_F(ORVSortedVectorTest, BehavesAsAModelUnderRandomOperations) {
   pool.reserve(12);  // the shapes must not move
   for (int i = 0; i < 12; ++i)
     pool.emplace_back(std::string(1, (char)('a' + i % 6)));
-  std::mt19937 generator(99);
-  auto random = [&generator](int iBound) { return (int)(generator() % (unsigned)iBound); };
+  ModelDriver driver(99);
   auto byName = [](const PEVBaseUnknown* iFirst, const PEVBaseUnknown* iSecond) {
     return NameOf(iFirst) < NameOf(iSecond);
   };
   ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
   std::vector<PEVBaseUnknown*> model;
   bool sorted = true;
-  for (int step = 0; step < 6000; ++step) {
-    PEVBaseUnknown* element = &pool[(std::size_t)random(12)];
-    switch (random(8)) {
-      case 0:
-      case 1:
-        vector.Append(element);
-        model.push_back(element);
-        sorted = false;
-        break;
-      case 2:
-        vector.Sort();
-        std::stable_sort(model.begin(), model.end(), byName);
-        sorted = true;
-        break;
-      case 3:
-        if (vector.Remove(element, 1))
-          model.erase(std::remove(model.begin(), model.end(), element), model.end());
-        break;
-      case 4:
-        if (!model.empty()) {
-          vector.ExtractLast();
-          model.pop_back();
-        }
-        break;
-      case 5:
-        if (random(20) == 0) {
-          vector.Clear(1);
-          model.clear();
-          sorted = true;
-        }
-        break;
-      default: {
-        ORVIterator* iterator = vector.LookupAll(element);
-        std::vector<PEVBaseUnknown*> found;
-        while (PEVBaseUnknown* match = iterator->Next())
-          found.push_back(match);
-        std::vector<PEVBaseUnknown*> expected;
-        for (PEVBaseUnknown* candidate : model)
-          if (NameOf(candidate) == NameOf(element)) expected.push_back(candidate);
-        // The sort is unstable: compare as sets of equal elements, which share a name.
-        ASSERT_EQ(found.size(), expected.size());
-        ASSERT_EQ(vector.LookupOne(element) != nullptr, !expected.empty());
-        iterator->Release();
-        break;
-      }
-    }
+  PEVBaseUnknown* element = nullptr;
+  auto append = [&] {
+    vector.Append(element);
+    model.push_back(element);
+    sorted = false;
+  };
+  auto lookUp = [&] {
+    ORVIterator* iterator = vector.LookupAll(element);
+    std::vector<PEVBaseUnknown*> found;
+    while (PEVBaseUnknown* match = iterator->Next())
+      found.push_back(match);
+    iterator->Release();
+    std::vector<PEVBaseUnknown*> expected;
+    for (PEVBaseUnknown* candidate : model)
+      if (NameOf(candidate) == NameOf(element)) expected.push_back(candidate);
+    // The sort is unstable: compare as sets of equal elements, which share a name.
+    ASSERT_EQ(found.size(), expected.size());
+    ASSERT_EQ(vector.LookupOne(element) != nullptr, !expected.empty());
+  };
+  const ModelOperations operations = {
+      {"Append", append},
+      {"Append", append},
+      {"Sort",
+       [&] {
+         vector.Sort();
+         std::stable_sort(model.begin(), model.end(), byName);
+         sorted = true;
+       }},
+      {"Remove by object",
+       [&] {
+         if (vector.Remove(element, 1))
+           model.erase(std::remove(model.begin(), model.end(), element), model.end());
+       }},
+      {"ExtractLast",
+       [&] {
+         if (model.empty()) return;
+         vector.ExtractLast();
+         model.pop_back();
+       }},
+      {"Clear now and then",
+       [&] {
+         if (driver.Random(20) != 0) return;
+         vector.Clear(1);
+         model.clear();
+         sorted = true;
+       }},
+      {"LookupAll", lookUp},
+      {"LookupAll", lookUp}};
+  auto check = [&] {
     ASSERT_EQ(vector.Size(), (int)model.size());
     ASSERT_EQ(vector.IsSorted() != 0, sorted || model.size() < 2);
     std::vector<PEVBaseUnknown*> contents(vector.Contents(), vector.Contents() + vector.Size());
@@ -425,5 +398,6 @@ TEST_F(ORVSortedVectorTest, BehavesAsAModelUnderRandomOperations) {
     ASSERT_EQ(contents, model);
     ASSERT_EQ(vector.Contains(element) != 0,
               std::find(model.begin(), model.end(), element) != model.end());
-  }
+  };
+  driver.Run(6000, operations, check, [&] { element = &pool[(std::size_t)driver.Random(12)]; });
 }

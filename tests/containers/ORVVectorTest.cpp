@@ -7,10 +7,10 @@
 
 #include <algorithm>
 #include <climits>
-#include <random>
 #include <vector>
 
 #include "ContainerTestClasses.h"
+#include "ModelHarness.h"
 #include "ORVIterator.h"
 #include "ORVVectorCursor.h"
 
@@ -51,19 +51,6 @@ TEST_F(ORVVectorTest, CapacityGrowsToTwiceAndEight) {
   EXPECT_THAT(Names(one), ElementsAre("a", "b"));
 }
 
-TEST_F(ORVVectorTest, SetBeyondTheEndGrowsWithNullsAndReportsAReplacement) {
-  ORVTestRecordingLink* link = Record({&_Vector});
-  _Vector.Set(5, &_A);
-  _Vector.Set(2, &_B);
-  EXPECT_THAT(Names(_Vector), ElementsAre("null", "null", "b", "null", "null", "a"));
-  EXPECT_THAT(link->Texts(), ElementsAre("ReplaceObject null a", "ReplaceObject null b"));
-  ORVVector cleared(ORVDoNothingAtDelete);  // slots left from earlier elements are nulled
-  AppendAll(cleared, {&_A, &_B, &_C});
-  cleared.Clear(0);
-  cleared.Set(2, &_D);
-  EXPECT_THAT(Names(cleared), ElementsAre("null", "null", "d"));
-}
-
 TEST_F(ORVVectorTest, IndexesOutsideTheElementsReadAsNull) {
   EXPECT_EQ(_Vector.First(), nullptr);
   EXPECT_EQ(_Vector.Last(), nullptr);
@@ -74,76 +61,6 @@ TEST_F(ORVVectorTest, IndexesOutsideTheElementsReadAsNull) {
   EXPECT_EQ(_Vector[3], nullptr);
   EXPECT_EQ(_Vector.First(), &_A);
   EXPECT_EQ(_Vector.Last(), &_C);
-}
-
-TEST_F(ORVVectorTest, RemoveReplaceExtractAndClearByObject) {
-  AppendAll(_Vector, {&_A, &_B, &_A, &_C});
-  ORVTestRecordingLink* link = Record({&_Vector});
-  PEVBaseUnknown** contents = _Vector.Contents();
-  EXPECT_TRUE(_Vector.Remove(&_A, 1));
-  EXPECT_THAT(Names(_Vector), ElementsAre("b", "c"));
-  EXPECT_FALSE(_Vector.Remove(&_A, 1));  // reported even when absent
-  EXPECT_THAT(link->Texts(), ElementsAre("RemoveObject a", "RemoveObject a"));  // once each
-  AppendAll(_Vector, {&_B});
-  EXPECT_TRUE(_Vector.Replace(&_B, &_D, 0));
-  EXPECT_THAT(Names(_Vector), ElementsAre("d", "c", "d"));
-  EXPECT_FALSE(_Vector.Replace(&_B, &_D, 0));
-  // Extractions are not reported.
-  EXPECT_EQ(_Vector.ExtractFirst(), &_D);
-  EXPECT_EQ(_Vector.ExtractLast(), &_D);
-  EXPECT_EQ(_Vector.ExtractLast(), &_C);
-  EXPECT_EQ(_Vector.ExtractFirst(), nullptr);
-  EXPECT_EQ(_Vector.ExtractLast(), nullptr);
-  EXPECT_THAT(link->Texts(), ElementsAre("RemoveObject a", "RemoveObject a", "AddObject b"));
-  // Clearing keeps the array.
-  AppendAll(_Vector, {&_A, &_B});
-  _Vector.Clear(0);
-  EXPECT_TRUE(_Vector.IsEmpty());
-  EXPECT_EQ(_Vector.GetCapacity(), 8);
-  _Vector.Append(&_D);
-  EXPECT_EQ(_Vector.Contents(), contents);
-}
-
-TEST_F(ORVVectorTest, InsertAddAndAppendAtEachPositionAndReportTheAddition) {
-  ORVTestRecordingLink* link = Record({&_Vector});
-  _Vector.Insert(&_B, 0);
-  _Vector.Insert(&_A, 0);
-  _Vector.Insert(&_D, 2);
-  _Vector.Insert(&_C, 2);
-  _Vector.Add(&_A, 1);
-  _Vector.Add(&_B, 0);
-  _Vector.Append(&_C);
-  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "c", "d", "a", "b", "c"));
-  EXPECT_THAT(link->Texts(), ElementsAre("AddObject b", "AddObject a", "AddObject d", "AddObject c",
-                                         "AddObject a", "AddObject c"));
-  EXPECT_EQ(link->_Notifications[3]._SizeOfFrom, 3);  // before the insertion
-}
-
-TEST_F(ORVVectorTest, InsertAfterAndBeforeACursor) {
-  ORVVectorCursor beforeFirst;
-  EXPECT_EQ(_Vector.InsertAfter(&beforeFirst, &_B), 1u);
-  EXPECT_EQ(_Vector.InsertAfter(&beforeFirst, &_A), 1u);  // -1 inserts at the front
-  ORVVectorCursor onB(1);
-  EXPECT_EQ(_Vector.InsertAfter(&onB, &_D), 1u);
-  EXPECT_EQ(onB.GetIndex(), 1);
-  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "d"));
-  ORVVectorCursor atEnd(3);
-  EXPECT_EQ(_Vector.InsertAfter(&atEnd, &_D), 0u);
-  ORVVectorCursor farBelow(-2);
-  EXPECT_EQ(_Vector.InsertAfter(&farBelow, &_D), 0u);
-  // Before: the cursor stays on its element; at the count, appends.
-  EXPECT_EQ(_Vector.InsertBefore(&atEnd, &_A), 1u);
-  EXPECT_EQ(atEnd.GetIndex(), 4);
-  ORVVectorCursor onD(2);
-  EXPECT_EQ(_Vector.InsertBefore(&onD, &_C), 1u);
-  EXPECT_EQ(onD.GetIndex(), 3);
-  EXPECT_EQ(_Vector[&onD], &_D);
-  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "c", "d", "a"));
-  EXPECT_EQ(_Vector.InsertBefore(&beforeFirst, &_D), 0u);
-  ORVVectorCursor stale(7);  // the vector shrank since
-  EXPECT_EQ(_Vector.InsertBefore(&stale, &_D), 0u);
-  EXPECT_EQ(stale.GetIndex(), 7);
-  EXPECT_EQ(_Vector.Size(), 5);
 }
 
 TEST_F(ORVVectorTest, ReplaceReadAndRemoveAtACursor) {
@@ -264,81 +181,87 @@ TEST_F(ORVVectorTest, BehavesAsAStdVectorUnderRandomOperations) {
   pool.reserve(8);  // the shapes must not move
   for (int i = 0; i < 8; ++i)
     pool.emplace_back(std::string(1, (char)('a' + i)));
-  std::mt19937 generator(20240611);
-  auto random = [&generator](int iBound) { return (int)(generator() % (unsigned)iBound); };
+  ModelDriver driver(20240611);
+  auto random = [&driver](int iBound) { return driver.Random(iBound); };
   ORVVector& vector = _Vector;
   std::vector<PEVBaseUnknown*> model;
-  for (int step = 0; step < 20000; ++step) {
-    PEVBaseUnknown* element = random(9) == 0 ? nullptr : &pool[(std::size_t)random(8)];
-    int size = (int)model.size();
-    switch (random(10)) {
-      case 0:
-        vector.Append(element);
-        model.push_back(element);
-        break;
-      case 1: {
-        int index = random(size + 1);
-        vector.Insert(element, index);
-        model.insert(model.begin() + index, element);
-        break;
-      }
-      case 2: {
-        int index = random(size + 3);
-        vector.Set(index, element);
-        if (index >= size) model.resize((std::size_t)index + 1, nullptr);
-        model[(std::size_t)index] = element;
-        break;
-      }
-      case 3: {
-        int index = random(size + 2) - 1;
-        ORVVectorCursor cursor(index);
-        PEVBaseUnknown* removed = vector.Remove(&cursor);
-        bool inside = index >= 0 && index < size;
-        ASSERT_EQ(removed, inside ? model[(std::size_t)index] : nullptr);
-        ASSERT_EQ(cursor.GetIndex(), inside ? index - 1 : index);
-        if (inside) model.erase(model.begin() + index);
-        break;
-      }
-      case 4:
-        ASSERT_EQ(vector.ExtractFirst(), model.empty() ? nullptr : model.front());
-        if (!model.empty()) model.erase(model.begin());
-        break;
-      case 5:
-        ASSERT_EQ(vector.ExtractLast(), model.empty() ? nullptr : model.back());
-        if (!model.empty()) model.pop_back();
-        break;
-      case 6: {
-        bool present = std::find(model.begin(), model.end(), element) != model.end();
-        ASSERT_EQ(vector.Remove(element, 1) != 0, present);
-        model.erase(std::remove(model.begin(), model.end(), element), model.end());
-        break;
-      }
-      case 7: {
-        PEVBaseUnknown* replacement = &pool[(std::size_t)random(8)];
-        bool present = std::find(model.begin(), model.end(), element) != model.end();
-        ASSERT_EQ(vector.Replace(element, replacement, 1) != 0, present);
-        std::replace(model.begin(), model.end(), element, replacement);
-        break;
-      }
-      case 8: {
-        int index = random(size + 2) - 1;
-        ORVVectorCursor cursor(index);
-        bool inserted = vector.InsertAfter(&cursor, element) != 0;
-        ASSERT_EQ(inserted, index < size);
-        if (inserted) model.insert(model.begin() + index + 1, element);
-        break;
-      }
-      default:
-        if (random(50) == 0) {
-          vector.Clear(1);
-          model.clear();
-        }
-        break;
-    }
+  PEVBaseUnknown* element = nullptr;
+  int size = 0;
+  auto has = [&](const PEVBaseUnknown* iObject) {
+    return std::find(model.begin(), model.end(), iObject) != model.end();
+  };
+  auto prepare = [&] {
+    element = random(9) == 0 ? nullptr : &pool[(std::size_t)random(8)];
+    size = (int)model.size();
+  };
+  const ModelOperations operations = {
+      {"Append",
+       [&] {
+         vector.Append(element);
+         model.push_back(element);
+       }},
+      {"Insert",
+       [&] {
+         int index = random(size + 1);
+         vector.Insert(element, index);
+         model.insert(model.begin() + index, element);
+       }},
+      {"Set",
+       [&] {
+         int index = random(size + 3);
+         vector.Set(index, element);
+         if (index >= size) model.resize((std::size_t)index + 1, nullptr);
+         model[(std::size_t)index] = element;
+       }},
+      {"Remove by cursor",
+       [&] {
+         int index = random(size + 2) - 1;
+         ORVVectorCursor cursor(index);
+         PEVBaseUnknown* removed = vector.Remove(&cursor);
+         bool inside = index >= 0 && index < size;
+         ASSERT_EQ(removed, inside ? model[(std::size_t)index] : nullptr);
+         ASSERT_EQ(cursor.GetIndex(), inside ? index - 1 : index);
+         if (inside) model.erase(model.begin() + index);
+       }},
+      {"ExtractFirst",
+       [&] {
+         ASSERT_EQ(vector.ExtractFirst(), model.empty() ? nullptr : model.front());
+         if (!model.empty()) model.erase(model.begin());
+       }},
+      {"ExtractLast",
+       [&] {
+         ASSERT_EQ(vector.ExtractLast(), model.empty() ? nullptr : model.back());
+         if (!model.empty()) model.pop_back();
+       }},
+      {"Remove by object",
+       [&] {
+         ASSERT_EQ(vector.Remove(element, 1) != 0, has(element));
+         model.erase(std::remove(model.begin(), model.end(), element), model.end());
+       }},
+      {"Replace by object",
+       [&] {
+         PEVBaseUnknown* replacement = &pool[(std::size_t)random(8)];
+         ASSERT_EQ(vector.Replace(element, replacement, 1) != 0, has(element));
+         std::replace(model.begin(), model.end(), element, replacement);
+       }},
+      {"InsertAfter",
+       [&] {
+         int index = random(size + 2) - 1;
+         ORVVectorCursor cursor(index);
+         bool inserted = vector.InsertAfter(&cursor, element) != 0;
+         ASSERT_EQ(inserted, index < size);
+         if (inserted) model.insert(model.begin() + index + 1, element);
+       }},
+      {"Clear now and then", [&] {
+         if (random(50) != 0) return;
+         vector.Clear(1);
+         model.clear();
+       }}};
+  auto check = [&] {
     ASSERT_EQ(std::vector<PEVBaseUnknown*>(vector.Contents(), vector.Contents() + vector.Size()),
               model);
     ASSERT_GE(vector.GetCapacity(), vector.Size());
-    ASSERT_EQ(vector.Contains(element) != 0,
-              std::find(model.begin(), model.end(), element) != model.end());
-  }
+    ASSERT_EQ(vector.Contains(element) != 0, has(element));
+  };
+  driver.Run(20000, operations, check, prepare);
 }

@@ -125,24 +125,6 @@ TEST_F(ORVTextFileIteratorTest, ReadsTheLinesOfAContent) {
         << testing::PrintToString(row._Content) << " " << row._LineNumber << " " << row._MaxLength;
 }
 
-TEST_F(ORVTextFileIteratorTest, AnEmptyFileEndsAtOnce) {
-  ORVVolatileOneWayIteratorForTextFile* iterator = Make("", 0, -1);
-  const PEVBaseUnknown* line = iterator;
-  EXPECT_EQ(iterator->Next(line), 0);
-  EXPECT_EQ(line, nullptr);
-  EXPECT_EQ(iterator->Next(), nullptr);  // and stays at the end
-  EXPECT_EQ(iterator->GetLineNumber(), 0);
-}
-
-TEST_F(ORVTextFileIteratorTest, ReusesOneLineObject) {
-  ORVVolatileOneWayIteratorForTextFile* iterator = Make("a\nb\n", 0, -1);
-  const PEVBaseUnknown* first = iterator->Next();
-  const PEVBaseUnknown* second = iterator->Next();
-  EXPECT_EQ(first, second);
-  EXPECT_STREQ(ORVCheckedCast<ORVExtAnyChars>(second)->GetChars(), "b");
-  EXPECT_EQ(iterator->Next(), nullptr);
-}
-
 TEST_F(ORVTextFileIteratorTest, CountsLinesWhenAsked) {
   ORVVolatileOneWayIteratorForTextFile* counted = Make("a\n\nc\n", 0, -1);
   for (int i = 0; i < 3; ++i)

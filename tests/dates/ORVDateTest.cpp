@@ -170,18 +170,6 @@ TEST(ORVDate, LocalTimeFollowsTheTimeZoneAndItsDaylightSaving) {
   }
 }
 
-TEST(ORVDate, TmFormCarriesTheDayIndexes) {
-  ORVDate date(2004, 2, 29, 23, 58, 57), fromTm;
-  tm fields = date.GetTM();
-  EXPECT_EQ(std::vector<int>({fields.tm_year, fields.tm_mon, fields.tm_mday, fields.tm_hour,
-                              fields.tm_min, fields.tm_sec, fields.tm_yday, fields.tm_wday,
-                              fields.tm_isdst}),
-            std::vector<int>({104, 1, 29, 23, 58, 57, 59, 0, -1}));
-  fromTm.SetDate(fields);
-  EXPECT_EQ(DateText(fromTm), "2004/02/29-23:58:57");
-  EXPECT_EQ(ORVDate(fields).Compare(date), 0);
-}
-
 // A leap second and years at the int limits come through the tm form without a fatal
 // report or an overflow.
 TEST(ORVDate, TmFormTakesALeapSecondAndExtremeYears) {

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ErrorRecord.h"
@@ -61,13 +62,11 @@ FILE* PipeStream(int* oOtherEnd) {
 }  // namespace
 
 TEST(ORVFileUtilities, ComparePathTakesASeparatorAsAWildcard) {
-  EXPECT_EQ(ORVFileUtilities::ComparePath("a/b", "a\\b"), 1u);
-  EXPECT_EQ(ORVFileUtilities::ComparePath("a/b", "axb"), 1u);
-  EXPECT_EQ(ORVFileUtilities::ComparePath("axb", "a/b"), 1u);
-  EXPECT_EQ(ORVFileUtilities::ComparePath("a/b", "a/bc"), 0u);
-  EXPECT_EQ(ORVFileUtilities::ComparePath("a/bc", "a/b"), 0u);
-  EXPECT_EQ(ORVFileUtilities::ComparePath("a/b", "A/b"), 0u);
-  EXPECT_EQ(ORVFileUtilities::ComparePath("", ""), 1u);
+  const std::tuple<const char*, const char*, unsigned int> rows[] = {
+      {"a/b", "a\\b", 1}, {"a/b", "axb", 1}, {"axb", "a/b", 1}, {"a/b", "a/bc", 0},
+      {"a/bc", "a/b", 0}, {"a/b", "A/b", 0}, {"", "", 1}};
+  for (const auto& [first, second, same] : rows)
+    EXPECT_EQ(ORVFileUtilities::ComparePath(first, second), same) << first << " " << second;
 }
 
 TEST(ORVFileUtilities, ExtractionsCutAtTheLastDotAndKeepTheLastSeparator) {
@@ -122,37 +121,6 @@ TEST(ORVFileUtilities, WindowsFileNamesRefuseControlAndForbiddenCharacters) {
     char name[] = {'a', *forbidden, 'b', '\0'};
     EXPECT_EQ(ORVFileUtilities::CheckWindowsFileName(name), 0u) << *forbidden;
   }
-}
-
-TEST_F(ORVFileUtilitiesTest, OpenWriteReadAndCloseSucceed) {
-  ORVString name(Path("text").c_str());
-  FILE* file = nullptr;
-  ASSERT_EQ(ORVFileUtilities::FileOpen(name, "w", file), 0);
-  EXPECT_EQ(ORVFileUtilities::FilePutString("line one\nline", file, name), 0);
-  unsigned int done = 0;
-  EXPECT_EQ(ORVFileUtilities::FileWrite(" two\n", 1, 5, file, done, name), 0);
-  EXPECT_EQ(done, 5u);
-  long position = 0;
-  EXPECT_EQ(ORVFileUtilities::FileTell(file, position, name), 0);
-  EXPECT_EQ(position, 18);
-  EXPECT_EQ(ORVFileUtilities::FileClose(file, name), 0);
-
-  ASSERT_EQ(ORVFileUtilities::FileOpen(name, "r", file), 0);
-  char buffer[64];
-  unsigned int endOfFile = 9;
-  EXPECT_EQ(ORVFileUtilities::FileGetString(buffer, sizeof buffer, file, endOfFile, name), 0);
-  EXPECT_STREQ(buffer, "line one\n");
-  EXPECT_EQ(endOfFile, 0u);
-  EXPECT_EQ(ORVFileUtilities::FileSeek(file, 5, SEEK_SET, name), 0);
-  EXPECT_EQ(ORVFileUtilities::FileRead(buffer, 1, 3, file, done, name), 0);
-  EXPECT_EQ(std::string(buffer, 3), "one");
-  EXPECT_EQ(ORVFileUtilities::FileSeek(file, 0, SEEK_END, name), 0);
-  EXPECT_EQ(ORVFileUtilities::FileRead(buffer, 1, 3, file, done, name), 0);
-  EXPECT_EQ(done, 0u);
-  EXPECT_EQ(ORVFileUtilities::FileGetString(buffer, sizeof buffer, file, endOfFile, name), 0);
-  EXPECT_EQ(endOfFile, 1u);
-  EXPECT_STREQ(buffer, "");
-  EXPECT_EQ(ORVFileUtilities::FileClose(file, name), 0);
 }
 
 TEST_F(ORVFileUtilitiesTest, FailingStreamOperationsNameTheFileAndTheSystemText) {

@@ -34,26 +34,6 @@ std::string Summary(PEVError& iError) {
 
 }  // namespace
 
-TEST_F(ORVErrorTest, ConstructionSetsTheCodeThePlaceTheNamesAndTheTexts) {
-  // A code written as an unsigned 32-bit value is taken as the failure it stands for.
-  ORVError error("src/Maker.cpp", 42, Text("req", "ORVBC", "0207"), Text("diag"), Text("adv"),
-                 PEVErrorTypeCritical, (long)0x80004005u);
-  EXPECT_EQ(Summary(error), std::to_string(PEV_E_FAIL) + " 1 src/Maker.cpp ORVBC 0207");
-  EXPECT_EQ(error.GetSourceLineNumber(), 42);
-  EXPECT_EQ(Utf8(error.GetNLSRequest() + error.GetNLSDiagnostic() + error.GetNLSAdvice()),
-            "reqdiagadv");
-  // Without request no names are set and the texts are empty.
-  ORVError empty(nullptr, 0, kNone, kNone, kNone, PEVErrorTypeWarning, 7);
-  EXPECT_EQ(Summary(empty), "7 3  <null> <null>");
-  EXPECT_EQ(Utf8(empty.GetNLSRequest() + empty.GetNLSDiagnostic() + empty.GetNLSMessage()), "");
-  // The platform constructors leave the builders empty.
-  ORVError plain(12), named(13, "CAT", "KEY");
-  EXPECT_FALSE(plain.GetHDiagnosticBldr());
-  EXPECT_EQ(Summary(plain), "0 0  <null> <null>");
-  EXPECT_EQ(Summary(named), "0 0  CAT KEY");
-  EXPECT_TRUE(named.GetNLSDiagnostic().IsEmpty());
-}
-
 TEST_F(ORVErrorTest, LongFileNameIsKeptWholeButCutInThePlatformBuffer) {
   std::string longName = "src/" + std::string(200, 'x') + ".cpp";
   ORVError error(longName.c_str(), 1, kNone, kNone, kNone, PEVErrorTypeCritical, PEV_E_FAIL);
@@ -110,16 +90,6 @@ TEST_F(ORVErrorTest, CloneSharesTheBuildersAndCopiesTheRest) {
   EXPECT_EQ(Summary(*namedClone), "0 0  CAT KEY");
   EXPECT_EQ(namedClone->GetId(), 4u);
   namedClone->Release();
-}
-
-TEST_F(ORVErrorTest, LastErrorOfItsCodeIsHandedOutWithAReference) {
-  auto* error = new ORVError("f", 1, kNone, Text("D"), kNone, PEVErrorTypeCritical, PEV_E_FAIL);
-  long code = PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
-  PEVError* found = ORVError::GetOrMakeLastError(code);
-  EXPECT_EQ(found, error);
-  EXPECT_EQ(error->GetRefCount(), 2u);
-  found->Release();
-  EXPECT_EQ(ORVError::GetOrMakeLastError(0), nullptr);
 }
 
 TEST_F(ORVErrorTest, CodeWithoutErrorGivesTheFallbackCriticalOrWarning) {

@@ -75,17 +75,6 @@ TEST_F(ORVParamNLSMsgBldrCtlgTest, MissingCatalogIsTriedOnceAndNamedInEveryBuild
   EXPECT_EQ(builder->GetLastErrorMsg().GetChars(), loadError);
 }
 
-TEST_F(ORVParamNLSMsgBldrCtlgTest, ExplicitCatalogPathReplacesTheSearch) {
-  ORVParamNLSMsgBldrCtlgRfHndlr found = Make("NONE", "BLDRTEST", ORV_TEST_DATA_DIR "/catalogs");
-  unsetenv("PEV_CATALOG_PATH");
-  EXPECT_EQ(Utf8(found->Build()), "plain text");
-  EXPECT_STREQ(found->GetMsgCatalogPath(), ORV_TEST_DATA_DIR "/catalogs");
-
-  EXPECT_EQ(Utf8(Make("NONE", "BLDRTEST", "/nonexistent")->Build())
-                .rfind("BLDRTEST - NONE !!! Invalid message catalog ", 0),
-            0u);
-}
-
 TEST_F(ORVParamNLSMsgBldrCtlgTest, MissingKeyNamesKeyAndCatalog) {
   ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("ABSENT");
   EXPECT_EQ(Utf8(builder->Build()),

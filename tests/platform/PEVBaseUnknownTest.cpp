@@ -42,7 +42,6 @@ TEST(PEVBaseUnknown, QueryInterfaceByIdentifierOrNameAnswersEveryClassOfTheChain
   for (int i = 0; i < 5; ++i)
     circle->Release();
 }
-
 TEST(PEVBaseUnknown, DispatchSlotsReportNoTypeInformationAndTheRootItsOwnIdentity) {
   ORVTestShape shape;
   unsigned int count = 7;

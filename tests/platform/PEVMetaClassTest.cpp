@@ -35,7 +35,6 @@ TEST(PEVMetaClass, KindOfByNameAndByRecordWalksTheParents) {
   EXPECT_FALSE(base->IsAKindOf(derived));
   EXPECT_FALSE(derived->IsAKindOf(static_cast<const PEVMetaClass*>(nullptr)));
 }
-
 TEST(PEVMetaClass, ClassIdentifiersAreDistinctAndFindTheirClass) {
   PEVMetaClass* root = PEVBaseUnknown::MetaObject();
   PEVMetaClass* one =

@@ -143,27 +143,6 @@ TEST_F(ORVStringExtCharsCmpTest, EqualTextsGetEqualCodes) {
   }
 }
 
-TEST_F(ORVStringExtCharsCmpTest, KeysAHashTableAndASortedVectorByText) {
-  std::vector<ORVString*> names;
-  for (const char* name : {"delta", "alpha", "charlie", "bravo", "echo"})
-    names.push_back(new ORVString(name));
-  ORVHashTable table(_HashNoCase, _CmpNoCase, ORVReleaseElementsAtDelete, 0);
-  ORVSortedVector sorted(_Cmp, ORVDoNothingAtDelete);
-  for (ORVString* name : names) {
-    table.Add(name, 0);
-    sorted.Append(name);
-  }
-  sorted.Sort();
-  ORVExtAnyChars pattern("CHARLIE");
-  EXPECT_EQ(table.LookupOne(&pattern), names[2]);
-  ORVExtAnyChars exact("charlie");
-  EXPECT_TRUE(sorted.SearchUsesSort(_Cmp));
-  EXPECT_EQ(sorted.LookupOne(&exact), names[2]);
-  EXPECT_EQ(sorted.LookupOne(&pattern), nullptr);
-  EXPECT_EQ(sorted[0], names[1]);
-  EXPECT_EQ(sorted[4], names[4]);
-}
-
 TEST(ORVStringExtCharsCmpGlobal, GlobalsAreSharedRegisteredAndRenewedWithEachCleaner) {
   // Registered with the cleaner, which releases them: the next cleaner's globals are new
   // and usable (a freed one would fail under the sanitizers).

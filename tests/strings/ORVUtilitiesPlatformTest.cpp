@@ -86,17 +86,6 @@ protected:
 
 }  // namespace
 
-TEST_F(ORVUtilitiesCreationTest, SuccessfulCreationReturnsTheObject) {
-  void* result = nullptr;
-  ASSERT_EQ(ORVUtilities::PEVCreateClassInstance("ORVTestCircle", nullptr, 0,
-                                                 ORVTestShape::ClassId(), &result),
-            0);
-  ASSERT_NE(result, nullptr);
-  EXPECT_STREQ(static_cast<PEVBaseUnknown*>(result)->IsA(), "ORVTestCircle");
-  static_cast<PEVBaseUnknown*>(result)->Release();
-  EXPECT_EQ(Create(ORVTestCircle::ClassId(), 0), 0);
-}
-
 TEST_F(ORVUtilitiesCreationTest, FailureRecordsTheClassNameOrIdentifierAndTheContext) {
   long code = Create("NoSuchClass", 7);
   EXPECT_EQ(code, PEV_REGDB_E_CLASSNOTREG);
