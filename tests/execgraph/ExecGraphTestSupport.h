@@ -2,8 +2,6 @@
 // described in letters for the assertions of the execution-graph suite.
 #pragma once
 
-#include <pthread.h>
-
 #include <functional>
 #include <map>
 #include <set>
@@ -20,6 +18,7 @@
 #include "ORVExecGraphStepLinkCmpParentStep.h"
 #include "ORVGlobalObjectCleaner.h"
 #include "ORVSortedVector.h"
+#include "RunWithStack.h"
 
 using ExecGraphEdges = std::vector<std::pair<int, int>>;
 
@@ -96,21 +95,3 @@ public:
   ORVSortedVector _StepLinks{*ORVExecGraphStepLinkCmpParentStep::GetGlobal(),
                              ORVReleaseElementsAtDelete};
 };
-
-// Runs iBody in a thread whose stack is iStackSize bytes and waits for it; false when
-// the thread could not start.
-inline bool RunWithStack(std::size_t iStackSize, const std::function<void()>& iBody) {
-  pthread_attr_t attributes;
-  pthread_attr_init(&attributes);
-  pthread_attr_setstacksize(&attributes, iStackSize);
-  pthread_t thread;
-  auto run = [](void* iFunction) -> void* {
-    (*static_cast<const std::function<void()>*>(iFunction))();
-    return nullptr;
-  };
-  bool started =
-      pthread_create(&thread, &attributes, run, const_cast<std::function<void()>*>(&iBody)) == 0;
-  if (started) pthread_join(thread, nullptr);
-  pthread_attr_destroy(&attributes);
-  return started;
-}
