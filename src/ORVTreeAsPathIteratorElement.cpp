@@ -1,0 +1,3 @@
+#include "ORVTreeAsPathIteratorElement.h"
+
+ORV_META_OBJECT_DEFINE(ORVTreeAsPathIteratorElement, ORVTreeIteratorElement)

@@ -1,0 +1,4 @@
+#include "ORVTreeAsPathIteratorElementMaker.h"
+
+ORV_META_OBJECT_DEFINE(ORVTreeAsPathIteratorElementMaker, ORVTreeIteratorElementMaker)
+ORV_RFHNDLR_DEFINE(ORVTreeAsPathIteratorElementMaker)

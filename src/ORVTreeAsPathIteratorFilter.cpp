@@ -1,0 +1,4 @@
+#include "ORVTreeAsPathIteratorFilter.h"
+
+ORV_META_OBJECT_DEFINE(ORVTreeAsPathIteratorFilter, PEVBaseUnknown)
+ORV_RFHNDLR_DEFINE(ORVTreeAsPathIteratorFilter)

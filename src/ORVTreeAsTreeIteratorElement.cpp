@@ -1,0 +1,3 @@
+#include "ORVTreeAsTreeIteratorElement.h"
+
+ORV_META_OBJECT_DEFINE(ORVTreeAsTreeIteratorElement, ORVTreeAsPathIteratorElement)

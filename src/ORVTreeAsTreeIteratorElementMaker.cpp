@@ -1,0 +1,4 @@
+#include "ORVTreeAsTreeIteratorElementMaker.h"
+
+ORV_META_OBJECT_DEFINE(ORVTreeAsTreeIteratorElementMaker, ORVTreeAsPathIteratorElementMaker)
+ORV_RFHNDLR_DEFINE(ORVTreeAsTreeIteratorElementMaker)

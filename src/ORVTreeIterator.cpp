@@ -1,0 +1,3 @@
+#include "ORVTreeIterator.h"
+
+ORV_META_OBJECT_DEFINE(ORVTreeIterator, PEVBaseUnknown)

@@ -1,0 +1,4 @@
+#include "ORVTreeIteratorElementConvToCaseName.h"
+
+ORV_META_OBJECT_DEFINE(ORVTreeIteratorElementConvToCaseName, PEVBaseUnknown)
+ORV_RFHNDLR_DEFINE(ORVTreeIteratorElementConvToCaseName)

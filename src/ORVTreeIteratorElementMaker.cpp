@@ -1,0 +1,4 @@
+#include "ORVTreeIteratorElementMaker.h"
+
+ORV_META_OBJECT_DEFINE(ORVTreeIteratorElementMaker, PEVBaseUnknown)
+ORV_RFHNDLR_DEFINE(ORVTreeIteratorElementMaker)
