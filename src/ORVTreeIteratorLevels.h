@@ -1,7 +1,6 @@
 // ORVTreeIteratorLevels.h - the per-level bookkeeping shared by the tree iterators.
 #pragma once
 
-#include "ORVOneWayIterator.h"
 #include "ORVTreeIteratorElement.h"
 #include "ORVTreeIteratorElementMaker.h"
 #include "ORVVector.h"

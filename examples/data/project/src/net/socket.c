@@ -1,0 +1,1 @@
+src/net/socket.c

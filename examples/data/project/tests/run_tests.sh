@@ -1,0 +1,1 @@
+tests/run_tests.sh

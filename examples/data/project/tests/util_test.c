@@ -1,0 +1,1 @@
+tests/util_test.c
