@@ -445,7 +445,7 @@ int Run(int iArgc, char** iArgv, ORVErrorMngr& ioErrors) {
 
   DirectoryForest directories;
   PlanForest plan;
-  Forest& forest = byDirectory ? (Forest&)directories : (Forest&)plan;
+  Forest& forest = byDirectory ? static_cast<Forest&>(directories) : plan;
   if (byDirectory) {
     int error = directories.Start(what);
     if (error != 0) {

@@ -76,23 +76,6 @@ TEST_F(ORVTreeAsStringBuildersTest, JoinsTheNamesFromTheTopWithTheSeparator) {
   }
 }
 
-// An element kept after its iterator is gone has no path or line left to give.
-TEST_F(ORVTreeAsStringBuildersTest, AnElementWithoutIteratorGivesEmptyTexts) {
-  PEVBaseUnknownRfHndlr kept;
-  {
-    ORVTreeAsTreeIterator iterator(_Tree.Extractor(), MakeTestMaker(), _Tree.Node("R"));
-    iterator.Next();
-    kept.Set(ORVRfHndlrAddRef, iterator.Next());
-  }
-  const auto& element = *static_cast<const ORVTreeAsTreeIteratorElement*>(kept.Get());
-  PEVUnicodeString path = "stale";
-  PEVUnicodeString prefix = "stale";
-  PEVUnicodeString line = "stale";
-  ORVTreeAsStringPathBuilder(MakeTestNameConv(), "/").GetRelativePath(element, path);
-  ORVTreeAsStringTreeBuilder(MakeTestNameConv()).GetStringsForTree(element, prefix, line);
-  EXPECT_EQ(Utf8(path) + "|" + Utf8(prefix) + "|" + Utf8(line), "||");
-}
-
 // The walk and the texts of the deepest node take memory in proportion to the depth,
 // never a call frame per level.
 TEST_F(ORVTreeAsStringBuildersTest, AMillionLevelTreeIsWalkedAndDrawnOnASmallStack) {

@@ -9,7 +9,6 @@ ORV_META_OBJECT_DEFINE(TestChildIterator, ORVOneWayIterator)
 ORV_META_OBJECT_DEFINE(TestChildExtractor, ORVChildExtractor)
 ORV_META_OBJECT_DEFINE(TestElement, ORVTreeAsTreeIteratorElement)
 ORV_META_OBJECT_DEFINE(TestElementMaker, ORVTreeAsTreeIteratorElementMaker)
-ORV_META_OBJECT_DEFINE(TestFilterByName, ORVTreeAsPathIteratorFilter)
 ORV_META_OBJECT_DEFINE(TestNameConv, ORVTreeIteratorElementConvToCaseName)
 
 int TestChildIterator::_Live = 0;
@@ -17,10 +16,6 @@ int TestElement::_Live = 0;
 
 std::string NameOf(const PEVBaseUnknown* iObject) {
   return iObject ? static_cast<const TestNode*>(iObject)->_Name : "null";
-}
-
-unsigned int TestFilterByName::ReturnCurrent(const ORVTreeAsPathIteratorElement& iElement) const {
-  return NameOf(iElement.GetCurrentObject()) != _Rejected;
 }
 
 PEVUnicodeString TestNameConv::GetName() const {

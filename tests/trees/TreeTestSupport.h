@@ -10,7 +10,6 @@
 
 #include "ORVChildExtractor.h"
 #include "ORVOneWayIterator.h"
-#include "ORVTreeAsPathIteratorFilter.h"
 #include "ORVTreeAsTreeIteratorElement.h"
 #include "ORVTreeAsTreeIteratorElementMaker.h"
 #include "ORVTreeIteratorElementConvToCaseName.h"
@@ -43,7 +42,7 @@ private:
   std::size_t _Position = 0;
 };
 
-// Hands out what iChildren answers for a parent; counts its calls.
+// Hands out what iChildren answers for a parent.
 class TestChildExtractor : public ORVChildExtractor {
   ORV_META_OBJECT(TestChildExtractor)
 
@@ -51,10 +50,8 @@ public:
   explicit TestChildExtractor(std::function<ORVOneWayIterator*(const PEVBaseUnknown*)> iChildren)
       : _Children(std::move(iChildren)) {}
   ORVOneWayIterator* ExtractChildren(const PEVBaseUnknown* iParent) override {
-    ++_Calls;
     return _Children(iParent);
   }
-  int _Calls = 0;
 
 private:
   std::function<ORVOneWayIterator*(const PEVBaseUnknown*)> _Children;
@@ -94,18 +91,6 @@ public:
 
 private:
   int _NullAtLevel;
-};
-
-// Accepts the nodes whose name is not iRejected.
-class TestFilterByName : public ORVTreeAsPathIteratorFilter {
-  ORV_META_OBJECT(TestFilterByName)
-
-public:
-  explicit TestFilterByName(std::string iRejected) : _Rejected(std::move(iRejected)) {}
-  unsigned int ReturnCurrent(const ORVTreeAsPathIteratorElement& iElement) const override;
-
-private:
-  std::string _Rejected;
 };
 
 // The name of the element's current node.
