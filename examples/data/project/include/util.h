@@ -1,1 +1,1 @@
-include/util.h
+// util.h: a sample file of the deptree demo.

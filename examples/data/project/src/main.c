@@ -1,1 +1,1 @@
-src/main.c
+// main.c: a sample file of the deptree demo.

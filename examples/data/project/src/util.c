@@ -1,1 +1,1 @@
-src/util.c
+// util.c: a sample file of the deptree demo.

@@ -1,1 +1,2 @@
-tests/run_tests.sh
+#!/bin/sh
+# A sample file of the deptree demo.

@@ -1,1 +1,1 @@
-tests/util_test.c
+// util_test.c: a sample file of the deptree demo.

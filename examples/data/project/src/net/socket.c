@@ -1,1 +1,1 @@
-src/net/socket.c
+// socket.c: a sample file of the deptree demo.

@@ -1,1 +1,1 @@
-src/net/socket_test.c
+// socket_test.c: a sample file of the deptree demo.
