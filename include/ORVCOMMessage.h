@@ -59,8 +59,7 @@ ORV_EXPORT int msg_time_put(time_t iValue, msg_writer iWriter, void* iContext);
 /* Reads a string to *ioCursor, which then moves past it; a length of 0 or less gives
  * a null *oResult. -1 when the text does not end with its zero byte. The storage must
  * hold the text: prefer msg_string_get_bounded for anything a peer sends. */
-ORV_EXPORT int msg_string_get(msg_reader iReader, void* iContext, char** ioCursor,
-                              char** oResult);
+ORV_EXPORT int msg_string_get(msg_reader iReader, void* iContext, char** ioCursor, char** oResult);
 /* The same within *ioRoom bytes at *ioCursor (both advance); -1, nothing written, for a
  * text longer than the room. Storage of the payload's size always suffices. */
 ORV_EXPORT int msg_string_get_bounded(msg_reader iReader, void* iContext, char** ioCursor,
@@ -70,8 +69,8 @@ ORV_EXPORT int msg_string_put(const char* iText, msg_writer iWriter, void* iCont
 /* Reads iBytes raw bytes to *ioCursor (which moves past them), then their padding. */
 ORV_EXPORT int msg_text_get(msg_reader iReader, void* iContext, int iBytes, char** ioCursor,
                             char** oResult);
-ORV_EXPORT int msg_text_get_bounded(msg_reader iReader, void* iContext, int iBytes,
-                                    char** ioCursor, int* ioRoom, char** oResult);
+ORV_EXPORT int msg_text_get_bounded(msg_reader iReader, void* iContext, int iBytes, char** ioCursor,
+                                    int* ioRoom, char** oResult);
 ORV_EXPORT int msg_text_put(const void* iData, int iBytes, msg_writer iWriter, void* iContext);
 
 /* Converter registry. A type outside 0..10 is a fatal programming error. */

@@ -36,10 +36,9 @@ int Padding(int iBytes) {
 }
 
 int PutWord(uint32_t iValue, msg_writer iWriter, void* iContext) {
-  unsigned char bytes[4] = {static_cast<unsigned char>(iValue >> 24),
-                            static_cast<unsigned char>(iValue >> 16),
-                            static_cast<unsigned char>(iValue >> 8),
-                            static_cast<unsigned char>(iValue)};
+  unsigned char bytes[4] = {
+      static_cast<unsigned char>(iValue >> 24), static_cast<unsigned char>(iValue >> 16),
+      static_cast<unsigned char>(iValue >> 8), static_cast<unsigned char>(iValue)};
   return iWriter(iContext, 4, bytes) < 0 ? -1 : 0;
 }
 
@@ -77,8 +76,7 @@ int GetBytes(msg_reader iReader, void* iContext, int iBytes, char** ioCursor, in
   return 0;
 }
 
-int GetString(msg_reader iReader, void* iContext, char** ioCursor, int* ioRoom,
-              char** oResult) {
+int GetString(msg_reader iReader, void* iContext, char** ioCursor, int* ioRoom, char** oResult) {
   *oResult = nullptr;
   uint32_t word;
   if (GetWord(iReader, iContext, &word) < 0) return -1;
@@ -257,8 +255,7 @@ int msg_string_put(const char* iText, msg_writer iWriter, void* iContext) {
   return PutPadding(bytes, iWriter, iContext);
 }
 
-int msg_text_get(msg_reader iReader, void* iContext, int iBytes, char** ioCursor,
-                 char** oResult) {
+int msg_text_get(msg_reader iReader, void* iContext, int iBytes, char** ioCursor, char** oResult) {
   return GetBytes(iReader, iContext, iBytes, ioCursor, nullptr, oResult);
 }
 
@@ -379,8 +376,8 @@ int msg_recv_process(msg_connection* ioConnection, void* iArgument) {
   ssize_t received;
   perf_begin(&_RecvCounter);
   do {
-    received = recv(ioConnection->socket, buffer->data + (buffer->size - buffer->count),
-                    buffer->count, 0);
+    received =
+        recv(ioConnection->socket, buffer->data + (buffer->size - buffer->count), buffer->count, 0);
   } while (received < 0 && errno == EINTR);
   int error = errno;
   perf_end(&_RecvCounter);

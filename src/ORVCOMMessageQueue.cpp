@@ -143,8 +143,7 @@ int mq_buf_extract(mq_buf* ioBuffer, int iBytes, void* oDestination) {
   if (iBytes < 0) return -1;
   if (iBytes > ioBuffer->count)
     err_prog(__FILE__, __LINE__, "Trying to read past end of message\n");
-  if (iBytes > 0)
-    memcpy(oDestination, ioBuffer->data + (ioBuffer->size - ioBuffer->count), iBytes);
+  if (iBytes > 0) memcpy(oDestination, ioBuffer->data + (ioBuffer->size - ioBuffer->count), iBytes);
   ioBuffer->count -= iBytes;
   return 0;
 }

@@ -48,7 +48,7 @@ std::vector<std::string> _ClientLog[kClients];
 void Collect(void* iMessage, void* iClient) {
   EchoMessage* echo = static_cast<EchoMessage*>(iMessage);
   _ClientLog[*static_cast<int*>(iClient)].push_back(std::to_string(echo->_Sequence) + ":" +
-                                                     echo->_Text);
+                                                    echo->_Text);
   FreeMessage(iMessage);
 }
 
@@ -124,7 +124,8 @@ TEST(ORVCOMMessageServer, HostilePeerLosesOnlyItsOwnConnection) {
     _ClientLog[i].clear();
   }
 
-  const std::string rejected = "ORVCOM INPUT_CONVC; ORVCOM INPUT_CONV; ORVCOM INPUT_CONVA; record 2";
+  const std::string rejected =
+      "ORVCOM INPUT_CONVC; ORVCOM INPUT_CONV; ORVCOM INPUT_CONVA; record 2";
   struct Hostile {
     const char* _What;
     std::string _Bytes;
