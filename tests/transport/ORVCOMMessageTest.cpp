@@ -82,6 +82,12 @@ TEST(ORVCOMMessage, FieldsHaveTheirByteLayouts) {
     EXPECT_EQ(Hex(c._Bytes), c._Hex) << c._What;
 }
 
+extern "C" int ORVCOMEncodeFromC(void);
+
+TEST(ORVCOMMessage, CallersWrittenInCEncodeFields) {
+  EXPECT_EQ(ORVCOMEncodeFromC(), 1);
+}
+
 TEST(ORVCOMMessage, ByteOrderConvertersSwapAndSignExtend) {
   EXPECT_EQ(ec_int_convert(0x01020304), 0x04030201);
   EXPECT_EQ(ec_long_convert(-1L), -1L);
