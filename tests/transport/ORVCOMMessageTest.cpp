@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "ChildProcess.h"
-#include "ORVCBPerformance.h"
 #include "ORVCOMMessage.h"
 #include "TransportTestSupport.h"
 
@@ -236,22 +235,6 @@ TEST_F(ORVCOMMessageExchange, FramesArriveWholeOrInPiecesAndAPeerCloseEndsTheWai
   EXPECT_EQ(mq_length(&_Pair._Connection->receive), 0);
   EXPECT_THAT(_Received, testing::ElementsAre("empty payload 0", "9:abc", "10:<null>"));
   EXPECT_EQ(_Errors.Take(), "");
-}
-
-TEST_F(ORVCOMMessageExchange, EverySocketCallIsTimed) {
-  ChildResult child = RunInChild(
-      [this] {
-        AskMessage ask = {kAskType, 1};
-        msg_send(&ask, _Pair._Connection, 1);
-        PairedConnection back = {_Pair._Connection, -1};
-        std::swap(back._Connection->socket, _Pair._Peer);  // receive what was sent
-        msg_recv(back._Connection, nullptr, 1);
-        perf_print();
-      },
-      {{"ORVCB_PERF", "1"}});
-  EXPECT_THAT(child._Stdout, testing::ContainsRegex(" +1 +[0-9. ]+ send\n"));
-  EXPECT_THAT(child._Stdout, testing::ContainsRegex(" +2 +[0-9. ]+ recv\n"));
-  EXPECT_THAT(_Received, testing::IsEmpty());
 }
 
 TEST_F(ORVCOMMessageExchange, FrameThatCannotBeDecodedFailsItsConnectionOnce) {
