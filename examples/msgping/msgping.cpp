@@ -80,6 +80,7 @@ enum ExitStatus { kEqual = 0, kDiffered = 1, kError = 2 };
 // The one message type: a sequence number, the sender's tag and the data.
 constexpr int kPingType = 1;
 constexpr int kMaxBytes = 1048576;
+constexpr int kMaxWaitingReplies = 16;
 
 struct Ping {
   int type;
@@ -252,10 +253,16 @@ public:
   }
 
 private:
+  // A client's messages are read only while few of its replies wait: one that sends
+  // without reading cannot make the server queue replies without end.
+  static bool MayReceive(const Client& iClient) {
+    return mq_length(&iClient._pConnection->send) < kMaxWaitingReplies;
+  }
+
   std::vector<pollfd> Watched() const {
     std::vector<pollfd> watched{{_Listening, POLLIN, 0}};
     for (const Client* client : _Clients) {
-      short events = POLLIN;
+      short events = MayReceive(*client) ? POLLIN : 0;
       if (mq_length(&client->_pConnection->send) > 0) events |= POLLOUT;
       watched.push_back({client->_pConnection->socket, events, 0});
     }
@@ -278,10 +285,11 @@ private:
   }
 
   // One receive step on POLLIN (or a hang-up, which the receive reports), one send
-  // step on POLLOUT while frames wait. A closed or failed connection is closed.
+  // step on POLLOUT while frames wait. A closed or failed connection is closed; with
+  // its replies stuck, a hang-up or an error makes the send step fail.
   void Step(std::size_t iIndex, short iEvents) {
     Client& client = *_Clients[iIndex];
-    if (iEvents & (POLLIN | POLLHUP | POLLERR)) {
+    if ((iEvents & (POLLIN | POLLHUP | POLLERR)) && MayReceive(client)) {
       int result = msg_recv_process(client._pConnection, &client);
       if (result == 0) return Close(client, false);
       if (result < 0 || client._Broken) return Close(client, true);
@@ -290,7 +298,7 @@ private:
           msg_recv(client._pConnection, &client, 0) < 0)
         return Close(client, true);
     }
-    if ((iEvents & POLLOUT) && mq_length(&client._pConnection->send) > 0 &&
+    if ((iEvents & (POLLOUT | POLLHUP | POLLERR)) && mq_length(&client._pConnection->send) > 0 &&
         msg_send_process(client._pConnection) < 0)
       return Close(client, true);
   }
