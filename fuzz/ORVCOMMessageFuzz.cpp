@@ -1,7 +1,8 @@
 // Frame decoding against arbitrary bytes: what a peer writes into a connection's socket
 // is received with the processing steps, decoded by a registered converter that reads
 // ints, unsigned values, times, strings and texts with the bounded getters, and handed
-// to a handler that checks every text lies within the message's storage.
+// to a handler that checks every text lies within the message's storage, then encodes
+// the message again and decodes that frame to the same fields.
 //
 // The first input byte chooses how the rest is cut into writes (all at once, or chunks
 // of 7 to 441 bytes), so that frames also arrive in pieces. Everything is freed after
@@ -90,9 +91,73 @@ failed:
   return nullptr;
 }
 
+// Writes back what Decode read: the field count, then each kind and value. A null
+// string goes out as the empty string, as the wire format says.
+int Encode(const void* iMessage, msg_writer iWriter, void* iContext) {
+  const Fields* fields = static_cast<const Fields*>(iMessage);
+  if (msg_int_put(fields->count, iWriter, iContext) < 0) return -1;
+  for (int index = 0; index < fields->count; ++index) {
+    int kind = fields->kinds[index];
+    long value = fields->values[index];
+    if (msg_int_put(kind, iWriter, iContext) < 0) return -1;
+    int written =
+        kind == kInt        ? msg_int_put(static_cast<int>(value), iWriter, iContext)
+        : kind == kUnsigned ? msg_unsigned_put(static_cast<unsigned int>(value), iWriter, iContext)
+        : kind == kTime     ? msg_time_put(static_cast<time_t>(value), iWriter, iContext)
+        : kind == kString   ? msg_string_put(fields->texts[index], iWriter, iContext)
+        : msg_int_put(fields->lengths[index], iWriter, iContext) < 0
+            ? -1
+            : msg_text_put(fields->texts[index], fields->lengths[index], iWriter, iContext);
+    if (written < 0) return -1;
+  }
+  return 0;
+}
+
+// As the receive path reads a frame: a read past its end fails.
+int ReadQueued(void* iContext, int iBytes, void* oAddress) {
+  mq_buf* frame = static_cast<mq_buf*>(iContext);
+  if (iBytes < 0 || iBytes > frame->count) return -1;
+  return mq_buf_extract(frame, iBytes, oAddress);
+}
+
+bool SameText(const char* iLeft, const char* iRight) {
+  return strcmp(iLeft ? iLeft : "", iRight ? iRight : "") == 0;
+}
+
+bool SameFields(const Fields& iLeft, const Fields& iRight) {
+  if (iLeft.count != iRight.count) return false;
+  for (int index = 0; index < iLeft.count; ++index) {
+    int kind = iLeft.kinds[index];
+    if (kind != iRight.kinds[index] || iLeft.values[index] != iRight.values[index]) return false;
+    if (kind == kString && !SameText(iLeft.texts[index], iRight.texts[index])) return false;
+    if (kind == kText && (iLeft.lengths[index] != iRight.lengths[index] ||
+                          memcmp(iLeft.texts[index], iRight.texts[index],
+                                 static_cast<size_t>(iLeft.lengths[index])) != 0))
+      return false;
+  }
+  return true;
+}
+
 struct Received {
+  msg_connection* _pConnection = nullptr;
   int messages = 0;
 };
+
+// Sends the message back into the connection's queue (nothing leaves: the frame is
+// read from the queue) and decodes that frame again: the fields must come back equal.
+void CheckRoundTrip(const Fields& iFields, msg_connection& ioConnection) {
+  if (msg_send(&iFields, &ioConnection, 0) != 1) __builtin_trap();
+  mq_buf* frame = mq_peek(&ioConnection.send);
+  mq_buf_extract_open(frame);
+  int type = -1, length = 0;
+  if (msg_int_get(ReadQueued, frame, &type) < 0 || msg_int_get(ReadQueued, frame, &length) < 0)
+    __builtin_trap();
+  if (type != iFields.type || length != frame->size) __builtin_trap();
+  Fields* again = static_cast<Fields*>(Decode(length - MSG_HEADER_SIZE, ReadQueued, frame));
+  if (!again || frame->count != 0 || !SameFields(iFields, *again)) __builtin_trap();
+  free(again);
+  mq_remove(&ioConnection.send);
+}
 
 // A decoder that wrote outside the storage or left a string unterminated is a finding.
 void Handle(void* iMessage, void* iArgument) {
@@ -110,7 +175,9 @@ void Handle(void* iMessage, void* iArgument) {
       __builtin_trap();
     if (fields->kinds[index] == kText && fields->lengths[index] > end - text) __builtin_trap();
   }
-  ++static_cast<Received*>(iArgument)->messages;
+  Received* received = static_cast<Received*>(iArgument);
+  CheckRoundTrip(*fields, *received->_pConnection);
+  ++received->messages;
   free(fields);
 }
 
@@ -122,7 +189,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   mq_set_max_frame_size(1 << 20);
   // No start is made, so nothing clears these registrations.
   for (int type = 0; type < kRegisteredTypes; ++type)
-    msg_register(type, Decode, nullptr);
+    msg_register(type, Decode, Encode);
   return 0;
 }
 
@@ -143,6 +210,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* iData, size_t iSize) {
   connection.failed = 0;
 
   Received received;
+  received._pConnection = &connection;
   size_t written = 0;
   bool closed = false;
   // Each step moves at least one byte or finds the socket empty while bytes are being
