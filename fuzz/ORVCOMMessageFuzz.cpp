@@ -202,7 +202,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* iData, size_t iSize) {
 
   int ends[2];
   if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, ends) != 0) abort();
-  msg_connection connection;
+  msg_connection connection = {};
   connection.socket = ends[0];
   mq_create(&connection.receive);
   mq_create(&connection.send);

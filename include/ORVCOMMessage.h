@@ -32,7 +32,8 @@ typedef void* (*msg_input_converter)(int iPayload, msg_reader iReader, void* iCo
 /* Writes iMessage's fields through iWriter; negative on failure. */
 typedef int (*msg_output_converter)(const void* iMessage, msg_writer iWriter, void* iContext);
 /* Receives each decoded message, which then belongs to it. It may not close the
- * connection it was called for. */
+ * connection it was called for. A connection that receives needs one: without it the
+ * layer cannot free what the input converter built. */
 typedef void (*msg_handler)(void* iMessage, void* iArgument);
 
 typedef struct msg_connection {
@@ -42,6 +43,9 @@ typedef struct msg_connection {
   msg_handler handler;
   /* 1 once a received frame failed to decode: the stream is out of step. */
   int failed;
+  /* "address:port" of the peer, noted at connection time for the error texts (a reset
+   * connection no longer tells it); empty in a connection built by hand. */
+  char peer[32];
 } msg_connection;
 
 /* Between host and wire order; ec_long_convert works on the low 32 bits and

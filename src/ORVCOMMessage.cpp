@@ -116,28 +116,7 @@ void ClearTablesOnFirstStart() {
   memset(_Output, 0, sizeof _Output);
 }
 
-msg_connection* NewConnection(int iSocket, msg_handler iHandler) {
-  if (iSocket < 0) return nullptr;
-  msg_connection* connection = static_cast<msg_connection*>(mem_alloc(sizeof(msg_connection)));
-  if (!connection) {
-    NetCloseQuietly(iSocket);
-    return nullptr;
-  }
-  connection->socket = iSocket;
-  connection->handler = iHandler;
-  connection->failed = 0;
-  mq_create(&connection->receive);
-  mq_create(&connection->send);
-  return connection;
-}
-
-void FreeConnection(msg_connection* iConnection) {
-  mq_delete(&iConnection->receive);
-  mq_delete(&iConnection->send);
-  mem_free(iConnection);
-}
-
-// "address:port" of the peer, for the request of a failed transfer.
+// "address:port" of the peer, or "socket N" when it has no Internet address.
 void DescribePeer(int iSocket, char* oText, size_t iSize) {
   sockaddr_in peer;
   socklen_t length = sizeof peer;
@@ -151,10 +130,35 @@ void DescribePeer(int iSocket, char* oText, size_t iSize) {
   snprintf(oText, iSize, "%s:%d", address, ntohs(peer.sin_port));
 }
 
-void TransferError(int iOperation, int iSocket) {
+msg_connection* NewConnection(int iSocket, msg_handler iHandler) {
+  if (iSocket < 0) return nullptr;
+  msg_connection* connection = static_cast<msg_connection*>(mem_alloc(sizeof(msg_connection)));
+  if (!connection) {
+    NetCloseQuietly(iSocket);
+    return nullptr;
+  }
+  connection->socket = iSocket;
+  connection->handler = iHandler;
+  connection->failed = 0;
+  DescribePeer(iSocket, connection->peer, sizeof connection->peer);
+  mq_create(&connection->receive);
+  mq_create(&connection->send);
+  return connection;
+}
+
+void FreeConnection(msg_connection* iConnection) {
+  mq_delete(&iConnection->receive);
+  mq_delete(&iConnection->send);
+  mem_free(iConnection);
+}
+
+void TransferError(int iOperation, const msg_connection& iConnection) {
   int saved = errno;
-  char peer[64];
-  DescribePeer(iSocket, peer, sizeof peer);
+  char peer[sizeof iConnection.peer];
+  if (iConnection.peer[0])
+    snprintf(peer, sizeof peer, "%s", iConnection.peer);
+  else
+    DescribePeer(iConnection.socket, peer, sizeof peer);
   errno = saved;
   sock_error(__FILE__, __LINE__, iOperation, peer);
 }
@@ -347,7 +351,7 @@ int msg_send_process(msg_connection* ioConnection) {
   if (sent < 0) {
     if (error == EAGAIN || error == EWOULDBLOCK) return 0;
     errno = error;
-    TransferError(SOCK_SEND, ioConnection->socket);
+    TransferError(SOCK_SEND, *ioConnection);
     return -1;
   }
   frame->count -= static_cast<int>(sent);
@@ -384,7 +388,7 @@ int msg_recv_process(msg_connection* ioConnection, void* iArgument) {
   if (received < 0) {
     if (error == EAGAIN || error == EWOULDBLOCK) return 1;
     errno = error;
-    TransferError(SOCK_RECV, ioConnection->socket);
+    TransferError(SOCK_RECV, *ioConnection);
     return -1;
   }
   if (received == 0) {
