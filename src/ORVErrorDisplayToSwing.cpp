@@ -31,8 +31,7 @@ void ORVErrorDisplayToSwing::Display(PEVError& iError) {
       break;
     default:  // information, and any other type as the terminal shows it
       method = recorder.FindMethod("DisplayInformationError");
-      if (!method)
-        ORV_FATAL("Unable to find recording method 'ORVError.DisplayInformationError'.");
+      if (!method) ORV_FATAL("Unable to find recording method 'ORVError.DisplayInformationError'.");
       break;
   }
   recorder.Call(method, text);

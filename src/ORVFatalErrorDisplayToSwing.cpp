@@ -64,7 +64,8 @@ void ORVFatalErrorDisplayToSwing::Display() {
               << endl;
   } else if (recorder) {
     method = recorder->FindMethod("DisplayFatalError");
-    if (!method) ORVStderr << "Unable to find recording method 'ORVError.DisplayFatalError'." << endl;
+    if (!method)
+      ORVStderr << "Unable to find recording method 'ORVError.DisplayFatalError'." << endl;
   }
 
   // The same open file, read from its start: never reopened by name. One call per line,

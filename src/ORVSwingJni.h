@@ -1,8 +1,9 @@
 // ORVSwingJni.h - the JNI calls of the Java displays, made in one way.
 //
-// Every helper leaves no Java exception pending (a failed lookup or a throwing Java
-// method is described on standard error and cleared) and no local reference behind
-// but the class it returns, which the caller deletes with ORVJniRecordingClass.
+// Every helper leaves no Java exception pending and no local reference behind: a failed
+// lookup's exception is cleared (the caller reports what is missing), an exception the
+// Java method throws is described on standard error and cleared, every string made is
+// deleted after its call and the class when the ORVJniRecordingClass goes.
 #pragma once
 
 #include <jni.h>
@@ -13,10 +14,10 @@
 inline constexpr const char ORVJniRecordingClassName[] =
     "com/marvolt/tovakconfigmanagement/orvcmjservices/ORVJniError";
 
-// Describes and clears a pending exception; true when there was one.
-inline bool ORVJniClearException(JNIEnv* iEnv) {
+// Clears a pending exception, describing it first when iDescribe; true when there was one.
+inline bool ORVJniClearException(JNIEnv* iEnv, bool iDescribe) {
   if (!iEnv->ExceptionCheck()) return false;
-  iEnv->ExceptionDescribe();
+  if (iDescribe) iEnv->ExceptionDescribe();
   iEnv->ExceptionClear();
   return true;
 }
@@ -26,7 +27,7 @@ class ORVJniRecordingClass {
 public:
   explicit ORVJniRecordingClass(JNIEnv* iEnv) : _pEnv(iEnv) {
     _Class = iEnv->FindClass(ORVJniRecordingClassName);
-    if (ORVJniClearException(iEnv)) _Class = nullptr;
+    if (ORVJniClearException(iEnv, false)) _Class = nullptr;
   }
   ~ORVJniRecordingClass() {
     if (_Class) _pEnv->DeleteLocalRef(_Class);
@@ -38,7 +39,7 @@ public:
   // The static method iName(String), or null when missing.
   jmethodID FindMethod(const char* iName) const {
     jmethodID method = _pEnv->GetStaticMethodID(_Class, iName, "(Ljava/lang/String;)V");
-    if (ORVJniClearException(_pEnv)) return nullptr;
+    if (ORVJniClearException(_pEnv, false)) return nullptr;
     return method;
   }
   // Calls iMethod with iText as a Java string of its UTF-16 units.
@@ -47,11 +48,11 @@ public:
     jstring text =
         _pEnv->NewString(reinterpret_cast<const jchar*>(iText.GetUnits()), iText.GetLengthInChar());
     if (!text) {
-      ORVJniClearException(_pEnv);
+      ORVJniClearException(_pEnv, true);
       return;
     }
     _pEnv->CallStaticVoidMethod(_Class, iMethod, text);
-    ORVJniClearException(_pEnv);
+    ORVJniClearException(_pEnv, true);
     _pEnv->DeleteLocalRef(text);
   }
 
