@@ -6,5 +6,7 @@
 int main(int argc, char** argv) {
   RunScenarioOfEnvironment();
   testing::InitGoogleTest(&argc, argv);
+  // A process with a JVM cannot be forked: death tests start this program again.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
   return RUN_ALL_TESTS();
 }

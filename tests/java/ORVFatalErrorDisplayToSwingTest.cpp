@@ -24,6 +24,7 @@
 #include "ORVOFStream.h"
 #include "ORVRefHandler.h"
 #include "ORVSwingUtilities.h"
+#include "SuiteHelpers.h"
 #include "TemporaryDirectory.h"
 
 namespace {
@@ -197,4 +198,76 @@ TEST_F(ORVFatalErrorDisplayToSwingTest, AMissingClassOrMethodIsReportedOnStandar
     ExpectEndedWith(Run(c._Scenario, c._Type), c._Expected);
     EXPECT_TRUE(Entries(Path("")).empty());
   }
+}
+
+namespace {
+
+// The display's report file, without a JVM: these run in the sanitizer build too.
+class ORVFatalErrorDisplayToSwingFileTest : public TemporaryDirectoryTest {
+protected:
+  void SetUp() override { setenv("ORV_TMP", _Directory.GetPath().c_str(), 1); }
+  void TearDown() override { unsetenv("ORV_TMP"); }
+
+  ORVGlobalObjectCleaner _Cleaner;
+};
+
+std::string NameOf(const ORVFatalErrorDisplayToSwing& iDisplay) {
+  return iDisplay.GetFileName() ? iDisplay.GetFileName()->GetChars() : "<none>";
+}
+
+bool Exists(const std::string& iPath) {
+  struct stat status {};
+  return lstat(iPath.c_str(), &status) == 0;
+}
+
+}  // namespace
+
+TEST_F(ORVFatalErrorDisplayToSwingFileTest, EachStreamIsANewPrivateFileAndOnlyTheLastStays) {
+  auto* display = new ORVFatalErrorDisplayToSwing();
+  display->GetOutputStream() << "first" << flush;
+  std::string first = NameOf(*display);
+  std::string prefix = Path("SCMFatalErrorFile.txt") + std::to_string(getpid());
+  EXPECT_EQ(first.rfind(prefix, 0), 0u) << first;
+  EXPECT_EQ(first.size(), prefix.size() + 6);
+  struct stat status {};
+  ASSERT_EQ(stat(first.c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0600u);
+  EXPECT_EQ(ReadWholeFile(first), "first");
+
+  // A second stream closes and removes the first file.
+  display->GetOutputStream() << "second" << flush;
+  std::string second = NameOf(*display);
+  EXPECT_NE(second, first);
+  EXPECT_FALSE(Exists(first));
+  EXPECT_EQ(ReadWholeFile(second), "second");
+  display->Release();
+  EXPECT_FALSE(Exists(second));
+}
+
+TEST_F(ORVFatalErrorDisplayToSwingFileTest, WithoutItsFileTheDisplaySendsAndRemovesNothing) {
+  // The report went to standard error: Display neither needs a JNI environment nor
+  // touches a file of the name it would have made.
+  setenv("ORV_TMP", Path("missing").c_str(), 1);
+  ORVFatalErrorDisplayToSwing display;
+  EXPECT_EQ(&display.GetOutputStream(), &ORVStderr);
+  EXPECT_EQ(display.GetFileName(), nullptr);
+  display.Display();
+  EXPECT_EQ(Entries(_Directory.GetPath()), std::set<std::string>{});
+}
+
+TEST(ORVSwingUtilities, TheCleanerReleasesTheJavaDisplaysAndNoGlobalPointsAtThem) {
+  {
+    ORVGlobalObjectCleaner cleaner;
+    ORVSwingUtilities::MakeAndSetAsGlobalDisplayToSwing();
+    EXPECT_TRUE(ORVMessageDisplay::GetGlobal()->IsAKindOf("ORVMessageDisplayToSwing"));
+    EXPECT_TRUE(ORVErrorDisplay::GetGlobal()->IsAKindOf("ORVErrorDisplayToSwing"));
+    EXPECT_TRUE(ORVFatalErrorDisplay::GetGlobal()->IsAKindOf("ORVFatalErrorDisplayToSwing"));
+    EXPECT_EQ(cleaner.GetCount(), 3);
+  }
+  ORVGlobalObjectCleaner cleaner;
+  EXPECT_TRUE(ORVFatalErrorDisplay::GetGlobal()->IsAKindOf("ORVFatalErrorDisplayToTerm"));
+  ExpectFatalReport([] { ORVMessageDisplay::GetGlobal(); },
+                    "A global object displayer should have been set", "src/ORVMessageDisplay.cpp");
+  ExpectFatalReport([] { ORVErrorDisplay::GetGlobal(); },
+                    "A global object displayer should have been set", "src/ORVErrorDisplay.cpp");
 }
