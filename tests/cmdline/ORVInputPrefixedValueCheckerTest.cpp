@@ -1,11 +1,8 @@
-// Tests of the prefixed-value checker: every outcome of prefixes A (exactly 8) and
-// B (at least 2) with and without default prefix or optional prefix, the advice that
-// lists the prefixes, and the prefix's unset minimum.
+// Tests of the prefixed-value checker with prefixes A (exactly 8), B (at least 2) and
+// C (1 to 3): every outcome without default prefix, with one, with optional prefixes.
 #include "ORVInputPrefixedValueChecker.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
 
 #include "CmdLnTestSupport.h"
 #include "ORVNLSMsgBldrFromString.h"
@@ -21,108 +18,81 @@ ORVNLSMsgBldrRfHndlr Name(const char* iText) {
 
 class ORVInputPrefixedValueCheckerTest : public CmdLnTest {
 protected:
-  ORVInputPrefixedValueCheckerTest() : _Prefixes(ORVDoNothingAtDelete) {
-    _Prefixes.Append(&_A);
-    _Prefixes.Append(&_B);
-    _Prefixes.Append(&_C);
+  void SetUp() override {
+    CmdLnTest::SetUp();
+    for (ORVInputValuePrefix* prefix : {&_A, &_B, &_C})
+      _Prefixes.Append(prefix);
   }
-
-  // "prefix <code or null>, value <value>: <outcome>".
-  static std::string Checked(ORVInputPrefixedValueChecker& iChecker, const char* iInput) {
+  // "<prefix or null> <value>: <outcome>"; a failure's advice is given by its head only.
+  static std::string Checked(ORVInputPrefixedValueChecker& iChecker, const std::string& iInput) {
     const ORVInputValuePrefix* prefix = &_Unset;
     ORVString value("before");
-    long code = iChecker.Check(iInput, prefix, value, TestMessage("REQUEST"));
-    return std::string("prefix ") + (prefix ? prefix->GetCode().GetChars() : "null") + ", value " +
-           value.GetChars() + ": " + Outcome(code);
+    std::string outcome = Outcome(iChecker.Check(iInput.c_str(), prefix, value, TestMessage("R")));
+    std::size_t lines = outcome.find(kLines);
+    if (lines != std::string::npos) outcome.erase(lines);
+    return (prefix ? prefix->GetCode().GetChars() : "null") + std::string(" ") + value.GetChars() +
+           ": " + outcome;
   }
-  static std::string Failed(const std::string& iPrefix, const std::string& iValue,
-                            const std::string& iDiagnostic, const std::string& iAdviceHead) {
-    return "prefix " + iPrefix + ", value " + iValue +
-           ": type 1 in src/ORVInputPrefixedValueChecker.cpp; request CMDLNTEST REQUEST; "
-           "diagnostic ORVBC " +
-           iDiagnostic + "; advice ORVBC " + iAdviceHead + kLines;
+  static std::string Failed(const std::string& iDiagnostic, const std::string& iHead) {
+    return "type 1 in src/ORVInputPrefixedValueChecker.cpp; request CMDLNTEST R; diagnostic "
+           "ORVBC " +
+           iDiagnostic + "; advice ORVBC " + iHead;
   }
 
   static inline const std::string kLines =
       "A: Account, 8 characters\nB: Branch, at least 2 characters\nC: Code, from 1 to 3 "
       "characters\n";
   static inline ORVInputValuePrefix _Unset;
-  ORVInputValuePrefix _A{"A", Name("Account"), 8, 8};
-  ORVInputValuePrefix _B{"B", Name("Branch"), 2, -1};
-  ORVInputValuePrefix _C{"C", Name("Code"), 1, 3};
-  ORVVector _Prefixes;
+  ORVInputValuePrefix _A{"A", Name("Account"), 8, 8}, _B{"B", Name("Branch"), 2, -1},
+      _C{"C", Name("Code"), 1, 3};
+  ORVVector _Prefixes{ORVDoNothingAtDelete};
 };
 
 }  // namespace
 
 TEST_F(ORVInputPrefixedValueCheckerTest, WithoutDefaultEveryValueNeedsAKnownPrefix) {
   ORVInputPrefixedValueChecker checker(_Prefixes, 0u);
-  struct Case {
-    std::string _Input;
-    std::string _Expected;
-  } cases[] = {
-      {"A:12345678", "prefix A, value 12345678: success"},
-      {"A:abc", Failed("A", "abc", "0314: A:abc | 3 | 8", "0311: ")},
-      {"A:123456789", Failed("A", "123456789", "0314: A:123456789 | 9 | 8", "0311: ")},
-      {"B:x", Failed("B", "x", "0320: B:x | 1 | 2", "0311: ")},
-      {"B:" + std::string(5000, 'y'), "prefix B, value " + std::string(5000, 'y') + ": success"},
-      {"C:", Failed("C", "", "0317: C: | 0 | 1 | 3", "0311: ")},
-      {"C:abcd", Failed("C", "abcd", "0317: C:abcd | 4 | 1 | 3", "0311: ")},
-      {"C:a:b", "prefix C, value a:b: success"},  // only the first colon separates
-      {"Z:12345678", Failed("null", "12345678", "0313: Z:12345678 | Z", "0311: ")},
-      {"a:12345678", Failed("null", "12345678", "0313: a:12345678 | a", "0311: ")},
-      {"12345678", Failed("null", "12345678", "0310: 12345678", "0311: ")},
-      {":12345678", Failed("null", "12345678", "0310: :12345678", "0311: ")},
-      {"", Failed("null", "", "0310: ", "0311: ")},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(Checked(checker, c._Input.c_str()), c._Expected);
-  EXPECT_EQ(Checked(checker, nullptr), Failed("null", "", "0310: ", "0311: "));
+  std::string head = "0311: ";
+  std::pair<std::string, std::string> cases[] = {
+      {"A:12345678", "A 12345678: success"},
+      {"A:abc", "A abc: " + Failed("0314: A:abc | 3 | 8", head)},
+      {"A:123456789", "A 123456789: " + Failed("0314: A:123456789 | 9 | 8", head)},
+      {"B:x", "B x: " + Failed("0320: B:x | 1 | 2", head)},
+      {"B:" + std::string(5000, 'y'), "B " + std::string(5000, 'y') + ": success"},
+      {"C:", "C : " + Failed("0317: C: | 0 | 1 | 3", head)},
+      {"C:abcd", "C abcd: " + Failed("0317: C:abcd | 4 | 1 | 3", head)},
+      {"C:a:b", "C a:b: success"},  // only the first colon separates
+      {"a:12345678", "null 12345678: " + Failed("0313: a:12345678 | a", head)},
+      {"12345678", "null 12345678: " + Failed("0310: 12345678", head)},
+      {":12345678", "null 12345678: " + Failed("0310: :12345678", head)},
+      {"", "null : " + Failed("0310: ", head)}};
+  for (const auto& [input, expected] : cases)
+    EXPECT_EQ(Checked(checker, input), expected);
+  // The advice lists every prefix of the set.
+  EXPECT_EQ(Utf8(checker.GetHAdviceWithPrefixesBldr()->Build()),
+            "A value is typed as prefix:value, with one of these prefixes:\n" + kLines);
 }
 
-TEST_F(ORVInputPrefixedValueCheckerTest, ADefaultPrefixTakesValuesTypedWithoutOne) {
-  // The default prefix need not be in the set.
-  ORVInputValuePrefix outside("D", Name("Default"), 8, 8);
+TEST_F(ORVInputPrefixedValueCheckerTest, ADefaultOrOptionalPrefixTakesValuesWithoutOne) {
+  ORVInputValuePrefix outside("D", Name("Default"), 8, 8);  // need not be in the set
   for (const ORVInputValuePrefix* preset : {&_A, &outside}) {
     ORVInputPrefixedValueChecker checker(_Prefixes, *preset);
-    std::string code = preset->GetCode().GetChars();
-    std::string head = "0315: " + code + " | ";
-    EXPECT_EQ(Checked(checker, "12345678"), "prefix " + code + ", value 12345678: success");
-    EXPECT_EQ(Checked(checker, ":12345678"), "prefix " + code + ", value 12345678: success");
-    EXPECT_EQ(Checked(checker, "123"), Failed(code, "123", "0314: 123 | 3 | 8", head));
+    std::string code = preset->GetCode().GetChars(), head = "0315: " + code + " | ";
+    EXPECT_EQ(Checked(checker, "12345678"), code + " 12345678: success");
+    EXPECT_EQ(Checked(checker, ":12345678"), code + " 12345678: success");
+    EXPECT_EQ(Checked(checker, "123"), code + " 123: " + Failed("0314: 123 | 3 | 8", head));
     EXPECT_EQ(Checked(checker, "Z:12345678"),
-              Failed("null", "12345678", "0313: Z:12345678 | Z", head));
-    EXPECT_EQ(Checked(checker, "B:xy"), "prefix B, value xy: success");
+              "null 12345678: " + Failed("0313: Z:12345678 | Z", head));
   }
+  ORVInputPrefixedValueChecker optional(_Prefixes, 1u);
+  EXPECT_EQ(Checked(optional, "Z:12345678"), "null Z:12345678: success");
+  EXPECT_EQ(Checked(optional, "no colon"), "null no colon: success");
+  EXPECT_EQ(Checked(optional, ":x"), "null :x: success");
+  EXPECT_EQ(Checked(optional, "A:1"), "A 1: " + Failed("0314: A:1 | 1 | 8", "0316: "));
 }
 
-TEST_F(ORVInputPrefixedValueCheckerTest, AnOptionalPrefixTakesAnyOtherInputWhole) {
-  ORVInputPrefixedValueChecker checker(_Prefixes, 1u);
-  EXPECT_EQ(Checked(checker, "Z:12345678"), "prefix null, value Z:12345678: success");
-  EXPECT_EQ(Checked(checker, "no colon"), "prefix null, value no colon: success");
-  EXPECT_EQ(Checked(checker, ":x"), "prefix null, value :x: success");
-  EXPECT_EQ(Checked(checker, "A:1"), Failed("A", "1", "0314: A:1 | 1 | 8", "0316: "));
-}
-
-TEST_F(ORVInputPrefixedValueCheckerTest, TheAdviceListsThePrefixesInEnglish) {
-  ORVInputPrefixedValueChecker checker(_Prefixes, _A);
-  EXPECT_EQ(Utf8(checker.GetHAdviceWithPrefixesBldr()->Build()),
-            "A value is typed as prefix:value, or without prefix for the prefix A, with one of "
-            "these prefixes:\n" +
-                kLines);
-}
-
-TEST_F(ORVInputPrefixedValueCheckerTest, APrefixWithoutMinimumOrNameIsFatal) {
-  const char* file = "src/ORVInputValuePrefix.cpp";
+TEST_F(ORVInputPrefixedValueCheckerTest, APrefixWithoutMinimumIsFatal) {
   ExpectFatalReport([] { ORVInputValuePrefix().GetValueLengthMini(); },
-                    "ValueLengthMini must be greater or equal than 0", file);
-  ExpectFatalReport([] { ORVInputValuePrefix().SetValueLengthMini(-1); },
-                    "ValueLengthMini must be greater or equal than 0", file);
-  ExpectFatalReport(
-      [this] {
-        ORVInputValuePrefix nameless("N", ORVNLSMsgBldrRfHndlr(), 1, 1);
-        _Prefixes.Append(&nameless);
-        ORVInputPrefixedValueChecker(_Prefixes, 0u).GetHAdviceWithPrefixesBldr();
-      },
-      "xxxRfHndlr::operator->(): Pointer == NULL", "src/ORVRefHandler.cpp");
+                    "ValueLengthMini must be greater or equal than 0",
+                    "src/ORVInputValuePrefix.cpp");
 }

@@ -1,11 +1,10 @@
-// Tests of the UUID calculator: identifiers the caller keeps, a replaced global
-// calculator that outlives its maker's reference, and the one-setting rule.
+// Tests of the UUID calculator: identifiers the caller keeps, a replaced global that
+// outlives its maker's reference, and the one-setting rule.
 #include "ORVUUIDCalculator.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
 
 #include "SuiteHelpers.h"
 
@@ -13,11 +12,7 @@ namespace {
 
 class ORVTestCalculator : public ORVUUIDCalculator {
 public:
-  ORVString Get() override {
-    ORVString id("test-");
-    id += ++_Count;
-    return id;
-  }
+  ORVString Get() override { return (ORVString("test-") += ++_Count); }
 
 private:
   int _Count = 0;
@@ -25,48 +20,39 @@ private:
 
 }  // namespace
 
-TEST(ORVUUIDCalculator, EachIdentifierIsTheCallersOwnCopy) {
+TEST(ORVUUIDCalculator, AReplacedCalculatorServesUntilTheCleanerEnds) {
+  {
+    ORVGlobalObjectCleaner cleaner;
+    auto* replacement = new ORVTestCalculator();
+    ORVUUIDCalculator::SetGlobal(*replacement);
+    replacement->Release();  // the global keeps a reference of its own
+    EXPECT_EQ(ORVUUIDCalculator::GetGlobal(), replacement);
+    EXPECT_STREQ(ORVUUIDCalculator::GetGlobal()->Get().GetChars(), "test-1");
+    EXPECT_STREQ(ORVUUIDCalculator::GetGlobal()->Get().GetChars(), "test-2");
+  }
+  // Released by the first cleaner, the global is a new default calculator, whose
+  // identifiers are the caller's own copies.
   ORVGlobalObjectCleaner cleaner;
   ORVUUIDCalculator* calculator = ORVUUIDCalculator::GetGlobal();
-  EXPECT_EQ(ORVUUIDCalculator::GetGlobal(), calculator);
+  EXPECT_FALSE(calculator->IsAKindOf("ORVTestCalculator"));
   ORVString first = calculator->Get();
   std::string kept = first.GetChars();
   std::set<std::string> all = {kept};
   for (int i = 0; i < 100; ++i)
     all.insert(calculator->Get().GetChars());
   EXPECT_EQ(all.size(), 101u);
-  EXPECT_EQ(kept, first.GetChars());  // not overwritten by the next identifiers
+  EXPECT_EQ(kept, first.GetChars());
   EXPECT_EQ(first.GetLength(), 20);
 }
 
-TEST(ORVUUIDCalculator, AReplacedCalculatorServesUntilTheCleanerEnds) {
-  {
-    ORVGlobalObjectCleaner cleaner;
-    auto* replacement = new ORVTestCalculator();
-    ORVUUIDCalculator::SetGlobal(*replacement);
-    replacement->Release();  // the maker lets go: the global keeps its own reference
-    EXPECT_EQ(ORVUUIDCalculator::GetGlobal(), replacement);
-    EXPECT_STREQ(ORVUUIDCalculator::GetGlobal()->Get().GetChars(), "test-1");
-    EXPECT_STREQ(ORVUUIDCalculator::GetGlobal()->Get().GetChars(), "test-2");
-  }
-  // Once released, the global is a new default calculator.
-  ORVGlobalObjectCleaner cleaner;
-  EXPECT_FALSE(ORVUUIDCalculator::GetGlobal()->IsAKindOf("ORVTestCalculator"));
-  EXPECT_EQ(ORVUUIDCalculator::GetGlobal()->Get().GetLength(), 20);
-}
-
 TEST(ORVUUIDCalculatorDeathTest, SettingAfterAGlobalExistsIsFatal) {
-  const char* file = "src/ORVUUIDCalculator.cpp";
-  ExpectFatal(
-      [] {
-        ORVUUIDCalculator::GetGlobal();
-        ORVUUIDCalculator::SetGlobal(*new ORVUUIDCalculator());
-      },
-      "A global calculator has already been set", file);
-  ExpectFatal(
-      [] {
-        ORVUUIDCalculator::SetGlobal(*new ORVTestCalculator());
-        ORVUUIDCalculator::SetGlobal(*new ORVTestCalculator());
-      },
-      "A global calculator has already been set", file);
+  for (bool made : {true, false}) {
+    ExpectFatal(
+        [made] {
+          if (made) ORVUUIDCalculator::GetGlobal();
+          ORVUUIDCalculator::SetGlobal(*new ORVTestCalculator());
+          ORVUUIDCalculator::SetGlobal(*new ORVTestCalculator());
+        },
+        "A global calculator has already been set", "src/ORVUUIDCalculator.cpp");
+  }
 }

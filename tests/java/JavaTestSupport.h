@@ -1,6 +1,6 @@
 // JavaTestSupport.h - a real JVM for the tests of the Java displays, the calls its
-// receiver recorded, an environment that watches the displays' JNI calls, and children
-// that run one scenario of this program (a process with a JVM cannot be forked).
+// receiver recorded, an environment that watches the displays' JNI calls, and scenarios
+// run by a new process of this program (a process with a JVM cannot fork and go on).
 #pragma once
 
 #include <jni.h>
@@ -12,41 +12,32 @@
 #include "ChildProcess.h"
 #include "ORVGlobalObjectCleaner.h"
 
-// Class paths of the recording receiver and of a receiver without display methods.
-std::string RecorderClassPath();
-std::string WithoutMethodsClassPath();
-
-// The process's JVM, started with iClassPath on the first call; later calls give the
-// same environment, whatever their class path.
-JNIEnv* StartJvm(const std::string& iClassPath);
+// The process's JVM, started on the first call with the jar of the recording receiver,
+// or of a receiver without display methods, or with no receiver (iClassPath).
+JNIEnv* StartJvm(const std::string& iClassPath = ORV_RECORDER_JAR);
 
 // The calls the receiver recorded since the last look, each "Method:text" in UTF-8.
 std::vector<std::string> ReceivedCalls(JNIEnv* iEnv);
 // The receiver's next iCount calls throw once they have recorded their text.
 void FailNextCalls(JNIEnv* iEnv, int iCount);
 
-// What the displays did through a watching environment.
 struct JniCallCounts {
   int _LocalReferencesMade = 0;
   int _LocalReferencesDeleted = 0;
-  int _CallsWithExceptionPending = 0;  // JNI calls made while an exception was pending
+  int _CallsWithExceptionPending = 0;
 };
-// An environment that forwards to iEnv the JNI functions the displays use (and only
-// those), counting into ioCounts.
+// An environment forwarding to iEnv only the JNI functions the displays use, counting.
 JNIEnv* WatchingEnv(JNIEnv* iEnv, JniCallCounts& ioCounts);
 
-// Registers a scenario: a body that a child process of this program runs alone.
+// A scenario is a body that a new process of this program runs alone (main calls
+// RunScenarioOfEnvironment first); RunScenario gives its outputs and exit status.
 struct JavaScenario {
   JavaScenario(const char* iName, void (*iBody)());
 };
-#define JAVA_SCENARIO(name)                                        \
-  void name();                                                     \
-  const JavaScenario name##Registration(#name, name); /* NOLINT */ \
+#define JAVA_SCENARIO(name)                       \
+  void name();                                    \
+  const JavaScenario name##Scenario(#name, name); \
   void name()
-
-// Runs scenario iName in a new process of this program with the environment changes
-// iEnvironment; its outputs and exit status.
 ChildResult RunScenario(const std::string& iName,
-                        const std::vector<std::pair<std::string, std::string>>& iEnvironment);
-// For main: runs the scenario the environment names and exits; returns when none is.
+                        std::vector<std::pair<std::string, const char*>> iEnvironment);
 void RunScenarioOfEnvironment();
