@@ -4,11 +4,11 @@
 #include "ORVFatalErrorDisplayToSwing.h"
 
 #include <dirent.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <regex>
 #include <set>
 
 #include "JavaTestSupport.h"
@@ -88,10 +88,7 @@ protected:
   void ExpectEnds(const char* iName, const std::string& iPattern, const char* iType = nullptr) {
     ChildResult child = RunScenario(iName, {{"ORV_JAVA_TEST_TYPE", iType}});
     EXPECT_EQ(child._ExitStatus, 255) << iName;
-    EXPECT_TRUE(std::regex_match(child._Stderr, std::regex(iPattern)))
-        << iName << " wrote:\n"
-        << child._Stderr << "expected:\n"
-        << iPattern;
+    EXPECT_THAT(child._Stderr, testing::MatchesRegex(iPattern)) << iName;
     std::set<std::string> left = Entries(_Directory.GetPath());
     for (const std::string& name : left) {
       struct stat status {};
