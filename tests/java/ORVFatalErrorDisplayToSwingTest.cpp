@@ -150,7 +150,7 @@ TEST_F(ORVFatalErrorDisplayToSwingTest, WhatCannotReachJavaGoesToStandardError) 
   }
 }
 
-// The report file without a JVM: these run in the sanitizer build too.
+// The report file, without a JVM.
 TEST_F(ORVFatalErrorDisplayToSwingTest, EachStreamIsANewPrivateFileAndOnlyTheLastStays) {
   ORVGlobalObjectCleaner cleaner;
   auto* display = new ORVFatalErrorDisplayToSwing();
