@@ -37,10 +37,15 @@ struct ORVCatalogKey {
   ORV_CATALOG_KEY(ORVBC, 0018, 2)                                                     \
   ORV_CATALOG_KEY(ORVBC, 0019, 3)                                                     \
   ORV_CATALOG_KEY(ORVBC, 0020, 3)                                                     \
+  /* Merging modes: the number read, the accepted modes. */                           \
+  ORV_CATALOG_KEY(ORVBC, 0023, 2)                                                     \
   /* The last-error fallback: a result code without error record. */                  \
   ORV_CATALOG_KEY(ORVBC, 0100, 0)                                                     \
   /* The usage line of the help option: its names. */                                 \
   ORV_CATALOG_KEY(ORVBC, 0101, 1)                                                     \
+  /* Required environment variables: request; the names of the empty ones. */         \
+  ORV_CATALOG_KEY(ORVBC, 0150, 0)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0151, 1)                                                     \
   /* File utilities: file name and system text (Rename: old name, new name, text). */ \
   ORV_CATALOG_KEY(ORVBC, 0201, 2)                                                     \
   ORV_CATALOG_KEY(ORVBC, 0202, 2)                                                     \
@@ -59,6 +64,23 @@ struct ORVCatalogKey {
   /* Text files: an overlong line, by number or by its start; the maximum length. */  \
   ORV_CATALOG_KEY(ORVBC, 0216, 2)                                                     \
   ORV_CATALOG_KEY(ORVBC, 0217, 2)                                                     \
+  /* Prefixed values: the input, then the prefix text or the length and bounds. */    \
+  ORV_CATALOG_KEY(ORVBC, 0310, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0313, 2)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0314, 3)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0317, 4)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0320, 3)                                                     \
+  /* Their advice: a head (the default prefix's code) and the lines of the prefixes;  \
+     a line is the code, the name, the minimum and the maximum. */                    \
+  ORV_CATALOG_KEY(ORVBC, 0311, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0315, 2)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0316, 1)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0312, 3)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0318, 3)                                                     \
+  ORV_CATALOG_KEY(ORVBC, 0319, 4)                                                     \
+  /* Names of the operating-system families. */                                       \
+  ORV_CATALOG_KEY(ORVBC, UNIX, 0)                                                     \
+  ORV_CATALOG_KEY(ORVBC, WINDOWS, 0)                                                  \
   /* Instance creation and interface query: request, diagnostic, advice. */           \
   ORV_CATALOG_KEY(ORVBC, 0500, 0)                                                     \
   ORV_CATALOG_KEY(ORVBC, 0501, 2)                                                     \

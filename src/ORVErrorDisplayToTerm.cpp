@@ -1,5 +1,6 @@
 #include "ORVErrorDisplayToTerm.h"
 
+#include "ORVErrorDisplayText.h"
 #include "PEVError.h"
 
 ORV_META_OBJECT_DEFINE(ORVErrorDisplayToTerm, ORVErrorDisplay)
@@ -13,6 +14,10 @@ const char* OrDots(const char* iText) {
 }  // namespace
 
 void ORVErrorDisplayToTerm::BuildMsgTxt(PEVError& iError, PEVUnicodeString& oText) {
+  ORVBuildErrorDisplayText(iError, oText);
+}
+
+void ORVBuildErrorDisplayText(PEVError& iError, PEVUnicodeString& oText) {
   oText = iError.GetNLSRequest();
   if (!oText.IsEmpty()) oText += "\n";
   const char* catalog = OrDots(iError.GetMsgCatalog());
