@@ -24,11 +24,11 @@ void ORVForgetGlobal(Slot*& ioSlot, const Object* iObject) {
 }
 
 // In the source of a class declaring ORV_GLOBAL_INSTANCE(Class).
-#define ORV_GLOBAL_INSTANCE_DEFINE(Class) \
-  Class* Class::_pGlobal = nullptr;       \
-  Class::~Class() {                       \
-    ORVForgetGlobal(_pGlobal, this);      \
-  }                                       \
-  Class* Class::GetGlobal() {             \
+#define ORV_GLOBAL_INSTANCE_DEFINE(Class)  \
+  Class* Class::_pGlobal = nullptr;        \
+  Class::~Class() {                        \
+    ORVForgetGlobal(_pGlobal, this);       \
+  }                                        \
+  Class* Class::GetGlobal() {              \
     return ORVMakeGlobal<Class>(_pGlobal); \
   }

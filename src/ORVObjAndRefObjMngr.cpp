@@ -155,8 +155,8 @@ long ORVObjAndRefObjMngr::DrainPending() {
 }
 
 unsigned int ORVObjAndRefObjMngr::IsKnown(const PEVBaseUnknown& iObj) const {
-  return _pToComplete->Contains(&iObj) || _ToTreat.Contains(&iObj) ||
-         _NotToTreat.Contains(&iObj) || _InProgress.Contains(&iObj);
+  return _pToComplete->Contains(&iObj) || _ToTreat.Contains(&iObj) || _NotToTreat.Contains(&iObj) ||
+         _InProgress.Contains(&iObj);
 }
 
 void ORVObjAndRefObjMngr::KeepUnhandled(const ORVVector& iBatch, int iFrom) {
