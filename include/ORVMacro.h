@@ -54,6 +54,17 @@ private:                                                            \
     return nullptr;                                                                                \
   }
 
+// In a class body: the one shared instance of a stateless helper (comparator, hash
+// coder), made by GetGlobal on first use and registered with the global object cleaner;
+// the destructor empties the class-level slot. Leaves the access private.
+#define ORV_GLOBAL_INSTANCE(Class) \
+public:                            \
+  ~Class() override;               \
+  static Class* GetGlobal();       \
+                                   \
+private:                           \
+  static Class* _pGlobal;
+
 // The object itself when it is null or of pMetaClass's class or a class derived from it;
 // otherwise a fatal internal error naming both classes. A null pMetaClass is fatal.
 ORV_EXPORT PEVBaseUnknown* ORVConversionCheckVar(PEVBaseUnknown* object, PEVMetaClass* pMetaClass);

@@ -22,3 +22,13 @@ template <class Slot, class Object>
 void ORVForgetGlobal(Slot*& ioSlot, const Object* iObject) {
   if (ioSlot == iObject) ioSlot = nullptr;
 }
+
+// In the source of a class declaring ORV_GLOBAL_INSTANCE(Class).
+#define ORV_GLOBAL_INSTANCE_DEFINE(Class)  \
+  Class* Class::_pGlobal = nullptr;        \
+  Class::~Class() {                        \
+    ORVForgetGlobal(_pGlobal, this);       \
+  }                                        \
+  Class* Class::GetGlobal() {              \
+    return ORVMakeGlobal<Class>(_pGlobal); \
+  }

@@ -1,0 +1,3 @@
+#include "ORVFamilyAndName.h"
+
+ORV_META_OBJECT_DEFINE(ORVFamilyAndName, ORVObjWithFamily)

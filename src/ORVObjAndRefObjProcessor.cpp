@@ -1,0 +1,3 @@
+#include "ORVObjAndRefObjProcessor.h"
+
+ORV_META_OBJECT_DEFINE(ORVObjAndRefObjProcessor, PEVBaseUnknown)

@@ -1,0 +1,3 @@
+#include "ORVObjWithFamily.h"
+
+ORV_META_OBJECT_DEFINE(ORVObjWithFamily, PEVBaseUnknown)
