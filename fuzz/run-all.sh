@@ -29,5 +29,5 @@ for target in "$@"; do
     echo "$target: finding (log: $log)" >&2
     exit 1
   fi
-  grep -E '^#[0-9]+ +DONE|^stat::number_of_executed_units' "$log" || true
+  grep -E '^#[0-9]+[[:space:]]+DONE|^stat::number_of_executed_units' "$log" || true
 done
