@@ -46,8 +46,8 @@ public:
                                             const ORVNLSMsgBldrRfHndlr& iAdvice,
                                             unsigned int& oTimeGiven, ORVDate& oDate);
   // Reads a span: "d", "d-h:m:s", "h:m[:s]", "m/d[-h:m:s]", "y/m/d[-h:m:s]" (later
-  // fields may be left out), numbers of 0 or more. The outputs are set on success only
-  // (0 for the fields not given).
+  // fields may be left out), numbers of 0 or more. The fields not given are 0; on
+  // failure every output is 0.
   static long ConvertStringForProgramToTimeSpan(const ORVString& iText,
                                                 const ORVNLSMsgBldrRfHndlr& iRequest,
                                                 const ORVNLSMsgBldrRfHndlr& iAdvice, int& oYears,

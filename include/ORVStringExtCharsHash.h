@@ -2,11 +2,12 @@
 // with ORVStringExtCharsCmp.
 //
 // The code starts as the length and takes each character, as a signed byte, as
-// code * 17 + character in 32-bit arithmetic: the one-character text A gives 82. An
-// ORVString is hashed over all its characters, NULs included, an ORVExtChars up to its
-// NUL. A null object, one of another class, and a DbNull ORVExtChars are fatal internal
-// errors. GetGlobal makes the one shared instance on first use and registers it with the
-// global object cleaner (process-wide, unlocked state).
+// code * 17 + character in 32-bit arithmetic: the one-character text A gives 82. Both
+// kinds are hashed up to their first NUL, as the comparator reads them, so that texts
+// it finds equal get equal codes. A null object, one of another class, and a DbNull
+// ORVExtChars are fatal internal errors. GetGlobal makes the one shared instance on
+// first use and registers it with the global object cleaner (process-wide, unlocked
+// state).
 #pragma once
 
 #include "ORVHashCoder.h"
