@@ -13,8 +13,8 @@ class ORV_EXPORT ORVListLineFieldBldr : public PEVBaseUnknown {
   ORV_META_OBJECT(ORVListLineFieldBldr)
 
 public:
-  // 0 left, 1 right, any other value centred.
-  enum ORVAlignmentEnum { ORVLeft = 0, ORVRight = 1, ORVCentred = 2 };
+  // 0 left, 1 right, any other value centred (an int underneath: every value is valid).
+  enum ORVAlignmentEnum : int { ORVLeft = 0, ORVRight = 1, ORVCentred = 2 };
 
   ORVListLineFieldBldr() = default;
   ORVListLineFieldBldr(ORVAlignmentEnum iAlignment, int iLength);
