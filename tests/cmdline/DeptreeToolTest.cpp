@@ -2,32 +2,18 @@
 // directory and dependency trees with their depth limit and name filter, and its
 // failures, byte for byte.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
 
-#include "ChildProcess.h"
+#include "ExampleToolRun.h"
 
 #ifdef ORV_DEPTREE_PATH
 
 namespace {
 
 std::string RunDeptree(const std::vector<std::string>& iArguments) {
-  ChildResult result = RunInChild(
-      [&iArguments] {
-        std::vector<char*> argv = {const_cast<char*>("deptree")};
-        for (const std::string& argument : iArguments)
-          argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
-        if (chdir(ORV_EXAMPLES_DATA_DIR) != 0) _exit(120);
-        execv(ORV_DEPTREE_PATH, argv.data());
-        _exit(121);
-      },
-      {{"PEV_CATALOG_PATH", ""}, {"LC_ALL", nullptr}, {"LC_MESSAGES", nullptr}, {"LANG", "C"}});
-  if (!result._Exited) return "signal " + std::to_string(result._Signal);
-  return std::to_string(result._ExitStatus) + "\nout: " + result._Stdout +
-         "\nerr: " + result._Stderr;
+  return RunExampleTool(ORV_DEPTREE_PATH, "deptree", iArguments, ORV_EXAMPLES_DATA_DIR);
 }
 
 }  // namespace

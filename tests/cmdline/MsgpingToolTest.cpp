@@ -2,31 +2,18 @@
 // of range and options of the other mode are refused before any socket is opened, with
 // the texts of the library's command-line failures, byte for byte.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
 
-#include "ChildProcess.h"
+#include "ExampleToolRun.h"
 
 #ifdef ORV_MSGPING_PATH
 
 namespace {
 
 std::string RunMsgping(const std::vector<std::string>& iArguments) {
-  ChildResult result = RunInChild(
-      [&iArguments] {
-        std::vector<char*> argv = {const_cast<char*>("msgping")};
-        for (const std::string& argument : iArguments)
-          argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
-        execv(ORV_MSGPING_PATH, argv.data());
-        _exit(121);
-      },
-      {{"PEV_CATALOG_PATH", ""}, {"LC_ALL", nullptr}, {"LC_MESSAGES", nullptr}, {"LANG", "C"}});
-  if (!result._Exited) return "signal " + std::to_string(result._Signal);
-  return std::to_string(result._ExitStatus) + "\nout: " + result._Stdout +
-         "\nerr: " + result._Stderr;
+  return RunExampleTool(ORV_MSGPING_PATH, "msgping", iArguments);
 }
 
 }  // namespace
