@@ -19,18 +19,6 @@ ORVTreeAsPathIterator::~ORVTreeAsPathIterator() {
   ORVTreeReleaseLevels(_Iterators, _Elements);
 }
 
-namespace {
-
-ORVTreeAsPathIteratorElement* ElementOfLevel(ORVVector& ioElements, int iLevel,
-                                             ORVTreeIteratorElementMaker& iMaker,
-                                             const ORVTreeIterator& iIterator) {
-  ORVTreeIteratorElement* element = ORVTreeLevelElement(ioElements, iLevel, iMaker, iIterator);
-  if (!element) ORV_FATAL("MakeElement() returned NULL for level " << iLevel);
-  return ORVCheckedCast<ORVTreeAsPathIteratorElement>(element);
-}
-
-}  // namespace
-
 // Pre-order, one loop turn per step: the root, a descent to a first child, a step to a
 // sibling, or a climb out of a finished level (after which the climb goes sideways).
 ORVTreeAsPathIteratorElement* ORVTreeAsPathIterator::Next() {
@@ -44,7 +32,8 @@ ORVTreeAsPathIteratorElement* ORVTreeAsPathIterator::Next() {
       _pPendingRoot = nullptr;
       _Level = 0;
       _Iterators.Set(0, nullptr);
-      _pCurrentElement = ElementOfLevel(_Elements, 0, *_HElementMaker, *this);
+      _pCurrentElement =
+          ORVTreeLevelElement<ORVTreeAsPathIteratorElement>(_Elements, 0, *_HElementMaker, *this);
     } else {
       if (!climbed) {
         const PEVBaseUnknown* parent =
@@ -56,7 +45,8 @@ ORVTreeAsPathIteratorElement* ORVTreeAsPathIterator::Next() {
             ++_Level;
             _pCurrentIterator = children;
             _Iterators.Set(_Level, children);
-            _pCurrentElement = ElementOfLevel(_Elements, _Level, *_HElementMaker, *this);
+            _pCurrentElement = ORVTreeLevelElement<ORVTreeAsPathIteratorElement>(
+                _Elements, _Level, *_HElementMaker, *this);
           } else {
             children->Release();
           }

@@ -15,18 +15,6 @@ ORVTreeAsTreeIterator::~ORVTreeAsTreeIterator() {
   ORVTreeReleaseLevels(_Iterators, _Elements);
 }
 
-namespace {
-
-ORVTreeAsTreeIteratorElement* ElementOfLevel(ORVVector& ioElements, int iLevel,
-                                             ORVTreeIteratorElementMaker& iMaker,
-                                             const ORVTreeIterator& iIterator) {
-  ORVTreeIteratorElement* element = ORVTreeLevelElement(ioElements, iLevel, iMaker, iIterator);
-  if (!element) ORV_FATAL("MakeElement() returned NULL for level " << iLevel);
-  return ORVCheckedCast<ORVTreeAsTreeIteratorElement>(element);
-}
-
-}  // namespace
-
 // The walk of ORVTreeAsPathIterator with one child of look-ahead per level: the
 // element of a level keeps the sibling that comes after its current object.
 ORVTreeAsTreeIteratorElement* ORVTreeAsTreeIterator::Next() {
@@ -41,7 +29,8 @@ ORVTreeAsTreeIteratorElement* ORVTreeAsTreeIterator::Next() {
       _pPendingRoot = nullptr;
       _Level = 0;
       _Iterators.Set(0, nullptr);
-      _pCurrentElement = ElementOfLevel(_Elements, 0, *_HElementMaker, *this);
+      _pCurrentElement =
+          ORVTreeLevelElement<ORVTreeAsTreeIteratorElement>(_Elements, 0, *_HElementMaker, *this);
     } else {
       if (!climbed) {
         const PEVBaseUnknown* parent =
@@ -53,7 +42,8 @@ ORVTreeAsTreeIteratorElement* ORVTreeAsTreeIterator::Next() {
             ++_Level;
             _pCurrentIterator = children;
             _Iterators.Set(_Level, children);
-            _pCurrentElement = ElementOfLevel(_Elements, _Level, *_HElementMaker, *this);
+            _pCurrentElement = ORVTreeLevelElement<ORVTreeAsTreeIteratorElement>(
+                _Elements, _Level, *_HElementMaker, *this);
             next = children->Next();
           } else {
             children->Release();

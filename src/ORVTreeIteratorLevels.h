@@ -1,20 +1,23 @@
 // ORVTreeIteratorLevels.h - the per-level bookkeeping shared by the tree iterators.
 #pragma once
 
+#include "ORVFatal.h"
 #include "ORVTreeIteratorElement.h"
 #include "ORVTreeIteratorElementMaker.h"
 #include "ORVVector.h"
 
-// The element of iLevel: the one kept in ioElements, or a new one from iMaker, kept
-// there. Null when the maker made none; the caller reports it.
-inline ORVTreeIteratorElement* ORVTreeLevelElement(ORVVector& ioElements, int iLevel,
-                                                   ORVTreeIteratorElementMaker& iMaker,
-                                                   const ORVTreeIterator& iIterator) {
+// The element of iLevel as an Element: the one kept in ioElements, or a new one from
+// iMaker, kept there. A maker that makes none is a fatal internal error.
+template <class Element>
+Element* ORVTreeLevelElement(ORVVector& ioElements, int iLevel, ORVTreeIteratorElementMaker& iMaker,
+                             const ORVTreeIterator& iIterator) {
   auto* element = static_cast<ORVTreeIteratorElement*>(ioElements[iLevel]);
-  if (element) return element;
-  element = iMaker.MakeElement(iIterator, iLevel);
-  if (element) ioElements.Set(iLevel, element);
-  return element;
+  if (!element) {
+    element = iMaker.MakeElement(iIterator, iLevel);
+    if (!element) ORV_FATAL("MakeElement() returned NULL for level " << iLevel);
+    ioElements.Set(iLevel, element);
+  }
+  return ORVCheckedCast<Element>(element);
 }
 
 // Releases, rather than deletes, the iterators and elements of every level: a caller

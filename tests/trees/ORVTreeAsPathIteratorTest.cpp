@@ -130,7 +130,7 @@ TEST_F(ORVTreeAsPathIteratorTest, AMakerThatMakesNoElementIsFatal) {
         while (iterator.Next()) {
         }
       },
-      "MakeElement() returned NULL for level 2", "src/ORVTreeAsPathIterator.cpp");
+      "MakeElement() returned NULL for level 2", "src/ORVTreeIteratorLevels.h");
 }
 
 }  // namespace

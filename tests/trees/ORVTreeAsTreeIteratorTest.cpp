@@ -67,7 +67,7 @@ TEST_F(ORVTreeAsTreeIteratorTest, AMakerThatMakesNoElementIsFatal) {
         ORVTreeAsTreeIterator iterator(tree.Extractor(), MakeTestMaker(0), tree.Node("R"));
         iterator.Next();
       },
-      "MakeElement() returned NULL for level 0", "src/ORVTreeAsTreeIterator.cpp");
+      "MakeElement() returned NULL for level 0", "src/ORVTreeIteratorLevels.h");
 }
 
 }  // namespace
