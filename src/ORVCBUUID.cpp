@@ -90,7 +90,7 @@ const char* uuid_gen(void) {
   ++_Counter;
   char* out = _Result;
   for (int group = 0; group < 5; ++group) {
-    const unsigned char* b = record + 3 * group;
+    const unsigned char* b = record + 3 * (std::ptrdiff_t)group;
     *out++ = ORVCBRadix64Alphabet[b[0] >> 2];
     *out++ = ORVCBRadix64Alphabet[((b[0] & 0x03) << 4) | (b[1] >> 4)];
     *out++ = ORVCBRadix64Alphabet[((b[1] & 0x0F) << 2) | (b[2] >> 6)];

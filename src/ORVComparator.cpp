@@ -5,11 +5,13 @@ ORV_RFHNDLR_DEFINE(ORVComparator)
 
 unsigned int ORVComparator::CanBeUsedInSetSortedBySecond(
     const ORVComparator& iSortingComparator) const {
+  // NOLINTNEXTLINE(clang-analyzer-core.CallAndMessage): a meta-object is never null
   return GetMetaObject()->IsAKindOf(iSortingComparator.GetMetaObject());
 }
 
 unsigned int ORVComparator::SortsSetAsSecondCanBeUsed(
     const ORVComparator& iSearchComparator) const {
+  // NOLINTNEXTLINE(clang-analyzer-core.CallAndMessage): a meta-object is never null
   return iSearchComparator.GetMetaObject()->IsAKindOf(GetMetaObject());
 }
 

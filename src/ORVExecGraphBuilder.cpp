@@ -161,7 +161,7 @@ void ORVExecGraphBuilder::TreatLoops(Work& ioWork) {
 // links themselves, so that a lookup costs no allocation and no virtual call.
 class ORVExecGraphBuilder::KnownLinks {
 public:
-  KnownLinks() : _Slots(2 * kTableSizeHint, nullptr) {}
+  KnownLinks() : _Slots(2 * (std::size_t)kTableSizeHint, nullptr) {}
   ORVExecGraphStepLink* Find(const ORVExecGraphStep* iParent, const ORVExecGraphStep* iStep) const {
     for (std::size_t slot = Slot(iParent, iStep);; slot = (slot + 1) & (_Slots.size() - 1)) {
       ORVExecGraphStepLink* link = _Slots[slot];

@@ -53,6 +53,7 @@ void ORVExtAnyString::SetExtChars(const ORVExtChars& iOther) {
     SetToDbNull();
     return;
   }
+  // NOLINTNEXTLINE(clang-analyzer-core.CallAndMessage): a meta-object is never null
   if (iOther.GetMetaObject()->IsAKindOf(ORVExtAnyString::MetaObject())) {
     SetString(static_cast<const ORVExtAnyString&>(iOther).GetString());
     return;

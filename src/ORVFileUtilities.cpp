@@ -61,7 +61,8 @@ unsigned int ORVFileUtilities::ComparePath(const ORVString& iPath1, const ORVStr
 
 void ORVFileUtilities::ExtractExtensionFromFileName(const ORVString& iFileName, ORVString& oBase,
                                                     ORVString& oExtension, unsigned int& oHasDot) {
-  ORVString name(iFileName);  // the outputs may be the input itself
+  ORVString name(iFileName);  // NOLINT(performance-unnecessary-copy-initialization): the outputs
+                              // may be the input itself
   int dot = name.GetLength() - 1;
   while (dot >= 0 && name.GetChars()[dot] != '.')
     --dot;
@@ -80,6 +81,7 @@ void ORVFileUtilities::ExtractPathAndExtFromFileFullPath(const ORVString& iFileF
                                                          ORVString& oPath, ORVString& oBase,
                                                          ORVString& oExtension,
                                                          unsigned int& oHasDot) {
+  // NOLINTNEXTLINE(performance-unnecessary-copy-initialization): the outputs may be the input
   ORVString fullPath(iFileFullPath);
   int separator = fullPath.GetLength() - 1;
   while (separator >= 0 && !IsSeparator(fullPath.GetChars()[separator]))
@@ -261,7 +263,8 @@ long ORVFileUtilities::CompareFileContents(const ORVVector& iFilePaths, unsigned
     for (std::size_t i = 1; i < files.size() && result == 0 && oSame; ++i) {
       unsigned int done = 0;
       result = FileRead(otherBlock.data(), 1, kBlockSize, files[i], done, *names[i]);
-      if (result == 0 && (done != firstDone || memcmp(firstBlock.data(), otherBlock.data(), done)))
+      if (result == 0 &&
+          (done != firstDone || memcmp(firstBlock.data(), otherBlock.data(), done) != 0))
         oSame = 0;
     }
   }

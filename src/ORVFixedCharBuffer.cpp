@@ -11,6 +11,7 @@ ORVFixedCharBuffer::ORVFixedCharBuffer(const char* iText) {
   if (!iText) return;
   long long size = (long long)strlen(iText) + 1;
   Allocate(ORV_CHECKED_SIZE(size, "ORVFixedCharBuffer"), "ORVFixedCharBuffer(const char*)");
+  // NOLINTNEXTLINE(clang-analyzer-core.NonNullParamChecker): the size is at least 1, so allocated
   memcpy(_pBuffer, iText, (std::size_t)_Size);
 }
 

@@ -33,8 +33,9 @@ PEVBaseUnknown* ORVGlobalObjectCleaner::InternalAdd(PEVBaseUnknown* iObject) {
   if (_InDestruction) ORV_FATAL("ORVGlobalObjectCleaner::Add(...) during or after destruction");
   if (_Count == _Capacity) {
     int capacity = ORV_CHECKED_SIZE((long long)_Capacity + 100, "ORVGlobalObjectCleaner");
-    auto** objects =
-        (PEVBaseUnknown**)realloc(_pObjects, (std::size_t)capacity * sizeof(PEVBaseUnknown*));
+    std::size_t bytes = (std::size_t)capacity *
+                        sizeof(*_pObjects);  // NOLINT(bugprone-sizeof-expression): object pointers
+    auto** objects = (PEVBaseUnknown**)realloc(_pObjects, bytes);
     if (!objects) ORV_FATAL("ORVGlobalObjectCleaner::Add(...): out of memory");
     _pObjects = objects;
     _Capacity = capacity;

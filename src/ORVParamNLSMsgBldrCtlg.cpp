@@ -173,5 +173,6 @@ void ORVParamNLSMsgBldrCtlg::ChangeNbParameters(int iIndex) {
 void ORVParamNLSMsgBldrCtlg::StoreParameter(int iIndex, const PEVUnicodeString& iParameter) {
   if (iIndex < 0) ORV_FATAL("ORVParamNLSMsgBldrCtlg::SetParameter(): iIndex < 0");
   ChangeNbParameters(iIndex);
+  // NOLINTNEXTLINE(clang-analyzer-core.CallAndMessage): the array holds iIndex + 1 entries now
   _pParameters[iIndex] = iParameter;
 }

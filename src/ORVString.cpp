@@ -218,6 +218,7 @@ ORVString& ORVString::InternalCopy(const char* iText, int iNbChars) {
   if (offset >= 0 && _pBlock == block) iText = _pChars + offset;
   if (iText && iNbChars > 0) memmove(_pChars, iText, (std::size_t)iNbChars);
   _Length = iNbChars;
+  // NOLINTNEXTLINE(clang-analyzer-core.NullDereference): AllocForUpdate leaves a block
   _pChars[iNbChars] = '\0';
   return *this;
 }

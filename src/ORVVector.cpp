@@ -275,7 +275,8 @@ void ORVVector::SetDimension(int iDimension) {
 }
 
 void ORVVector::Copy(PEVBaseUnknown** iFrom, PEVBaseUnknown** iTo, int iCount) const {
-  memmove(iTo, iFrom, (size_t)iCount * sizeof(PEVBaseUnknown*));
+  // NOLINTNEXTLINE(bugprone-sizeof-expression): an array of object pointers
+  memmove(iTo, iFrom, (size_t)iCount * sizeof(*iFrom));
 }
 
 void ORVVector::InsertInternal(int iIndex, PEVBaseUnknown* iObject) {

@@ -351,12 +351,13 @@ void Check(void* iMessage, void* iArgument) {
 double Seconds() {
   timespec now;
   clock_gettime(CLOCK_MONOTONIC, &now);
-  return now.tv_sec + now.tv_nsec * 1e-9;
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 // The nearest-rank percentile of sorted values.
 double Percentile(const std::vector<double>& iSorted, double iPercent) {
-  std::size_t rank = static_cast<std::size_t>(std::ceil(iPercent / 100.0 * iSorted.size()));
+  std::size_t rank =
+      static_cast<std::size_t>(std::ceil(iPercent / 100.0 * static_cast<double>(iSorted.size())));
   return iSorted[std::max<std::size_t>(rank, 1) - 1];
 }
 

@@ -98,6 +98,13 @@ void ParseLine(char* ioLine, std::size_t iLength,
   ioMessages.emplace(key, PEVMsg::Parse(text));  // the first definition of a key holds
 }
 
+// "Cannot read message catalog <name> from <file>: <reason of iErrno>".
+std::string ReadFailure(const std::string& iName, const std::string& iFile, int iErrno) {
+  std::string text = "Cannot read message catalog ";
+  text.append(iName).append(" from ").append(iFile).append(": ").append(strerror(iErrno));
+  return text;
+}
+
 }  // namespace
 
 int PEVMsgCatalog::LoadMsgCatalog(const PEVString& iCatalogName, const char* iCatalogPath) {
@@ -114,12 +121,12 @@ int PEVMsgCatalog::LoadMsgCatalog(const PEVString& iCatalogName, const char* iCa
   std::vector<std::string> directories = SearchDirectories(iCatalogPath);
   for (const std::string& language : languages) {
     for (const std::string& directory : directories) {
-      std::string file = directory + "/" + language + "/" + name + ".msg";
+      std::string file = directory;
+      file.append("/").append(language).append("/").append(name).append(".msg");
       if (!IsRegularFile(file)) continue;
       FILE* stream = fopen(file.c_str(), "r");
       if (!stream) {
-        _Error = ("Cannot read message catalog " + name + " from " + file + ": " + strerror(errno))
-                     .c_str();
+        _Error = ReadFailure(name, file, errno).c_str();
         return 0;
       }
       char* line = nullptr;
@@ -138,9 +145,7 @@ int PEVMsgCatalog::LoadMsgCatalog(const PEVString& iCatalogName, const char* iCa
       fclose(stream);
       if (failed) {
         _Messages.clear();
-        _Error =
-            ("Cannot read message catalog " + name + " from " + file + ": " + strerror(readErrno))
-                .c_str();
+        _Error = ReadFailure(name, file, readErrno).c_str();
         return 0;
       }
       _FileName = file;
