@@ -17,10 +17,15 @@ class ORVComparator;
 class ORVCursor;
 class ORVIterator;
 
+// The notify argument of a container's changes: whether its link hears of the change
+// (and passes it on to the other containers of its set) before it is made.
+constexpr unsigned int ORVNotify = 1;
+constexpr unsigned int ORVDoNotNotify = 0;
+
 // What the destructor of a concrete container does with the elements it still holds.
 enum ORVContainerWhatToDoAtDeleteEnum {
   ORVDoNothingAtDelete = 0,        // frees its storage only; the link is not told
-  ORVClearAtDelete = 1,            // Clear(1): the link is told
+  ORVClearAtDelete = 1,            // Clear(ORVNotify): the link is told
   ORVReleaseElementsAtDelete = 2,  // ReleaseElementsAndClear()
   ORVDestroyElementsAtDelete = 3,  // Destroy()
 };
@@ -42,18 +47,19 @@ public:
   virtual unsigned int Contains(const PEVBaseUnknown* iObject) const = 0;
   virtual void SetWhatToDoAtDelete(ORVContainerWhatToDoAtDeleteEnum iWhatToDoAtDelete);
   virtual ORVContainerWhatToDoAtDeleteEnum GetWhatToDoAtDelete() const;
-  // The first element matching iPattern in iteration order, or null.
+  // The first element matching iPattern in iteration order, or null. Without
+  // comparator: address identity (a container with a comparator of its own uses that).
   virtual PEVBaseUnknown* LookupOne(const PEVBaseUnknown* iPattern,
                                     const ORVComparator& iComparator) const = 0;
-  virtual PEVBaseUnknown* LookupOne(const PEVBaseUnknown* iPattern) const = 0;
-  // A new iterator over the elements matching iPattern, before the first one or at iCursor.
+  virtual PEVBaseUnknown* LookupOne(const PEVBaseUnknown* iPattern) const;
+  // A new iterator over the elements matching iPattern, before the first one or at
+  // iCursor; without comparator, by the container's own comparison, as NewIterator.
   virtual ORVIterator* LookupAll(const PEVBaseUnknown* iPattern,
-                                 const ORVComparator& iComparator) const = 0;
-  virtual ORVIterator* LookupAll(const PEVBaseUnknown* iPattern) const = 0;
+                                 const ORVComparator& iComparator) const;
+  virtual ORVIterator* LookupAll(const PEVBaseUnknown* iPattern) const;
   virtual ORVIterator* LookupAll(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
-                                 const ORVComparator& iComparator) const = 0;
-  virtual ORVIterator* LookupAll(const ORVCursor* iCursor,
-                                 const PEVBaseUnknown* iPattern) const = 0;
+                                 const ORVComparator& iComparator) const;
+  virtual ORVIterator* LookupAll(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern) const;
   virtual void Add(PEVBaseUnknown* iObject, unsigned int iNotify) = 0;
   // Removes the elements that are iObject itself; non-zero if there was one.
   virtual unsigned int Remove(const PEVBaseUnknown* iObject, unsigned int iNotify) = 0;
@@ -67,7 +73,7 @@ public:
   // Disposes of every element, then empties the container.
   virtual void Destroy() = 0;
   // A new iterator without pattern at iCursor, or before the first element.
-  virtual ORVIterator* MakeIterator(const ORVCursor* iCursor) const = 0;
+  virtual ORVIterator* MakeIterator(const ORVCursor* iCursor) const;
   virtual ORVContainersLinkRfHndlr& GetHLink();
   // The link, or null. Inline: the containers' own changes ask it without a call.
   virtual ORVContainersLink* GetLink() const { return _HLink.Get(); }
@@ -81,6 +87,13 @@ public:
                                              const ORVContainer& iSecond);
 
 protected:
+  // The concrete container's new iterator at iCursor (null: before the first element),
+  // handing out the elements matching iPattern by iComparator when iWithPattern is set.
+  // A null comparator is the container's own comparison: its comparator if it has one,
+  // address identity otherwise. The lookups and MakeIterator above all end here.
+  virtual ORVIterator* NewIterator(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
+                                   unsigned int iWithPattern,
+                                   const ORVComparator* iComparator) const = 0;
   // What the destructor of a concrete container does with the elements it still holds,
   // by WhatToDoAtDelete; called there, before the container frees its storage.
   void DisposeOfElementsAtDelete();

@@ -39,8 +39,12 @@ public:
     PEVBaseUnknown* _pElement;
     unsigned int _Code;
   };
-  // A chain of links between a head and a tail sentinel.
+  // A chain of links between a head and a tail sentinel. The sentinels point at each
+  // other, so a bucket is never copied: it stays where the table allocated it.
   struct Bucket {
+    Bucket() = default;
+    Bucket(const Bucket&) = delete;
+    Bucket& operator=(const Bucket&) = delete;
     Node _Head;
     Node _Tail;
   };
@@ -66,12 +70,6 @@ public:
                             const ORVComparator& iComparator) const override;
   // With the table's comparator.
   PEVBaseUnknown* LookupOne(const PEVBaseUnknown* iPattern) const override;
-  ORVIterator* LookupAll(const PEVBaseUnknown* iPattern,
-                         const ORVComparator& iComparator) const override;
-  ORVIterator* LookupAll(const PEVBaseUnknown* iPattern) const override;
-  ORVIterator* LookupAll(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
-                         const ORVComparator& iComparator) const override;
-  ORVIterator* LookupAll(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern) const override;
   // Stores iObject even when it is already there; grows past two elements per bucket.
   void Add(PEVBaseUnknown* iObject, unsigned int iNotify) override;
   // Removes every link holding iObject itself; reported once.
@@ -85,8 +83,6 @@ public:
   void ReleaseElementsAndClear() override;
   // Deletes every non-null element through its virtual destructor.
   void Destroy() override;
-  // Without pattern, with the table's comparator; at the start of bucket 0 without cursor.
-  ORVIterator* MakeIterator(const ORVCursor* iCursor) const override;
   // Removes the cursor's link, reported after the removal; null at a sentinel or
   // without link. The cursor keeps designating the removed link, which keeps its
   // neighbours, so that an iterator at it steps on to them; it is freed at the next
@@ -105,12 +101,17 @@ public:
     return (int)(_pCoder->Code(iObject) & (unsigned int)(_Dimension - 1));
   }
   // The bucket at iIndex, in 0..GetDimension()-1.
-  Bucket& GetBucket(int iIndex) const { return _pBuckets[iIndex]; }
+  const Bucket& GetBucket(int iIndex) const { return _pBuckets[iIndex]; }
+  Bucket& GetBucket(int iIndex) { return _pBuckets[iIndex]; }
 
   // The smallest power of two at least iSizeHint, within 16..2^30.
   static int PowerTwoRounding(int iSizeHint);
 
 protected:
+  // Without comparator, with the table's; at the start of bucket 0 without cursor.
+  ORVIterator* NewIterator(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
+                           unsigned int iWithPattern,
+                           const ORVComparator* iComparator) const override;
   // The buckets for iSizeHint, empty.
   void Init(int iSizeHint);
   // Deletes all links and the buckets.

@@ -15,6 +15,11 @@
 
 class ORVCursor;
 
+// The with-pattern argument of the iterators: whether only the elements matching the
+// pattern are handed out, or all of them.
+constexpr unsigned int ORVWithPattern = 1;
+constexpr unsigned int ORVWithoutPattern = 0;
+
 class ORV_EXPORT ORVIterator : public ORVOneWayIterator {
   ORV_META_OBJECT(ORVIterator)
 

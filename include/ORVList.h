@@ -34,16 +34,10 @@ public:
   int Size() const override;
   unsigned int IsEmpty() const override;
   unsigned int Contains(const PEVBaseUnknown* iObject) const override;
+  using ORVContainer::LookupOne;
   // The first match walking from the first element.
   PEVBaseUnknown* LookupOne(const PEVBaseUnknown* iPattern,
                             const ORVComparator& iComparator) const override;
-  PEVBaseUnknown* LookupOne(const PEVBaseUnknown* iPattern) const override;
-  ORVIterator* LookupAll(const PEVBaseUnknown* iPattern,
-                         const ORVComparator& iComparator) const override;
-  ORVIterator* LookupAll(const PEVBaseUnknown* iPattern) const override;
-  ORVIterator* LookupAll(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
-                         const ORVComparator& iComparator) const override;
-  ORVIterator* LookupAll(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern) const override;
   // Inserts at the front.
   void Add(PEVBaseUnknown* iObject, unsigned int iNotify) override;
   // Removes every link holding iObject itself, each removal reported.
@@ -56,7 +50,6 @@ public:
   void ReleaseElementsAndClear() override;
   // Exactly ReleaseElementsAndClear: the elements are released, not deleted.
   void Destroy() override;
-  ORVIterator* MakeIterator(const ORVCursor* iCursor) const override;
 
   // Null at or beyond the count; the first element for 0 and below.
   PEVBaseUnknown* operator[](int iIndex) const override;
@@ -96,6 +89,9 @@ public:
   ORVListLink* GetTail() const { return const_cast<ORVListLink*>(&_Tail); }
 
 protected:
+  ORVIterator* NewIterator(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
+                           unsigned int iWithPattern,
+                           const ORVComparator* iComparator) const override;
   // Empty sentinels and count 0; the links are not freed.
   void Init();
   // Frees all links; elements untouched.

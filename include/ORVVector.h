@@ -27,15 +27,9 @@ public:
   int Size() const override;
   unsigned int IsEmpty() const override;
   unsigned int Contains(const PEVBaseUnknown* iObject) const override;
+  using ORVContainer::LookupOne;
   PEVBaseUnknown* LookupOne(const PEVBaseUnknown* iPattern,
                             const ORVComparator& iComparator) const override;
-  PEVBaseUnknown* LookupOne(const PEVBaseUnknown* iPattern) const override;
-  ORVIterator* LookupAll(const PEVBaseUnknown* iPattern,
-                         const ORVComparator& iComparator) const override;
-  ORVIterator* LookupAll(const PEVBaseUnknown* iPattern) const override;
-  ORVIterator* LookupAll(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
-                         const ORVComparator& iComparator) const override;
-  ORVIterator* LookupAll(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern) const override;
   // Appends.
   void Add(PEVBaseUnknown* iObject, unsigned int iNotify) override;
   unsigned int Remove(const PEVBaseUnknown* iObject, unsigned int iNotify) override;
@@ -46,7 +40,6 @@ public:
   void ReleaseElementsAndClear() override;
   // Deletes every non-null element through its virtual destructor.
   void Destroy() override;
-  ORVIterator* MakeIterator(const ORVCursor* iCursor) const override;
 
   // Null outside 0..count-1.
   PEVBaseUnknown* operator[](int iIndex) const override {
@@ -97,6 +90,9 @@ public:
   int GetCapacity() const { return _Capacity; }
 
 protected:
+  ORVIterator* NewIterator(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
+                           unsigned int iWithPattern,
+                           const ORVComparator* iComparator) const override;
   // Moves iCount pointers from iFrom to iTo; the runs may overlap.
   void Copy(PEVBaseUnknown** iFrom, PEVBaseUnknown** iTo, int iCount) const;
   // Reports the addition to the link if there is one, then inserts at iIndex.

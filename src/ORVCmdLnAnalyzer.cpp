@@ -50,12 +50,12 @@ const PEVUnicodeString& ORVCmdLnAnalyzer::GetCommandName() const {
 }
 
 void ORVCmdLnAnalyzer::AddOption(ORVCmdLnOpt& iOption) {
-  _OptionSet.Add(&iOption, 1);
+  _OptionSet.Add(&iOption, ORVNotify);
   if (iOption.IsHelpOption()) _pHelpOption = &iOption;
 }
 
 void ORVCmdLnAnalyzer::AddOptMngr(ORVCmdLnOptMngr& iOptMngr) {
-  _OptMngrSet.Add(&iOptMngr, 1);
+  _OptMngrSet.Add(&iOptMngr, ORVNotify);
 }
 
 ORVNLSMsgBldrRfHndlr ORVCmdLnAnalyzer::GetHShortUsageBldr() const {

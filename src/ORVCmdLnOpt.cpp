@@ -134,7 +134,7 @@ void ORVCmdLnOpt::ConcatArgumentForMsg(PEVUnicodeString& ioText, const char* iAr
 void ORVCmdLnOpt::AddName(const char* iName, int iLength) {
   ORVString* name = new ORVString();
   name->Copy(iName, iLength);
-  _NameSet.Add(name, 1);
+  _NameSet.Add(name, ORVNotify);
   if (iLength == 0) {
     _AssociatedWithCommand = 1;
     return;

@@ -28,7 +28,7 @@ unsigned int ORVCmdLnOptMultiArg::AcceptsOneMoreArgument() const {
 
 long ORVCmdLnOptMultiArg::AddArgument(const char* iArgument) {
   if (AcceptsOneMoreArgument()) {
-    _ArgumentSet.Add(new ORVString(iArgument), 1);
+    _ArgumentSet.Add(new ORVString(iArgument), ORVNotify);
     ++_Count;
     return ORVCmdLnSuccess();
   }

@@ -2,6 +2,7 @@
 
 #include "ORVFatal.h"
 #include "ORVIterator.h"
+#include "PEVBaseUnknownCmpAddr.h"
 
 ORV_META_OBJECT_DEFINE(ORVContainer, PEVBaseUnknown)
 ORV_RFHNDLR_DEFINE(ORVContainer)
@@ -20,7 +21,7 @@ ORVContainer::~ORVContainer() {
 void ORVContainer::DisposeOfElementsAtDelete() {
   switch (_WhatToDoAtDelete) {
     case ORVClearAtDelete:
-      Clear(1);
+      Clear(ORVNotify);
       break;
     case ORVReleaseElementsAtDelete:
       ReleaseElementsAndClear();
@@ -42,6 +43,33 @@ void ORVContainer::SetWhatToDoAtDelete(ORVContainerWhatToDoAtDeleteEnum iWhatToD
 
 ORVContainerWhatToDoAtDeleteEnum ORVContainer::GetWhatToDoAtDelete() const {
   return _WhatToDoAtDelete;
+}
+
+PEVBaseUnknown* ORVContainer::LookupOne(const PEVBaseUnknown* iPattern) const {
+  return LookupOne(iPattern, *PEVBaseUnknownCmpAddr::GetGlobal());
+}
+
+ORVIterator* ORVContainer::LookupAll(const PEVBaseUnknown* iPattern,
+                                     const ORVComparator& iComparator) const {
+  return NewIterator(nullptr, iPattern, ORVWithPattern, &iComparator);
+}
+
+ORVIterator* ORVContainer::LookupAll(const PEVBaseUnknown* iPattern) const {
+  return NewIterator(nullptr, iPattern, ORVWithPattern, nullptr);
+}
+
+ORVIterator* ORVContainer::LookupAll(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
+                                     const ORVComparator& iComparator) const {
+  return NewIterator(iCursor, iPattern, ORVWithPattern, &iComparator);
+}
+
+ORVIterator* ORVContainer::LookupAll(const ORVCursor* iCursor,
+                                     const PEVBaseUnknown* iPattern) const {
+  return NewIterator(iCursor, iPattern, ORVWithPattern, nullptr);
+}
+
+ORVIterator* ORVContainer::MakeIterator(const ORVCursor* iCursor) const {
+  return NewIterator(iCursor, nullptr, ORVWithoutPattern, nullptr);
 }
 
 ORVContainersLinkRfHndlr& ORVContainer::GetHLink() {

@@ -36,7 +36,7 @@ void ORVContainersLink::FillAndAddContainer(ORVContainer* iContainer) {
     int size = first->Size();
     ORVIterator* iterator = first->MakeIterator(nullptr);
     for (int i = 0; i < size; ++i)
-      iContainer->Add(iterator->Next(), 0);
+      iContainer->Add(iterator->Next(), ORVDoNotNotify);
     iterator->Release();
   }
   Join(iContainer);
@@ -56,14 +56,14 @@ const ORVVector& ORVContainersLink::GetContainerSet() const {
 void ORVContainersLink::AddObject(PEVBaseUnknown* iObject, ORVContainer* iFrom) {
   for (int i = 0; i < _pContainerSet->Size(); ++i) {
     ORVContainer* container = ContainerAt(i);
-    if (container != iFrom) container->Add(iObject, 0);
+    if (container != iFrom) container->Add(iObject, ORVDoNotNotify);
   }
 }
 
 void ORVContainersLink::RemoveObject(const PEVBaseUnknown* iObject, ORVContainer* iFrom) {
   for (int i = 0; i < _pContainerSet->Size(); ++i) {
     ORVContainer* container = ContainerAt(i);
-    if (container != iFrom) container->Remove(iObject, 0);
+    if (container != iFrom) container->Remove(iObject, ORVDoNotNotify);
   }
 }
 
@@ -71,14 +71,14 @@ void ORVContainersLink::ReplaceObject(const PEVBaseUnknown* iOld, PEVBaseUnknown
                                       ORVContainer* iFrom) {
   for (int i = 0; i < _pContainerSet->Size(); ++i) {
     ORVContainer* container = ContainerAt(i);
-    if (container != iFrom) container->Replace(iOld, iNew, 0);
+    if (container != iFrom) container->Replace(iOld, iNew, ORVDoNotNotify);
   }
 }
 
 void ORVContainersLink::Clear(ORVContainer* iFrom) {
   for (int i = 0; i < _pContainerSet->Size(); ++i) {
     ORVContainer* container = ContainerAt(i);
-    if (container != iFrom) container->Clear(0);
+    if (container != iFrom) container->Clear(ORVDoNotNotify);
   }
 }
 
@@ -90,7 +90,7 @@ void ORVContainersLink::Join(ORVContainer* iContainer) {
 }
 
 void ORVContainersLink::ForgetContainer(const ORVContainer* iContainer) {
-  _pContainerSet->Remove(iContainer, 0);
+  _pContainerSet->Remove(iContainer, ORVDoNotNotify);
 }
 
 ORVContainer* ORVContainersLink::ContainerAt(int iIndex) const {

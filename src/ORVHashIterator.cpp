@@ -4,6 +4,13 @@
 
 ORV_META_OBJECT_DEFINE(ORVHashIterator, ORVIterator)
 
+// A cursor position at a bucket's sentinel. The cursor holds plain node pointers, for
+// the table's own changes through it (Remove(cursor), on a table that is not const);
+// the iterator only reads the nodes of its const table.
+static ORVHashTable::Node* PositionAt(const ORVHashTable::Node& iSentinel) {
+  return const_cast<ORVHashTable::Node*>(&iSentinel);
+}
+
 ORVHashIterator::ORVHashIterator(const ORVHashTable* iTable, const PEVBaseUnknown* iPattern,
                                  unsigned int iWithPattern, const ORVComparator* iComparator)
     : ORVIterator(iPattern, iWithPattern, iComparator), _pTable(iTable) {
@@ -51,7 +58,7 @@ PEVBaseUnknown* ORVHashIterator::Next() {
       return nullptr;
     }
     ++index;
-    node = &table.GetBucket(index)._Head;
+    node = PositionAt(table.GetBucket(index)._Head);
   }
 }
 
@@ -77,20 +84,20 @@ PEVBaseUnknown* ORVHashIterator::Previous() {
       return nullptr;
     }
     --index;
-    node = &table.GetBucket(index)._Tail;
+    node = PositionAt(table.GetBucket(index)._Tail);
   }
 }
 
 void ORVHashIterator::ToBegin() {
   const ORVHashTable& table = CheckedTable();
   int index = FirstBucket(table, 0);
-  _Cursor.Set(index, &table.GetBucket(index)._Head);
+  _Cursor.Set(index, PositionAt(table.GetBucket(index)._Head));
 }
 
 void ORVHashIterator::ToEnd() {
   const ORVHashTable& table = CheckedTable();
   int index = FirstBucket(table, table.GetDimension() - 1);
-  _Cursor.Set(index, &table.GetBucket(index)._Tail);
+  _Cursor.Set(index, PositionAt(table.GetBucket(index)._Tail));
 }
 
 const ORVCursor* ORVHashIterator::Position() {

@@ -83,25 +83,6 @@ PEVBaseUnknown* ORVHashTable::LookupOne(const PEVBaseUnknown* iPattern) const {
   return LookupOne(iPattern, *_pComparator);
 }
 
-ORVIterator* ORVHashTable::LookupAll(const PEVBaseUnknown* iPattern,
-                                     const ORVComparator& iComparator) const {
-  return new ORVHashIterator(this, iPattern, 1, &iComparator);
-}
-
-ORVIterator* ORVHashTable::LookupAll(const PEVBaseUnknown* iPattern) const {
-  return new ORVHashIterator(this, iPattern, 1, _pComparator);
-}
-
-ORVIterator* ORVHashTable::LookupAll(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
-                                     const ORVComparator& iComparator) const {
-  return new ORVHashIterator(this, iCursor, iPattern, 1, &iComparator);
-}
-
-ORVIterator* ORVHashTable::LookupAll(const ORVCursor* iCursor,
-                                     const PEVBaseUnknown* iPattern) const {
-  return new ORVHashIterator(this, iCursor, iPattern, 1, _pComparator);
-}
-
 void ORVHashTable::Add(PEVBaseUnknown* iObject, unsigned int iNotify) {
   if (_Count == INT_MAX) ORV_CHECKED_SIZE((long long)_Count + 1, "ORVHashTable");
   if (iNotify && GetLink()) GetLink()->AddObject(iObject, this);
@@ -123,7 +104,7 @@ unsigned int ORVHashTable::Replace(const PEVBaseUnknown* iOld, PEVBaseUnknown* i
   // the other linked containers are not changed twice.
   int removed = RemoveAll(iOld);
   for (int i = 0; i < removed; ++i)
-    Add(iNew, 0);
+    Add(iNew, ORVDoNotNotify);
   return removed > 0;
 }
 
@@ -151,8 +132,11 @@ void ORVHashTable::Destroy() {
   BucketDestroy(detached);
 }
 
-ORVIterator* ORVHashTable::MakeIterator(const ORVCursor* iCursor) const {
-  return new ORVHashIterator(this, iCursor, nullptr, 0, _pComparator);
+ORVIterator* ORVHashTable::NewIterator(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
+                                       unsigned int iWithPattern,
+                                       const ORVComparator* iComparator) const {
+  return new ORVHashIterator(this, iCursor, iPattern, iWithPattern,
+                             iComparator ? iComparator : _pComparator);
 }
 
 PEVBaseUnknown* ORVHashTable::Remove(ORVCursor* iCursor) {

@@ -18,7 +18,7 @@ ORVIteratorWithAllRfHndlr::ORVIteratorWithAllRfHndlr(ORVIterator* iIterator,
                                                      const ORVContainerRfHndlr& iHContainer,
                                                      const PEVBaseUnknownRfHndlr& iHPattern,
                                                      const ORVComparatorRfHndlr& iHComparator)
-    : ORVIterator(nullptr, 0, ComparatorOf(iIterator)), _pIterator(iIterator) {
+    : ORVIterator(nullptr, ORVWithoutPattern, ComparatorOf(iIterator)), _pIterator(iIterator) {
   if (iHComparator && iHComparator.Get() != &_pIterator->GetComparator())
     ORV_FATAL("Wrong comparator");
   if (iHPattern.Get() != _pIterator->GetPattern()) ORV_FATAL("Wrong Pattern");

@@ -85,28 +85,6 @@ PEVBaseUnknown* ORVList::LookupOne(const PEVBaseUnknown* iPattern,
   return link == &_Tail ? nullptr : link->GetElement();
 }
 
-PEVBaseUnknown* ORVList::LookupOne(const PEVBaseUnknown* iPattern) const {
-  return LookupOne(iPattern, *PEVBaseUnknownCmpAddr::GetGlobal());
-}
-
-ORVIterator* ORVList::LookupAll(const PEVBaseUnknown* iPattern,
-                                const ORVComparator& iComparator) const {
-  return new ORVListIterator(this, iPattern, 1, &iComparator);
-}
-
-ORVIterator* ORVList::LookupAll(const PEVBaseUnknown* iPattern) const {
-  return new ORVListIterator(this, iPattern, 1, nullptr);
-}
-
-ORVIterator* ORVList::LookupAll(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
-                                const ORVComparator& iComparator) const {
-  return new ORVListIterator(this, iCursor, iPattern, 1, &iComparator);
-}
-
-ORVIterator* ORVList::LookupAll(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern) const {
-  return new ORVListIterator(this, iCursor, iPattern, 1, nullptr);
-}
-
 void ORVList::Add(PEVBaseUnknown* iObject, unsigned int iNotify) {
   InsertLink(&_Head, iObject, iNotify);
 }
@@ -159,8 +137,10 @@ void ORVList::Destroy() {
   ORVList::ReleaseElementsAndClear();
 }
 
-ORVIterator* ORVList::MakeIterator(const ORVCursor* iCursor) const {
-  return new ORVListIterator(this, iCursor, nullptr, 0, nullptr);
+ORVIterator* ORVList::NewIterator(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
+                                  unsigned int iWithPattern,
+                                  const ORVComparator* iComparator) const {
+  return new ORVListIterator(this, iCursor, iPattern, iWithPattern, iComparator);
 }
 
 PEVBaseUnknown* ORVList::operator[](int iIndex) const {
@@ -193,22 +173,22 @@ void ORVList::Set(const ORVCursor* iCursor, PEVBaseUnknown* iObject) {
 
 void ORVList::Insert(PEVBaseUnknown* iObject, int iIndex) {
   if (iIndex < 1) {
-    InsertLink(&_Head, iObject, 1);
+    InsertLink(&_Head, iObject, ORVNotify);
     return;
   }
   ORVListLink* link = SearchIndex(iIndex - 1);
   if (link == &_Tail) ORV_FATAL("ORVList::Insert(PEVBaseUnknown *, int): wrong index");
-  InsertLink(link, iObject, 1);
+  InsertLink(link, iObject, ORVNotify);
 }
 
 void ORVList::Append(PEVBaseUnknown* iObject) {
-  InsertLink(_Tail.GetPrevious(), iObject, 1);
+  InsertLink(_Tail.GetPrevious(), iObject, ORVNotify);
 }
 
 unsigned int ORVList::InsertAfter(ORVCursor* iCursor, PEVBaseUnknown* iObject) {
   ORVListLink* link = CursorLink(iCursor);
   if (link == &_Tail) return 0;
-  InsertLink(link, iObject, 1);
+  InsertLink(link, iObject, ORVNotify);
   return 1;
 }
 
@@ -216,7 +196,7 @@ unsigned int ORVList::InsertBefore(ORVCursor* iCursor, PEVBaseUnknown* iObject) 
   ORVListLink* link = CursorLink(iCursor);
   if (!link) ORV_FATAL("link is NULL");
   if (link == &_Head) return 0;
-  InsertLink(PreviousOf(link), iObject, 1);
+  InsertLink(PreviousOf(link), iObject, ORVNotify);
   return 1;
 }
 
@@ -235,7 +215,7 @@ PEVBaseUnknown* ORVList::Remove(ORVCursor* iCursor) {
   if (!link) ORV_FATAL("link is NULL");
   if (IsSentinel(link)) return nullptr;
   static_cast<ORVListCursor*>(iCursor)->SetLink(PreviousOf(link));
-  return RemoveLink(link, 1);
+  return RemoveLink(link, ORVNotify);
 }
 
 PEVBaseUnknown* ORVList::First() const {
@@ -250,12 +230,12 @@ PEVBaseUnknown* ORVList::Last() const {
 
 PEVBaseUnknown* ORVList::ExtractFirst() {
   if (IsEmpty()) return nullptr;
-  return RemoveLink(NextOf(&_Head), 1);
+  return RemoveLink(NextOf(&_Head), ORVNotify);
 }
 
 PEVBaseUnknown* ORVList::ExtractLast() {
   if (IsEmpty()) return nullptr;
-  return RemoveLink(PreviousOf(&_Tail), 1);
+  return RemoveLink(PreviousOf(&_Tail), ORVNotify);
 }
 
 ORVListLink* ORVList::Search(ORVListLink* iFrom, unsigned int iForward,
@@ -312,7 +292,7 @@ void ORVList::Copy(const ORVList& iOther) {
   if (GetLink()) ORV_FATAL("Not yet implemented with a Link");
   Empty();
   for (ORVListLink* link = NextOf(&iOther._Head); link != &iOther._Tail; link = NextOf(link))
-    InsertLink(_Tail.GetPrevious(), link->GetElement(), 0);
+    InsertLink(_Tail.GetPrevious(), link->GetElement(), ORVDoNotNotify);
   SetWhatToDoAtDelete(iOther.GetWhatToDoAtDelete());
 }
 

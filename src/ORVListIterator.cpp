@@ -4,7 +4,8 @@
 
 ORV_META_OBJECT_DEFINE(ORVListIterator, ORVIterator)
 
-ORVListIterator::ORVListIterator() : ORVIterator(nullptr, 0, (const ORVComparator*)nullptr) {}
+ORVListIterator::ORVListIterator()
+    : ORVIterator(nullptr, ORVWithoutPattern, (const ORVComparator*)nullptr) {}
 
 ORVListIterator::ORVListIterator(const ORVList* iList, const PEVBaseUnknown* iPattern,
                                  unsigned int iWithPattern, const ORVComparator* iComparator)

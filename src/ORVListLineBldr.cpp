@@ -8,7 +8,7 @@ ORVListLineBldr::ORVListLineBldr(const ORVString& iSeparator)
     : _Fields(ORVDoNothingAtDelete, 8), _Separator(iSeparator) {}
 
 void ORVListLineBldr::Add(ORVListLineFieldBldr& iField) {
-  _Fields.Add(&iField, 0);
+  _Fields.Add(&iField, ORVDoNotNotify);
 }
 
 void ORVListLineBldr::Build(PEVUnicodeString& oLine) const {

@@ -15,5 +15,5 @@ ORVMappedCode* ORVMappedCodeSet::LookupMappedCodeOnCode(const ORVExtChars& iCode
 }
 
 void ORVMappedCodeSet::AddMappedCode(ORVMappedCode& iCode) {
-  _Table.Add(&iCode, 1);
+  _Table.Add(&iCode, ORVNotify);
 }

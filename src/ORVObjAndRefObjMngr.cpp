@@ -41,12 +41,12 @@ void ORVObjAndRefObjMngr::SetProcessor(ORVObjAndRefObjProcessor& iProcessor) {
 }
 
 long ORVObjAndRefObjMngr::Initialize() {
-  _FirstToComplete.Clear(1);
-  _SecondToComplete.Clear(1);
-  _ToTreat.Clear(1);
-  _NotToTreat.Clear(1);
-  _InProgress.Clear(0);
-  _Pending.Clear(0);
+  _FirstToComplete.Clear(ORVNotify);
+  _SecondToComplete.Clear(ORVNotify);
+  _ToTreat.Clear(ORVNotify);
+  _NotToTreat.Clear(ORVNotify);
+  _InProgress.Clear(ORVDoNotNotify);
+  _Pending.Clear(ORVDoNotNotify);
   long result = GetProcessor().Initialize();
   _Initialized = 1;
   return result;
@@ -55,10 +55,10 @@ long ORVObjAndRefObjMngr::Initialize() {
 long ORVObjAndRefObjMngr::AddObjAndRefObj(PEVBaseUnknown& iObj) {
   CheckInitialized();
   if (IsKnown(iObj)) return 0;
-  _InProgress.Add(&iObj, 0);
+  _InProgress.Add(&iObj, ORVDoNotNotify);
   // Met while following references: handled by the outermost call, not on the stack.
   if (_Depth > 0) {
-    _Pending.Add(&iObj, 0);
+    _Pending.Add(&iObj, ORVDoNotNotify);
     return 0;
   }
   ++_Depth;
@@ -74,22 +74,22 @@ long ORVObjAndRefObjMngr::CompleteAndAddRefObj() {
   if (result != 0) return result;
   ORVHashTable* batchSet = _pToComplete;
   _pToComplete = batchSet == &_FirstToComplete ? &_SecondToComplete : &_FirstToComplete;
-  _pToComplete->Clear(1);
+  _pToComplete->Clear(ORVNotify);
   ORVVector batch(ORVDoNothingAtDelete, batchSet->Size() + 1);
   ORVIterator* iterator = batchSet->MakeIterator(nullptr);
   while (PEVBaseUnknown* object = iterator->Next()) {
-    batch.Add(object, 0);
-    _InProgress.Add(object, 0);
+    batch.Add(object, ORVDoNotNotify);
+    _InProgress.Add(object, ORVDoNotNotify);
   }
   iterator->Release();
-  batchSet->Clear(1);
+  batchSet->Clear(ORVNotify);
 
   for (int i = 0; i < batch.Size(); ++i) {
     PEVBaseUnknown& object = *batch[i];
     int mode = GetProcessor().GetTreatmentMode(object);
     if (mode == 0) {
-      _InProgress.Remove(&object, 0);
-      _NotToTreat.Add(&object, 0);
+      _InProgress.Remove(&object, ORVDoNotNotify);
+      _NotToTreat.Add(&object, ORVDoNotNotify);
       continue;
     }
     if (mode == 2)
@@ -105,8 +105,8 @@ long ORVObjAndRefObjMngr::CompleteAndAddRefObj() {
       KeepUnhandled(batch, i);
       return result;
     }
-    _InProgress.Remove(&object, 0);
-    if (!_ToTreat.Contains(&object)) _ToTreat.Add(&object, 0);
+    _InProgress.Remove(&object, ORVDoNotNotify);
+    if (!_ToTreat.Contains(&object)) _ToTreat.Add(&object, ORVDoNotNotify);
   }
   return 0;
 }
@@ -132,12 +132,12 @@ long ORVObjAndRefObjMngr::AddOne(PEVBaseUnknown& iObj) {
   if (mode != 0) result = AnalyzeObj(iObj, completed);
   if (result == 0 && mode == 2) completed = 0;
   if (result == 0 && mode != 0 && mode != 2) result = AddRefObjOf(iObj);
-  _InProgress.Remove(&iObj, 0);
+  _InProgress.Remove(&iObj, ORVDoNotNotify);
   if (result != 0) return result;
   if (mode == 0)
-    _NotToTreat.Add(&iObj, 0);
+    _NotToTreat.Add(&iObj, ORVDoNotNotify);
   else
-    (completed ? _ToTreat : *_pToComplete).Add(&iObj, 0);
+    (completed ? _ToTreat : *_pToComplete).Add(&iObj, ORVDoNotNotify);
   return 0;
 }
 
@@ -149,8 +149,8 @@ long ORVObjAndRefObjMngr::DrainPending() {
     result = AddOne(*_Pending[next]);
   // After a failure the objects not reached are in no set, as if never met.
   for (; next < _Pending.Size(); ++next)
-    _InProgress.Remove(_Pending[next], 0);
-  _Pending.Clear(0);
+    _InProgress.Remove(_Pending[next], ORVDoNotNotify);
+  _Pending.Clear(ORVDoNotNotify);
   return result;
 }
 
@@ -162,7 +162,7 @@ unsigned int ORVObjAndRefObjMngr::IsKnown(const PEVBaseUnknown& iObj) const {
 void ORVObjAndRefObjMngr::KeepUnhandled(const ORVVector& iBatch, int iFrom) {
   for (int i = iFrom; i < iBatch.Size(); ++i) {
     PEVBaseUnknown* object = iBatch[i];
-    _InProgress.Remove(object, 0);
-    if (!IsKnown(*object)) _pToComplete->Add(object, 0);
+    _InProgress.Remove(object, ORVDoNotNotify);
+    if (!IsKnown(*object)) _pToComplete->Add(object, ORVDoNotNotify);
   }
 }

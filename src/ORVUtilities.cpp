@@ -309,7 +309,7 @@ ElementList ElementsOf(const ORVContainer& iContainer) {
 void Append(ORVContainer& ioDestination, const ORVContainer& iSource, bool iAddRef) {
   for (PEVBaseUnknown* element : ElementsOf(iSource)) {
     if (iAddRef && element) element->AddRef();
-    ioDestination.Add(element, 1);
+    ioDestination.Add(element, ORVNotify);
   }
 }
 
@@ -319,7 +319,7 @@ ElementList Remove(ORVContainer& ioContainer, const ORVContainer& iToRemove, boo
   ElementList removed;
   oAllRemoved = true;
   for (PEVBaseUnknown* element : ElementsOf(iToRemove)) {
-    if (ioContainer.Remove(element, 1))
+    if (ioContainer.Remove(element, ORVNotify))
       removed.push_back(element);
     else
       oAllRemoved = false;
@@ -353,7 +353,7 @@ private:
 };
 
 void AddIfGiven(ORVContainer* ioContainer, PEVBaseUnknown* iElement) {
-  if (ioContainer) ioContainer->Add(iElement, 1);
+  if (ioContainer) ioContainer->Add(iElement, ORVNotify);
 }
 
 // Appends one item of ConcatStrings: iItem's text (none for null), or the text for empty
@@ -434,10 +434,10 @@ void ORVUtilities::GetDistinctObjects(const ORVSortedVector& iObjSet,
   if (!iObjSet.SearchUsesSort(iComparator)) ORV_FATAL("ObjSet must be sorted by the comparator");
   ElementList elements = ElementsOf(iObjSet);
   if (elements.empty()) return;
-  oDistinct.Add(elements[0], 1);
+  oDistinct.Add(elements[0], ORVNotify);
   for (std::size_t i = 1; i < elements.size(); ++i) {
     if (iComparator.CompareObjects(elements[i - 1], elements[i]) != 0)
-      oDistinct.Add(elements[i], 1);
+      oDistinct.Add(elements[i], ORVNotify);
     else
       AddIfGiven(oDuplicates, elements[i]);
   }

@@ -70,28 +70,6 @@ PEVBaseUnknown* ORVVector::LookupOne(const PEVBaseUnknown* iPattern,
   return (*this)[index];
 }
 
-PEVBaseUnknown* ORVVector::LookupOne(const PEVBaseUnknown* iPattern) const {
-  return ORVVector::LookupOne(iPattern, *PEVBaseUnknownCmpAddr::GetGlobal());
-}
-
-ORVIterator* ORVVector::LookupAll(const PEVBaseUnknown* iPattern,
-                                  const ORVComparator& iComparator) const {
-  return new ORVVectorIterator(this, iPattern, 1, &iComparator);
-}
-
-ORVIterator* ORVVector::LookupAll(const PEVBaseUnknown* iPattern) const {
-  return new ORVVectorIterator(this, iPattern, 1, nullptr);
-}
-
-ORVIterator* ORVVector::LookupAll(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
-                                  const ORVComparator& iComparator) const {
-  return new ORVVectorIterator(this, iCursor, iPattern, 1, &iComparator);
-}
-
-ORVIterator* ORVVector::LookupAll(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern) const {
-  return new ORVVectorIterator(this, iCursor, iPattern, 1, nullptr);
-}
-
 void ORVVector::Add(PEVBaseUnknown* iObject, unsigned int iNotify) {
   if (iNotify && GetLink()) GetLink()->AddObject(iObject, this);
   InsertSilently(_Count, iObject);
@@ -152,8 +130,10 @@ PEVBaseUnknown** ORVVector::Detach() {
   return contents;
 }
 
-ORVIterator* ORVVector::MakeIterator(const ORVCursor* iCursor) const {
-  return new ORVVectorIterator(this, iCursor, nullptr, 0, nullptr);
+ORVIterator* ORVVector::NewIterator(const ORVCursor* iCursor, const PEVBaseUnknown* iPattern,
+                                    unsigned int iWithPattern,
+                                    const ORVComparator* iComparator) const {
+  return new ORVVectorIterator(this, iCursor, iPattern, iWithPattern, iComparator);
 }
 
 void ORVVector::Set(int iIndex, PEVBaseUnknown* iObject) {

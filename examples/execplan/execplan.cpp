@@ -80,7 +80,7 @@ public:
     if (node) return node;
     node = new ORVExecGraphNodeWithId(name);
     _Nodes.Append(node);
-    _ByName.Add(node, 1);
+    _ByName.Add(node, ORVNotify);
     return node;
   }
   void Depend(const std::string& iTarget, const std::string& iDependency) {
