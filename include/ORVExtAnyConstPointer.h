@@ -4,28 +4,34 @@
 // holder. A null pointer is DbNull.
 #pragma once
 
+#include "ORVExtAnyValue.h"
 #include "ORVExtConstPointer.h"
 
-class ORV_EXPORT ORVExtAnyConstPointer : public ORVExtConstPointer {
+class ORV_EXPORT ORVExtAnyConstPointer
+    : public ORVExtAnyValue<ORVExtConstPointer, const PEVBaseUnknown*> {
   ORV_META_OBJECT(ORVExtAnyConstPointer)
 
 public:
   // DbNull.
-  ORVExtAnyConstPointer();
-  explicit ORVExtAnyConstPointer(const PEVBaseUnknown* iPointer);
+  ORVExtAnyConstPointer() = default;
+  explicit ORVExtAnyConstPointer(const PEVBaseUnknown* iPointer) {
+    ORVExtAnyConstPointer::SetConstPointer(iPointer);
+  }
   // iOther's object, or DbNull.
-  explicit ORVExtAnyConstPointer(const ORVExtPointer& iOther);
-  ORVExtAnyConstPointer(const ORVExtAnyConstPointer& iOther);
-  ORVExtAnyConstPointer& operator=(const ORVExtAnyConstPointer& iOther);
+  explicit ORVExtAnyConstPointer(const ORVExtPointer& iOther) {
+    ORVExtAnyConstPointer::SetExtConstPointer(iOther);
+  }
+  ORVExtAnyConstPointer(const ORVExtAnyConstPointer& iOther) : ORVExtAnyValue() {
+    ORVExtAnyConstPointer::SetExtConstPointer(iOther);
+  }
+  ORVExtAnyConstPointer& operator=(const ORVExtAnyConstPointer& iOther) {
+    SetExtConstPointer(iOther);
+    return *this;
+  }
 
-  unsigned int IsDbNull() const override;
-  const PEVBaseUnknown* GetConstPointer() const override;
-  const PEVBaseUnknown& GetConstRef() const override;
-  virtual void SetToDbNull();
-  virtual void SetConstPointer(const PEVBaseUnknown* iPointer);
+  const PEVBaseUnknown* GetConstPointer() const override { return GetValue(); }
+  const PEVBaseUnknown& GetConstRef() const override { return *GetCheckedValue(); }
+  virtual void SetConstPointer(const PEVBaseUnknown* iPointer) { SetValue(iPointer); }
   // DbNull when iOther is, else iOther's object.
   virtual void SetExtConstPointer(const ORVExtPointer& iOther);
-
-private:
-  const PEVBaseUnknown* _pPointer;
 };

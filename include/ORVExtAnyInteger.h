@@ -1,28 +1,30 @@
 // ORVExtAnyInteger.h - a settable external integer: a null flag and a value.
 #pragma once
 
+#include "ORVExtAnyValue.h"
 #include "ORVExtInteger.h"
 
-class ORV_EXPORT ORVExtAnyInteger : public ORVExtInteger {
+class ORV_EXPORT ORVExtAnyInteger : public ORVExtAnyValue<ORVExtInteger, int> {
   ORV_META_OBJECT(ORVExtAnyInteger)
 
 public:
   // DbNull.
-  ORVExtAnyInteger();
-  explicit ORVExtAnyInteger(int iValue);
+  ORVExtAnyInteger() = default;
+  explicit ORVExtAnyInteger(int iValue) { ORVExtAnyInteger::SetInteger(iValue); }
   // iOther's value, or DbNull.
-  explicit ORVExtAnyInteger(const ORVExtInteger& iOther);
-  ORVExtAnyInteger(const ORVExtAnyInteger& iOther);
-  ORVExtAnyInteger& operator=(const ORVExtAnyInteger& iOther);
+  explicit ORVExtAnyInteger(const ORVExtInteger& iOther) {
+    ORVExtAnyInteger::SetExtInteger(iOther);
+  }
+  ORVExtAnyInteger(const ORVExtAnyInteger& iOther) : ORVExtAnyValue() {
+    ORVExtAnyInteger::SetExtInteger(iOther);
+  }
+  ORVExtAnyInteger& operator=(const ORVExtAnyInteger& iOther) {
+    SetExtInteger(iOther);
+    return *this;
+  }
 
-  unsigned int IsDbNull() const override;
-  int GetInteger() const override;
-  virtual void SetToDbNull();
-  virtual void SetInteger(int iValue);
+  int GetInteger() const override { return GetCheckedValue(); }
+  virtual void SetInteger(int iValue) { SetValue(iValue); }
   // DbNull when iOther is, else its value through SetInteger.
   virtual void SetExtInteger(const ORVExtInteger& iOther);
-
-private:
-  int _IsNull;
-  int _Value;
 };
