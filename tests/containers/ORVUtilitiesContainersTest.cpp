@@ -49,7 +49,7 @@ ORV_META_OBJECT_DEFINE(ORVTestNullConvertor, ORVConvertor)
 
 namespace {
 
-const char kFile[] = "src/ORVUtilities.cpp";
+const char kFile[] = "src/ORVUtilitiesContainers.cpp";
 
 // The values of a vector of ORVExtInteger elements.
 std::vector<int> Values(const ORVVector& iVector) {

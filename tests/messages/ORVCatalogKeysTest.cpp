@@ -168,7 +168,7 @@ TEST(ORVCatalogKeys, NoSourceWritesACatalogKeyOutsideTheTable) {
   // The files that make catalog messages were among those read.
   for (const char* maker :
        {"ORVError.cpp", "ORVFileUtilities.cpp", "ORVMessageDisplayToAsciiFile.cpp",
-        "ORVUtilities.cpp", "ORVDateUtilities.cpp", "ORVCmdLnError.h", "ORVCmdLnAnalyzer.cpp",
-        "ORVCmdLnHelpMngr.cpp"})
+        "ORVUtilitiesPlatform.cpp", "ORVDateUtilities.cpp", "ORVCmdLnError.h",
+        "ORVCmdLnAnalyzer.cpp", "ORVCmdLnHelpMngr.cpp"})
     EXPECT_EQ(scanned.count(maker), 1u) << maker;
 }

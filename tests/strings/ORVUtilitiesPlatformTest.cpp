@@ -36,7 +36,7 @@ std::string GuidText(const _GUID& iGUID) {
 
 // The last error of a failed creation (request 0500) or query (0504), as described.
 std::string Failure(const char* iRequest, const std::string& iDiagnostic) {
-  return std::string("type 1 in src/ORVUtilities.cpp; request ORVBC ") + iRequest +
+  return std::string("type 1 in src/ORVUtilitiesPlatform.cpp; request ORVBC ") + iRequest +
          "; diagnostic ORVBC " + iDiagnostic + "; advice ORVBC 0502";
 }
 
