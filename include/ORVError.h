@@ -3,9 +3,9 @@
 // An error holds three message builders (request, diagnostic, advice; each may be
 // empty), the source file and line where it was made, an error type (1 critical,
 // 2 fatal, 3 warning, 4 information) and a result code. Its texts are built only when
-// displayed. A fallible operation hands its error to PEVError::GetReturn(2, ...), which
-// makes it the process-wide last error and gives the code; GetOrMakeLastError turns a
-// code back into an error. The last error is unlocked process-wide state.
+// displayed. A fallible operation hands its error to PEVError::GetReturn(PEVReturnError, ...),
+// which makes it the process-wide last error and gives the code; GetOrMakeLastError turns a code
+// back into an error. The last error is unlocked process-wide state.
 #pragma once
 
 #include "ORVMacro.h"

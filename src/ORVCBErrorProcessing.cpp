@@ -72,7 +72,7 @@ void DefaultRecord(const char* iFile, int iLine, int iSeverity) {
     ReportAllocationFailure();
     return;
   }
-  PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
+  PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
 }
 
 void DefaultDisplay() {

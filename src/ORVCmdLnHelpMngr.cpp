@@ -37,7 +37,7 @@ long ORVCmdLnHelpMngr::Check() const {
            new ORVNLSMsgBldrFromString(GetHelp(), ORVBC_0101._Catalog, kHelpTextKey));
   ORVError* error = new ORVError(__FILE__, __LINE__, ORVNLSMsgBldrRfHndlr(), help,
                                  ORVNLSMsgBldrRfHndlr(), PEVErrorTypeInformation, 1);
-  return PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
+  return PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
 }
 
 void ORVCmdLnHelpMngr::Reset() {}

@@ -2,6 +2,7 @@
 
 #include "ORVCmdLnError.h"
 #include "ORVCmdLnOptMultiArg.h"
+#include "ORVCmdLnValueLength.h"
 #include "ORVContainer.h"
 #include "ORVFatal.h"
 #include "ORVIterator.h"

@@ -40,7 +40,7 @@ public:
   long Fail(int iLine, const ORVNLSMsgBldrRfHndlr& iDiagnostic) const {
     ORVError* error = new ORVError(__FILE__, iLine, _Request, iDiagnostic, _Advice,
                                    PEVErrorTypeCritical, PEV_E_FAIL);
-    return PEVError::GetReturn(2, error, nullptr, __FILE__, iLine);
+    return PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, iLine);
   }
 
 private:
@@ -49,7 +49,7 @@ private:
 };
 
 long Success() {
-  return PEVError::GetReturn(1, nullptr, nullptr, __FILE__, __LINE__);
+  return PEVError::GetReturn(PEVReturnSuccess, nullptr, nullptr, __FILE__, __LINE__);
 }
 
 // The position of the first of iCharacters in iText at or after iFrom, or -1.

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "ORVCatalogKeys.h"
 #include "ORVFatal.h"
-#include "ORVLibraryError.h"
 
 ORV_META_OBJECT_DEFINE(ORVError, PEVError)
 
@@ -155,11 +155,4 @@ void ORVError::StoreSourceFileName(const char* iName) {
   free(_pSourceFileName);
   _pSourceFileName = copy;
   SetSourceFileBuffer(copy);
-}
-
-long ORVMakeLibraryError(const char* iFile, int iLine, const ORVNLSMsgBldrRfHndlr& iDiagnostic,
-                         const ORVNLSMsgBldrRfHndlr& iAdvice) {
-  auto* error = new ORVError(iFile, iLine, ORVNLSMsgBldrRfHndlr(), iDiagnostic, iAdvice,
-                             PEVErrorTypeCritical, PEV_E_FAIL);
-  return PEVError::GetReturn(2, error, nullptr, iFile, iLine);
 }

@@ -61,9 +61,10 @@ void ORVErrorMngr::DisplayAndForgetError(PEVError& iError) {
 }
 
 long ORVErrorMngr::ReturnSuccessOrError() const {
-  if (!_pMainError) return PEVError::GetReturn(1, nullptr, nullptr, __FILE__, __LINE__);
+  if (!_pMainError)
+    return PEVError::GetReturn(PEVReturnSuccess, nullptr, nullptr, __FILE__, __LINE__);
   _pMainError->AddRef();
-  return PEVError::GetReturn(2, _pMainError, nullptr, __FILE__, __LINE__);
+  return PEVError::GetReturn(PEVReturnError, _pMainError, nullptr, __FILE__, __LINE__);
 }
 
 long ORVErrorMngr::SetMainError(PEVError* iError) {
@@ -72,7 +73,7 @@ long ORVErrorMngr::SetMainError(PEVError* iError) {
     _pMainError = iError;
     if (iError) iError->AddRef();
   }
-  return PEVError::GetReturn(1, nullptr, nullptr, __FILE__, __LINE__);
+  return PEVError::GetReturn(PEVReturnSuccess, nullptr, nullptr, __FILE__, __LINE__);
 }
 
 long ORVErrorMngr::GetMainError(PEVError*& oError) const {

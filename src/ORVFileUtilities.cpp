@@ -38,7 +38,7 @@ bool HoldsNul(const ORVString& iName) {
 }
 
 long Success() {
-  return PEVError::GetReturn(1, nullptr, nullptr, __FILE__, __LINE__);
+  return PEVError::GetReturn(PEVReturnSuccess, nullptr, nullptr, __FILE__, __LINE__);
 }
 
 // The system's text for iErrno, as the last parameter of every file message.

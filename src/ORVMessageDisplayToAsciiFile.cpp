@@ -80,7 +80,7 @@ long ORVMessageDisplayToAsciiFile::CloseFile() {
   long result = ORVFileUtilities::FileClose(file, _FileName);
   if (!_pError) return result;
   _pError->AddRef();
-  return PEVError::GetReturn(2, _pError, nullptr, __FILE__, __LINE__);
+  return PEVError::GetReturn(PEVReturnError, _pError, nullptr, __FILE__, __LINE__);
 }
 
 long ORVMessageDisplayToAsciiFile::OpenFailure(int iErrno) const {

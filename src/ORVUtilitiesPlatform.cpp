@@ -33,7 +33,7 @@ long FailureWithRecord(long iCode, const ORVNLSMsgBldrRfHndlr& iRequest,
   }
   ORVError* error = new ORVError(__FILE__, __LINE__, iRequest, iDiagnostic,
                                  ORVMakeCatalogMessage<ORVBC_0502>(), PEVErrorTypeCritical, iCode);
-  return PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
+  return PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
 }
 
 // The exit status of a command from its wait status: the exit code, 128 + the signal

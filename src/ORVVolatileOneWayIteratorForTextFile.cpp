@@ -182,7 +182,7 @@ long ORVVolatileOneWayIteratorForTextFile::MakeTooLongError(int iCharsInBuffer) 
   }
   auto* error = new ORVError(__FILE__, __LINE__, _Context, diagnostic, ORVNLSMsgBldrRfHndlr(),
                              PEVErrorTypeCritical, PEV_E_FAIL);
-  return PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
+  return PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
 }
 
 long ORVVolatileOneWayIteratorForTextFile::ReadFailure(long iCode) {

@@ -80,7 +80,7 @@ PEVUnicodeString FileList(const ORVVector& iFiles) {
 long ToolFailure(const ORVNLSMsgBldrRfHndlr& iDiagnostic, const ORVNLSMsgBldrRfHndlr& iAdvice) {
   ORVError* error = new ORVError(__FILE__, __LINE__, ORVNLSMsgBldrRfHndlr(), iDiagnostic, iAdvice,
                                  PEVErrorTypeCritical, PEV_E_FAIL);
-  return PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
+  return PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
 }
 
 // Refuses a directory among iFiles before anything is compared: its size says nothing

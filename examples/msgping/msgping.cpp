@@ -153,7 +153,7 @@ long CommandLineFailure(const ORVCmdLnOpt& iOption, const char* iValue,
   request->AddNewParameter(iOption.GetCommandNameAndNamesForMsg(iValue));
   ORVError* error = new ORVError(__FILE__, __LINE__, request, iDiagnostic, iOption.GetHUsageBldr(),
                                  PEVErrorTypeCritical, PEV_E_FAIL);
-  return PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
+  return PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
 }
 
 // oValue from the argument of iOption when it was given (else unchanged).
@@ -191,7 +191,7 @@ int Fail(ORVErrorMngr& ioErrors, long iCode, const ORVNLSMsgBldrRfHndlr& iReques
 long ToolFailure(const ORVNLSMsgBldrRfHndlr& iDiagnostic) {
   ORVError* error = new ORVError(__FILE__, __LINE__, ORVNLSMsgBldrRfHndlr(), iDiagnostic,
                                  ORVNLSMsgBldrRfHndlr(), PEVErrorTypeCritical, PEV_E_FAIL);
-  return PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
+  return PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
 }
 
 // ---- The server

@@ -1,6 +1,6 @@
 // PEVError.h - the platform's error object and the process-wide last error.
 //
-// GetReturn(2, error, ...) takes over the caller's reference to the error, makes it
+// GetReturn(PEVReturnError, error, ...) takes over the caller's reference to the error, makes it
 // the last error and returns its code; PEVGetLastError hands the last error out with
 // a new reference when asked with the code it was returned as. The last error is
 // process-wide, unlocked state: errors are made and read from one thread.
@@ -17,6 +17,10 @@ enum PEVErrorType {
   PEVErrorTypeWarning = 3,
   PEVErrorTypeInformation = 4,
 };
+
+// The kinds of PEVError::GetReturn: the success code, or the code of the error given.
+constexpr int PEVReturnSuccess = 1;
+constexpr int PEVReturnError = 2;
 
 // One entry of an error class's description table.
 struct PEVErrDsc {
@@ -72,7 +76,7 @@ public:
   long GetReturnCode() const { return _ReturnCode; }
   void SetReturnCode(long iCode) { _ReturnCode = PEVNormalizeResultCode(iCode); }
 
-  // Kind 1: success, returns 0. Kind 2: takes over the reference to iError, makes it
+  // PEVReturnSuccess: returns 0. PEVReturnError: takes over the reference to iError, makes it
   // the last error and returns its return code (the general failure code when the
   // error carries 0 or is null). Any other kind is an invalid argument.
   static long GetReturn(int iKind, PEVError* iError, IUnknown* iOuter, const char* iFile,

@@ -169,8 +169,8 @@ const PEVErrDsc* PEVError::FindDescription() {
 }
 
 long PEVError::GetReturn(int iKind, PEVError* iError, IUnknown*, const char* iFile, int iLine) {
-  if (iKind == 1) return PEV_S_OK;
-  if (iKind != 2) return PEV_E_INVALIDARG;
+  if (iKind == PEVReturnSuccess) return PEV_S_OK;
+  if (iKind != PEVReturnError) return PEV_E_INVALIDARG;
   if (!iError) return PEV_E_FAIL;
   if (iError->_SourceFileName[0] == '\0' && iFile) iError->Setup(iFile, iLine);
   long code = iError->GetReturnCode();
