@@ -1,8 +1,8 @@
 #include "ORVErrorDisplay.h"
 
-#include "ORVError.h"
 #include "ORVFatal.h"
 #include "ORVGlobal.h"
+#include "ORVLastError.h"
 
 ORV_META_OBJECT_DEFINE(ORVErrorDisplay, PEVBaseUnknown)
 
@@ -13,12 +13,7 @@ ORVErrorDisplay::~ORVErrorDisplay() {
 }
 
 void ORVErrorDisplay::DisplayAndCleanLastError(long iCode) {
-  PEVError* error = ORVError::GetOrMakeLastError(iCode);
-  if (error) {
-    Display(*error);
-    error->Release();
-  }
-  PEVError::PEVCleanLastError();
+  ORVUseAndCleanLastError(iCode, [this](PEVError& iError) { Display(iError); });
 }
 
 ORVErrorDisplay* ORVErrorDisplay::GetGlobal() {

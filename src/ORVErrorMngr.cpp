@@ -1,7 +1,7 @@
 #include "ORVErrorMngr.h"
 
-#include "ORVError.h"
 #include "ORVErrorDisplay.h"
+#include "ORVLastError.h"
 
 ORV_META_OBJECT_DEFINE(ORVErrorMngr, PEVBaseUnknown)
 
@@ -29,14 +29,9 @@ ORVErrorMngr::~ORVErrorMngr() {
 }
 
 void ORVErrorMngr::DisplayAndKeepError(long iCode, unsigned int iOnlyIfMoreSevere) {
-  if (iCode != 0) {
-    PEVError* error = ORVError::GetOrMakeLastError(iCode);
-    if (error) {
-      DisplayAndChangeMainError(*error, iOnlyIfMoreSevere);
-      error->Release();
-    }
-  }
-  PEVError::PEVCleanLastError();
+  ORVUseAndCleanLastError(iCode, [this, iOnlyIfMoreSevere](PEVError& iError) {
+    DisplayAndChangeMainError(iError, iOnlyIfMoreSevere);
+  });
 }
 
 void ORVErrorMngr::DisplayAndKeepError(PEVError& iError, unsigned int iOnlyIfMoreSevere) {
@@ -45,14 +40,8 @@ void ORVErrorMngr::DisplayAndKeepError(PEVError& iError, unsigned int iOnlyIfMor
 }
 
 void ORVErrorMngr::DisplayAndForgetError(long iCode) {
-  if (iCode != 0) {
-    PEVError* error = ORVError::GetOrMakeLastError(iCode);
-    if (error) {
-      ORVErrorDisplay::GetGlobal()->Display(*error);
-      error->Release();
-    }
-  }
-  PEVError::PEVCleanLastError();
+  ORVUseAndCleanLastError(iCode,
+                          [](PEVError& iError) { ORVErrorDisplay::GetGlobal()->Display(iError); });
 }
 
 void ORVErrorMngr::DisplayAndForgetError(PEVError& iError) {
