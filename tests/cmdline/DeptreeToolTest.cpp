@@ -10,14 +10,6 @@
 
 #ifdef ORV_DEPTREE_PATH
 
-namespace {
-
-std::string RunDeptree(const std::vector<std::string>& iArguments) {
-  return RunExampleTool(ORV_DEPTREE_PATH, "deptree", iArguments, ORV_EXAMPLES_DATA_DIR);
-}
-
-}  // namespace
-
 TEST(DeptreeTool, DrawsDirectoriesAndPlansWithinTheLimitsGiven) {
   const struct {
     std::vector<std::string> _Arguments;
@@ -52,7 +44,10 @@ TEST(DeptreeTool, DrawsDirectoriesAndPlansWithinTheLimitsGiven) {
        "[-h|-help|-?]\n\n"},
   };
   for (const auto& treeCase : cases)
-    EXPECT_EQ(RunDeptree(treeCase._Arguments), treeCase._Outcome) << treeCase._Arguments[1];
+    EXPECT_EQ(
+        RunExampleTool(ORV_DEPTREE_PATH, "deptree", treeCase._Arguments, ORV_EXAMPLES_DATA_DIR),
+        treeCase._Outcome)
+        << treeCase._Arguments[1];
 }
 
 #else

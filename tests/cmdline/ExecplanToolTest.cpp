@@ -9,14 +9,6 @@
 
 #ifdef ORV_EXECPLAN_PATH
 
-namespace {
-
-std::string RunExecplan(const std::vector<std::string>& iArguments) {
-  return RunExampleTool(ORV_EXECPLAN_PATH, "execplan", iArguments, ORV_EXAMPLES_DATA_DIR);
-}
-
-}  // namespace
-
 TEST(ExecplanTool, ShowsThePlanByRankAndTheGraphOnRequest) {
   const struct {
     std::vector<std::string> _Arguments;
@@ -39,7 +31,10 @@ TEST(ExecplanTool, ShowsThePlanByRankAndTheGraphOnRequest) {
        "the file \"no-such-plan.txt\": No such file or directory.\n\n"},
   };
   for (const auto& planCase : cases)
-    EXPECT_EQ(RunExecplan(planCase._Arguments), planCase._Outcome) << planCase._Arguments[1];
+    EXPECT_EQ(
+        RunExampleTool(ORV_EXECPLAN_PATH, "execplan", planCase._Arguments, ORV_EXAMPLES_DATA_DIR),
+        planCase._Outcome)
+        << planCase._Arguments[1];
 }
 
 #else

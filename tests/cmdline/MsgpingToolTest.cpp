@@ -10,14 +10,6 @@
 
 #ifdef ORV_MSGPING_PATH
 
-namespace {
-
-std::string RunMsgping(const std::vector<std::string>& iArguments) {
-  return RunExampleTool(ORV_MSGPING_PATH, "msgping", iArguments);
-}
-
-}  // namespace
-
 TEST(MsgpingTool, RefusesBadValuesAndOptionsOfTheOtherMode) {
   const struct {
     std::vector<std::string> _Arguments;
@@ -47,7 +39,8 @@ TEST(MsgpingTool, RefusesBadValuesAndOptionsOfTheOtherMode) {
        "1000000) have exchanged messages and gone.\n\n"},
   };
   for (const auto& refusal : cases)
-    EXPECT_EQ(RunMsgping(refusal._Arguments), refusal._Outcome) << refusal._Arguments[0];
+    EXPECT_EQ(RunExampleTool(ORV_MSGPING_PATH, "msgping", refusal._Arguments), refusal._Outcome)
+        << refusal._Arguments[0];
 }
 
 #else

@@ -42,27 +42,19 @@ std::string RandomArgument(std::mt19937& ioRandom) {
 
 // The command and its declarations, built once per test.
 struct FuzzCommand {
+  static ORVParamNLSMsgBldrCtlgRfHndlr Name() { return TestMessage("NAME"); }
   ORVParamNLSMsgBldrCtlgRfHndlr _Usage = TestMessage("USAGEHELP");
   ORVCmdLnAnalyzer _Analyzer{"mk", _Usage};
-  ORVVector _Files{ORVDestroyElementsAtDelete};
-  ORVVector _Values{ORVDestroyElementsAtDelete};
-  ORVVector _Rest{ORVDestroyElementsAtDelete};
-  ORVString _Bounded;
-  ORVString _Mandatory;
-  ORVString _Pair;
-  ORVCmdLnOptMultiArg _Command{_Analyzer, "", ORVCmdLnOptOptional, TestMessage("NAME"), _Files, 0,
-                               3,         0};
+  ORVVector _Files{ORVDestroyElementsAtDelete}, _Values{ORVDestroyElementsAtDelete},
+      _Rest{ORVDestroyElementsAtDelete};
+  ORVString _Bounded, _Mandatory, _Pair;
+  ORVCmdLnOptMultiArg _Command{_Analyzer, "", ORVCmdLnOptOptional, Name(), _Files, 0, 3, 0};
   ORVCmdLnOptNoArg _Switch{_Analyzer, "-a", ORVCmdLnOptOptional, TestMessage("QUIET")};
-  ORVCmdLnOptOneArg _BoundedOption{_Analyzer,           "-b",     ORVCmdLnOptOptional,
-                                   TestMessage("NAME"), _Bounded, 1};
-  ORVCmdLnOptMultiArg _ValuesOption{
-      _Analyzer, "-c", ORVCmdLnOptOptional, TestMessage("NAME"), _Values, 2, 4, 0};
-  ORVCmdLnOptMultiArg _RestOption{
-      _Analyzer, "-l", ORVCmdLnOptOptional, TestMessage("NAME"), _Rest, 0, -1, 1};
-  ORVCmdLnOptOneArg _MandatoryOption{_Analyzer,           "-m",       ORVCmdLnOptMandatory,
-                                     TestMessage("NAME"), _Mandatory, 0};
-  ORVCmdLnOptOneArg _PairOption{_Analyzer,           "-p",  ORVCmdLnOptOptional,
-                                TestMessage("NAME"), _Pair, 1};
+  ORVCmdLnOptOneArg _BoundedOption{_Analyzer, "-b", ORVCmdLnOptOptional, Name(), _Bounded, 1};
+  ORVCmdLnOptMultiArg _ValuesOption{_Analyzer, "-c", ORVCmdLnOptOptional, Name(), _Values, 2, 4, 0};
+  ORVCmdLnOptMultiArg _RestOption{_Analyzer, "-l", ORVCmdLnOptOptional, Name(), _Rest, 0, -1, 1};
+  ORVCmdLnOptOneArg _MandatoryOption{_Analyzer, "-m", ORVCmdLnOptMandatory, Name(), _Mandatory, 0};
+  ORVCmdLnOptOneArg _PairOption{_Analyzer, "-p", ORVCmdLnOptOptional, Name(), _Pair, 1};
   ORVCmdLnOptOneArgLengthMngr _BoundedLength{_Analyzer, _BoundedOption, 2, 5};
   ORVCmdLnOptMultiArgElementLengthMngr _ValuesLength{_Analyzer, _ValuesOption, 1, 3};
   ORVCmdLnHelpMngr _Help{_Analyzer, _Usage.Get(), TestMessage("EXPLAINED")};
@@ -96,9 +88,7 @@ class ORVCmdLnAnalyzerFuzzTest : public CmdLnTest {};
 TEST_F(ORVCmdLnAnalyzerFuzzTest, RandomArgumentArraysEndInSuccessOrADisplayableError) {
   FuzzCommand command;
   std::mt19937 random(20240611);
-  int successes = 0;
-  int failures = 0;
-  int helps = 0;
+  int successes = 0, failures = 0, helps = 0;
   for (int analysis = 0; analysis < kAnalyses; ++analysis) {
     command.Reset();
     std::vector<std::string> texts;
@@ -108,13 +98,12 @@ TEST_F(ORVCmdLnAnalyzerFuzzTest, RandomArgumentArraysEndInSuccessOrADisplayableE
     for (int index = 0; index < count; ++index)
       texts.push_back(RandomArgument(random));
     std::vector<const char*> arguments;
-    for (const std::string& text : texts)
-      arguments.push_back(text.c_str());
-
-    long code = Analyze(command._Analyzer, arguments);
     std::string shown;
-    for (const std::string& text : texts)
+    for (const std::string& text : texts) {
+      arguments.push_back(text.c_str());
       shown += "[" + text + "] ";
+    }
+    long code = Analyze(command._Analyzer, arguments);
     if (code == 0) {
       ++successes;
       ASSERT_TRUE(command._MandatoryOption.IsDefined()) << shown;

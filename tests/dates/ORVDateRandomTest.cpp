@@ -68,6 +68,14 @@ private:
   std::mt19937 _Random;
 };
 
+// "years/months/days-hours:minutes:seconds" of the six values of a span.
+std::string SpanText(const int iValues[6]) {
+  std::string text = std::to_string(iValues[0]);
+  for (int field = 1; field < 6; ++field)
+    text += "//-::"[field - 1] + std::to_string(iValues[field]);
+  return text;
+}
+
 // Whether a date text that was read holds an hour: something after the "-" that ends
 // the day (the two "/" are the last ones, no field that was read holds one).
 bool HourIsGiven(const std::string& iText) {
@@ -175,10 +183,7 @@ TEST_F(ORVDateRandomTest, SpanTextsReadBackOrFailWithADisplayableError) {
     }
     ++successes;
     // The full form of the span reads back as the same six values.
-    std::string full = std::to_string(values[0]);
-    const char* separators = "//-::";
-    for (int field = 1; field < 6; ++field)
-      full += separators[field - 1] + std::to_string(values[field]);
+    std::string full = SpanText(values);
     int again[6] = {-1, -1, -1, -1, -1, -1};
     ASSERT_EQ(
         ORVDateUtilities::ConvertStringForProgramToTimeSpan(
@@ -210,10 +215,8 @@ TEST_F(ORVDateRandomTest, AddedSpansGiveDatesOfTheRangeOrFail) {
     int years = amount(40), months = amount(500), days = amount(30000);
     int hours = amount(1000), minutes = amount(100000), seconds = amount(10000000);
     unsigned int add = (unsigned int)maker.Pick(2);
-    SCOPED_TRACE(DateText(before) + " " + std::to_string(years) + "/" + std::to_string(months) +
-                 "/" + std::to_string(days) + "-" + std::to_string(hours) + ":" +
-                 std::to_string(minutes) + ":" + std::to_string(seconds) + " add " +
-                 std::to_string(add));
+    const int span[6] = {years, months, days, hours, minutes, seconds};
+    SCOPED_TRACE(DateText(before) + " " + SpanText(span) + " add " + std::to_string(add));
     long code = ORVDateUtilities::AddTimeSpanToDate(date, years, months, days, hours, minutes,
                                                     seconds, add, _None, _None);
     if (code != 0) {

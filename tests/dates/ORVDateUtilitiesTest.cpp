@@ -84,54 +84,49 @@ TEST_F(ORVDateUtilitiesTest, ProgramTextsGiveTheDateAndWhetherATimeIsGiven) {
 }
 
 TEST_F(ORVDateUtilitiesTest, EveryDateErrorNamesItsFieldOrValueAndLeavesTheDate) {
-  // Each text, "|", then the key of the diagnostic and its parameter when that is not the
-  // whole text. The short form reports the same errors for what it reads, an empty field
-  // after a colon included; only the last "-" of a date alone is dropped.
-  const std::vector<const char*> kFull = {"|7722",
-                                          "2004|7722",
-                                          "2004/02|7722",
-                                          "2004/02/29|7722",
-                                          "2004/02/29-|7722",
-                                          "2004/02/29-12|7722",
-                                          "2004/02/29-12:30|7722",
-                                          "x/02/29-00:00:00|7723",
-                                          "/02/29-00:00:00|7723",
-                                          "99999999999/01/01-00:00:00|7723",
-                                          "2004/2x/29-00:00:00|7724",
-                                          "2004/02/-00:00:00|7725",
-                                          "2004/02/29-x:00:00|7726",
-                                          "2004/02/29-00:1.5:00|7727",
-                                          "2004/02/29-00:00:|7728",
-                                          "2004/02/29-00:00:00:00|7728",
-                                          "2004/13/01-00:00:00|7730: 13",
-                                          "2004/0/01-00:00:00|7730: 0",
-                                          "2004/-1/01-00:00:00|7730: -1",
-                                          "2003/02/29-00:00:00|7731: 29",
-                                          "1900/02/29-00:00:00|7731: 29",
-                                          "2004/04/31-00:00:00|7731: 31",
-                                          "2004/04/0-00:00:00|7731: 0",
-                                          "2004/02/29-24:00:00|7732: 24",
-                                          "2004/02/29--1:00:00|7732: -1",
-                                          "2004/02/29-00:60:00|7733: 60",
-                                          "2004/02/29-00:00:60|7734: 60",
-                                          "2004/02/29-00:00:-1|7734: -1"};
-  const std::vector<const char*> kShort = {"2004|7722",           "2004/02|7722",
-                                           "2004/13/01|7730: 13", "2003/02/29|7731: 29",
-                                           "2004/02/2x|7725",     "2004/02/29-25|7732: 25",
-                                           "2004/02/29-x|7726",   "2004/02/29-1:99|7733: 99",
-                                           "2004/02/29-7:|7727",  "2004/02/29-7:30:|7728",
-                                           "2004/02/29--|7726"};
-  for (int form = 0; form < 2; ++form) {
-    for (const char* row : form ? kShort : kFull) {
-      std::string text(row, strchr(row, '|')), diagnostic = strchr(row, '|') + 1;
-      SCOPED_TRACE(text);
-      ORVDate date(2001, 1, 1, 0, 0, 0);
-      unsigned int timeGiven = 0;
-      long code = Parse(text.c_str(), form, date, timeGiven);
-      ExpectDateError(code, "ORVBC " + diagnostic + (diagnostic.size() == 4 ? ": " + text : ""));
-      EXPECT_EQ(DateText(date), "2001/01/01-00:00:00");
+  // The key of the diagnostic, its parameter when that is not the whole text, then the
+  // texts. The short form reports the same errors for what it reads, an empty field after
+  // a colon included; only the last "-" of a date alone is dropped.
+  const char* const kFull[][8] = {
+      {"7722", "", "2004", "2004/02", "2004/02/29", "2004/02/29-", "2004/02/29-12",
+       "2004/02/29-12:30"},
+      {"7723", "", "x/02/29-00:00:00", "/02/29-00:00:00", "99999999999/01/01-00:00:00"},
+      {"7724", "", "2004/2x/29-00:00:00"},
+      {"7725", "", "2004/02/-00:00:00"},
+      {"7726", "", "2004/02/29-x:00:00"},
+      {"7727", "", "2004/02/29-00:1.5:00"},
+      {"7728", "", "2004/02/29-00:00:", "2004/02/29-00:00:00:00"},
+      {"7730", "13", "2004/13/01-00:00:00"},
+      {"7730", "0", "2004/0/01-00:00:00"},
+      {"7730", "-1", "2004/-1/01-00:00:00"},
+      {"7731", "29", "2003/02/29-00:00:00", "1900/02/29-00:00:00"},
+      {"7731", "31", "2004/04/31-00:00:00"},
+      {"7731", "0", "2004/04/0-00:00:00"},
+      {"7732", "24", "2004/02/29-24:00:00"},
+      {"7732", "-1", "2004/02/29--1:00:00"},
+      {"7733", "60", "2004/02/29-00:60:00"},
+      {"7734", "60", "2004/02/29-00:00:60"},
+      {"7734", "-1", "2004/02/29-00:00:-1"}};
+  const char* const kShort[][8] = {
+      {"7722", "", "2004", "2004/02"},   {"7730", "13", "2004/13/01"},
+      {"7731", "29", "2003/02/29"},      {"7725", "", "2004/02/2x"},
+      {"7732", "25", "2004/02/29-25"},   {"7726", "", "2004/02/29-x", "2004/02/29--"},
+      {"7733", "99", "2004/02/29-1:99"}, {"7727", "", "2004/02/29-7:"},
+      {"7728", "", "2004/02/29-7:30:"}};
+  auto check = [this](const auto& iRows, int iShort) {
+    for (const auto& row : iRows) {
+      for (const char* const* text = row + 2; text < row + 8 && *text; ++text) {
+        SCOPED_TRACE(*text);
+        ORVDate date(2001, 1, 1, 0, 0, 0);
+        unsigned int timeGiven = 0;
+        long code = Parse(*text, iShort, date, timeGiven);
+        ExpectDateError(code, std::string("ORVBC ") + row[0] + ": " + (*row[1] ? row[1] : *text));
+        EXPECT_EQ(DateText(date), "2001/01/01-00:00:00");
+      }
     }
-  }
+  };
+  check(kFull, 0);
+  check(kShort, 1);
   ORVDate unset;
   long code = ORVDateUtilities::ConvertStringForProgramToDate("2004/13/01-00:00:00", {}, {}, unset);
   EXPECT_EQ(DateText(unset), "0000/00/00-00:00:00");

@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -258,12 +257,11 @@ TEST_F(ORVFileUtilitiesTest, ElementTypeTellsFilesDirectoriesAndLinksOrFails) {
   ASSERT_EQ(symlink(Path("dir").c_str(), Path("linkToDir").c_str()), 0);
   ASSERT_EQ(symlink(Path("file").c_str(), Path("linkToFile").c_str()), 0);
   ASSERT_EQ(symlink(Path("missing").c_str(), Path("dangling").c_str()), 0);
-  EXPECT_EQ(type(Path("file")), "0 100");
-  EXPECT_EQ(type(Path("dir")), "0 101");
-  EXPECT_EQ(type(Path("linkToDir")), "0 111");
-  EXPECT_EQ(type(Path("linkToFile")), "0 110");
-  EXPECT_EQ(type(Path("dangling")), "0 010");
-  EXPECT_EQ(type(Path("missing")), "0 000");
+  const char* const rows[][2] = {{"file", "0 100"},      {"dir", "0 101"},
+                                 {"linkToDir", "0 111"}, {"linkToFile", "0 110"},
+                                 {"dangling", "0 010"},  {"missing", "0 000"}};
+  for (const auto& row : rows)
+    EXPECT_EQ(type(Path(row[0])), row[1]) << row[0];
   // Other system errors fail.
   EXPECT_EQ(type(Path("file/child")), std::to_string(PEV_E_FAIL) + " 000");
   ExpectFileError(PEV_E_FAIL, "0213", {Path("file/child"), strerror(ENOTDIR)});
@@ -293,14 +291,17 @@ TEST_F(ORVFileUtilitiesTest, CompareFileContentsFindsADifferenceInAnyPass) {
   secondPassDiffers[40000] = '#';
   std::string exactBlock = big.substr(0, 32000), exactBlockLastDiffers = exactBlock;
   exactBlockLastDiffers.back() = '#';
-  EXPECT_EQ(same({"", ""}), 1u);
-  EXPECT_EQ(same({"abc", "abd"}), 0u);
-  EXPECT_EQ(same({"abc", "abcd"}), 0u);
-  EXPECT_EQ(same({big, big, big}), 1u);
-  EXPECT_EQ(same({big, big, lastDiffers}), 0u);
-  EXPECT_EQ(same({big, secondPassDiffers}), 0u);
-  EXPECT_EQ(same({exactBlock, exactBlock}), 1u);
-  EXPECT_EQ(same({exactBlock, exactBlockLastDiffers}), 0u);
+  const std::pair<std::vector<std::string>, unsigned int> rows[] = {
+      {{"", ""}, 1u},
+      {{"abc", "abd"}, 0u},
+      {{"abc", "abcd"}, 0u},
+      {{big, big, big}, 1u},
+      {{big, big, lastDiffers}, 0u},
+      {{big, secondPassDiffers}, 0u},
+      {{exactBlock, exactBlock}, 1u},
+      {{exactBlock, exactBlockLastDiffers}, 0u}};
+  for (const auto& [contents, answer] : rows)
+    EXPECT_EQ(same(contents), answer) << &contents - &rows[0].first;
   // The comparison stops at the first file that does not open.
   WriteWholeFile(Path("present"), "x");
   ORVVector paths(ORVReleaseElementsAtDelete);
@@ -312,31 +313,22 @@ TEST_F(ORVFileUtilitiesTest, CompareFileContentsFindsADifferenceInAnyPass) {
 }
 
 TEST(ORVFileUtilitiesDeathTest, CompareFileContentsNeedsTwoStrings) {
-  // Fatal for the paths iFill puts in the set.
-  auto expectFatal = [](const std::function<void(ORVVector&)>& iFill, const std::string& iText) {
+  // The elements of the set: s a path, n null, x an object that is no string.
+  const std::pair<const char*, const char*> rows[] = {
+      {"", "NbFiles = 0 but it must be greater than 1"},
+      {"s", "NbFiles = 1 but it must be greater than 1"},
+      {"sn", "FilePathSet[1] == NULL"},
+      {"ssx", "FilePathSet[2] == NULL"}};
+  for (const auto& [elements, text] : rows)
     ExpectFatal(
-        [&] {
+        [&elements = elements] {
           ORVVector paths(ORVDoNothingAtDelete);
-          iFill(paths);
+          for (const char* kind = elements; *kind; ++kind)
+            paths.Append(*kind == 's'   ? new ORVString("a")
+                         : *kind == 'x' ? static_cast<PEVBaseUnknown*>(new ORVTestShape("x"))
+                                        : nullptr);
           unsigned int same = 0;
           ORVFileUtilities::CompareFileContents(paths, same);
         },
-        iText, kFile);
-  };
-  expectFatal([](ORVVector&) {}, "NbFiles = 0 but it must be greater than 1");
-  expectFatal([](ORVVector& ioPaths) { ioPaths.Append(new ORVString("a")); },
-              "NbFiles = 1 but it must be greater than 1");
-  expectFatal(
-      [](ORVVector& ioPaths) {
-        ioPaths.Append(new ORVString("a"));
-        ioPaths.Append(nullptr);
-      },
-      "FilePathSet[1] == NULL");
-  expectFatal(
-      [](ORVVector& ioPaths) {
-        ioPaths.Append(new ORVString("a"));
-        ioPaths.Append(new ORVString("b"));
-        ioPaths.Append(new ORVTestShape("not a path"));
-      },
-      "FilePathSet[2] == NULL");
+        text, kFile);
 }

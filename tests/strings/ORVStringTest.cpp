@@ -72,22 +72,17 @@ TEST(ORVString, DimensionBelowOneStartsWithoutBlockAndAllocatesExactly) {
 }
 
 TEST(ORVString, CalcDimensionAppliesTheFirstRuleThatHolds) {
-  EXPECT_EQ(ORVString::CalcDimension(10, 32, 40), 40);  // current suffices
-  EXPECT_EQ(ORVString::CalcDimension(40, 32, 32), 64);  // doubling suffices
-  EXPECT_EQ(ORVString::CalcDimension(64, 32, 32), 64);  // 64 is not above 64: rounded up
-  EXPECT_EQ(ORVString::CalcDimension(100, 32, 32), 128);
-  EXPECT_EQ(ORVString::CalcDimension(7, 0, 0), 7);  // no default: exactly
-  EXPECT_EQ(ORVString::CalcDimension(7, -3, 0), 7);
-  EXPECT_EQ(ORVString::CalcDimension(0, 32, 0), 32);  // nothing required: the default
-  EXPECT_EQ(ORVString::CalcDimension(1, 32, 0), 32);
-  EXPECT_EQ(ORVString::CalcDimension(32, 32, 0), 32);
-  EXPECT_EQ(ORVString::CalcDimension(33, 32, 0), 64);
-  EXPECT_EQ(ORVString::CalcDimension(INT_MAX, 0, 0), INT_MAX);
-  EXPECT_EQ(ORVString::CalcDimension(INT_MAX - 31, 32, 0), INT_MAX - 31);
-  // A growth step stops at the largest int: only a size that cannot be represented fails.
-  EXPECT_EQ(ORVString::CalcDimension(INT_MAX, 32, 0), INT_MAX);
-  EXPECT_EQ(ORVString::CalcDimension(1500000000, 32, 1500000000), INT_MAX);
-  EXPECT_EQ(ORVString::CalcDimension(1100000001, 32, 1100000000), INT_MAX);
+  // {required, default, current, dimension}: the current suffices, doubling suffices, 64 is
+  // not above 64 (rounded up), no default (exactly), nothing required (the default); a
+  // growth step stops at the largest int: only a size that cannot be represented fails.
+  const int M = INT_MAX, L = 1500000000, H = 1100000000;
+  const int rows[][4] = {{10, 32, 40, 40},   {40, 32, 32, 64}, {64, 32, 32, 64},
+                         {100, 32, 32, 128}, {7, 0, 0, 7},     {7, -3, 0, 7},
+                         {0, 32, 0, 32},     {1, 32, 0, 32},   {32, 32, 0, 32},
+                         {33, 32, 0, 64},    {M, 0, 0, M},     {M - 31, 32, 0, M - 31},
+                         {M, 32, 0, M},      {L, 32, L, M},    {H + 1, 32, H, M}};
+  for (const auto& row : rows)
+    EXPECT_EQ(ORVString::CalcDimension(row[0], row[1], row[2]), row[3]) << row[0] << " " << row[2];
 }
 
 TEST(ORVString, CopiesShareTheBlockUntilEachIsChanged) {
@@ -174,16 +169,15 @@ TEST(ORVString, SubStringTakesTheCountedCharacters) {
 TEST(ORVStringDeathTest, SubStringOutOfBoundsIsFatal) {
   const char bounds[] =
       "ORVString::SubString(): iStartPos >= _Length OR iStartPos + iNbCharsToExtract > _Length";
+  const char negative[] = "ORVString::SubString(): iStartPos < 0 OR iNbCharsToExtract < 0";
   ExpectStringFatal([] { ORVString().SubString(0, 0); }, bounds);
   ExpectStringFatal([] { ORVString(0, 0).SubString(0, 0); }, bounds);
-  ExpectStringFatal([] { ORVString("abc").SubString(3, 0); }, bounds);
-  ExpectStringFatal([] { ORVString("abc").SubString(1, 3); }, bounds);
-  ExpectStringFatal([] { ORVString("abc").SubString(2, INT_MAX); }, bounds);
-  ExpectStringFatal([] { ORVString("abc").SubString(INT_MAX, INT_MAX); }, bounds);
-  const char negative[] = "ORVString::SubString(): iStartPos < 0 OR iNbCharsToExtract < 0";
-  ExpectStringFatal([] { ORVString("abc").SubString(-1, 1); }, negative);
-  ExpectStringFatal([] { ORVString("abc").SubString(0, -1); }, negative);
-  ExpectStringFatal([] { ORVString("abc").SubString(INT_MIN, 2); }, negative);
+  // {start, count} on "abc".
+  const int rows[][2] = {{3, 0},  {1, 3},  {2, INT_MAX}, {INT_MAX, INT_MAX},
+                         {-1, 1}, {0, -1}, {INT_MIN, 2}};
+  for (const auto& row : rows)
+    ExpectStringFatal([&] { ORVString("abc").SubString(row[0], row[1]); },
+                      row[0] < 0 || row[1] < 0 ? negative : bounds);
 }
 
 TEST(ORVString, CopyCountsLikeTheUtilities) {

@@ -93,30 +93,22 @@ TEST(ORVUtilities, WordsAreRunsBetweenSeparators) {
   EXPECT_EQ(Words(nullptr, ' '), "|||||");
 }
 
-TEST(ORVUtilities, CharacterCountStopsAtTheMaximumWithoutReadingBeyond) {
-  EXPECT_EQ(ORVUtilities::GetNbChars("abcdef", 3), 3);
-  EXPECT_EQ(ORVUtilities::GetNbChars("abcdef", -1), 6);
-  EXPECT_EQ(ORVUtilities::GetNbChars("abcdef", 0), 0);
-  EXPECT_EQ(ORVUtilities::GetNbChars("abcdef", 100), 6);
-  EXPECT_EQ(ORVUtilities::GetNbChars(nullptr, 5), 0);
-  EXPECT_EQ(ORVUtilities::GetNbChars(nullptr, -1), 0);
+TEST(ORVUtilities, CountsAndNumberWidths) {
   // Three characters and no terminating NUL: a read past them is a fault under asan.
   static const char unterminated[3] = {'x', 'y', 'z'};
-  EXPECT_EQ(ORVUtilities::GetNbChars(unterminated, 3), 3);
-  EXPECT_EQ(ORVUtilities::GetNbChars(unterminated, 2), 2);
-}
-
-TEST(ORVUtilities, NumberWidthsCountTheSign) {
-  EXPECT_EQ(ORVUtilities::GetIntAsStrSize(0), 1);
-  EXPECT_EQ(ORVUtilities::GetIntAsStrSize(250), 3);
-  EXPECT_EQ(ORVUtilities::GetIntAsStrSize(-5), 2);
-  EXPECT_EQ(ORVUtilities::GetIntAsStrSize(INT_MAX), 10);
-  EXPECT_EQ(ORVUtilities::GetIntAsStrSize(INT_MIN), 11);
-
-  EXPECT_EQ(ValueOf(ORVUtilities::GetListItemIdxFormat(250, '0')), "%03d");
-  EXPECT_EQ(ValueOf(ORVUtilities::GetListItemIdxFormat(250, ' ')), "%3d");
-  EXPECT_EQ(ValueOf(ORVUtilities::GetListItemIdxFormat(-5, '0')), "%02d");
-  EXPECT_EQ(ValueOf(ORVUtilities::GetListItemIdxFormat(7, '0')), "%01d");
+  const std::tuple<const char*, int, int> counts[] = {
+      {"abcdef", 3, 3}, {"abcdef", -1, 6}, {"abcdef", 0, 0},     {"abcdef", 100, 6},
+      {nullptr, 5, 0},  {nullptr, -1, 0},  {unterminated, 3, 3}, {unterminated, 2, 2}};
+  for (const auto& [text, maximum, count] : counts)
+    EXPECT_EQ(ORVUtilities::GetNbChars(text, maximum), count) << maximum;
+  // The widths count the sign.
+  const int widths[][2] = {{0, 1}, {250, 3}, {-5, 2}, {INT_MAX, 10}, {INT_MIN, 11}};
+  for (const auto& width : widths)
+    EXPECT_EQ(ORVUtilities::GetIntAsStrSize(width[0]), width[1]) << width[0];
+  const std::tuple<int, char, const char*> formats[] = {
+      {250, '0', "%03d"}, {250, ' ', "%3d"}, {-5, '0', "%02d"}, {7, '0', "%01d"}};
+  for (const auto& [number, fill, format] : formats)
+    EXPECT_EQ(ValueOf(ORVUtilities::GetListItemIdxFormat(number, fill)), format);
   std::string format = ValueOf(ORVUtilities::GetListItemIdxFormat(1000, '0'));
   char numbered[16];
   snprintf(numbered, sizeof numbered, format.c_str(), 42);
@@ -172,29 +164,30 @@ TEST(ORVUtilities, IntegerConversionAgreesWithTheDigitsOnRandomTexts) {
   EXPECT_GT(successes, 5000);
 }
 
-TEST(ORVUtilities, FreeTextEscapesSeparatorNewlineAndBackslash) {
-  EXPECT_EQ(Format("a;b\nc\\d", ";"), "a\\_b\\nc\\\\d");
-  EXPECT_EQ(Format("", ";"), "\\0");
-  EXPECT_EQ(Format("0", ";"), "0");
-  EXPECT_EQ(Format("end\\", ";"), "end\\\\");
-  // A separator of several characters is matched whole, and only where it fits.
-  EXPECT_EQ(Format("a|||b", "||"), "a\\_|b");
-  EXPECT_EQ(Format("a|", "||"), "a|");
-  EXPECT_EQ(Format("||", "||"), "\\_");
-  // An empty separator matches nothing.
-  EXPECT_EQ(Format("a;b\n", ""), "a;b\\n");
-}
-
-TEST(ORVUtilities, FreeTextTranslationUndoesTheEscapes) {
-  EXPECT_EQ(Translate("a\\_b\\nc\\\\d", ";"), "a;b\nc\\d");
-  EXPECT_EQ(Translate("\\0", ";"), "");
-  EXPECT_EQ(Translate("", ";"), "");
-  EXPECT_EQ(Translate("\\_", "<->"), "<->");
-  // Unknown escapes stand as written, a final backslash too.
-  EXPECT_EQ(Translate("\\x\\0y", ";"), "\\x\\0y");
-  EXPECT_EQ(Translate("ab\\", ";"), "ab\\");
-  EXPECT_EQ(Translate("\\", ";"), "\\");
-  EXPECT_EQ(Translate("\\_", ""), "");
+TEST(ORVUtilities, FreeTextEscapesSeparatorNewlineAndBackslashAndTranslationUndoesThem) {
+  // {text, separator, formatted}. A separator of several characters is matched whole, and
+  // only where it fits; an empty separator matches nothing.
+  const char* const formats[][3] = {{"a;b\nc\\d", ";", "a\\_b\\nc\\\\d"},
+                                    {"", ";", "\\0"},
+                                    {"0", ";", "0"},
+                                    {"end\\", ";", "end\\\\"},
+                                    {"a|||b", "||", "a\\_|b"},
+                                    {"a|", "||", "a|"},
+                                    {"||", "||", "\\_"},
+                                    {"a;b\n", "", "a;b\\n"}};
+  for (const auto& row : formats)
+    EXPECT_EQ(Format(row[0], row[1]), row[2]) << row[0];
+  // {formatted, separator, text}: unknown escapes stand as written, a final backslash too.
+  const char* const translations[][3] = {{"a\\_b\\nc\\\\d", ";", "a;b\nc\\d"},
+                                         {"\\0", ";", ""},
+                                         {"", ";", ""},
+                                         {"\\_", "<->", "<->"},
+                                         {"\\x\\0y", ";", "\\x\\0y"},
+                                         {"ab\\", ";", "ab\\"},
+                                         {"\\", ";", "\\"},
+                                         {"\\_", "", ""}};
+  for (const auto& row : translations)
+    EXPECT_EQ(Translate(row[0], row[1]), row[2]) << row[0];
 }
 
 TEST(ORVUtilities, FreeTextRoundTripHoldsForRandomTextsAndSeparators) {
