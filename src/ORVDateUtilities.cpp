@@ -87,6 +87,33 @@ bool CutField(const ORVString& iText, int& ioPosition, char iSeparator, bool iMa
   return true;
 }
 
+// The fields of a date text "year/month/day-hour:minute:second", read in this order: the
+// separator that ends each ('\0': the rest of the text), whether the short form may end
+// there, the failure when it is not a number, and its range with the failure outside it
+// (the year has none; the day's is that of its month).
+struct DateField {
+  char _Separator;
+  bool _MayEndShort;
+  ORVParamNLSMsgBldrCtlgRfHndlr (*_NotANumber)(const ORVString&);
+  int _Minimum, _Maximum;
+  ORVParamNLSMsgBldrCtlgRfHndlr (*_OutOfRange)(const int&);
+};
+constexpr int kDayField = 2;
+constexpr int kHourField = 3;
+const DateField kDateFields[6] = {
+    {'/', false, &ORVMakeCatalogMessage<ORVBC_7723, ORVString>, INT_MIN, INT_MAX, nullptr},
+    {'/', false, &ORVMakeCatalogMessage<ORVBC_7724, ORVString>, 1, 12,
+     &ORVMakeCatalogMessage<ORVBC_7730, int>},
+    {'-', true, &ORVMakeCatalogMessage<ORVBC_7725, ORVString>, 1, 31,
+     &ORVMakeCatalogMessage<ORVBC_7731, int>},
+    {':', true, &ORVMakeCatalogMessage<ORVBC_7726, ORVString>, 0, 23,
+     &ORVMakeCatalogMessage<ORVBC_7732, int>},
+    {':', true, &ORVMakeCatalogMessage<ORVBC_7727, ORVString>, 0, 59,
+     &ORVMakeCatalogMessage<ORVBC_7733, int>},
+    {'\0', true, &ORVMakeCatalogMessage<ORVBC_7728, ORVString>, 0, 59,
+     &ORVMakeCatalogMessage<ORVBC_7734, int>},
+};
+
 // The separators a time-span text may have after the ones already met.
 const char* SpanSeparatorsAfter(int iSlashes, int iDashes, int iColons) {
   if (iDashes > 0 || iColons > 0) return ":";
@@ -276,57 +303,26 @@ long ORVDateUtilities::ProtectedConvertStringForProgramToDate(const ORVString& i
   Reporter reporter(iRequest, iAdvice);
   const bool partial = pTimeGiven != nullptr;
   if (partial) *pTimeGiven = 0;
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-  int position = 0, start = 0, end = 0;
-  bool ended = false;
-
-  if (!CutField(iText, position, '/', false, start, end, ended))
-    return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7722>(iText));
-  if (!ReadNumber(iText, start, end, year))
-    return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7723>(iText));
-
-  if (!CutField(iText, position, '/', false, start, end, ended))
-    return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7722>(iText));
-  if (!ReadNumber(iText, start, end, month))
-    return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7724>(iText));
-  if (month < 1 || month > 12)
-    return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7730>(month));
-
-  if (!CutField(iText, position, '-', partial, start, end, ended))
-    return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7722>(iText));
-  // With the short form a final "-" ends the text.
-  if (partial && end == iText.GetLength() - 1) ended = true;
-  if (!ReadNumber(iText, start, end, day))
-    return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7725>(iText));
-  if (!DayIsValid(year, month, day))
-    return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7731>(day));
-
-  if (!ended) {
-    if (!CutField(iText, position, ':', partial, start, end, ended))
+  int values[6] = {};
+  int position = 0;
+  for (int index = 0; index < 6; ++index) {
+    const DateField& field = kDateFields[index];
+    int start = position, end = iText.GetLength();
+    bool ended = field._Separator == '\0';
+    if (!ended && !CutField(iText, position, field._Separator, partial && field._MayEndShort, start,
+                            end, ended))
       return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7722>(iText));
-    if (!ReadNumber(iText, start, end, hour))
-      return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7726>(iText));
-    if (hour < 0 || hour > 23)
-      return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7732>(hour));
-    if (partial) *pTimeGiven = 1;
+    // With the short form a "-" that ends the text ends the date.
+    if (partial && field._Separator == '-' && end == iText.GetLength() - 1) ended = true;
+    int& value = values[index];
+    if (!ReadNumber(iText, start, end, value))
+      return reporter.Fail(__LINE__, field._NotANumber(iText));
+    bool inRange = index == kDayField ? DayIsValid(values[0], values[1], value) != 0
+                                      : value >= field._Minimum && value <= field._Maximum;
+    if (!inRange) return reporter.Fail(__LINE__, field._OutOfRange(value));
+    if (partial && index == kHourField) *pTimeGiven = 1;
+    if (ended) break;
   }
-
-  if (!ended) {
-    if (!CutField(iText, position, ':', partial, start, end, ended))
-      return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7722>(iText));
-    if (!ReadNumber(iText, start, end, minute))
-      return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7727>(iText));
-    if (minute < 0 || minute > 59)
-      return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7733>(minute));
-  }
-
-  if (!ended) {
-    if (!ReadNumber(iText, position, iText.GetLength(), second))
-      return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7728>(iText));
-    if (second < 0 || second > 59)
-      return reporter.Fail(__LINE__, ORVMakeCatalogMessage<ORVBC_7734>(second));
-  }
-
-  oDate.SetDate(year, month, day, hour, minute, second);
+  oDate.SetDate(values[0], values[1], values[2], values[3], values[4], values[5]);
   return Success();
 }
