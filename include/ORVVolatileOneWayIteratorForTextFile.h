@@ -51,11 +51,22 @@ private:
   // oLength is the number of characters read (up to a NUL when the line was complete);
   // oFilled says whether the chunk took all the room, that is whether the line may go on.
   long ReadChunk(char* oChunk, int iRoom, unsigned int& oEndOfFile, int& oLength, bool& oFilled);
+  // What follows a line that filled the fixed buffer, up to the line's end (a newline or
+  // the end of the file).
+  struct RestOfLine {
+    int _Characters = 0;  // before the end; stops growing long before it could overflow
+    bool _Newline = false;
+    bool _OnlyCarriageReturn = false;  // the characters are one carriage return
+    bool _Nothing = true;              // the file ended before any character
+    // Whether the line still fits: nothing follows but its end, a carriage return and
+    // newline included.
+    bool Fits() const {
+      return _Characters == 0 || (_Characters == 1 && _OnlyCarriageReturn && _Newline);
+    }
+  };
   // Reads and discards the rest of a line that filled the fixed buffer, 10 characters at
-  // a time. oExtra counts the characters before its end (the newline or the end of the
-  // file), oNewline says whether a newline ended it, oOnlyCarriageReturn whether oExtra
-  // is one carriage return; oNothing is set when the file ended before any character.
-  long SkipRestOfLine(int& oExtra, bool& oNewline, bool& oOnlyCarriageReturn, bool& oNothing);
+  // a time.
+  long SkipRestOfLine(RestOfLine& oRest);
   // Doubles the maximum length and enlarges the buffer, keeping its contents.
   void Grow();
   void CountLine();

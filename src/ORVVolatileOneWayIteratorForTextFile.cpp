@@ -79,16 +79,14 @@ long ORVVolatileOneWayIteratorForTextFile::Next(const PEVBaseUnknown*& oLine) {
   }
   if (filled && _FixedLength && !complete) {
     // The fixed buffer is full: the line fits only if nothing but its end follows.
-    int extra = 0;
-    bool newline = false, onlyCarriageReturn = false, nothing = false;
-    long code = SkipRestOfLine(extra, newline, onlyCarriageReturn, nothing);
+    RestOfLine rest;
+    long code = SkipRestOfLine(rest);
     if (code != 0) return ReadFailure(code);
-    if (nothing && used == 0) return 0;  // no more lines
+    if (rest._Nothing && used == 0) return 0;  // no more lines
     if (!counted) CountLine();
-    if (extra > 1 || (extra == 1 && !(onlyCarriageReturn && newline)))
-      return MakeTooLongError(used);
+    if (!rest.Fits()) return MakeTooLongError(used);
     // The newline was read apart: a carriage return ending the buffer came just before it.
-    if (newline && extra == 0 && used > 0 && _pBuffer[used - 1] == '\r') --used;
+    if (rest._Newline && rest._Characters == 0 && used > 0 && _pBuffer[used - 1] == '\r') --used;
   } else if (used > 0 && _pBuffer[used - 1] == '\n') {
     --used;
     if (used > 0 && _pBuffer[used - 1] == '\r') --used;
@@ -122,13 +120,8 @@ long ORVVolatileOneWayIteratorForTextFile::ReadChunk(char* oChunk, int iRoom,
   return 0;
 }
 
-long ORVVolatileOneWayIteratorForTextFile::SkipRestOfLine(int& oExtra, bool& oNewline,
-                                                          bool& oOnlyCarriageReturn,
-                                                          bool& oNothing) {
-  oExtra = 0;
-  oNewline = false;
-  oOnlyCarriageReturn = false;
-  oNothing = true;
+long ORVVolatileOneWayIteratorForTextFile::SkipRestOfLine(RestOfLine& oRest) {
+  oRest = RestOfLine();
   char firstExtra = '\0';
   for (;;) {
     char piece[kRestPiece + 1];
@@ -139,18 +132,18 @@ long ORVVolatileOneWayIteratorForTextFile::SkipRestOfLine(int& oExtra, bool& oNe
         ORVFileUtilities::FileGetString(piece, (int)sizeof(piece), _pFile, endOfFile, _FileName);
     if (code != 0) return code;
     if (endOfFile) break;
-    oNothing = false;
+    oRest._Nothing = false;
     int count = kRestPiece;
     while (piece[count] != '\0')
       --count;
-    oNewline = count > 0 && piece[count - 1] == '\n';
-    int characters = oNewline ? count - 1 : count;
-    if (oExtra == 0 && characters > 0) firstExtra = piece[0];
+    oRest._Newline = count > 0 && piece[count - 1] == '\n';
+    int characters = oRest._Newline ? count - 1 : count;
+    if (oRest._Characters == 0 && characters > 0) firstExtra = piece[0];
     // Beyond two the number does not matter: it stops growing before it could overflow.
-    if (oExtra < INT_MAX - kRestPiece) oExtra += characters;
-    if (oNewline) break;
+    if (oRest._Characters < INT_MAX - kRestPiece) oRest._Characters += characters;
+    if (oRest._Newline) break;
   }
-  oOnlyCarriageReturn = oExtra == 1 && firstExtra == '\r';
+  oRest._OnlyCarriageReturn = oRest._Characters == 1 && firstExtra == '\r';
   return 0;
 }
 
