@@ -16,7 +16,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -33,8 +32,6 @@
 #include "ORVCmdLnOptOneArg.h"
 #include "ORVError.h"
 #include "ORVErrorMngr.h"
-#include "ORVExtAnyChars.h"
-#include "ORVFileUtilities.h"
 #include "ORVGlobalObjectCleaner.h"
 #include "ORVMessageDisplay.h"
 #include "ORVOneWayIterator.h"
@@ -48,7 +45,7 @@
 #include "ORVTreeIteratorElementConvToCaseName.h"
 #include "ORVUtilities.h"
 #include "ORVVector.h"
-#include "ORVVolatileOneWayIteratorForTextFile.h"
+#include "PlanFile.h"
 
 namespace {
 
@@ -180,64 +177,32 @@ protected:
   }
 };
 
-std::vector<std::string> Words(const char* iText) {
-  std::vector<std::string> words;
-  const char* text = iText;
-  while (*text) {
-    while (*text && isspace((unsigned char)*text))
-      ++text;
-    const char* start = text;
-    while (*text && !isspace((unsigned char)*text))
-      ++text;
-    if (text > start) words.emplace_back(start, text);
-  }
-  return words;
-}
-
 // The targets of a plan file and their dependencies, in the order of the file.
 class PlanForest : public Forest {
 public:
   // 0, or the exit status of a failure, shown.
   int Read(const ORVString& iFile, ORVErrorMngr& ioErrors) {
-    FILE* file = nullptr;
-    long code = ORVFileUtilities::FileOpen(iFile, "r", file);
-    if (code != 0) return FailOnRead(ioErrors, code, iFile);
     ORVParamNLSMsgBldrCtlgRfHndlr context = Message(kRequestKey);
     context->AddNewParameter(iFile);
-    auto* lines = new ORVVolatileOneWayIteratorForTextFile(iFile, file, 0, -1, context);
-    int status = 0;
-    for (;;) {
-      const PEVBaseUnknown* element = nullptr;
-      code = lines->Next(element);
-      if (code != 0) {
-        status = FailOnRead(ioErrors, code, iFile);
-        break;
-      }
-      if (!element) break;
-      const auto* line = static_cast<const ORVExtAnyChars*>(element);
-      if (line->IsDbNull()) continue;
-      const char* text = line->GetChars();
-      std::vector<std::string> all = Words(text);
-      if (all.empty() || all[0][0] == '#') continue;
-      const char* colon = strchr(text, ':');
-      std::vector<std::string> target = colon ? Words(std::string(text, colon).c_str()) : all;
-      if (!colon || target.size() != 1) {
-        ORVParamNLSMsgBldrCtlgRfHndlr diagnostic = Message(kNoColonKey);
-        diagnostic->AddNewParameter(lines->GetLineNumber());
-        status = Fail(ioErrors, iFile.GetChars(), diagnostic, Message(kLineFormKey));
-        break;
-      }
-      int index = Target(target[0]);
-      for (const std::string& dependency : Words(colon + 1)) {
+    std::vector<PlanLine> lines;
+    int badLine = 0;
+    long code = ReadPlanFile(iFile, context, lines, badLine);
+    if (code != 0) return FailOnRead(ioErrors, code, iFile);
+    if (badLine) {
+      ORVParamNLSMsgBldrCtlgRfHndlr diagnostic = Message(kNoColonKey);
+      diagnostic->AddNewParameter(badLine);
+      return Fail(ioErrors, iFile.GetChars(), diagnostic, Message(kLineFormKey));
+    }
+    for (const PlanLine& line : lines) {
+      int index = Target(line._Target);
+      for (const std::string& dependency : line._Dependencies) {
         int needed = Target(dependency);
         _Needs[(std::size_t)index].push_back(needed);
         _Needed.insert(needed);
       }
     }
-    lines->Release();
-    fclose(file);
-    if (status == 0) MakeTops();
-    return status;
+    MakeTops();
+    return 0;
   }
 
 protected:

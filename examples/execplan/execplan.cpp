@@ -9,7 +9,6 @@
 // mistake on the command line, a file that cannot be read, a line without a colon). The
 // help exits with 0. Every text comes from the tool's catalog EXECPLAN or from the
 // library's catalogs; errors go through an ORVErrorMngr to the terminal error display.
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -31,8 +30,6 @@
 #include "ORVExecGraphNodeWithIdCmpIdVal.h"
 #include "ORVExecGraphNodeWithIdHashIdVal.h"
 #include "ORVExecGraphStepLinkCmpParentStep.h"
-#include "ORVExtAnyChars.h"
-#include "ORVFileUtilities.h"
 #include "ORVGlobalObjectCleaner.h"
 #include "ORVHashTable.h"
 #include "ORVMessageDisplay.h"
@@ -41,7 +38,7 @@
 #include "ORVString.h"
 #include "ORVUtilities.h"
 #include "ORVUtilitiesForDebug.h"
-#include "ORVVolatileOneWayIteratorForTextFile.h"
+#include "PlanFile.h"
 
 namespace {
 
@@ -95,20 +92,6 @@ public:
                        *ORVExecGraphNodeWithIdCmpIdVal::GetGlobal(), ORVDoNothingAtDelete, 256};
 };
 
-std::vector<std::string> Words(const char* iText) {
-  std::vector<std::string> words;
-  const char* text = iText;
-  while (*text) {
-    while (*text && isspace((unsigned char)*text))
-      ++text;
-    const char* start = text;
-    while (*text && !isspace((unsigned char)*text))
-      ++text;
-    if (text > start) words.emplace_back(start, text);
-  }
-  return words;
-}
-
 // A line without a colon: the request names the file, the diagnostic the line.
 int FailOnLine(ORVErrorMngr& ioErrors, const ORVString& iFile, int iLine) {
   ORVParamNLSMsgBldrCtlgRfHndlr request = Message(kReadRequestKey);
@@ -132,39 +115,19 @@ int Fail(ORVErrorMngr& ioErrors, long iCode, const ORVString& iFile) {
 
 // Reads the lines of iFile into ioPlan; 0 or the exit status of a failure.
 int Read(const ORVString& iFile, Plan& ioPlan, ORVErrorMngr& ioErrors) {
-  FILE* file = nullptr;
-  long code = ORVFileUtilities::FileOpen(iFile, "r", file);
-  if (code != 0) return Fail(ioErrors, code, iFile);
   ORVParamNLSMsgBldrCtlgRfHndlr context = Message(kReadRequestKey);
   context->AddNewParameter(iFile);
-  auto* lines = new ORVVolatileOneWayIteratorForTextFile(iFile, file, 0, -1, context);
-  int status = 0;
-  for (;;) {
-    const PEVBaseUnknown* element = nullptr;
-    code = lines->Next(element);
-    if (code != 0) {
-      status = Fail(ioErrors, code, iFile);
-      break;
-    }
-    if (!element) break;
-    const auto* line = static_cast<const ORVExtAnyChars*>(element);
-    if (line->IsDbNull()) continue;
-    const char* text = line->GetChars();
-    std::vector<std::string> all = Words(text);
-    if (all.empty() || all[0][0] == '#') continue;
-    const char* colon = strchr(text, ':');
-    std::vector<std::string> target = colon ? Words(std::string(text, colon).c_str()) : all;
-    if (!colon || target.size() != 1) {
-      status = FailOnLine(ioErrors, iFile, lines->GetLineNumber());
-      break;
-    }
-    ioPlan.Node(target[0]);
-    for (const std::string& dependency : Words(colon + 1))
-      ioPlan.Depend(target[0], dependency);
+  std::vector<PlanLine> lines;
+  int badLine = 0;
+  long code = ReadPlanFile(iFile, context, lines, badLine);
+  if (code != 0) return Fail(ioErrors, code, iFile);
+  if (badLine) return FailOnLine(ioErrors, iFile, badLine);
+  for (const PlanLine& line : lines) {
+    ioPlan.Node(line._Target);
+    for (const std::string& dependency : line._Dependencies)
+      ioPlan.Depend(line._Target, dependency);
   }
-  lines->Release();
-  fclose(file);
-  return status;
+  return 0;
 }
 
 // One line per step, by rank, then in the order the file names their first target.
