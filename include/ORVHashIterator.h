@@ -11,6 +11,7 @@
 #include "ORVExport.h"
 #include "ORVHashCursor.h"
 #include "ORVIterator.h"
+#include "ORVIteratorChainLinks.h"
 
 class ORV_EXPORT ORVHashIterator : public ORVIterator {
   ORV_META_OBJECT(ORVHashIterator)
@@ -50,6 +51,5 @@ private:
   const ORVHashTable* _pTable;
   ORVHashCursor _Cursor;
   // The other iterators of the table.
-  ORVHashIterator* _pNextIterator = nullptr;
-  ORVHashIterator* _pPreviousIterator = nullptr;
+  ORVIteratorChainLinks<ORVHashIterator> _Chain;
 };

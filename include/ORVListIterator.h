@@ -11,6 +11,7 @@
 
 #include "ORVExport.h"
 #include "ORVIterator.h"
+#include "ORVIteratorChainLinks.h"
 #include "ORVList.h"
 #include "ORVListCursor.h"
 
@@ -71,6 +72,5 @@ private:
   const ORVList* _pList = nullptr;
   ORVListCursor _Cursor;
   // The other iterators of the list.
-  ORVListIterator* _pNextIterator = nullptr;
-  ORVListIterator* _pPreviousIterator = nullptr;
+  ORVIteratorChainLinks<ORVListIterator> _Chain;
 };

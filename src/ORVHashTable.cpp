@@ -5,6 +5,7 @@
 #include "ORVFatal.h"
 #include "ORVHashCursor.h"
 #include "ORVHashIterator.h"
+#include "ORVIteratorChain.h"
 #include "PEVBaseUnknownCmpAddr.h"
 #include "PEVBaseUnknownHashAddr.h"
 
@@ -180,9 +181,8 @@ void ORVHashTable::Init(int iSizeHint) {
 void ORVHashTable::Free() {
   // Left without table, their use is the fatal report rather than a read of freed buckets.
   while (ORVHashIterator* iterator = _pFirstIterator) {
-    _pFirstIterator = iterator->_pNextIterator;
+    ORVUnchainIterator(_pFirstIterator, *iterator, &ORVHashIterator::_Chain);
     iterator->_pTable = nullptr;
-    iterator->_pNextIterator = iterator->_pPreviousIterator = nullptr;
   }
   ForgetRemovedLink();
   for (int i = 0; i < _Dimension; ++i)
@@ -352,31 +352,22 @@ void ORVHashTable::ForgetRemovedLink() {
 }
 
 void ORVHashTable::AttachIterator(ORVHashIterator* iIterator) const {
-  iIterator->_pPreviousIterator = nullptr;
-  iIterator->_pNextIterator = _pFirstIterator;
-  if (_pFirstIterator) _pFirstIterator->_pPreviousIterator = iIterator;
-  _pFirstIterator = iIterator;
+  ORVChainIterator(_pFirstIterator, *iIterator, &ORVHashIterator::_Chain);
 }
 
 void ORVHashTable::DetachIterator(ORVHashIterator* iIterator) const {
-  if (iIterator->_pPreviousIterator)
-    iIterator->_pPreviousIterator->_pNextIterator = iIterator->_pNextIterator;
-  else
-    _pFirstIterator = iIterator->_pNextIterator;
-  if (iIterator->_pNextIterator)
-    iIterator->_pNextIterator->_pPreviousIterator = iIterator->_pPreviousIterator;
-  iIterator->_pNextIterator = iIterator->_pPreviousIterator = nullptr;
+  ORVUnchainIterator(_pFirstIterator, *iIterator, &ORVHashIterator::_Chain);
 }
 
 void ORVHashTable::StepIteratorsOff(const Link* iLink) {
-  for (ORVHashIterator* iterator = _pFirstIterator; iterator; iterator = iterator->_pNextIterator) {
+  for (ORVHashIterator* iterator = _pFirstIterator; iterator; iterator = iterator->_Chain._pNext) {
     ORVHashCursor& cursor = iterator->_Cursor;
     if (cursor.GetLink() == iLink) cursor.Set(cursor.GetBucketIndex(), iLink->_pPrevious);
   }
 }
 
 void ORVHashTable::RewindIterators() {
-  for (ORVHashIterator* iterator = _pFirstIterator; iterator; iterator = iterator->_pNextIterator) {
+  for (ORVHashIterator* iterator = _pFirstIterator; iterator; iterator = iterator->_Chain._pNext) {
     ORVHashCursor& cursor = iterator->_Cursor;
     int index = cursor.GetBucketIndex();
     Node* node = cursor.GetLink();
@@ -389,7 +380,7 @@ void ORVHashTable::RewindIterators() {
 void ORVHashTable::ReanchorIterators(const Bucket* iOldBuckets, int iOldDimension,
                                      Bucket* iNewBuckets) {
   unsigned int mask = (unsigned int)(2 * iOldDimension - 1);
-  for (ORVHashIterator* iterator = _pFirstIterator; iterator; iterator = iterator->_pNextIterator) {
+  for (ORVHashIterator* iterator = _pFirstIterator; iterator; iterator = iterator->_Chain._pNext) {
     ORVHashCursor& cursor = iterator->_Cursor;
     int index = cursor.GetBucketIndex();
     Node* node = cursor.GetLink();

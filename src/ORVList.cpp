@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "ORVFatal.h"
+#include "ORVIteratorChain.h"
 #include "ORVListCursor.h"
 #include "ORVListIterator.h"
 #include "PEVBaseUnknownCmpAddr.h"
@@ -53,9 +54,8 @@ ORVList::~ORVList() {
   Empty();
   // Left without list, their use is the fatal report rather than a read of this list.
   while (ORVListIterator* iterator = _pFirstIterator) {
-    _pFirstIterator = iterator->_pNextIterator;
+    ORVUnchainIterator(_pFirstIterator, *iterator, &ORVListIterator::_Chain);
     iterator->_pList = nullptr;
-    iterator->_pNextIterator = iterator->_pPreviousIterator = nullptr;
   }
 }
 
@@ -314,28 +314,19 @@ void ORVList::BrokenChain() {
 }
 
 void ORVList::AttachIterator(ORVListIterator* iIterator) const {
-  iIterator->_pPreviousIterator = nullptr;
-  iIterator->_pNextIterator = _pFirstIterator;
-  if (_pFirstIterator) _pFirstIterator->_pPreviousIterator = iIterator;
-  _pFirstIterator = iIterator;
+  ORVChainIterator(_pFirstIterator, *iIterator, &ORVListIterator::_Chain);
 }
 
 void ORVList::DetachIterator(ORVListIterator* iIterator) const {
-  if (iIterator->_pPreviousIterator)
-    iIterator->_pPreviousIterator->_pNextIterator = iIterator->_pNextIterator;
-  else
-    _pFirstIterator = iIterator->_pNextIterator;
-  if (iIterator->_pNextIterator)
-    iIterator->_pNextIterator->_pPreviousIterator = iIterator->_pPreviousIterator;
-  iIterator->_pNextIterator = iIterator->_pPreviousIterator = nullptr;
+  ORVUnchainIterator(_pFirstIterator, *iIterator, &ORVListIterator::_Chain);
 }
 
 void ORVList::StepIteratorsOff(const ORVListLink* iLink) {
-  for (ORVListIterator* iterator = _pFirstIterator; iterator; iterator = iterator->_pNextIterator)
+  for (ORVListIterator* iterator = _pFirstIterator; iterator; iterator = iterator->_Chain._pNext)
     if (iterator->_Cursor.GetLink() == iLink) iterator->_Cursor.SetLink(iLink->GetPrevious());
 }
 
 void ORVList::RewindIterators() {
-  for (ORVListIterator* iterator = _pFirstIterator; iterator; iterator = iterator->_pNextIterator)
+  for (ORVListIterator* iterator = _pFirstIterator; iterator; iterator = iterator->_Chain._pNext)
     if (!IsSentinel(iterator->_Cursor.GetLink())) iterator->_Cursor.SetLink(&_Head);
 }
