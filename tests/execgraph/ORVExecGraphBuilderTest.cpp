@@ -214,11 +214,11 @@ TEST_F(ORVExecGraphBuilderTest, TheListingShowsEachStepOnceDepthFirstUnderItsRec
 }
 
 // Deep inputs on a 1 MiB stack: a 40-layer ladder (2^40 paths), a chain and a single
-// cycle of 100 000 nodes, and a chain whose every node links back to the first.
+// cycle of 100 000 nodes, a chain whose every node links back to the first, and a wide cycle.
 TEST_F(ORVExecGraphBuilderTest, DeepInputsBuildAndListOnASmallStack) {
   constexpr int kLength = 100000;
-  std::pair<int, std::string> ladder, chain, cycle, backToFirst;
-  int ladderRank = 0;
+  std::pair<int, std::string> ladder, chain, cycle, backToFirst, wide;
+  int ladderRank = 0, wideLinks = 0;
   ASSERT_TRUE(RunWithStack(1 << 20, [&] {
     ExecGraphEdges edges;
     for (int layer = 0; layer + 1 < 40; ++layer)
@@ -241,7 +241,17 @@ TEST_F(ORVExecGraphBuilderTest, DeepInputsBuildAndListOnASmallStack) {
       edges.emplace_back(node, 0);
     ExecGraph backGraph(kLength, edges);
     backToFirst = BuildAndList(backGraph);
+    // A cycle with a thousand children: more links of one shared step than the table
+    // of known links first holds.
+    edges = {{0, 1}, {1, 0}};
+    for (int node = 2; node < 1002; ++node)
+      edges.emplace_back(node % 2, node);
+    ExecGraph wideGraph(1002, edges);
+    wide = BuildAndList(wideGraph);
+    wideLinks = wideGraph._StepLinks.Size();
   }));
+  EXPECT_EQ(wide.first, 1001);
+  EXPECT_EQ(wideLinks, 1001);
   EXPECT_EQ(ladder.first, 80);
   EXPECT_EQ(ladderRank, 40);
   EXPECT_EQ(chain.first, kLength);
