@@ -22,6 +22,14 @@
 
 using ExecGraphEdges = std::vector<std::pair<int, int>>;
 
+// "ab bc": the links a>b and b>c of the nodes named by letters.
+inline ExecGraphEdges Edges(const std::string& iLinks) {
+  ExecGraphEdges edges;
+  for (size_t at = 0; at + 1 < iLinks.size(); at += 3)
+    edges.emplace_back(iLinks[at] - 'a', iLinks[at + 1] - 'a');
+  return edges;
+}
+
 // Nodes 0..n-1 named "a", "b", ... (then "n<i>"), the links in the order given, sorted
 // by parent node as the builder requires. Needs the process's cleaner.
 class ExecGraph {
@@ -63,17 +71,18 @@ public:
         steps += (steps.empty() ? "" : " ") + StepName(Step(index));
     return steps;
   }
-  // The step links in the vector's order, "parent>step" each.
-  std::vector<std::string> StepLinks() const {
+  // The step links in the vector's order (the graph's own by default), "parent>step" each.
+  std::vector<std::string> StepLinks(const ORVSortedVector* iLinks = nullptr) const {
+    const ORVSortedVector& stepLinks = iLinks ? *iLinks : _StepLinks;
     std::vector<std::string> links;
-    for (int index = 0; index < _StepLinks.Size(); ++index) {
-      auto* link = static_cast<ORVExecGraphStepLink*>(_StepLinks[index]);
+    for (int index = 0; index < stepLinks.Size(); ++index) {
+      auto* link = static_cast<ORVExecGraphStepLink*>(stepLinks[index]);
       links.push_back(StepName(link->GetParentStep()) + ">" + StepName(link->GetStep()));
     }
     return links;
   }
-  std::set<std::string> StepLinkSet() const {
-    std::vector<std::string> links = StepLinks();
+  std::set<std::string> StepLinkSet(const ORVSortedVector* iLinks = nullptr) const {
+    std::vector<std::string> links = StepLinks(iLinks);
     return std::set<std::string>(links.begin(), links.end());
   }
   // "name:rank/parent" for each step.

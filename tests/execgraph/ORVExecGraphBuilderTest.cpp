@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <random>
+#include <sstream>
 
 #include "ExecGraphTestSupport.h"
 #include "ORVMessageDisplayToString.h"
@@ -24,131 +26,69 @@ protected:
 struct GraphCase {
   const char* _Name;
   int _NodeCount;
-  ExecGraphEdges _Edges;
+  const char* _Edges;  // "ab bc": a>b, b>c
   const char* _Steps;
-  std::set<std::string> _StepLinks;
-  const char* _Ranks;  // name:rank/recorded parent
+  const char* _StepLinks;  // in any order
+  const char* _Ranks;      // name:rank/recorded parent
 };
 
 enum { a, b, c, d, e, f };
 
 const GraphCase kCases[] = {
-    {"single node", 1, {}, "a", {"->a"}, "a:1/-"},
-    {"chain", 3, {{a, b}, {b, c}}, "a b c", {"->a", "a>b", "b>c"}, "a:1/- b:2/a c:3/b"},
-    {"two-cycle", 2, {{a, b}, {b, a}}, "ab", {"->ab"}, "ab:1/-"},
-    {"self-link keeps the root link", 1, {{a, a}}, "a", {"->a"}, "a:1/-"},
-    {"diamond",
-     4,
-     {{a, b}, {a, c}, {b, d}, {c, d}},
-     "a b c d",
-     {"->a", "a>b", "a>c", "b>d", "c>d"},
-     ""},
-    {"shortcut",
-     3,
-     {{a, b}, {b, c}, {a, c}},
-     "a b c",
-     {"->a", "a>b", "b>c", "a>c"},
-     "a:1/- b:2/a c:3/b"},
-    {"parallel links", 2, {{a, b}, {a, b}}, "a b", {"->a", "a>b"}, "a:1/- b:2/a"},
-    {"cycle below a root", 3, {{a, b}, {b, c}, {c, b}}, "a bc", {"->a", "a>bc"}, "a:1/- bc:2/a"},
-    {"two disjoint cycles",
-     4,
-     {{a, b}, {b, a}, {c, d}, {d, c}},
-     "ab cd",
-     {"->ab", "->cd"},
-     "ab:1/- cd:1/-"},
-    {"cycle inside a cycle",
-     5,
-     {{a, b}, {b, c}, {c, b}, {c, d}, {d, a}, {d, e}},
-     "abcd e",
-     {"->abcd", "abcd>e"},
+    {"no node", 0, "", "", "", ""},
+    {"single node", 1, "", "a", "->a", "a:1/-"},
+    {"chain", 3, "ab bc", "a b c", "->a a>b b>c", "a:1/- b:2/a c:3/b"},
+    {"two-cycle", 2, "ab ba", "ab", "->ab", "ab:1/-"},
+    {"self-link keeps the root link", 1, "aa", "a", "->a", "a:1/-"},
+    {"diamond", 4, "ab ac bd cd", "a b c d", "->a a>b a>c b>d c>d", ""},
+    {"shortcut", 3, "ab bc ac", "a b c", "->a a>b b>c a>c", "a:1/- b:2/a c:3/b"},
+    {"parallel links", 2, "ab ab", "a b", "->a a>b", "a:1/- b:2/a"},
+    {"cycle below a root", 3, "ab bc cb", "a bc", "->a a>bc", "a:1/- bc:2/a"},
+    {"two disjoint cycles", 4, "ab ba cd dc", "ab cd", "->ab ->cd", "ab:1/- cd:1/-"},
+    {"cycle inside a cycle", 5, "ab bc cb cd da de", "abcd e", "->abcd abcd>e",
      "abcd:1/- e:2/abcd"},
-    {"two paths of different lengths",
-     4,
-     {{a, d}, {a, b}, {b, c}, {c, d}},
-     "a b c d",
-     {"->a", "a>d", "a>b", "b>c", "c>d"},
+    {"two paths of different lengths", 4, "ad ab bc cd", "a b c d", "->a a>d a>b b>c c>d",
      "a:1/- b:2/a c:3/b d:4/c"},
-    {"child reached first from the shorter side",
-     5,
-     {{a, c}, {a, b}, {b, c}, {c, d}, {d, e}},
-     "a b c d e",
-     {"->a", "a>c", "a>b", "b>c", "c>d", "d>e"},
-     "a:1/- b:2/a c:3/b d:4/c e:5/d"},
-    {"cross link into a finished cycle",
-     4,
-     {{a, b}, {b, c}, {c, b}, {a, d}, {d, c}},
-     "a bc d",
-     {"->a", "a>bc", "a>d", "d>bc"},
+    {"child reached first from the shorter side", 5, "ac ab bc cd de", "a b c d e",
+     "->a a>c a>b b>c c>d d>e", "a:1/- b:2/a c:3/b d:4/c e:5/d"},
+    {"cross link into a finished cycle", 4, "ab bc cb ad dc", "a bc d", "->a a>bc a>d d>bc",
      "a:1/- bc:3/d d:2/a"},
-    {"nested cycles closed deepest first",
-     4,
-     {{a, b}, {b, c}, {c, d}, {d, c}, {c, b}, {b, a}},
-     "abcd",
-     {"->abcd"},
-     "abcd:1/-"},
+    {"nested cycles closed deepest first", 4, "ab bc cd dc cb ba", "abcd", "->abcd", "abcd:1/-"},
+    {"links given against the order", 6, "fe ed dc ab cb", "a b c d e f",
+     "->a ->f a>b c>b d>c e>d f>e", "a:1/- b:5/c c:4/d d:3/e e:2/f f:1/-"},
 };
+
+std::set<std::string> Words(const std::string& iText) {
+  std::istringstream words(iText);
+  return {std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
+}
 
 }  // namespace
 
+// Into the graph's step links (sorted by the global comparator) and into a vector with
+// its own comparator of the same class, which sorts itself with the same result.
 TEST_F(ORVExecGraphBuilderTest, SmallGraphsGiveTheirStepsLinksAndLongestPathRanks) {
-  for (const GraphCase& graphCase : kCases) {
-    SCOPED_TRACE(graphCase._Name);
-    ExecGraph graph(graphCase._NodeCount, graphCase._Edges);
-    graph.Build();
-    EXPECT_EQ(graph.Steps(), graphCase._Steps);
-    EXPECT_EQ(graph.StepLinkSet(), graphCase._StepLinks);
-    EXPECT_EQ(graph.StepLinks().size(), graphCase._StepLinks.size()) << "duplicate step links";
-    if (*graphCase._Ranks) {
-      EXPECT_EQ(graph.Ranks(), graphCase._Ranks);
-    }
-    for (int node = 0; node < graph.Size(); ++node)
-      EXPECT_EQ(graph.Node(node)->GetBuildStep(), 2);
-  }
-}
-
-// Another comparator of the same class: the vector sorts itself, with the same result.
-TEST_F(ORVExecGraphBuilderTest, AStepLinkVectorWithItsOwnComparatorGetsTheSameGraph) {
   ORVExecGraphStepLinkCmpParentStep ownOrder;
-  for (const GraphCase& graphCase : kCases) {
-    SCOPED_TRACE(graphCase._Name);
-    ExecGraph graph(graphCase._NodeCount, graphCase._Edges);
-    ORVSortedVector stepLinks(ownOrder, ORVReleaseElementsAtDelete);
-    ORVExecGraphBuilder::Build(graph._Nodes, graph._Links, stepLinks);
-    EXPECT_EQ(graph.Steps(), graphCase._Steps);
-    EXPECT_EQ(stepLinks.Size(), (int)graphCase._StepLinks.size());
-    EXPECT_TRUE(stepLinks.IsSorted());
-    if (*graphCase._Ranks) {
-      EXPECT_EQ(graph.Ranks(), graphCase._Ranks);
+  for (const GraphCase& graphCase : kCases)
+    for (bool own : {false, true}) {
+      SCOPED_TRACE(std::string(graphCase._Name) + (own ? ", own comparator" : ""));
+      ExecGraph graph(graphCase._NodeCount, Edges(graphCase._Edges));
+      ORVSortedVector ownLinks(ownOrder, ORVReleaseElementsAtDelete);
+      ORVSortedVector& links = own ? ownLinks : graph._StepLinks;
+      ORVExecGraphBuilder::Build(graph._Nodes, graph._Links, links);
+      EXPECT_EQ(graph.Steps(), graphCase._Steps);
+      EXPECT_EQ(graph.StepLinkSet(&links), Words(graphCase._StepLinks));
+      EXPECT_EQ(graph.StepLinks(&links).size(), Words(graphCase._StepLinks).size())
+          << "duplicate step links";
+      EXPECT_TRUE(links.IsSorted());
+      for (int index = 1; index < links.Size(); ++index)
+        EXPECT_LE(ownOrder.CompareObjects(links[index - 1], links[index]), 0);
+      if (*graphCase._Ranks) {
+        EXPECT_EQ(graph.Ranks(), graphCase._Ranks);
+      }
+      for (int node = 0; node < graph.Size(); ++node)
+        EXPECT_EQ(graph.Node(node)->GetBuildStep(), 2);
     }
-  }
-}
-
-TEST_F(ORVExecGraphBuilderTest, DiamondRanksAndRecordsOneOfItsEqualParents) {
-  ExecGraph graph(4, {{a, b}, {a, c}, {b, d}, {c, d}});
-  graph.Build();
-  EXPECT_EQ(graph.Rank(a), 1);
-  EXPECT_EQ(graph.Rank(b), 2);
-  EXPECT_EQ(graph.Rank(c), 2);
-  EXPECT_EQ(graph.Rank(d), 3);
-  const ORVExecGraphStep* parent = graph.Step(d)->GetParentStep();
-  EXPECT_TRUE(parent == graph.Step(b) || parent == graph.Step(c));
-}
-
-TEST_F(ORVExecGraphBuilderTest, AnEmptyNodeVectorLeavesTheStepLinksEmpty) {
-  ExecGraph graph(0, {});
-  graph.Build();
-  EXPECT_EQ(graph._StepLinks.Size(), 0);
-}
-
-TEST_F(ORVExecGraphBuilderTest, TheStepLinksEndSortedByParentStep) {
-  ExecGraph graph(6, {{f, e}, {e, d}, {d, c}, {a, b}, {c, b}});
-  graph.Build();
-  EXPECT_TRUE(graph._StepLinks.IsSorted());
-  for (int index = 1; index < graph._StepLinks.Size(); ++index)
-    EXPECT_LE(ORVExecGraphStepLinkCmpParentStep::GetGlobal()->CompareObjects(
-                  graph._StepLinks[index - 1], graph._StepLinks[index]),
-              0);
 }
 
 // Random small graphs against a reference computed from the transitive closure: the
@@ -236,65 +176,49 @@ public:
   std::string _Last;
 };
 
-ORVSortedVector* NodesByStep(const ExecGraph& iGraph) {
-  auto* nodes = new ORVSortedVector(*ORVExecGraphNodeCmpStep::GetGlobal(), ORVDoNothingAtDelete);
-  for (int index = 0; index < iGraph.Size(); ++index)
-    nodes->Add(iGraph.Node(index), 1);
-  nodes->Sort();
-  return nodes;
-}
-
-// Builds and lists iGraph; the number of lines and the last one.
-std::pair<int, std::string> BuildAndList(ExecGraph& ioGraph) {
+// Builds and lists ioGraph on ioDisplay.
+void BuildAndList(ExecGraph& ioGraph, ORVMessageDisplay& ioDisplay) {
   ioGraph.Build();
-  ORVSortedVector* nodes = NodesByStep(ioGraph);
-  auto* display = new CountingDisplay();
-  ORVUtilitiesForDebug::DisplayExecGraph(nullptr, ioGraph._StepLinks, *nodes, *display);
-  std::pair<int, std::string> result(display->_Lines, display->_Last);
-  display->Release();
-  nodes->Release();
-  return result;
+  ORVSortedVector nodes(*ORVExecGraphNodeCmpStep::GetGlobal(), ORVDoNothingAtDelete);
+  for (int index = 0; index < ioGraph.Size(); ++index)
+    nodes.Add(ioGraph.Node(index), 1);
+  nodes.Sort();
+  ORVUtilitiesForDebug::DisplayExecGraph(nullptr, ioGraph._StepLinks, nodes, ioDisplay);
+}
+std::pair<int, std::string> BuildAndList(ExecGraph& ioGraph) {
+  CountingDisplay display;
+  BuildAndList(ioGraph, display);
+  return {display._Lines, display._Last};
 }
 
 }  // namespace
 
-std::string Listing(ExecGraph& ioGraph) {
-  ioGraph.Build();
-  ORVSortedVector* nodes = NodesByStep(ioGraph);
-  auto* display = new ORVMessageDisplayToString();
-  ORVUtilitiesForDebug::DisplayExecGraph(nullptr, ioGraph._StepLinks, *nodes, *display);
-  std::string listing = Utf8(display->GetMessage());
-  display->Release();
-  nodes->Release();
-  return listing;
-}
-
 TEST_F(ORVExecGraphBuilderTest, TheListingShowsEachStepOnceDepthFirstUnderItsRecordedParent) {
   struct {
     int _NodeCount;
-    ExecGraphEdges _Edges;
+    const char* _Edges;
     const char* _Listing;
   } const cases[] = {
-      {3, {{a, b}, {b, c}}, "> 1:  \"a\"\n> 2:  \"b\"\n> 3:  \"c\"\n"},
+      {3, "ab bc", "> 1:  \"a\"\n> 2:  \"b\"\n> 3:  \"c\"\n"},
       // A cycle shown as one line; the self-link adds nothing.
-      {4,
-       {{a, b}, {b, c}, {c, b}, {c, d}, {d, d}},
-       "> 1:  \"a\"\n> 2:  \"b\" \"c\"\n> 3:  \"d\"\n"},
+      {4, "ab bc cb cd dd", "> 1:  \"a\"\n> 2:  \"b\" \"c\"\n> 3:  \"d\"\n"},
       // c has two parents: shown once, under the one that gives its rank.
-      {3, {{a, b}, {b, c}, {a, c}}, "> 1:  \"a\"\n> 2:  \"b\"\n> 3:  \"c\"\n"},
+      {3, "ab bc ac", "> 1:  \"a\"\n> 2:  \"b\"\n> 3:  \"c\"\n"},
   };
   for (const auto& listingCase : cases) {
-    ExecGraph graph(listingCase._NodeCount, listingCase._Edges);
-    EXPECT_EQ(Listing(graph), listingCase._Listing);
+    ExecGraph graph(listingCase._NodeCount, Edges(listingCase._Edges));
+    ORVMessageDisplayToString display;
+    BuildAndList(graph, display);
+    EXPECT_EQ(Utf8(display.GetMessage()), listingCase._Listing);
   }
 }
 
 // Deep inputs on a 1 MiB stack: a 40-layer ladder (2^40 paths), a chain and a single
-// cycle of 100 000 nodes, and a chain whose every node links back to the first.
+// cycle of 100 000 nodes, a chain whose every node links back to the first, and a wide cycle.
 TEST_F(ORVExecGraphBuilderTest, DeepInputsBuildAndListOnASmallStack) {
   constexpr int kLength = 100000;
-  std::pair<int, std::string> ladder, chain, cycle, backToFirst;
-  int ladderRank = 0;
+  std::pair<int, std::string> ladder, chain, cycle, backToFirst, wide;
+  int ladderRank = 0, wideLinks = 0;
   ASSERT_TRUE(RunWithStack(1 << 20, [&] {
     ExecGraphEdges edges;
     for (int layer = 0; layer + 1 < 40; ++layer)
@@ -317,7 +241,17 @@ TEST_F(ORVExecGraphBuilderTest, DeepInputsBuildAndListOnASmallStack) {
       edges.emplace_back(node, 0);
     ExecGraph backGraph(kLength, edges);
     backToFirst = BuildAndList(backGraph);
+    // A cycle with a thousand children: more links of one shared step than the table
+    // of known links first holds.
+    edges = {{0, 1}, {1, 0}};
+    for (int node = 2; node < 1002; ++node)
+      edges.emplace_back(node % 2, node);
+    ExecGraph wideGraph(1002, edges);
+    wide = BuildAndList(wideGraph);
+    wideLinks = wideGraph._StepLinks.Size();
   }));
+  EXPECT_EQ(wide.first, 1001);
+  EXPECT_EQ(wideLinks, 1001);
   EXPECT_EQ(ladder.first, 80);
   EXPECT_EQ(ladderRank, 40);
   EXPECT_EQ(chain.first, kLength);

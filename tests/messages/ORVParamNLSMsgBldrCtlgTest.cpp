@@ -46,15 +46,13 @@ TEST_F(ORVParamNLSMsgBldrCtlgTest, BuildsTheCatalogTextWithItsParameters) {
   builder->AddNewParameter(3);
   EXPECT_EQ(Utf8(builder->Build()), "first one, second two, third 3");
   EXPECT_STREQ(builder->GetLastErrorMsg().GetChars(), "");
-}
-
-TEST_F(ORVParamNLSMsgBldrCtlgTest, LoadsTheCatalogOnceOnTheFirstBuild) {
+  // The catalog is read once, on the first build.
   int before = PEVMsgCatalog::GetLoadCount();
-  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("NONE");
+  ORVParamNLSMsgBldrCtlgRfHndlr plain = Make("NONE");
   EXPECT_EQ(PEVMsgCatalog::GetLoadCount(), before);  // nothing built, nothing read
-  EXPECT_EQ(Utf8(builder->Build()), "plain text");
-  EXPECT_EQ(Utf8(builder->Build()), "plain text");
-  EXPECT_NE(builder->MakeOrGetMsgBuilder(), nullptr);
+  EXPECT_EQ(Utf8(plain->Build()), "plain text");
+  EXPECT_EQ(Utf8(plain->Build()), "plain text");
+  EXPECT_NE(plain->MakeOrGetMsgBuilder(), nullptr);
   EXPECT_EQ(PEVMsgCatalog::GetLoadCount(), before + 1);
 }
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,11 +41,6 @@ const long kFail = PEV_E_FAIL;
 // A report of err_prog or err_prog_warning made in the library's iFile.
 std::string ReportPattern(const char* iKind, const char* iFile, const std::string& iText) {
   return std::string("^#ERR# ") + iKind + " at " + iFile + ":[0-9]+: " + iText + "\n$";
-}
-
-void ExpectAbort(const ChildResult& iChild, const std::string& iPattern) {
-  EXPECT_EQ(iChild._Signal, SIGABRT) << iChild._Stderr;
-  EXPECT_THAT(iChild._Stderr, testing::MatchesRegex(iPattern));
 }
 
 class ORVCBErrorProcessing : public testing::Test {
@@ -108,19 +104,30 @@ TEST_F(ORVCBErrorProcessing, SeveritiesDisplayOrExitAsTheirTypes) {
   }
 }
 
-TEST_F(ORVCBErrorProcessing, LevelsAndSeveritiesOutOfRangeAreProgrammingErrors) {
-  ExpectAbort(RunInChild([] {
-                ErrorProcessingStart();
-                err_msg("ORVSYS", 3, "NOMEM", nullptr);
-              }),
-              ReportPattern("Fatal internal error", "src/ORVCBErrorProcessing.cpp",
-                            "Unknown error message type \\(3\\)\n"));
-  ExpectAbort(RunInChild([] {
-                ErrorProcessingStart();
-                err_msg_record("caller.c", 1, 4);
-              }),
-              ReportPattern("Fatal internal error", "src/ORVCBErrorProcessing.cpp",
-                            "Wrong error type \\(4\\)\n"));
+TEST_F(ORVCBErrorProcessing, LevelsSeveritiesAndNullSizesOutOfRangeAreProgrammingErrors) {
+  struct Case {
+    std::function<void()> _Body;
+    const char* _File;
+    const char* _Text;
+  };
+  const char* processing = "src/ORVCBErrorProcessing.cpp";
+  const char* memory = "src/ORVCBMemory.cpp";
+  const Case cases[] = {
+      {[] { err_msg("ORVSYS", 3, "NOMEM", nullptr); }, processing,
+       "Unknown error message type \\(3\\)\n"},
+      {[] { err_msg_record("caller.c", 1, 4); }, processing, "Wrong error type \\(4\\)\n"},
+      {[] { mem_alloc(0); }, memory, "Null memory size"},
+      {[] { mem_alloc(-5); }, memory, "Null memory size"},
+      {[] { mem_realloc(mem_alloc(8), 0); }, memory, "Null memory size"}};
+  for (const Case& c : cases) {
+    ChildResult child = RunInChild([&] {
+      ErrorProcessingStart();
+      c._Body();
+    });
+    EXPECT_EQ(child._Signal, SIGABRT) << child._Stderr;
+    EXPECT_THAT(child._Stderr,
+                testing::MatchesRegex(ReportPattern("Fatal internal error", c._File, c._Text)));
+  }
 }
 
 TEST_F(ORVCBErrorProcessing, ReportsAreCutToTheBufferKeepingTheFinalNewline) {
@@ -141,14 +148,6 @@ TEST_F(ORVCBErrorProcessing, ReportsAreCutToTheBufferKeepingTheFinalNewline) {
     EXPECT_EQ(child._ExitStatus, 0);
     EXPECT_EQ(child._Stderr, c._Expected) << c._Length << (*c._End ? " with newline" : "");
   }
-}
-
-TEST_F(ORVCBErrorProcessing, NullSizesAreProgrammingErrors) {
-  for (int size : {0, -5})
-    ExpectAbort(RunInChild([size] { mem_alloc(size); }),
-                ReportPattern("Fatal internal error", "src/ORVCBMemory.cpp", "Null memory size"));
-  ExpectAbort(RunInChild([] { mem_realloc(mem_alloc(8), 0); }),
-              ReportPattern("Fatal internal error", "src/ORVCBMemory.cpp", "Null memory size"));
 }
 
 TEST_F(ORVCBErrorProcessing, FailedAllocationsAreReportedAndKeepTheBlock) {
