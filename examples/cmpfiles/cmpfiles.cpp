@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ExampleTool.h"
 #include "ORVCmdLnAnalyzer.h"
 #include "ORVCmdLnHelpMngr.h"
 #include "ORVCmdLnOptMultiArg.h"
@@ -54,17 +55,10 @@ constexpr int kReportNameMaximum = 255;
 
 enum ExitStatus { kSame = 0, kDifferent = 1, kError = 2 };
 
-// A new builder of the tool's message iKey.
-ORVParamNLSMsgBldrCtlgRfHndlr Message(const char* iKey) {
-  ORVParamNLSMsgBldrCtlgRfHndlr builder;
-  builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg(kCatalog, iKey, nullptr));
-  return builder;
-}
-
-ORVParamNLSMsgBldrCtlgRfHndlr Message(const char* iKey, const PEVUnicodeString& iParameter) {
-  ORVParamNLSMsgBldrCtlgRfHndlr builder = Message(iKey);
-  builder->AddNewParameter(iParameter);
-  return builder;
+// A new builder of the tool's message iKey with iParameters.
+template <typename... Parameters>
+ORVParamNLSMsgBldrCtlgRfHndlr Message(const char* iKey, const Parameters&... iParameters) {
+  return ToolMessage(kCatalog, iKey, iParameters...);
 }
 
 // The file names, each in double quotes, separated by blanks.
@@ -127,18 +121,12 @@ int Run(int iArgc, char** iArgv, ORVErrorMngr& ioErrors) {
   ORVCmdLnOptOneArgLengthMngr reportLength(analyzer, reportOption, 1, kReportNameMaximum);
   ORVCmdLnHelpMngr help(analyzer, shortUsage.Get(), Message(kExplainedUsageKey));
 
-  long code = analyzer.Analyze(iArgv + 1, iArgc - 1);
-  if (code == 1) {  // the help text, an information
-    ioErrors.DisplayAndForgetError(code);
-    return kSame;
-  }
-  if (code != 0) {
-    ioErrors.DisplayAndKeepError(code, 1);
-    return kError;
-  }
+  int status = 0;
+  if (!AnalyzeToolCommandLine(analyzer, iArgc, iArgv, ioErrors, kSame, kError, status))
+    return status;
 
   unsigned int same = 0;
-  code = CheckNoDirectory(files);
+  long code = CheckNoDirectory(files);
   if (code == 0) code = ORVFileUtilities::CompareFileContents(files, same);
   if (code != 0) return Fail(ioErrors, code, Message(kCompareRequestKey, FileList(files)));
   PEVUnicodeString answer = Message(same ? kSameKey : kDifferentKey, FileList(files))->Build();

@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "ExampleTool.h"
 #include "ORVChildExtractor.h"
 #include "ORVCmdLnAnalyzer.h"
 #include "ORVCmdLnHelpMngr.h"
@@ -68,10 +69,10 @@ constexpr char kBadDepthKey[] = "0018";
 
 enum ExitStatus { kShown = 0, kError = 2 };
 
-ORVParamNLSMsgBldrCtlgRfHndlr Message(const char* iKey) {
-  ORVParamNLSMsgBldrCtlgRfHndlr builder;
-  builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg(kCatalog, iKey, nullptr));
-  return builder;
+// A new builder of the tool's message iKey with iParameters.
+template <typename... Parameters>
+ORVParamNLSMsgBldrCtlgRfHndlr Message(const char* iKey, const Parameters&... iParameters) {
+  return ToolMessage(kCatalog, iKey, iParameters...);
 }
 
 // Shows a critical error whose request names what was to be drawn.
@@ -382,15 +383,9 @@ int Run(int iArgc, char** iArgv, ORVErrorMngr& ioErrors) {
                                nameText, 1);
   ORVCmdLnHelpMngr help(analyzer, shortUsage.Get(), Message(kExplainedUsageKey));
 
-  long code = analyzer.Analyze(iArgv + 1, iArgc - 1);
-  if (code == 1) {  // the help text, an information
-    ioErrors.DisplayAndForgetError(code);
-    return kShown;
-  }
-  if (code != 0) {
-    ioErrors.DisplayAndKeepError(code, 1);
-    return kError;
-  }
+  int status = 0;
+  if (!AnalyzeToolCommandLine(analyzer, iArgc, iArgv, ioErrors, kShown, kError, status))
+    return status;
   unsigned int byDirectory = directoryOption.IsDefined();
   const char* what = byDirectory ? directoryName.GetChars() : fileName.GetChars();
   if (byDirectory == fileOption.IsDefined())

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "ExampleTool.h"
 #include "ORVCmdLnAnalyzer.h"
 #include "ORVCmdLnHelpMngr.h"
 #include "ORVCmdLnOptNoArg.h"
@@ -57,10 +58,10 @@ constexpr char kLineFormKey[] = "0015";
 
 enum ExitStatus { kShown = 0, kError = 2 };
 
-ORVParamNLSMsgBldrCtlgRfHndlr Message(const char* iKey) {
-  ORVParamNLSMsgBldrCtlgRfHndlr builder;
-  builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg(kCatalog, iKey, nullptr));
-  return builder;
+// A new builder of the tool's message iKey with iParameters.
+template <typename... Parameters>
+ORVParamNLSMsgBldrCtlgRfHndlr Message(const char* iKey, const Parameters&... iParameters) {
+  return ToolMessage(kCatalog, iKey, iParameters...);
 }
 
 void Show(const ORVParamNLSMsgBldrCtlgRfHndlr& iMessage) {
@@ -175,18 +176,12 @@ int Run(int iArgc, char** iArgv, ORVErrorMngr& ioErrors) {
   ORVCmdLnOptNoArg graphOption(analyzer, "-g", ORVCmdLnOptOptional, Message(kGraphUsageKey));
   ORVCmdLnHelpMngr help(analyzer, shortUsage.Get(), Message(kExplainedUsageKey));
 
-  long code = analyzer.Analyze(iArgv + 1, iArgc - 1);
-  if (code == 1) {  // the help text, an information
-    ioErrors.DisplayAndForgetError(code);
-    return kShown;
-  }
-  if (code != 0) {
-    ioErrors.DisplayAndKeepError(code, 1);
-    return kError;
-  }
+  int status = 0;
+  if (!AnalyzeToolCommandLine(analyzer, iArgc, iArgv, ioErrors, kShown, kError, status))
+    return status;
 
   Plan plan;
-  int status = Read(fileName, plan, ioErrors);
+  status = Read(fileName, plan, ioErrors);
   if (status != 0) return status;
   plan._Links.Sort();
   ORVSortedVector stepLinks(*ORVExecGraphStepLinkCmpParentStep::GetGlobal(),

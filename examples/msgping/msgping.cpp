@@ -27,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "ExampleTool.h"
 #include "ORVCBErrorProcessing.h"
 #include "ORVCOMMessage.h"
 #include "ORVCOMNet.h"
@@ -120,17 +121,10 @@ void* GetPing(int iPayload, msg_reader iReader, void* iContext) {
   return ping;
 }
 
-ORVParamNLSMsgBldrCtlgRfHndlr Message(const char* iKey) {
-  ORVParamNLSMsgBldrCtlgRfHndlr builder;
-  builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg(kCatalog, iKey, nullptr));
-  return builder;
-}
-
+// A new builder of the tool's message iKey with iParameters.
 template <typename... Parameters>
-ORVParamNLSMsgBldrCtlgRfHndlr Message(const char* iKey, Parameters... iParameters) {
-  ORVParamNLSMsgBldrCtlgRfHndlr builder = Message(iKey);
-  (builder->AddNewParameter(iParameters), ...);
-  return builder;
+ORVParamNLSMsgBldrCtlgRfHndlr Message(const char* iKey, const Parameters&... iParameters) {
+  return ToolMessage(kCatalog, iKey, iParameters...);
 }
 
 void Show(const ORVParamNLSMsgBldrCtlgRfHndlr& iMessage) {
