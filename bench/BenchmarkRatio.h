@@ -12,3 +12,9 @@ bool ORVRegisterBenchmarkTarget(const char* iCase, double iRatio);
 #define ORV_BENCHMARK_TARGET_NAME(Case) orvBenchmarkTarget##Case
 #define ORV_BENCHMARK_TARGET(Case, ratio) \
   static const bool ORV_BENCHMARK_TARGET_NAME(Case) = ORVRegisterBenchmarkTarget(#Case, ratio)
+// Registers Case##Ours and Case##Reference as "Case/ours" and "Case/reference" in
+// unit, and their largest acceptable ratio.
+#define ORV_BENCHMARK_COMPARED(Case, unit, ratio)                              \
+  BENCHMARK(Case##Ours)->Name(#Case "/ours")->Unit(benchmark::unit);           \
+  BENCHMARK(Case##Reference)->Name(#Case "/reference")->Unit(benchmark::unit); \
+  ORV_BENCHMARK_TARGET(Case, ratio)

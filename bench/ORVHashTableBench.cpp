@@ -175,18 +175,8 @@ void HashLookupMissingReference(benchmark::State& ioState) {
 
 }  // namespace
 
-BENCHMARK(HashInsertOurs)->Name("HashInsert/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(HashInsertReference)->Name("HashInsert/reference")->Unit(benchmark::kMillisecond);
-ORV_BENCHMARK_TARGET(HashInsert, 1.5);
+ORV_BENCHMARK_COMPARED(HashInsert, kMillisecond, 1.5);
 
-BENCHMARK(HashLookupFoundOurs)->Name("HashLookupFound/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(HashLookupFoundReference)
-    ->Name("HashLookupFound/reference")
-    ->Unit(benchmark::kMillisecond);
-ORV_BENCHMARK_TARGET(HashLookupFound, 1.3);
+ORV_BENCHMARK_COMPARED(HashLookupFound, kMillisecond, 1.3);
 
-BENCHMARK(HashLookupMissingOurs)->Name("HashLookupMissing/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(HashLookupMissingReference)
-    ->Name("HashLookupMissing/reference")
-    ->Unit(benchmark::kMillisecond);
-ORV_BENCHMARK_TARGET(HashLookupMissing, 1.3);
+ORV_BENCHMARK_COMPARED(HashLookupMissing, kMillisecond, 1.3);

@@ -128,19 +128,11 @@ void ListRemoveAtCursorReference(benchmark::State& ioState) {
 
 }  // namespace
 
-BENCHMARK(ListAppendOurs)->Name("ListAppend/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(ListAppendReference)->Name("ListAppend/reference")->Unit(benchmark::kMillisecond);
-ORV_BENCHMARK_TARGET(ListAppend, 1.3);
+ORV_BENCHMARK_COMPARED(ListAppend, kMillisecond, 1.3);
 
-BENCHMARK(ListIterateOurs)->Name("ListIterate/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(ListIterateReference)->Name("ListIterate/reference")->Unit(benchmark::kMillisecond);
-ORV_BENCHMARK_TARGET(ListIterate, 1.3);
+ORV_BENCHMARK_COMPARED(ListIterate, kMillisecond, 1.3);
 BENCHMARK(ListIterateThroughBaseOurs)
     ->Name("ListIterateThroughBase/ours")
     ->Unit(benchmark::kMillisecond);
 
-BENCHMARK(ListRemoveAtCursorOurs)->Name("ListRemoveAtCursor/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(ListRemoveAtCursorReference)
-    ->Name("ListRemoveAtCursor/reference")
-    ->Unit(benchmark::kMillisecond);
-ORV_BENCHMARK_TARGET(ListRemoveAtCursor, 1.3);
+ORV_BENCHMARK_COMPARED(ListRemoveAtCursor, kMillisecond, 1.3);

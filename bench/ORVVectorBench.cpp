@@ -168,27 +168,13 @@ void SortedVectorLookupOneReference(benchmark::State& ioState) {
 
 }  // namespace
 
-BENCHMARK(VectorAppendOurs)->Name("VectorAppend/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(VectorAppendReference)->Name("VectorAppend/reference")->Unit(benchmark::kMillisecond);
-ORV_BENCHMARK_TARGET(VectorAppend, 1.5);
+ORV_BENCHMARK_COMPARED(VectorAppend, kMillisecond, 1.5);
 
-BENCHMARK(VectorIndexOurs)->Name("VectorIndex/ours")->Unit(benchmark::kMicrosecond);
-BENCHMARK(VectorIndexReference)->Name("VectorIndex/reference")->Unit(benchmark::kMicrosecond);
-ORV_BENCHMARK_TARGET(VectorIndex, 1.5);
+ORV_BENCHMARK_COMPARED(VectorIndex, kMicrosecond, 1.5);
 BENCHMARK(VectorIndexThroughBaseOurs)
     ->Name("VectorIndexThroughBase/ours")
     ->Unit(benchmark::kMicrosecond);
 
-BENCHMARK(SortedVectorSortOurs)->Name("SortedVectorSort/ours")->Unit(benchmark::kMillisecond);
-BENCHMARK(SortedVectorSortReference)
-    ->Name("SortedVectorSort/reference")
-    ->Unit(benchmark::kMillisecond);
-ORV_BENCHMARK_TARGET(SortedVectorSort, 1.2);
+ORV_BENCHMARK_COMPARED(SortedVectorSort, kMillisecond, 1.2);
 
-BENCHMARK(SortedVectorLookupOneOurs)
-    ->Name("SortedVectorLookupOne/ours")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(SortedVectorLookupOneReference)
-    ->Name("SortedVectorLookupOne/reference")
-    ->Unit(benchmark::kMillisecond);
-ORV_BENCHMARK_TARGET(SortedVectorLookupOne, 1.3);
+ORV_BENCHMARK_COMPARED(SortedVectorLookupOne, kMillisecond, 1.3);
