@@ -14,8 +14,7 @@ ORV_META_OBJECT_DEFINE(ORVTestRecordingLink, ORVContainersLink)
 int ORVTestShapeCmpName::CompareObjects(const PEVBaseUnknown* iFirst,
                                         const PEVBaseUnknown* iSecond) const {
   ++_Comparisons;
-  return ORVCheckedCast<ORVTestShape>(iFirst)->GetName().compare(
-      ORVCheckedCast<ORVTestShape>(iSecond)->GetName());
+  return NameOf(iFirst).compare(NameOf(iSecond));
 }
 
 int ORVTestShapeCmpLength::CompareObjects(const PEVBaseUnknown* iFirst,

@@ -26,7 +26,7 @@
 #include "SuiteHelpers.h"
 #include "TestClasses.h"
 
-// Orders shapes by name; counts every comparison.
+// Orders shapes by name (null as "null"); counts every comparison.
 class ORVTestShapeCmpName : public ORVComparator {
   ORV_META_OBJECT(ORVTestShapeCmpName)
 

@@ -1,13 +1,20 @@
-// ModelHarness.h - the random driver of the container model tests: named operations
-// drawn by one seedable generator, the container checked against its model after each.
+// ModelHarness.h - the one harness of the container model tests: named operations drawn
+// by one seedable generator, and the checks of a container against its model (the
+// elements in order both ways, and random walks of its iterators).
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "ContainerTestClasses.h"
+#include "ORVIterator.h"
+
+using Elements = std::vector<PEVBaseUnknown*>;
 
 // One change (or look-up) made on the container and on its model alike.
 struct ModelOperation {
@@ -30,14 +37,46 @@ public:
            const std::function<void()>& iPrepare = nullptr, int iGrowing = 0, int iPhase = 1000) {
     for (int step = 0; step < iSteps && !testing::Test::HasFatalFailure(); ++step) {
       if (iPrepare) iPrepare();
-      int count = (int)iOperations.size();
       bool growing = iGrowing > 0 && (step / iPhase) % 2 == 0 && Random(2) == 0;
       const ModelOperation& operation =
-          iOperations[(std::size_t)Random(growing ? iGrowing : count)];
+          iOperations[(std::size_t)Random(growing ? iGrowing : (int)iOperations.size())];
       SCOPED_TRACE("step " + std::to_string(step) + ": " + operation._Name);
       operation._Make();
       if (!testing::Test::HasFatalFailure()) iCheck();
     }
+  }
+
+  // iContainer holds iModel in this order, forward and backward.
+  static void ExpectHolds(const ORVContainer& iContainer, const Elements& iModel) {
+    ASSERT_EQ(iContainer.Size(), (int)iModel.size());
+    ASSERT_EQ(ElementsOf(iContainer), iModel);
+    ASSERT_EQ(ElementsOf(iContainer, false), iModel);
+  }
+
+  // Random steps of iIterator (released here), which starts at iStart (-1: before the
+  // first) of iOrder and stops only at the elements iMatches keeps: Next and Previous
+  // stay at the ends and resume from there, ToBegin and ToEnd go to them.
+  void ExpectWalk(ORVIterator* iIterator, const Elements& iOrder, int iStart,
+                  const std::function<bool(PEVBaseUnknown*)>& iMatches = nullptr) {
+    int count = (int)iOrder.size();
+    int at = iStart;
+    for (int move = 0; move < 12; ++move) {
+      int kind = Random(6);  // 0 ToBegin, 1 ToEnd, 2 and 3 Next, 4 and 5 Previous
+      if (kind < 2) {
+        kind ? iIterator->ToEnd() : iIterator->ToBegin();
+        at = kind ? count : -1;
+        continue;
+      }
+      do
+        at += kind < 4 ? 1 : -1;
+      while (at >= 0 && at < count && iMatches && !iMatches(iOrder[(std::size_t)at]));
+      at = std::min(std::max(at, -1), count);
+      PEVBaseUnknown* expected = at >= 0 && at < count ? iOrder[(std::size_t)at] : nullptr;
+      PEVBaseUnknown* found = kind < 4 ? iIterator->Next() : iIterator->Previous();
+      EXPECT_EQ(found, expected) << "move " << move << " from " << iStart;
+      if (found != expected) break;
+    }
+    iIterator->Release();
   }
 
 private:

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "ContainerTestClasses.h"
-#include "ModelHarness.h"
 #include "ORVIterator.h"
 #include "ORVVectorCursor.h"
 #include "PEVBaseUnknownCmpAddr.h"
@@ -322,82 +321,4 @@ TEST_F(ORVSortedVectorTest, SortWithARandomComparatorStaysInsideTheArray) {
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(sorted, elements) << count;
   }
-}
-
-// Random changes, sorts and lookups on a sorted vector, compared with a std::vector
-// kept in the same order and a model of the sorted flag.
-TEST_F(ORVSortedVectorTest, BehavesAsAModelUnderRandomOperations) {
-  std::vector<ORVTestShape> pool;
-  pool.reserve(12);  // the shapes must not move
-  for (int i = 0; i < 12; ++i)
-    pool.emplace_back(std::string(1, (char)('a' + i % 6)));
-  ModelDriver driver(99);
-  auto byName = [](const PEVBaseUnknown* iFirst, const PEVBaseUnknown* iSecond) {
-    return NameOf(iFirst) < NameOf(iSecond);
-  };
-  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
-  std::vector<PEVBaseUnknown*> model;
-  bool sorted = true;
-  PEVBaseUnknown* element = nullptr;
-  auto append = [&] {
-    vector.Append(element);
-    model.push_back(element);
-    sorted = false;
-  };
-  auto lookUp = [&] {
-    ORVIterator* iterator = vector.LookupAll(element);
-    std::vector<PEVBaseUnknown*> found;
-    while (PEVBaseUnknown* match = iterator->Next())
-      found.push_back(match);
-    iterator->Release();
-    std::vector<PEVBaseUnknown*> expected;
-    for (PEVBaseUnknown* candidate : model)
-      if (NameOf(candidate) == NameOf(element)) expected.push_back(candidate);
-    // The sort is unstable: compare as sets of equal elements, which share a name.
-    ASSERT_EQ(found.size(), expected.size());
-    ASSERT_EQ(vector.LookupOne(element) != nullptr, !expected.empty());
-  };
-  const ModelOperations operations = {
-      {"Append", append},
-      {"Append", append},
-      {"Sort",
-       [&] {
-         vector.Sort();
-         std::stable_sort(model.begin(), model.end(), byName);
-         sorted = true;
-       }},
-      {"Remove by object",
-       [&] {
-         if (vector.Remove(element, 1))
-           model.erase(std::remove(model.begin(), model.end(), element), model.end());
-       }},
-      {"ExtractLast",
-       [&] {
-         if (model.empty()) return;
-         vector.ExtractLast();
-         model.pop_back();
-       }},
-      {"Clear now and then",
-       [&] {
-         if (driver.Random(20) != 0) return;
-         vector.Clear(1);
-         model.clear();
-         sorted = true;
-       }},
-      {"LookupAll", lookUp},
-      {"LookupAll", lookUp}};
-  auto check = [&] {
-    ASSERT_EQ(vector.Size(), (int)model.size());
-    ASSERT_EQ(vector.IsSorted() != 0, sorted || model.size() < 2);
-    std::vector<PEVBaseUnknown*> contents(vector.Contents(), vector.Contents() + vector.Size());
-    if (sorted) {
-      ASSERT_TRUE(std::is_sorted(contents.begin(), contents.end(), byName));
-      ASSERT_TRUE(std::is_permutation(contents.begin(), contents.end(), model.begin()));
-      model = contents;  // equal names may sit in another order
-    }
-    ASSERT_EQ(contents, model);
-    ASSERT_EQ(vector.Contains(element) != 0,
-              std::find(model.begin(), model.end(), element) != model.end());
-  };
-  driver.Run(6000, operations, check, [&] { element = &pool[(std::size_t)driver.Random(12)]; });
 }
