@@ -286,6 +286,16 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
                             });
            sorted = true;
          }},
+        // Checked, the flag is set only on elements in order.
+        {"SetIsSorted",
+         [&] {
+           if (!isSorted) return;
+           bool inOrder = true;
+           for (int i = 1; i < size; ++i)
+             inOrder = inOrder && NameOf(at(i - 1)) <= NameOf(at(i));
+           sorted = inOrder && Random(4);
+           sortedVector->SetIsSorted(sorted, Random(2));
+         }},
         {"Clear now and then", maybeClear}};
     auto check = [&] {
       size = (int)model.size();
@@ -316,14 +326,27 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
       };
       auto first = std::find_if(model.begin(), model.end(), matches);
       ASSERT_EQ(sequence.LookupOne(element), first == model.end() ? nullptr : *first);
+      ASSERT_EQ(sequence[static_cast<const ORVCursor*>(nullptr)], nullptr);
+      if (list) {
+        ASSERT_EQ(sequence[&listCursor.emplace()], nullptr);  // a cursor on no link
+      }
+      // Iterators from a cursor or from the start, two others alive meanwhile.
+      ORVIterator* older = sequence.MakeIterator(nullptr);
+      ORVIterator* newer = sequence.MakeIterator(nullptr);
       int start = anyIndex();
-      _Driver.ExpectWalk(sequence.MakeIterator(cursorAt(start)), model,
-                         std::min(std::max(start, -1), size));
-      if (!element) return;
-      _Driver.ExpectWalk(sequence.LookupAll(element), model, -1, matches);
-      _Driver.ExpectWalk(sequence.LookupAll(cursorAt(start), element, _ByName), model,
-                         std::min(std::max(start, -1), size),
-                         [&](PEVBaseUnknown* iCandidate) { return SameName(iCandidate, element); });
+      ORVCursor* from = cursorAt(start);
+      start = std::min(std::max(start, -1), size);
+      _Driver.ExpectWalk(sequence.MakeIterator(from), model, start);
+      auto sameName = [&](PEVBaseUnknown* iOne) { return SameName(iOne, element); };
+      if (element && Random(2)) {
+        _Driver.ExpectWalk(sequence.LookupAll(from, element), model, start, matches);
+        _Driver.ExpectWalk(sequence.LookupAll(from, element, _ByName), model, start, sameName);
+      } else if (element) {
+        _Driver.ExpectWalk(sequence.LookupAll(element), model, -1, matches);
+        _Driver.ExpectWalk(sequence.LookupAll(element, _ByName), model, -1, sameName);
+      }
+      older->Release();
+      newer->Release();
     };
     _Driver.Run(20000, operations, check, prepare, 5);
   }
@@ -473,17 +496,22 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
       return _ByName.CompareObjects(element, iCandidate) == 0;
     });
     ASSERT_EQ(table.LookupOne(element), same == order.end() ? nullptr : *same);
+    ORVIterator* older = table.MakeIterator(nullptr);
+    ORVIterator* newer = table.MakeIterator(nullptr);
     int start = Random((int)order.size() + 1) - 1;
     ORVHashCursor cursor = start < 0 ? ORVHashCursor() : HashCursorAt(table, start);
     _Driver.ExpectWalk(table.MakeIterator(start < 0 ? nullptr : &cursor), order, start);
     // A pattern's iterator stays in its bucket, with any comparator.
     for (const ORVComparator* comparator : {(ORVComparator*)&_ByName, (ORVComparator*)&_ByLength}) {
-      _Driver.ExpectWalk(table.LookupAll(element, *comparator), order, -1,
-                         [&](PEVBaseUnknown* iOne) {
-                           return Bucket(iOne, dimension) == Bucket(element, dimension) &&
-                                  comparator->CompareObjects(iOne, element) == 0;
-                         });
+      ORVIterator* iterator =
+          comparator == &_ByName ? table.LookupAll(element) : table.LookupAll(element, *comparator);
+      _Driver.ExpectWalk(iterator, order, -1, [&](PEVBaseUnknown* iOne) {
+        return Bucket(iOne, dimension) == Bucket(element, dimension) &&
+               comparator->CompareObjects(iOne, element) == 0;
+      });
     }
+    older->Release();
+    newer->Release();
   };
   _Driver.Run(
       20000, operations, check, [&] { element = AnyElement(); }, 2);
@@ -634,8 +662,10 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
          int index = Random(size);
          PEVBaseUnknown* old = vectorModel[(std::size_t)index];
          ORVVectorCursor cursor(index);
-         if (Random(2)) {
+         if (Random(3) == 0) {
            vector.Set(index, fresh);
+         } else if (Random(2)) {
+           vector.Set(&cursor, fresh);
          } else {
            ASSERT_EQ(vector.Replace(&cursor, fresh), old);
          }

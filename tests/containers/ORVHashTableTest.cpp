@@ -104,53 +104,6 @@ TEST_F(ORVHashTableTest, LookupsSearchOnlyThePatternsBucket) {
   EXPECT_EQ(other._Comparisons, 2);
 }
 
-TEST_F(ORVHashTableTest, PatternIteratorStaysInThePatternsBucket) {
-  ORVTestShape* firstFive = Shape("5");
-  ORVTestShape* secondFive = Shape("5");
-  AddAll(_Table, {Shape("21"), firstFive, Shape("6"), secondFive});
-  ORVIterator* iterator = _Table.LookupAll(Shape("5"));
-  EXPECT_EQ(iterator->Next(), firstFive);
-  EXPECT_EQ(iterator->Next(), secondFive);
-  EXPECT_EQ(Steps(*iterator, "n@p", BucketOf), "- @5 5");
-  EXPECT_EQ(iterator->Previous(), firstFive);
-  EXPECT_EQ(Steps(*iterator, "pep", BucketOf), "- 5");
-  iterator->Release();
-  iterator = _Table.LookupAll(Shape("37"));  // a bucket holding no match: null at once
-  EXPECT_EQ(iterator->Next(), nullptr);
-  iterator->Release();
-  ORVTestShapeCmpLength byLength;  // another comparator, same bucket: "37" as long as "21"
-  iterator = _Table.LookupAll(Shape("37"), byLength);
-  EXPECT_EQ(Steps(*iterator, "nn"), "21 -");
-  iterator->Release();
-}
-
-TEST_F(ORVHashTableTest, IteratorStopsAtBothEndsAndStartsAtACopyOfTheCursor) {
-  AddNamed({"0", "15"});
-  ORVHashIterator iterator(&_Table, nullptr, 0, nullptr);
-  EXPECT_EQ(Steps(iterator, "p@nnnn@p", BucketOf), "- @0 0 15 - - @15 15");
-  ORVHashTable empty(ORVDoNothingAtDelete, 0);
-  ORVHashIterator onEmpty(&empty, nullptr, 0, nullptr);
-  EXPECT_EQ(Steps(onEmpty, "np"), "- -");
-  // Each iterator has its own cursor.
-  AddNamed({"3"});
-  ORVIterator* first = _Table.MakeIterator(nullptr);
-  EXPECT_EQ(&first->GetComparator(), &_ByName);
-  first->Next();
-  ORVIterator* second = _Table.MakeIterator(first->Position());
-  EXPECT_EQ(NameOf(second->Next()), "3");
-  EXPECT_EQ(NameOf(first->Next()), "3");
-  second->Release();
-  first->Release();
-  // A cursor in no bucket starts over, from the start or from the end.
-  ORVHashCursor nowhere;
-  ORVIterator* lost = _Table.MakeIterator(&nowhere);
-  EXPECT_EQ(NameOf(lost->Next()), "0");
-  lost->Release();
-  lost = _Table.MakeIterator(&nowhere);
-  EXPECT_EQ(NameOf(lost->Previous()), "15");
-  lost->Release();
-}
-
 TEST_F(ORVHashTableTest, RemoveAtACursorOffAnElementChangesNothing) {
   AddNamed({"4"});
   ORVHashCursor nowhere;
@@ -246,4 +199,16 @@ TEST_F(ORVHashTableDeathTest, MisuseIsFatal) {
   ExpectFatalReport([&] { lost.Previous(); }, "table_ is NULL", kIteratorFile);
   ExpectFatalReport([&] { lost.ToBegin(); }, "table_ is NULL", kIteratorFile);
   ExpectFatalReport([&] { lost.ToEnd(); }, "table_ is NULL", kIteratorFile);
+}
+
+// A cursor in no bucket starts over, from the start or from the end.
+TEST_F(ORVHashTableTest, AnIteratorFromACursorInNoBucketStartsOver) {
+  AddNamed({"0", "15"});
+  ORVHashCursor nowhere;
+  ORVIterator* lost = _Table.MakeIterator(&nowhere);
+  EXPECT_EQ(NameOf(lost->Next()), "0");
+  lost->Release();
+  lost = _Table.MakeIterator(&nowhere);
+  EXPECT_EQ(NameOf(lost->Previous()), "15");
+  lost->Release();
 }

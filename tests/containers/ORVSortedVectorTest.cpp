@@ -115,61 +115,6 @@ TEST_F(ORVSortedVectorTest, BackwardSearchesThatFindNothingGiveMinusOne) {
   iterator->Release();
 }
 
-// Each change starts with the flag as its row says (taken unchecked) and leaves it set
-// or cleared; the rows run in turn on one vector.
-TEST_F(ORVSortedVectorTest, OnlyChangesThatMayBreakTheOrderClearTheFlag) {
-  ORVSortedVector vector(_ByName, ORVDoNothingAtDelete);
-  AppendNamed(vector, "abc");
-  ORVVectorCursor first(0);
-  ORVVectorCursor zero(0);
-  ORVVectorCursor outside(4);
-  ORVVectorCursor beforeFirst;
-  struct Row {
-    const char* _Change;
-    unsigned int _Before;
-    std::function<void()> _Make;
-    bool _After;
-  };
-  const Row rows[] = {
-      {"Add", 1, [&] { vector.Add(&_D, 0); }, false},
-      {"Set by index", 1, [&] { vector.Set(0, &_A); }, false},
-      {"Set by cursor", 1, [&] { vector.Set(&first, &_A); }, false},
-      {"Insert", 1, [&] { vector.Insert(&_A, 0); }, false},
-      {"Append", 1, [&] { vector.Append(&_D); }, false},
-      {"InsertAfter", 1, [&] { EXPECT_TRUE(vector.InsertAfter(&first, &_B)); }, false},
-      {"InsertBefore", 1, [&] { EXPECT_TRUE(vector.InsertBefore(&first, &_B)); }, false},
-      {"Replace by cursor", 1, [&] { EXPECT_EQ(vector.Replace(&first, nullptr), &_A); }, false},
-      // a null element replaced is a change too
-      {"Replace of a null by cursor", 1, [&] { vector.Replace(&first, &_A); }, false},
-      {"Replace by object", 1, [&] { EXPECT_TRUE(vector.Replace(&_D, &_C, 0)); }, false},
-      {"Checked sorting", 0,
-       [&] {
-         vector.Clear(0);
-         AppendNamed(vector, "abcd");
-         vector.SetIsSorted(1, 1);
-       },
-       true},
-      {"Replace of nothing", 1, [&] { EXPECT_FALSE(vector.Replace(&_D, &_A, 0)); }, true},
-      {"InsertAfter the end", 1, [&] { EXPECT_FALSE(vector.InsertAfter(&outside, &_A)); }, true},
-      {"Replace outside", 1, [&] { EXPECT_EQ(vector.Replace(&outside, &_A), nullptr); }, true},
-      {"InsertBefore the first", 1, [&] { EXPECT_FALSE(vector.InsertBefore(&beforeFirst, &_A)); },
-       true},
-      {"ExtractFirst", 1, [&] { EXPECT_EQ(NameOf(vector.ExtractFirst()), "a"); }, true},
-      {"ExtractLast", 1, [&] { EXPECT_EQ(NameOf(vector.ExtractLast()), "d"); }, true},
-      {"Remove by object", 1, [&] { EXPECT_TRUE(vector.Remove(vector[0], 0)); }, true},
-      {"Remove by cursor", 1, [&] { EXPECT_EQ(NameOf(vector.Remove(&zero)), "c"); }, true},
-      {"Append out of order", 1, [&] { AppendNamed(vector, "ba"); }, false},
-      {"SetIsSorted(1, 0)", 0, [&] { vector.SetIsSorted(1, 0); }, true},
-      {"SetIsSorted(0, 1)", 1, [&] { vector.SetIsSorted(0, 1); }, false},
-  };
-  for (const Row& row : rows) {
-    vector.SetIsSorted(row._Before, 0);
-    row._Make();
-    EXPECT_EQ(vector.IsSorted() != 0, row._After) << row._Change;
-  }
-  EXPECT_EQ(first.GetIndex(), 1);  // moved by InsertBefore
-}
-
 // Below two elements every vector reads as sorted, so the flag these operations set
 // cannot be seen; what they do to the elements can.
 TEST_F(ORVSortedVectorTest, ReleaseElementsAndClearAndDestroyDisposeOfTheElementsOnce) {

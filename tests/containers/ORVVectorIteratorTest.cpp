@@ -28,36 +28,6 @@ using ORVVectorIteratorDeathTest = ORVVectorIteratorTest;
 
 }  // namespace
 
-// Each script runs on a new iterator over a b a c: Next and Previous stay at the ends and
-// resume from there, a pattern stops only at matches both ways.
-TEST_F(ORVVectorIteratorTest, WalksBothWaysAndStaysAtTheEnds) {
-  ORVTestShape a("a");
-  ORVTestShape absent("z");
-  const std::tuple<const PEVBaseUnknown*, const char*, const char*> rows[] = {
-      {nullptr, "@nnnnn@n@p", "@-1 a b a c - @4 - @4 c"},
-      {nullptr, "p@ne@ppbpn", "- @-1 a @4 c a - a"},
-      {&a, "n@n@n@p@pp@", "a @0 a @2 - @4 a @2 a - @-1"},
-      {&absent, "ep@n@", "- @-1 - @4"},  // a backward search that finds nothing
-  };
-  for (const auto& [pattern, script, expected] : rows) {
-    ORVVectorIterator iterator(&_Vector, pattern, pattern != nullptr, &_ByName);
-    EXPECT_EQ(Steps(iterator, script, IndexOf), expected) << script;
-  }
-}
-
-TEST_F(ORVVectorIteratorTest, LookupAllAndMakeIteratorStartAtACopyOfTheCursor) {
-  ORVVectorCursor onB(1);
-  ORVIterator* iterator = _Vector.LookupAll(&onB, &_A);
-  EXPECT_EQ(iterator->Next(), &_A);
-  EXPECT_EQ(IndexOf(*iterator), 2);
-  EXPECT_EQ(onB.GetIndex(), 1);
-  iterator->Release();
-  iterator = _Vector.MakeIterator(&onB);
-  EXPECT_EQ(iterator->WithPattern(), 0u);
-  EXPECT_EQ(iterator->Previous(), &_A);
-  iterator->Release();
-}
-
 TEST_F(ORVVectorIteratorTest, ChangingThePatternOrComparatorStartsAFreshSearch) {
   ORVTestShape pattern("b");
   ORVVectorIterator iterator(&_Vector, &pattern, 1, &_ByName);

@@ -50,51 +50,6 @@ TEST_F(ORVVectorTest, CapacityGrowsToTwiceAndEight) {
   EXPECT_THAT(Names(one), ElementsAre("a", "b"));
 }
 
-TEST_F(ORVVectorTest, IndexesOutsideTheElementsReadAsNull) {
-  EXPECT_EQ(_Vector.First(), nullptr);
-  EXPECT_EQ(_Vector.Last(), nullptr);
-  EXPECT_EQ(_Vector[0], nullptr);
-  AppendAll(_Vector, {&_A, &_B, &_C});
-  EXPECT_EQ(_Vector[-1], nullptr);
-  EXPECT_EQ(_Vector[INT_MIN], nullptr);
-  EXPECT_EQ(_Vector[3], nullptr);
-  EXPECT_EQ(_Vector.First(), &_A);
-  EXPECT_EQ(_Vector.Last(), &_C);
-}
-
-TEST_F(ORVVectorTest, ReplaceReadAndRemoveAtACursor) {
-  AppendAll(_Vector, {&_A, &_B, &_C});
-  ORVTestRecordingLink* link = Record({&_Vector});
-  ORVVectorCursor onB(1);
-  EXPECT_EQ(_Vector.Replace(&onB, &_D), &_B);
-  EXPECT_EQ(_Vector[&onB], &_D);
-  _Vector.Set(&onB, &_B);
-  EXPECT_EQ(_Vector[1], &_B);
-  ORVVectorCursor outside(3);
-  EXPECT_EQ(_Vector.Replace(&outside, &_D), nullptr);
-  EXPECT_EQ(_Vector[&outside], nullptr);
-  ORVVectorCursor beforeFirst;
-  EXPECT_EQ(_Vector[&beforeFirst], nullptr);
-  EXPECT_EQ(_Vector[static_cast<const ORVCursor*>(nullptr)], nullptr);
-  // A removal steps the cursor back and is reported after it is made.
-  ORVIterator* iterator = _Vector.MakeIterator(nullptr);
-  EXPECT_EQ(iterator->Next(), &_A);
-  EXPECT_EQ(iterator->Next(), &_B);
-  ORVVectorCursor cursor(*ORVCheckedCast<ORVVectorCursor>(iterator->Position()));
-  EXPECT_EQ(_Vector.Remove(&cursor), &_B);
-  EXPECT_EQ(cursor.GetIndex(), 0);
-  iterator->Release();
-  iterator = _Vector.MakeIterator(&cursor);
-  EXPECT_EQ(iterator->Next(), &_C);  // the element after the removed one
-  iterator->Release();
-  EXPECT_THAT(link->Texts(),
-              ElementsAre("ReplaceObject b d", "ReplaceObject d b", "RemoveObject b"));
-  EXPECT_EQ(link->_Notifications[2]._SizeOfFrom, 2);
-  ORVVectorCursor past(2);
-  EXPECT_EQ(_Vector.Remove(&past), nullptr);
-  EXPECT_EQ(past.GetIndex(), 2);
-}
-
 TEST_F(ORVVectorDeathTest, WrongPositionsCursorsAndLinkedCopiesAreFatal) {
   ExpectFatalReport([] { ORVVector(ORVDoNothingAtDelete, 0); }, "Can not create an empty vector",
                     kVectorFile);
