@@ -496,6 +496,12 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
       return _ByName.CompareObjects(element, iCandidate) == 0;
     });
     ASSERT_EQ(table.LookupOne(element), same == order.end() ? nullptr : *same);
+    // Another comparator looks in the pattern's bucket only.
+    same = std::find_if(order.begin(), order.end(), [&](PEVBaseUnknown* iCandidate) {
+      return Bucket(iCandidate, dimension) == Bucket(element, dimension) &&
+             NameOf(iCandidate).size() == NameOf(element).size();
+    });
+    ASSERT_EQ(table.LookupOne(element, _ByLength), same == order.end() ? nullptr : *same);
     ORVIterator* older = table.MakeIterator(nullptr);
     ORVIterator* newer = table.MakeIterator(nullptr);
     int start = Random((int)order.size() + 1) - 1;

@@ -192,18 +192,3 @@ TEST_F(ORVContainerTest, HandlersFollowTheContainerTree) {
   EXPECT_EQ(container->GetRefCount(), 3u);
   EXPECT_EQ(ORVSeqCollectionRfHndlr().GetManagedMetaObject(), ORVSeqCollection::MetaObject());
 }
-TEST_F(ORVContainerTest, LookupWithoutComparatorFindsOnlyTheObjectItself) {
-  ORVTestShape otherA("a");
-  ORVVector vector(ORVDoNothingAtDelete);
-  ORVIterator* iterator = vector.LookupAll(&_A);  // on an empty container: ends at once
-  EXPECT_EQ(iterator->Next(), nullptr);
-  EXPECT_EQ(iterator->Next(), nullptr);
-  iterator->Release();
-  AppendAll(vector, {&_B, &_A});
-  EXPECT_EQ(vector.LookupOne(&otherA), nullptr);
-  EXPECT_EQ(vector.LookupOne(&_A), &_A);
-  ORVTestShapeCmpName byName;
-  EXPECT_EQ(vector.LookupOne(&otherA, byName), &_A);
-  EXPECT_FALSE(vector.Contains(&otherA));
-  EXPECT_TRUE(vector.Contains(&_A));
-}

@@ -107,16 +107,6 @@ TEST_F(ORVVolatileOneWayIteratorTest, NullElementsEndTheWalkWithoutConversion) {
   EXPECT_EQ(_Primed._SetCount, 0);
 }
 
-TEST_F(ORVVolatileOneWayIteratorTest, OneObjectIsGivenOnceUntilSetAgain) {
-  ORVVolatileOneWayIteratorOnOneObject iterator(&_C);
-  EXPECT_EQ(Walk(iterator), "c ");
-  iterator.SetpObject(&_D);
-  const PEVBaseUnknown* object = nullptr;
-  EXPECT_EQ(iterator.Next(object), 0);
-  EXPECT_EQ(object, &_D);
-  EXPECT_EQ(iterator.Next(), nullptr);
-}
-
 TEST_F(ORVVolatileOneWayIteratorTest, PatternIteratorFindsTheMatchesAndRestarts) {
   ORVTestShapeCmpName byName;
   ORVVolatileIteratorOnPatternForContainer iterator(_Vector, &byName, &_Primed);
@@ -149,3 +139,13 @@ static_assert(!std::is_copy_constructible_v<ORVVolatileOneWayIteratorForContaine
               !std::is_copy_assignable_v<ORVVolatileOneWayIteratorForContainer>);
 static_assert(!std::is_copy_constructible_v<ORVVolatileIteratorOnPatternForContainer> &&
               !std::is_copy_assignable_v<ORVVolatileIteratorOnPatternForContainer>);
+
+TEST_F(ORVVolatileOneWayIteratorTest, OneObjectIsGivenOnceUntilSetAgain) {
+  ORVVolatileOneWayIteratorOnOneObject iterator(&_C);
+  EXPECT_EQ(Walk(iterator), "c ");
+  iterator.SetpObject(&_D);
+  const PEVBaseUnknown* object = nullptr;
+  EXPECT_EQ(iterator.Next(object), 0);
+  EXPECT_EQ(object, &_D);
+  EXPECT_EQ(iterator.Next(), nullptr);
+}
