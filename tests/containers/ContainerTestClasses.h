@@ -110,9 +110,6 @@ public:
   std::vector<Notification> _Notifications;
 };
 
-// A new recording link, held by the returned handler.
-ORVContainersLinkRfHndlr MakeRecordingLink(ORVTestRecordingLink** oLink);
-
 // The name of a shape, "null" for null.
 std::string NameOf(const PEVBaseUnknown* iObject);
 
@@ -127,13 +124,6 @@ void AddAll(ORVContainer& ioContainer, ElementList iElements);
 std::vector<PEVBaseUnknown*> ElementsOf(const ORVContainer& iContainer, bool iForward = true);
 // Their names.
 std::vector<std::string> Names(const ORVContainer& iContainer);
-std::vector<std::string> NamesBackward(const ORVContainer& iContainer);
-
-// Runs iScript on iIterator, a letter a step: 'n' Next, 'p' Previous, 'b' ToBegin, 'e'
-// ToEnd, '@' the position iPosition gives. What n, p and @ gave, space-separated: the
-// element's name, "-" for null, "@" and the position.
-std::string Steps(ORVIterator& ioIterator, const std::string& iScript,
-                  const std::function<int(ORVIterator&)>& iPosition = nullptr);
 
 // The conversion report of a cursor of the wrong class.
 std::string WrongCursorText(const std::string& iExpected);

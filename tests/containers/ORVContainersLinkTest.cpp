@@ -18,7 +18,6 @@
 #include "ORVVectorCursor.h"
 
 using testing::ElementsAre;
-using testing::IsEmpty;
 using testing::UnorderedElementsAre;
 
 namespace {

@@ -18,7 +18,6 @@
 #include "PEVBaseUnknownHashAddr.h"
 
 using testing::ElementsAre;
-using testing::IsEmpty;
 
 namespace {
 
@@ -42,9 +41,6 @@ protected:
     return names;
   }
 
-  static int BucketOf(ORVIterator& iIterator) {
-    return ORVCheckedCast<ORVHashCursor>(iIterator.Position())->GetBucketIndex();
-  }
   static PEVBaseUnknown* RemoveAt(ORVHashTable& ioTable, ORVIterator& iIterator) {
     return ioTable.Remove(const_cast<ORVCursor*>(iIterator.Position()));
   }

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -29,17 +28,6 @@ protected:
   static ORVListCursor CursorAt(const ORVList& iList, int iIndex) {
     return ORVListCursor(iList.SearchIndex(iIndex));
   }
-  static ORVListLink* LinkOf(ORVIterator& iIterator) {
-    return ORVCheckedCast<ORVListCursor>(iIterator.Position())->GetLink();
-  }
-  // The index of the iterator's link in _List: -1 for the head, Size() for the tail.
-  std::function<int(ORVIterator&)> IndexOf = [this](ORVIterator& iIterator) {
-    int index = -1;
-    for (ORVListLink* at = _List.GetHead(); at != LinkOf(iIterator) && index <= _List.Size();
-         at = at->GetNext())
-      ++index;
-    return index;
-  };
   ORVList _List{ORVDoNothingAtDelete};
 };
 using ORVListDeathTest = ORVListTest;
@@ -78,7 +66,7 @@ TEST_F(ORVListTest, CopiesShareElementsInOrderAndTakeWhatToDoAtDelete) {
   EXPECT_EQ(_A.GetRefCount(), 1u);  // shared without AddRef
   _List.Append(&_D);
   _List = copy;
-  EXPECT_THAT(NamesBackward(_List), ElementsAre("a", "b", "c"));
+  EXPECT_EQ(ElementsOf(_List, false), ElementsOf(copy));
   EXPECT_EQ(_List.GetWhatToDoAtDelete(), ORVReleaseElementsAtDelete);
   EXPECT_TRUE(link->_Notifications.empty());
   ORVList& alias = _List;  // assigned to itself: unchanged
