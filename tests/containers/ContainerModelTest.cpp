@@ -75,12 +75,6 @@ protected:
     return ORVListCursor(iIndex < 0 ? iList.GetHead() : iList.SearchIndex(iIndex));
   }
 
-  static void EraseAll(Elements& ioModel, const PEVBaseUnknown* iObject) {
-    ioModel.erase(std::remove(ioModel.begin(), ioModel.end(), iObject), ioModel.end());
-  }
-  static bool Has(const Elements& iModel, const PEVBaseUnknown* iObject) {
-    return std::find(iModel.begin(), iModel.end(), iObject) != iModel.end();
-  }
   bool SameName(const PEVBaseUnknown* iFirst, const PEVBaseUnknown* iSecond) const {
     return iFirst && iSecond && NameOf(iFirst) == NameOf(iSecond);
   }
@@ -237,43 +231,14 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
            if (size) model.pop_back();
          }},
         {"Remove at the iterator's cursor",
-         [&] {
-           ORVIterator* iterator = sequence.MakeIterator(nullptr);
-           Elements kept;
-           for (int i = 0; i < size; ++i) {
-             PEVBaseUnknown* current = iterator->Next();
-             ASSERT_EQ(current, at(i));
-             if (Random(16) != 0) {
-               kept.push_back(current);
-               continue;
-             }
-             ASSERT_EQ(sequence.Remove(const_cast<ORVCursor*>(iterator->Position())), current);
-           }
-           ASSERT_EQ(iterator->Next(), nullptr);
-           iterator->Release();
-           model = kept;
-         }},
+         [&] { EraseAt(model, _Driver.RemoveAtTheCursor(sequence, model, 16)); }},
         // The list's iterator goes on with the element that followed the one removed
         // under it.
         {"Remove by object under the iterator",
          [&] {
            if (!list) return;
-           ORVIterator* iterator = list->MakeIterator(nullptr);
-           std::size_t passed = 0;
-           while (passed < model.size()) {
-             PEVBaseUnknown* current = iterator->Next();
-             ASSERT_EQ(current, model[passed]);
-             if (Random(8) != 0) {
-               ++passed;
-               continue;
-             }
-             passed -=
-                 (std::size_t)std::count(model.begin(), model.begin() + (long)passed, current);
-             ASSERT_NE(list->Remove(current, 1), 0u);
-             EraseAll(model, current);
-           }
-           ASSERT_EQ(iterator->Next(), nullptr);
-           iterator->Release();
+           for (PEVBaseUnknown* removed : _Driver.RemoveUnderTheIterator(sequence, model, 8))
+             EraseAll(model, removed);
          }},
         {"Sort",
          [&] {
@@ -391,40 +356,18 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
        }},
       {"Remove at the iterator's cursor",
        [&] {
-         std::vector<bool> removed(inserted.size(), false);
-         ORVIterator* iterator = table.MakeIterator(nullptr);
-         for (std::size_t index : HashOrderIndexes(inserted, dimension)) {
-           ASSERT_EQ(iterator->Next(), inserted[index]);
-           if (Random(64) != 0) continue;
-           ASSERT_EQ(table.Remove(const_cast<ORVCursor*>(iterator->Position())), inserted[index]);
-           removed[index] = true;
-         }
-         ASSERT_EQ(iterator->Next(), nullptr);
-         iterator->Release();
-         Elements kept;
-         for (std::size_t i = 0; i < inserted.size(); ++i)
-           if (!removed[i]) kept.push_back(inserted[i]);
-         inserted = kept;
+         std::vector<std::size_t> order = HashOrderIndexes(inserted, dimension);
+         std::vector<std::size_t> removed;
+         for (std::size_t index :
+              _Driver.RemoveAtTheCursor(table, HashOrder(inserted, dimension), 64))
+           removed.push_back(order[index]);
+         EraseAt(inserted, removed);
        }},
       {"Remove by object under the iterator",
        [&] {
-         Elements order = HashOrder(inserted, dimension);
-         ORVIterator* iterator = table.MakeIterator(nullptr);
-         std::size_t passed = 0;
-         while (passed < order.size()) {
-           PEVBaseUnknown* current = iterator->Next();
-           ASSERT_EQ(current, order[passed]);
-           if (Random(16) != 0) {
-             ++passed;
-             continue;
-           }
-           passed -= (std::size_t)std::count(order.begin(), order.begin() + (long)passed, current);
-           ASSERT_NE(table.Remove(current, 1), 0u);
-           EraseAll(order, current);
-           EraseAll(inserted, current);
-         }
-         ASSERT_EQ(iterator->Next(), nullptr);
-         iterator->Release();
+         for (PEVBaseUnknown* removed :
+              _Driver.RemoveUnderTheIterator(table, HashOrder(inserted, dimension), 16))
+           EraseAll(inserted, removed);
        }},
       {"Grow under a live iterator",
        [&] {
@@ -474,12 +417,7 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
          one->Release();
          other->Release();
          std::vector<std::size_t> indexes = HashOrderIndexes(inserted, dimension);
-         std::vector<std::size_t> gone = {indexes[(std::size_t)first],
-                                          indexes[(std::size_t)second]};
-         std::sort(gone.begin(), gone.end());
-         gone.erase(std::unique(gone.begin(), gone.end()), gone.end());
-         for (auto index = gone.rbegin(); index != gone.rend(); ++index)
-           inserted.erase(inserted.begin() + (long)*index);
+         EraseAt(inserted, {indexes[(std::size_t)first], indexes[(std::size_t)second]});
        }},
       {"Clear now and then", [&] {
          if (Random(500) != 0) return;

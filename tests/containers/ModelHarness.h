@@ -16,6 +16,20 @@
 
 using Elements = std::vector<PEVBaseUnknown*>;
 
+inline void EraseAll(Elements& ioModel, const PEVBaseUnknown* iObject) {
+  ioModel.erase(std::remove(ioModel.begin(), ioModel.end(), iObject), ioModel.end());
+}
+// Erases the elements at iIndexes (in any order, repeats allowed).
+inline void EraseAt(Elements& ioModel, std::vector<std::size_t> iIndexes) {
+  std::sort(iIndexes.begin(), iIndexes.end());
+  iIndexes.erase(std::unique(iIndexes.begin(), iIndexes.end()), iIndexes.end());
+  for (auto index = iIndexes.rbegin(); index != iIndexes.rend(); ++index)
+    ioModel.erase(ioModel.begin() + (long)*index);
+}
+inline bool Has(const Elements& iModel, const PEVBaseUnknown* iObject) {
+  return std::find(iModel.begin(), iModel.end(), iObject) != iModel.end();
+}
+
 // One change (or look-up) made on the container and on its model alike.
 struct ModelOperation {
   const char* _Name;
@@ -77,6 +91,48 @@ public:
       if (found != expected) break;
     }
     iIterator->Release();
+  }
+
+  // A walk over iOrder, the container's iteration order, that removes one element in
+  // iOneIn through the iterator's own cursor; the walk goes on with the next. Gives the
+  // indexes in iOrder of those removed.
+  template <class Container>
+  std::vector<std::size_t> RemoveAtTheCursor(Container& ioContainer, const Elements& iOrder,
+                                             int iOneIn) {
+    std::vector<std::size_t> removed;
+    ORVIterator* iterator = ioContainer.MakeIterator(nullptr);
+    for (std::size_t i = 0; i < iOrder.size(); ++i) {
+      EXPECT_EQ(iterator->Next(), iOrder[i]);
+      if (Random(iOneIn) != 0) continue;
+      EXPECT_EQ(ioContainer.Remove(const_cast<ORVCursor*>(iterator->Position())), iOrder[i]);
+      removed.push_back(i);
+    }
+    EXPECT_EQ(iterator->Next(), nullptr);
+    iterator->Release();
+    return removed;
+  }
+
+  // A walk over iOrder that removes by object (every occurrence) one element in iOneIn
+  // that it meets: the iterator goes on with the element that followed. Gives those removed.
+  Elements RemoveUnderTheIterator(ORVContainer& ioContainer, Elements iOrder, int iOneIn) {
+    Elements removed;
+    ORVIterator* iterator = ioContainer.MakeIterator(nullptr);
+    for (std::size_t passed = 0; passed < iOrder.size();) {
+      PEVBaseUnknown* current = iterator->Next();
+      EXPECT_EQ(current, iOrder[passed]);
+      if (current != iOrder[passed]) break;
+      if (Random(iOneIn) != 0) {
+        ++passed;
+        continue;
+      }
+      passed -= (std::size_t)std::count(iOrder.begin(), iOrder.begin() + (long)passed, current);
+      EXPECT_NE(ioContainer.Remove(current, 1), 0u);
+      EraseAll(iOrder, current);
+      removed.push_back(current);
+    }
+    EXPECT_EQ(iterator->Next(), nullptr);
+    iterator->Release();
+    return removed;
   }
 
 private:
