@@ -6,7 +6,6 @@
 // be reported, with their number or their start.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -18,6 +17,7 @@
 #include "ORVGlobalObjectCleaner.h"
 #include "ORVVolatileOneWayIteratorForTextFile.h"
 #include "PEVUnicodeString.h"
+#include "TemporaryDirectory.h"
 #include "TextFileTestSupport.h"
 
 namespace {
@@ -129,23 +129,18 @@ private:
 
 // A stream over iContent: a memory stream, or a real file for some inputs.
 FILE* OpenContent(const std::string& iContent, bool iRealFile, const std::string& iPath) {
-  if (iRealFile || iContent.empty()) {
-    FILE* file = fopen(iPath.c_str(), "wb");
-    if (!file) return nullptr;
-    fwrite(iContent.data(), 1, iContent.size(), file);
-    fclose(file);
-    return fopen(iPath.c_str(), "r");
-  }
-  return fmemopen(const_cast<char*>(iContent.data()), iContent.size(), "r");
+  if (!iRealFile && !iContent.empty())
+    return fmemopen(const_cast<char*>(iContent.data()), iContent.size(), "r");
+  WriteWholeFile(iPath, iContent);
+  return fopen(iPath.c_str(), "r");
 }
 
 }  // namespace
 
 TEST(ORVTextFileIteratorRandom, ReadsTheLinesOfRandomContents) {
   ORVGlobalObjectCleaner cleaner;
-  char pattern[] = "/tmp/orv-textfile-random-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  std::string path = std::string(pattern) + "/content";
+  TemporaryDirectory directory;
+  std::string path = directory.Path("content");
   Generator generator(20240601);
   int failures = 0;
   for (int input = 0; input < kInputs && failures < 5; ++input) {
@@ -182,6 +177,4 @@ TEST(ORVTextFileIteratorRandom, ReadsTheLinesOfRandomContents) {
                     << finalLength << " expected " << expectedLength;
     }
   }
-  unlink(path.c_str());
-  rmdir(pattern);
 }
