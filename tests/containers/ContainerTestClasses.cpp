@@ -130,3 +130,10 @@ ORVTestShape* ORVContainerTestBase::Shape(const std::string& iName) {
   _Shapes.emplace_back(iName);
   return &_Shapes.back();
 }
+
+ORVVector& ORVContainerTestBase::VectorOf(const std::vector<PEVBaseUnknown*>& iElements) {
+  ORVVector& vector = _Vectors.emplace_back(ORVDoNothingAtDelete);
+  for (PEVBaseUnknown* element : iElements)
+    vector.Append(element);
+  return vector;
+}

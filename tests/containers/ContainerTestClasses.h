@@ -23,6 +23,7 @@
 #include "ORVHashCoder.h"
 #include "ORVIterator.h"
 #include "ORVSeqCollection.h"
+#include "ORVVector.h"
 #include "SuiteHelpers.h"
 #include "TestClasses.h"
 
@@ -136,6 +137,8 @@ protected:
   ORVTestRecordingLink* Record(std::initializer_list<ORVContainer*> iContainers);
   // A shape named iName that lives as long as the test.
   ORVTestShape* Shape(const std::string& iName);
+  // A vector of iElements (without disposal) that lives as long as the test.
+  ORVVector& VectorOf(const std::vector<PEVBaseUnknown*>& iElements);
 
   ORVGlobalObjectCleaner _Cleaner;
   ORVTestShape _A{"a"};
@@ -143,5 +146,6 @@ protected:
   ORVTestShape _C{"c"};
   ORVTestShape _D{"d"};
   std::vector<ORVContainersLinkRfHndlr> _Links;
-  std::deque<ORVTestShape> _Shapes;  // a deque: the shapes must not move
+  std::deque<ORVTestShape> _Shapes;  // deques: the shapes and vectors must not move
+  std::deque<ORVVector> _Vectors;
 };

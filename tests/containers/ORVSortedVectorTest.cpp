@@ -167,8 +167,7 @@ TEST_F(ORVSortedVectorTest, CopiesKeepTheOrderButAPlainVectorsElementsAreUnsorte
   EXPECT_EQ(copy.GetComparator(), &_ByName);
   EXPECT_EQ(Names(copy), "abc");
 
-  ORVVector plain(ORVDoNothingAtDelete);
-  AppendAll(plain, {&_Shapes[0], &_Shapes[1]});
+  ORVVector& plain = VectorOf({&_Shapes[0], &_Shapes[1]});
   ORVSortedVector target(_ByName, ORVDoNothingAtDelete);
   ORVVector& asVector = target;
   asVector = plain;

@@ -100,8 +100,7 @@ TEST_F(ORVVolatileOneWayIteratorTest, ForIteratorAndWithConvertorConvertTheirSou
 }
 
 TEST_F(ORVVolatileOneWayIteratorTest, NullElementsEndTheWalkWithoutConversion) {
-  ORVVector withNull(ORVDoNothingAtDelete);
-  AppendAll(withNull, {nullptr, &_A});
+  ORVVector& withNull = VectorOf({nullptr, &_A});
   ORVVolatileOneWayIteratorForContainer iterator(withNull, &_Primed);
   EXPECT_EQ(iterator.Next(), nullptr);
   EXPECT_EQ(_Primed._SetCount, 0);
