@@ -178,11 +178,9 @@ TEST_F(ORVUtilitiesContainersDeathTest, RemovalsThatMustTakeAllAndUnsortedSetsAr
       },
       testing::ExitedWithCode(255),
       "^RemoveObject a\n" + FatalReportPattern(notAll, kFile).substr(1));
-  ORVVector empty(ORVDoNothingAtDelete);
-  ORVVector toRemove(ORVDoNothingAtDelete);
-  toRemove.Append(&_A);
-  ExpectFatalReport([&] { ORVUtilities::RemoveElementsWithRelease(empty, toRemove, 1); }, notAll,
-                    kFile);
+  ORVVector& empty = VectorOf({});
+  ExpectFatalReport([&] { ORVUtilities::RemoveElementsWithRelease(empty, VectorOf({&_A}), 1); },
+                    notAll, kFile);
   ORVSortedVector unsortedShapes(_ByName, ORVDoNothingAtDelete);
   AppendAll(unsortedShapes, {&_B, &_A});
   ExpectFatalReport(
