@@ -170,3 +170,25 @@ TEST_F(ORVContainersLinkTest, FillingTakesTheFirstContainersIterationOrder) {
   EXPECT_TRUE(lone.IsEmpty());
   EXPECT_EQ(other->GetContainerSet().Size(), 1);
 }
+
+TEST_F(ORVContainersLinkTest, EmptyingALinkHandlerLeavesTheSet) {
+  LinkAll();
+  {
+    ORVVector leaving(ORVDoNothingAtDelete);
+    _Link->AddContainer(&leaving);
+    EXPECT_EQ(_Link->GetContainerSet().Size(), 4);
+    leaving.SetHLink(ORVContainersLinkRfHndlr());
+    EXPECT_EQ(_Link->GetContainerSet().Size(), 3);
+    _List.Append(&_A);
+    EXPECT_TRUE(leaving.IsEmpty());
+  }
+  _List.Append(&_B);  // the link no longer knows the destroyed vector
+  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b"));
+  EXPECT_EQ(_Table.Size(), 2);
+  // Emptied, a container can join another link.
+  _Table.SetHLink(ORVContainersLinkRfHndlr());
+  ORVContainersLinkRfHndlr other;
+  other.Set(ORVRfHndlrAdopt, new ORVContainersLink());
+  other->AddContainer(&_Table);
+  EXPECT_EQ(_Link->GetContainerSet().Size(), 2);
+}

@@ -187,3 +187,24 @@ TEST_F(ORVHashTableTest, RemoveAtACursorOffAnElementChangesNothing) {
   EXPECT_EQ(_Table.Size(), 0);
   EXPECT_EQ(iterator.Next(), nullptr);
 }
+
+TEST_F(ORVHashTableTest, LookupsSearchOnlyThePatternsBucket) {
+  AddNamed({"1", "17", "33", "17"});
+  ORVTestShapeCmpLength byLength;
+  // "2" is as long as "1", but its code selects another bucket.
+  EXPECT_EQ(_Table.LookupOne(Shape("2"), byLength), nullptr);
+  // "49" shares bucket 1: the first of its length there.
+  EXPECT_EQ(_Table.LookupOne(Shape("49"), byLength), &_Shapes[1]);
+  EXPECT_FALSE(_Table.Contains(Shape("1")));  // Contains wants the object itself
+  EXPECT_TRUE(_Table.Contains(&_Shapes[0]));
+  // The table's comparator is asked only about elements of the same code.
+  _ByName._Comparisons = 0;
+  EXPECT_EQ(_Table.LookupOne(Shape("17")), &_Shapes[1]);
+  EXPECT_EQ(_ByName._Comparisons, 1);
+  EXPECT_EQ(_Table.LookupOne(Shape("49")), nullptr);
+  EXPECT_EQ(_ByName._Comparisons, 1);
+  // Another comparator, even of the same class, is asked about the whole bucket.
+  ORVTestShapeCmpName other;
+  EXPECT_EQ(_Table.LookupOne(Shape("17"), other), &_Shapes[1]);
+  EXPECT_EQ(other._Comparisons, 2);
+}

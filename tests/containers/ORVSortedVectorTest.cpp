@@ -244,3 +244,25 @@ TEST_F(ORVSortedVectorTest, ReleaseElementsAndClearAndDestroyDisposeOfTheElement
   EXPECT_EQ(vector.Size(), 0);
   EXPECT_EQ(ORVTestShape::_LiveCount, live);
 }
+
+TEST_F(ORVSortedVectorTest, BackwardSearchesThatFindNothingGiveMinusOne) {
+  ORVSortedVector sorted(_ByName, ORVDoNothingAtDelete);
+  AppendNamed(sorted, "bdf");
+  sorted.Sort();
+  ORVTestShape a("a");
+  ORVTestShape f("f");
+  EXPECT_EQ(sorted.Search(2, 0, 1, &a, _ByName), -1);
+  EXPECT_EQ(sorted.Search(1, 0, 1, &f, _ByName), -1);  // f lies after the start
+  ORVIterator* iterator = sorted.LookupAll(&a);
+  iterator->ToEnd();
+  EXPECT_EQ(iterator->Previous(), nullptr);
+  EXPECT_EQ(IndexOf(*iterator), -1);
+  iterator->Release();
+  ORVVector plain(ORVDoNothingAtDelete);
+  plain = sorted;
+  EXPECT_EQ(plain.Search(2, 0, 1, &a, _ByName), -1);
+  iterator = plain.LookupAll(&a, _ByName);
+  iterator->ToEnd();
+  EXPECT_EQ(iterator->Previous(), nullptr);
+  iterator->Release();
+}
