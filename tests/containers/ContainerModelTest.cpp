@@ -1,26 +1,23 @@
-// Randomized comparisons of the list, the hash table and three linked containers with
-// simple models built on std containers, checked after every step: contents and
-// order both ways, sizes, bucket counts and the hash table's iteration order.
+// The model tests of the containers, all on the one harness (ModelHarness.h): the list,
+// the vector and the sorted vector as sequences, the hash table as a multiset in bucket
+// order, three linked containers in step, each compared with a model built on std
+// containers after every step, its iterators walked at random.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <climits>
 #include <deque>
-#include <functional>
-#include <string>
-#include <vector>
+#include <memory>
+#include <optional>
 
-#include "ContainerTestClasses.h"
 #include "ModelHarness.h"
 #include "ORVHashCursor.h"
 #include "ORVHashTable.h"
 #include "ORVList.h"
 #include "ORVListCursor.h"
-#include "ORVVector.h"
+#include "ORVSortedVector.h"
 #include "ORVVectorCursor.h"
 
 namespace {
-
-using Elements = std::vector<PEVBaseUnknown*>;
 
 class ContainerModelTest : public ORVContainerTestBase {
 protected:
@@ -28,6 +25,8 @@ protected:
     // Numbers below 2000 with repeats: some shapes share a code, many share a bucket.
     for (int i = 0; i < 300; ++i)
       _Pool.emplace_back(std::to_string(Random(2000)));
+    for (int i = 0; i < 12; ++i)  // six names, twice each
+      _Few.emplace_back(std::string(1, (char)('a' + i % 6)));
   }
 
   int Random(int iBound) { return _Driver.Random(iBound); }
@@ -38,26 +37,19 @@ protected:
     return iModel[(std::size_t)Random((int)iModel.size())];
   }
 
-  // iContainer holds iModel in this order, forward and backward.
-  static void ExpectHolds(const ORVContainer& iContainer, const Elements& iModel) {
-    ASSERT_EQ(iContainer.Size(), (int)iModel.size());
-    ASSERT_EQ(ElementsOf(iContainer), iModel);
-    ASSERT_EQ(ElementsOf(iContainer, false), iModel);
-  }
-
   // The table's expected order as indexes into iInserted (the insertion order): buckets
   // in turn, insertion order within each. iDimension is the model's bucket count.
   std::vector<std::size_t> HashOrderIndexes(const Elements& iInserted, int iDimension) const {
     std::vector<std::size_t> indexes(iInserted.size());
     for (std::size_t i = 0; i < indexes.size(); ++i)
       indexes[i] = i;
-    auto bucket = [&](std::size_t iIndex) {
-      return _ByNumber.Code(iInserted[iIndex]) & (unsigned int)(iDimension - 1);
-    };
     std::stable_sort(indexes.begin(), indexes.end(), [&](std::size_t iFirst, std::size_t iSecond) {
-      return bucket(iFirst) < bucket(iSecond);
+      return Bucket(iInserted[iFirst], iDimension) < Bucket(iInserted[iSecond], iDimension);
     });
     return indexes;
+  }
+  unsigned int Bucket(const PEVBaseUnknown* iElement, int iDimension) const {
+    return _ByNumber.Code(iElement) & (unsigned int)(iDimension - 1);
   }
   Elements HashOrder(const Elements& iInserted, int iDimension) const {
     Elements order;
@@ -83,150 +75,246 @@ protected:
     return ORVListCursor(iIndex < 0 ? iList.GetHead() : iList.SearchIndex(iIndex));
   }
 
-  static void EraseAll(Elements& ioModel, const PEVBaseUnknown* iObject) {
-    ioModel.erase(std::remove(ioModel.begin(), ioModel.end(), iObject), ioModel.end());
-  }
-  static bool Has(const Elements& iModel, const PEVBaseUnknown* iObject) {
-    return std::find(iModel.begin(), iModel.end(), iObject) != iModel.end();
+  bool SameName(const PEVBaseUnknown* iFirst, const PEVBaseUnknown* iSecond) const {
+    return iFirst && iSecond && NameOf(iFirst) == NameOf(iSecond);
   }
 
   ModelDriver _Driver;
   std::deque<ORVTestShape> _Pool;
+  std::deque<ORVTestShape> _Few;
   ORVTestShapeHashNumber _ByNumber;
   ORVTestShapeCmpName _ByName;
+  ORVTestShapeCmpLength _ByLength;
 };
 
 }  // namespace
 
-TEST_F(ContainerModelTest, ListBehavesAsASequence) {
-  ORVList list(ORVDoNothingAtDelete);
-  Elements model;
-  PEVBaseUnknown* element = nullptr;
-  int size = 0;
-  auto prepare = [&] {
-    element = Random(12) == 0 ? nullptr : AnyElement();
-    size = (int)model.size();
-  };
-  auto at = [&](int iIndex) { return model[(std::size_t)iIndex]; };
-  auto atCursor = [&](bool iReplace) {
-    if (model.empty()) return;
-    int index = Random(size);
-    ORVListCursor cursor = ListCursorAt(list, index);
-    if (iReplace) {
-      ASSERT_EQ(list.Replace(&cursor, element), at(index));
-      model[(std::size_t)index] = element;
-      return;
-    }
-    ASSERT_EQ(list.Remove(&cursor), at(index));
-    ASSERT_EQ(cursor.GetLink(), ListCursorAt(list, index - 1).GetLink());
-    model.erase(model.begin() + index);
-  };
-  auto maybeClear = [&] {
-    if (Random(60) != 0) return;
-    list.Clear(1);
-    model.clear();
-  };
-  const ModelOperations operations = {
-      {"Add",
-       [&] {
-         list.Add(element, 1);
-         model.insert(model.begin(), element);
-       }},
-      {"Append",
-       [&] {
-         list.Append(element);
-         model.push_back(element);
-       }},
-      {"Insert",
-       [&] {
-         int index = Random(size + 3) - 2;  // below 1: at the front
-         list.Insert(element, index);
-         model.insert(model.begin() + std::max(index, 0), element);
-       }},
-      {"InsertAfter",
-       [&] {
-         int index = Random(size + 2) - 1;  // -1: the head, size: the tail
-         ORVListCursor cursor = ListCursorAt(list, index);
-         ASSERT_EQ(list.InsertAfter(&cursor, element), index < size ? 1u : 0u);
-         if (index < size) model.insert(model.begin() + index + 1, element);
-       }},
-      {"InsertBefore",
-       [&] {
-         int index = Random(size + 2) - 1;
-         ORVListCursor cursor = ListCursorAt(list, index);
-         ASSERT_EQ(list.InsertBefore(&cursor, element), index >= 0 ? 1u : 0u);
-         if (index >= 0) model.insert(model.begin() + index, element);
-       }},
-      {"Remove by object",
-       [&] {
-         PEVBaseUnknown* removed = ElementOf(model);
-         ASSERT_EQ(list.Remove(removed, 1) != 0, Has(model, removed));
-         EraseAll(model, removed);
-       }},
-      {"Replace by object",
-       [&] {
-         PEVBaseUnknown* old = ElementOf(model);
-         ASSERT_EQ(list.Replace(old, element, 1) != 0, Has(model, old));
-         std::replace(model.begin(), model.end(), old, element);
-       }},
-      {"Remove by cursor", [&] { atCursor(false); }},
-      {"Replace by cursor", [&] { atCursor(true); }},
-      {"ExtractFirst",
-       [&] {
-         ASSERT_EQ(list.ExtractFirst(), model.empty() ? nullptr : model.front());
-         if (!model.empty()) model.erase(model.begin());
-       }},
-      {"ExtractLast",
-       [&] {
-         ASSERT_EQ(list.ExtractLast(), model.empty() ? nullptr : model.back());
-         if (!model.empty()) model.pop_back();
-       }},
-      {"Remove at the iterator's cursor",
-       [&] {
-         ORVIterator* iterator = list.MakeIterator(nullptr);
-         Elements kept;
-         for (int i = 0; i < size; ++i) {
-           PEVBaseUnknown* current = iterator->Next();
-           ASSERT_EQ(current, at(i));
-           if (Random(16) != 0) {
-             kept.push_back(current);
-             continue;
-           }
-           ASSERT_EQ(list.Remove(const_cast<ORVCursor*>(iterator->Position())), current);
-         }
-         ASSERT_EQ(iterator->Next(), nullptr);
-         iterator->Release();
-         model = kept;
-       }},
-      // The iterator goes on with the element that followed the one removed under it.
-      {"Remove by object under the iterator",
-       [&] {
-         ORVIterator* iterator = list.MakeIterator(nullptr);
-         std::size_t passed = 0;
-         while (passed < model.size()) {
-           PEVBaseUnknown* current = iterator->Next();
-           ASSERT_EQ(current, model[passed]);
-           if (Random(8) != 0) {
-             ++passed;
-             continue;
-           }
-           passed -= (std::size_t)std::count(model.begin(), model.begin() + (long)passed, current);
-           ASSERT_NE(list.Remove(current, 1), 0u);
-           EraseAll(model, current);
-         }
-         ASSERT_EQ(iterator->Next(), nullptr);
-         iterator->Release();
-       }},
-      {"Clear now and then", maybeClear}};
-  auto check = [&] {
-    ExpectHolds(list, model);
-    for (int i = 0; i < 3 && i < (int)model.size(); ++i) {
-      int index = Random((int)model.size());
-      ASSERT_EQ(list[index], model[(std::size_t)index]);
-    }
-    ASSERT_EQ(list.Contains(element), Has(model, element));
-  };
-  _Driver.Run(20000, operations, check, prepare, 5);
+// The list, the vector and the sorted vector under the same operations, each compared
+// with a std::vector (and the sorted vector's flag with a model of it): positions and
+// cursors inside, at and beyond both ends, removal under a live iterator, lookups.
+TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
+  for (const char* kind : {"list", "vector", "sorted vector"}) {
+    SCOPED_TRACE(kind);
+    const bool isList = kind[0] == 'l', isSorted = kind[0] == 's';
+    std::unique_ptr<ORVSeqCollection> owner;
+    if (isList) owner.reset(new ORVList(ORVDoNothingAtDelete));
+    if (!isList)
+      owner.reset(isSorted ? new ORVSortedVector(_ByName, ORVDoNothingAtDelete)
+                           : new ORVVector(ORVDoNothingAtDelete));
+    ORVSeqCollection& sequence = *owner;
+    auto* list = dynamic_cast<ORVList*>(owner.get());
+    auto* vector = dynamic_cast<ORVVector*>(owner.get());
+    auto* sortedVector = dynamic_cast<ORVSortedVector*>(owner.get());
+    Elements model;
+    bool sorted = true;  // the sorted vector's flag
+    PEVBaseUnknown* element = nullptr;
+    int size = 0;
+    std::optional<ORVListCursor> listCursor;
+    std::optional<ORVVectorCursor> vectorCursor;
+    auto cursorAt = [&](int iIndex) -> ORVCursor* {
+      if (list) return &listCursor.emplace(ListCursorAt(*list, iIndex));
+      return &vectorCursor.emplace(iIndex);
+    };
+    // A cursor's index: the list's from the head to the tail, the vector's beyond too.
+    auto anyIndex = [&] { return list ? Random(size + 2) - 1 : Random(size + 4) - 2; };
+    auto at = [&](int iIndex) {
+      return iIndex >= 0 && iIndex < size ? model[(std::size_t)iIndex] : nullptr;
+    };
+    auto prepare = [&] {
+      element = !isSorted && Random(10) == 0 ? nullptr : &_Few[(std::size_t)Random(12)];
+      size = (int)model.size();
+    };
+    auto insert = [&](int iIndex) {
+      model.insert(model.begin() + iIndex, element);
+      sorted = false;
+    };
+    auto maybeClear = [&] {
+      if (Random(60) != 0) return;
+      sequence.Clear(1);
+      model.clear();
+      sorted = true;
+    };
+    const ModelOperations operations = {
+        {"Add",
+         [&] {
+           sequence.Add(element, 1);
+           insert(list ? 0 : size);
+         }},
+        {"Append",
+         [&] {
+           sequence.Append(element);
+           insert(size);
+         }},
+        {"Insert",
+         [&] {
+           int index = Random(size + 1);
+           if (list && Random(4) == 0) index = Random(2) ? -Random(3) : INT_MIN;  // the front
+           sequence.Insert(element, index);
+           insert(std::max(index, 0));
+         }},
+        {"InsertAfter",
+         [&] {
+           int index = anyIndex();
+           bool inside = index >= -1 && index < size;
+           ASSERT_EQ(sequence.InsertAfter(cursorAt(index), element), inside ? 1u : 0u);
+           if (inside) insert(index + 1);
+         }},
+        {"InsertBefore",
+         [&] {
+           int index = anyIndex();
+           bool inside = index >= 0 && index <= size;
+           ORVCursor* cursor = cursorAt(index);
+           ASSERT_EQ(sequence.InsertBefore(cursor, element), inside ? 1u : 0u);
+           if (!inside) return;
+           insert(index);
+           // The cursor stays on the element it was on.
+           ASSERT_EQ(sequence[cursor], index < size ? model[(std::size_t)index + 1] : nullptr);
+         }},
+        {"Set by index",
+         [&] {
+           if (list && !size) return;
+           // The list's negative indexes set the first, the vector grows with nulls.
+           int index = list ? Random(size + 2) - 2 : Random(size + 3);
+           sequence.Set(index, element);
+           if (index >= size) model.resize((std::size_t)index + 1, nullptr);
+           model[(std::size_t)std::max(index, 0)] = element;
+           sorted = false;
+         }},
+        {"Set by cursor",
+         [&] {
+           if (!size) return;
+           int index = Random(size);
+           sequence.Set(cursorAt(index), element);
+           model[(std::size_t)index] = element;
+           sorted = false;
+         }},
+        {"Replace by cursor",
+         [&] {
+           int index = anyIndex();
+           ASSERT_EQ(sequence.Replace(cursorAt(index), element), at(index));
+           if (index < 0 || index >= size) return;
+           model[(std::size_t)index] = element;
+           sorted = false;
+         }},
+        // A removal steps the cursor back.
+        {"Remove by cursor",
+         [&] {
+           int index = anyIndex();
+           ORVCursor* cursor = cursorAt(index);
+           ASSERT_EQ(sequence.Remove(cursor), at(index));
+           if (index < 0 || index >= size) return;
+           model.erase(model.begin() + index);
+           ASSERT_EQ(sequence[cursor], index ? model[(std::size_t)index - 1] : nullptr);
+         }},
+        {"Remove by object",
+         [&] {
+           PEVBaseUnknown* removed = Random(8) ? at(Random(size + 1)) : element;
+           ASSERT_EQ(sequence.Remove(removed, 1) != 0, Has(model, removed));
+           EraseAll(model, removed);
+         }},
+        {"Replace by object",
+         [&] {
+           PEVBaseUnknown* old = Random(4) ? at(Random(size + 1)) : element;
+           bool found = Has(model, old);
+           ASSERT_EQ(sequence.Replace(old, element, 1) != 0, found);
+           std::replace(model.begin(), model.end(), old, element);
+           sorted = sorted && !found;
+         }},
+        {"ExtractFirst",
+         [&] {
+           ASSERT_EQ(sequence.ExtractFirst(), at(0));
+           if (size) model.erase(model.begin());
+         }},
+        {"ExtractLast",
+         [&] {
+           ASSERT_EQ(sequence.ExtractLast(), at(size - 1));
+           if (size) model.pop_back();
+         }},
+        {"Remove at the iterator's cursor",
+         [&] { EraseAt(model, _Driver.RemoveAtTheCursor(sequence, model, 16)); }},
+        // The list's iterator goes on with the element that followed the one removed
+        // under it.
+        {"Remove by object under the iterator",
+         [&] {
+           if (!list) return;
+           for (PEVBaseUnknown* removed : _Driver.RemoveUnderTheIterator(sequence, model, 8))
+             EraseAll(model, removed);
+         }},
+        {"Sort",
+         [&] {
+           if (!isSorted || Random(3)) return;
+           sortedVector->Sort();
+           // Unstable: equal names may come in another order, checked below.
+           std::stable_sort(model.begin(), model.end(),
+                            [](PEVBaseUnknown* iFirst, PEVBaseUnknown* iSecond) {
+                              return NameOf(iFirst) < NameOf(iSecond);
+                            });
+           sorted = true;
+         }},
+        // Checked, the flag is set only on elements in order.
+        {"SetIsSorted",
+         [&] {
+           if (!isSorted) return;
+           bool inOrder = true;
+           for (int i = 1; i < size; ++i)
+             inOrder = inOrder && NameOf(at(i - 1)) <= NameOf(at(i));
+           sorted = inOrder && Random(4);
+           sortedVector->SetIsSorted(sorted, Random(2));
+         }},
+        {"Clear now and then", maybeClear}};
+    auto check = [&] {
+      size = (int)model.size();
+      if (sortedVector) {
+        Elements contents(vector->Contents(), vector->Contents() + size);
+        ASSERT_EQ(sortedVector->IsSorted() != 0, sorted || size < 2);
+        if (sorted) {
+          for (int i = 1; i < size; ++i)
+            ASSERT_LE(NameOf(contents[(std::size_t)i - 1]), NameOf(contents[(std::size_t)i]));
+          ASSERT_TRUE(std::is_permutation(contents.begin(), contents.end(), model.begin()));
+          model = contents;
+        }
+      }
+      ASSERT_NO_FATAL_FAILURE(ModelDriver::ExpectHolds(sequence, model));
+      if (vector) {
+        ASSERT_EQ(Elements(vector->Contents(), vector->Contents() + size), model);
+        ASSERT_GE(vector->GetCapacity(), size);
+      }
+      // Positions beyond the elements read as null but for the list's negative ones.
+      int index = Random(8) ? Random(size + 4) - 2 : Random(2) ? INT_MIN : INT_MAX;
+      ASSERT_EQ(sequence[index], list && index < 0 ? at(0) : at(index)) << index;
+      ASSERT_EQ(sequence.First(), at(0));
+      ASSERT_EQ(sequence.Last(), at(size - 1));
+      ASSERT_EQ(sequence.Contains(element) != 0, Has(model, element));
+      // Without a comparator (but the sorted vector's) a pattern is the object itself.
+      auto matches = [&](PEVBaseUnknown* iCandidate) {
+        return isSorted ? SameName(iCandidate, element) : iCandidate == element;
+      };
+      auto first = std::find_if(model.begin(), model.end(), matches);
+      ASSERT_EQ(sequence.LookupOne(element), first == model.end() ? nullptr : *first);
+      ASSERT_EQ(sequence[static_cast<const ORVCursor*>(nullptr)], nullptr);
+      if (list) {
+        ASSERT_EQ(sequence[&listCursor.emplace()], nullptr);  // a cursor on no link
+      }
+      // Iterators from a cursor or from the start, two others alive meanwhile.
+      ORVIterator* older = sequence.MakeIterator(nullptr);
+      ORVIterator* newer = sequence.MakeIterator(nullptr);
+      int start = anyIndex();
+      ORVCursor* from = cursorAt(start);
+      start = std::min(std::max(start, -1), size);
+      _Driver.ExpectWalk(sequence.MakeIterator(from), model, start);
+      auto sameName = [&](PEVBaseUnknown* iOne) { return SameName(iOne, element); };
+      if (element && Random(2)) {
+        _Driver.ExpectWalk(sequence.LookupAll(from, element), model, start, matches);
+        _Driver.ExpectWalk(sequence.LookupAll(from, element, _ByName), model, start, sameName);
+      } else if (element) {
+        _Driver.ExpectWalk(sequence.LookupAll(element), model, -1, matches);
+        _Driver.ExpectWalk(sequence.LookupAll(element, _ByName), model, -1, sameName);
+      }
+      older->Release();
+      newer->Release();
+    };
+    _Driver.Run(20000, operations, check, prepare, 5);
+  }
 }
 
 TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
@@ -268,40 +356,18 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
        }},
       {"Remove at the iterator's cursor",
        [&] {
-         std::vector<bool> removed(inserted.size(), false);
-         ORVIterator* iterator = table.MakeIterator(nullptr);
-         for (std::size_t index : HashOrderIndexes(inserted, dimension)) {
-           ASSERT_EQ(iterator->Next(), inserted[index]);
-           if (Random(64) != 0) continue;
-           ASSERT_EQ(table.Remove(const_cast<ORVCursor*>(iterator->Position())), inserted[index]);
-           removed[index] = true;
-         }
-         ASSERT_EQ(iterator->Next(), nullptr);
-         iterator->Release();
-         Elements kept;
-         for (std::size_t i = 0; i < inserted.size(); ++i)
-           if (!removed[i]) kept.push_back(inserted[i]);
-         inserted = kept;
+         std::vector<std::size_t> order = HashOrderIndexes(inserted, dimension);
+         std::vector<std::size_t> removed;
+         for (std::size_t index :
+              _Driver.RemoveAtTheCursor(table, HashOrder(inserted, dimension), 64))
+           removed.push_back(order[index]);
+         EraseAt(inserted, removed);
        }},
       {"Remove by object under the iterator",
        [&] {
-         Elements order = HashOrder(inserted, dimension);
-         ORVIterator* iterator = table.MakeIterator(nullptr);
-         std::size_t passed = 0;
-         while (passed < order.size()) {
-           PEVBaseUnknown* current = iterator->Next();
-           ASSERT_EQ(current, order[passed]);
-           if (Random(16) != 0) {
-             ++passed;
-             continue;
-           }
-           passed -= (std::size_t)std::count(order.begin(), order.begin() + (long)passed, current);
-           ASSERT_NE(table.Remove(current, 1), 0u);
-           EraseAll(order, current);
-           EraseAll(inserted, current);
-         }
-         ASSERT_EQ(iterator->Next(), nullptr);
-         iterator->Release();
+         for (PEVBaseUnknown* removed :
+              _Driver.RemoveUnderTheIterator(table, HashOrder(inserted, dimension), 16))
+           EraseAll(inserted, removed);
        }},
       {"Grow under a live iterator",
        [&] {
@@ -351,12 +417,7 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
          one->Release();
          other->Release();
          std::vector<std::size_t> indexes = HashOrderIndexes(inserted, dimension);
-         std::vector<std::size_t> gone = {indexes[(std::size_t)first],
-                                          indexes[(std::size_t)second]};
-         std::sort(gone.begin(), gone.end());
-         gone.erase(std::unique(gone.begin(), gone.end()), gone.end());
-         for (auto index = gone.rbegin(); index != gone.rend(); ++index)
-           inserted.erase(inserted.begin() + (long)*index);
+         EraseAt(inserted, {indexes[(std::size_t)first], indexes[(std::size_t)second]});
        }},
       {"Clear now and then", [&] {
          if (Random(500) != 0) return;
@@ -366,13 +427,35 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
   auto check = [&] {
     ASSERT_EQ(table.GetDimension(), dimension);
     Elements order = HashOrder(inserted, dimension);
-    ExpectHolds(table, order);
+    ModelDriver::ExpectHolds(table, order);
     ASSERT_EQ(table.Contains(element), Has(inserted, element));
     // The first of its bucket with the same name, if any.
     auto same = std::find_if(order.begin(), order.end(), [&](PEVBaseUnknown* iCandidate) {
       return _ByName.CompareObjects(element, iCandidate) == 0;
     });
     ASSERT_EQ(table.LookupOne(element), same == order.end() ? nullptr : *same);
+    // Another comparator looks in the pattern's bucket only.
+    same = std::find_if(order.begin(), order.end(), [&](PEVBaseUnknown* iCandidate) {
+      return Bucket(iCandidate, dimension) == Bucket(element, dimension) &&
+             NameOf(iCandidate).size() == NameOf(element).size();
+    });
+    ASSERT_EQ(table.LookupOne(element, _ByLength), same == order.end() ? nullptr : *same);
+    ORVIterator* older = table.MakeIterator(nullptr);
+    ORVIterator* newer = table.MakeIterator(nullptr);
+    int start = Random((int)order.size() + 1) - 1;
+    ORVHashCursor cursor = start < 0 ? ORVHashCursor() : HashCursorAt(table, start);
+    _Driver.ExpectWalk(table.MakeIterator(start < 0 ? nullptr : &cursor), order, start);
+    // A pattern's iterator stays in its bucket, with any comparator.
+    for (const ORVComparator* comparator : {(ORVComparator*)&_ByName, (ORVComparator*)&_ByLength}) {
+      ORVIterator* iterator =
+          comparator == &_ByName ? table.LookupAll(element) : table.LookupAll(element, *comparator);
+      _Driver.ExpectWalk(iterator, order, -1, [&](PEVBaseUnknown* iOne) {
+        return Bucket(iOne, dimension) == Bucket(element, dimension) &&
+               comparator->CompareObjects(iOne, element) == 0;
+      });
+    }
+    older->Release();
+    newer->Release();
   };
   _Driver.Run(
       20000, operations, check, [&] { element = AnyElement(); }, 2);
@@ -523,8 +606,10 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
          int index = Random(size);
          PEVBaseUnknown* old = vectorModel[(std::size_t)index];
          ORVVectorCursor cursor(index);
-         if (Random(2)) {
+         if (Random(3) == 0) {
            vector.Set(index, fresh);
+         } else if (Random(2)) {
+           vector.Set(&cursor, fresh);
          } else {
            ASSERT_EQ(vector.Replace(&cursor, fresh), old);
          }
@@ -542,10 +627,10 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
        }},
       {"Clear now and then", maybeClear}};
   auto check = [&] {
-    ExpectHolds(list, listModel);
-    ExpectHolds(vector, vectorModel);
+    ModelDriver::ExpectHolds(list, listModel);
+    ModelDriver::ExpectHolds(vector, vectorModel);
     ASSERT_EQ(table.GetDimension(), dimension);
-    ExpectHolds(table, HashOrder(inserted, dimension));
+    ModelDriver::ExpectHolds(table, HashOrder(inserted, dimension));
   };
   _Driver.Run(20000, operations, check, prepare, 5);
   ASSERT_EQ(link->GetContainerSet().Size(), 3);

@@ -14,8 +14,7 @@ ORV_META_OBJECT_DEFINE(ORVTestRecordingLink, ORVContainersLink)
 int ORVTestShapeCmpName::CompareObjects(const PEVBaseUnknown* iFirst,
                                         const PEVBaseUnknown* iSecond) const {
   ++_Comparisons;
-  return ORVCheckedCast<ORVTestShape>(iFirst)->GetName().compare(
-      ORVCheckedCast<ORVTestShape>(iSecond)->GetName());
+  return NameOf(iFirst).compare(NameOf(iSecond));
 }
 
 int ORVTestShapeCmpLength::CompareObjects(const PEVBaseUnknown* iFirst,
@@ -75,13 +74,6 @@ std::vector<std::string> ORVTestRecordingLink::Texts() const {
   return texts;
 }
 
-ORVContainersLinkRfHndlr MakeRecordingLink(ORVTestRecordingLink** oLink) {
-  ORVContainersLinkRfHndlr handler;
-  *oLink = new ORVTestRecordingLink();
-  handler.Set(ORVRfHndlrAdopt, *oLink);
-  return handler;
-}
-
 std::string NameOf(const PEVBaseUnknown* iObject) {
   if (!iObject) return "null";
   return ORVCheckedCast<ORVTestShape>(iObject)->GetName();
@@ -121,48 +113,14 @@ std::vector<std::string> Names(const ORVContainer& iContainer) {
   return NamesOf(ElementsOf(iContainer, true));
 }
 
-std::vector<std::string> NamesBackward(const ORVContainer& iContainer) {
-  return NamesOf(ElementsOf(iContainer, false));
-}
-
-std::string Steps(ORVIterator& ioIterator, const std::string& iScript,
-                  const std::function<int(ORVIterator&)>& iPosition) {
-  std::string results;
-  for (char step : iScript) {
-    PEVBaseUnknown* element = nullptr;
-    switch (step) {
-      case 'b':
-        ioIterator.ToBegin();
-        continue;
-      case 'e':
-        ioIterator.ToEnd();
-        continue;
-      case '@':
-        results += (results.empty() ? "@" : " @") + std::to_string(iPosition(ioIterator));
-        continue;
-      case 'n':
-        element = ioIterator.Next();
-        break;
-      case 'p':
-        element = ioIterator.Previous();
-        break;
-      default:
-        ADD_FAILURE() << "unknown step " << step;
-        continue;
-    }
-    results += (results.empty() ? "" : " ") + (element ? NameOf(element) : std::string("-"));
-  }
-  return results;
-}
-
 std::string WrongCursorText(const std::string& iExpected) {
   return "ORVConversionCheck::Check: object is not a \"" + iExpected + "\" but a \"ORVTestCursor\"";
 }
 
 ORVTestRecordingLink* ORVContainerTestBase::Record(
     std::initializer_list<ORVContainer*> iContainers) {
-  ORVTestRecordingLink* link;
-  _Links.push_back(MakeRecordingLink(&link));
+  auto* link = new ORVTestRecordingLink();
+  _Links.emplace_back().Set(ORVRfHndlrAdopt, link);
   for (ORVContainer* container : iContainers)
     container->SetHLink(_Links.back());
   return link;
@@ -171,4 +129,11 @@ ORVTestRecordingLink* ORVContainerTestBase::Record(
 ORVTestShape* ORVContainerTestBase::Shape(const std::string& iName) {
   _Shapes.emplace_back(iName);
   return &_Shapes.back();
+}
+
+ORVVector& ORVContainerTestBase::VectorOf(const std::vector<PEVBaseUnknown*>& iElements) {
+  ORVVector& vector = _Vectors.emplace_back(ORVDoNothingAtDelete);
+  for (PEVBaseUnknown* element : iElements)
+    vector.Append(element);
+  return vector;
 }

@@ -23,10 +23,11 @@
 #include "ORVHashCoder.h"
 #include "ORVIterator.h"
 #include "ORVSeqCollection.h"
+#include "ORVVector.h"
 #include "SuiteHelpers.h"
 #include "TestClasses.h"
 
-// Orders shapes by name; counts every comparison.
+// Orders shapes by name (null as "null"); counts every comparison.
 class ORVTestShapeCmpName : public ORVComparator {
   ORV_META_OBJECT(ORVTestShapeCmpName)
 
@@ -110,9 +111,6 @@ public:
   std::vector<Notification> _Notifications;
 };
 
-// A new recording link, held by the returned handler.
-ORVContainersLinkRfHndlr MakeRecordingLink(ORVTestRecordingLink** oLink);
-
 // The name of a shape, "null" for null.
 std::string NameOf(const PEVBaseUnknown* iObject);
 
@@ -127,13 +125,6 @@ void AddAll(ORVContainer& ioContainer, ElementList iElements);
 std::vector<PEVBaseUnknown*> ElementsOf(const ORVContainer& iContainer, bool iForward = true);
 // Their names.
 std::vector<std::string> Names(const ORVContainer& iContainer);
-std::vector<std::string> NamesBackward(const ORVContainer& iContainer);
-
-// Runs iScript on iIterator, a letter a step: 'n' Next, 'p' Previous, 'b' ToBegin, 'e'
-// ToEnd, '@' the position iPosition gives. What n, p and @ gave, space-separated: the
-// element's name, "-" for null, "@" and the position.
-std::string Steps(ORVIterator& ioIterator, const std::string& iScript,
-                  const std::function<int(ORVIterator&)>& iPosition = nullptr);
 
 // The conversion report of a cursor of the wrong class.
 std::string WrongCursorText(const std::string& iExpected);
@@ -146,6 +137,8 @@ protected:
   ORVTestRecordingLink* Record(std::initializer_list<ORVContainer*> iContainers);
   // A shape named iName that lives as long as the test.
   ORVTestShape* Shape(const std::string& iName);
+  // A vector of iElements (without disposal) that lives as long as the test.
+  ORVVector& VectorOf(const std::vector<PEVBaseUnknown*>& iElements);
 
   ORVGlobalObjectCleaner _Cleaner;
   ORVTestShape _A{"a"};
@@ -153,5 +146,6 @@ protected:
   ORVTestShape _C{"c"};
   ORVTestShape _D{"d"};
   std::vector<ORVContainersLinkRfHndlr> _Links;
-  std::deque<ORVTestShape> _Shapes;  // a deque: the shapes must not move
+  std::deque<ORVTestShape> _Shapes;  // deques: the shapes and vectors must not move
+  std::deque<ORVVector> _Vectors;
 };

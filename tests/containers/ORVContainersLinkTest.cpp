@@ -18,7 +18,6 @@
 #include "ORVVectorCursor.h"
 
 using testing::ElementsAre;
-using testing::IsEmpty;
 using testing::UnorderedElementsAre;
 
 namespace {
@@ -71,25 +70,6 @@ TEST_F(ORVContainersLinkTest, ReleasingTheElementsOfOneReleasesEachElementOnce) 
   EXPECT_EQ(ORVTestShape::_LiveCount, live);
   EXPECT_TRUE(_List.IsEmpty());
   EXPECT_TRUE(_Table.IsEmpty());
-}
-
-TEST_F(ORVContainersLinkTest, FillingTakesTheFirstContainersIterationOrder) {
-  _Link->AddContainer(&_List);
-  AppendAll(_List, {&_A, &_B, nullptr, &_C});  // a null is not the end of the elements
-  _Link->FillAndAddContainer(&_Vector);
-  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "null", "c"));
-  EXPECT_EQ(_Vector.GetLink(), _Link.Get());
-  _Link->FillAndAddContainer(&_Table);
-  EXPECT_THAT(Names(_Table), UnorderedElementsAre("a", "b", "null", "c"));
-  _Vector.Append(&_D);
-  EXPECT_TRUE(_Table.Contains(&_D));
-  // Into an empty set: nothing to copy.
-  ORVContainersLinkRfHndlr other;
-  other.Set(ORVRfHndlrAdopt, new ORVContainersLink());
-  ORVVector lone(ORVDoNothingAtDelete);
-  other->FillAndAddContainer(&lone);
-  EXPECT_TRUE(lone.IsEmpty());
-  EXPECT_EQ(other->GetContainerSet().Size(), 1);
 }
 
 TEST_F(ORVContainersLinkTest, DestroyingContainersOneByOneFinallyDestroysTheLink) {
@@ -146,28 +126,6 @@ TEST_F(ORVContainersLinkTest, RemoveContainerUnlinksIt) {
   EXPECT_TRUE(second.IsEmpty());
 }
 
-TEST_F(ORVContainersLinkTest, EmptyingALinkHandlerLeavesTheSet) {
-  LinkAll();
-  {
-    ORVVector leaving(ORVDoNothingAtDelete);
-    _Link->AddContainer(&leaving);
-    EXPECT_EQ(_Link->GetContainerSet().Size(), 4);
-    leaving.SetHLink(ORVContainersLinkRfHndlr());
-    EXPECT_EQ(_Link->GetContainerSet().Size(), 3);
-    _List.Append(&_A);
-    EXPECT_TRUE(leaving.IsEmpty());
-  }
-  _List.Append(&_B);  // the link no longer knows the destroyed vector
-  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b"));
-  EXPECT_EQ(_Table.Size(), 2);
-  // Emptied, a container can join another link.
-  _Table.SetHLink(ORVContainersLinkRfHndlr());
-  ORVContainersLinkRfHndlr other;
-  other.Set(ORVRfHndlrAdopt, new ORVContainersLink());
-  other->AddContainer(&_Table);
-  EXPECT_EQ(_Link->GetContainerSet().Size(), 2);
-}
-
 TEST_F(ORVContainersLinkDeathTest, MisuseAndANullEntryInTheSetAreFatal) {
   ExpectFatalReport([&] { _Link->AddContainer(nullptr); }, "ORVContainersLink::AddContainer(NULL)",
                     kLinkFile);
@@ -192,4 +150,45 @@ TEST_F(ORVContainersLinkDeathTest, MisuseAndANullEntryInTheSetAreFatal) {
   ExpectFatalReport([&] { other->FillAndAddContainer(&_Vector); }, "pContainerRef is NULL",
                     kLinkFile);
   const_cast<ORVVector&>(other->GetContainerSet()).Set(0, &_Table);
+}
+
+TEST_F(ORVContainersLinkTest, FillingTakesTheFirstContainersIterationOrder) {
+  _Link->AddContainer(&_List);
+  AppendAll(_List, {&_A, &_B, nullptr, &_C});  // a null is not the end of the elements
+  _Link->FillAndAddContainer(&_Vector);
+  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "null", "c"));
+  EXPECT_EQ(_Vector.GetLink(), _Link.Get());
+  _Link->FillAndAddContainer(&_Table);
+  EXPECT_THAT(Names(_Table), UnorderedElementsAre("a", "b", "null", "c"));
+  _Vector.Append(&_D);
+  EXPECT_TRUE(_Table.Contains(&_D));
+  // Into an empty set: nothing to copy.
+  ORVContainersLinkRfHndlr other;
+  other.Set(ORVRfHndlrAdopt, new ORVContainersLink());
+  ORVVector lone(ORVDoNothingAtDelete);
+  other->FillAndAddContainer(&lone);
+  EXPECT_TRUE(lone.IsEmpty());
+  EXPECT_EQ(other->GetContainerSet().Size(), 1);
+}
+
+TEST_F(ORVContainersLinkTest, EmptyingALinkHandlerLeavesTheSet) {
+  LinkAll();
+  {
+    ORVVector leaving(ORVDoNothingAtDelete);
+    _Link->AddContainer(&leaving);
+    EXPECT_EQ(_Link->GetContainerSet().Size(), 4);
+    leaving.SetHLink(ORVContainersLinkRfHndlr());
+    EXPECT_EQ(_Link->GetContainerSet().Size(), 3);
+    _List.Append(&_A);
+    EXPECT_TRUE(leaving.IsEmpty());
+  }
+  _List.Append(&_B);  // the link no longer knows the destroyed vector
+  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b"));
+  EXPECT_EQ(_Table.Size(), 2);
+  // Emptied, a container can join another link.
+  _Table.SetHLink(ORVContainersLinkRfHndlr());
+  ORVContainersLinkRfHndlr other;
+  other.Set(ORVRfHndlrAdopt, new ORVContainersLink());
+  other->AddContainer(&_Table);
+  EXPECT_EQ(_Link->GetContainerSet().Size(), 2);
 }

@@ -18,7 +18,6 @@
 #include "PEVBaseUnknownHashAddr.h"
 
 using testing::ElementsAre;
-using testing::IsEmpty;
 
 namespace {
 
@@ -42,9 +41,6 @@ protected:
     return names;
   }
 
-  static int BucketOf(ORVIterator& iIterator) {
-    return ORVCheckedCast<ORVHashCursor>(iIterator.Position())->GetBucketIndex();
-  }
   static PEVBaseUnknown* RemoveAt(ORVHashTable& ioTable, ORVIterator& iIterator) {
     return ioTable.Remove(const_cast<ORVCursor*>(iIterator.Position()));
   }
@@ -81,91 +77,6 @@ TEST_F(ORVHashTableTest, GrowsAtThe33rdElementWithoutCodingAgain) {
     for (const std::string& name : BucketNames(_Table, i))
       EXPECT_EQ(std::stoul(name) % 32, (unsigned long)i) << name;
   }
-}
-
-TEST_F(ORVHashTableTest, LookupsSearchOnlyThePatternsBucket) {
-  AddNamed({"1", "17", "33", "17"});
-  ORVTestShapeCmpLength byLength;
-  // "2" is as long as "1", but its code selects another bucket.
-  EXPECT_EQ(_Table.LookupOne(Shape("2"), byLength), nullptr);
-  // "49" shares bucket 1: the first of its length there.
-  EXPECT_EQ(_Table.LookupOne(Shape("49"), byLength), &_Shapes[1]);
-  EXPECT_FALSE(_Table.Contains(Shape("1")));  // Contains wants the object itself
-  EXPECT_TRUE(_Table.Contains(&_Shapes[0]));
-  // The table's comparator is asked only about elements of the same code.
-  _ByName._Comparisons = 0;
-  EXPECT_EQ(_Table.LookupOne(Shape("17")), &_Shapes[1]);
-  EXPECT_EQ(_ByName._Comparisons, 1);
-  EXPECT_EQ(_Table.LookupOne(Shape("49")), nullptr);
-  EXPECT_EQ(_ByName._Comparisons, 1);
-  // Another comparator, even of the same class, is asked about the whole bucket.
-  ORVTestShapeCmpName other;
-  EXPECT_EQ(_Table.LookupOne(Shape("17"), other), &_Shapes[1]);
-  EXPECT_EQ(other._Comparisons, 2);
-}
-
-TEST_F(ORVHashTableTest, PatternIteratorStaysInThePatternsBucket) {
-  ORVTestShape* firstFive = Shape("5");
-  ORVTestShape* secondFive = Shape("5");
-  AddAll(_Table, {Shape("21"), firstFive, Shape("6"), secondFive});
-  ORVIterator* iterator = _Table.LookupAll(Shape("5"));
-  EXPECT_EQ(iterator->Next(), firstFive);
-  EXPECT_EQ(iterator->Next(), secondFive);
-  EXPECT_EQ(Steps(*iterator, "n@p", BucketOf), "- @5 5");
-  EXPECT_EQ(iterator->Previous(), firstFive);
-  EXPECT_EQ(Steps(*iterator, "pep", BucketOf), "- 5");
-  iterator->Release();
-  iterator = _Table.LookupAll(Shape("37"));  // a bucket holding no match: null at once
-  EXPECT_EQ(iterator->Next(), nullptr);
-  iterator->Release();
-  ORVTestShapeCmpLength byLength;  // another comparator, same bucket: "37" as long as "21"
-  iterator = _Table.LookupAll(Shape("37"), byLength);
-  EXPECT_EQ(Steps(*iterator, "nn"), "21 -");
-  iterator->Release();
-}
-
-TEST_F(ORVHashTableTest, IteratorStopsAtBothEndsAndStartsAtACopyOfTheCursor) {
-  AddNamed({"0", "15"});
-  ORVHashIterator iterator(&_Table, nullptr, 0, nullptr);
-  EXPECT_EQ(Steps(iterator, "p@nnnn@p", BucketOf), "- @0 0 15 - - @15 15");
-  ORVHashTable empty(ORVDoNothingAtDelete, 0);
-  ORVHashIterator onEmpty(&empty, nullptr, 0, nullptr);
-  EXPECT_EQ(Steps(onEmpty, "np"), "- -");
-  // Each iterator has its own cursor.
-  AddNamed({"3"});
-  ORVIterator* first = _Table.MakeIterator(nullptr);
-  EXPECT_EQ(&first->GetComparator(), &_ByName);
-  first->Next();
-  ORVIterator* second = _Table.MakeIterator(first->Position());
-  EXPECT_EQ(NameOf(second->Next()), "3");
-  EXPECT_EQ(NameOf(first->Next()), "3");
-  second->Release();
-  first->Release();
-  // A cursor in no bucket starts over, from the start or from the end.
-  ORVHashCursor nowhere;
-  ORVIterator* lost = _Table.MakeIterator(&nowhere);
-  EXPECT_EQ(NameOf(lost->Next()), "0");
-  lost->Release();
-  lost = _Table.MakeIterator(&nowhere);
-  EXPECT_EQ(NameOf(lost->Previous()), "15");
-  lost->Release();
-}
-
-TEST_F(ORVHashTableTest, RemoveAtACursorOffAnElementChangesNothing) {
-  AddNamed({"4"});
-  ORVHashCursor nowhere;
-  EXPECT_EQ(_Table.Remove(&nowhere), nullptr);
-  ORVHashIterator iterator(&_Table, nullptr, 0, nullptr);
-  EXPECT_EQ(RemoveAt(_Table, iterator), nullptr);  // a head
-  iterator.ToEnd();
-  EXPECT_EQ(RemoveAt(_Table, iterator), nullptr);  // a tail
-  iterator.ToBegin();
-  iterator.Next();
-  ORVHashCursor onFour(*ORVCheckedCast<ORVHashCursor>(iterator.Position()));
-  EXPECT_EQ(NameOf(_Table.Remove(&onFour)), "4");
-  EXPECT_EQ(_Table.Remove(&onFour), nullptr);  // already out of the table
-  EXPECT_EQ(_Table.Size(), 0);
-  EXPECT_EQ(iterator.Next(), nullptr);
 }
 
 TEST_F(ORVHashTableTest, TheRemovedLinkFollowsLaterChangesOfItsNeighbours) {
@@ -246,4 +157,54 @@ TEST_F(ORVHashTableDeathTest, MisuseIsFatal) {
   ExpectFatalReport([&] { lost.Previous(); }, "table_ is NULL", kIteratorFile);
   ExpectFatalReport([&] { lost.ToBegin(); }, "table_ is NULL", kIteratorFile);
   ExpectFatalReport([&] { lost.ToEnd(); }, "table_ is NULL", kIteratorFile);
+}
+
+// A cursor in no bucket starts over, from the start or from the end.
+TEST_F(ORVHashTableTest, AnIteratorFromACursorInNoBucketStartsOver) {
+  AddNamed({"0", "15"});
+  ORVHashCursor nowhere;
+  ORVIterator* lost = _Table.MakeIterator(&nowhere);
+  EXPECT_EQ(NameOf(lost->Next()), "0");
+  lost->Release();
+  lost = _Table.MakeIterator(&nowhere);
+  EXPECT_EQ(NameOf(lost->Previous()), "15");
+  lost->Release();
+}
+
+TEST_F(ORVHashTableTest, RemoveAtACursorOffAnElementChangesNothing) {
+  AddNamed({"4"});
+  ORVHashCursor nowhere;
+  EXPECT_EQ(_Table.Remove(&nowhere), nullptr);
+  ORVHashIterator iterator(&_Table, nullptr, 0, nullptr);
+  EXPECT_EQ(RemoveAt(_Table, iterator), nullptr);  // a head
+  iterator.ToEnd();
+  EXPECT_EQ(RemoveAt(_Table, iterator), nullptr);  // a tail
+  iterator.ToBegin();
+  iterator.Next();
+  ORVHashCursor onFour(*ORVCheckedCast<ORVHashCursor>(iterator.Position()));
+  EXPECT_EQ(NameOf(_Table.Remove(&onFour)), "4");
+  EXPECT_EQ(_Table.Remove(&onFour), nullptr);  // already out of the table
+  EXPECT_EQ(_Table.Size(), 0);
+  EXPECT_EQ(iterator.Next(), nullptr);
+}
+
+TEST_F(ORVHashTableTest, LookupsSearchOnlyThePatternsBucket) {
+  AddNamed({"1", "17", "33", "17"});
+  ORVTestShapeCmpLength byLength;
+  // "2" is as long as "1", but its code selects another bucket.
+  EXPECT_EQ(_Table.LookupOne(Shape("2"), byLength), nullptr);
+  // "49" shares bucket 1: the first of its length there.
+  EXPECT_EQ(_Table.LookupOne(Shape("49"), byLength), &_Shapes[1]);
+  EXPECT_FALSE(_Table.Contains(Shape("1")));  // Contains wants the object itself
+  EXPECT_TRUE(_Table.Contains(&_Shapes[0]));
+  // The table's comparator is asked only about elements of the same code.
+  _ByName._Comparisons = 0;
+  EXPECT_EQ(_Table.LookupOne(Shape("17")), &_Shapes[1]);
+  EXPECT_EQ(_ByName._Comparisons, 1);
+  EXPECT_EQ(_Table.LookupOne(Shape("49")), nullptr);
+  EXPECT_EQ(_ByName._Comparisons, 1);
+  // Another comparator, even of the same class, is asked about the whole bucket.
+  ORVTestShapeCmpName other;
+  EXPECT_EQ(_Table.LookupOne(Shape("17"), other), &_Shapes[1]);
+  EXPECT_EQ(other._Comparisons, 2);
 }

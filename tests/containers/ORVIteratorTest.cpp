@@ -15,27 +15,6 @@ class ORVIteratorTest : public ORVContainerTestBase {};
 
 }  // namespace
 
-TEST_F(ORVIteratorTest, ComparatorByHandlerIsSharedAndByReferenceIsNot) {
-  ORVVector vector(ORVDoNothingAtDelete);
-  ORVTestShapeCmpName byName;
-  ORVVectorIterator iterator(&vector, &_A, 1, &byName);
-  EXPECT_EQ(&iterator.GetComparator(), &byName);
-  EXPECT_EQ(byName.GetRefCount(), 1u);
-
-  ORVComparatorRfHndlr handler;
-  handler.Set(ORVRfHndlrAddRef, &byName);
-  iterator.SetHComparator(handler);
-  EXPECT_EQ(&iterator.GetComparator(), &byName);
-  EXPECT_EQ(iterator.GetHComparator().Get(), &byName);
-  EXPECT_EQ(byName.GetRefCount(), 3u);
-
-  ORVTestShapeCmpLength byLength;
-  iterator.SetComparator(byLength);
-  EXPECT_EQ(&iterator.GetComparator(), &byLength);
-  EXPECT_FALSE(iterator.GetHComparator());
-  EXPECT_EQ(byName.GetRefCount(), 2u);
-}
-
 TEST_F(ORVIteratorTest, SettingTheComparatorAlreadyHeldKeepsItAlive) {
   ORVVector vector(ORVDoNothingAtDelete);
   vector.Append(&_A);
@@ -64,4 +43,25 @@ TEST_F(ORVIteratorTest, AnEmptyComparatorHandlerHoldsTheGlobalAddressComparator)
     EXPECT_EQ(global->GetRefCount(), 2u);
   }
   EXPECT_EQ(global->GetRefCount(), 1u);
+}
+
+TEST_F(ORVIteratorTest, ComparatorByHandlerIsSharedAndByReferenceIsNot) {
+  ORVVector vector(ORVDoNothingAtDelete);
+  ORVTestShapeCmpName byName;
+  ORVVectorIterator iterator(&vector, &_A, 1, &byName);
+  EXPECT_EQ(&iterator.GetComparator(), &byName);
+  EXPECT_EQ(byName.GetRefCount(), 1u);
+
+  ORVComparatorRfHndlr handler;
+  handler.Set(ORVRfHndlrAddRef, &byName);
+  iterator.SetHComparator(handler);
+  EXPECT_EQ(&iterator.GetComparator(), &byName);
+  EXPECT_EQ(iterator.GetHComparator().Get(), &byName);
+  EXPECT_EQ(byName.GetRefCount(), 3u);
+
+  ORVTestShapeCmpLength byLength;
+  iterator.SetComparator(byLength);
+  EXPECT_EQ(&iterator.GetComparator(), &byLength);
+  EXPECT_FALSE(iterator.GetHComparator());
+  EXPECT_EQ(byName.GetRefCount(), 2u);
 }

@@ -98,19 +98,6 @@ TEST_F(ORVIteratorWithAllRfHndlrTest, SetHComparatorKeepsTheComparatorAndForward
   EXPECT_EQ(iterator.Next(), &_B);
 }
 
-TEST_F(ORVIteratorWithAllRfHndlrTest, HandlersMustHoldTheWrappedIteratorsComparatorAndPattern) {
-  ORVTestShapeCmpName* byName = new ORVTestShapeCmpName();
-  ORVComparatorRfHndlr comparator;
-  comparator.Set(ORVRfHndlrAdopt, byName);
-  PEVBaseUnknownRfHndlr pattern;
-  pattern.Set(ORVRfHndlrAddRef, &_B);
-  ORVIteratorWithAllRfHndlr iterator(_Vector.LookupAll(&_B, *byName), ORVContainerRfHndlr(),
-                                     pattern, comparator);
-  EXPECT_EQ(iterator.Next(), &_B);
-  EXPECT_EQ(_B.GetRefCount(), 3u);
-  EXPECT_EQ(byName->GetRefCount(), 2u);
-}
-
 TEST_F(ORVIteratorWithAllRfHndlrDeathTest, RefusesWhatWouldEscapeItsHandlers) {
   EXPECT_EXIT(ORVIteratorWithAllRfHndlr(nullptr, ORVContainerRfHndlr(), PEVBaseUnknownRfHndlr(),
                                         ORVComparatorRfHndlr()),
@@ -137,4 +124,17 @@ TEST_F(ORVIteratorWithAllRfHndlrDeathTest, RefusesWhatWouldEscapeItsHandlers) {
                     kWithAllFile);
   ExpectFatalReport([&] { iterator.SetComparator(_ByName); }, "SetComparator() is prohibited here",
                     kWithAllFile);
+}
+
+TEST_F(ORVIteratorWithAllRfHndlrTest, HandlersMustHoldTheWrappedIteratorsComparatorAndPattern) {
+  ORVTestShapeCmpName* byName = new ORVTestShapeCmpName();
+  ORVComparatorRfHndlr comparator;
+  comparator.Set(ORVRfHndlrAdopt, byName);
+  PEVBaseUnknownRfHndlr pattern;
+  pattern.Set(ORVRfHndlrAddRef, &_B);
+  ORVIteratorWithAllRfHndlr iterator(_Vector.LookupAll(&_B, *byName), ORVContainerRfHndlr(),
+                                     pattern, comparator);
+  EXPECT_EQ(iterator.Next(), &_B);
+  EXPECT_EQ(_B.GetRefCount(), 3u);
+  EXPECT_EQ(byName->GetRefCount(), 2u);
 }

@@ -86,8 +86,7 @@ using ORVUtilitiesContainersDeathTest = ORVUtilitiesContainersTest;
 }  // namespace
 
 TEST_F(ORVUtilitiesContainersTest, AppendsInTheSourcesOrderThroughTheLinkWithOrWithoutReference) {
-  ORVVector source(ORVDoNothingAtDelete);
-  AppendAll(source, {&_A, nullptr, &_B, &_A});
+  ORVVector& source = VectorOf({&_A, nullptr, &_B, &_A});
   ORVVector destination(ORVDoNothingAtDelete);
   ORVList follower(ORVDoNothingAtDelete);
   ORVTestRecordingLink* link = Record({});
@@ -114,8 +113,7 @@ TEST_F(ORVUtilitiesContainersTest, AppendsInTheSourcesOrderThroughTheLinkWithOrW
 }
 
 TEST_F(ORVUtilitiesContainersTest, AppendsAContainerToItselfOnce) {
-  ORVVector vector(ORVDoNothingAtDelete);
-  AppendAll(vector, {&_A, &_B});
+  ORVVector& vector = VectorOf({&_A, &_B});
   ORVUtilities::AppendContainers(vector, vector);
   EXPECT_THAT(Names(vector), ElementsAre("a", "b", "a", "b"));
   ORVList list(ORVDoNothingAtDelete);
@@ -141,8 +139,7 @@ TEST_F(ORVUtilitiesContainersTest, RemovesWhatIsThereFromOthersOrItselfAndReleas
   ORVTestShape x("x");
   ORVList list(ORVDoNothingAtDelete);
   AppendAll(list, {&_A, &_B, &_A});
-  ORVVector toRemove(ORVDoNothingAtDelete);
-  AppendAll(toRemove, {&_A, &x});
+  ORVVector& toRemove = VectorOf({&_A, &x});
   ORVUtilities::RemoveElements(list, toRemove, 0);  // without the flag, x is ignored
   EXPECT_THAT(Names(list), ElementsAre("b"));
   AppendAll(list, {&_A, &_C});
@@ -176,17 +173,14 @@ TEST_F(ORVUtilitiesContainersDeathTest, RemovalsThatMustTakeAllAndUnsortedSetsAr
         ORVList list(ORVDoNothingAtDelete);
         link->AddContainer(&list);
         AppendAll(list, {&_A, &_B});
-        ORVVector toRemove(ORVDoNothingAtDelete);
-        AppendAll(toRemove, {&_A, &x});
+        ORVVector& toRemove = VectorOf({&_A, &x});
         ORVUtilities::RemoveElements(list, toRemove, 1);
       },
       testing::ExitedWithCode(255),
       "^RemoveObject a\n" + FatalReportPattern(notAll, kFile).substr(1));
-  ORVVector empty(ORVDoNothingAtDelete);
-  ORVVector toRemove(ORVDoNothingAtDelete);
-  toRemove.Append(&_A);
-  ExpectFatalReport([&] { ORVUtilities::RemoveElementsWithRelease(empty, toRemove, 1); }, notAll,
-                    kFile);
+  ORVVector& empty = VectorOf({});
+  ExpectFatalReport([&] { ORVUtilities::RemoveElementsWithRelease(empty, VectorOf({&_A}), 1); },
+                    notAll, kFile);
   ORVSortedVector unsortedShapes(_ByName, ORVDoNothingAtDelete);
   AppendAll(unsortedShapes, {&_B, &_A});
   ExpectFatalReport(
@@ -294,8 +288,7 @@ TEST_F(ORVUtilitiesContainersTest, FindsACommonElementFromTheSmallerSet) {
 
 TEST_F(ORVUtilitiesContainersTest, ConcatStringsInItsThreeForms) {
   ORVString a("a"), empty(""), b("b");
-  ORVVector texts(ORVDoNothingAtDelete);
-  AppendAll(texts, {&a, &empty, &b});
+  ORVVector& texts = VectorOf({&a, &empty, &b});
   EXPECT_EQ(Text(ORVUtilities::ConcatStrings(texts, 0, ", ", "'", "'", "-")), "'a', -, 'b'");
   EXPECT_EQ(Text(ORVUtilities::ConcatStrings(texts, 1, ", ", "'", "'", "-")), "'a', 'b'");
   ORVOneWayIteratorOnInterval interval(texts, 0, 3);
@@ -320,8 +313,7 @@ TEST_F(ORVUtilitiesContainersTest, ConcatStringsTakesADbNullTextAsAnEmptyItem) {
   ORVString withNul("x");
   withNul.Resize(3, '\0', 0);
   withNul += "y";
-  ORVVector texts(ORVDoNothingAtDelete);
-  AppendAll(texts, {&dbNull, &chars, &dbNullString});
+  ORVVector& texts = VectorOf({&dbNull, &chars, &dbNullString});
   EXPECT_EQ(Text(ORVUtilities::ConcatStrings(texts, 0, ",", "[", "]", "-")), "-,[c],-");
   EXPECT_EQ(Text(ORVUtilities::ConcatStrings(texts, 1, ",", "[", "]", "-")), "[c]");
   // A null element of a container is an empty item; a string keeps its NULs.

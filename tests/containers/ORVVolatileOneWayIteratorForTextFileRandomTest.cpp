@@ -1,23 +1,23 @@
-// Randomized test of the text-file line iterator: 120000 random contents (line ends,
-// carriage returns, NULs, bytes above 127, lines around the growth points of the buffer)
-// read with random maximum lengths, fixed or growable, lines counted or not. The lines
+// Randomized test of the text-file line iterator, drawn by the model harness: 120000 random
+// contents (line ends, carriage returns, NULs, bytes above 127, lines around the growth points of
+// the buffer) read with random maximum lengths, fixed or growable, lines counted or not. The lines
 // read must be the lines of the content (split on newlines, a carriage return before a
 // newline stripped, shown up to a NUL), and in fixed mode exactly the overlong lines must
 // be reported, with their number or their start.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "ErrorRecord.h"
+#include "ModelHarness.h"
 #include "ORVError.h"
 #include "ORVGlobalObjectCleaner.h"
 #include "ORVVolatileOneWayIteratorForTextFile.h"
 #include "PEVUnicodeString.h"
+#include "TemporaryDirectory.h"
 #include "TextFileTestSupport.h"
 
 namespace {
@@ -84,24 +84,23 @@ int ExpectedGrowableLength(const std::string& iContent) {
   return length;
 }
 
-class Generator {
+// Random contents drawn by the model harness's driver.
+class Generator : public ModelDriver {
 public:
-  explicit Generator(unsigned int iSeed) : _Random(iSeed) {}
-
-  int Below(int iLimit) { return (int)(_Random() % (unsigned int)iLimit); }
+  using ModelDriver::ModelDriver;
 
   char Character() {
-    int draw = Below(100);
+    int draw = Random(100);
     if (draw < 18) return '\n';
     if (draw < 26) return '\r';
     if (draw < 29) return '\0';
     if (draw < 31) return '\xe9';
-    return (char)('a' + Below(26));
+    return (char)('a' + Random(26));
   }
 
   std::string ShortContent() {
     std::string content;
-    int length = Below(48);
+    int length = Random(48);
     for (int i = 0; i < length; ++i)
       content += Character();
     return content;
@@ -110,51 +109,42 @@ public:
   // Lines whose lengths lie around the points where the growable buffer fills.
   std::string LongContent() {
     std::string content;
-    int lines = 1 + Below(3);
+    int lines = 1 + Random(3);
     for (int i = 0; i < lines; ++i) {
-      int base = Below(2) ? kGrowableStart : 2 * kGrowableStart;
-      int length = base - 3 + Below(7);
-      std::string line((std::size_t)length, (char)('a' + Below(26)));
-      for (int j = Below(3); j > 0; --j)
-        line[(std::size_t)Below(length)] = Character();
+      int base = Random(2) ? kGrowableStart : 2 * kGrowableStart;
+      int length = base - 3 + Random(7);
+      std::string line((std::size_t)length, (char)('a' + Random(26)));
+      for (int j = Random(3); j > 0; --j)
+        line[(std::size_t)Random(length)] = Character();
       content += line;
-      if (i + 1 < lines || Below(2)) content += Below(3) ? "\n" : "\r\n";
+      if (i + 1 < lines || Random(2)) content += Random(3) ? "\n" : "\r\n";
     }
     return content;
   }
-
-private:
-  std::mt19937 _Random;
 };
 
 // A stream over iContent: a memory stream, or a real file for some inputs.
 FILE* OpenContent(const std::string& iContent, bool iRealFile, const std::string& iPath) {
-  if (iRealFile || iContent.empty()) {
-    FILE* file = fopen(iPath.c_str(), "wb");
-    if (!file) return nullptr;
-    fwrite(iContent.data(), 1, iContent.size(), file);
-    fclose(file);
-    return fopen(iPath.c_str(), "r");
-  }
-  return fmemopen(const_cast<char*>(iContent.data()), iContent.size(), "r");
+  if (!iRealFile && !iContent.empty())
+    return fmemopen(const_cast<char*>(iContent.data()), iContent.size(), "r");
+  WriteWholeFile(iPath, iContent);
+  return fopen(iPath.c_str(), "r");
 }
 
 }  // namespace
 
 TEST(ORVTextFileIteratorRandom, ReadsTheLinesOfRandomContents) {
   ORVGlobalObjectCleaner cleaner;
-  char pattern[] = "/tmp/orv-textfile-random-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  std::string path = std::string(pattern) + "/content";
+  TemporaryDirectory directory;
+  std::string path = directory.Path("content");
   Generator generator(20240601);
-  int failures = 0;
-  for (int input = 0; input < kInputs && failures < 5; ++input) {
-    bool isLong = generator.Below(50) == 0;
+  for (int input = 0; input < kInputs; ++input) {
+    bool isLong = generator.Random(50) == 0;
     std::string content = isLong ? generator.LongContent() : generator.ShortContent();
-    int maxLength = generator.Below(10) < 3 ? -1 : generator.Below(13);
-    if (isLong && maxLength >= 0 && generator.Below(2))
-      maxLength = kGrowableStart - 2 + generator.Below(5);
-    int lineNumber = generator.Below(3) == 0 ? -1 : generator.Below(100);
+    int maxLength = generator.Random(10) < 3 ? -1 : generator.Random(13);
+    if (isLong && maxLength >= 0 && generator.Random(2))
+      maxLength = kGrowableStart - 2 + generator.Random(5);
+    int lineNumber = generator.Random(3) == 0 ? -1 : generator.Random(100);
     FILE* file = OpenContent(content, input % 1000 == 0, path);
     ASSERT_NE(file, nullptr);
     std::vector<std::string> lines;
@@ -169,19 +159,12 @@ TEST(ORVTextFileIteratorRandom, ReadsTheLinesOfRandomContents) {
     }
     fclose(file);
     PEVError::PEVCleanLastError();
-    std::vector<std::string> expected = ExpectedLines(content, lineNumber, maxLength);
-    int expectedNumber = lineNumber < 0 ? lineNumber : lineNumber + (int)SplitLines(content).size();
-    int expectedLength = maxLength < 0 ? ExpectedGrowableLength(content) : maxLength;
-    if (lines != expected || finalNumber != expectedNumber || finalLength != expectedLength) {
-      ++failures;
-      ADD_FAILURE() << "input " << input << " (" << content.size() << " bytes) with maximum length "
-                    << maxLength << " and line number " << lineNumber << ": "
-                    << testing::PrintToString(content) << "\nread " << testing::PrintToString(lines)
-                    << "\nexpected " << testing::PrintToString(expected) << "\nline number "
-                    << finalNumber << " expected " << expectedNumber << ", maximum length "
-                    << finalLength << " expected " << expectedLength;
-    }
+    SCOPED_TRACE("input " + std::to_string(input) + " with maximum length " +
+                 std::to_string(maxLength) + " and line number " + std::to_string(lineNumber) +
+                 ": " + testing::PrintToString(content));
+    ASSERT_EQ(lines, ExpectedLines(content, lineNumber, maxLength));
+    ASSERT_EQ(finalNumber,
+              lineNumber < 0 ? lineNumber : lineNumber + (int)SplitLines(content).size());
+    ASSERT_EQ(finalLength, maxLength < 0 ? ExpectedGrowableLength(content) : maxLength);
   }
-  unlink(path.c_str());
-  rmdir(pattern);
 }

@@ -19,6 +19,7 @@
 #include "ORVError.h"
 #include "ORVExtAnyChars.h"
 #include "ORVGlobalObjectCleaner.h"
+#include "TemporaryDirectory.h"
 #include "TextFileTestSupport.h"
 
 using testing::ElementsAre;
@@ -26,61 +27,132 @@ using testing::ElementsAre;
 namespace {
 
 // A temporary directory for the files of one test; the last error is forgotten after it.
-class ORVTextFileIteratorTest : public testing::Test {
+class ORVTextFileIteratorTest : public TemporaryDirectoryTest {
 protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/orv-textfile-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    _Directory = pattern;
-  }
   void TearDown() override {
     for (PEVBaseUnknown* iterator : _Iterators)
       iterator->Release();
     for (FILE* file : _Opened)
       fclose(file);
     PEVError::PEVCleanLastError();
-    std::string command = "rm -rf '" + _Directory + "'";
-    ASSERT_EQ(system(command.c_str()), 0);
   }
-
-  // A file holding iContent, opened for reading; closed after the test.
-  FILE* Open(const std::string& iContent, const char* iName = "file.txt") {
-    std::string path = _Directory + "/" + iName;
-    FILE* file = fopen(path.c_str(), "wb");
-    EXPECT_NE(file, nullptr);
-    if (!file) return nullptr;
-    fwrite(iContent.data(), 1, iContent.size(), file);
-    fclose(file);
-    file = fopen(path.c_str(), "r");
+  // A stream reading iPath, closed after the test.
+  FILE* Open(const std::string& iPath) {
+    FILE* file = fopen(iPath.c_str(), "r");
     EXPECT_NE(file, nullptr);
     if (file) _Opened.push_back(file);
     return file;
   }
-  std::string Path(const char* iName = "file.txt") const { return _Directory + "/" + iName; }
-
-  // An iterator over a file holding iContent.
+  std::string File() const { return Path("the-file.txt"); }
+  // An iterator over a file holding iContent, released after the test.
   ORVVolatileOneWayIteratorForTextFile* Make(const std::string& iContent, int iLineNumber,
                                              int iMaxLength) {
-    FILE* file = Open(iContent);
-    auto* iterator = new ORVVolatileOneWayIteratorForTextFile(
-        Path().c_str(), file, iLineNumber, iMaxLength, MakeReadingContext(Path()));
-    _Iterators.push_back(iterator);
-    return iterator;
-  }
-
-  std::vector<std::string> Lines(const std::string& iContent, int iLineNumber, int iMaxLength) {
-    return ReadAllLines(*Make(iContent, iLineNumber, iMaxLength));
+    WriteWholeFile(File(), iContent);
+    _Iterators.push_back(new ORVVolatileOneWayIteratorForTextFile(
+        File().c_str(), Open(File()), iLineNumber, iMaxLength, MakeReadingContext(File())));
+    return _Iterators.back();
   }
 
   ORVGlobalObjectCleaner _Cleaner;
-  std::string _Directory;
   std::vector<FILE*> _Opened;
-  std::vector<PEVBaseUnknown*> _Iterators;  // released at the end of the test
+  std::vector<ORVVolatileOneWayIteratorForTextFile*> _Iterators;
 };
 
 using ORVTextFileIteratorDeathTest = ORVTextFileIteratorTest;
 
 }  // namespace
+
+TEST_F(ORVTextFileIteratorTest, CountsLinesWhenAsked) {
+  ORVVolatileOneWayIteratorForTextFile* counted = Make("a\n\nc\n", 0, -1);
+  for (int i = 0; i < 3; ++i)
+    EXPECT_NE(counted->Next(), nullptr);
+  EXPECT_EQ(counted->GetLineNumber(), 3);
+  EXPECT_EQ(counted->Next(), nullptr);
+  EXPECT_EQ(counted->GetLineNumber(), 3);  // the end is no line
+
+  ORVVolatileOneWayIteratorForTextFile* uncounted = Make("a\nb\n", -1, -1);
+  ReadAllLines(*uncounted);
+  EXPECT_EQ(uncounted->GetLineNumber(), -1);
+  uncounted->SetLineNumber(10);
+  EXPECT_EQ(uncounted->GetLineNumber(), 10);
+
+  ORVVolatileOneWayIteratorForTextFile* atTheTop = Make("a\nb\n", INT_MAX - 1, -1);
+  ReadAllLines(*atTheTop);
+  EXPECT_EQ(atTheTop->GetLineNumber(), INT_MAX);  // stays there rather than wrap
+}
+
+TEST_F(ORVTextFileIteratorTest, TheErrorNamesTheFileAndTheLine) {
+  ORVVolatileOneWayIteratorForTextFile* iterator = Make("fine\nmuch too long\n", 0, 8);
+  EXPECT_NE(iterator->Next(), nullptr);
+  const PEVBaseUnknown* line = iterator;
+  long code = iterator->Next(line);
+  EXPECT_EQ(code, PEV_E_FAIL);
+  EXPECT_EQ(line, nullptr);
+  EXPECT_EQ(DescribeLastError(code),
+            "type 1 in src/ORVVolatileOneWayIteratorForTextFile.cpp; request Reading " + File() +
+                "; diagnostic ORVBC 0216: 2 | 8; advice <none>");
+  EXPECT_EQ(LastErrorText(code), "Reading " + File() + "\nThe line 2 is longer than 8 characters.");
+  EXPECT_EQ(iterator->Next(line), 0);  // the next call goes on after the long line
+  EXPECT_EQ(line, nullptr);
+}
+
+TEST_F(ORVTextFileIteratorTest, AMebibyteLineCostsALogarithmicNumberOfGrowths) {
+  std::string big(1 << 20, 'm');
+  big[12345] = 'n';
+  ORVVolatileOneWayIteratorForTextFile* iterator = Make(big + "\r\n" + big, 0, -1);
+  const PEVBaseUnknown* line = iterator->Next();
+  EXPECT_EQ(ORVCheckedCast<ORVExtAnyChars>(line)->GetChars(), big);
+  // 2040 doubled ten times is the first length above 2^20 characters.
+  EXPECT_EQ(iterator->GetBufferGrowthCount(), 10);
+  EXPECT_EQ(iterator->GetMaxLength(), 2040 * 1024);
+  line = iterator->Next();
+  EXPECT_EQ(ORVCheckedCast<ORVExtAnyChars>(line)->GetChars(), big);  // no newline at the end
+  EXPECT_EQ(iterator->GetBufferGrowthCount(), 10);
+  EXPECT_EQ(iterator->Next(), nullptr);
+}
+
+TEST_F(ORVTextFileIteratorTest, AFileRemovedWhileReadIsReadToItsEnd) {
+  ORVVolatileOneWayIteratorForTextFile* iterator = Make("first\nsecond\n", 0, -1);
+  EXPECT_STREQ(ORVCheckedCast<ORVExtAnyChars>(iterator->Next())->GetChars(), "first");
+  ASSERT_EQ(unlink(File().c_str()), 0);
+  EXPECT_STREQ(ORVCheckedCast<ORVExtAnyChars>(iterator->Next())->GetChars(), "second");
+  EXPECT_EQ(iterator->Next(), nullptr);
+}
+
+TEST_F(ORVTextFileIteratorTest, AReadFailureIsReportedWithTheContext) {
+  // A directory opens as a stream whose reads fail (EISDIR), even for root.
+  const std::string& path = _Directory.GetPath();
+  FILE* directory = Open(path);
+  ORVVolatileOneWayIteratorForTextFile iterator(path.c_str(), directory, 0, -1,
+                                                MakeReadingContext(path));
+  const PEVBaseUnknown* line = &iterator;
+  long code = iterator.Next(line);
+  EXPECT_EQ(code, PEV_E_FAIL);
+  EXPECT_EQ(line, nullptr);
+  EXPECT_EQ(DescribeLastError(code), "type 1 in src/ORVFileUtilities.cpp; request Reading " + path +
+                                         "; diagnostic ORVBC 0205: " + path + " | " +
+                                         strerror(EISDIR) + "; advice <none>");
+  EXPECT_EQ(iterator.GetLineNumber(), 0);
+  // A fixed length of 0 reads everything as the rest of a line: the same failure.
+  ORVVolatileOneWayIteratorForTextFile fixed(path.c_str(), directory, 0, 0,
+                                             MakeReadingContext(path));
+  EXPECT_THAT(ReadAllLines(fixed, 1),
+              ElementsAre(testing::StartsWith("<ORVBC 0205: " + path), "<more>"));
+}
+
+TEST_F(ORVTextFileIteratorDeathTest, NextFailsFatallyOnAnError) {
+  const char kFile[] = "src/ORVVolatileOneWayIteratorForTextFile.cpp";
+  ORVVolatileOneWayIteratorForTextFile* iterator = Make("way too long\n", 0, 3);
+  EXPECT_EXIT(iterator->Next(), testing::ExitedWithCode(255),
+              FatalReportPattern("Error while reading " + File() + ": Next() fails", kFile));
+  FILE* directory = Open(_Directory.GetPath());
+  ORVVolatileOneWayIteratorForTextFile failing("dir", directory, 0, 5, ORVNLSMsgBldrRfHndlr());
+  EXPECT_EXIT(failing.Next(), testing::ExitedWithCode(255),
+              FatalReportPattern("Error while reading dir: Next() fails", kFile));
+  EXPECT_EXIT(ORVVolatileOneWayIteratorForTextFile("none", nullptr, 0, 5, ORVNLSMsgBldrRfHndlr()),
+              testing::ExitedWithCode(255),
+              FatalReportPattern("ORVVolatileOneWayIteratorForTextFile(): iFile is NULL", kFile));
+}
 
 // What the lines of a content read as, with a line number to count from (-1: not
 // counted) and a maximum length (-1: growable).
@@ -121,70 +193,8 @@ TEST_F(ORVTextFileIteratorTest, ReadsTheLinesOfAContent) {
       {std::string("abcd\0\nz", 7), 0, 4, {"<ORVBC 0216: 1 | 4>", "z"}},
   };
   for (const Row& row : rows)
-    EXPECT_EQ(Lines(row._Content, row._LineNumber, row._MaxLength), row._Lines)
+    EXPECT_EQ(ReadAllLines(*Make(row._Content, row._LineNumber, row._MaxLength)), row._Lines)
         << testing::PrintToString(row._Content) << " " << row._LineNumber << " " << row._MaxLength;
-}
-
-TEST_F(ORVTextFileIteratorTest, CountsLinesWhenAsked) {
-  ORVVolatileOneWayIteratorForTextFile* counted = Make("a\n\nc\n", 0, -1);
-  for (int i = 0; i < 3; ++i)
-    EXPECT_NE(counted->Next(), nullptr);
-  EXPECT_EQ(counted->GetLineNumber(), 3);
-  EXPECT_EQ(counted->Next(), nullptr);
-  EXPECT_EQ(counted->GetLineNumber(), 3);  // the end is no line
-
-  ORVVolatileOneWayIteratorForTextFile* uncounted = Make("a\nb\n", -1, -1);
-  ReadAllLines(*uncounted);
-  EXPECT_EQ(uncounted->GetLineNumber(), -1);
-  uncounted->SetLineNumber(10);
-  EXPECT_EQ(uncounted->GetLineNumber(), 10);
-
-  ORVVolatileOneWayIteratorForTextFile* atTheTop = Make("a\nb\n", INT_MAX - 1, -1);
-  ReadAllLines(*atTheTop);
-  EXPECT_EQ(atTheTop->GetLineNumber(), INT_MAX);  // stays there rather than wrap
-}
-
-TEST_F(ORVTextFileIteratorTest, TheErrorNamesTheFileAndTheLine) {
-  ORVVolatileOneWayIteratorForTextFile* iterator = Make("fine\nmuch too long\n", 0, 8);
-  EXPECT_NE(iterator->Next(), nullptr);
-  const PEVBaseUnknown* line = iterator;
-  long code = iterator->Next(line);
-  EXPECT_EQ(code, PEV_E_FAIL);
-  EXPECT_EQ(line, nullptr);
-  EXPECT_EQ(DescribeLastError(code),
-            "type 1 in src/ORVVolatileOneWayIteratorForTextFile.cpp; request Reading " + Path() +
-                "; diagnostic ORVBC 0216: 2 | 8; advice <none>");
-  EXPECT_EQ(LastErrorText(code), "Reading " + Path() + "\nThe line 2 is longer than 8 characters.");
-  EXPECT_EQ(iterator->Next(line), 0);  // the next call goes on after the long line
-  EXPECT_EQ(line, nullptr);
-}
-
-TEST_F(ORVTextFileIteratorTest, GrowableLinesDoubleTheBuffer) {
-  std::string line5000(5000, 'x');
-  ORVVolatileOneWayIteratorForTextFile* iterator = Make(line5000 + "\nshort\n", 0, -1);
-  EXPECT_EQ(iterator->GetMaxLength(), 2040);
-  const PEVBaseUnknown* line = iterator->Next();
-  EXPECT_EQ(ORVCheckedCast<ORVExtAnyChars>(line)->GetChars(), line5000);
-  EXPECT_EQ(iterator->GetMaxLength(), 8160);
-  EXPECT_EQ(iterator->GetBufferGrowthCount(), 2);
-  EXPECT_EQ(iterator->GetLineNumber(), 1);  // counted once
-  EXPECT_STREQ(ORVCheckedCast<ORVExtAnyChars>(iterator->Next())->GetChars(), "short");
-  EXPECT_EQ(iterator->GetMaxLength(), 8160);  // the larger buffer is kept
-}
-
-TEST_F(ORVTextFileIteratorTest, AMebibyteLineCostsALogarithmicNumberOfGrowths) {
-  std::string big(1 << 20, 'm');
-  big[12345] = 'n';
-  ORVVolatileOneWayIteratorForTextFile* iterator = Make(big + "\r\n" + big, 0, -1);
-  const PEVBaseUnknown* line = iterator->Next();
-  EXPECT_EQ(ORVCheckedCast<ORVExtAnyChars>(line)->GetChars(), big);
-  // 2040 doubled ten times is the first length above 2^20 characters.
-  EXPECT_EQ(iterator->GetBufferGrowthCount(), 10);
-  EXPECT_EQ(iterator->GetMaxLength(), 2040 * 1024);
-  line = iterator->Next();
-  EXPECT_EQ(ORVCheckedCast<ORVExtAnyChars>(line)->GetChars(), big);  // no newline at the end
-  EXPECT_EQ(iterator->GetBufferGrowthCount(), 10);
-  EXPECT_EQ(iterator->Next(), nullptr);
 }
 
 TEST_F(ORVTextFileIteratorTest, ALineThatFillsTheBufferExactlyGrowsIt) {
@@ -193,50 +203,4 @@ TEST_F(ORVTextFileIteratorTest, ALineThatFillsTheBufferExactlyGrowsIt) {
   EXPECT_THAT(ReadAllLines(*iterator), ElementsAre(exact, exact));
   EXPECT_EQ(iterator->GetMaxLength(), 4080);
   EXPECT_EQ(iterator->GetBufferGrowthCount(), 1);
-}
-
-TEST_F(ORVTextFileIteratorTest, AFileRemovedWhileReadIsReadToItsEnd) {
-  ORVVolatileOneWayIteratorForTextFile* iterator = Make("first\nsecond\n", 0, -1);
-  EXPECT_STREQ(ORVCheckedCast<ORVExtAnyChars>(iterator->Next())->GetChars(), "first");
-  ASSERT_EQ(unlink(Path().c_str()), 0);
-  EXPECT_STREQ(ORVCheckedCast<ORVExtAnyChars>(iterator->Next())->GetChars(), "second");
-  EXPECT_EQ(iterator->Next(), nullptr);
-}
-
-TEST_F(ORVTextFileIteratorTest, AReadFailureIsReportedWithTheContext) {
-  // A directory opens as a stream whose reads fail (EISDIR), even for root.
-  FILE* directory = fopen(_Directory.c_str(), "r");
-  ASSERT_NE(directory, nullptr);
-  _Opened.push_back(directory);
-  ORVVolatileOneWayIteratorForTextFile iterator(_Directory.c_str(), directory, 0, -1,
-                                                MakeReadingContext(_Directory));
-  const PEVBaseUnknown* line = &iterator;
-  long code = iterator.Next(line);
-  EXPECT_EQ(code, PEV_E_FAIL);
-  EXPECT_EQ(line, nullptr);
-  EXPECT_EQ(DescribeLastError(code), "type 1 in src/ORVFileUtilities.cpp; request Reading " +
-                                         _Directory + "; diagnostic ORVBC 0205: " + _Directory +
-                                         " | " + strerror(EISDIR) + "; advice <none>");
-  EXPECT_EQ(iterator.GetLineNumber(), 0);
-  // A fixed length of 0 reads everything as the rest of a line: the same failure.
-  ORVVolatileOneWayIteratorForTextFile fixed(_Directory.c_str(), directory, 0, 0,
-                                             MakeReadingContext(_Directory));
-  EXPECT_THAT(ReadAllLines(fixed, 1),
-              ElementsAre(testing::StartsWith("<ORVBC 0205: " + _Directory), "<more>"));
-}
-
-TEST_F(ORVTextFileIteratorDeathTest, NextFailsFatallyOnAnError) {
-  const char kFile[] = "src/ORVVolatileOneWayIteratorForTextFile.cpp";
-  ORVVolatileOneWayIteratorForTextFile* iterator = Make("way too long\n", 0, 3);
-  EXPECT_EXIT(iterator->Next(), testing::ExitedWithCode(255),
-              FatalReportPattern("Error while reading " + Path() + ": Next() fails", kFile));
-  FILE* directory = fopen(_Directory.c_str(), "r");
-  ASSERT_NE(directory, nullptr);
-  _Opened.push_back(directory);
-  ORVVolatileOneWayIteratorForTextFile failing("dir", directory, 0, 5, ORVNLSMsgBldrRfHndlr());
-  EXPECT_EXIT(failing.Next(), testing::ExitedWithCode(255),
-              FatalReportPattern("Error while reading dir: Next() fails", kFile));
-  EXPECT_EXIT(ORVVolatileOneWayIteratorForTextFile("none", nullptr, 0, 5, ORVNLSMsgBldrRfHndlr()),
-              testing::ExitedWithCode(255),
-              FatalReportPattern("ORVVolatileOneWayIteratorForTextFile(): iFile is NULL", kFile));
 }

@@ -100,21 +100,10 @@ TEST_F(ORVVolatileOneWayIteratorTest, ForIteratorAndWithConvertorConvertTheirSou
 }
 
 TEST_F(ORVVolatileOneWayIteratorTest, NullElementsEndTheWalkWithoutConversion) {
-  ORVVector withNull(ORVDoNothingAtDelete);
-  AppendAll(withNull, {nullptr, &_A});
+  ORVVector& withNull = VectorOf({nullptr, &_A});
   ORVVolatileOneWayIteratorForContainer iterator(withNull, &_Primed);
   EXPECT_EQ(iterator.Next(), nullptr);
   EXPECT_EQ(_Primed._SetCount, 0);
-}
-
-TEST_F(ORVVolatileOneWayIteratorTest, OneObjectIsGivenOnceUntilSetAgain) {
-  ORVVolatileOneWayIteratorOnOneObject iterator(&_C);
-  EXPECT_EQ(Walk(iterator), "c ");
-  iterator.SetpObject(&_D);
-  const PEVBaseUnknown* object = nullptr;
-  EXPECT_EQ(iterator.Next(object), 0);
-  EXPECT_EQ(object, &_D);
-  EXPECT_EQ(iterator.Next(), nullptr);
 }
 
 TEST_F(ORVVolatileOneWayIteratorTest, PatternIteratorFindsTheMatchesAndRestarts) {
@@ -149,3 +138,13 @@ static_assert(!std::is_copy_constructible_v<ORVVolatileOneWayIteratorForContaine
               !std::is_copy_assignable_v<ORVVolatileOneWayIteratorForContainer>);
 static_assert(!std::is_copy_constructible_v<ORVVolatileIteratorOnPatternForContainer> &&
               !std::is_copy_assignable_v<ORVVolatileIteratorOnPatternForContainer>);
+
+TEST_F(ORVVolatileOneWayIteratorTest, OneObjectIsGivenOnceUntilSetAgain) {
+  ORVVolatileOneWayIteratorOnOneObject iterator(&_C);
+  EXPECT_EQ(Walk(iterator), "c ");
+  iterator.SetpObject(&_D);
+  const PEVBaseUnknown* object = nullptr;
+  EXPECT_EQ(iterator.Next(object), 0);
+  EXPECT_EQ(object, &_D);
+  EXPECT_EQ(iterator.Next(), nullptr);
+}

@@ -16,16 +16,13 @@ unsigned int CodeOf(uintptr_t iAddress) {
 
 }  // namespace
 
-TEST(PEVBaseUnknownHashAddr, StartsFromTheMostSignificantByteWithoutOffset) {
+TEST(PEVBaseUnknownHashAddr, StartsFromTheMostSignificantByteAndCountsEveryByte) {
   EXPECT_EQ(CodeOf(0), 0u);
   EXPECT_EQ(CodeOf(1), 1u);              // bytes 00 .. 00 01
   EXPECT_EQ(CodeOf(0x0102), 16777617u);  // 1 x 16777619 xor 2
   // A first byte of 1 multiplied seven times by the prime, modulo 2^32.
   EXPECT_EQ(CodeOf(uintptr_t{1} << 56), 878009595u);
-}
-
-TEST(PEVBaseUnknownHashAddr, EveryByteOfTheAddressCounts) {
-  // Addresses that differ only in their high four bytes get different codes.
+  // Every byte counts: addresses that differ only in their high bytes get different codes.
   EXPECT_NE(CodeOf(0x0000000100001000u), CodeOf(0x0000000200001000u));
   EXPECT_NE(CodeOf(0x7f0000001000u), CodeOf(0x1000u));
 }
