@@ -60,11 +60,11 @@ long ORVVolatileOneWayIteratorForTextFile::Next(const PEVBaseUnknown*& oLine) {
   int used = 0;
   bool counted = false;
   // A fixed length of 0 leaves no room for a character: the whole line is the rest.
-  bool filled = _MaxLength == 0;
-  bool complete = false;
-  while (!complete && (!filled || !_FixedLength)) {
+  bool full = _FixedLength && _MaxLength == 0;
+  while (!full) {
     int length = 0;
     unsigned int endOfFile = 0;
+    bool filled = false;
     long code = ReadChunk(_pBuffer + used, _MaxLength + 1 - used, endOfFile, length, filled);
     if (code != 0) return ReadFailure(code);
     if (endOfFile) {
@@ -74,10 +74,11 @@ long ORVVolatileOneWayIteratorForTextFile::Next(const PEVBaseUnknown*& oLine) {
     if (!counted) CountLine();
     counted = true;
     used += length;
-    complete = !filled || _pBuffer[used - 1] == '\n';
-    if (!complete && !_FixedLength) Grow();
+    if (!filled || _pBuffer[used - 1] == '\n') break;  // the line ended
+    full = _FixedLength;
+    if (!full) Grow();
   }
-  if (filled && _FixedLength && !complete) {
+  if (full) {
     // The fixed buffer is full: the line fits only if nothing but its end follows.
     RestOfLine rest;
     long code = SkipRestOfLine(rest);
