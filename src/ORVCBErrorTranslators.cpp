@@ -29,6 +29,13 @@ void Message(int iLevel, Texts... iTexts) {
   err_msg(Key._Catalog, iLevel, Key._Key, Text(iTexts)..., (const char*)nullptr);
 }
 
+// The diagnostic (level 1) and the advice (level 2) of a failure the table knows.
+template <const ORVCatalogKey& Diagnostic, const ORVCatalogKey& Advice>
+void Explain() {
+  Message<Diagnostic>(1);
+  Message<Advice>(2);
+}
+
 // Level 1 UNEXPECTED of Key's catalog with the system's text of iErrno.
 template <const ORVCatalogKey& Key>
 void Unexpected(int iErrno) {
@@ -38,8 +45,7 @@ void Unexpected(int iErrno) {
 }
 
 void NoMemory() {
-  Message<ORVSYS_NOMEM>(1);
-  Message<ORVSYS_NOMEMA>(2);
+  Explain<ORVSYS_NOMEM, ORVSYS_NOMEMA>();
 }
 
 // The errno handling shared by the file and directory operations.
@@ -58,8 +64,7 @@ void FileErrno(const char* iFile, int iLine, int iErrno, bool iDirectory, const 
       return;
     case EIO:
       ioSeverity = 3;
-      Message<ORVSYS_IO>(1);
-      Message<ORVSYS_IOA>(2);
+      Explain<ORVSYS_IO, ORVSYS_IOA>();
       return;
     case EBADF:
       err_prog(iFile, iLine, "Bad file descriptor (\"%s\").\n", Text(iArg1));
@@ -80,40 +85,32 @@ void FileErrno(const char* iFile, int iLine, int iErrno, bool iDirectory, const 
       Message<ORVSYS_EXISTA>(2);
       return;
     case ENOTDIR:
-      Message<ORVSYS_NOTDIR>(1);
-      Message<ORVSYS_NOTDIRA>(2);
+      Explain<ORVSYS_NOTDIR, ORVSYS_NOTDIRA>();
       return;
     case EISDIR:
-      Message<ORVSYS_ISDIR>(1);
-      Message<ORVSYS_ISDIRA>(2);
+      Explain<ORVSYS_ISDIR, ORVSYS_ISDIRA>();
       return;
     case ETXTBSY:
-      Message<ORVSYS_TXTBSY>(1);
-      Message<ORVSYS_TXTBSYA>(2);
+      Explain<ORVSYS_TXTBSY, ORVSYS_TXTBSYA>();
       return;
     case EFBIG:
       ioSeverity = 3;
-      Message<ORVSYS_FBIG>(1);
-      Message<ORVSYS_FBIGA>(2);
+      Explain<ORVSYS_FBIG, ORVSYS_FBIGA>();
       return;
     case ENOSPC:
       ioSeverity = 3;
-      Message<ORVSYS_NOSPC>(1);
-      Message<ORVSYS_NOSPCA>(2);
+      Explain<ORVSYS_NOSPC, ORVSYS_NOSPCA>();
       return;
     case EROFS:
-      Message<ORVSYS_ROFS>(1);
-      Message<ORVSYS_ROFSA>(2);
+      Explain<ORVSYS_ROFS, ORVSYS_ROFSA>();
       return;
     case EDQUOT:
       ioSeverity = 3;
-      Message<ORVSYS_DQUOT>(1);
-      Message<ORVSYS_DQUOTA>(2);
+      Explain<ORVSYS_DQUOT, ORVSYS_DQUOTA>();
       return;
     case ENOLINK:
     case ETIMEDOUT:
-      Message<ORVSYS_TIMEDOUT>(1);
-      Message<ORVSYS_TIMEDOUTA>(2);
+      Explain<ORVSYS_TIMEDOUT, ORVSYS_TIMEDOUTA>();
       return;
     case ENAMETOOLONG:
       Message<ORVSYS_NAMETOOLONG>(1);
@@ -123,8 +120,7 @@ void FileErrno(const char* iFile, int iLine, int iErrno, bool iDirectory, const 
         Message<ORVSYS_NAMETOOLONG_FILEA>(2);
       return;
     case ESTALE:
-      Message<ORVSYS_STALE>(1);
-      Message<ORVSYS_STALEA>(2);
+      Explain<ORVSYS_STALE, ORVSYS_STALEA>();
       return;
     default:
       // EINVAL too: a name the file system rejects is the user's, not a fault of ours;
@@ -187,8 +183,7 @@ void SystemMessages(const char* iFile, int iLine, int iOper, int iErrno, const c
     case SYS_FORK:
       Message<ORVSYS_FORK>(0);
       if (iErrno == EAGAIN) {
-        Message<ORVSYS_FORK_AGAIN>(1);
-        Message<ORVSYS_FORK_AGAINA>(2);
+        Explain<ORVSYS_FORK_AGAIN, ORVSYS_FORK_AGAINA>();
       } else if (iErrno == ENOMEM) {
         NoMemory();
       } else {
@@ -200,14 +195,12 @@ void SystemMessages(const char* iFile, int iLine, int iOper, int iErrno, const c
       return FileErrno(iFile, iLine, iErrno, false, iArg1, ioSeverity);
     case SYS_FTOK:
       Message<ORVSYS_FTOKC>(0, iArg1);
-      Message<ORVSYS_FTOK>(1);
-      Message<ORVSYS_FTOKA>(2);
+      Explain<ORVSYS_FTOK, ORVSYS_FTOKA>();
       return;
     case SYS_GETCWD:
       Message<ORVSYS_GETCWDC>(0);
       if (iErrno == EACCES) {
-        Message<ORVSYS_GETCWD>(1);
-        Message<ORVSYS_GETCWDA>(2);
+        Explain<ORVSYS_GETCWD, ORVSYS_GETCWDA>();
       } else if (iErrno == ENOMEM) {
         NoMemory();
       } else {
@@ -234,21 +227,17 @@ void SystemMessages(const char* iFile, int iLine, int iOper, int iErrno, const c
       Message<ORVSYS_RENAME>(0, iArg1, iArg2);
       switch (iErrno) {
         case ENOENT:
-          Message<ORVSYS_RENAME_NOENT>(1);
-          Message<ORVSYS_RENAME_NOENTA>(2);
+          Explain<ORVSYS_RENAME_NOENT, ORVSYS_RENAME_NOENTA>();
           return;
         case EACCES:
-          Message<ORVSYS_RENAME_ACCESS>(1);
-          Message<ORVSYS_RENAME_ACCESS_UNIXA>(2);
+          Explain<ORVSYS_RENAME_ACCESS, ORVSYS_RENAME_ACCESS_UNIXA>();
           return;
         case ENOTDIR:
         case EISDIR:
-          Message<ORVSYS_RENAME_ISDIR>(1);
-          Message<ORVSYS_RENAME_ISDIRA>(2);
+          Explain<ORVSYS_RENAME_ISDIR, ORVSYS_RENAME_ISDIRA>();
           return;
         case ENOSPC:
-          Message<ORVSYS_RENAME_NOSPC>(1);
-          Message<ORVSYS_RENAME_NOSPCA>(2);
+          Explain<ORVSYS_RENAME_NOSPC, ORVSYS_RENAME_NOSPCA>();
           return;
         default:
           // EINVAL too: renaming a directory into its own subdirectory is the user's.
@@ -289,12 +278,10 @@ void SystemMessages(const char* iFile, int iLine, int iOper, int iErrno, const c
           NoMemory();
           return;
         case EACCES:
-          Message<ORVSYS_SEMGET_ACCES>(1);
-          Message<ORVSYS_SEMGET_ACCESA>(2);
+          Explain<ORVSYS_SEMGET_ACCES, ORVSYS_SEMGET_ACCESA>();
           return;
         case ENOSPC:
-          Message<ORVSYS_SEMGET_NOSPC>(1);
-          Message<ORVSYS_SEMGET_NOSPCA>(2);
+          Explain<ORVSYS_SEMGET_NOSPC, ORVSYS_SEMGET_NOSPCA>();
           return;
         default:
           Unexpected<ORVSYS_UNEXPECTED>(iErrno);
@@ -313,8 +300,7 @@ void SystemMessages(const char* iFile, int iLine, int iOper, int iErrno, const c
         case ERANGE:
           err_prog(iFile, iLine, "Invalid \"semop\" argument (%d).\n", iErrno);
         case EIDRM:
-          Message<ORVSYS_SEMOP>(1);
-          Message<ORVSYS_SEMOPA>(2);
+          Explain<ORVSYS_SEMOP, ORVSYS_SEMOPA>();
           return;
         default:
           Unexpected<ORVSYS_UNEXPECTED>(iErrno);
@@ -331,8 +317,7 @@ void SystemMessages(const char* iFile, int iLine, int iOper, int iErrno, const c
           NoMemory();
           return;
         case EACCES:
-          Message<ORVSYS_SHM>(1);
-          Message<ORVSYS_SHMA>(2);
+          Explain<ORVSYS_SHM, ORVSYS_SHMA>();
           return;
         default:
           Unexpected<ORVSYS_UNEXPECTED>(iErrno);
@@ -359,8 +344,7 @@ void SystemMessages(const char* iFile, int iLine, int iOper, int iErrno, const c
           NoMemory();
           return;
         case EACCES:
-          Message<ORVSYS_SHM>(1);
-          Message<ORVSYS_SHMA>(2);
+          Explain<ORVSYS_SHM, ORVSYS_SHMA>();
           return;
         default:
           Unexpected<ORVSYS_UNEXPECTED>(iErrno);
@@ -423,8 +407,7 @@ void SocketMessages(const char* iFile, int iLine, int iOper, int iErrno, const c
       if (OneOf(iErrno, {EBADF, EFAULT, EINVAL, ENOTSOCK, EAFNOSUPPORT, EADDRINUSE, EISCONN}))
         err_prog(iFile, iLine, "Unexpected connect error (%d).\n", iErrno);
       if (iErrno == ECONNREFUSED) {
-        Message<ORVSOCK_CONNECT>(1);
-        Message<ORVSOCK_CONNECTA>(2);
+        Explain<ORVSOCK_CONNECT, ORVSOCK_CONNECTA>();
         return;
       }
       break;
@@ -468,8 +451,7 @@ void SocketMessages(const char* iFile, int iLine, int iOper, int iErrno, const c
       if (OneOf(iErrno, {ESOCKTNOSUPPORT, EAFNOSUPPORT}))
         err_prog(iFile, iLine, "Address family / socket type mismatch.\n");
       if (iErrno == ENOBUFS) {
-        Message<ORVSOCK_SOCK>(1);
-        Message<ORVSOCK_SOCKA>(2);
+        Explain<ORVSOCK_SOCK, ORVSOCK_SOCKA>();
         return;
       }
       break;
@@ -486,38 +468,31 @@ void CommunicationMessages(int iCode, const char* iArg) {
   switch (iCode) {
     case COM_FULL:
       Message<ORVCOM_FULLC>(0);
-      Message<ORVCOM_FULL>(1);
-      Message<ORVCOM_FULLA>(2);
+      Explain<ORVCOM_FULL, ORVCOM_FULLA>();
       return;
     case COM_HOST_ADD:
       Message<ORVCOM_HOST>(0, iArg);
-      Message<ORVCOM_HOST_ADD>(1);
-      Message<ORVCOM_HOST_ADDA>(2);
+      Explain<ORVCOM_HOST_ADD, ORVCOM_HOST_ADDA>();
       return;
     case COM_HOST_FORMAT:
       Message<ORVCOM_HOST>(0, iArg);
-      Message<ORVCOM_HOST_FORMAT>(1);
-      Message<ORVCOM_HOST_FORMATA>(2);
+      Explain<ORVCOM_HOST_FORMAT, ORVCOM_HOST_FORMATA>();
       return;
     case COM_INPUT_CONV:
       Message<ORVCOM_INPUT_CONVC>(0);
-      Message<ORVCOM_INPUT_CONV>(1);
-      Message<ORVCOM_INPUT_CONVA>(2);
+      Explain<ORVCOM_INPUT_CONV, ORVCOM_INPUT_CONVA>();
       return;
     case COM_PROTO:
       Message<ORVCOM_PROTOC>(0);
-      Message<ORVCOM_PROTO>(1);
-      Message<ORVCOM_PROTOA>(2);
+      Explain<ORVCOM_PROTO, ORVCOM_PROTOA>();
       return;
     case COM_SHARE_ACCESS:
       Message<ORVCOM_SHARE>(0);
-      Message<ORVCOM_SHARE_ACCESS>(1);
-      Message<ORVCOM_SHARE_ACCESSA>(2);
+      Explain<ORVCOM_SHARE_ACCESS, ORVCOM_SHARE_ACCESSA>();
       return;
     case COM_SHARE_INTERNAL:
       Message<ORVCOM_SHARE>(0);
-      Message<ORVCOM_SHARE_INTERNAL>(1);
-      Message<ORVCOM_SHARE_INTERNALA>(2);
+      Explain<ORVCOM_SHARE_INTERNAL, ORVCOM_SHARE_INTERNALA>();
       return;
     case COM_SHARE_UNEXPECTED:
       Message<ORVCOM_SHARE>(0);
@@ -525,8 +500,7 @@ void CommunicationMessages(int iCode, const char* iArg) {
       return;
     case COM_USE_INTERNAL:
       Message<ORVCOM_USE>(0);
-      Message<ORVCOM_USE_INTERNAL>(1);
-      Message<ORVCOM_USE_INTERNALA>(2);
+      Explain<ORVCOM_USE_INTERNAL, ORVCOM_USE_INTERNALA>();
       return;
     default:  // COM_USE_UNEXPECTED
       Message<ORVCOM_USE>(0);
