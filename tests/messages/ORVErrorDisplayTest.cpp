@@ -78,7 +78,7 @@ TEST(ORVErrorDisplay, DisplayAndCleanLastErrorShowsTheErrorOfTheCodeAndForgetsIt
     ORVGlobalObjectCleaner cleaner;
     ORVErrorDisplayToISO8859Term display;
     auto* error = new ORVError("f", 1, kNone, Text("D"), kNone, PEVErrorTypeCritical, -3);
-    long code = PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
+    long code = PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
     display.DisplayAndCleanLastError(code);
     if (PEVError::PEVGetLastError(code, nullptr)) printf("still there\n");
     display.DisplayAndCleanLastError(0);  // nothing to show

@@ -96,7 +96,7 @@ TEST_F(ORVErrorMngrTest, ZeroCodeOnlyCleansTheLastError) {
   ORVErrorMngr manager;
   ORVError* critical = Make(1);
   manager.SetMainError(critical);
-  long code = PEVError::GetReturn(2, new ORVError(2), nullptr, __FILE__, __LINE__);
+  long code = PEVError::GetReturn(PEVReturnError, new ORVError(2), nullptr, __FILE__, __LINE__);
   manager.DisplayAndKeepError(0, 1);
   EXPECT_TRUE(_pDisplay->_Displayed.empty());
   EXPECT_EQ(PEVError::PEVGetLastError(code, nullptr), nullptr);
@@ -107,7 +107,7 @@ TEST_F(ORVErrorMngrTest, CodesAreTurnedIntoErrorsAndTheLastErrorForgotten) {
   ORVErrorMngr manager;
   ORVError* error = Make(1, -4);
   error->AddRef();
-  long code = PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
+  long code = PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
   manager.DisplayAndKeepError(code, 1);
   EXPECT_EQ(_pDisplay->_Displayed, std::vector<PEVError*>{error});
   EXPECT_EQ(PEVError::PEVGetLastError(code, nullptr), nullptr);
@@ -124,7 +124,7 @@ TEST_F(ORVErrorMngrTest, ForgottenErrorsAreDisplayedButNeverMain) {
   ORVErrorMngr manager;
   ORVError* error = Make(2, -4);
   error->AddRef();
-  long code = PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
+  long code = PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
   manager.DisplayAndForgetError(code);
   manager.DisplayAndForgetError(*error);
   manager.DisplayAndForgetError(0);

@@ -98,7 +98,7 @@ TEST_F(ORVErrorTest, CodeWithoutErrorGivesTheFallbackCriticalOrWarning) {
   EXPECT_EQ(failure->GetReturnCode(), PEV_E_FAIL);
   EXPECT_EQ(failure->GetRefCount(), 1u);
   // Described as the last error of a fresh code.
-  long code = PEVError::GetReturn(2, failure, nullptr, nullptr, 0);
+  long code = PEVError::GetReturn(PEVReturnError, failure, nullptr, nullptr, 0);
   EXPECT_EQ(DescribeLastError(code),
             "type 1 in src/ORVError.cpp; request <none>; diagnostic ORVBC 0100; advice <none>");
   // The shipped text builds without a fallback marker.
@@ -109,7 +109,7 @@ TEST_F(ORVErrorTest, CodeWithoutErrorGivesTheFallbackCriticalOrWarning) {
   positive->Release();
   // A code the last error was not returned as does not find it.
   auto* error = new ORVError("f", 1, kNone, kNone, kNone, PEVErrorTypeFatal, -5);
-  PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
+  PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
   PEVError* other = ORVError::GetOrMakeLastError(-6);
   EXPECT_NE(other, error);
   EXPECT_EQ(other->GetInformationOnErrorType(), PEVErrorTypeCritical);
@@ -118,13 +118,13 @@ TEST_F(ORVErrorTest, CodeWithoutErrorGivesTheFallbackCriticalOrWarning) {
 
 TEST_F(ORVErrorTest, ReplacingTheRequestTouchesOnlyAnORVError) {
   auto* error = new ORVError("f", 1, kNone, Text("D"), kNone, PEVErrorTypeCritical, PEV_E_FAIL);
-  long code = PEVError::GetReturn(2, error, nullptr, __FILE__, __LINE__);
+  long code = PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
   ORVError::ReplaceLastErrorRequest(code, Text("context"));
   EXPECT_EQ(Utf8(error->GetNLSRequest()), "context");
   EXPECT_EQ(error->GetRefCount(), 1u);  // the reference taken from the platform is given back
   auto* plain = new PEVError(3);
   plain->SetReturnCode(-9);
-  code = PEVError::GetReturn(2, plain, nullptr, __FILE__, __LINE__);
+  code = PEVError::GetReturn(PEVReturnError, plain, nullptr, __FILE__, __LINE__);
   ORVError::ReplaceLastErrorRequest(code, Text("context"));
   EXPECT_EQ(plain->GetRefCount(), 1u);
   ORVError::ReplaceLastErrorRequest(12345, Text("context"));  // no last error: nothing

@@ -29,10 +29,10 @@ std::string SourceFileName(PEVError& iError) {
 
 TEST_F(PEVErrorTest, FailureKindMakesTheErrorLastAndHandsItOutWithAReference) {
   // The success kind returns zero without touching the last error.
-  EXPECT_EQ(PEVError::GetReturn(1, nullptr, nullptr, __FILE__, __LINE__), 0);
+  EXPECT_EQ(PEVError::GetReturn(PEVReturnSuccess, nullptr, nullptr, __FILE__, __LINE__), 0);
   EXPECT_EQ(PEVError::PEVGetLastError(PEV_E_FAIL, nullptr), nullptr);
   PEVError* error = MakeError(PEV_E_FAIL);
-  long code = PEVError::GetReturn(2, error, nullptr, "src/Here.cpp", 12);
+  long code = PEVError::GetReturn(PEVReturnError, error, nullptr, "src/Here.cpp", 12);
   EXPECT_EQ(code, PEV_E_FAIL);
   EXPECT_LT(code, 0);
   EXPECT_EQ(error->GetRefCount(), 1u);
@@ -47,17 +47,17 @@ TEST_F(PEVErrorTest, FailureKindMakesTheErrorLastAndHandsItOutWithAReference) {
 TEST_F(PEVErrorTest, CodesAsUnsignedLiteralsZeroOrPositiveStillReadAsFailures) {
   PEVError* error = MakeError((long)0x80004005u);  // positive as a 64-bit long
   EXPECT_EQ(error->GetReturnCode(), PEV_E_FAIL);
-  EXPECT_EQ(PEVError::GetReturn(2, error, nullptr, nullptr, 0), PEV_E_FAIL);
+  EXPECT_EQ(PEVError::GetReturn(PEVReturnError, error, nullptr, nullptr, 0), PEV_E_FAIL);
   PEVError* last = PEVError::PEVGetLastError((long)0x80004005u, nullptr);
   ASSERT_EQ(last, error);
   last->Release();
   // An error carrying zero, or none, still reads as a failure.
-  EXPECT_EQ(PEVError::GetReturn(2, MakeError(0), nullptr, nullptr, 0), PEV_E_FAIL);
-  EXPECT_EQ(PEVError::GetReturn(2, nullptr, nullptr, nullptr, 0), PEV_E_FAIL);
+  EXPECT_EQ(PEVError::GetReturn(PEVReturnError, MakeError(0), nullptr, nullptr, 0), PEV_E_FAIL);
+  EXPECT_EQ(PEVError::GetReturn(PEVReturnError, nullptr, nullptr, nullptr, 0), PEV_E_FAIL);
   EXPECT_EQ(PEVError::GetReturn(5, nullptr, nullptr, nullptr, 0), PEV_E_INVALIDARG);
   // A positive code is a failure carrying an error.
   PEVError* help = MakeError(1);
-  EXPECT_EQ(PEVError::GetReturn(2, help, nullptr, nullptr, 0), 1);
+  EXPECT_EQ(PEVError::GetReturn(PEVReturnError, help, nullptr, nullptr, 0), 1);
   last = PEVError::PEVGetLastError(1, nullptr);
   EXPECT_EQ(last, help);
   if (last) last->Release();
@@ -66,14 +66,14 @@ TEST_F(PEVErrorTest, CodesAsUnsignedLiteralsZeroOrPositiveStillReadAsFailures) {
 TEST_F(PEVErrorTest, TheLastErrorIsReleasedWhenReplacedOrCleanedButNotWhenReturnedAgain) {
   PEVError* first = MakeError(PEV_E_FAIL);
   first->AddRef();  // keep it observable
-  PEVError::GetReturn(2, first, nullptr, nullptr, 0);
+  PEVError::GetReturn(PEVReturnError, first, nullptr, nullptr, 0);
   EXPECT_EQ(first->GetRefCount(), 2u);
   PEVError* second = MakeError(PEV_E_FAIL);
-  PEVError::GetReturn(2, second, nullptr, nullptr, 0);
+  PEVError::GetReturn(PEVReturnError, second, nullptr, nullptr, 0);
   EXPECT_EQ(first->GetRefCount(), 1u);
   first->Release();
   second->AddRef();  // what a caller hands over when it returns the same error again
-  PEVError::GetReturn(2, second, nullptr, nullptr, 0);
+  PEVError::GetReturn(PEVReturnError, second, nullptr, nullptr, 0);
   EXPECT_EQ(second->GetRefCount(), 1u);
   second->AddRef();
   PEVError::PEVCleanLastError();
@@ -92,11 +92,11 @@ TEST_F(PEVErrorTest, SourceFileKeepsAtMost127CharactersAndGetReturnPlacesOnlyAnU
   PEVError* placed = MakeError(PEV_E_FAIL);
   placed->Setup("src/Made.cpp", 5);
   placed->AddRef();
-  PEVError::GetReturn(2, placed, nullptr, "src/Returned.cpp", 9);
+  PEVError::GetReturn(PEVReturnError, placed, nullptr, "src/Returned.cpp", 9);
   EXPECT_EQ(SourceFileName(*placed), "src/Made.cpp");
   PEVError* unplaced = MakeError(PEV_E_FAIL);
   unplaced->AddRef();
-  PEVError::GetReturn(2, unplaced, nullptr, "src/Returned.cpp", 9);
+  PEVError::GetReturn(PEVReturnError, unplaced, nullptr, "src/Returned.cpp", 9);
   EXPECT_EQ(SourceFileName(*unplaced), "src/Returned.cpp");
   EXPECT_EQ(unplaced->GetSourceLineNumber(), 9);
   PEVError::PEVCleanLastError();

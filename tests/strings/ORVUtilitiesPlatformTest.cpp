@@ -112,7 +112,7 @@ TEST_F(ORVUtilitiesCreationTest, FailureRecordsTheClassNameOrIdentifierAndTheCon
 TEST_F(ORVUtilitiesCreationTest, ErrorAlreadyRecordedForTheCodeStaysTheLastError) {
   PEVError* platformError = new PEVError(0);
   platformError->SetReturnCode(PEV_REGDB_E_CLASSNOTREG);
-  ASSERT_EQ(PEVError::GetReturn(2, platformError, nullptr, __FILE__, __LINE__),
+  ASSERT_EQ(PEVError::GetReturn(PEVReturnError, platformError, nullptr, __FILE__, __LINE__),
             PEV_REGDB_E_CLASSNOTREG);
   EXPECT_EQ(Create("NoSuchClass", 0), PEV_REGDB_E_CLASSNOTREG);
   PEVError* last = PEVError::PEVGetLastError(PEV_REGDB_E_CLASSNOTREG, nullptr);
@@ -128,7 +128,7 @@ TEST_F(ORVUtilitiesCreationTest, EarlierLibraryErrorWithTheSameCodeIsNotReported
   ORVError* pending =
       new ORVError(__FILE__, __LINE__, ORVNLSMsgBldrRfHndlr(), ORVNLSMsgBldrRfHndlr(),
                    ORVNLSMsgBldrRfHndlr(), PEVErrorTypeCritical, PEV_E_FAIL);
-  ASSERT_EQ(PEVError::GetReturn(2, pending, nullptr, __FILE__, __LINE__), PEV_E_FAIL);
+  ASSERT_EQ(PEVError::GetReturn(PEVReturnError, pending, nullptr, __FILE__, __LINE__), PEV_E_FAIL);
   EXPECT_EQ(Create("ORVTestNothing", 0), PEV_E_FAIL);
   EXPECT_EQ(DescribeLastError(PEV_E_FAIL), Failure("0500", "0503: ORVTestNothing | 0"));
   PEVUnregisterCreatableClass("ORVTestNothing");
