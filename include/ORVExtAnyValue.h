@@ -10,21 +10,31 @@
 
 #include <type_traits>
 
+// The null flag beside a value that has no null of its own; a pointer holder has none.
+template <bool ValueIsPointer>
+struct ORVExtAnyNullFlag {
+  unsigned int _IsNull = 1;
+};
+template <>
+struct ORVExtAnyNullFlag<true> {};
+
 template <typename TBase, typename TValue>
-class ORVExtAnyValue : public TBase {
+class ORVExtAnyValue : public TBase, private ORVExtAnyNullFlag<std::is_pointer_v<TValue>> {
+  static constexpr bool kIsPointer = std::is_pointer_v<TValue>;
+
 public:
   ORVExtAnyValue(const ORVExtAnyValue&) = delete;
   ORVExtAnyValue& operator=(const ORVExtAnyValue&) = delete;
 
   unsigned int IsDbNull() const override {
-    if constexpr (std::is_pointer_v<TValue>)
+    if constexpr (kIsPointer)
       return _Value == nullptr;
     else
-      return _IsNull;
+      return this->_IsNull;
   }
   virtual void SetToDbNull() {
     _Value = TValue();
-    _IsNull = 1;
+    if constexpr (!kIsPointer) this->_IsNull = 1;
   }
 
 protected:
@@ -39,10 +49,9 @@ protected:
   }
   void SetValue(TValue iValue) {
     _Value = iValue;
-    _IsNull = 0;
+    if constexpr (!kIsPointer) this->_IsNull = 0;
   }
 
 private:
   TValue _Value = TValue();
-  unsigned int _IsNull = 1;
 };
