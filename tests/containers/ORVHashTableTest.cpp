@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -207,4 +208,36 @@ TEST_F(ORVHashTableTest, LookupsSearchOnlyThePatternsBucket) {
   ORVTestShapeCmpName other;
   EXPECT_EQ(_Table.LookupOne(Shape("17"), other), &_Shapes[1]);
   EXPECT_EQ(other._Comparisons, 2);
+}
+
+TEST_F(ORVHashTableTest, IteratorsGoOnWhenTheTableIsEmptiedOrGrowsUnderThem) {
+  // Emptied under an iterator on a link: it starts over, in the empty table and after.
+  AddNamed({"1", "2"});
+  ORVIterator* onLink = _Table.MakeIterator(nullptr);
+  EXPECT_EQ(NameOf(onLink->Next()), "1");
+  _Table.Clear(0);
+  EXPECT_EQ(onLink->Next(), nullptr);
+  AddNamed({"3"});
+  onLink->ToBegin();
+  EXPECT_EQ(NameOf(onLink->Next()), "3");
+  onLink->Release();
+  _Table.Clear(0);
+  // Growing under iterators at a bucket's head: one before every element, one with a
+  // pattern whose bucket moves (21 is in bucket 5 of 16, then in bucket 21 of 32).
+  AddNamed({"5", "21"});
+  ORVIterator* all = _Table.MakeIterator(nullptr);
+  ORVIterator* matching = _Table.LookupAll(Shape("21"), _ByName);
+  for (int i = 0; i < 40; ++i)
+    _Table.Add(Shape(std::to_string(100 + i)), 0);
+  ASSERT_EQ(_Table.GetDimension(), 32);
+  std::set<std::string> seen;
+  int count = 0;
+  for (PEVBaseUnknown* element = all->Next(); element; element = all->Next(), ++count)
+    seen.insert(NameOf(element));
+  EXPECT_EQ(count, 42);
+  EXPECT_EQ(seen.size(), 42u);
+  EXPECT_EQ(NameOf(matching->Next()), "21");
+  EXPECT_EQ(matching->Next(), nullptr);
+  all->Release();
+  matching->Release();
 }

@@ -178,3 +178,13 @@ TEST_F(ORVListTest, ReleasingAnElementThatReachesBackSeesTheListEmpty) {
   EXPECT_EQ(_A.GetRefCount(), 1u);
   EXPECT_EQ(_B.GetRefCount(), 1u);
 }
+
+TEST_F(ORVListDeathTest, AnIteratorOutlivingItsListIsLeftWithoutIt) {
+  auto* list = new ORVList(ORVDoNothingAtDelete);
+  AppendAll(*list, {&_A, &_B});
+  ORVIterator* iterator = list->MakeIterator(nullptr);
+  EXPECT_EQ(iterator->Next(), &_A);
+  delete list;
+  ExpectFatalReport([&] { iterator->Next(); }, "list_ is NULL", kIteratorFile);
+  iterator->Release();  // still safe: it no longer reaches the list
+}
