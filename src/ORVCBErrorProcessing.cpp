@@ -8,6 +8,7 @@
 
 #include "ORVCBAllocation.h"
 #include "ORVCBErrorTranslators.h"
+#include "ORVCoverageDump.h"
 #include "ORVError.h"
 #include "ORVErrorDisplayToISO8859Term.h"
 #include "ORVParamNLSMsgBldrCtlg.h"
@@ -153,6 +154,7 @@ void err_prog(const char* iFile, int iLine, const char* iFormat, ...) {
   va_start(arguments, iFormat);
   Report("Fatal internal error", iFile, iLine, iFormat, arguments);
   va_end(arguments);
+  ORVWriteCoverageCounters();
   abort();
 }
 

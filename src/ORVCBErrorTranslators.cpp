@@ -8,6 +8,7 @@
 #include "ORVCBErrorProcessing.h"
 #include "ORVCBTrace.h"
 #include "ORVCatalogKeys.h"
+#include "ORVCoverageDump.h"
 
 namespace {
 
@@ -143,6 +144,7 @@ void AllocErrno(const char* iFile, int iLine, int iErrno, const char* iSize) {
   fflush(stderr);
   if (_InAllocReport) {
     fflush(stdout);
+    ORVWriteCoverageCounters();
     _exit(127);
   }
   _InAllocReport = true;

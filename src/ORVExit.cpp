@@ -4,13 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ORVCoverageDump.h"
 #include "PEVBasicStackTrace.h"
-
-#ifdef ORV_COVERAGE_DUMP
-// Coverage builds only: the process ends without running what is registered for exit,
-// so the coverage counters are written here.
-extern "C" void __gcov_dump(void);
-#endif
 
 void ORVExit(int iStatus) {
   PEVBasicStackTrace trace;
@@ -18,9 +13,7 @@ void ORVExit(int iStatus) {
   fflush(stdout);
   trace.Print(stdout, 0, 0);
   fflush(stdout);
-#ifdef ORV_COVERAGE_DUMP
-  __gcov_dump();
-#endif
+  ORVWriteCoverageCounters();
   const char* dumpCore = getenv("ORV_DUMP_CORE");
   if (dumpCore && *dumpCore) abort();
   _exit(iStatus);
