@@ -6,7 +6,6 @@
 #include "ORVIteratorChain.h"
 #include "ORVListCursor.h"
 #include "ORVListIterator.h"
-#include "PEVBaseUnknownCmpAddr.h"
 
 ORV_META_OBJECT_DEFINE(ORVList, ORVSeqCollection)
 

@@ -1,5 +1,6 @@
 #include "ORVUtilities.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>

@@ -5,8 +5,8 @@
 #include "ORVComparator.h"
 #include "ORVContainer.h"
 #include "ORVConvertor.h"
-#include "ORVFatal.h"
 #include "ORVExtChars.h"
+#include "ORVFatal.h"
 #include "ORVIterator.h"
 #include "ORVSortedVector.h"
 

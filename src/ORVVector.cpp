@@ -7,7 +7,6 @@
 #include "ORVFatal.h"
 #include "ORVVectorCursor.h"
 #include "ORVVectorIterator.h"
-#include "PEVBaseUnknownCmpAddr.h"
 
 ORV_META_OBJECT_DEFINE(ORVVector, ORVSeqCollection)
 ORV_RFHNDLR_DEFINE(ORVVector)
