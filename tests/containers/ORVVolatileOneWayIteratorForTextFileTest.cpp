@@ -1,32 +1,102 @@
-// Tests of the text-file line iterator: line ends (CRLF, a last line without newline,
-// empty lines and files), line counting, fixed maximum lengths and their errors ("0216",
-// "0217", a maximum of 0), growable lines and the doubling of the buffer, read failures,
-// a file removed while read, NULs in a line, and the fatal Next().
+// Tests of the text-file line iterator: random contents read against a model of their lines,
+// then the edge cases in one table (NULs, very long lines, a missing final newline, read
+// failures), the texts of the errors, the line counter at the top of int, a file removed while
+// read, and the fatal Next().
 #include "ORVVolatileOneWayIteratorForTextFile.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "ErrorRecord.h"
 #include "FatalReport.h"
 #include "ORVError.h"
-#include "ORVExtAnyChars.h"
+#include "ORVExtChars.h"
 #include "ORVGlobalObjectCleaner.h"
+#include "ORVNLSMsgBldrFromString.h"
+#include "SuiteHelpers.h"
 #include "TemporaryDirectory.h"
-#include "TextFileTestSupport.h"
-
-using testing::ElementsAre;
 
 namespace {
 
-// A temporary directory for the files of one test; the last error is forgotten after it.
+const char kFile[] = "src/ORVVolatileOneWayIteratorForTextFile.cpp";
+const int kGrowableStart = 2040;
+
+// What each call of Next(line) gave until the end: the line's text, "<DbNull>" for an
+// empty line (a DbNull value), "<" + the diagnostic of the error (DescribeMessage) + ">"
+// for a failure; the end is not listed. Stops after iMaxCalls calls (a guard against a
+// reader that never ends), adding "<more>".
+std::vector<std::string> ReadAllLines(ORVVolatileOneWayIteratorForTextFile& ioIterator,
+                                      int iMaxCalls) {
+  std::vector<std::string> lines;
+  for (int call = 0; call < iMaxCalls; ++call) {
+    const PEVBaseUnknown* line = reinterpret_cast<const PEVBaseUnknown*>(&lines);
+    if (long code = ioIterator.Next(line)) {
+      PEVError* last = PEVError::PEVGetLastError(code, nullptr);
+      std::string text = "<no error record>";
+      if (last) text = DescribeMessage(ORVCheckedCast<ORVError>(last)->GetHDiagnosticBldr());
+      if (last) last->Release();
+      lines.push_back("<" + text + ">" + (line ? " with a line" : ""));
+      continue;
+    }
+    if (!line) return lines;
+    const auto* chars = ORVCheckedCast<ORVExtChars>(line);
+    lines.push_back(chars->IsDbNull() ? "<DbNull>" : chars->GetChars());
+  }
+  lines.push_back("<more>");
+  return lines;
+}
+
+// A context builder naming iFileName, for the requests of the errors.
+ORVNLSMsgBldrRfHndlr Context(const std::string& iFileName) {
+  ORVNLSMsgBldrRfHndlr context;
+  context.Set(ORVRfHndlrAdopt,
+              new ORVNLSMsgBldrFromString(("Reading " + iFileName).c_str(), "TEST", "READ"));
+  return context;
+}
+
+// The model of the lines of iContent: what ReadAllLines must give, the number of lines, and
+// the growable maximum length after them (doubled while a line's characters, its carriage
+// return included, fill the buffer).
+struct Model {
+  std::vector<std::string> _Lines;
+  int _Count = 0;
+  int _Growable = kGrowableStart;
+};
+
+Model ModelOf(const std::string& iContent, int iLineNumber, int iMaxLength) {
+  Model model;
+  for (std::size_t start = 0; start < iContent.size();) {
+    std::size_t end = std::min(iContent.find('\n', start), iContent.size());
+    std::string raw = iContent.substr(start, end - start), text = raw;
+    if (end < iContent.size() && !text.empty() && text.back() == '\r') text.pop_back();
+    start = end + 1;
+    ++model._Count;
+    while ((int)raw.size() >= model._Growable)
+      model._Growable *= 2;
+    if (iMaxLength < 0 || (int)text.size() <= iMaxLength) {
+      text = text.substr(0, text.find('\0'));  // a NUL ends the visible line, not the line
+      model._Lines.push_back(text.empty() ? "<DbNull>" : text);
+    } else if (iLineNumber >= 0) {
+      model._Lines.push_back("<ORVBC 0216: " + std::to_string(iLineNumber + model._Count) + " | " +
+                             std::to_string(iMaxLength) + ">");
+    } else {  // uncounted: the start, at most ten characters of the buffer
+      std::string shown = raw.substr(0, (std::size_t)std::min(iMaxLength, 10));
+      shown = shown.substr(0, shown.find('\0')) + "...";
+      model._Lines.push_back("<ORVBC 0217: " + Utf8(PEVUnicodeString(shown.c_str())) + " | " +
+                             std::to_string(iMaxLength) + ">");
+    }
+  }
+  return model;
+}
+
 class ORVTextFileIteratorTest : public TemporaryDirectoryTest {
 protected:
   void TearDown() override {
@@ -36,171 +106,145 @@ protected:
       fclose(file);
     PEVError::PEVCleanLastError();
   }
-  // A stream reading iPath, closed after the test.
-  FILE* Open(const std::string& iPath) {
-    FILE* file = fopen(iPath.c_str(), "r");
-    EXPECT_NE(file, nullptr);
-    if (file) _Opened.push_back(file);
-    return file;
-  }
-  std::string File() const { return Path("the-file.txt"); }
-  // An iterator over a file holding iContent, released after the test.
+  // An iterator over iPath, or over a file holding iContent, released after the test.
   ORVVolatileOneWayIteratorForTextFile* Make(const std::string& iContent, int iLineNumber,
-                                             int iMaxLength) {
-    WriteWholeFile(File(), iContent);
+                                             int iMaxLength, std::string iPath = "") {
+    if (iPath.empty()) WriteWholeFile(iPath = File(), iContent);
+    _Opened.push_back(fopen(iPath.c_str(), "r"));
+    EXPECT_NE(_Opened.back(), nullptr);
     _Iterators.push_back(new ORVVolatileOneWayIteratorForTextFile(
-        File().c_str(), Open(File()), iLineNumber, iMaxLength, MakeReadingContext(File())));
+        iPath.c_str(), _Opened.back(), iLineNumber, iMaxLength, Context(iPath)));
     return _Iterators.back();
   }
+  std::string File() const { return Path("the-file.txt"); }
 
   ORVGlobalObjectCleaner _Cleaner;
   std::vector<FILE*> _Opened;
   std::vector<ORVVolatileOneWayIteratorForTextFile*> _Iterators;
 };
-
 using ORVTextFileIteratorDeathTest = ORVTextFileIteratorTest;
 
 }  // namespace
 
-TEST_F(ORVTextFileIteratorTest, CountsLinesWhenAsked) {
-  ORVVolatileOneWayIteratorForTextFile* counted = Make("a\n\nc\n", 0, -1);
-  for (int i = 0; i < 3; ++i)
-    EXPECT_NE(counted->Next(), nullptr);
-  EXPECT_EQ(counted->GetLineNumber(), 3);
-  EXPECT_EQ(counted->Next(), nullptr);
-  EXPECT_EQ(counted->GetLineNumber(), 3);  // the end is no line
-
-  ORVVolatileOneWayIteratorForTextFile* uncounted = Make("a\nb\n", -1, -1);
-  ReadAllLines(*uncounted);
-  EXPECT_EQ(uncounted->GetLineNumber(), -1);
-  uncounted->SetLineNumber(10);
-  EXPECT_EQ(uncounted->GetLineNumber(), 10);
-
-  ORVVolatileOneWayIteratorForTextFile* atTheTop = Make("a\nb\n", INT_MAX - 1, -1);
-  ReadAllLines(*atTheTop);
-  EXPECT_EQ(atTheTop->GetLineNumber(), INT_MAX);  // stays there rather than wrap
+// 120000 random contents (line ends, carriage returns, NULs, bytes above 127, lines around the
+// growth points of the buffer), from memory or from a file, read with random maximum lengths,
+// fixed or growable, lines counted or not: exactly the overlong lines are reported.
+TEST_F(ORVTextFileIteratorTest, ReadsTheLinesOfRandomContents) {
+  std::mt19937 generator(20240601);
+  auto random = [&](int iBound) { return (int)(generator() % (unsigned int)iBound); };
+  auto character = [&] {
+    int draw = random(100);
+    return draw < 18   ? '\n'
+           : draw < 26 ? '\r'
+           : draw < 29 ? '\0'
+           : draw < 31 ? '\xe9'
+                       : (char)('a' + random(26));
+  };
+  auto longContent = [&] {  // lines around the points where the growable buffer fills
+    std::string content;
+    for (int i = 0, lines = 1 + random(3); i < lines; ++i) {
+      int base = random(2) ? kGrowableStart : 2 * kGrowableStart;
+      int length = base - 3 + random(7);
+      std::string line((std::size_t)length, (char)('a' + random(26)));
+      for (int j = random(3); j > 0; --j)
+        line[(std::size_t)random(length)] = character();
+      content += line;
+      if (i + 1 < lines || random(2)) content += random(3) ? "\n" : "\r\n";
+    }
+    return content;
+  };
+  for (int input = 0; input < 120000; ++input) {
+    std::string content;
+    bool isLong = random(50) == 0;
+    if (isLong) content = longContent();
+    for (int i = isLong ? 0 : random(48); i > 0; --i)
+      content += character();
+    int maxLength = random(10) < 3 ? -1 : random(13);
+    if (isLong && maxLength >= 0 && random(2)) maxLength = kGrowableStart - 2 + random(5);
+    int lineNumber = random(3) == 0 ? -1 : random(100);
+    bool inFile = input % 1000 == 0 || content.empty();  // fmemopen refuses an empty buffer
+    if (inFile) WriteWholeFile(File(), content);
+    std::unique_ptr<FILE, int (*)(FILE*)> file(
+        inFile ? fopen(File().c_str(), "r") : fmemopen(&content[0], content.size(), "r"), fclose);
+    ASSERT_NE(file, nullptr);
+    ORVVolatileOneWayIteratorForTextFile iterator("content", file.get(), lineNumber, maxLength,
+                                                  Context("content"));
+    SCOPED_TRACE("input " + std::to_string(input) + " with maximum length " +
+                 std::to_string(maxLength) + " and line number " + std::to_string(lineNumber) +
+                 ": " + testing::PrintToString(content));
+    Model model = ModelOf(content, lineNumber, maxLength);
+    ASSERT_EQ(ReadAllLines(iterator, 1000), model._Lines);
+    ASSERT_EQ(iterator.GetLineNumber(), lineNumber < 0 ? -1 : lineNumber + model._Count);
+    ASSERT_EQ(iterator.GetMaxLength(), maxLength < 0 ? model._Growable : maxLength);
+    PEVError::PEVCleanLastError();
+  }
 }
 
-TEST_F(ORVTextFileIteratorTest, TheErrorNamesTheFileAndTheLine) {
+// Lines counted from 0, with a maximum length (-1: growable) and the growths of the buffer.
+TEST_F(ORVTextFileIteratorTest, ReadsTheEdgeCases) {
+  const std::string big(1 << 20, 'm');
+  const std::string failed =
+      "<ORVBC 0205: " + _Directory.GetPath() + " | " + strerror(EISDIR) + ">";
+  struct Row {
+    std::string _Content;  // empty: the directory, whose reads fail (EISDIR), even for root
+    int _Max;
+    std::vector<std::string> _Lines;
+    int _Grown;
+  };
+  const Row rows[] = {
+      {std::string("ab\0cd\nxy\n", 9), -1, {"ab", "xy"}, 0},
+      {std::string("ab\0cd\nxy\n", 9), 4, {"<ORVBC 0216: 1 | 4>", "xy"}, 0},
+      {std::string("abcd\0\nz", 7), 4, {"<ORVBC 0216: 1 | 4>", "z"}, 0},
+      {big + "\r\n" + big, -1, {big, big}, 10},  // 2040 doubled ten times passes 2^20
+      {"last line", 100, {"last line"}, 0},
+      {"\nlong line without end", 0, {"<DbNull>", "<ORVBC 0216: 2 | 0>"}, 0},
+      {"", -1, {failed, failed, failed, "<more>"}, 0},
+      {"", 0, {failed, failed, failed, "<more>"}, 0},  // all of it is the rest of a line
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::PrintToString(row._Content.substr(0, 30)) + " " +
+                 std::to_string(row._Max));
+    auto* iterator =
+        Make(row._Content, 0, row._Max, row._Content.empty() ? _Directory.GetPath() : "");
+    EXPECT_EQ(ReadAllLines(*iterator, 3), row._Lines);
+    EXPECT_EQ(iterator->GetBufferGrowthCount(), row._Grown);
+    EXPECT_EQ(iterator->GetMaxLength(), row._Max < 0 ? kGrowableStart << row._Grown : row._Max);
+    EXPECT_EQ(iterator->GetLineNumber(), row._Content.empty() ? 0 : (int)row._Lines.size());
+  }
+}
+
+TEST_F(ORVTextFileIteratorTest, TheErrorsNameTheRequestTheFileAndTheLine) {
   ORVVolatileOneWayIteratorForTextFile* iterator = Make("fine\nmuch too long\n", 0, 8);
   EXPECT_NE(iterator->Next(), nullptr);
   const PEVBaseUnknown* line = iterator;
   long code = iterator->Next(line);
   EXPECT_EQ(code, PEV_E_FAIL);
   EXPECT_EQ(line, nullptr);
-  EXPECT_EQ(DescribeLastError(code),
-            "type 1 in src/ORVVolatileOneWayIteratorForTextFile.cpp; request Reading " + File() +
-                "; diagnostic ORVBC 0216: 2 | 8; advice <none>");
+  EXPECT_EQ(DescribeLastError(code), "type 1 in " + std::string(kFile) + "; request Reading " +
+                                         File() + "; diagnostic ORVBC 0216: 2 | 8; advice <none>");
   EXPECT_EQ(LastErrorText(code), "Reading " + File() + "\nThe line 2 is longer than 8 characters.");
-  EXPECT_EQ(iterator->Next(line), 0);  // the next call goes on after the long line
-  EXPECT_EQ(line, nullptr);
-}
-
-TEST_F(ORVTextFileIteratorTest, AMebibyteLineCostsALogarithmicNumberOfGrowths) {
-  std::string big(1 << 20, 'm');
-  big[12345] = 'n';
-  ORVVolatileOneWayIteratorForTextFile* iterator = Make(big + "\r\n" + big, 0, -1);
-  const PEVBaseUnknown* line = iterator->Next();
-  EXPECT_EQ(ORVCheckedCast<ORVExtAnyChars>(line)->GetChars(), big);
-  // 2040 doubled ten times is the first length above 2^20 characters.
-  EXPECT_EQ(iterator->GetBufferGrowthCount(), 10);
-  EXPECT_EQ(iterator->GetMaxLength(), 2040 * 1024);
-  line = iterator->Next();
-  EXPECT_EQ(ORVCheckedCast<ORVExtAnyChars>(line)->GetChars(), big);  // no newline at the end
-  EXPECT_EQ(iterator->GetBufferGrowthCount(), 10);
-  EXPECT_EQ(iterator->Next(), nullptr);
-}
-
-TEST_F(ORVTextFileIteratorTest, AFileRemovedWhileReadIsReadToItsEnd) {
-  ORVVolatileOneWayIteratorForTextFile* iterator = Make("first\nsecond\n", 0, -1);
-  EXPECT_STREQ(ORVCheckedCast<ORVExtAnyChars>(iterator->Next())->GetChars(), "first");
-  ASSERT_EQ(unlink(File().c_str()), 0);
-  EXPECT_STREQ(ORVCheckedCast<ORVExtAnyChars>(iterator->Next())->GetChars(), "second");
-  EXPECT_EQ(iterator->Next(), nullptr);
-}
-
-TEST_F(ORVTextFileIteratorTest, AReadFailureIsReportedWithTheContext) {
-  // A directory opens as a stream whose reads fail (EISDIR), even for root.
   const std::string& path = _Directory.GetPath();
-  FILE* directory = Open(path);
-  ORVVolatileOneWayIteratorForTextFile iterator(path.c_str(), directory, 0, -1,
-                                                MakeReadingContext(path));
-  const PEVBaseUnknown* line = &iterator;
-  long code = iterator.Next(line);
-  EXPECT_EQ(code, PEV_E_FAIL);
-  EXPECT_EQ(line, nullptr);
+  code = Make("", 0, -1, path)->Next(line);
   EXPECT_EQ(DescribeLastError(code), "type 1 in src/ORVFileUtilities.cpp; request Reading " + path +
                                          "; diagnostic ORVBC 0205: " + path + " | " +
                                          strerror(EISDIR) + "; advice <none>");
-  EXPECT_EQ(iterator.GetLineNumber(), 0);
-  // A fixed length of 0 reads everything as the rest of a line: the same failure.
-  ORVVolatileOneWayIteratorForTextFile fixed(path.c_str(), directory, 0, 0,
-                                             MakeReadingContext(path));
-  EXPECT_THAT(ReadAllLines(fixed, 1),
-              ElementsAre(testing::StartsWith("<ORVBC 0205: " + path), "<more>"));
+}
+
+TEST_F(ORVTextFileIteratorTest, CountsUpToTheLargestIntAndReadsARemovedFileToItsEnd) {
+  ORVVolatileOneWayIteratorForTextFile* iterator = Make("first\nsecond\n", INT_MAX - 1, -1);
+  EXPECT_STREQ(ORVCheckedCast<ORVExtChars>(iterator->Next())->GetChars(), "first");
+  ASSERT_EQ(unlink(File().c_str()), 0);
+  EXPECT_STREQ(ORVCheckedCast<ORVExtChars>(iterator->Next())->GetChars(), "second");
+  EXPECT_EQ(iterator->Next(), nullptr);
+  EXPECT_EQ(iterator->GetLineNumber(), INT_MAX);  // stays there rather than wrap
+  iterator->SetLineNumber(10);
+  EXPECT_EQ(iterator->GetLineNumber(), 10);
 }
 
 TEST_F(ORVTextFileIteratorDeathTest, NextFailsFatallyOnAnError) {
-  const char kFile[] = "src/ORVVolatileOneWayIteratorForTextFile.cpp";
-  ORVVolatileOneWayIteratorForTextFile* iterator = Make("way too long\n", 0, 3);
-  EXPECT_EXIT(iterator->Next(), testing::ExitedWithCode(255),
+  EXPECT_EXIT(Make("way too long\n", 0, 3)->Next(), testing::ExitedWithCode(255),
               FatalReportPattern("Error while reading " + File() + ": Next() fails", kFile));
-  FILE* directory = Open(_Directory.GetPath());
-  ORVVolatileOneWayIteratorForTextFile failing("dir", directory, 0, 5, ORVNLSMsgBldrRfHndlr());
-  EXPECT_EXIT(failing.Next(), testing::ExitedWithCode(255),
-              FatalReportPattern("Error while reading dir: Next() fails", kFile));
   EXPECT_EXIT(ORVVolatileOneWayIteratorForTextFile("none", nullptr, 0, 5, ORVNLSMsgBldrRfHndlr()),
               testing::ExitedWithCode(255),
               FatalReportPattern("ORVVolatileOneWayIteratorForTextFile(): iFile is NULL", kFile));
-}
-
-// What the lines of a content read as, with a line number to count from (-1: not
-// counted) and a maximum length (-1: growable).
-TEST_F(ORVTextFileIteratorTest, ReadsTheLinesOfAContent) {
-  struct Row {
-    std::string _Content;
-    int _LineNumber, _MaxLength;
-    std::vector<std::string> _Lines;
-  };
-  const Row rows[] = {
-      {"one\r\ntwo\n\r\n\nthree", 0, -1, {"one", "two", "<DbNull>", "<DbNull>", "three"}},
-      // Only a carriage return just before a newline is a line end.
-      {"a\rb\r\r\nc\r", 0, -1, {"a\rb\r", "c\r"}},
-      {"\n", 0, 10, {"<DbNull>"}},
-      {"last line", 0, 100, {"last line"}},
-      {"", 0, 0, {}},
-      // A fixed length accepts lines of exactly the maximum and reports longer ones, a CRLF
-      // line of the maximum even when the carriage return is read apart.
-      {"12345\n123456\nabc\n1234567890123\n12345",
-       0,
-       5,
-       {"12345", "<ORVBC 0216: 2 | 5>", "abc", "<ORVBC 0216: 4 | 5>", "12345"}},
-      {"12345\r\n1234\r\n123456\r\n", 0, 5, {"12345", "1234", "<ORVBC 0216: 3 | 5>"}},
-      // A carriage return that is not before a newline counts.
-      {"12345\r", 0, 5, {"<ORVBC 0216: 1 | 5>"}},
-      {"12345\r\r\n", 0, 5, {"<ORVBC 0216: 1 | 5>"}},
-      // Uncounted lines are reported by their start, at most the characters of the buffer.
-      {"123456\nok\n", -1, 5, {"<ORVBC 0217: 12345... | 5>", "ok"}},
-      {"abcdefghijklmnopqrstuvwxyz\n", -1, 12, {"<ORVBC 0217: abcdefghij... | 12>"}},
-      {"x\n", -1, 0, {"<ORVBC 0217: ... | 0>"}},
-      // A maximum of zero takes only empty lines.
-      {"\n\r\nx\n\n", 0, 0, {"<DbNull>", "<DbNull>", "<ORVBC 0216: 3 | 0>", "<DbNull>"}},
-      {"\nlong line without end", 0, 0, {"<DbNull>", "<ORVBC 0216: 2 | 0>"}},
-      // A NUL ends the visible line but not the line.
-      {std::string("ab\0cd\nxy\n", 9), 0, -1, {"ab", "xy"}},
-      {std::string("ab\0cd\nxy\n", 9), 0, 5, {"ab", "xy"}},
-      {std::string("ab\0cd\nxy\n", 9), 0, 4, {"<ORVBC 0216: 1 | 4>", "xy"}},
-      {std::string("abcd\0\nz", 7), 0, 4, {"<ORVBC 0216: 1 | 4>", "z"}},
-  };
-  for (const Row& row : rows)
-    EXPECT_EQ(ReadAllLines(*Make(row._Content, row._LineNumber, row._MaxLength)), row._Lines)
-        << testing::PrintToString(row._Content) << " " << row._LineNumber << " " << row._MaxLength;
-}
-
-TEST_F(ORVTextFileIteratorTest, ALineThatFillsTheBufferExactlyGrowsIt) {
-  std::string exact(2040, 'e');
-  ORVVolatileOneWayIteratorForTextFile* iterator = Make(exact + "\n" + exact, 0, -1);
-  EXPECT_THAT(ReadAllLines(*iterator), ElementsAre(exact, exact));
-  EXPECT_EQ(iterator->GetMaxLength(), 4080);
-  EXPECT_EQ(iterator->GetBufferGrowthCount(), 1);
 }
