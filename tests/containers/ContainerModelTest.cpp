@@ -7,6 +7,7 @@
 #include <climits>
 #include <deque>
 #include <memory>
+#include <numeric>
 #include <optional>
 
 #include "ModelHarness.h"
@@ -41,8 +42,7 @@ protected:
   // in turn, insertion order within each. iDimension is the model's bucket count.
   std::vector<std::size_t> HashOrderIndexes(const Elements& iInserted, int iDimension) const {
     std::vector<std::size_t> indexes(iInserted.size());
-    for (std::size_t i = 0; i < indexes.size(); ++i)
-      indexes[i] = i;
+    std::iota(indexes.begin(), indexes.end(), 0);
     std::stable_sort(indexes.begin(), indexes.end(), [&](std::size_t iFirst, std::size_t iSecond) {
       return Bucket(iInserted[iFirst], iDimension) < Bucket(iInserted[iSecond], iDimension);
     });
@@ -61,12 +61,16 @@ protected:
   static void GrowModel(int iCount, int& ioDimension) {
     if (iCount > 2 * ioDimension) ioDimension *= 2;
   }
-
+  // An iterator moved iSteps forward.
+  static ORVIterator* Advanced(const ORVContainer& iContainer, int iSteps) {
+    ORVIterator* iterator = iContainer.MakeIterator(nullptr);
+    while (iSteps-- > 0)
+      iterator->Next();
+    return iterator;
+  }
   // A cursor on the element at iIndex of a hash table's iteration order.
   static ORVHashCursor HashCursorAt(const ORVHashTable& iTable, int iIndex) {
-    ORVIterator* iterator = iTable.MakeIterator(nullptr);
-    for (int i = 0; i <= iIndex; ++i)
-      iterator->Next();
+    ORVIterator* iterator = Advanced(iTable, iIndex + 1);
     ORVHashCursor cursor(*ORVCheckedCast<ORVHashCursor>(iterator->Position()));
     iterator->Release();
     return cursor;
@@ -74,8 +78,7 @@ protected:
   static ORVListCursor ListCursorAt(const ORVList& iList, int iIndex) {
     return ORVListCursor(iIndex < 0 ? iList.GetHead() : iList.SearchIndex(iIndex));
   }
-
-  bool SameName(const PEVBaseUnknown* iFirst, const PEVBaseUnknown* iSecond) const {
+  static bool SameName(const PEVBaseUnknown* iFirst, const PEVBaseUnknown* iSecond) {
     return iFirst && iSecond && NameOf(iFirst) == NameOf(iSecond);
   }
 
@@ -96,11 +99,10 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
   for (const char* kind : {"list", "vector", "sorted vector"}) {
     SCOPED_TRACE(kind);
     const bool isList = kind[0] == 'l', isSorted = kind[0] == 's';
-    std::unique_ptr<ORVSeqCollection> owner;
-    if (isList) owner.reset(new ORVList(ORVDoNothingAtDelete));
-    if (!isList)
-      owner.reset(isSorted ? new ORVSortedVector(_ByName, ORVDoNothingAtDelete)
-                           : new ORVVector(ORVDoNothingAtDelete));
+    std::unique_ptr<ORVSeqCollection> owner(
+        isList     ? (ORVSeqCollection*)new ORVList(ORVDoNothingAtDelete)
+        : isSorted ? new ORVSortedVector(_ByName, ORVDoNothingAtDelete)
+                   : new ORVVector(ORVDoNothingAtDelete));
     ORVSeqCollection& sequence = *owner;
     auto* list = dynamic_cast<ORVList*>(owner.get());
     auto* vector = dynamic_cast<ORVVector*>(owner.get());
@@ -125,47 +127,31 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
       size = (int)model.size();
     };
     auto insert = [&](int iIndex) {
-      model.insert(model.begin() + iIndex, element);
-      sorted = false;
+      model.insert(model.begin() + iIndex, element), sorted = false;
     };
-    auto maybeClear = [&] {
-      if (Random(60) != 0) return;
-      sequence.Clear(1);
-      model.clear();
-      sorted = true;
-    };
+    auto set = [&](int iIndex) { model[(std::size_t)iIndex] = element, sorted = false; };
     const ModelOperations operations = {
-        {"Add",
-         [&] {
-           sequence.Add(element, 1);
-           insert(list ? 0 : size);
-         }},
-        {"Append",
-         [&] {
-           sequence.Append(element);
-           insert(size);
-         }},
+        {"Add", [&] { sequence.Add(element, 1), insert(list ? 0 : size); }},
+        {"Append", [&] { sequence.Append(element), insert(size); }},
         {"Insert",
          [&] {
            int index = Random(size + 1);
            if (list && Random(4) == 0) index = Random(2) ? -Random(3) : INT_MIN;  // the front
-           sequence.Insert(element, index);
-           insert(std::max(index, 0));
+           sequence.Insert(element, index), insert(std::max(index, 0));
          }},
         {"InsertAfter",
          [&] {
            int index = anyIndex();
            bool inside = index >= -1 && index < size;
-           ASSERT_EQ(sequence.InsertAfter(cursorAt(index), element), inside ? 1u : 0u);
+           ASSERT_EQ(sequence.InsertAfter(cursorAt(index), element) != 0, inside);
            if (inside) insert(index + 1);
          }},
         {"InsertBefore",
          [&] {
            int index = anyIndex();
-           bool inside = index >= 0 && index <= size;
            ORVCursor* cursor = cursorAt(index);
-           ASSERT_EQ(sequence.InsertBefore(cursor, element), inside ? 1u : 0u);
-           if (!inside) return;
+           ASSERT_EQ(sequence.InsertBefore(cursor, element) != 0, index >= 0 && index <= size);
+           if (index < 0 || index > size) return;
            insert(index);
            // The cursor stays on the element it was on.
            ASSERT_EQ(sequence[cursor], index < size ? model[(std::size_t)index + 1] : nullptr);
@@ -177,24 +163,18 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
            int index = list ? Random(size + 2) - 2 : Random(size + 3);
            sequence.Set(index, element);
            if (index >= size) model.resize((std::size_t)index + 1, nullptr);
-           model[(std::size_t)std::max(index, 0)] = element;
-           sorted = false;
+           set(std::max(index, 0));
          }},
         {"Set by cursor",
          [&] {
-           if (!size) return;
-           int index = Random(size);
-           sequence.Set(cursorAt(index), element);
-           model[(std::size_t)index] = element;
-           sorted = false;
+           int index = Random(size + 1);
+           if (index < size) sequence.Set(cursorAt(index), element), set(index);
          }},
         {"Replace by cursor",
          [&] {
            int index = anyIndex();
            ASSERT_EQ(sequence.Replace(cursorAt(index), element), at(index));
-           if (index < 0 || index >= size) return;
-           model[(std::size_t)index] = element;
-           sorted = false;
+           if (index >= 0 && index < size) set(index);
          }},
         // A removal steps the cursor back.
         {"Remove by cursor",
@@ -236,19 +216,18 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
         // under it.
         {"Remove by object under the iterator",
          [&] {
-           if (!list) return;
-           for (PEVBaseUnknown* removed : _Driver.RemoveUnderTheIterator(sequence, model, 8))
+           for (PEVBaseUnknown* removed :
+                list ? _Driver.RemoveUnderTheIterator(sequence, model, 8) : Elements())
              EraseAll(model, removed);
          }},
+        // Unstable: equal names may come in another order, checked below.
         {"Sort",
          [&] {
            if (!isSorted || Random(3)) return;
            sortedVector->Sort();
-           // Unstable: equal names may come in another order, checked below.
-           std::stable_sort(model.begin(), model.end(),
-                            [](PEVBaseUnknown* iFirst, PEVBaseUnknown* iSecond) {
-                              return NameOf(iFirst) < NameOf(iSecond);
-                            });
+           std::stable_sort(model.begin(), model.end(), [](auto iFirst, auto iSecond) {
+             return NameOf(iFirst) < NameOf(iSecond);
+           });
            sorted = true;
          }},
         // Checked, the flag is set only on elements in order.
@@ -261,7 +240,9 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
            sorted = inOrder && Random(4);
            sortedVector->SetIsSorted(sorted, Random(2));
          }},
-        {"Clear now and then", maybeClear}};
+        {"Clear now and then", [&] {
+           if (Random(60) == 0) sequence.Clear(1), model.clear(), sorted = true;
+         }}};
     auto check = [&] {
       size = (int)model.size();
       if (sortedVector) {
@@ -292,9 +273,7 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
       auto first = std::find_if(model.begin(), model.end(), matches);
       ASSERT_EQ(sequence.LookupOne(element), first == model.end() ? nullptr : *first);
       ASSERT_EQ(sequence[static_cast<const ORVCursor*>(nullptr)], nullptr);
-      if (list) {
-        ASSERT_EQ(sequence[&listCursor.emplace()], nullptr);  // a cursor on no link
-      }
+      ASSERT_TRUE(!list || !sequence[&listCursor.emplace()]);  // a cursor on no link
       // Iterators from a cursor or from the start, two others alive meanwhile.
       ORVIterator* older = sequence.MakeIterator(nullptr);
       ORVIterator* newer = sequence.MakeIterator(nullptr);
@@ -322,14 +301,13 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
   Elements inserted;  // in insertion order
   int dimension = 16;
   PEVBaseUnknown* element = nullptr;
-  auto add = [&] {
-    table.Add(element, 1);
-    inserted.push_back(element);
-    GrowModel((int)inserted.size(), dimension);
+  auto add = [&](int& ioDimension) {
+    table.Add(element, 1), inserted.push_back(element);
+    GrowModel((int)inserted.size(), ioDimension);
   };
   const ModelOperations operations = {
-      {"Add", add},
-      {"Add", add},
+      {"Add", [&] { add(dimension); }},
+      {"Add", [&] { add(dimension); }},
       {"Remove by object",
        [&] {
          PEVBaseUnknown* removed = ElementOf(inserted);
@@ -349,15 +327,14 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
        [&] {
          if (inserted.empty()) return;
          std::vector<std::size_t> order = HashOrderIndexes(inserted, dimension);
-         int index = Random((int)order.size());
-         ORVHashCursor cursor = HashCursorAt(table, index);
-         ASSERT_EQ(table.Remove(&cursor), inserted[order[(std::size_t)index]]);
-         inserted.erase(inserted.begin() + (long)order[(std::size_t)index]);
+         std::size_t index = (std::size_t)Random((int)order.size());
+         ORVHashCursor cursor = HashCursorAt(table, (int)index);
+         ASSERT_EQ(table.Remove(&cursor), inserted[order[index]]);
+         inserted.erase(inserted.begin() + (long)order[index]);
        }},
       {"Remove at the iterator's cursor",
        [&] {
-         std::vector<std::size_t> order = HashOrderIndexes(inserted, dimension);
-         std::vector<std::size_t> removed;
+         std::vector<std::size_t> order = HashOrderIndexes(inserted, dimension), removed;
          for (std::size_t index :
               _Driver.RemoveAtTheCursor(table, HashOrder(inserted, dimension), 64))
            removed.push_back(order[index]);
@@ -369,91 +346,72 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
               _Driver.RemoveUnderTheIterator(table, HashOrder(inserted, dimension), 16))
            EraseAll(inserted, removed);
        }},
+      // The iterator follows its link into the new buckets.
       {"Grow under a live iterator",
        [&] {
-         // The iterator follows its link into the new buckets.
          if (inserted.empty() || dimension >= 64) return;
          std::vector<std::size_t> order = HashOrderIndexes(inserted, dimension);
          int steps = Random((int)order.size()) + 1;
-         ORVIterator* iterator = table.MakeIterator(nullptr);
-         for (int i = 0; i < steps; ++i)
-           iterator->Next();
+         ORVIterator* iterator = Advanced(table, steps);
          std::size_t current = order[(std::size_t)steps - 1];
-         int grownDimension = dimension;
-         while (grownDimension == dimension) {
-           table.Add(element, 1);
-           inserted.push_back(element);
-           GrowModel((int)inserted.size(), grownDimension);
-         }
-         dimension = grownDimension;
+         int grown = dimension;
+         while (grown == dimension)
+           add(grown);
+         dimension = grown;
          order = HashOrderIndexes(inserted, dimension);
-         auto at = std::find(order.begin(), order.end(), current);
-         for (++at; at != order.end(); ++at)
+         for (auto at = ++std::find(order.begin(), order.end(), current); at != order.end(); ++at)
            ASSERT_EQ(iterator->Next(), inserted[*at]);
          ASSERT_EQ(iterator->Next(), nullptr);
          iterator->Release();
        }},
+      // Two iterators each remove their own element through their own cursor; the first
+      // then goes on with the element after its removed one.
       {"Remove through two iterators",
        [&] {
-         // Two iterators each remove their own element through their own cursor; the
-         // first then goes on with the element after its removed one.
          if (inserted.size() < 2) return;
          Elements order = HashOrder(inserted, dimension);
-         int first = Random((int)order.size());
-         int second = Random((int)order.size());
-         ORVIterator* one = table.MakeIterator(nullptr);
-         ORVIterator* other = table.MakeIterator(nullptr);
-         for (int i = 0; i <= first; ++i)
-           one->Next();
-         for (int i = 0; i <= second; ++i)
-           other->Next();
-         ASSERT_EQ(table.Remove(const_cast<ORVCursor*>(one->Position())),
-                   order[(std::size_t)first]);
-         PEVBaseUnknown* removed = table.Remove(const_cast<ORVCursor*>(other->Position()));
-         ASSERT_EQ(removed, first == second ? nullptr : order[(std::size_t)second]);
-         std::size_t following = (std::size_t)first + 1;
-         if (following == (std::size_t)second) ++following;
+         std::size_t first = (std::size_t)Random((int)order.size());
+         std::size_t second = (std::size_t)Random((int)order.size());
+         ORVIterator* one = Advanced(table, (int)first + 1);
+         ORVIterator* other = Advanced(table, (int)second + 1);
+         ASSERT_EQ(table.Remove(const_cast<ORVCursor*>(one->Position())), order[first]);
+         ASSERT_EQ(table.Remove(const_cast<ORVCursor*>(other->Position())),
+                   first == second ? nullptr : order[second]);
+         std::size_t following = first + 1 + (first + 1 == second);
          ASSERT_EQ(one->Next(), following < order.size() ? order[following] : nullptr);
          one->Release();
          other->Release();
          std::vector<std::size_t> indexes = HashOrderIndexes(inserted, dimension);
-         EraseAt(inserted, {indexes[(std::size_t)first], indexes[(std::size_t)second]});
+         EraseAt(inserted, {indexes[first], indexes[second]});
        }},
       {"Clear now and then", [&] {
-         if (Random(500) != 0) return;
-         table.Clear(1);
-         inserted.clear();
+         if (Random(500) == 0) table.Clear(1), inserted.clear();
        }}};
   auto check = [&] {
     ASSERT_EQ(table.GetDimension(), dimension);
     Elements order = HashOrder(inserted, dimension);
     ModelDriver::ExpectHolds(table, order);
     ASSERT_EQ(table.Contains(element), Has(inserted, element));
-    // The first of its bucket with the same name, if any.
-    auto same = std::find_if(order.begin(), order.end(), [&](PEVBaseUnknown* iCandidate) {
-      return _ByName.CompareObjects(element, iCandidate) == 0;
-    });
-    ASSERT_EQ(table.LookupOne(element), same == order.end() ? nullptr : *same);
-    // Another comparator looks in the pattern's bucket only.
-    same = std::find_if(order.begin(), order.end(), [&](PEVBaseUnknown* iCandidate) {
-      return Bucket(iCandidate, dimension) == Bucket(element, dimension) &&
-             NameOf(iCandidate).size() == NameOf(element).size();
-    });
-    ASSERT_EQ(table.LookupOne(element, _ByLength), same == order.end() ? nullptr : *same);
+    // The table's comparator finds the first of the pattern's bucket with the same name;
+    // another comparator looks in the pattern's bucket only too.
+    for (const ORVComparator* comparator : {(ORVComparator*)&_ByName, (ORVComparator*)&_ByLength}) {
+      auto matches = [&](PEVBaseUnknown* iOne) {
+        return Bucket(iOne, dimension) == Bucket(element, dimension) &&
+               comparator->CompareObjects(iOne, element) == 0;
+      };
+      auto same = std::find_if(order.begin(), order.end(), matches);
+      bool own = comparator == &_ByName;
+      ASSERT_EQ(own ? table.LookupOne(element) : table.LookupOne(element, *comparator),
+                same == order.end() ? nullptr : *same);
+      // A pattern's iterator stays in its bucket, with any comparator.
+      _Driver.ExpectWalk(own ? table.LookupAll(element) : table.LookupAll(element, *comparator),
+                         order, -1, matches);
+    }
     ORVIterator* older = table.MakeIterator(nullptr);
     ORVIterator* newer = table.MakeIterator(nullptr);
     int start = Random((int)order.size() + 1) - 1;
     ORVHashCursor cursor = start < 0 ? ORVHashCursor() : HashCursorAt(table, start);
     _Driver.ExpectWalk(table.MakeIterator(start < 0 ? nullptr : &cursor), order, start);
-    // A pattern's iterator stays in its bucket, with any comparator.
-    for (const ORVComparator* comparator : {(ORVComparator*)&_ByName, (ORVComparator*)&_ByLength}) {
-      ORVIterator* iterator =
-          comparator == &_ByName ? table.LookupAll(element) : table.LookupAll(element, *comparator);
-      _Driver.ExpectWalk(iterator, order, -1, [&](PEVBaseUnknown* iOne) {
-        return Bucket(iOne, dimension) == Bucket(element, dimension) &&
-               comparator->CompareObjects(iOne, element) == 0;
-      });
-    }
     older->Release();
     newer->Release();
   };
@@ -474,40 +432,40 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
   ORVContainer* const containers[] = {&list, &vector, &table};
   for (ORVContainer* container : containers)
     link->AddContainer(container);
-  Elements listModel;
-  Elements vectorModel;
-  Elements inserted;  // the table's insertion order
-  int dimension = 16;
-  int size = 0;
-  PEVBaseUnknown* fresh = nullptr;
-  PEVBaseUnknown* present = nullptr;
+  Elements listModel, vectorModel, inserted;           // inserted: the table's insertion order
+  int dimension = 16, size = 0, index = 0, place = 0;  // an element's index, a new one's
+  PEVBaseUnknown *fresh = nullptr, *present = nullptr;
   auto prepare = [&] {
     size = (int)vectorModel.size();
+    index = size ? Random(size) : 0;
+    place = Random(size + 1);
     // The link repeats removals of an object everywhere: the elements are kept distinct.
     fresh = nullptr;
     for (int attempt = 0; attempt < 8 && !fresh; ++attempt) {
       PEVBaseUnknown* candidate = AnyElement();
       if (!Has(vectorModel, candidate)) fresh = candidate;
     }
-    present = size ? vectorModel[(std::size_t)Random(size)] : nullptr;
+    present = size ? vectorModel[(std::size_t)index] : nullptr;
   };
-  // The list at its front or its back and the vector at iVectorIndex get iElement.
-  auto addEverywhere = [&](PEVBaseUnknown* iElement, bool iListAtFront, int iVectorIndex) {
-    listModel.insert(iListAtFront ? listModel.begin() : listModel.end(), iElement);
-    vectorModel.insert(vectorModel.begin() + iVectorIndex, iElement);
-    inserted.push_back(iElement);
+  // The list at iListIndex and the vector at iVectorIndex get the fresh element.
+  auto addEverywhere = [&](int iListIndex, int iVectorIndex) {
+    listModel.insert(listModel.begin() + iListIndex, fresh);
+    vectorModel.insert(vectorModel.begin() + iVectorIndex, fresh);
+    inserted.push_back(fresh);
     GrowModel((int)inserted.size(), dimension);
   };
   auto removeEverywhere = [&](PEVBaseUnknown* iElement) {
     for (Elements* model : {&listModel, &vectorModel, &inserted})
       EraseAll(*model, iElement);
   };
-  auto replaceEverywhere = [&](PEVBaseUnknown* iOld, PEVBaseUnknown* iNew) {
-    std::replace(listModel.begin(), listModel.end(), iOld, iNew);
-    std::replace(vectorModel.begin(), vectorModel.end(), iOld, iNew);
-    if (!Has(inserted, iOld)) return;
-    EraseAll(inserted, iOld);
-    inserted.push_back(iNew);
+  auto removed = [&](PEVBaseUnknown* iFound, PEVBaseUnknown* iExpected) {
+    ASSERT_EQ(iFound, iExpected);
+    removeEverywhere(iExpected);
+  };
+  auto replaceEverywhere = [&](PEVBaseUnknown* iOld) {
+    std::replace(listModel.begin(), listModel.end(), iOld, fresh);
+    std::replace(vectorModel.begin(), vectorModel.end(), iOld, fresh);
+    if (Has(inserted, iOld)) EraseAll(inserted, iOld), inserted.push_back(fresh);
   };
   auto removePresent = [&] {
     ASSERT_TRUE(containers[Random(3)]->Remove(present, 1));
@@ -516,115 +474,64 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
   auto maybeClear = [&] {
     if (Random(80) != 0) return;
     containers[Random(3)]->Clear(1);
-    listModel.clear();
-    vectorModel.clear();
-    inserted.clear();
+    listModel.clear(), vectorModel.clear(), inserted.clear();
   };
-  // Without a fresh element an addition removes instead, without any element it clears.
+  // A step needing a fresh element (to add) or a present one (to remove) that is not
+  // there removes instead, and without any element it clears now and then.
+  auto needing = [&](const char* iName, bool iFresh, bool iPresent, std::function<void()> iStep) {
+    return ModelOperation{iName, [&, iFresh, iPresent, iStep] {
+                            if ((fresh || !iFresh) && (present || !iPresent)) return iStep();
+                            present ? removePresent() : maybeClear();
+                          }};
+  };
   const ModelOperations operations = {
-      {"Append to the list",
-       [&] {
-         if (!fresh) return present ? removePresent() : maybeClear();
-         list.Append(fresh);
-         addEverywhere(fresh, false, size);
-       }},
-      {"Add to the list",
-       [&] {
-         if (!fresh) return present ? removePresent() : maybeClear();
-         list.Add(fresh, 1);
-         addEverywhere(fresh, true, size);
-       }},
-      {"Insert into the vector",
-       [&] {
-         if (!fresh) return present ? removePresent() : maybeClear();
-         int index = Random(size + 1);
-         vector.Insert(fresh, index);
-         addEverywhere(fresh, true, index);
-       }},
-      {"Insert into the list",
-       [&] {
-         if (!fresh) return present ? removePresent() : maybeClear();
-         int index = Random(size + 1);
-         list.Insert(fresh, index);
-         addEverywhere(fresh, false, size);
-         std::rotate(listModel.begin() + index, listModel.end() - 1, listModel.end());
-       }},
-      {"Add to the table",
-       [&] {
-         if (!fresh) return present ? removePresent() : maybeClear();
-         table.Add(fresh, 1);
-         addEverywhere(fresh, true, size);
-       }},
-      {"Replace by object",
-       [&] {
-         if (!fresh) return present ? removePresent() : maybeClear();
-         if (!present) return;
-         ASSERT_TRUE(containers[Random(3)]->Replace(present, fresh, 1));
-         replaceEverywhere(present, fresh);
-       }},
-      {"Remove by object",
-       [&] {
-         if (!present) return maybeClear();
-         removePresent();
-       }},
-      {"Remove by vector cursor",
-       [&] {
-         if (!present) return maybeClear();
-         int index = Random(size);
-         ORVVectorCursor cursor(index);
-         PEVBaseUnknown* removed = vectorModel[(std::size_t)index];
-         ASSERT_EQ(vector.Remove(&cursor), removed);
-         removeEverywhere(removed);
-       }},
-      {"Remove by list cursor",
-       [&] {
-         if (!present) return maybeClear();
-         int index = Random(size);
-         ORVListCursor cursor = ListCursorAt(list, index);
-         PEVBaseUnknown* removed = listModel[(std::size_t)index];
-         ASSERT_EQ(list.Remove(&cursor), removed);
-         removeEverywhere(removed);
-       }},
-      {"Remove by table cursor",
-       [&] {
-         if (!present) return maybeClear();
-         int index = Random(size);
-         Elements order = HashOrder(inserted, dimension);
-         ORVHashCursor cursor = HashCursorAt(table, index);
-         ASSERT_EQ(table.Remove(&cursor), order[(std::size_t)index]);
-         removeEverywhere(order[(std::size_t)index]);
-       }},
-      {"Extract from the list",
-       [&] {
-         if (!present) return maybeClear();
-         removeEverywhere(Random(2) ? list.ExtractFirst() : list.ExtractLast());
-       }},
-      {"Replace in the vector",
-       [&] {
-         if (!present) return maybeClear();
-         if (!fresh) return;
-         int index = Random(size);
-         PEVBaseUnknown* old = vectorModel[(std::size_t)index];
-         ORVVectorCursor cursor(index);
-         if (Random(3) == 0) {
-           vector.Set(index, fresh);
-         } else if (Random(2)) {
-           vector.Set(&cursor, fresh);
-         } else {
-           ASSERT_EQ(vector.Replace(&cursor, fresh), old);
-         }
-         replaceEverywhere(old, fresh);
-       }},
-      {"Replace by list cursor",
-       [&] {
-         if (!present) return maybeClear();
-         if (!fresh) return;
-         int index = Random(size);
-         ORVListCursor cursor = ListCursorAt(list, index);
-         PEVBaseUnknown* old = listModel[(std::size_t)index];
-         ASSERT_EQ(list.Replace(&cursor, fresh), old);
-         replaceEverywhere(old, fresh);
-       }},
+      needing("Append to the list", 1, 0, [&] { list.Append(fresh), addEverywhere(size, size); }),
+      needing("Add to the list", 1, 0, [&] { list.Add(fresh, 1), addEverywhere(0, size); }),
+      needing("Insert into the vector", 1, 0,
+              [&] { vector.Insert(fresh, place), addEverywhere(0, place); }),
+      needing("Insert into the list", 1, 0,
+              [&] { list.Insert(fresh, place), addEverywhere(place, size); }),
+      needing("Add to the table", 1, 0, [&] { table.Add(fresh, 1), addEverywhere(0, size); }),
+      needing("Replace by object", 1, 1,
+              [&] {
+                ASSERT_TRUE(containers[Random(3)]->Replace(present, fresh, 1));
+                replaceEverywhere(present);
+              }),
+      needing("Remove by object", 0, 1, removePresent),
+      needing("Remove by vector cursor", 0, 1,
+              [&] {
+                ORVVectorCursor cursor(index);
+                removed(vector.Remove(&cursor), vectorModel[(std::size_t)index]);
+              }),
+      needing("Remove by list cursor", 0, 1,
+              [&] {
+                ORVListCursor cursor = ListCursorAt(list, index);
+                removed(list.Remove(&cursor), listModel[(std::size_t)index]);
+              }),
+      needing("Remove by table cursor", 0, 1,
+              [&] {
+                ORVHashCursor cursor = HashCursorAt(table, index);
+                removed(table.Remove(&cursor), HashOrder(inserted, dimension)[(std::size_t)index]);
+              }),
+      needing("Extract from the list", 0, 1,
+              [&] { removeEverywhere(Random(2) ? list.ExtractFirst() : list.ExtractLast()); }),
+      needing("Replace in the vector", 1, 1,
+              [&] {
+                PEVBaseUnknown* old = vectorModel[(std::size_t)index];
+                ORVVectorCursor cursor(index);
+                int way = Random(3);
+                if (way == 0) vector.Set(index, fresh);
+                if (way == 1) vector.Set(&cursor, fresh);
+                ASSERT_EQ(way == 2 ? vector.Replace(&cursor, fresh) : old, old);
+                replaceEverywhere(old);
+              }),
+      needing("Replace by list cursor", 1, 1,
+              [&] {
+                PEVBaseUnknown* old = listModel[(std::size_t)index];
+                ORVListCursor cursor = ListCursorAt(list, index);
+                ASSERT_EQ(list.Replace(&cursor, fresh), old);
+                replaceEverywhere(old);
+              }),
       {"Clear now and then", maybeClear}};
   auto check = [&] {
     ModelDriver::ExpectHolds(list, listModel);
