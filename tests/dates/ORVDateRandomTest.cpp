@@ -5,15 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <random>
 #include <string>
 
 #include "DatesTestSupport.h"
-#include "ErrorRecord.h"
-#include "ORVError.h"
-#include "ORVParamNLSMsgBldrCtlg.h"
 
 namespace {
 
@@ -68,14 +66,6 @@ private:
   std::mt19937 _Random;
 };
 
-// "years/months/days-hours:minutes:seconds" of the six values of a span.
-std::string SpanText(const int iValues[6]) {
-  std::string text = std::to_string(iValues[0]);
-  for (int field = 1; field < 6; ++field)
-    text += "//-::"[field - 1] + std::to_string(iValues[field]);
-  return text;
-}
-
 // Whether a date text that was read holds an hour: something after the "-" that ends
 // the day (the two "/" are the last ones, no field that was read holds one).
 bool HourIsGiven(const std::string& iText) {
@@ -98,34 +88,18 @@ bool IsRepeatedLocalTime(const ORVDate& iDate) {
   return occurrences[0] != occurrences[1];
 }
 
-class ORVDateRandomTest : public testing::Test {
+class ORVDateRandomTest : public DatesTest {
 protected:
-  ORVDateRandomTest() : _Zone(kParisTimeZone) {}
-
-  // The last error of iCode is a date error of the caller's request with an ORVBC key
-  // from iFirstKey to iLastKey, displayable: its text is built from the shipped catalog
-  // on every iBuildEvery-th call (building loads the catalog each time).
+  // The last error of iCode is a date error with an ORVBC key from iFirstKey to iLastKey,
+  // displayable: its text is built from the shipped catalog on every 97th call (building
+  // loads the catalog each time).
   void ExpectDisplayableError(long iCode, int iFirstKey, int iLastKey) {
-    ASSERT_EQ(iCode, PEV_E_FAIL);
-    PEVError* last = PEVError::PEVGetLastError(iCode, nullptr);
-    ASSERT_NE(last, nullptr);
-    auto* error = ORVCheckedCast<ORVError>(last);
-    ASSERT_TRUE(error->GetHDiagnosticBldr());
-    auto* diagnostic = ORVCheckedCast<ORVParamNLSMsgBldrCtlg>(error->GetHDiagnosticBldr().Get());
-    int key = atoi(diagnostic->GetMsgId());
-    EXPECT_GE(key, iFirstKey);
-    EXPECT_LE(key, iLastKey);
-    if (++_Errors % 97 == 0) {
-      std::string text = error->GetNLSMessage().ConvertToChar().GetChars();
-      EXPECT_EQ(text.find("!!!"), std::string::npos) << text;
-      EXPECT_EQ(text.find("???"), std::string::npos) << text;
-    }
-    last->Release();
-    PEVError::PEVCleanLastError();
+    std::string diagnostic = DateError(iCode, ++_Errors % 97 == 0);
+    ASSERT_EQ(diagnostic.rfind("ORVBC ", 0), 0u) << diagnostic;
+    int key = atoi(diagnostic.c_str() + 6);
+    EXPECT_TRUE(key >= iFirstKey && key <= iLastKey) << diagnostic;
   }
 
-  ScopedTimeZone _Zone;
-  ORVNLSMsgBldrRfHndlr _None;
   int _Errors = 0;
 };
 
@@ -138,12 +112,12 @@ TEST_F(ORVDateRandomTest, DateTextsReadBackOrFailWithADisplayableError) {
     std::string text = maker.Date();
     SCOPED_TRACE(text);
     for (int form = 0; form < 2; ++form) {
-      ORVDate date;
+      ORVDate date, again;
       unsigned int timeGiven = 7;
-      long code = form == 0 ? ORVDateUtilities::ConvertStringForProgramToDate(text.c_str(), _None,
-                                                                              _None, date)
-                            : ORVDateUtilities::ConvertStringForProgramToDate(
-                                  text.c_str(), _None, _None, timeGiven, date);
+      long code = form ? ORVDateUtilities::ConvertStringForProgramToDate(text.c_str(), _Request,
+                                                                         _Advice, timeGiven, date)
+                       : ORVDateUtilities::ConvertStringForProgramToDate(text.c_str(), _Request,
+                                                                         _Advice, date);
       if (code != 0) {
         ExpectDisplayableError(code, 7722, 7734);
         ASSERT_EQ(DateText(date), "0000/00/00-00:00:00");
@@ -151,16 +125,11 @@ TEST_F(ORVDateRandomTest, DateTextsReadBackOrFailWithADisplayableError) {
       }
       ++successes[form];
       // The program text of the date reads back as the same date.
-      ORVDate again;
-      std::string formatted = DateText(date);
-      ASSERT_EQ(
-          ORVDateUtilities::ConvertStringForProgramToDate(formatted.c_str(), _None, _None, again),
-          0)
-          << formatted;
-      ASSERT_EQ(again.Compare(date), 0) << formatted;
-      if (form == 1) {
-        ASSERT_EQ(timeGiven, HourIsGiven(text) ? 1u : 0u);
-      }
+      ASSERT_EQ(ORVDateUtilities::ConvertStringForProgramToDate(DateText(date).c_str(), _Request,
+                                                                _Advice, again),
+                0);
+      ASSERT_EQ(again.Compare(date), 0) << DateText(date);
+      ASSERT_EQ(timeGiven, form ? (HourIsGiven(text) ? 1u : 0u) : 7u);
     }
   }
   EXPECT_GT(successes[0], kRuns / 50);
@@ -173,27 +142,17 @@ TEST_F(ORVDateRandomTest, SpanTextsReadBackOrFailWithADisplayableError) {
   for (int i = 0; i < kRuns; ++i) {
     std::string text = maker.Span();
     SCOPED_TRACE(text);
-    int values[6] = {-1, -1, -1, -1, -1, -1};
-    long code = ORVDateUtilities::ConvertStringForProgramToTimeSpan(
-        text.c_str(), _None, _None, values[0], values[1], values[2], values[3], values[4],
-        values[5]);
+    int values[6], again[6];
+    long code = ReadSpan(text.c_str(), values);
     if (code != 0) {
       ExpectDisplayableError(code, 7729, 7729);
       continue;
     }
     ++successes;
-    // The full form of the span reads back as the same six values.
-    std::string full = SpanText(values);
-    int again[6] = {-1, -1, -1, -1, -1, -1};
-    ASSERT_EQ(
-        ORVDateUtilities::ConvertStringForProgramToTimeSpan(
-            full.c_str(), _None, _None, again[0], again[1], again[2], again[3], again[4], again[5]),
-        0)
-        << full;
-    for (int field = 0; field < 6; ++field) {
-      ASSERT_GE(values[field], 0);
-      ASSERT_EQ(again[field], values[field]) << full;
-    }
+    // The full form of the span reads back as the same six values, none negative.
+    ASSERT_GE(*std::min_element(values, values + 6), 0);
+    ASSERT_EQ(ReadSpan(SpanText(values).c_str(), again), 0) << SpanText(values);
+    ASSERT_EQ(SpanText(again), SpanText(values));
   }
   EXPECT_GT(successes, kRuns / 20);
 }
@@ -218,7 +177,7 @@ TEST_F(ORVDateRandomTest, AddedSpansGiveDatesOfTheRangeOrFail) {
     const int span[6] = {years, months, days, hours, minutes, seconds};
     SCOPED_TRACE(DateText(before) + " " + SpanText(span) + " add " + std::to_string(add));
     long code = ORVDateUtilities::AddTimeSpanToDate(date, years, months, days, hours, minutes,
-                                                    seconds, add, _None, _None);
+                                                    seconds, add, _Request, _Advice);
     if (code != 0) {
       ExpectDisplayableError(code, 7735, 7735);
       // Whatever was kept lies within the years of time_t or is the untouched date.
