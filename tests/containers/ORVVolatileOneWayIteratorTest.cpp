@@ -1,16 +1,19 @@
-// Tests of the volatile one-way iterators and the convertors they apply.
+// Tests of the one-way iterators (over a range of a vector, over one object), of the volatile
+// one-way iterators and of the convertors they apply.
 #include "ORVVolatileOneWayIterator.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <deque>
 #include <string>
+#include <tuple>
 #include <type_traits>
 
 #include "ContainerTestClasses.h"
 #include "ORVCoupledConvertor.h"
-#include "ORVList.h"
 #include "ORVOneWayIteratorOnInterval.h"
+#include "ORVOneWayIteratorOnOneObject.h"
 #include "ORVVector.h"
 #include "ORVVolatileIteratorOnPatternForContainer.h"
 #include "ORVVolatileOneWayIteratorForContainer.h"
@@ -25,8 +28,7 @@ class ORVTestShapeConvSuffix : public ORVConvertor {
 public:
   explicit ORVTestShapeConvSuffix(std::string iSuffix) : _Suffix(std::move(iSuffix)) {}
   void Set(const PEVBaseUnknown* iObject) override {
-    const auto* shape = ORVCheckedCast<ORVTestShape>(iObject);
-    _Made.emplace_back(shape ? shape->GetName() + _Suffix : "null" + _Suffix);
+    _Made.emplace_back(NameOf(iObject) + _Suffix);
     ++_SetCount;
   }
   const PEVBaseUnknown* GetConverted() const override {
@@ -42,19 +44,20 @@ ORV_META_OBJECT_DEFINE(ORVTestShapeConvSuffix, ORVConvertor)
 
 namespace {
 
-std::string Walk(ORVVolatileOneWayIterator& ioIterator) {
+// What iCalls calls of Next gave, space-separated: names, "-" for null.
+template <class Iterator>
+std::string Calls(Iterator& ioIterator, int iCalls) {
   std::string names;
-  while (const PEVBaseUnknown* object = ioIterator.Next())
-    names += NameOf(object) + " ";
+  for (int call = 0; call < iCalls; ++call) {
+    const PEVBaseUnknown* object = ioIterator.Next();
+    names += (call ? " " : "") + (object ? NameOf(object) : std::string("-"));
+  }
   return names;
 }
 
 class ORVVolatileOneWayIteratorTest : public ORVContainerTestBase {
 protected:
-  void SetUp() override {
-    for (ORVTestShape* shape : {&_A, &_B, &_C, &_B})
-      _Vector.Append(shape);
-  }
+  ORVVolatileOneWayIteratorTest() { AppendAll(_Vector, {&_A, &_B, &_C, &_B}); }
   ORVVector _Vector{ORVDoNothingAtDelete};
   ORVTestShapeConvSuffix _Primed{"'"};
   ORVTestShapeConvSuffix _Starred{"*"};
@@ -62,75 +65,63 @@ protected:
 
 }  // namespace
 
-TEST_F(ORVVolatileOneWayIteratorTest, CoupledConvertorChainsTheTwoConversions) {
-  ORVCoupledConvertor coupled(_Primed, _Starred);
-  coupled.Set(&_A);
-  const PEVBaseUnknown* converted = coupled.GetConverted();
-  EXPECT_EQ(NameOf(converted), "a'*");
-  EXPECT_EQ(coupled.GetConverted(), converted);  // the same object until the next Set
-  EXPECT_EQ(_Starred._SetCount, 1);
-  EXPECT_EQ(ORVCoupledConvertor::MetaObject()->GetParent(), ORVConvertor::MetaObject());
+// The count positions from the first: positions outside the vector give null, and a
+// range reaching either end of int neither overflows nor wraps.
+TEST_F(ORVVolatileOneWayIteratorTest, IntervalWalksTheCountPositionsFromTheFirst) {
+  // {first, count, calls, expected}
+  const std::tuple<int, int, int, const char*> rows[] = {
+      {1, 2, 3, "b c -"}, {1, 0, 1, "-"},         {1, -4, 1, "-"},        {2, 10, 3, "c b -"},
+      {-1, 3, 2, "- a"},  {3, INT_MAX, 2, "b -"}, {INT_MAX, 1, 2, "- -"}, {INT_MIN, -5, 2, "- -"}};
+  for (const auto& [first, count, calls, expected] : rows) {
+    ORVOneWayIteratorOnInterval iterator(_Vector, first, count);
+    EXPECT_EQ(Calls(iterator, calls), expected) << first << " " << count;
+    iterator.ToBegin();
+    EXPECT_EQ(Calls(iterator, calls), expected) << first << " " << count << " again";
+  }
 }
 
-TEST_F(ORVVolatileOneWayIteratorTest, ForContainerWalksTheContainerConverted) {
-  ORVVolatileOneWayIteratorForContainer plain(_Vector, nullptr);
-  EXPECT_EQ(Walk(plain), "a b c b ");
-  ORVVolatileOneWayIteratorForContainer converted(_Vector, &_Primed);
+TEST_F(ORVVolatileOneWayIteratorTest, OneObjectIsGivenOnceUntilSetAgain) {
+  ORVOneWayIteratorOnOneObject one(&_B);
+  ORVVolatileOneWayIteratorOnOneObject volatileOne(&_C);
+  EXPECT_EQ(Calls(one, 2) + " " + Calls(volatileOne, 2), "b - c -");
+  one.SetpObject(&_C);
+  volatileOne.SetpObject(&_D);
+  EXPECT_EQ(Calls(one, 2) + " " + Calls(volatileOne, 2), "c - d -");
+}
+
+TEST_F(ORVVolatileOneWayIteratorTest, IteratorsOverContainersAndIteratorsConvertTheirElements) {
+  ORVVolatileOneWayIteratorForContainer plain(_Vector, nullptr), converted(_Vector, &_Primed);
+  EXPECT_EQ(Calls(plain, 5), "a b c b -");
   const PEVBaseUnknown* first = nullptr;
   EXPECT_EQ(converted.Next(first), 0);
   EXPECT_EQ(NameOf(first), "a'");
-  EXPECT_EQ(Walk(converted), "b' c' b' ");
-  EXPECT_EQ(converted.Next(first), 0);
-  EXPECT_EQ(first, nullptr);
-  ORVList list(ORVDoNothingAtDelete);
-  AppendAll(list, {&_C, &_A});
-  ORVVolatileOneWayIteratorForContainer overList(list, &_Starred);
-  EXPECT_EQ(Walk(overList), "c* a* ");
-}
-
-TEST_F(ORVVolatileOneWayIteratorTest, ForIteratorAndWithConvertorConvertTheirSource) {
+  EXPECT_EQ(Calls(converted, 4), "b' c' b' -");
+  EXPECT_EQ(_Primed._SetCount, 4);  // not for the end
   ORVOneWayIteratorOnInterval interval(_Vector, 1, 2);
   ORVVolatileOneWayIteratorForIterator fromInterval(interval, &_Primed);
   ORVVolatileOneWayIteratorWithConvertor twice(fromInterval, &_Starred);
-  EXPECT_EQ(Walk(twice), "b'* c'* ");
-  ORVOneWayIteratorOnInterval again(_Vector, 0, 1);
-  ORVVolatileOneWayIteratorForIterator unconverted(again, nullptr);
-  ORVVolatileOneWayIteratorWithConvertor passThrough(unconverted, nullptr);
-  EXPECT_EQ(Walk(passThrough), "a ");
-}
-
-TEST_F(ORVVolatileOneWayIteratorTest, NullElementsEndTheWalkWithoutConversion) {
-  ORVVector& withNull = VectorOf({nullptr, &_A});
-  ORVVolatileOneWayIteratorForContainer iterator(withNull, &_Primed);
-  EXPECT_EQ(iterator.Next(), nullptr);
-  EXPECT_EQ(_Primed._SetCount, 0);
+  EXPECT_EQ(Calls(twice, 3), "b'* c'* -");
+  ORVCoupledConvertor coupled(_Primed, _Starred);
+  coupled.Set(&_A);
+  EXPECT_EQ(NameOf(coupled.GetConverted()), "a'*");
+  EXPECT_EQ(ORVCoupledConvertor::MetaObject()->GetParent(), ORVConvertor::MetaObject());
 }
 
 TEST_F(ORVVolatileOneWayIteratorTest, PatternIteratorFindsTheMatchesAndRestarts) {
   ORVTestShapeCmpName byName;
   ORVVolatileIteratorOnPatternForContainer iterator(_Vector, &byName, &_Primed);
-  ORVTestShape pattern("b");
-  iterator.GoToFirst(&pattern);
-  EXPECT_EQ(Walk(iterator), "b' b' ");
-  ORVTestShape other("c");
-  iterator.GoToFirst(&other);
-  EXPECT_EQ(Walk(iterator), "c' ");
-  iterator.GoToFirst(&pattern);
-  const PEVBaseUnknown* object = nullptr;
-  EXPECT_EQ(iterator.Next(object), 0);
-  EXPECT_EQ(NameOf(object), "b'");
-  // Without comparator: by address.
   ORVVolatileIteratorOnPatternForContainer byAddress(_Vector, nullptr, nullptr);
+  ExpectFatalReport([&] { iterator.Next(); }, "GoToFirst() must be called before",
+                    "src/ORVVolatileIteratorOnPatternForContainer.cpp");
+  ORVTestShape pattern("b"), other("c");
+  iterator.GoToFirst(&pattern);
+  EXPECT_EQ(Calls(iterator, 3), "b' b' -");
+  iterator.GoToFirst(&other);
+  EXPECT_EQ(Calls(iterator, 2), "c' -");
   byAddress.GoToFirst(&pattern);
   EXPECT_EQ(byAddress.Next(), nullptr);
   byAddress.GoToFirst(&_B);
-  EXPECT_EQ(Walk(byAddress), "b b ");
-}
-
-TEST_F(ORVVolatileOneWayIteratorTest, PatternIteratorNeedsGoToFirst) {
-  ORVVolatileIteratorOnPatternForContainer iterator(_Vector, nullptr, nullptr);
-  ExpectFatalReport([&] { iterator.Next(); }, "GoToFirst() must be called before",
-                    "src/ORVVolatileIteratorOnPatternForContainer.cpp");
+  EXPECT_EQ(Calls(byAddress, 3), "b b -");
 }
 
 // They own the container's iterator: a copy would release it twice.
@@ -138,13 +129,3 @@ static_assert(!std::is_copy_constructible_v<ORVVolatileOneWayIteratorForContaine
               !std::is_copy_assignable_v<ORVVolatileOneWayIteratorForContainer>);
 static_assert(!std::is_copy_constructible_v<ORVVolatileIteratorOnPatternForContainer> &&
               !std::is_copy_assignable_v<ORVVolatileIteratorOnPatternForContainer>);
-
-TEST_F(ORVVolatileOneWayIteratorTest, OneObjectIsGivenOnceUntilSetAgain) {
-  ORVVolatileOneWayIteratorOnOneObject iterator(&_C);
-  EXPECT_EQ(Walk(iterator), "c ");
-  iterator.SetpObject(&_D);
-  const PEVBaseUnknown* object = nullptr;
-  EXPECT_EQ(iterator.Next(object), 0);
-  EXPECT_EQ(object, &_D);
-  EXPECT_EQ(iterator.Next(), nullptr);
-}
