@@ -7,8 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -23,6 +23,7 @@
 
 namespace {
 
+using U = ORVFileUtilities;
 const char kFile[] = "src/ORVFileUtilities.cpp";
 
 std::string Text(const ORVString& iText) {
@@ -33,242 +34,184 @@ std::string Text(const ORVString& iText) {
 class ORVFileUtilitiesTest : public TemporaryDirectoryTest {
 protected:
   void TearDown() override { PEVError::PEVCleanLastError(); }
+  // The path of iName in the directory, valid for the whole test.
+  const char* P(const char* iName) { return _Names.emplace_back(Path(iName)).c_str(); }
 
-  // iCode failed with the library's error for ORVBC iKey and the given parameters; its
-  // text builds without a fallback marker.
-  static void ExpectFileError(long iCode, const char* iKey,
-                              const std::vector<std::string>& iParameters) {
+  // iCode failed with the library's error for ORVBC iKey, the parameters iNames then the
+  // system text of iErrno; its text builds without a fallback marker.
+  static void Fails(long iCode, const char* iKey, std::vector<std::string> iNames, int iErrno) {
     ASSERT_EQ(iCode, PEV_E_FAIL);
+    iNames.push_back(strerror(iErrno));
     std::string diagnostic = iKey;
-    for (std::size_t i = 0; i < iParameters.size(); ++i)
-      diagnostic += (i == 0 ? ": " : " | ") + iParameters[i];
+    for (std::size_t i = 0; i < iNames.size(); ++i)
+      diagnostic += (i == 0 ? ": " : " | ") + iNames[i];
     EXPECT_EQ(DescribeLastError(iCode), std::string("type 1 in ") + kFile +
                                             "; request <none>; diagnostic ORVBC " + diagnostic +
                                             "; advice <none>");
-    std::string built = LastErrorText(iCode);
-    EXPECT_EQ(built.find("!!!"), std::string::npos) << built;
+    EXPECT_EQ(LastErrorText(iCode).find("!!!"), std::string::npos) << LastErrorText(iCode);
   }
+  std::deque<std::string> _Names;
 };
-
-// A stream whose descriptor is a pipe: no seeking, no position.
-FILE* PipeStream(int* oOtherEnd) {
-  int ends[2];
-  if (pipe(ends) != 0) return nullptr;
-  *oOtherEnd = ends[1];
-  return fdopen(ends[0], "r");
-}
 
 }  // namespace
 
-TEST(ORVFileUtilities, ComparePathTakesASeparatorAsAWildcard) {
+TEST(ORVFileUtilities, PathTextsComparedSplitAndWithSeparatorsReplaced) {
+  // ComparePath takes a separator as a wildcard.
   const std::tuple<const char*, const char*, unsigned int> rows[] = {
       {"a/b", "a\\b", 1}, {"a/b", "axb", 1}, {"axb", "a/b", 1}, {"a/b", "a/bc", 0},
       {"a/bc", "a/b", 0}, {"a/b", "A/b", 0}, {"", "", 1}};
   for (const auto& [first, second, same] : rows)
-    EXPECT_EQ(ORVFileUtilities::ComparePath(first, second), same) << first << " " << second;
-}
-
-TEST(ORVFileUtilities, ExtractionsCutAtTheLastDotAndKeepTheLastSeparator) {
-  ORVString path, base, extension;
-  unsigned int hasDot = 9;
-  auto split = [&](const char* iName) {
-    ORVFileUtilities::ExtractExtensionFromFileName(iName, base, extension, hasDot);
-    return Text(base) + "|" + Text(extension) + "|" + std::to_string(hasDot);
-  };
-  EXPECT_EQ(split("y.tar.gz"), "y.tar|gz|1");
-  EXPECT_EQ(split("name."), "name||1");
-  EXPECT_EQ(split("README"), "README||0");
-  EXPECT_EQ(split(""), "||0");
-  auto splitPath = [&](const char* iPath) {
-    ORVFileUtilities::ExtractPathAndExtFromFileFullPath(iPath, path, base, extension, hasDot);
-    return Text(path) + "|" + Text(base) + "|" + Text(extension) + "|" + std::to_string(hasDot);
-  };
-  EXPECT_EQ(splitPath("/x/y.tar.gz"), "/x/|y.tar|gz|1");
-  EXPECT_EQ(splitPath(".profile"), "||profile|1");
-  EXPECT_EQ(splitPath("c:\\dir.d/sub\\file"), "c:\\dir.d/sub\\|file||0");
-  EXPECT_EQ(splitPath("/only/dir/"), "/only/dir/|||0");
-  // The input may be one of the outputs.
-  ORVString name("archive.zip");
-  ORVFileUtilities::ExtractExtensionFromFileName(name, name, extension, hasDot);
-  EXPECT_EQ(Text(name) + "|" + Text(extension), "archive|zip");
-}
-
-TEST(ORVFileUtilities, ReplaceSeparatorsUnifiesBothKinds) {
-  ORVString out;
-  ORVFileUtilities::ReplaceSeparators("a/b\\c//d", '\\', out);
-  EXPECT_EQ(Text(out), "a\\b\\c\\\\d");
-  ORVString inPlace("x\\y");
-  ORVFileUtilities::ReplaceSeparators(inPlace, '/', inPlace);
-  EXPECT_EQ(Text(inPlace), "x/y");
-  ORVFileUtilities::ReplaceSeparators("", '/', out);
-  EXPECT_EQ(Text(out), "");
+    EXPECT_EQ(U::ComparePath(first, second), same) << first << " " << second;
+  // The splits cut at the last dot and keep the last separator; with the path when full.
+  const std::tuple<bool, const char*, const char*> splits[] = {
+      {0, "y.tar.gz", "y.tar|gz|1"},        {0, "name.", "name||1"},
+      {0, "README", "README||0"},           {0, "", "||0"},
+      {1, "/x/y.tar.gz", "/x/|y.tar|gz|1"}, {1, ".profile", "||profile|1"},
+      {1, "/only/dir/", "/only/dir/|||0"},  {1, "c:\\dir.d/sub\\file", "c:\\dir.d/sub\\|file||0"}};
+  ORVString path, base, ext;
+  unsigned int dot = 9;
+  for (const auto& [full, name, parts] : splits) {
+    if (full) U::ExtractPathAndExtFromFileFullPath(name, path, base, ext, dot);
+    if (!full) U::ExtractExtensionFromFileName(name, base, ext, dot);
+    EXPECT_EQ(
+        (full ? Text(path) + "|" : "") + Text(base) + "|" + Text(ext) + "|" + std::to_string(dot),
+        parts);
+  }
+  ORVString name("archive.zip"), separated("x\\y");  // the input may be one of the outputs
+  U::ExtractExtensionFromFileName(name, name, ext, dot);
+  U::ReplaceSeparators(separated, '/', separated);
+  EXPECT_EQ(Text(name) + "|" + Text(ext) + "|" + Text(separated), "archive|zip|x/y");
+  U::ReplaceSeparators("a/b\\c//d", '\\', path);
+  EXPECT_EQ(Text(path), "a\\b\\c\\\\d");
+  U::ReplaceSeparators("", '/', path);
+  EXPECT_EQ(Text(path), "");
 }
 
 TEST(ORVFileUtilitiesDeathTest, OtherSeparatorIsFatal) {
   ORVString out;
-  ExpectFatal([&] { ORVFileUtilities::ReplaceSeparators("a/b", ':', out); },
+  ExpectFatal([&] { U::ReplaceSeparators("a/b", ':', out); },
               "Separator values : and neither \\ nor /", kFile);
 }
 
 TEST(ORVFileUtilities, WindowsFileNamesRefuseControlAndForbiddenCharacters) {
-  EXPECT_STREQ(ORVFileUtilities::GetWindowsFileNameForbiddenCharacters(), "\"?\\/<>*|:");
+  EXPECT_STREQ(U::GetWindowsFileNameForbiddenCharacters(), "\"?\\/<>*|:");
   for (const char* good : {"report 2024.txt", "", "caf\xC3\xA9\xFF"})
-    EXPECT_EQ(ORVFileUtilities::CheckWindowsFileName(good), 1u) << good;
+    EXPECT_EQ(U::CheckWindowsFileName(good), 1u) << good;
   for (const char* bad : {"tab\there", "c:name", "\x1f"})
-    EXPECT_EQ(ORVFileUtilities::CheckWindowsFileName(bad), 0u) << bad;
+    EXPECT_EQ(U::CheckWindowsFileName(bad), 0u) << bad;
   for (const char* forbidden = "\"?\\/<>*|:"; *forbidden; ++forbidden) {
-    char name[] = {'a', *forbidden, 'b', '\0'};
-    EXPECT_EQ(ORVFileUtilities::CheckWindowsFileName(name), 0u) << *forbidden;
+    const char name[] = {'a', *forbidden, 'b', '\0'};
+    EXPECT_EQ(U::CheckWindowsFileName(name), 0u) << *forbidden;
   }
 }
 
 TEST_F(ORVFileUtilitiesTest, FailingStreamOperationsNameTheFileAndTheSystemText) {
-  ORVString missing(Path("no/such/file").c_str());
+  const char *name = P("data"), *missing = P("no/such/file");
   FILE* file = reinterpret_cast<FILE*>(1);
-  ExpectFileError(ORVFileUtilities::FileOpen(missing, "r", file), "0201",
-                  {Text(missing), strerror(ENOENT)});
+  Fails(U::FileOpen(missing, "r", file), "0201", {missing}, ENOENT);
   EXPECT_EQ(file, nullptr);
-
-  ORVString name(Path("data").c_str());
-  WriteWholeFile(Text(name), "content\n");
-  FILE* reading = fopen(Text(name).c_str(), "r");
-  ExpectFileError(ORVFileUtilities::FilePutString("x", reading, name), "0203",
-                  {Text(name), strerror(EBADF)});
+  WriteWholeFile(name, "content\n");
+  file = fopen(name, "r");
   unsigned int done = 9;
-  ExpectFileError(ORVFileUtilities::FileWrite("x", 1, 1, reading, done, name), "0212",
-                  {Text(name), strerror(EBADF)});
+  Fails(U::FilePutString("x", file, name), "0203", {name}, EBADF);
+  Fails(U::FileWrite("x", 1, 1, file, done, name), "0212", {name}, EBADF);
   EXPECT_EQ(done, 0u);
-  ExpectFileError(ORVFileUtilities::FileSeek(reading, 0, 99, name), "0210",
-                  {Text(name), strerror(EINVAL)});
-  fclose(reading);
-
-  FILE* writing = fopen(Text(name).c_str(), "w");
+  Fails(U::FileSeek(file, 0, 99, name), "0210", {name}, EINVAL);
+  fclose(file);
+  file = fopen(name, "w");
   char buffer[16] = "untouched";
-  unsigned int endOfFile = 0;
-  ExpectFileError(ORVFileUtilities::FileGetString(buffer, sizeof buffer, writing, endOfFile, name),
-                  "0205", {Text(name), strerror(EBADF)});
-  EXPECT_EQ(endOfFile, 1u);
+  Fails(U::FileGetString(buffer, sizeof buffer, file, done, name), "0205", {name}, EBADF);
+  EXPECT_EQ(done, 1u);  // at the end of the file
   EXPECT_STREQ(buffer, "");
-  clearerr(writing);
-  ExpectFileError(ORVFileUtilities::FileRead(buffer, 1, 4, writing, done, name), "0209",
-                  {Text(name), strerror(EBADF)});
-  close(fileno(writing));
-  ExpectFileError(ORVFileUtilities::FileClose(writing, name), "0202",
-                  {Text(name), strerror(EBADF)});
-
-  int otherEnd = -1;
-  FILE* pipeStream = PipeStream(&otherEnd);
-  ASSERT_NE(pipeStream, nullptr);
+  clearerr(file);
+  Fails(U::FileRead(buffer, 1, 4, file, done, name), "0209", {name}, EBADF);
+  close(fileno(file));
+  Fails(U::FileClose(file, name), "0202", {name}, EBADF);
+  int ends[2];  // a pipe: no seeking, no position
+  ASSERT_EQ(pipe(ends), 0);
+  file = fdopen(ends[0], "r");
   long position = 0;
-  ExpectFileError(ORVFileUtilities::FileTell(pipeStream, position, "the pipe"), "0211",
-                  {"the pipe", strerror(ESPIPE)});
+  Fails(U::FileTell(file, position, "the pipe"), "0211", {"the pipe"}, ESPIPE);
   EXPECT_EQ(position, -1);
-  fclose(pipeStream);
-  close(otherEnd);
+  fclose(file);
+  close(ends[1]);
 }
 
-TEST_F(ORVFileUtilitiesTest, DirectoryOperationsAndTheirFailures) {
-  ORVString directory(Path("dir").c_str());
-  EXPECT_EQ(ORVFileUtilities::MkDir(directory, 0750), 0);
+TEST_F(ORVFileUtilitiesTest, DirectoryAndRemovalOperationsAndTheirFailures) {
+  const char *dir = P("dir"), *missing = P("absent");
+  EXPECT_EQ(U::MkDir(dir, 0750), 0);
   struct stat status;
-  ASSERT_EQ(stat(Text(directory).c_str(), &status), 0);
+  ASSERT_EQ(stat(dir, &status), 0);
   EXPECT_EQ(status.st_mode & 0777 & ~0750, 0u);
-  ExpectFileError(ORVFileUtilities::MkDir(directory, 0750), "0206",
-                  {Text(directory), strerror(EEXIST)});
-
-  char here[4096];
+  Fails(U::MkDir(dir, 0750), "0206", {dir}, EEXIST);
+  char here[4096], now[4096];
   ASSERT_NE(getcwd(here, sizeof here), nullptr);
-  EXPECT_EQ(ORVFileUtilities::ChDir(directory), 0);
-  char now[4096];
+  EXPECT_EQ(U::ChDir(dir), 0);
   ASSERT_NE(getcwd(now, sizeof now), nullptr);
   ASSERT_EQ(chdir(here), 0);
-  EXPECT_EQ(std::string(now).substr(std::string(now).rfind('/')), "/dir");
-  ORVString missing(Path("absent").c_str());
-  ExpectFileError(ORVFileUtilities::ChDir(missing), "0214", {Text(missing), strerror(ENOENT)});
-
-  WriteWholeFile(Path("dir/inside"), "x");
-  ExpectFileError(ORVFileUtilities::DirRemove(directory, 1), "0208",
-                  {Text(directory), strerror(ENOTEMPTY)});
-  EXPECT_EQ(ORVFileUtilities::DirRemove(missing, 1), 0);
-  ExpectFileError(ORVFileUtilities::DirRemove(missing, 0), "0208",
-                  {Text(missing), strerror(ENOENT)});
-  EXPECT_EQ(ORVFileUtilities::FileRemove(Path("dir/inside").c_str(), 0), 0);
-  EXPECT_EQ(ORVFileUtilities::DirRemove(directory, 0), 0);
-  EXPECT_NE(stat(Text(directory).c_str(), &status), 0);
-}
-
-TEST_F(ORVFileUtilitiesTest, RemovingAMissingFileIsFineOnlyWhenAskedForAndRenameNamesBoth) {
-  ORVString missing(Path("gone").c_str());
-  EXPECT_EQ(ORVFileUtilities::FileRemove(missing, 1), 0);
-  ExpectFileError(ORVFileUtilities::FileRemove(missing, 0), "0207",
-                  {Text(missing), strerror(ENOENT)});
+  EXPECT_STREQ(strrchr(now, '/'), "/dir");
+  Fails(U::ChDir(missing), "0214", {missing}, ENOENT);
+  WriteWholeFile(P("dir/inside"), "x");
+  Fails(U::DirRemove(dir, 1), "0208", {dir}, ENOTEMPTY);
+  EXPECT_EQ(U::DirRemove(missing, 1), 0);
+  Fails(U::DirRemove(missing, 0), "0208", {missing}, ENOENT);
+  EXPECT_EQ(U::FileRemove(P("dir/inside"), 0), 0);
+  EXPECT_EQ(U::DirRemove(dir, 0), 0);
+  EXPECT_NE(stat(dir, &status), 0);
+  EXPECT_EQ(U::FileRemove(missing, 1), 0);
+  Fails(U::FileRemove(missing, 0), "0207", {missing}, ENOENT);
   // Missing is fine covers only a missing file, not other failures.
-  WriteWholeFile(Path("plain"), "x");
-  ORVString under(Path("plain/child").c_str());
-  ExpectFileError(ORVFileUtilities::FileRemove(under, 1), "0207", {Text(under), strerror(ENOTDIR)});
-  ORVString from(Path("from").c_str());
-  ORVString to(Path("to").c_str());
-  WriteWholeFile(Text(from), "x");
-  EXPECT_EQ(ORVFileUtilities::Rename(from, to), 0);
-  ExpectFileError(ORVFileUtilities::Rename(from, to), "0215",
-                  {Text(from), Text(to), strerror(ENOENT)});
+  WriteWholeFile(P("plain"), "x");
+  Fails(U::FileRemove(P("plain/child"), 1), "0207", {P("plain/child")}, ENOTDIR);
+  EXPECT_EQ(U::Rename(P("plain"), P("to")), 0);
+  Fails(U::Rename(P("plain"), P("to")), "0215", {P("plain"), P("to")}, ENOENT);
 }
 
 // A name holding a NUL is refused before the system sees its shorter C text.
 TEST_F(ORVFileUtilitiesTest, NamesHoldingANulByteAreRefusedBeforeAnySystemCall) {
-  auto withNul = [](const std::string& iBefore, const char* iAfter) {
-    ORVString name(iBefore.c_str());
+  auto withNul = [](const char* iBefore, const char* iAfter) {
+    ORVString name(iBefore);
     name.Resize(name.GetLength() + 1, '\0', 0);
     name.Concat(iAfter, -1);
     return name;
   };
-  WriteWholeFile(Path("keep"), "x");
-  ORVString keep = withNul(Path("keep"), ".tmp");
-  ORVString directory = withNul(Path("dir"), "x");
-  ORVString other(Path("other").c_str());
+  WriteWholeFile(P("keep"), "x");
+  ORVString keep = withNul(P("keep"), ".tmp"), dir = withNul(P("dir"), "x");
   FILE* file = nullptr;
   unsigned int exists = 1, isLink = 1, isDirectory = 1;
-  const long codes[] = {ORVFileUtilities::FileRemove(keep, 0),
-                        ORVFileUtilities::FileRemove(keep, 1),
-                        ORVFileUtilities::FileOpen(keep, "r", file),
-                        ORVFileUtilities::Rename(keep, other),
-                        ORVFileUtilities::Rename(other, keep),
-                        ORVFileUtilities::ElementType(keep, exists, isLink, isDirectory),
-                        ORVFileUtilities::MkDir(directory, 0700),
-                        ORVFileUtilities::ChDir(directory),
-                        ORVFileUtilities::DirRemove(directory, 1)};
-  for (long code : codes)
+  for (long code : {U::FileRemove(keep, 0), U::FileRemove(keep, 1), U::FileOpen(keep, "r", file),
+                    U::Rename(keep, P("other")), U::Rename(P("other"), keep),
+                    U::ElementType(keep, exists, isLink, isDirectory), U::MkDir(dir, 0700),
+                    U::ChDir(dir), U::DirRemove(dir, 1)})
     EXPECT_EQ(code, PEV_E_FAIL);
   EXPECT_EQ(file, nullptr);
-  EXPECT_EQ(ReadWholeFile(Path("keep")), "x");
-  EXPECT_NE(access(Path("dir").c_str(), F_OK), 0);
+  EXPECT_EQ(ReadWholeFile(P("keep")), "x");
+  EXPECT_NE(access(P("dir"), F_OK), 0);
 }
 
 TEST_F(ORVFileUtilitiesTest, ElementTypeTellsFilesDirectoriesAndLinksOrFails) {
   // The result, then whether the element exists, is a link, is a directory.
-  auto type = [&](const std::string& iPath) {
+  auto type = [&](const char* iPath) {
     unsigned int exists = 9, isLink = 9, isDirectory = 9;
-    long code = ORVFileUtilities::ElementType(iPath.c_str(), exists, isLink, isDirectory);
-    return std::to_string(code) + " " + std::to_string(exists) + std::to_string(isLink) +
-           std::to_string(isDirectory);
+    long code = U::ElementType(iPath, exists, isLink, isDirectory);
+    return std::to_string(code) + " " + std::to_string(exists * 100 + isLink * 10 + isDirectory);
   };
-  WriteWholeFile(Path("file"), "x");
-  ASSERT_EQ(mkdir(Path("dir").c_str(), 0700), 0);
-  ASSERT_EQ(symlink(Path("dir").c_str(), Path("linkToDir").c_str()), 0);
-  ASSERT_EQ(symlink(Path("file").c_str(), Path("linkToFile").c_str()), 0);
-  ASSERT_EQ(symlink(Path("missing").c_str(), Path("dangling").c_str()), 0);
+  WriteWholeFile(P("file"), "x");
+  ASSERT_EQ(mkdir(P("dir"), 0700), 0);
+  ASSERT_EQ(symlink(P("dir"), P("linkToDir")), 0);
+  ASSERT_EQ(symlink(P("file"), P("linkToFile")), 0);
+  ASSERT_EQ(symlink(P("missing"), P("dangling")), 0);
+  ASSERT_EQ(symlink(P("loop"), P("loop")), 0);
   const char* const rows[][2] = {{"file", "0 100"},      {"dir", "0 101"},
                                  {"linkToDir", "0 111"}, {"linkToFile", "0 110"},
-                                 {"dangling", "0 010"},  {"missing", "0 000"}};
+                                 {"dangling", "0 10"},   {"missing", "0 0"}};
   for (const auto& row : rows)
-    EXPECT_EQ(type(Path(row[0])), row[1]) << row[0];
+    EXPECT_EQ(type(P(row[0])), row[1]) << row[0];
   // Other system errors fail.
-  EXPECT_EQ(type(Path("file/child")), std::to_string(PEV_E_FAIL) + " 000");
-  ExpectFileError(PEV_E_FAIL, "0213", {Path("file/child"), strerror(ENOTDIR)});
-  std::string loop = Path("loop");
-  ASSERT_EQ(symlink(loop.c_str(), loop.c_str()), 0);
-  EXPECT_EQ(type(loop).rfind(std::to_string(PEV_E_FAIL) + " ", 0), 0u);
-  ExpectFileError(PEV_E_FAIL, "0213", {loop, strerror(ELOOP)});
+  EXPECT_EQ(type(P("file/child")), std::to_string(PEV_E_FAIL) + " 0");
+  Fails(PEV_E_FAIL, "0213", {P("file/child")}, ENOTDIR);
+  EXPECT_EQ(type(P("loop")).rfind(std::to_string(PEV_E_FAIL) + " ", 0), 0u);
+  Fails(PEV_E_FAIL, "0213", {P("loop")}, ELOOP);
 }
 
 TEST_F(ORVFileUtilitiesTest, CompareFileContentsFindsADifferenceInAnyPass) {
@@ -276,40 +219,33 @@ TEST_F(ORVFileUtilitiesTest, CompareFileContentsFindsADifferenceInAnyPass) {
   auto same = [&](const std::vector<std::string>& iContents) {
     ORVVector paths(ORVReleaseElementsAtDelete);
     for (std::size_t i = 0; i < iContents.size(); ++i) {
-      paths.Append(new ORVString(Path("f" + std::to_string(i)).c_str()));
-      WriteWholeFile(Path("f" + std::to_string(i)), iContents[i]);
+      paths.Append(new ORVString(P(("f" + std::to_string(i)).c_str())));
+      WriteWholeFile(_Names.back(), iContents[i]);
     }
     unsigned int answer = 9;
-    EXPECT_EQ(ORVFileUtilities::CompareFileContents(paths, answer), 0);
+    EXPECT_EQ(U::CompareFileContents(paths, answer), 0);
     return answer;
   };
   std::string big(70000, 'a');
   for (std::size_t i = 0; i < big.size(); ++i)
     big[i] = (char)('a' + i % 26);
-  std::string lastDiffers = big, secondPassDiffers = big;
-  lastDiffers.back() = '#';
+  std::string lastDiffers = big, secondPassDiffers = big, block = big.substr(0, 32000);
+  std::string blockLastDiffers = block;
+  lastDiffers.back() = blockLastDiffers.back() = '#';
   secondPassDiffers[40000] = '#';
-  std::string exactBlock = big.substr(0, 32000), exactBlockLastDiffers = exactBlock;
-  exactBlockLastDiffers.back() = '#';
   const std::pair<std::vector<std::string>, unsigned int> rows[] = {
-      {{"", ""}, 1u},
-      {{"abc", "abd"}, 0u},
-      {{"abc", "abcd"}, 0u},
-      {{big, big, big}, 1u},
-      {{big, big, lastDiffers}, 0u},
-      {{big, secondPassDiffers}, 0u},
-      {{exactBlock, exactBlock}, 1u},
-      {{exactBlock, exactBlockLastDiffers}, 0u}};
+      {{"", ""}, 1u},        {{"abc", "abd"}, 0u},           {{"abc", "abcd"}, 0u},
+      {{big, big, big}, 1u}, {{big, big, lastDiffers}, 0u},  {{big, secondPassDiffers}, 0u},
+      {{block, block}, 1u},  {{block, blockLastDiffers}, 0u}};
   for (const auto& [contents, answer] : rows)
     EXPECT_EQ(same(contents), answer) << &contents - &rows[0].first;
   // The comparison stops at the first file that does not open.
-  WriteWholeFile(Path("present"), "x");
+  WriteWholeFile(P("present"), "x");
   ORVVector paths(ORVReleaseElementsAtDelete);
   for (const char* name : {"present", "absent", "present"})
-    paths.Append(new ORVString(Path(name).c_str()));
+    paths.Append(new ORVString(P(name)));
   unsigned int answer = 9;
-  ExpectFileError(ORVFileUtilities::CompareFileContents(paths, answer), "0201",
-                  {Path("absent"), strerror(ENOENT)});
+  Fails(U::CompareFileContents(paths, answer), "0201", {P("absent")}, ENOENT);
 }
 
 TEST(ORVFileUtilitiesDeathTest, CompareFileContentsNeedsTwoStrings) {
@@ -328,7 +264,7 @@ TEST(ORVFileUtilitiesDeathTest, CompareFileContentsNeedsTwoStrings) {
                          : *kind == 'x' ? static_cast<PEVBaseUnknown*>(new ORVTestShape("x"))
                                         : nullptr);
           unsigned int same = 0;
-          ORVFileUtilities::CompareFileContents(paths, same);
+          U::CompareFileContents(paths, same);
         },
         text, kFile);
 }
