@@ -19,48 +19,43 @@ PEVError* MakeError(long iCode) {
   return error;
 }
 
+// The error that PEVGetLastError hands out for iCode, with the reference it took released.
+PEVError* Last(long iCode) {
+  PEVError* last = PEVError::PEVGetLastError(iCode, nullptr);
+  if (last) last->Release();
+  return last;
+}
+
 std::string SourceFileName(PEVError& iError) {
   char* name = nullptr;
   EXPECT_EQ(iError.GetSourceFileName(&name), PEV_S_OK);
   return name;
 }
 
-}  // namespace
-
-TEST_F(PEVErrorTest, FailureKindMakesTheErrorLastAndHandsItOutWithAReference) {
+// Codes written as unsigned literals (positive as a 64-bit long) still read as failures; so
+// do an error carrying zero, or none. A positive code is a failure carrying an error.
+TEST_F(PEVErrorTest, FailureKindMakesTheErrorLastForItsCodeAndAnyCodeReadsAsAFailure) {
   // The success kind returns zero without touching the last error.
   EXPECT_EQ(PEVError::GetReturn(PEVReturnSuccess, nullptr, nullptr, __FILE__, __LINE__), 0);
   EXPECT_EQ(PEVError::PEVGetLastError(PEV_E_FAIL, nullptr), nullptr);
   PEVError* error = MakeError(PEV_E_FAIL);
-  long code = PEVError::GetReturn(PEVReturnError, error, nullptr, "src/Here.cpp", 12);
-  EXPECT_EQ(code, PEV_E_FAIL);
-  EXPECT_LT(code, 0);
+  EXPECT_EQ(PEVError::GetReturn(PEVReturnError, error, nullptr, "src/Here.cpp", 12), PEV_E_FAIL);
   EXPECT_EQ(error->GetRefCount(), 1u);
-  PEVError* last = PEVError::PEVGetLastError(code, nullptr);
-  ASSERT_EQ(last, error);
+  ASSERT_EQ(PEVError::PEVGetLastError(PEV_E_FAIL, nullptr), error);
   EXPECT_EQ(error->GetRefCount(), 2u);
-  last->Release();
+  error->Release();
   EXPECT_EQ(PEVError::PEVGetLastError(PEV_E_INVALIDARG, nullptr), nullptr);
   EXPECT_EQ(PEVError::PEVGetLastError(0, nullptr), nullptr);
-}
-
-TEST_F(PEVErrorTest, CodesAsUnsignedLiteralsZeroOrPositiveStillReadAsFailures) {
-  PEVError* error = MakeError((long)0x80004005u);  // positive as a 64-bit long
+  error = MakeError((long)0x80004005u);
   EXPECT_EQ(error->GetReturnCode(), PEV_E_FAIL);
   EXPECT_EQ(PEVError::GetReturn(PEVReturnError, error, nullptr, nullptr, 0), PEV_E_FAIL);
-  PEVError* last = PEVError::PEVGetLastError((long)0x80004005u, nullptr);
-  ASSERT_EQ(last, error);
-  last->Release();
-  // An error carrying zero, or none, still reads as a failure.
+  EXPECT_EQ(Last((long)0x80004005u), error);
   EXPECT_EQ(PEVError::GetReturn(PEVReturnError, MakeError(0), nullptr, nullptr, 0), PEV_E_FAIL);
   EXPECT_EQ(PEVError::GetReturn(PEVReturnError, nullptr, nullptr, nullptr, 0), PEV_E_FAIL);
   EXPECT_EQ(PEVError::GetReturn(5, nullptr, nullptr, nullptr, 0), PEV_E_INVALIDARG);
-  // A positive code is a failure carrying an error.
   PEVError* help = MakeError(1);
   EXPECT_EQ(PEVError::GetReturn(PEVReturnError, help, nullptr, nullptr, 0), 1);
-  last = PEVError::PEVGetLastError(1, nullptr);
-  EXPECT_EQ(last, help);
-  if (last) last->Release();
+  EXPECT_EQ(Last(1), help);
 }
 
 TEST_F(PEVErrorTest, TheLastErrorIsReleasedWhenReplacedOrCleanedButNotWhenReturnedAgain) {
@@ -70,8 +65,7 @@ TEST_F(PEVErrorTest, TheLastErrorIsReleasedWhenReplacedOrCleanedButNotWhenReturn
   EXPECT_EQ(first->GetRefCount(), 2u);
   PEVError* second = MakeError(PEV_E_FAIL);
   PEVError::GetReturn(PEVReturnError, second, nullptr, nullptr, 0);
-  EXPECT_EQ(first->GetRefCount(), 1u);
-  first->Release();
+  EXPECT_EQ(first->Release(), 0u);
   second->AddRef();  // what a caller hands over when it returns the same error again
   PEVError::GetReturn(PEVReturnError, second, nullptr, nullptr, 0);
   EXPECT_EQ(second->GetRefCount(), 1u);
@@ -91,23 +85,18 @@ TEST_F(PEVErrorTest, SourceFileKeepsAtMost127CharactersAndGetReturnPlacesOnlyAnU
   EXPECT_EQ(SourceFileName(error), "");
   PEVError* placed = MakeError(PEV_E_FAIL);
   placed->Setup("src/Made.cpp", 5);
-  placed->AddRef();
   PEVError::GetReturn(PEVReturnError, placed, nullptr, "src/Returned.cpp", 9);
   EXPECT_EQ(SourceFileName(*placed), "src/Made.cpp");
   PEVError* unplaced = MakeError(PEV_E_FAIL);
-  unplaced->AddRef();
   PEVError::GetReturn(PEVReturnError, unplaced, nullptr, "src/Returned.cpp", 9);
-  EXPECT_EQ(SourceFileName(*unplaced), "src/Returned.cpp");
-  EXPECT_EQ(unplaced->GetSourceLineNumber(), 9);
-  PEVError::PEVCleanLastError();
-  placed->Release();
-  unplaced->Release();
+  EXPECT_EQ(SourceFileName(*unplaced) + ":" + std::to_string(unplaced->GetSourceLineNumber()),
+            "src/Returned.cpp:9");
 }
 
+// Without catalog and identifier the text is empty; a missing key names both.
 TEST_F(PEVErrorTest, TypeCatalogAndIdentifierAreKeptAndTheTextIsTheCatalogMessage) {
   PEVError bare;
   EXPECT_EQ(bare.GetMsgCatalog(), nullptr);
-  EXPECT_EQ(bare.GetMsgId(), nullptr);
   EXPECT_TRUE(bare.GetNLSMessage().IsEmpty());
   EXPECT_EQ(bare.GetInformationOnErrorType(), PEVErrorTypeNone);
   EXPECT_EQ(PEVError::MetaObject()->GetParent(), PEVBaseUnknown::MetaObject());
@@ -116,7 +105,6 @@ TEST_F(PEVErrorTest, TypeCatalogAndIdentifierAreKeptAndTheTextIsTheCatalogMessag
   EXPECT_EQ(error.GetId(), 3u);
   error.AddMsgParameter("Ann");
   error.AddMsgParameter("Bob");
-  EXPECT_EQ(error.GetNLSMessage().ConvertToChar(), PEVString("Hello Ann, this is Bob."));
   PEVError* clone = error.CloneSelf();
   EXPECT_EQ(clone->GetNLSDiagnostic().ConvertToChar(), PEVString("Hello Ann, this is Bob."));
   clone->Release();
@@ -124,3 +112,5 @@ TEST_F(PEVErrorTest, TypeCatalogAndIdentifierAreKeptAndTheTextIsTheCatalogMessag
   EXPECT_EQ(missing.GetNLSMessage().ConvertToChar(), PEVString("TESTCAT - NO_SUCH_KEY"));
   unsetenv("PEV_CATALOG_PATH");
 }
+
+}  // namespace
