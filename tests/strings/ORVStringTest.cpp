@@ -1,74 +1,45 @@
-// Tests of ORVString: construction, growth of the storage, sharing and copy on write,
-// reading, counted copies and appends, appends from the string's own characters,
-// numbers, case conversion, resizing, class identity, the handler and the fatal checks.
+// Tests of ORVString and its block: construction, growth of the storage, sharing and copy on
+// write, reading, counted copies and appends, appends from the string's own characters,
+// numbers, case conversion, resizing, the handler and the fatal checks.
 #include "ORVString.h"
 
 #include <climits>
-#include <functional>
 #include <string>
 
 #include "StringsTestSupport.h"
 
+using namespace std::string_literals;
+
 namespace {
 
-const char kStringFile[] = "src/ORVString.cpp";
-
-int Dimension(const ORVString& iString) {
-  return iString.GetpBlockRfHndlr()->GetDimension();
-}
-
-unsigned long Sharers(const ORVString& iString) {
-  return iString.GetpBlockRfHndlr()->GetRefCount();
-}
-
+const auto Dim = [](const ORVString& s) { return s.GetpBlockRfHndlr()->GetDimension(); };
+const auto Refs = [](const ORVString& s) { return s.GetpBlockRfHndlr()->GetRefCount(); };
+// The value, "/" and the dimension of the block, or "-" without block.
+const auto Show = [](const ORVString& s) {
+  return ValueOf(s) + "/" + (s.GetpBlockRfHndlr() ? std::to_string(Dim(s)) : "-");
+};
 // "ab", a NUL, then iTail.
-ORVString WithEmbeddedNul(const char* iTail) {
-  return MakeString(std::string("ab\0", 3) + iTail);
-}
-
-void ExpectStringFatal(const std::function<void()>& iBody, const std::string& iText) {
-  ExpectFatal(iBody, iText, kStringFile);
-}
+const auto Nul = [](const char* iTail) { return MakeString("ab\0"s + iTail); };
+// The dimension, ":" and the first iNbChars characters of the block with the NUL after them.
+const auto Buffer = [](const ORVStringBlock& b, int iNbChars) {
+  return std::to_string(b.GetDimension()) + ":" + std::string(b.GetBuffer(), iNbChars + 1);
+};
+// Allocated behind a string, so that its buffer cannot grow in place.
+const char kNeighbour[] = "allocated behind it, so that the buffer cannot grow in place";
 
 }  // namespace
 
 TEST(ORVString, ConstructionTakesTheDefaultDimensionAndRoundsTheBlockUpToIt) {
-  const std::string long300(300, 'c');
-  const struct {
-    ORVString _String;
-    int _Default, _Dimension;
-    std::string _Value;
-  } cases[] = {
-      {ORVString(), 32, 32, ""},
-      {ORVString(16, 1000), 16, 16, ""},
-      {ORVString("abc"), 32, 32, "abc"},
-      {ORVString("abcde", 4), 4, 8, "abcde"},
-      {ORVString(static_cast<const char*>(nullptr)), 32, 32, ""},
-      {ORVString(long300.c_str()), 32, 320, long300},
-  };
-  for (const auto& example : cases) {
-    SCOPED_TRACE(&example - cases);
-    EXPECT_EQ(example._String.GetDefaultDimension(), example._Default);
-    EXPECT_EQ(Dimension(example._String), example._Dimension);
-    EXPECT_EQ(ValueOf(example._String), example._Value);
-  }
-}
-
-TEST(ORVString, DimensionBelowOneStartsWithoutBlockAndAllocatesExactly) {
-  ORVString value(0, 0);
-  EXPECT_EQ(value.GetpBlockRfHndlr(), nullptr);
-  EXPECT_STREQ(value.GetChars(), "");
-  value += static_cast<const char*>(nullptr);  // nothing to append: still no block
-  value.Concat("abc", 0);
-  EXPECT_EQ(value.GetpBlockRfHndlr(), nullptr);
-  value += "seven c";
-  EXPECT_EQ(Dimension(value), 7);
-  EXPECT_EQ(ValueOf(value), "seven c");
-
-  ORVString negative(-4, 99);
-  EXPECT_EQ(negative.GetpBlockRfHndlr(), nullptr);
-  negative.Copy("", -1);  // the empty value gets a block of 0 characters
-  EXPECT_EQ(Dimension(negative), 0);
+  ExpectRows({{Show(ORVString()), "/32"},
+              {Show(ORVString(16, 1000)), "/16"},
+              {Show(ORVString("abc")), "abc/32"},
+              {Show(ORVString("abcde", 4)), "abcde/8"},
+              // Below one: no block, and then a block of exactly the characters.
+              {Show(ORVString(0, 0).Concat("abc", 0)), "/-"},
+              {Show(ORVString(0, 0) += "seven c"), "seven c/7"},
+              {Show(ORVString(-4, 99)), "/-"},
+              {Show(ORVString(-4, 99).Copy("", -1)), "/0"}});
+  EXPECT_STREQ(ORVString(0, 0).GetChars(), "");
 }
 
 TEST(ORVString, CalcDimensionAppliesTheFirstRuleThatHolds) {
@@ -85,266 +56,157 @@ TEST(ORVString, CalcDimensionAppliesTheFirstRuleThatHolds) {
     EXPECT_EQ(ORVString::CalcDimension(row[0], row[1], row[2]), row[3]) << row[0] << " " << row[2];
 }
 
+TEST(ORVStringBlock, BlockIsAtLeastAsLargeAsItsTextAndReAllocKeepsWhatFits) {
+  ORVStringBlock block(4, "abcd", 4);
+  ExpectRows({{Buffer(ORVStringBlock(10, "abcdef", 3), 3), "10:abc\0"s},
+              {Buffer(ORVStringBlock(2, "abcdef", 5), 5), "5:abcde\0"s},
+              {Buffer(ORVStringBlock(0, "a\0b", 3), 3), "3:a\0b\0"s},
+              {Buffer(ORVStringBlock(4, nullptr, 0), 0), "4:\0"s},
+              {Buffer(ORVStringBlock(12), 0), "12:\0"s},
+              {Buffer(ORVStringBlock(0), 0), "0:\0"s},
+              {(block.ReAlloc(1000), Buffer(block, 4)), "1000:abcd\0"s},
+              {(block.ReAlloc(2), Buffer(block, 2)), "2:ab\0"s}});
+}
+
 TEST(ORVString, CopiesShareTheBlockUntilEachIsChanged) {
   ORVString original("abcdef", 4);
   ORVString copied(original), resized(original), upper(original), appended(original), assigned;
   assigned = original;
-  EXPECT_EQ(appended.GetDefaultDimension(), 4);  // a copy takes the default dimension too
-  EXPECT_EQ(copied.GetpBlockRfHndlr(), original.GetpBlockRfHndlr());
-  EXPECT_EQ(assigned.GetpBlockRfHndlr(), original.GetpBlockRfHndlr());
-  {
-    ORVString scoped(original);
-    EXPECT_EQ(Sharers(original), 7u);
-  }
-  EXPECT_EQ(Sharers(original), 6u);
+  EXPECT_EQ(Refs(ORVString(original)), 7u);
+  EXPECT_EQ(Refs(original), 6u);
   appended.Concat(original, 3);
   copied.Copy("xy", -1);
   resized.Resize(2, ' ', 1);
   upper.ToUpper();
   assigned += "!";
-  ORVString lowered(upper);
-  lowered.ToLower();
-  EXPECT_EQ(ValueOf(original) + "|" + ValueOf(copied) + "|" + ValueOf(resized) + "|" +
-                ValueOf(upper) + "|" + ValueOf(appended) + "|" + ValueOf(assigned) + "|" +
-                ValueOf(lowered),
-            "abcdef|xy|ab|ABCDEF|abcdefabc|abcdef!|abcdef");
-  EXPECT_EQ(Dimension(copied), 4);  // a fresh block for 2 characters
-  EXPECT_EQ(Dimension(resized), 4);
-  EXPECT_EQ(Sharers(original), 1u);
-  EXPECT_EQ(Sharers(assigned), 1u);
-}
-
-TEST(ORVString, AssignmentOfItselfOrOfAStringWithoutBlock) {
-  ORVString value("same");
-  ORVString& alias = value;
-  value = alias;
-  EXPECT_EQ(ValueOf(value), "same");
-  EXPECT_EQ(Sharers(value), 1u);
-
-  ORVString target("old", 8);
-  ORVString blockless(0, 0);
-  target = blockless;
-  EXPECT_EQ(target.GetLength(), 0);
-  EXPECT_EQ(Dimension(target), 8);  // its own default, for the empty value
-  EXPECT_EQ(blockless.GetpBlockRfHndlr(), nullptr);
-  ORVString copyOfBlockless(blockless);
-  ASSERT_NE(copyOfBlockless.GetpBlockRfHndlr(), nullptr);
-  EXPECT_EQ(copyOfBlockless.GetLength(), 0);
+  // Fresh blocks of the copies' default dimension; the original is alone again.
+  ExpectRows({{Show(original), "abcdef/8"},
+              {Show(copied), "xy/4"},
+              {Show(resized), "ab/4"},
+              {Show(upper), "ABCDEF/8"},
+              {Show(appended), "abcdefabc/12"},
+              {Show(assigned), "abcdef!/32"},
+              {std::to_string(Refs(original)), "1"}});
+  ORVString& alias = original;
+  original = alias;  // itself
+  EXPECT_EQ(Refs(original), 1u);
+  ORVString target("old", 8), blockless(0, 0);
+  ExpectRows({{Show(target = blockless), "/8"},  // the empty value, in a block of its default
+              {Show(blockless), "/-"},
+              {Show(ORVString(blockless)), "/0"}});
 }
 
 TEST(ORVString, EqualityComparesAllBytesAndCompareStopsAtTheFirstNul) {
-  ORVString first = WithEmbeddedNul("cd");
-  ORVString second = WithEmbeddedNul("ce");
-  EXPECT_EQ(first.GetLength(), 5);
-  EXPECT_FALSE(first == second);
-  EXPECT_TRUE(first != second);
-  EXPECT_TRUE(first == WithEmbeddedNul("cd"));
-  EXPECT_EQ(first.Compare("ab"), 0);
-  EXPECT_EQ(second.Compare("ab"), 0);
+  const ORVString first = Nul("cd");
+  EXPECT_TRUE(first != Nul("ce"));
+  EXPECT_TRUE(first == Nul("cd") && first == ORVString(first));
   EXPECT_FALSE(ORVString("ab") == first);  // same characters up to the NUL, other length
+  EXPECT_EQ(first.Compare("ab"), 0);
   EXPECT_LT(ORVString("abc").Compare("abd"), 0);
   EXPECT_GT(ORVString("abd").Compare("abc"), 0);
   // Against null only the first character counts.
-  EXPECT_EQ(ORVString().Compare(nullptr), 0);
-  EXPECT_EQ(ORVString(0, 0).Compare(nullptr), 0);
-  EXPECT_EQ(ORVString("a").Compare(nullptr), 1);
-  EXPECT_EQ(WithEmbeddedNul("x").SubString(2, 2).Compare(nullptr), 0);  // a NUL first
+  EXPECT_EQ(std::make_tuple(ORVString(0, 0).Compare(nullptr), ORVString("a").Compare(nullptr),
+                            first.SubString(2, 2).Compare(nullptr)),
+            std::make_tuple(0, 1, 0));
 }
 
-TEST(ORVString, SubStringTakesTheCountedCharacters) {
-  ORVString value("abcdef", 4);
-  ORVString last = value.SubString(5, 1);
-  EXPECT_EQ(ValueOf(last), "f");
-  EXPECT_EQ(last.GetDefaultDimension(), 4);
-  EXPECT_EQ(Dimension(last), 4);
-  EXPECT_TRUE(value.SubString(0, 6) == value);
-  EXPECT_EQ(ValueOf(value.SubString(1, 0)), "");
-  EXPECT_EQ(ValueOf(value.SubString(1, 5)), "bcdef");
-  EXPECT_EQ(Dimension(value.SubString(1, 5)), 8);
-  EXPECT_EQ(ValueOf(WithEmbeddedNul("cd").SubString(1, 3)), std::string("b\0c", 3));
-  ORVString exact(std::string(5, 'z').c_str(), 0);
-  EXPECT_EQ(Dimension(exact.SubString(0, 3)), 3);
+TEST(ORVString, SubStringTakesTheCountedCharactersInABlockOfTheDefaultDimension) {
+  ORVString value("abcdef", 4), exact("zzzzz", 0);
+  ExpectRows({{Show(value.SubString(5, 1)), "f/4"},
+              {Show(value.SubString(0, 6)), "abcdef/8"},
+              {Show(value.SubString(1, 0)), "/4"},
+              {Show(value.SubString(1, 5)), "bcdef/8"},
+              {Show(Nul("cd").SubString(1, 3)), "b\0c/32"s},
+              {Show(exact.SubString(0, 3)), "zzz/3"}});
 }
 
-TEST(ORVStringDeathTest, SubStringOutOfBoundsIsFatal) {
-  const char bounds[] =
-      "ORVString::SubString(): iStartPos >= _Length OR iStartPos + iNbCharsToExtract > _Length";
-  const char negative[] = "ORVString::SubString(): iStartPos < 0 OR iNbCharsToExtract < 0";
-  ExpectStringFatal([] { ORVString().SubString(0, 0); }, bounds);
-  ExpectStringFatal([] { ORVString(0, 0).SubString(0, 0); }, bounds);
-  // {start, count} on "abc".
-  const int rows[][2] = {{3, 0},  {1, 3},  {2, INT_MAX}, {INT_MAX, INT_MAX},
-                         {-1, 1}, {0, -1}, {INT_MIN, 2}};
-  for (const auto& row : rows)
-    ExpectStringFatal([&] { ORVString("abc").SubString(row[0], row[1]); },
-                      row[0] < 0 || row[1] < 0 ? negative : bounds);
-}
-
-TEST(ORVString, CopyCountsLikeTheUtilities) {
-  ORVString value("old value");
-  EXPECT_EQ(ValueOf(value.Copy("abcdef", 3)), "abc");
-  EXPECT_EQ(ValueOf(value.Copy("ab", 5)), "ab");
-  EXPECT_EQ(ValueOf(value.Copy("abc", 0)), "");
-  EXPECT_EQ(ValueOf(value.Copy("abcdef", -1)), "abcdef");
-  EXPECT_EQ(ValueOf(value.Copy(static_cast<const char*>(nullptr), 4)), "");
-  EXPECT_EQ(ValueOf(value = "assigned"), "assigned");
-  EXPECT_EQ(ValueOf(value = static_cast<const char*>(nullptr)), "");
+TEST(ORVString, CopyAndConcatCountAlikeAndAStringsCountTakesItsNuls) {
+  // {text, count, characters taken}
+  const std::tuple<const char*, int, std::string> texts[] = {{"abcdef", 3, "abc"},
+                                                             {"ab", 5, "ab"},
+                                                             {"abc", 0, ""},
+                                                             {"abcdef", -1, "abcdef"},
+                                                             {nullptr, 4, ""}};
+  for (const auto& [text, count, taken] : texts) {
+    ORVString copied("old value"), appended("x");
+    EXPECT_EQ(Values(copied.Copy(text, count), appended.Concat(text, count)),
+              taken + "|x" + taken + "|");
+  }
+  const ORVString source = Nul("cd");
+  const std::pair<int, std::string> counts[] = {{4, "ab\0c"s}, {100, "ab\0cd"s}, {0, ""}};
+  for (const auto& [count, taken] : counts) {
+    ORVString copied("old value"), appended("x");
+    EXPECT_EQ(Values(copied.Copy(source, count), appended.Concat(source, count)),
+              taken + "|x" + taken + "|");
+    EXPECT_EQ(appended.GetChars()[appended.GetLength()], '\0');
+  }
+  ORVString value("x"), appended("<");
+  ExpectRows({{ValueOf(value = "assigned"), "assigned"},
+              {ValueOf(value = static_cast<const char*>(nullptr)), ""},
+              {ValueOf((appended += Nul("z")) += ">"), "<ab\0z>"s},
+              {ValueOf(appended += static_cast<const char*>(nullptr)), "<ab\0z>"s}});
   EXPECT_EQ(value.GetChars()[0], '\0');
-  ORVString source = WithEmbeddedNul("cd");
-  EXPECT_EQ(ValueOf(value.Copy(source, 4)), std::string("ab\0c", 4));
-  EXPECT_EQ(ValueOf(value.Copy(source, 100)), std::string("ab\0cd", 5));
-  EXPECT_EQ(ValueOf(value.Copy(source, 0)), "");
-}
-
-TEST(ORVString, ConcatCountsLikeCopyAndAppendingAStringTakesItsNuls) {
-  ORVString value("x");
-  value.Concat("abcdef", 3).Concat("gh", 5).Concat("ij", 0).Concat("kl", -1);
-  EXPECT_EQ(ValueOf(value.Concat(static_cast<const char*>(nullptr), 3)), "xabcghkl");
-  EXPECT_EQ(ValueOf(value.Concat(WithEmbeddedNul("cd"), 4)), std::string("xabcghklab\0c", 12));
-  EXPECT_EQ(ValueOf(value.Concat(ORVString("yz"), 100)), std::string("xabcghklab\0cyz", 14));
-  EXPECT_EQ(value.GetChars()[14], '\0');
-
-  ORVString appended("<");
-  appended += WithEmbeddedNul("z");
-  appended += ">";
-  EXPECT_EQ(ValueOf(appended += static_cast<const char*>(nullptr)), std::string("<ab\0z>", 6));
 }
 
 TEST(ORVString, OneCharacterAppendStoresInPlaceOnlyWhenItMay) {
-  ORVString value("abc", 4);
-  value.Concat("d", 1);  // 4 characters in a block of 4: grown first
-  EXPECT_EQ(Dimension(value), 8);
+  ORVString value("abc", 4), blockless(0, 0);
+  EXPECT_EQ(Show(value.Concat("d", 1)), "abcd/8");  // 4 characters in a block of 4: grown first
   const char* buffer = value.GetChars();
   value.Concat("efg", 1);
   EXPECT_EQ(value.GetChars(), buffer);  // room left: stored where it is
   value.Concat("", 1);                  // a NUL is no character
-  EXPECT_EQ(ValueOf(value), "abcde");
-  EXPECT_EQ(value.GetChars()[5], '\0');
-
   ORVString copy(value);
   copy.Concat("!", 1);
-  EXPECT_EQ(ValueOf(value), "abcde");
-  EXPECT_EQ(ValueOf(copy), "abcde!");
-
-  ORVString blockless(0, 0);
-  EXPECT_EQ(ValueOf(blockless.Concat("z", 1)), "z");
-  EXPECT_EQ(Dimension(blockless), 1);
-  blockless.Concat(blockless.GetChars(), 1);  // exactly full and its own character
-  EXPECT_EQ(ValueOf(blockless), "zz");
+  ExpectRows({{std::string(value.GetChars(), 6), "abcde\0"s},
+              {ValueOf(copy), "abcde!"},
+              {Show(blockless.Concat("z", 1)), "z/1"},
+              // Exactly full and its own character.
+              {Show(blockless.Concat(blockless.GetChars(), 1)), "zz/2"}});
 }
 
 TEST(ORVString, NumbersAppendTheirWholeDecimalForm) {
-  auto appended = [](auto iNumber) {
-    ORVString text("<");
-    text += iNumber;
-    return ValueOf(text);
-  };
-  EXPECT_EQ(appended(-5), "<-5");
-  EXPECT_EQ(appended(INT_MIN), "<-2147483648");
-  EXPECT_EQ(appended(4294967295u), "<4294967295");
-  EXPECT_EQ(appended(LONG_MIN), "<-9223372036854775808");
-  EXPECT_EQ(appended(ULONG_MAX), "<18446744073709551615");
-  EXPECT_EQ(appended(' '), "<32");  // a char is a number: its code
+  ORVString text("<");
+  (((((text += -5) += INT_MIN) += 4294967295u) += LONG_MIN) += ULONG_MAX) += ' ';  // ' ' is 32
+  EXPECT_EQ(ValueOf(text), "<-5-21474836484294967295-92233720368547758081844674407370955161532");
 }
 
-TEST(ORVString, AppendingItselfReadsTheValueBeforeTheStorageMoves) {
-  ORVString small("abc");
-  EXPECT_EQ(ValueOf(small += small), "abcabc");
-
+TEST(ORVString, AppendingOrCopyingItsOwnCharactersReadsThemBeforeTheStorageMoves) {
   // 32 characters fill the block exactly: the append reallocates first.
-  std::string full(32, 'q');
-  full[0] = 'Q';
-  ORVString growing(full.c_str());
-  ORVString neighbour("allocated behind it, so that the buffer cannot grow in place");
-  EXPECT_EQ(Dimension(growing), 32);
-  EXPECT_EQ(ValueOf(growing += growing), full + full);
-  EXPECT_EQ(Dimension(growing), 64);
-
-  ORVString shared("abcd", 4);
-  ORVString other(shared);
-  EXPECT_EQ(ValueOf(shared += shared), "abcdabcd");
-  EXPECT_EQ(ValueOf(other), "abcd");
-  EXPECT_EQ(Sharers(other), 1u);
+  const std::string full = "Q" + std::string(31, 'q');
+  ORVString small("abc"), growing(full.c_str()), neighbour(kNeighbour);
+  ORVString shared("abcd", 4), other(shared), value("abcd", 4), wxyz("wxyz", 4), otherWxyz(wxyz);
+  ORVString tail("abcdef"), prefix("abcdef"), abcdef("abcdef"), otherAbcdef(abcdef);
+  ExpectRows({{Show(small += small), "abcabc/32"},
+              {Show(growing += growing), full + full + "/64"},
+              {Show(shared += shared), "abcdabcd/8"},
+              {Show(other) + " " + std::to_string(Refs(other)), "abcd/4 1"},
+              {ValueOf(value.Concat(value, 2)), "abcdab"},
+              {ValueOf(value.Concat(value.GetChars() + 1, 3)), "abcdabbcd"},
+              {ValueOf(value.Concat(value.GetChars() + 5, -1)), "abcdabbcdbbcd"},
+              {Values(wxyz.Concat(wxyz.GetChars() + 2, 2), otherWxyz), "wxyzyz|wxyz|"},
+              {ValueOf(tail.Copy(tail.GetChars() + 2, -1)), "cdef"},
+              {ValueOf(prefix.Copy(prefix, 2)), "ab"},
+              {Values(abcdef.Copy(abcdef.GetChars() + 1, 3), otherAbcdef), "bcd|abcdef|"}});
+  ORVString exact("abcd", 4), behind(kNeighbour);  // exactly full: the copy reallocates first
+  EXPECT_EQ(Show(exact.Copy(exact.GetChars(), 4)), "abcd/8");
 }
 
-TEST(ORVString, ConcatOfItsOwnCharactersReadsThemFirst) {
-  ORVString value("abcd", 4);
-  EXPECT_EQ(ValueOf(value.Concat(value, 2)), "abcdab");
-  EXPECT_EQ(ValueOf(value.Concat(value.GetChars() + 1, 3)), "abcdabbcd");
-  EXPECT_EQ(ValueOf(value.Concat(value.GetChars() + 5, -1)), "abcdabbcdbbcd");
-
-  ORVString shared("wxyz", 4);
-  ORVString other(shared);
-  EXPECT_EQ(ValueOf(shared.Concat(shared.GetChars() + 2, 2)), "wxyzyz");
-  EXPECT_EQ(ValueOf(other), "wxyz");
-}
-
-TEST(ORVString, CopyOfItsOwnCharactersReadsThemFirst) {
-  ORVString tail("abcdef"), prefix("abcdef");
-  EXPECT_EQ(ValueOf(tail.Copy(tail.GetChars() + 2, -1)), "cdef");
-  EXPECT_EQ(ValueOf(prefix.Copy(prefix, 2)), "ab");
-
-  ORVString full("abcd", 4);  // exactly full: the copy reallocates first
-  ORVString neighbour("allocated behind it, so that the buffer cannot grow in place");
-  EXPECT_EQ(ValueOf(full.Copy(full.GetChars(), 4)), "abcd");
-  EXPECT_EQ(Dimension(full), 8);
-
-  ORVString shared("abcdef");
-  ORVString other(shared);
-  EXPECT_EQ(ValueOf(shared.Copy(shared.GetChars() + 1, 3)), "bcd");
-  EXPECT_EQ(ValueOf(other), "abcdef");
-}
-
-TEST(ORVString, CaseConversionStopsAtTheFirstNul) {
-  ORVString value = WithEmbeddedNul("cd");
+TEST(ORVString, CaseConversionStopsAtTheFirstNulAndResizePadsCutsOrLeavesAlone) {
+  ORVString value = Nul("cd"), mixed("MiXeD 1-2 \xE9\xFF"), empty(0, 0);
   value.ToUpper();
-  EXPECT_EQ(ValueOf(value), std::string("AB\0cd", 5));
-  ORVString mixed("MiXeD 1-2 \xE9\xFF");
-  mixed.ToLower();
-  EXPECT_EQ(ValueOf(mixed), "mixed 1-2 \xE9\xFF");  // the C locale leaves high bytes alone
-  ORVString empty(0, 0);
+  mixed.ToLower();  // the C locale leaves high bytes alone
   empty.ToUpper();
-  EXPECT_EQ(ValueOf(empty), "");
-}
-
-TEST(ORVString, ResizePadsCutsOrLeavesAlone) {
-  ORVString value("abcd");
-  const struct {
-    int _Length;
-    char _Fill;
-    unsigned int _AllowShrink;
-    std::string _Expected;
-  } steps[] = {{2, 'x', 0, "abcd"}, {4, 'x', 1, "abcd"}, {6, 'x', 0, "abcdxx"},
-               {2, 'x', 1, "ab"},   {0, 'x', 1, ""},     {40, '-', 0, std::string(40, '-')}};
-  for (const auto& step : steps) {
-    value.Resize(step._Length, step._Fill, step._AllowShrink);
-    EXPECT_EQ(ValueOf(value), step._Expected) << "after Resize(" << step._Length << ")";
-    EXPECT_EQ(value.GetChars()[value.GetLength()], '\0');
+  EXPECT_EQ(Values(value, mixed, empty), "AB\0cd|mixed 1-2 \xE9\xFF||"s);
+  ORVString text("abcd");
+  // {length, fill, shrink allowed, value}
+  const std::tuple<int, char, unsigned int, std::string> steps[] = {
+      {2, 'x', 0, "abcd"}, {4, 'x', 1, "abcd"}, {6, 'x', 0, "abcdxx"},
+      {2, 'x', 1, "ab"},   {0, 'x', 1, ""},     {40, '-', 0, std::string(40, '-')}};
+  for (const auto& [length, fill, shrink, expected] : steps) {
+    text.Resize(length, fill, shrink);
+    EXPECT_EQ(std::string(text.GetChars(), text.GetLength() + 1), expected + '\0') << length;
   }
-  EXPECT_EQ(Dimension(value), 64);
-}
-
-TEST(ORVStringDeathTest, NegativeCountsAndLengthsAreFatal) {
-  ExpectStringFatal([] { ORVString("abc").Copy(ORVString("x"), -1); },
-                    "ORVString::Copy(const ORVString&, int): iNbChars < 0");
-  ExpectStringFatal([] { ORVString("abc").Concat(ORVString("x"), -2); },
-                    "ORVString::Concat(const ORVString&, int): iNbChars < 0");
-  ExpectStringFatal([] { ORVString("abc").Resize(-1, 'x', 1); },
-                    "ORVString::Resize(): iNewLength < 0");
-  ExpectStringFatal([] { ORVString("abc").Resize(-1, 'x', 0); },
-                    "ORVString::Resize(): iNewLength < 0");
-}
-
-TEST(ORVStringDeathTest, HandlerRefusesAnotherClass) {
-  ExpectFatal(
-      [] {
-        ORVStringRfHndlr handler;
-        handler.Set(ORVRfHndlrAdopt, ORVCheckedCastToVar<ORVString>(new ORVStringBlock(1)));
-      },
-      "ORVConversionCheck::Check: object is not a \"ORVString\" but a \"ORVStringBlock\"",
-      "src/ORVMacro.cpp");
-  ExpectFatal([] { (void)new ORVStringRfHndlr(); }, "xxxRfHndlr::operator new",
-              "src/ORVRefHandler.cpp");
+  EXPECT_EQ(Dim(text), 64);
 }
 
 TEST(ORVString, AHandlerSharesTheHeapStringItHolds) {
@@ -355,4 +217,40 @@ TEST(ORVString, AHandlerSharesTheHeapStringItHolds) {
   EXPECT_EQ(handler->GetRefCount(), 2u);
   *copy += "!";  // the handlers share the object, not a value
   EXPECT_EQ(ValueOf(*handler), "held!");
+}
+
+TEST(ORVStringDeathTest, OutOfBoundsAndNegativeCountsAndTheHandlersChecksAreFatal) {
+  const std::string bounds =
+      "ORVString::SubString(): iStartPos >= _Length OR iStartPos + iNbCharsToExtract > _Length";
+  const std::string negative = "ORVString::SubString(): iStartPos < 0 OR iNbCharsToExtract < 0";
+  ExpectFatals("src/ORVString.cpp", {{[] { ORVString(0, 0).SubString(0, 0); }, bounds},
+                                     {[] { ORVString("abc").SubString(3, 0); }, bounds},
+                                     {[] { ORVString("abc").SubString(1, 3); }, bounds},
+                                     {[] { ORVString("abc").SubString(2, INT_MAX); }, bounds},
+                                     {[] { ORVString("abc").SubString(-1, 1); }, negative},
+                                     {[] { ORVString("abc").SubString(0, -1); }, negative},
+                                     {[] { ORVString("abc").Copy(ORVString("x"), -1); },
+                                      "ORVString::Copy(const ORVString&, int): iNbChars < 0"},
+                                     {[] { ORVString("abc").Concat(ORVString("x"), -2); },
+                                      "ORVString::Concat(const ORVString&, int): iNbChars < 0"},
+                                     {[] { ORVString("abc").Resize(-1, 'x', 0); },
+                                      "ORVString::Resize(): iNewLength < 0"}});
+  ExpectFatals(
+      "src/ORVMacro.cpp",
+      {{[] {
+          ORVStringRfHndlr().Set(ORVRfHndlrAdopt,
+                                 ORVCheckedCastToVar<ORVString>(new ORVStringBlock(1)));
+        },
+        "ORVConversionCheck::Check: object is not a \"ORVString\" but a \"ORVStringBlock\""}});
+  ExpectFatal([] { (void)new ORVStringRfHndlr(); }, "xxxRfHndlr::operator new",
+              "src/ORVRefHandler.cpp");
+}
+
+TEST(ORVStringBlockDeathTest, NegativeSizesAndMissingTextAreFatal) {
+  ExpectFatals(
+      "src/ORVStringBlock.cpp",
+      {{[] { ORVStringBlock(-1); }, "ORVStringBlock::ORVStringBlock(): iDimension < 0"},
+       {[] { ORVStringBlock(4).ReAlloc(-2); }, "ORVStringBlock::ReAlloc(): iDimension < 0"},
+       {[] { ORVStringBlock(4, "abc", -1); }, "ORVStringBlock::ORVStringBlock(): iNbChars < 0"},
+       {[] { ORVStringBlock(4, nullptr, 2); }, "ORVStringBlock::ORVStringBlock(): iText is NULL"}});
 }
