@@ -37,13 +37,15 @@ jobject CallRecorder(JNIEnv* iEnv, const char* iName, const char* iSignature, ji
 JNIEnv* watched = nullptr;
 JniCallCounts* counts = nullptr;
 
+// The watched environment, once a call made with an exception pending is counted.
+JNIEnv* Watched() {
+  counts->_CallsWithExceptionPending += watched->ExceptionCheck();
+  return watched;
+}
 template <class Result>
 Result Made(Result iReference) {
   counts->_LocalReferencesMade += iReference != nullptr;
   return iReference;
-}
-void Watch() {
-  counts->_CallsWithExceptionPending += watched->ExceptionCheck();
 }
 
 }  // namespace
@@ -84,28 +86,23 @@ JNIEnv* WatchingEnv(JNIEnv* iEnv, JniCallCounts& ioCounts) {
   watched = iEnv;
   counts = &ioCounts;
   functions.FindClass = [](JNIEnv*, const char* iName) {
-    Watch();
-    return Made(watched->FindClass(iName));
+    return Made(Watched()->FindClass(iName));
   };
   functions.ExceptionCheck = [](JNIEnv*) { return watched->ExceptionCheck(); };
   functions.ExceptionDescribe = [](JNIEnv*) { watched->ExceptionDescribe(); };
   functions.ExceptionClear = [](JNIEnv*) { watched->ExceptionClear(); };
   functions.DeleteLocalRef = [](JNIEnv*, jobject iReference) {
-    Watch();
     counts->_LocalReferencesDeleted += iReference != nullptr;
-    watched->DeleteLocalRef(iReference);
+    Watched()->DeleteLocalRef(iReference);
   };
   functions.GetStaticMethodID = [](JNIEnv*, jclass iClass, const char* iName, const char* iSig) {
-    Watch();
-    return watched->GetStaticMethodID(iClass, iName, iSig);
+    return Watched()->GetStaticMethodID(iClass, iName, iSig);
   };
   functions.NewString = [](JNIEnv*, const jchar* iUnits, jsize iCount) {
-    Watch();
-    return Made(watched->NewString(iUnits, iCount));
+    return Made(Watched()->NewString(iUnits, iCount));
   };
   functions.CallStaticVoidMethodV = [](JNIEnv*, jclass iClass, jmethodID iMethod, va_list iArgs) {
-    Watch();
-    watched->CallStaticVoidMethodV(iClass, iMethod, iArgs);
+    Watched()->CallStaticVoidMethodV(iClass, iMethod, iArgs);
   };
   return &env;
 }

@@ -35,12 +35,12 @@ std::set<std::string> Entries(const std::string& iDirectory) {
 
 // The report's two lines as a regular expression; iInJava: as the receiver echoes them.
 std::string Report(const std::string& iText, const std::string& iFile, bool iInJava) {
-  std::string first = EscapeForRegex("#ERR# Fatal internal error: '" + iText +
-                                     "' on file: " + iFile + " at line: ") +
-                      "[0-9]+\n";
-  std::string second = "Contact your administrator\n";
-  if (!iInJava) return first + second;
-  return "DisplayFatalError\\(" + first + "\\)\nDisplayFatalError\\(" + second + "\\)\n";
+  std::string lines[] = {EscapeForRegex("#ERR# Fatal internal error: '" + iText +
+                                        "' on file: " + iFile + " at line: ") +
+                             "[0-9]+\n",
+                         "Contact your administrator\n"};
+  if (!iInJava) return lines[0] + lines[1];
+  return "DisplayFatalError\\(" + lines[0] + "\\)\nDisplayFatalError\\(" + lines[1] + "\\)\n";
 }
 
 // Installs the Java displays over a JVM of iClassPath (no environment when empty) and
@@ -68,14 +68,9 @@ JAVA_SCENARIO(LongLineOfAnyBytes) {
   DisplayOnJavaDisplays(ORV_RECORDER_JAR);
   ORVRefHandler::Fail((std::string(3000, 'x') + "\xC3\xA9 \xFF\xFE \xC3!").c_str(), "", "", "", "");
 }
-JAVA_SCENARIO(NoEnvironment) {
-  DisplayOnJavaDisplays("");
-}
-JAVA_SCENARIO(NoClass) {
-  DisplayOnJavaDisplays("/nonexistent");
-}
-JAVA_SCENARIO(NoMethods) {
-  DisplayOnJavaDisplays(ORV_WITHOUT_METHODS_JAR);
+// Over the class path that ORV_JAVA_TEST_PATH gives.
+JAVA_SCENARIO(DisplayOverClassPath) {
+  DisplayOnJavaDisplays(getenv("ORV_JAVA_TEST_PATH"));
 }
 
 class ORVFatalErrorDisplayToSwingTest : public TemporaryDirectoryTest {
@@ -85,12 +80,13 @@ protected:
 
   // Scenario iName ends with the report status and standard error matching iPattern,
   // leaving nothing in the report directory but what the test put there.
-  void ExpectEnds(const char* iName, const std::string& iPattern, const char* iType = nullptr) {
-    ChildResult child = RunScenario(iName, {{"ORV_JAVA_TEST_TYPE", iType}});
+  void ExpectEnds(const char* iName, const std::string& iPattern, const char* iType = nullptr,
+                  const char* iClassPath = nullptr) {
+    ChildResult child =
+        RunScenario(iName, {{"ORV_JAVA_TEST_TYPE", iType}, {"ORV_JAVA_TEST_PATH", iClassPath}});
     EXPECT_EQ(child._ExitStatus, 255) << iName;
     EXPECT_THAT(child._Stderr, testing::MatchesRegex(iPattern)) << iName;
-    std::set<std::string> left = Entries(_Directory.GetPath());
-    for (const std::string& name : left) {
+    for (const std::string& name : Entries(_Directory.GetPath())) {
       struct stat status {};
       EXPECT_TRUE(name == "target" ||
                   (lstat(Path(name).c_str(), &status) == 0 && S_ISLNK(status.st_mode)))
@@ -118,36 +114,34 @@ TEST_F(ORVFatalErrorDisplayToSwingTest, ALongLineOfAnyBytesIsOneCall) {
                     "src/ORVRefHandler.cpp", true));
 }
 
+// What the fatal display echoes, then the report of the display that could not reach
+// Java, for a message or an error of each type.
 TEST_F(ORVFatalErrorDisplayToSwingTest, WhatCannotReachJavaGoesToStandardError) {
   const std::string noClass = EscapeForRegex(
       "Unable to find recording class ORVCMJSERVICES_PACKAGE 'ORVJniError' in "
       "ORVFatalErrorDisplayToSwing.\n");
-  const std::string noMethod =
-      EscapeForRegex("Unable to find recording method 'ORVError.DisplayFatalError'.\n");
+  const std::string noMethod = "Unable to find recording method 'ORVError.Display";
   const std::string message = "src/ORVMessageDisplayToSwing.cpp";
   const std::string error = "src/ORVErrorDisplayToSwing.cpp";
-  ExpectEnds("NoEnvironment", "JNI Environment pointer is not initialized\\.\n" +
-                                  Report("JNI Environment pointer is not initialized.",
-                                         "src/ORVSwingUtilities.cpp", false));
-  ExpectEnds("NoClass", noClass + Report("Unable to find recording class "
-                                         "'ORVCMJSERVICES_PACKAGE ORVJniError'.",
-                                         message, false));
-  ExpectEnds("NoClass",
-             noClass + Report("Unable to find recording class ORVCMJSERVICES_PACKAGE "
-                              "'ORVJniError'.",
-                              error, false),
-             "1");
-  ExpectEnds("NoMethods",
-             noMethod + Report("Unable to find recording method 'ORVError.DisplayMessage'.",
-                               message, false));
-  const char* methods[] = {"", "Critical", "Fatal", "Warning", "Information"};
-  for (const char* type : {"1", "2", "3", "4"}) {
-    ExpectEnds("NoMethods",
-               noMethod + Report(std::string("Unable to find recording method 'ORVError.Display") +
-                                     methods[atoi(type)] + "Error'.",
-                                 error, false),
-               type);
-  }
+  auto over = [&](const std::string& iPattern, const char* iType, const char* iClassPath) {
+    ExpectEnds("DisplayOverClassPath", iPattern, iType, iClassPath);
+  };
+  over(
+      "JNI Environment pointer is not initialized\\.\n" +
+          Report("JNI Environment pointer is not initialized.", "src/ORVSwingUtilities.cpp", false),
+      nullptr, "");
+  over(noClass + Report("Unable to find recording class 'ORVCMJSERVICES_PACKAGE ORVJniError'.",
+                        message, false),
+       nullptr, "/nonexistent");
+  over(noClass + Report("Unable to find recording class ORVCMJSERVICES_PACKAGE 'ORVJniError'.",
+                        error, false),
+       "1", "/nonexistent");
+  const char* methods[] = {"Message", "CriticalError", "FatalError", "WarningError",
+                           "InformationError"};
+  for (const char* type : {"", "1", "2", "3", "4"})
+    over(EscapeForRegex(noMethod + "FatalError'.\n") +
+             Report(noMethod + methods[atoi(type)] + "'.", *type ? error : message, false),
+         *type ? type : nullptr, ORV_WITHOUT_METHODS_JAR);
 }
 
 // The report file, without a JVM.

@@ -15,54 +15,35 @@ public final class ORVJniError {
 
   private static void record(String method, String text) {
     received.add(method + ":" + text);
-    if (callsToFail > 0) {
-      --callsToFail;
+    if (callsToFail-- > 0) // the count left goes below zero, where it stays negative
       throw new IllegalStateException("the front end refused " + method);
-    }
   }
 
-  // The text with every character outside printable ASCII but the line feed written as
-  // a backslash, u and four hexadecimal digits, whatever the encoding of standard error.
-  private static String escaped(String text) {
-    StringBuilder out = new StringBuilder();
-    for (char c : text.toCharArray()) {
-      if (c == '\n' || (c >= 0x20 && c < 0x7f)) out.append(c);
-      else out.append(String.format("\\u%04x", (int) c));
-    }
-    return out.toString();
-  }
-
-  public static void DisplayMessage(String text) {
-    record("DisplayMessage", text);
-  }
-
-  public static void DisplayCriticalError(String text) {
-    record("DisplayCriticalError", text);
-  }
-
-  public static void DisplayFatalError(String text) {
-    System.err.print("DisplayFatalError(" + escaped(text) + ")\n");
-    System.err.flush();
-    record("DisplayFatalError", text);
-  }
-
-  public static void DisplayWarningError(String text) {
-    record("DisplayWarningError", text);
-  }
-
+  public static void DisplayMessage(String text) { record("DisplayMessage", text); }
+  public static void DisplayCriticalError(String text) { record("DisplayCriticalError", text); }
+  public static void DisplayWarningError(String text) { record("DisplayWarningError", text); }
   public static void DisplayInformationError(String text) {
     record("DisplayInformationError", text);
   }
 
-  // The next count calls record their text, then throw.
-  public static void FailNextCalls(int count) {
-    callsToFail = count;
+  // Every character outside printable ASCII but the line feed is written as a backslash,
+  // u and four hexadecimal digits, whatever the encoding of standard error.
+  public static void DisplayFatalError(String text) {
+    StringBuilder out = new StringBuilder("DisplayFatalError(");
+    for (char c : text.toCharArray())
+      out.append(c == '\n' || (c >= 0x20 && c < 0x7f) ? "" + c : String.format("\\u%04x", (int) c));
+    System.err.print(out.append(")\n"));
+    System.err.flush();
+    record("DisplayFatalError", text);
   }
+
+  // The next count calls record their text, then throw.
+  public static void FailNextCalls(int count) { callsToFail = count; }
 
   // The calls recorded since the last time, each followed by a NUL character.
   public static String Received() {
     StringBuilder all = new StringBuilder();
-    for (String call : received) all.append(call).append('\0');
+    received.forEach(call -> all.append(call).append('\0'));
     received.clear();
     return all.toString();
   }
