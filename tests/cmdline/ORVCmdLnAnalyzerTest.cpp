@@ -1,18 +1,26 @@
-// Tests of ORVCmdLnAnalyzer: placing arguments (exact names, the command's option, "-"
-// alone, the last-option mark), the order of the checks, the failures it makes itself,
-// Reset before a second analysis and the fatal misuses.
+// Tests of ORVCmdLnAnalyzer, the option kinds and the length managers: commands declared
+// in one line each, analysed, and their outcome and option values compared; then the
+// order of the checks, Reset, the names and message texts of ORVCmdLnOpt, lookups and
+// the fatal misuses.
 #include "ORVCmdLnAnalyzer.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <memory>
+#include <sstream>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "CmdLnTestSupport.h"
-#include "ORVCmdLnHelpMngr.h"
 #include "ORVCmdLnOptMngr.h"
 #include "ORVCmdLnOptMultiArg.h"
+#include "ORVCmdLnOptMultiArgElementLengthMngr.h"
 #include "ORVCmdLnOptNoArg.h"
 #include "ORVCmdLnOptOneArg.h"
 #include "ORVCmdLnOptOneArgLengthMngr.h"
@@ -20,6 +28,100 @@
 namespace {
 
 using Strings = std::vector<std::string>;
+
+// The words of iText; '' stands for an empty argument.
+Strings Words(const std::string& iText) {
+  Strings words;
+  std::istringstream stream(iText);
+  for (std::string word; stream >> word;)
+    words.push_back(word == "''" ? "" : word);
+  return words;
+}
+
+// A command mk declared by blank-separated options "[!]<names>=<kind>", ! for mandatory:
+// kind 0 takes no argument, 1 one required, ? one optional, *<min>,<max>[L] a list (L: the
+// last option); #<min>,<max> adds a length manager. "~" alone: mk has no usage.
+struct Command {
+  explicit Command(const std::string& iDeclarations)
+      : _Analyzer("mk", iDeclarations[0] == '~' ? kNoUsage
+                                                : ORVParamNLSMsgBldrRfHndlr(TestMessage("USAGE"))) {
+    for (std::string token : Words(iDeclarations)) {
+      std::size_t equal = token.rfind('='), hash = token.find('#'), bang = token[0] == '!';
+      if (equal == std::string::npos) continue;
+      token[equal] = '\0';
+      const char *names = &token[bang], *kind = &token[equal + 1];
+      auto status = bang ? ORVCmdLnOptMandatory : ORVCmdLnOptOptional;
+      int minimum = 0, maximum = -1, shortest = 0, longest = -1;
+      if (hash != std::string::npos) sscanf(&token[hash + 1], "%d,%d", &shortest, &longest);
+      if (*kind == '0') {
+        Keep(new ORVCmdLnOptNoArg(_Analyzer, names, status, TestMessage("NAME")));
+      } else if (*kind == '*' && sscanf(kind + 1, "%d,%d", &minimum, &maximum)) {
+        auto* option =
+            Keep(new ORVCmdLnOptMultiArg(_Analyzer, names, status, TestMessage("NAME"),
+                                         *Keep(new ORVVector(ORVDestroyElementsAtDelete)), minimum,
+                                         maximum, strchr(kind, 'L') != nullptr));
+        if (hash != std::string::npos)
+          Keep(new ORVCmdLnOptMultiArgElementLengthMngr(_Analyzer, *option, shortest, longest));
+      } else {
+        auto* option = Keep(new ORVCmdLnOptOneArg(_Analyzer, names, status, TestMessage("NAME"),
+                                                  *Keep(new ORVString), *kind == '1'));
+        if (hash != std::string::npos)
+          Keep(new ORVCmdLnOptOneArgLengthMngr(_Analyzer, *option, shortest, longest));
+      }
+    }
+  }
+  template <typename Type>
+  Type* Keep(Type* iObject) {
+    _Kept.emplace_back(iObject);
+    return iObject;
+  }
+
+  // The outcome of an analysis of iArguments, then after @ the options defined and their
+  // values. A failure is shortened to "<source>: <fragment> / <diagnostic>[ / <advice>]",
+  // the source as in Short, the advice left out when it is the usage of mk.
+  std::string Run(const std::string& iArguments) {
+    Strings words = Words(iArguments);
+    std::vector<const char*> arguments;
+    for (const std::string& word : words)
+      arguments.push_back(word.c_str());
+    std::string outcome = Short(Outcome(Analyze(_Analyzer, arguments)));
+    return outcome + State();
+  }
+  std::string State() const {
+    std::string state;
+    const ORVVector& options = _Analyzer.GetOptionSet();
+    for (int index = 0; index < options.Size(); ++index) {
+      auto* option = static_cast<ORVCmdLnOpt*>(options[index]);
+      if (!option->IsDefined()) continue;
+      state += " " + Utf8(option->GetNamesOrCommandNameForMsg(nullptr));
+      if (auto* one = dynamic_cast<ORVCmdLnOptOneArg*>(option); one && one->ArgumentIsAdded())
+        state += "[" + std::string(one->GetArgument().GetChars()) + "]";
+      if (auto* list = dynamic_cast<ORVCmdLnOptMultiArg*>(option)) {
+        std::string joined;
+        for (const std::string& text : Texts(static_cast<const ORVVector&>(list->GetArgumentSet())))
+          joined += (joined.empty() ? "" : ",") + text;
+        state += "[" + joined + "]";
+      }
+    }
+    return state.empty() ? state : " @" + state;
+  }
+  static std::string Short(std::string iText) {
+    auto cut = [&iText](const std::string& iFrom, const char* iTo) {
+      if (std::size_t at = iText.find(iFrom); at != std::string::npos)
+        iText.replace(at, iFrom.size(), iTo);
+    };
+    cut("type 1 in src/ORVCmdLn", ""), cut("Analyzer.cpp", "A"), cut("Opt.cpp", "Opt");
+    cut("OptNoArg.cpp", "0"), cut("OptOneArg.cpp", "1"), cut("OptMultiArg.cpp", "*");
+    cut("OptOneArgLengthMngr.cpp", "1#"), cut("OptMultiArgElementLengthMngr.cpp", "*#");
+    cut("; request ORVBC 0013: ", ": "), cut("; diagnostic ORVBC ", " / ");
+    cut("; advice CMDLNTEST USAGE: mk", ""), cut("; advice CMDLNTEST ", " / ");
+    cut("; advice ", " / ");
+    return iText;
+  }
+
+  ORVCmdLnAnalyzer _Analyzer;
+  std::vector<std::unique_ptr<PEVBaseUnknown>> _Kept;
+};
 
 // A manager that records its checks and resets in a shared journal and answers iResult.
 class ORVTestJournalMngr : public ORVCmdLnOptMngr {
@@ -42,228 +144,216 @@ private:
   long _Result;
 };
 
-// An option that records its checks and resets in a shared journal.
-class ORVTestJournalOpt : public ORVCmdLnOptNoArg {
-public:
-  ORVTestJournalOpt(ORVCmdLnAnalyzer& iAnalyzer, const char* iNames, Strings& ioJournal)
-      : ORVCmdLnOptNoArg(iAnalyzer, iNames, ORVCmdLnOptOptional, kNoUsage), _Journal(ioJournal) {}
-  long Check() const override {
-    _Journal.push_back("check " + Utf8(GetInternalNames()));
-    return ORVCmdLnOptNoArg::Check();
-  }
-  void Reset() override {
-    _Journal.push_back("reset " + Utf8(GetInternalNames()));
-    ORVCmdLnOptNoArg::Reset();
-  }
-
-private:
-  Strings& _Journal;
-};
-
-class ORVCmdLnAnalyzerTest : public CmdLnTest {
-protected:
-  // The description of the failure the analyzer itself makes for iFragment.
-  std::string Refused(const std::string& iFragment, const std::string& iDiagnostic) {
-    return Failure("ORVCmdLnAnalyzer.cpp", iFragment, iDiagnostic, _Advice);
-  }
-
-  ORVParamNLSMsgBldrCtlgRfHndlr _Usage = TestMessage("USAGE");
-  ORVCmdLnAnalyzer _Analyzer{"mk", _Usage};
-  const std::string _Advice = "CMDLNTEST USAGE: mk";
-  ORVString _Name;
-  ORVVector _Files{ORVDestroyElementsAtDelete};
-};
+using ORVCmdLnAnalyzerTest = CmdLnTest;
 
 }  // namespace
 
-TEST_F(ORVCmdLnAnalyzerTest, NoArgumentsSucceedUnlessAnOptionIsMandatory) {
-  // The command's option is defined even without arguments: mandatory, it passes.
-  ORVCmdLnOptMultiArg command(_Analyzer, "", ORVCmdLnOptMandatory, kNoUsage, _Files, 0, -1, 0);
-  EXPECT_FALSE(command.IsDefined());
-  EXPECT_EQ(Analyze(_Analyzer, {}), 0);
-  EXPECT_TRUE(command.IsDefined());
-  EXPECT_EQ(_Analyzer.Analyze(nullptr, 0), 0);
-  EXPECT_EQ(_Analyzer.Analyze(nullptr, -3), 0);
-  ORVCmdLnOptOneArg mandatory(_Analyzer, "-n|-name", ORVCmdLnOptMandatory, kNoUsage, _Name, 1);
-  long code = Analyze(_Analyzer, {});
-  EXPECT_EQ(code, PEV_E_FAIL);
-  EXPECT_EQ(DescribeLastError(code),
-            Failure("ORVCmdLnOpt.cpp", "mk -n|-name", "0002: -n|-name", _Advice));
-}
-
-TEST_F(ORVCmdLnAnalyzerTest, UnknownNamesFailEvenWhenTheCurrentOptionWantsAValue) {
-  ORVCmdLnOptOneArg option(_Analyzer, "-n", ORVCmdLnOptOptional, kNoUsage, _Name, 1);
-  long code = Analyze(_Analyzer, {"-n", "-x", "value"});
-  EXPECT_EQ(code, PEV_E_FAIL);
-  EXPECT_EQ(DescribeLastError(code), Refused("mk -x", "0001: -x"));
-  // Nothing is undone: the option met before stays defined, without value.
-  EXPECT_TRUE(option.IsDefined());
-  EXPECT_FALSE(option.ArgumentIsAdded());
-  // Names match exactly, without prefix or other case.
-  ORVCmdLnOptNoArg quiet(_Analyzer, "-name|-Q", ORVCmdLnOptOptional, kNoUsage);
-  for (std::string argument : {"-nam", "-NAME", "-names", "-q", "--name"}) {
-    _Analyzer.Reset();
-    code = Analyze(_Analyzer, {argument.c_str()});
-    EXPECT_EQ(DescribeLastError(code), Refused("mk " + argument, "0001: " + argument));
+TEST_F(ORVCmdLnAnalyzerTest, DeclaredCommandsAnalyseTheirArguments) {
+  const struct {
+    const char *_Declarations, *_Arguments, *_Result;
+  } kCases[] = {
+      // The command's option is defined even without arguments: mandatory, it passes.
+      {"!=*0,-1", "", "success @ mk[]"},
+      {"=*0,-1 !-n|-name=1", "", "Opt: mk -n|-name / 0002: -n|-name @ mk[]"},
+      // Unknown names fail even when the current option wants a value; nothing is undone.
+      {"-n=1", "-n -x value", "A: mk -x / 0001: -x @ -n"},
+      {"-name|-Q=0", "-nam", "A: mk -nam / 0001: -nam"},
+      {"-name|-Q=0", "-Q -name", "success @ -name|-Q"},
+      // "-" alone is an argument; without a current option it is a stray one, quoted.
+      {"-v=1", "-v -", "success @ -v[-]"},
+      {"", "-", "A: mk \"-\" / 0003: mk"},
+      {"~", "x", "A: mk \"x\" / 0003: mk / <none>"},
+      {"=*0,-1", "- a", "success @ mk[-,a]"},
+      // Given again, -n is current but full: "e" goes to the command's option.
+      {"-n=1 -q=0 =*0,-1", "a -n b c -q d -n e", "success @ -n[b] -q mk[a,c,d,e]"},
+      // The last option takes what follows, then the command's option does, without
+      // looking for options; a command's option that is the last takes options too.
+      {"-q=0 -e=*0,2L =*0,-1", "f -e -q -x -e -", "success @ -e[-q,-x] mk[f,-e,-]"},
+      {"-q=0 =*0,-1L", "-q -z", "success @ mk[-q,-z]"},
+      // Two options with one name: the first is always selected.
+      {"-v=1 -w|-v=1", "-v a -v b", "1: mk -v \"b\" / 0009: -v @ -v[a]"},
+      // A failing argument ends the analysis at once.
+      {"-q=0 !-n=1", "-q stray -n x", "0: mk -q \"stray\" / 0003: -q @ -q"},
+      {"-q|-quiet=0", "-quiet now", "0: mk -q|-quiet \"now\" / 0003: -q|-quiet @ -q|-quiet"},
+      {"|-n=0", "x", "0: mk [-n] \"x\" / 0003: mk [-n] @ mk [-n]"},
+      // A value that is not required may be missing; a required one fails the check.
+      {"-l=? -n=1", "-l", "success @ -l"},
+      {"-l=? -n=1", "-l -n", "1: mk -n / 0004: -n @ -l -n"},
+      // One value too many fails at once, too few fail the check, by the bounds.
+      {"-v=*1,1", "-v a b", "*: mk -v \"b\" / 0009: -v @ -v[a]"},
+      {"-v=*2,2", "-v a b c", "*: mk -v \"c\" / 0010: -v | 2 @ -v[a,b]"},
+      {"-v=*1,3", "-v a b c d", "*: mk -v \"d\" / 0011: -v | 1 | 3 @ -v[a,b,c]"},
+      {"-v=*0,2", "-v a b c", "*: mk -v \"c\" / 0012: -v | 2 @ -v[a,b]"},
+      {"-v=*1,1", "-v", "*: mk -v / 0004: -v @ -v[]"},
+      {"-v=*2,2", "-v a", "*: mk -v / 0005: -v | 2 @ -v[a]"},
+      {"-v=*2,5", "-v a", "*: mk -v / 0006: -v | 2 | 5 @ -v[a]"},
+      {"-v|-value=*3,-1", "-value a", "*: mk -v|-value / 0007: -v|-value | 3 @ -v|-value[a]"},
+      {"=*2,3", "a", "*: mk / 0006: mk | 2 | 3 @ mk[a]"},
+      {"-v=*-1,2", "-v", "success @ -v[]"},
+      // Length managers, with the option's usage as advice; lengths count bytes.
+      {"-o=1#3,8", "-o ab", "1#: mk -o \"ab\" / 0016: ab | 2 | 3 | 8 / NAME: -o @ -o[ab]"},
+      {"-o=1#4,4", "-o ab", "1#: mk -o \"ab\" / 0020: ab | 2 | 4 / NAME: -o @ -o[ab]"},
+      {"-o=1#3,-1", "-o ab", "1#: mk -o \"ab\" / 0019: ab | 2 | 3 / NAME: -o @ -o[ab]"},
+      {"-o=1#1,255", "-o ''", "1#: mk -o \"\" / 0016:  | 0 | 1 | 255 / NAME: -o @ -o[]"},
+      {"-o=1#0,1", "-o é", "1#: mk -o \"é\" / 0016: é | 2 | 0 | 1 / NAME: -o @ -o[é]"},
+      {"-o=1#3,8", "-o abcdefgh", "success @ -o[abcdefgh]"},
+      {"-o=1#3,8", "", "success"},
+      // The option's own check reports a missing value.
+      {"-o=1#3,8", "-o", "1: mk -o / 0004: -o @ -o"},
+      // Only the first offending element of a list is reported.
+      {"-o=*0,-1#2,3", "-o ab abc", "success @ -o[ab,abc]"},
+      {"-o=*0,-1#2,3", "-o abcd x",
+       "*#: mk -o \"abcd\" / 0016: abcd | 4 | 2 | 3 / NAME: -o @ -o[abcd,x]"},
+  };
+  for (const auto& test : kCases) {
+    SCOPED_TRACE(std::string(test._Declarations) + " <- " + test._Arguments);
+    EXPECT_EQ(Command(test._Declarations).Run(test._Arguments), test._Result);
   }
-  EXPECT_FALSE(quiet.IsDefined());
-  _Analyzer.Reset();
-  EXPECT_EQ(Analyze(_Analyzer, {"-Q", "-name"}), 0);
-  EXPECT_TRUE(quiet.IsDefined());
+  // Without bounds any number is taken; without maximum any length.
+  std::string arguments = "-o", values;
+  for (int index = 0; index < 1000; ++index) {
+    arguments += " " + std::to_string(index);
+    values += (index ? "," : "") + std::to_string(index);
+  }
+  EXPECT_EQ(Command("-o=*0,-1").Run(arguments), "success @ -o[" + values + "]");
+  std::string text(10000, 'x');
+  EXPECT_EQ(Command("-o=1#3,-1").Run("-o " + text), "success @ -o[" + text + "]");
+  // No arguments at all, given without array.
+  Command command("!=*0,-1");
+  EXPECT_EQ(command.State(), "");
+  EXPECT_EQ(command._Analyzer.Analyze(nullptr, 0), 0);
+  EXPECT_EQ(command._Analyzer.Analyze(nullptr, -3), 0);
+  // Added directly, a value beyond the maximum fails too.
+  Command bounded("=*0,1");
+  EXPECT_EQ(bounded.Run("a"), "success @ mk[a]");
+  EXPECT_EQ(Command::Short(
+                Outcome(ORVCheckedCast<ORVCmdLnOpt>(bounded._Kept[1].get())->AddArgument("e"))),
+            "*: mk \"e\" / 0012: mk | 1");
+  EXPECT_EQ(bounded.State(), " @ mk[a]");
 }
 
-TEST_F(ORVCmdLnAnalyzerTest, StrayArgumentsAndALoneDash) {
-  ORVCmdLnOptOneArg option(_Analyzer, "-v", ORVCmdLnOptOptional, kNoUsage, _Name, 1);
-  EXPECT_EQ(Analyze(_Analyzer, {"-v", "-"}), 0);
-  EXPECT_STREQ(_Name.GetChars(), "-");
-  // Without a current option an argument, "-" too, is a stray argument, quoted.
-  ORVCmdLnAnalyzer bare("mk", _Usage);
-  long code = Analyze(bare, {"-"});
-  EXPECT_EQ(code, PEV_E_FAIL);
-  EXPECT_EQ(DescribeLastError(code), Refused("mk \"-\"", "0003: mk"));
-  bare.Reset();
-  EXPECT_EQ(DescribeLastError(Analyze(bare, {"some file"})),
-            Refused("mk \"some file\"", "0003: mk"));
-  ORVCmdLnAnalyzer withoutUsage("mk", kNoUsage);
-  EXPECT_EQ(DescribeLastError(Analyze(withoutUsage, {"x"})),
-            Failure("ORVCmdLnAnalyzer.cpp", "mk \"x\"", "0003: mk", "<none>"));
-  // With the command's option, it goes there.
-  ORVCmdLnOptMultiArg command(bare, "", ORVCmdLnOptOptional, kNoUsage, _Files, 0, -1, 0);
-  bare.Reset();
-  EXPECT_EQ(Analyze(bare, {"-", "a"}), 0);
-  EXPECT_EQ(Texts(_Files), Strings({"-", "a"}));
-}
-
-TEST_F(ORVCmdLnAnalyzerTest, AFullNamedOptionHandsFurtherArgumentsToTheCommandsOption) {
-  ORVCmdLnOptOneArg option(_Analyzer, "-n", ORVCmdLnOptOptional, kNoUsage, _Name, 1);
-  ORVCmdLnOptNoArg quiet(_Analyzer, "-q", ORVCmdLnOptOptional, kNoUsage);
-  ORVCmdLnOptMultiArg command(_Analyzer, "", ORVCmdLnOptOptional, kNoUsage, _Files, 0, -1, 0);
-  EXPECT_EQ(Analyze(_Analyzer, {"a", "-n", "b", "c", "-q", "d", "-n", "e"}), 0);
-  EXPECT_STREQ(_Name.GetChars(), "b");
-  // Given again, -n is current but full: "e" goes to the command's option.
-  EXPECT_EQ(Texts(_Files), Strings({"a", "c", "d", "e"}));
-}
-
-TEST_F(ORVCmdLnAnalyzerTest, TheLastOptionTakesEverythingThatFollows) {
-  ORVVector rest(ORVDestroyElementsAtDelete);
-  ORVCmdLnOptNoArg quiet(_Analyzer, "-q", ORVCmdLnOptOptional, kNoUsage);
-  ORVCmdLnOptMultiArg exec(_Analyzer, "-e", ORVCmdLnOptOptional, kNoUsage, rest, 0, 2, 1);
-  ORVCmdLnOptMultiArg command(_Analyzer, "", ORVCmdLnOptOptional, kNoUsage, _Files, 0, -1, 0);
-  EXPECT_EQ(Analyze(_Analyzer, {"f", "-e", "-q", "-x", "-e", "-"}), 0);
-  EXPECT_EQ(Texts(rest), Strings({"-q", "-x"}));
-  // Once the last option is full its arguments go to the command's option, still
-  // without looking for options.
-  EXPECT_EQ(Texts(_Files), Strings({"f", "-e", "-"}));
-  EXPECT_FALSE(quiet.IsDefined());
-  // A command's option that is the last takes options as arguments.
-  ORVCmdLnAnalyzer other("mk", _Usage);
-  ORVCmdLnOptNoArg otherQuiet(other, "-q", ORVCmdLnOptOptional, kNoUsage);
-  ORVCmdLnOptMultiArg last(other, "", ORVCmdLnOptOptional, kNoUsage, rest, 0, -1, 1);
-  rest.Destroy();
-  EXPECT_EQ(Analyze(other, {"-q", "-z"}), 0);
-  EXPECT_EQ(Texts(rest), Strings({"-q", "-z"}));
-  EXPECT_FALSE(otherQuiet.IsDefined());
-}
-
-TEST_F(ORVCmdLnAnalyzerTest, TwoOptionsWithOneNameAlwaysSelectTheFirst) {
-  ORVString second;
-  ORVCmdLnOptOneArg one(_Analyzer, "-v", ORVCmdLnOptOptional, kNoUsage, _Name, 1);
-  ORVCmdLnOptOneArg two(_Analyzer, "-w|-v", ORVCmdLnOptOptional, kNoUsage, second, 1);
-  long code = Analyze(_Analyzer, {"-v", "a", "-v", "b"});
-  EXPECT_EQ(DescribeLastError(code),
-            Failure("ORVCmdLnOptOneArg.cpp", "mk -v \"b\"", "0009: -v", _Advice));
-  EXPECT_STREQ(_Name.GetChars(), "a");
-  EXPECT_FALSE(two.IsDefined());
-  EXPECT_STREQ(second.GetChars(), "");
+TEST_F(ORVCmdLnAnalyzerTest, ResetIsNeededBeforeASecondAnalysis) {
+  Command command("-n=1 =*0,2");
+  EXPECT_EQ(command.Run("-n a f1 f2"), "success @ -n[a] mk[f1,f2]");
+  // Without Reset the options are still full.
+  EXPECT_EQ(command.Run("-n b"), "*: mk \"b\" / 0012: mk | 2 @ -n[a] mk[f1,f2]");
+  command._Analyzer.Reset();
+  EXPECT_EQ(command.State(), "");
+  // Reset leaves the caller's string and container as they were.
+  EXPECT_STREQ(ORVCheckedCast<ORVString>(command._Kept[0].get())->GetChars(), "a");
+  EXPECT_EQ(Texts(*ORVCheckedCast<ORVVector>(command._Kept[2].get())), Strings({"f1", "f2"}));
+  ORVCheckedCast<ORVVector>(command._Kept[2].get())->Destroy();
+  EXPECT_EQ(command.Run("-n b f3"), "success @ -n[b] mk[f3]");
 }
 
 TEST_F(ORVCmdLnAnalyzerTest, OptionsThenManagersAreCheckedInRegistrationOrder) {
   Strings journal;
-  ORVTestJournalMngr m1(_Analyzer, "m1", journal);
-  ORVTestJournalOpt a(_Analyzer, "-a", journal);
-  ORVTestJournalMngr m2(_Analyzer, "m2", journal);
-  ORVTestJournalOpt b(_Analyzer, "-b", journal);
-  EXPECT_EQ(Analyze(_Analyzer, {"-b"}), 0);
-  EXPECT_EQ(journal, Strings({"check -a", "check -b", "check m1", "check m2"}));
-  journal.clear();
-  _Analyzer.Reset();
-  EXPECT_EQ(journal, Strings({"reset -a", "reset -b", "reset m1", "reset m2"}));
-  EXPECT_FALSE(b.IsDefined());
-  EXPECT_EQ(Elements(_Analyzer.GetOptMngrSet()), std::vector<const PEVBaseUnknown*>({&m1, &m2}));
-}
-
-TEST_F(ORVCmdLnAnalyzerTest, TheFirstFailingCheckEndsTheChecks) {
-  Strings journal;
-  ORVTestJournalOpt a(_Analyzer, "-a", journal);
-  ORVCmdLnOptOneArg first(_Analyzer, "-m", ORVCmdLnOptMandatory, kNoUsage, _Name, 1);
-  ORVCmdLnOptOneArg second(_Analyzer, "-p", ORVCmdLnOptMandatory, kNoUsage, _Name, 1);
-  ORVTestJournalOpt b(_Analyzer, "-b", journal);
-  ORVTestJournalMngr m1(_Analyzer, "m1", journal, PEV_E_FAIL);
-  long code = Analyze(_Analyzer, {});
-  EXPECT_EQ(DescribeLastError(code), Failure("ORVCmdLnOpt.cpp", "mk -m", "0002: -m", _Advice));
-  EXPECT_EQ(journal, Strings{"check -a"});
-  // With the options right, the first failing manager decides; later ones are not asked.
-  ORVTestJournalMngr m2(_Analyzer, "m2", journal);
-  _Analyzer.Reset();
-  journal.clear();
-  EXPECT_EQ(Analyze(_Analyzer, {"-m", "x", "-p", "y"}), PEV_E_FAIL);
-  EXPECT_EQ(journal, Strings({"check -a", "check -b", "check m1"}));
-}
-
-TEST_F(ORVCmdLnAnalyzerTest, HelpSkipsTheOptionChecksButNotTheManagers) {
-  ORVString output;
-  ORVParamNLSMsgBldrCtlgRfHndlr usage = TestMessage("USAGEHELP");
-  ORVCmdLnAnalyzer analyzer("mk", usage);
-  ORVCmdLnOptOneArg mandatory(analyzer, "-n", ORVCmdLnOptMandatory, kNoUsage, _Name, 1);
-  ORVCmdLnOptOneArg report(analyzer, "-o", ORVCmdLnOptOptional, kNoUsage, output, 1);
-  ORVCmdLnOptOneArgLengthMngr length(analyzer, report, 3, 8);
-  ORVCmdLnHelpMngr help(analyzer, usage.Get(), ORVNLSMsgBldrRfHndlr());
-  // The missing -n is not reported: the help is the answer.
-  EXPECT_EQ(Analyze(analyzer, {"-h"}), 1);
+  ORVCmdLnAnalyzer analyzer("mk", TestMessage("USAGE"));
+  ORVTestJournalMngr m1(analyzer, "m1", journal);
+  ORVString name;
+  ORVCmdLnOptOneArg first(analyzer, "-m", ORVCmdLnOptMandatory, kNoUsage, name, 1);
+  ORVTestJournalMngr m2(analyzer, "m2", journal, PEV_E_FAIL);
+  ORVCmdLnOptOneArg second(analyzer, "-p", ORVCmdLnOptMandatory, kNoUsage, name, 1);
+  ORVTestJournalMngr m3(analyzer, "m3", journal);
+  // The first failing check ends the checks: an option, before any manager, then a manager.
+  EXPECT_EQ(Command::Short(Outcome(Analyze(analyzer, {}))), "Opt: mk -m / 0002: -m");
+  EXPECT_EQ(Command::Short(Outcome(Analyze(analyzer, {"-p", "y"}))), "Opt: mk -m / 0002: -m");
+  EXPECT_EQ(journal, Strings{});
   analyzer.Reset();
-  // A manager registered before the help manager still fails first.
-  long code = Analyze(analyzer, {"-o", "ab", "-h"});
-  EXPECT_EQ(code, PEV_E_FAIL);
-  EXPECT_EQ(DescribeLastError(code), Failure("ORVCmdLnOptOneArgLengthMngr.cpp", "mk -o \"ab\"",
-                                             "0016: ab | 2 | 3 | 8", "<none>"));
-  analyzer.Reset();
-  // Without help the mandatory option is checked again.
-  code = Analyze(analyzer, {"-o", "abc"});
-  EXPECT_EQ(DescribeLastError(code), Failure("ORVCmdLnOpt.cpp", "mk -n", "0002: -n",
-                                             "CMDLNTEST USAGEHELP: mk | -h|-help|-?"));
+  EXPECT_EQ(journal, Strings({"reset m1", "reset m2", "reset m3"}));
+  EXPECT_FALSE(second.IsDefined());
+  journal.clear();
+  EXPECT_EQ(Analyze(analyzer, {"-m", "x", "-p", "y"}), PEV_E_FAIL);
+  EXPECT_EQ(journal, Strings({"check m1", "check m2"}));
+  EXPECT_EQ(Elements(analyzer.GetOptMngrSet()),
+            std::vector<const PEVBaseUnknown*>({&m1, &m2, &m3}));
 }
 
-TEST_F(ORVCmdLnAnalyzerTest, ResetIsNeededBeforeASecondAnalysis) {
-  ORVCmdLnOptOneArg option(_Analyzer, "-n", ORVCmdLnOptOptional, kNoUsage, _Name, 1);
-  ORVCmdLnOptMultiArg command(_Analyzer, "", ORVCmdLnOptOptional, kNoUsage, _Files, 0, 2, 0);
-  EXPECT_EQ(Analyze(_Analyzer, {"-n", "a", "f1", "f2"}), 0);
-  // Without Reset the options are still full.
-  long code = Analyze(_Analyzer, {"-n", "b"});
-  EXPECT_EQ(DescribeLastError(code),
-            Failure("ORVCmdLnOptMultiArg.cpp", "mk \"b\"", "0012: mk | 2", _Advice));
-  _Analyzer.Reset();
-  EXPECT_FALSE(option.IsDefined());
-  EXPECT_FALSE(option.ArgumentIsAdded());
-  EXPECT_EQ(command.GetCount(), 0);
-  // Reset leaves the caller's string and container as they were.
-  EXPECT_STREQ(_Name.GetChars(), "a");
-  EXPECT_EQ(_Files.Size(), 2);
-  _Files.Destroy();
-  EXPECT_EQ(Analyze(_Analyzer, {"-n", "b", "f3"}), 0);
-  EXPECT_STREQ(_Name.GetChars(), "b");
-  EXPECT_EQ(Texts(_Files), Strings{"f3"});
+TEST_F(ORVCmdLnAnalyzerTest, NameSpecificationsGiveNamesInternalNamesAndTheCommandMark) {
+  const struct {
+    const char* _Specification;
+    Strings _Names;
+    const char* _InternalNames;
+    unsigned int _Associated;
+  } kCases[] = {
+      {" -f | -file ", {"-f", "-file"}, "-f|-file", 0},
+      {"|-x", {"", "-x"}, "-x", 1},
+      {"-x|", {"-x", ""}, "-x", 1},
+      {"", {""}, "", 1},
+      {nullptr, {""}, "", 1},
+      {" ", {""}, "", 1},
+      {"|", {"", ""}, "", 1},
+      {"-a||-b", {"-a", "", "-b"}, "-a|-b", 1},
+      {"\t-a\n|\v-b\f\r|-c", {"-a", "-b", "-c"}, "-a|-b|-c", 0},
+      // What follows a name up to the next bar is skipped.
+      {"-a junk more|-b", {"-a", "-b"}, "-a|-b", 0},
+  };
+  for (const auto& test : kCases) {
+    ORVCmdLnAnalyzer analyzer("mk", kNoUsage);
+    ORVCmdLnOptNoArg option(analyzer, test._Specification, ORVCmdLnOptOptional, kNoUsage);
+    SCOPED_TRACE(test._Specification ? test._Specification : "(null)");
+    EXPECT_EQ(Texts(option.GetNameSet()), test._Names);
+    EXPECT_EQ(Utf8(option.GetInternalNames()), test._InternalNames);
+    EXPECT_EQ(option.IsAssociatedWithCommand(), test._Associated);
+  }
+  // SetNames replaces the names of the specification before.
+  ORVCmdLnAnalyzer analyzer("mk", kNoUsage);
+  ORVCmdLnOptNoArg option(analyzer, "-a|-b|", ORVCmdLnOptOptional, kNoUsage);
+  option.SetNames("-c");
+  EXPECT_EQ(Texts(option.GetNameSet()), Strings{"-c"});
+  EXPECT_EQ(Utf8(option.GetInternalNames()), "-c");
+  EXPECT_EQ(option.IsAssociatedWithCommand(), 0u);
+  EXPECT_EQ(analyzer.LookupOneOption("-a"), nullptr);
+  EXPECT_EQ(analyzer.LookupOneOption(""), nullptr);
+  EXPECT_EQ(analyzer.LookupOneOption("-c"), &option);
 }
 
-TEST_F(ORVCmdLnAnalyzerTest, AFailingArgumentEndsTheAnalysisAtOnce) {
-  ORVCmdLnOptNoArg quiet(_Analyzer, "-q", ORVCmdLnOptOptional, kNoUsage);
-  ORVCmdLnOptOneArg option(_Analyzer, "-n", ORVCmdLnOptMandatory, kNoUsage, _Name, 1);
-  long code = Analyze(_Analyzer, {"-q", "stray", "-n", "x"});
-  EXPECT_EQ(DescribeLastError(code),
-            Failure("ORVCmdLnOptNoArg.cpp", "mk -q \"stray\"", "0003: -q", _Advice));
-  EXPECT_FALSE(option.IsDefined());
+TEST_F(ORVCmdLnAnalyzerTest, MessageTextsOfNamedOptionsAndOfTheCommandsOption) {
+  ORVCmdLnAnalyzer analyzer("mk", kNoUsage);
+  ORVCmdLnOptNoArg option(analyzer, " -f | -file ", ORVCmdLnOptOptional, kNoUsage);
+  EXPECT_EQ(Utf8(option.GetCommandNameAndNamesForMsg("x")), "mk -f|-file \"x\"");
+  EXPECT_EQ(Utf8(option.GetCommandNameAndNamesForMsg(nullptr)), "mk -f|-file");
+  EXPECT_EQ(Utf8(option.GetNamesOrCommandNameForMsg(nullptr)), "-f|-file");
+  EXPECT_EQ(Utf8(option.GetNamesOrCommandNameForMsg("")), "-f|-file \"\"");
+  ORVCmdLnOptNoArg bare(analyzer, "", ORVCmdLnOptOptional, kNoUsage);
+  EXPECT_EQ(Utf8(bare.GetCommandNameAndNamesForMsg("x")), "mk \"x\"");
+  EXPECT_EQ(Utf8(bare.GetNamesOrCommandNameForMsg(nullptr)), "mk");
+  ORVCmdLnOptNoArg named(analyzer, "|-in|-input", ORVCmdLnOptOptional, kNoUsage);
+  EXPECT_EQ(Utf8(named.GetCommandNameAndNamesForMsg("a b")), "mk [-in|-input] \"a b\"");
+  // Arguments are quoted after a blank unless the text is empty; null adds nothing.
+  PEVUnicodeString text;
+  ORVCmdLnOpt::ConcatArgumentForMsg(text, nullptr);
+  EXPECT_EQ(Utf8(text), "");
+  ORVCmdLnOpt::ConcatArgumentForMsg(text, "a");
+  ORVCmdLnOpt::ConcatArgumentForMsg(text, "say \"hi\" café");
+  ORVCmdLnOpt::ConcatArgumentForMsg(text, nullptr);
+  EXPECT_EQ(Utf8(text), "\"a\" \"say \"hi\" café\"");
 }
 
-TEST(ORVCmdLnAnalyzerDeathTest, ANullArgumentArrayOrArgumentIsFatal) {
+TEST_F(ORVCmdLnAnalyzerTest, OptionsRegisterInOrderAndLookupsMatchWholeNamesExactly) {
+  ORVParamNLSMsgBldrCtlgRfHndlr usage = TestMessage("USAGE");
+  ORVCmdLnAnalyzer analyzer("tool", usage);
+  ASSERT_EQ(usage->GetNbParameters(), 1);
+  EXPECT_EQ(Utf8(usage->GetParameter(0)), "tool");
+  EXPECT_EQ(analyzer.GetHelpOption(), nullptr);
+  ORVCmdLnOptNoArg file(analyzer, "-f|-file", ORVCmdLnOptOptional, kNoUsage);
+  ORVCmdLnOptNoArg help1(analyzer, "-h1", ORVCmdLnOptHelp, kNoUsage);
+  ORVCmdLnOptNoArg again(analyzer, "-file|-g", ORVCmdLnOptHelp, kNoUsage);
+  ORVCmdLnOptNoArg last(analyzer, "-b", ORVCmdLnOptMandatory, kNoUsage);
+  EXPECT_EQ(Elements(analyzer.GetOptionSet()),
+            std::vector<const PEVBaseUnknown*>({&file, &help1, &again, &last}));
+  // The last help option wins; for a name, the first registered one.
+  EXPECT_EQ(analyzer.GetHelpOption(), &again);
+  EXPECT_EQ(analyzer.GetOptMngrSet().Size(), 0);
+  EXPECT_EQ(analyzer.LookupOneOption("-file"), &file);
+  EXPECT_EQ(analyzer.LookupOneOption("-g"), &again);
+  for (const char* miss : {"-fi", "-files", "-F", "-FILE", "file", " -f", "--f", ""})
+    EXPECT_EQ(analyzer.LookupOneOption(miss), nullptr) << miss;
+  ORVCmdLnOptNoArg command(analyzer, "-c|", ORVCmdLnOptOptional, kNoUsage);
+  EXPECT_EQ(analyzer.LookupOneOption(""), &command);
+}
+
+TEST(ORVCmdLnAnalyzerDeathTest, NullArgumentsAndNullListElementsAreFatal) {
   ExpectFatal([] { ORVCmdLnAnalyzer("mk", kNoUsage).Analyze(nullptr, 1); },
               "ORVCmdLnAnalyzer::Analyze(): iArguments is NULL", "src/ORVCmdLnAnalyzer.cpp");
   ExpectFatal(
@@ -273,4 +363,17 @@ TEST(ORVCmdLnAnalyzerDeathTest, ANullArgumentArrayOrArgumentIsFatal) {
         Analyze(analyzer, {"-q", nullptr});
       },
       "ORVCmdLnAnalyzer::Analyze(): iArguments[1] is NULL", "src/ORVCmdLnAnalyzer.cpp");
+  ExpectFatal(
+      [] {
+        ORVVector values(ORVDoNothingAtDelete);
+        ORVCmdLnAnalyzer analyzer("mk", kNoUsage);
+        ORVCmdLnOptMultiArg option(analyzer, "-o", ORVCmdLnOptOptional, kNoUsage, values, 0, -1, 0);
+        ORVCmdLnOptMultiArgElementLengthMngr length(analyzer, option, 1, 3);
+        ORVString good("ab");
+        values.Add(&good, 1);
+        values.Add(nullptr, 1);
+        length.Check();
+      },
+      "ORVCmdLnOptMultiArgElementLengthMngr::Check(): element 1 of the argument set is NULL",
+      "src/ORVCmdLnOptMultiArgElementLengthMngr.cpp");
 }

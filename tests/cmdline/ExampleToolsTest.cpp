@@ -1,0 +1,238 @@
+// Tests of the example tools cmpfiles, deptree, execplan and msgping, run as a user runs
+// them in the sample-data directory: exit status, standard output and standard error,
+// byte for byte, one run per distinct answer, command-line mistake and failure.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ChildProcess.h"
+#include "TemporaryDirectory.h"
+
+#ifdef ORV_CMPFILES_PATH
+
+namespace {
+
+// Runs the tool iPath with the blank-separated iArguments in the sample-data directory,
+// with the file iStdout as standard output when given, under a neutral environment:
+// "<status>\nout: <standard output>\nerr: <standard error>", or "signal N".
+std::string Run(const char* iPath, const std::string& iArguments, const char* iStdout = nullptr) {
+  std::vector<std::string> words;
+  std::istringstream stream(iArguments);
+  for (std::string word; stream >> word;)
+    words.push_back(word);
+  ChildResult result = RunInChild(
+      [&] {
+        if (iStdout) {
+          int descriptor = open(iStdout, O_WRONLY);
+          if (descriptor < 0 || dup2(descriptor, STDOUT_FILENO) < 0) _exit(122);
+        }
+        std::vector<char*> argv = {const_cast<char*>(strrchr(iPath, '/') + 1)};
+        for (std::string& word : words)
+          argv.push_back(word.data());
+        argv.push_back(nullptr);
+        if (chdir(ORV_EXAMPLES_DATA_DIR) != 0) _exit(120);
+        execv(iPath, argv.data());
+        _exit(121);
+      },
+      {{"PEV_CATALOG_PATH", ""}, {"LC_ALL", nullptr}, {"LC_MESSAGES", nullptr}, {"LANG", "C"}});
+  if (!result._Exited) return "signal " + std::to_string(result._Signal);
+  return std::to_string(result._ExitStatus) + "\nout: " + result._Stdout +
+         "\nerr: " + result._Stderr;
+}
+
+std::string Out(int iStatus, const std::string& iStdout, const std::string& iStderr = "") {
+  return std::to_string(iStatus) + "\nout: " + iStdout + "\nerr: " + iStderr;
+}
+
+struct ToolRun {
+  std::string _Arguments, _Outcome;
+  const char* _Stdout = nullptr;
+};
+
+void ExpectRuns(const char* iPath, const std::vector<ToolRun>& iRuns) {
+  for (const ToolRun& run : iRuns)
+    EXPECT_EQ(Run(iPath, run._Arguments, run._Stdout), run._Outcome) << run._Arguments;
+}
+
+const char kUsage[] =
+    "Usage: cmpfiles -f <file> <file> [<file>...] [-o <report>] [-q] [-h|-help|-?]\n";
+const char kHelp[] =
+    "-f <file> <file> [<file>...]\n"
+    "    The files to compare, two or more.\n"
+    "-o <report>\n"
+    "    Writes the answer into the file <report> (1 to 255 characters) instead of showing it.\n"
+    "-q\n"
+    "    Shows no answer: the exit status tells it. Errors are still shown.\n"
+    "-h|-help|-?\n"
+    "    Shows this help and stops.\n"
+    "\n"
+    "Compares the contents of files byte by byte.\n"
+    "Exit status: 0 when all the files are the same, 1 when they differ, 2 on an error.\n";
+const char kSame[] = "The files \"settings-a.conf\" \"settings-b.conf\" have the same contents.\n";
+
+// A failure of the work: status 2, the tool's request and the library's error.
+std::string Failed(const std::string& iRequest, const std::string& iError) {
+  return Out(2, "", iRequest + "\n#ERR# ... - ...: " + iError + "\n\n");
+}
+
+// A command-line mistake: status 2, the request, the marker line and the advice.
+std::string Mistake(const std::string& iFragment, const std::string& iDiagnostic,
+                    const std::string& iAdvice = kUsage) {
+  return Out(2, "",
+             "Incorrect command line: cmpfiles " + iFragment +
+                 "\n#ERR# ORVBC - 0013: " + iDiagnostic + "\n" + iAdvice + "\n");
+}
+
+}  // namespace
+
+TEST(ExampleTools, CmpfilesAnswersMistakesAndFailures) {
+  TemporaryDirectory scratch;
+  const std::string report = scratch.Path("report.txt"), &dir = scratch.GetPath();
+  const std::string ab = "-f settings-a.conf settings-b.conf", name(256, 'r');
+  const std::string stdoutFailed = "Cannot write the answer on the standard output";
+  const std::string full = "The standard output refused the text: No space left on device.";
+  ExpectRuns(
+      ORV_CMPFILES_PATH,
+      {
+          {ab, Out(0, kSame)},
+          {ab + " settings-changed.conf",
+           Out(1,
+               "The files \"settings-a.conf\" \"settings-b.conf\" \"settings-changed.conf\" "
+               "differ.\n")},
+          {"-q -f settings-a.conf settings-changed.conf", Out(1, "")},
+          {"-o " + report + " " + ab, Out(0, "")},
+          // A directory in place of the report is refused by the file display.
+          {ab + " -o " + dir,
+           Failed("Cannot write the report \"" + dir + "\"",
+                  "Cannot write the messages to \"" + dir +
+                      "\": it is a directory.\nGive the name of a file to write the messages to.")},
+          {"-f settings-a.conf no-such-file.conf",
+           Failed("Cannot compare the files \"settings-a.conf\" \"no-such-file.conf\"",
+                  "Cannot open the file \"no-such-file.conf\": No such file or directory.")},
+          // A directory's size differs from the file's: still an error, not "differ".
+          {"-f settings-a.conf " + dir,
+           Failed("Cannot compare the files \"settings-a.conf\" \"" + dir + "\"",
+                  "\"" + dir +
+                      "\" is a directory: only files can be compared.\nGive the names of files, "
+                      "not of directories.")},
+          // A failed write on standard output is an error; nothing to write, nothing fails.
+          {ab, Failed(stdoutFailed, full), "/dev/full"},
+          {"-q " + ab, Out(0, ""), "/dev/full"},
+          // Unknown even while -f still wants files.
+          {"-f -z", Mistake("-z", "The option -z is unknown.")},
+          {"-q", Mistake("-f", "The option -f must be given.")},
+          {"-f settings-a.conf", Mistake("-f", "The option -f needs at least 2 values.")},
+          {"-f a b -o", Mistake("-o", "The option -o needs a value.")},
+          {"-f a b -o r1 r2", Mistake("-o \"r2\"", "The option -o takes only one value.")},
+          {"-", Mistake("\"-\"", "cmpfiles takes no argument here.")},
+          // The report name is length checked before the help manager: -h does not hide it.
+          {"-h -o " + name,
+           Mistake("-o \"" + name + "\"",
+                   "The value \"" + name + "\" has 256 characters; it must have from 1 to 255.",
+                   "-o <report>\n    Writes the answer into the file <report> (1 to 255 "
+                   "characters) instead of showing it.\n")},
+          // -f is missing and -q is given twice: the help is the answer all the same.
+          {"-q -? -q", Out(0, kUsage + std::string(kHelp) + "\n\n")},
+      });
+  EXPECT_EQ(ReadWholeFile(report), kSame);
+}
+
+TEST(ExampleTools, DeptreeDrawsWithinTheLimitsGiven) {
+  const std::string usage =
+      "\nUsage: deptree -d <directory> | -f <file> [-l <depth>] [-n <text>] "
+      "[-h|-help|-?]\n\n";
+  ExpectRuns(
+      ORV_DEPTREE_PATH,
+      {
+          // The matches and the directories on the way to them.
+          {"-d project -n test",
+           Out(0,
+               "- project\n   +- src\n   !   +- net\n   !       +- socket_test.c\n   +- tests\n"
+               "       +- run_tests.sh\n       +- util_test.c\n")},
+          // Two tops: tests and docs need nothing else and nothing needs them.
+          {"-f build-plan.txt -l 2",
+           Out(0,
+               "- tests\n   +- app\n   !   +- libcore\n   !   +- libui\n   +- libcore\n"
+               "       +- headers\n- docs\n")},
+          {"-f nested-cycles.txt",
+           Out(0,
+               "- f\n   +- e\n       +- b\n           +- a\n           !   +- d\n"
+               "           !       +- c\n           !           +- b (needed by itself: not "
+               "followed)\n           +- c\n               +- b (needed by itself: not "
+               "followed)\n")},
+          {"-d project -l deep", Out(2, "",
+                                     "Cannot draw the tree of \"project\"\n#ERR# DEPTREE - 0013: "
+                                     "The depth \"deep\" is not a whole number from 0 up." +
+                                         usage)},
+          {"-f build-plan.txt -d project",
+           Out(2, "",
+               "Cannot draw the tree of \"deptree\"\n#ERR# DEPTREE - 0013: Give either -d or -f." +
+                   usage)},
+      });
+}
+
+TEST(ExampleTools, ExecplanShowsThePlanByRankAndTheGraphOnRequest) {
+  ExpectRuns(
+      ORV_EXECPLAN_PATH,
+      {
+          // docs needs nothing: rank 1 beside headers, in the order of the file.
+          {"-f build-plan.txt", Out(0,
+                                    "1: \"headers\"\n1: \"docs\"\n2: \"libcore\"\n3: "
+                                    "\"libui\"\n4: \"app\"\n5: \"tests\"\n")},
+          // b and c close a cycle inside the cycle a, b, c, d: one step.
+          {"-f nested-cycles.txt -g",
+           Out(0,
+               "1: \"a\" \"d\" \"b\" \"c\" (a cycle of 4 targets)\n2: \"e\"\n3: \"f\"\n"
+               "The graph of the steps:\n> 1:  \"a\" \"d\" \"b\" \"c\"\n> 2:  \"e\"\n> 3:  "
+               "\"f\"\n")},
+          {"-f no-colon.txt",
+           Out(2, "",
+               "Cannot make a plan from \"no-colon.txt\"\n#ERR# EXECPLAN - 0013: Line 2 has no "
+               "colon after a single target.\nWrite each line as \"target: dependency "
+               "dependency ...\".\n\n")},
+          {"-f no-such-plan.txt",
+           Failed("Cannot make a plan from \"no-such-plan.txt\"",
+                  "Cannot open the file \"no-such-plan.txt\": No such file or directory.")},
+      });
+}
+
+// Values out of range and options of the other mode are refused before any socket opens.
+TEST(ExampleTools, MsgpingRefusesBadValuesAndOptionsOfTheOtherMode) {
+  auto refused = [](const std::string& iFragment, const std::string& iDiagnostic,
+                    const std::string& iUsage) {
+    return Out(2, "",
+               "Incorrect command line: msgping " + iFragment +
+                   "\n#ERR# ORVBC - 0013: " + iDiagnostic + "\n" + iUsage + "\n\n");
+  };
+  const std::string count =
+      "-n <count>\n    Client: the number of messages to send (1 to "
+      "10000000), 1000 unless given.";
+  ExpectRuns(
+      ORV_MSGPING_PATH,
+      {
+          {"-n 0",
+           refused("-n \"0\"", "The value \"0\" is not a whole number from 1 to 10000000.", count)},
+          // Checked before the mode: no port is ever bound for it.
+          {"-server -p 65536",
+           refused("-p \"65536\"", "The value \"65536\" is not a whole number from 1 to 65535.",
+                   "-p <port>\n    The server's port (1 to 65535). A server without it takes the "
+                   "first free of 23400 to 23499 and shows it; a client's default is 23400.")},
+          {"-server -n 5", refused("-n", "-n is an option of the client mode only.", count)},
+          {"-c 2", refused("-c", "-c is an option of the server mode only.",
+                           "-c <clients>\n    Server: stops once this many clients (1 to "
+                           "1000000) have exchanged messages and gone.")},
+      });
+}
+
+#else
+
+TEST(ExampleTools, NotBuilt) {
+  GTEST_SKIP() << "the example tools are not built (ORV_BUILD_EXAMPLES=OFF)";
+}
+
+#endif
