@@ -27,6 +27,9 @@
 #include "SuiteHelpers.h"
 #include "TestClasses.h"
 
+// The name of a shape, "null" for null.
+std::string NameOf(const PEVBaseUnknown* iObject);
+
 // Orders shapes by name (null as "null"); counts every comparison.
 class ORVTestShapeCmpName : public ORVComparator {
   ORV_META_OBJECT(ORVTestShapeCmpName)
@@ -55,7 +58,9 @@ class ORVTestShapeCmpLengthCompatible : public ORVTestShapeCmpLength {
   ORV_META_OBJECT(ORVTestShapeCmpLengthCompatible)
 
 public:
-  unsigned int CanBeUsedInSetSortedBySecond(const ORVComparator& iSorting) const override;
+  unsigned int CanBeUsedInSetSortedBySecond(const ORVComparator& iSorting) const override {
+    return iSorting.IsAKindOf("ORVTestShapeCmpName");
+  }
 };
 
 // Answers at random: no order at all.
@@ -64,7 +69,9 @@ class ORVTestRandomCmp : public ORVComparator {
 
 public:
   explicit ORVTestRandomCmp(unsigned int iSeed) : _Generator(iSeed) {}
-  int CompareObjects(const PEVBaseUnknown* iFirst, const PEVBaseUnknown* iSecond) const override;
+  int CompareObjects(const PEVBaseUnknown*, const PEVBaseUnknown*) const override {
+    return (int)(_Generator() % 3) - 1;
+  }
 
 private:
   mutable std::mt19937 _Generator;
@@ -98,21 +105,37 @@ public:
     int _SizeOfFrom;  // when told; -1 for RemoveContainer (the container is going)
   };
 
-  void RemoveContainer(ORVContainer* iContainer) override;
-  void AddObject(PEVBaseUnknown* iObject, ORVContainer* iFrom) override;
-  void RemoveObject(const PEVBaseUnknown* iObject, ORVContainer* iFrom) override;
+  void RemoveContainer(ORVContainer* iContainer) override {
+    _Notifications.push_back({"RemoveContainer", iContainer, -1});
+    ORVContainersLink::RemoveContainer(iContainer);
+  }
+  void AddObject(PEVBaseUnknown* iObject, ORVContainer* iFrom) override {
+    Note("AddObject " + NameOf(iObject), iFrom), ORVContainersLink::AddObject(iObject, iFrom);
+  }
+  void RemoveObject(const PEVBaseUnknown* iObject, ORVContainer* iFrom) override {
+    Note("RemoveObject " + NameOf(iObject), iFrom);
+    ORVContainersLink::RemoveObject(iObject, iFrom);
+  }
   void ReplaceObject(const PEVBaseUnknown* iOld, PEVBaseUnknown* iNew,
-                     ORVContainer* iFrom) override;
-  void Clear(ORVContainer* iFrom) override;
+                     ORVContainer* iFrom) override {
+    Note("ReplaceObject " + NameOf(iOld) + " " + NameOf(iNew), iFrom);
+    ORVContainersLink::ReplaceObject(iOld, iNew, iFrom);
+  }
+  void Clear(ORVContainer* iFrom) override {
+    Note("Clear", iFrom), ORVContainersLink::Clear(iFrom);
+  }
 
-  // The texts of the notifications, in order.
-  std::vector<std::string> Texts() const;
+  // The texts of the notifications, in order; with "/<size of the container>" if iSized.
+  std::vector<std::string> Texts(bool iSized = false) const;
+  std::vector<std::string> Sized() const { return Texts(true); }
 
   std::vector<Notification> _Notifications;
-};
 
-// The name of a shape, "null" for null.
-std::string NameOf(const PEVBaseUnknown* iObject);
+private:
+  void Note(const std::string& iText, ORVContainer* iFrom) {
+    _Notifications.push_back({iText, iFrom, iFrom->Size()});
+  }
+};
 
 using ElementList = std::initializer_list<PEVBaseUnknown*>;
 
@@ -136,7 +159,7 @@ protected:
   // A new recording link set on each of iContainers, held until the end of the test.
   ORVTestRecordingLink* Record(std::initializer_list<ORVContainer*> iContainers);
   // A shape named iName that lives as long as the test.
-  ORVTestShape* Shape(const std::string& iName);
+  ORVTestShape* Shape(const std::string& iName) { return &_Shapes.emplace_back(iName); }
   // A vector of iElements (without disposal) that lives as long as the test.
   ORVVector& VectorOf(const std::vector<PEVBaseUnknown*>& iElements);
 
