@@ -3,7 +3,6 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -49,53 +48,25 @@ public:
     return static_cast<ORVExecGraphNode*>(_Nodes[iIndex]);
   }
   const ORVExecGraphStep* Step(int iIndex) const { return Node(iIndex)->GetHStep().Get(); }
-  int Rank(int iIndex) const { return Step(iIndex)->GetRank(); }
   int Size() const { return _Nodes.Size(); }
-
   void Build() { ORVExecGraphBuilder::Build(_Nodes, _Links, _StepLinks); }
 
   // The name of a step: the names of its nodes, in node order ("-" for null).
   std::string StepName(const ORVExecGraphStep* iStep) const {
-    if (!iStep) return "-";
     std::string name;
     for (int index = 0; index < Size(); ++index)
       if (Step(index) == iStep) name += Name(index);
-    return name;
+    return iStep ? name : "-";
   }
-  // The steps, "ab c" (each step once, in order of their first node).
-  std::string Steps() const {
-    std::string steps;
-    std::set<const ORVExecGraphStep*> seen;
-    for (int index = 0; index < Size(); ++index)
-      if (seen.insert(Step(index)).second)
-        steps += (steps.empty() ? "" : " ") + StepName(Step(index));
-    return steps;
-  }
-  // The step links in the vector's order (the graph's own by default), "parent>step" each.
-  std::vector<std::string> StepLinks(const ORVSortedVector* iLinks = nullptr) const {
-    const ORVSortedVector& stepLinks = iLinks ? *iLinks : _StepLinks;
-    std::vector<std::string> links;
-    for (int index = 0; index < stepLinks.Size(); ++index) {
-      auto* link = static_cast<ORVExecGraphStepLink*>(stepLinks[index]);
-      links.push_back(StepName(link->GetParentStep()) + ">" + StepName(link->GetStep()));
+  // The step links of the vector (the graph's own by default), "parent>step" each.
+  std::multiset<std::string> StepLinks(const ORVSortedVector* iLinks = nullptr) const {
+    const ORVSortedVector& all = iLinks ? *iLinks : _StepLinks;
+    std::multiset<std::string> links;
+    for (int index = 0; index < all.Size(); ++index) {
+      auto* link = static_cast<ORVExecGraphStepLink*>(all[index]);
+      links.insert(StepName(link->GetParentStep()) + ">" + StepName(link->GetStep()));
     }
     return links;
-  }
-  std::set<std::string> StepLinkSet(const ORVSortedVector* iLinks = nullptr) const {
-    std::vector<std::string> links = StepLinks(iLinks);
-    return std::set<std::string>(links.begin(), links.end());
-  }
-  // "name:rank/parent" for each step.
-  std::string Ranks() const {
-    std::string ranks;
-    std::set<const ORVExecGraphStep*> seen;
-    for (int index = 0; index < Size(); ++index) {
-      const ORVExecGraphStep* step = Step(index);
-      if (!seen.insert(step).second) continue;
-      ranks += (ranks.empty() ? "" : " ") + StepName(step) + ":" + std::to_string(step->GetRank()) +
-               "/" + StepName(step->GetParentStep());
-    }
-    return ranks;
   }
 
   ORVVector _Nodes{ORVReleaseElementsAtDelete};

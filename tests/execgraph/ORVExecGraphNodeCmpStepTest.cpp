@@ -14,107 +14,97 @@
 
 namespace {
 
+using Ints = std::vector<long>;
+
 class ORVExecGraphComparatorsTest : public testing::Test {
 protected:
   ORVGlobalObjectCleaner _Cleaner;
   ORVExecGraphNodeWithId _First{"x"};
   ORVExecGraphNodeWithId _Second{"y"};
+  ORVExecGraphNodeCmpStep& _ByStep = *ORVExecGraphNodeCmpStep::GetGlobal();
+  ORVExecGraphNodeLinkCmpParentNode& _ByParentNode =
+      *ORVExecGraphNodeLinkCmpParentNode::GetGlobal();
+  ORVExecGraphStepLinkCmpParentStep& _ByParentStep =
+      *ORVExecGraphStepLinkCmpParentStep::GetGlobal();
+  ORVExecGraphStepLinkCmpParentStepStep& _ByBoth =
+      *ORVExecGraphStepLinkCmpParentStepStep::GetGlobal();
+  ORVExecGraphStepLinkHashParentStepStep& _BothHash =
+      *ORVExecGraphStepLinkHashParentStepStep::GetGlobal();
+  ORVExecGraphNodeWithIdCmpIdVal& _ById = *ORVExecGraphNodeWithIdCmpIdVal::GetGlobal();
+  ORVExecGraphNodeWithIdHashIdVal& _IdHash = *ORVExecGraphNodeWithIdHashIdVal::GetGlobal();
 };
 
-int Sign(int iValue) {
+long Sign(long iValue) {
   return (iValue > 0) - (iValue < 0);
 }
 
 }  // namespace
 
-TEST_F(ORVExecGraphComparatorsTest, NodesCompareByFinalStepAndLinksByParent) {
-  const ORVExecGraphNodeCmpStep& byStep = *ORVExecGraphNodeCmpStep::GetGlobal();
-  EXPECT_NE(byStep.CompareObjects(&_First, &_Second), 0);
-  EXPECT_EQ(byStep.CompareObjects(&_First, _First.GetHStep().Get()), 0);
-  _Second.OverrideHStep(_First.GetHStep());
-  EXPECT_EQ(byStep.CompareObjects(&_First, &_Second), 0);
-
-  ORVExecGraphNodeLink link(&_First, _Second);
-  ORVExecGraphNodeLink orphan(nullptr, _Second);
-  const ORVExecGraphNodeLinkCmpParentNode& byParentNode =
-      *ORVExecGraphNodeLinkCmpParentNode::GetGlobal();
-  EXPECT_EQ(byParentNode.CompareObjects(&_First, &link), 0);
-  EXPECT_NE(byParentNode.CompareObjects(&_Second, &link), 0);
-  EXPECT_EQ(byParentNode.CompareObjects(nullptr, &orphan), 0);
-
+TEST_F(ORVExecGraphComparatorsTest, NodesCompareByFinalStepLinksByParentAndNodesByIdentifier) {
   ORVExecGraphStep* step = _First.GetHStep().Get();
-  ORVExecGraphStepLink stepLink(step, *step);
-  ORVExecGraphStepLink root(nullptr, *step);
-  const ORVExecGraphStepLinkCmpParentStep& byParentStep =
-      *ORVExecGraphStepLinkCmpParentStep::GetGlobal();
-  EXPECT_EQ(byParentStep.CompareObjects(step, &stepLink), 0);
-  EXPECT_EQ(byParentStep.CompareObjects(nullptr, &root), 0);
-  EXPECT_LT(byParentStep.CompareObjects(&root, &stepLink), 0);
+  ORVExecGraphNodeLink link(&_First, _Second), orphan(nullptr, _Second);
+  ORVExecGraphStepLink stepLink(step, *step), root(nullptr, *step);
+  EXPECT_EQ(
+      Ints({_ByStep.CompareObjects(&_First, &_Second) != 0, _ByStep.CompareObjects(&_First, step),
+            _ByParentNode.CompareObjects(&_First, &link),
+            _ByParentNode.CompareObjects(&_Second, &link) != 0,
+            _ByParentNode.CompareObjects(nullptr, &orphan),
+            _ByParentStep.CompareObjects(step, &stepLink),
+            _ByParentStep.CompareObjects(nullptr, &root),
+            _ByParentStep.CompareObjects(&root, &stepLink) < 0}),
+      Ints({1, 0, 0, 1, 0, 0, 0, 1}));
+  _Second.OverrideHStep(_First.GetHStep());
+  EXPECT_EQ(_ByStep.CompareObjects(&_First, &_Second), 0);
+  ORVString x("x");
+  EXPECT_EQ(Ints({_ById.CompareObjects(&_First, &x), Sign(_ById.CompareObjects(&_First, &_Second)),
+                  Sign(_ById.CompareObjects(&_Second, &x))}),
+            Ints({0, -1, 1}));
+  EXPECT_EQ(_IdHash.Code(&_First), _IdHash.Code(&x));
+  EXPECT_EQ(_IdHash.Code(&x), ORVStringExtCharsHash::GetGlobal()->Code(&x));
 }
 
 TEST_F(ORVExecGraphComparatorsTest, StepLinksOrderByParentStepThenStepAndHashAlike) {
   ORVExecGraphStep steps[2];
-  ORVExecGraphStep* low = &steps[0];
-  ORVExecGraphStep* high = &steps[1];
+  ORVExecGraphStep *low = &steps[0], *high = &steps[1];
   ORVExecGraphStepLink lowHigh(low, *high), highLow(high, *low), lowLow(low, *low),
       again(low, *high);
-  const ORVExecGraphStepLinkCmpParentStepStep& order =
-      *ORVExecGraphStepLinkCmpParentStepStep::GetGlobal();
-  EXPECT_EQ(order.CompareObjects(&lowHigh, &highLow), -1);
-  EXPECT_EQ(order.CompareObjects(&highLow, &lowHigh), 1);
-  EXPECT_EQ(order.CompareObjects(&lowLow, &lowHigh), -1);
-  EXPECT_EQ(order.CompareObjects(&again, &lowHigh), 0);
-  const ORVExecGraphStepLinkHashParentStepStep& hash =
-      *ORVExecGraphStepLinkHashParentStepStep::GetGlobal();
-  EXPECT_EQ(hash.Code(&again), hash.Code(&lowHigh));
-  EXPECT_EQ(hash.Code(&lowHigh), PEVBaseUnknownHashAddr::GetGlobal()->Code(low) +
-                                     PEVBaseUnknownHashAddr::GetGlobal()->Code(high));
-}
-
-TEST_F(ORVExecGraphComparatorsTest, NodesAreFoundByTheirIdentifierText) {
-  ORVString x("x");
-  const ORVExecGraphNodeWithIdCmpIdVal& byId = *ORVExecGraphNodeWithIdCmpIdVal::GetGlobal();
-  EXPECT_EQ(byId.CompareObjects(&_First, &x), 0);
-  EXPECT_EQ(Sign(byId.CompareObjects(&_First, &_Second)), -1);
-  EXPECT_EQ(Sign(byId.CompareObjects(&_Second, &x)), 1);
-  const ORVExecGraphNodeWithIdHashIdVal& hash = *ORVExecGraphNodeWithIdHashIdVal::GetGlobal();
-  EXPECT_EQ(hash.Code(&_First), hash.Code(&x));
-  EXPECT_EQ(hash.Code(&x), ORVStringExtCharsHash::GetGlobal()->Code(&x));
+  EXPECT_EQ(
+      Ints({_ByBoth.CompareObjects(&lowHigh, &highLow), _ByBoth.CompareObjects(&highLow, &lowHigh),
+            _ByBoth.CompareObjects(&lowLow, &lowHigh), _ByBoth.CompareObjects(&again, &lowHigh)}),
+      Ints({-1, 1, -1, 0}));
+  EXPECT_EQ(_BothHash.Code(&again), _BothHash.Code(&lowHigh));
+  EXPECT_EQ(_BothHash.Code(&lowHigh), PEVBaseUnknownHashAddr::GetGlobal()->Code(low) +
+                                          PEVBaseUnknownHashAddr::GetGlobal()->Code(high));
 }
 
 TEST_F(ORVExecGraphComparatorsTest, NullsAndForeignClassesAreFatal) {
   ORVString text("t");
-  struct Case {
+  const std::string nulls = "pObj1 == NULL OR pObj2 == NULL", but = " but a ORVString";
+  // The element and key classes a comparator takes, in the text of a foreign object.
+  auto neither = [&](int iSide, const char* iElement, const char* iKey) {
+    return "pObj" + std::to_string(iSide) + " is neither an ORVExecGraph" + iElement +
+           " nor an ORVExecGraph" + iKey + but;
+  };
+  const struct {
     std::function<void()> _Body;
     std::string _Text;
-    const char* _File;
+    const char* _File;  // src/ORVExecGraph<file>.cpp
+  } cases[] = {
+      {[&] { _ByStep.CompareObjects(&_First, nullptr); }, nulls, "NodeCmpStep"},
+      {[&] { _ByStep.CompareObjects(&text, &_First); }, neither(1, "Node", "Step"), "NodeCmpStep"},
+      {[&] { _ByStep.CompareObjects(&_First, &text); }, neither(2, "Node", "Step"), "NodeCmpStep"},
+      {[&] { _ByParentNode.CompareObjects(&text, nullptr); }, neither(1, "NodeLink", "Node"),
+       "NodeLinkCmpParentNode"},
+      {[&] { _ByParentStep.CompareObjects(nullptr, &text); }, neither(2, "StepLink", "Step"),
+       "StepLinkCmpParentStep"},
+      {[&] { _ByBoth.CompareObjects(nullptr, &text); }, nulls, "StepLinkCmpHashParentStepStep"},
+      {[&] { _BothHash.Code(nullptr); }, "pObj1 == NULL", "StepLinkCmpHashParentStepStep"},
+      {[&] { _ById.CompareObjects(&_First, nullptr); }, nulls, "NodeWithIdCmpHashIdVal"},
+      {[&] { _IdHash.Code(nullptr); }, "pObject == NULL", "NodeWithIdCmpHashIdVal"},
   };
-  const Case cases[] = {
-      {[&] { ORVExecGraphNodeCmpStep::GetGlobal()->CompareObjects(&_First, nullptr); },
-       "pObj1 == NULL OR pObj2 == NULL", "src/ORVExecGraphNodeCmpStep.cpp"},
-      {[&] { ORVExecGraphNodeCmpStep::GetGlobal()->CompareObjects(&text, &_First); },
-       "pObj1 is neither an ORVExecGraphNode nor an ORVExecGraphStep but a ORVString",
-       "src/ORVExecGraphNodeCmpStep.cpp"},
-      {[&] { ORVExecGraphNodeCmpStep::GetGlobal()->CompareObjects(&_First, &text); },
-       "pObj2 is neither an ORVExecGraphNode nor an ORVExecGraphStep but a ORVString",
-       "src/ORVExecGraphNodeCmpStep.cpp"},
-      {[&] { ORVExecGraphNodeLinkCmpParentNode::GetGlobal()->CompareObjects(&text, nullptr); },
-       "pObj1 is neither an ORVExecGraphNodeLink nor an ORVExecGraphNode but a ORVString",
-       "src/ORVExecGraphNodeLinkCmpParentNode.cpp"},
-      {[&] { ORVExecGraphStepLinkCmpParentStep::GetGlobal()->CompareObjects(nullptr, &text); },
-       "pObj2 is neither an ORVExecGraphStepLink nor an ORVExecGraphStep but a ORVString",
-       "src/ORVExecGraphStepLinkCmpParentStep.cpp"},
-      {[&] { ORVExecGraphStepLinkCmpParentStepStep::GetGlobal()->CompareObjects(nullptr, &text); },
-       "pObj1 == NULL OR pObj2 == NULL", "src/ORVExecGraphStepLinkCmpHashParentStepStep.cpp"},
-      {[&] { ORVExecGraphStepLinkHashParentStepStep::GetGlobal()->Code(nullptr); }, "pObj1 == NULL",
-       "src/ORVExecGraphStepLinkCmpHashParentStepStep.cpp"},
-      {[&] { ORVExecGraphNodeWithIdCmpIdVal::GetGlobal()->CompareObjects(&_First, nullptr); },
-       "pObj1 == NULL OR pObj2 == NULL", "src/ORVExecGraphNodeWithIdCmpHashIdVal.cpp"},
-      {[&] { ORVExecGraphNodeWithIdHashIdVal::GetGlobal()->Code(nullptr); }, "pObject == NULL",
-       "src/ORVExecGraphNodeWithIdCmpHashIdVal.cpp"},
-  };
-  for (const Case& fatal : cases) {
+  for (const auto& fatal : cases) {
     SCOPED_TRACE(fatal._Text);
-    ExpectFatalReport(fatal._Body, fatal._Text, fatal._File);
+    ExpectFatalReport(fatal._Body, fatal._Text,
+                      std::string("src/ORVExecGraph") + fatal._File + ".cpp");
   }
 }

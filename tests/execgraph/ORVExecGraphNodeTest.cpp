@@ -23,22 +23,25 @@ protected:
 
 }  // namespace
 
-TEST_F(ORVExecGraphNodeTest, ANewNodeHoldsAStepOfItsOwnAtBuildStepZero) {
-  ORVExecGraphNode first;
-  ORVExecGraphNode second;
+TEST_F(ORVExecGraphNodeTest, ANewNodeHoldsAStepOfItsOwnWhoseRankIsOnlyRaised) {
+  ORVExecGraphNode first, second;
   EXPECT_EQ(first.GetBuildStep(), 0);
-  ASSERT_TRUE(first.GetHStep());
-  EXPECT_NE(first.GetHStep().Get(), second.GetHStep().Get());
-  EXPECT_EQ(first.GetHStep()->GetHOverride().Get(), nullptr);
-  EXPECT_EQ(first.GetHStep()->GetRank(), 0);
-  EXPECT_EQ(first.GetHStep()->GetParentStep(), nullptr);
+  ORVExecGraphStep* step = first.GetHStep().Get();
+  ASSERT_NE(step, nullptr);
+  EXPECT_NE(step, second.GetHStep().Get());
+  EXPECT_EQ(step->GetHOverride().Get(), nullptr);
+  EXPECT_EQ(step->GetRank(), 0);
+  EXPECT_EQ(step->GetParentStep(), nullptr);
+  step->SetRankIfGreater(3);
+  step->SetRankIfGreater(2);
+  step->SetParentStep(second.GetHStep().Get());
+  EXPECT_EQ(step->GetRank(), 3);
+  EXPECT_EQ(step->GetParentStep(), second.GetHStep().Get());
 }
 
 TEST_F(ORVExecGraphNodeTest, TheFinalStepIsFoundThroughTheChainWhichIsShortenedOnTheWay) {
   auto* node = new ORVExecGraphNode();
-  ORVExecGraphStepRfHndlr first = node->GetHStep();
-  ORVExecGraphStepRfHndlr second = NewStep();
-  ORVExecGraphStepRfHndlr third = NewStep();
+  ORVExecGraphStepRfHndlr first = node->GetHStep(), second = NewStep(), third = NewStep();
   first->SetHOverride(second);
   second->SetHOverride(third);
   EXPECT_EQ(node->GetHStep().Get(), third.Get());
@@ -52,15 +55,6 @@ TEST_F(ORVExecGraphNodeTest, TheFinalStepIsFoundThroughTheChainWhichIsShortenedO
   EXPECT_EQ(node->GetHStep().Get(), fourth.Get());
   EXPECT_EQ(first->GetHOverride().Get(), third.Get());
   node->Release();
-}
-
-TEST_F(ORVExecGraphNodeTest, TheRankIsOnlyRaised) {
-  ORVExecGraphStepRfHndlr step = NewStep();
-  step->SetRankIfGreater(3);
-  step->SetRankIfGreater(2);
-  EXPECT_EQ(step->GetRank(), 3);
-  step->SetParentStep(step.Get());
-  EXPECT_EQ(step->GetParentStep(), step.Get());
 }
 
 TEST(ORVExecGraphStepDeathTest, AnOverrideMustBeAnotherFinalStep) {
@@ -86,8 +80,7 @@ TEST(ORVExecGraphStepDeathTest, AnOverrideMustBeAnotherFinalStep) {
 TEST_F(ORVExecGraphNodeTest, AChainOfAMillionStepsIsReleasedOnASmallStack) {
   int released = 0;
   ASSERT_TRUE(RunWithStack(1 << 20, [&released] {
-    ORVExecGraphStepRfHndlr first = NewStep();
-    ORVExecGraphStepRfHndlr last = first;
+    ORVExecGraphStepRfHndlr first = NewStep(), last = first;
     for (int index = 0; index < 1000000; ++index) {
       ORVExecGraphStepRfHndlr next = NewStep();
       last->SetHOverride(next);
