@@ -1,9 +1,7 @@
 #include "AllocationFailure.h"
 
 namespace {
-int _Count = 0;
-int _First = 0;
-int _Second = 0;
+int _Count = 0, _First = 0, _Second = 0;
 }  // namespace
 
 void FailAllocation(int iNth) {
@@ -18,6 +16,5 @@ void FailAllocations(int iFirst, int iSecond) {
 
 // The library asks before each allocation; non-zero refuses it.
 extern "C" __attribute__((visibility("default"))) int ORVCBTestRefuseAllocation(void) {
-  ++_Count;
-  return _Count == _First || _Count == _Second;
+  return ++_Count == _First || _Count == _Second;
 }

@@ -17,36 +17,28 @@ ChildResult RunInChild(const std::function<void()>& iBody,
                        const std::vector<std::pair<std::string, const char*>>& iEnvironment) {
   FILE* output = tmpfile();
   FILE* error = tmpfile();
-  fflush(stdout);
-  fflush(stderr);
+  fflush(nullptr);
   pid_t child = fork();
   if (child == 0) {
     struct rlimit noCore = {0, 0};
     setrlimit(RLIMIT_CORE, &noCore);
     dup2(fileno(output), 1);
     dup2(fileno(error), 2);
-    for (const auto& variable : iEnvironment) {
-      if (variable.second)
-        setenv(variable.first.c_str(), variable.second, 1);
-      else
-        unsetenv(variable.first.c_str());
-    }
+    for (const auto& variable : iEnvironment)
+      variable.second ? setenv(variable.first.c_str(), variable.second, 1)
+                      : unsetenv(variable.first.c_str());
     iBody();
-    fflush(stdout);
-    fflush(stderr);
+    fflush(nullptr);
 #ifdef ORV_COVERAGE_DUMP
     __gcov_dump();
 #endif
     _exit(0);
   }
-  ChildResult result;
   int status = 0;
   waitpid(child, &status, 0);
-  result._Exited = WIFEXITED(status);
-  if (result._Exited) result._ExitStatus = WEXITSTATUS(status);
-  if (WIFSIGNALED(status)) result._Signal = WTERMSIG(status);
-  result._Stdout = ReadStream(output);
-  result._Stderr = ReadStream(error);
+  ChildResult result{WIFEXITED(status), WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+                     WIFSIGNALED(status) ? WTERMSIG(status) : 0, ReadStream(output),
+                     ReadStream(error)};
   fclose(output);
   fclose(error);
   return result;

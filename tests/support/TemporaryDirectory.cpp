@@ -5,14 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-int RemoveEntry(const char* iPath, const struct stat*, int, struct FTW*) {
-  return remove(iPath);
-}
-
-}  // namespace
-
 TemporaryDirectory::TemporaryDirectory() {
   char pattern[] = "/tmp/orv-test-XXXXXX";
   if (mkdtemp(pattern)) _Path = pattern;
@@ -22,7 +14,10 @@ TemporaryDirectory::TemporaryDirectory() {
 TemporaryDirectory::~TemporaryDirectory() {
   if (_Path.empty()) return;
   // Depth first, without following links out of the directory.
-  EXPECT_EQ(nftw(_Path.c_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS), 0) << _Path;
+  auto remove = [](const char* iPath, const struct stat*, int, struct FTW*) {
+    return ::remove(iPath);
+  };
+  EXPECT_EQ(nftw(_Path.c_str(), remove, 16, FTW_DEPTH | FTW_PHYS), 0) << _Path;
 }
 
 void WriteWholeFile(const std::string& iPath, const std::string& iContent) {
