@@ -1,9 +1,8 @@
-// Tests of ORVContainersLink: joining and filling, propagation between a list, a
-// vector and a hash table for every change, disposal of the elements once, leaving the
-// set on destruction or when the link handler is emptied, and the fatal texts.
+// Tests of ORVContainersLink that its model test leaves out: filling, disposal of the
+// elements once, leaving the set on destruction, on RemoveContainer or when the link
+// handler is emptied, the link's own lifetime, and the fatal texts.
 #include "ORVContainersLink.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,14 +10,8 @@
 
 #include "ContainerTestClasses.h"
 #include "ORVHashTable.h"
-#include "ORVIterator.h"
 #include "ORVList.h"
-#include "ORVListCursor.h"
 #include "ORVVector.h"
-#include "ORVVectorCursor.h"
-
-using testing::ElementsAre;
-using testing::UnorderedElementsAre;
 
 namespace {
 
@@ -36,16 +29,19 @@ private:
 
 class ORVContainersLinkTest : public ORVContainerTestBase {
 protected:
-  ORVContainersLinkTest() { _Link.Set(ORVRfHndlrAdopt, new ORVContainersLink()); }
-
+  ORVContainersLinkTest() {
+    _Link.Set(ORVRfHndlrAdopt, new ORVContainersLink());
+    _Other.Set(ORVRfHndlrAdopt, new ORVContainersLink());
+  }
   // The list, the vector and the hash table, linked in that order.
   void LinkAll() {
-    _Link->AddContainer(&_List);
-    _Link->AddContainer(&_Vector);
-    _Link->AddContainer(&_Table);
+    for (ORVContainer* container :
+         {(ORVContainer*)&_List, (ORVContainer*)&_Vector, (ORVContainer*)&_Table})
+      _Link->AddContainer(container);
   }
+  bool AllEmpty() const { return _List.IsEmpty() && _Vector.IsEmpty() && _Table.IsEmpty(); }
 
-  ORVContainersLinkRfHndlr _Link;
+  ORVContainersLinkRfHndlr _Link, _Other;
   ORVList _List{ORVDoNothingAtDelete};
   ORVVector _Vector{ORVDoNothingAtDelete};
   ORVHashTable _Table{ORVDoNothingAtDelete, 0};
@@ -62,28 +58,25 @@ TEST_F(ORVContainersLinkTest, ReleasingTheElementsOfOneReleasesEachElementOnce) 
   _Table.ReleaseElementsAndClear();
   EXPECT_EQ(_A.GetRefCount(), 1u);
   EXPECT_EQ(ORVTestShape::_LiveCount, live);
-  EXPECT_TRUE(_List.IsEmpty());
-  EXPECT_TRUE(_Vector.IsEmpty());
-  EXPECT_TRUE(_Table.IsEmpty());
+  EXPECT_TRUE(AllEmpty());
   AppendAll(_Vector, {new ORVTestShape("destroyed"), new ORVTestCircle("too")});
   _Vector.Destroy();
   EXPECT_EQ(ORVTestShape::_LiveCount, live);
-  EXPECT_TRUE(_List.IsEmpty());
-  EXPECT_TRUE(_Table.IsEmpty());
+  EXPECT_TRUE(AllEmpty());
 }
 
-TEST_F(ORVContainersLinkTest, DestroyingContainersOneByOneFinallyDestroysTheLink) {
+// The containers hold the link: it goes with the last of them, or at once when the
+// holder of its last reference is unlinked; a link destroyed first unlinks them.
+TEST_F(ORVContainersLinkTest, TheLinkLivesAsLongAsItsContainersAndUnlinksThemWhenItGoes) {
   int destroyed = 0;
   auto* link = new ORVTestCountedLink(&destroyed);
   auto* list = new ORVList(ORVDoNothingAtDelete);
   auto* vector = new ORVVector(ORVDoNothingAtDelete);
   auto* table = new ORVHashTable(ORVDoNothingAtDelete, 0);
-  link->AddContainer(list);
-  link->AddContainer(vector);
-  link->AddContainer(table);
-  link->Release();  // the containers hold it now
+  for (ORVContainer* container : {(ORVContainer*)list, (ORVContainer*)vector, (ORVContainer*)table})
+    link->AddContainer(container);
+  link->Release();
   vector->Release();
-  EXPECT_EQ(link->GetContainerSet().Size(), 2);
   list->Append(&_A);
   EXPECT_TRUE(table->Contains(&_A));
   table->Release();
@@ -93,102 +86,79 @@ TEST_F(ORVContainersLinkTest, DestroyingContainersOneByOneFinallyDestroysTheLink
   list->Append(&_B);  // nobody else to tell
   list->Release();
   EXPECT_EQ(destroyed, 1);
+  link = new ORVTestCountedLink(&destroyed);
+  link->AddContainer(&_Vector);
+  link->Release();
+  link->RemoveContainer(&_Vector);
+  EXPECT_EQ(destroyed, 2);
+  EXPECT_EQ(_Vector.GetLink(), nullptr);
+  {
+    ORVContainersLink first;
+    first.AddContainer(&_Vector);
+    first.AddContainer(&_List);
+  }
+  EXPECT_EQ(_Vector.GetLink(), nullptr);
+  EXPECT_EQ(_List.GetLink(), nullptr);
+  _Vector.Append(&_A);
+  EXPECT_TRUE(_List.IsEmpty());
 }
 
-TEST_F(ORVContainersLinkTest, RemoveContainerUnlinksIt) {
+// Unlinked by RemoveContainer or by emptying its link handler, a container is told no
+// more, and a destroyed one is no longer reached; it can join another link.
+TEST_F(ORVContainersLinkTest, ALeavingContainerIsToldNoMore) {
   LinkAll();
   _Link->RemoveContainer(&_Vector);
   EXPECT_EQ(_Vector.GetLink(), nullptr);
-  EXPECT_EQ(_Link->GetContainerSet().Size(), 2);
   EXPECT_EQ(_Link->GetRefCount(), 3u);
-  _List.Append(&_A);
-  EXPECT_TRUE(_Vector.IsEmpty());
-  EXPECT_TRUE(_Table.Contains(&_A));
-  // Unlinking the holder of the last reference lets the link go at once.
-  int destroyed = 0;
-  ORVVector lone(ORVDoNothingAtDelete);
-  ORVContainersLink* link = new ORVTestCountedLink(&destroyed);
-  link->AddContainer(&lone);
-  link->Release();
-  link->RemoveContainer(&lone);
-  EXPECT_EQ(destroyed, 1);
-  EXPECT_EQ(lone.GetLink(), nullptr);
-  // A link destroyed first leaves its containers unlinked.
-  ORVList second(ORVDoNothingAtDelete);
   {
-    ORVContainersLink first;
-    first.AddContainer(&lone);
-    first.AddContainer(&second);
+    ORVVector leaving(ORVDoNothingAtDelete);
+    _Link->AddContainer(&leaving);
+    leaving.SetHLink(ORVContainersLinkRfHndlr());
+    EXPECT_EQ(_Link->GetContainerSet().Size(), 2);
+    _List.Append(&_A);
+    EXPECT_TRUE(leaving.IsEmpty());
   }
-  EXPECT_EQ(lone.GetLink(), nullptr);
-  EXPECT_EQ(second.GetLink(), nullptr);
-  lone.Append(&_A);
-  EXPECT_TRUE(second.IsEmpty());
-}
-
-TEST_F(ORVContainersLinkDeathTest, MisuseAndANullEntryInTheSetAreFatal) {
-  ExpectFatalReport([&] { _Link->AddContainer(nullptr); }, "ORVContainersLink::AddContainer(NULL)",
-                    kLinkFile);
-  ExpectFatalReport([&] { _Link->FillAndAddContainer(nullptr); },
-                    "ORVContainersLink::FillAndAddContainer(NULL)", kLinkFile);
-  ExpectFatalReport([&] { _Link->RemoveContainer(nullptr); }, "pContainer is NULL", kLinkFile);
-  _Vector.Append(&_A);
-  ExpectFatalReport([&] { _Link->FillAndAddContainer(&_Vector); }, "The container must be empty",
-                    kLinkFile);
-  _Vector.Clear(0);
-  ORVContainersLinkRfHndlr other;
-  other.Set(ORVRfHndlrAdopt, new ORVContainersLink());
-  other->AddContainer(&_Table);
-  std::string hasLink = "The container already has a Link";
-  ExpectFatalReport([&] { _Link->AddContainer(&_Table); }, hasLink, "src/ORVContainer.cpp");
-  ExpectFatalReport([&] { other->AddContainer(&_Table); }, hasLink, "src/ORVContainer.cpp");
-  other->AddContainer(&_List);
-  // Only a broken set can hold a null entry.
-  const_cast<ORVVector&>(other->GetContainerSet()).Set(0, nullptr);
-  ExpectFatalReport([&] { _List.Add(&_A, 1); }, "pContainer is NULL", kLinkFile);
-  ExpectFatalReport([&] { _List.Clear(1); }, "pContainer is NULL", kLinkFile);
-  ExpectFatalReport([&] { other->FillAndAddContainer(&_Vector); }, "pContainerRef is NULL",
-                    kLinkFile);
-  const_cast<ORVVector&>(other->GetContainerSet()).Set(0, &_Table);
+  _List.Append(&_B);
+  EXPECT_TRUE(_Vector.IsEmpty());
+  EXPECT_EQ(Names(_Table), (std::vector<std::string>{"a", "b"}));
+  _Table.SetHLink(ORVContainersLinkRfHndlr());
+  _Other->AddContainer(&_Table);
+  EXPECT_EQ(_Link->GetContainerSet().Size(), 1);
 }
 
 TEST_F(ORVContainersLinkTest, FillingTakesTheFirstContainersIterationOrder) {
   _Link->AddContainer(&_List);
   AppendAll(_List, {&_A, &_B, nullptr, &_C});  // a null is not the end of the elements
   _Link->FillAndAddContainer(&_Vector);
-  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b", "null", "c"));
-  EXPECT_EQ(_Vector.GetLink(), _Link.Get());
+  EXPECT_EQ(Names(_Vector), (std::vector<std::string>{"a", "b", "null", "c"}));
   _Link->FillAndAddContainer(&_Table);
-  EXPECT_THAT(Names(_Table), UnorderedElementsAre("a", "b", "null", "c"));
+  EXPECT_EQ(_Table.Size(), 4);
   _Vector.Append(&_D);
   EXPECT_TRUE(_Table.Contains(&_D));
-  // Into an empty set: nothing to copy.
-  ORVContainersLinkRfHndlr other;
-  other.Set(ORVRfHndlrAdopt, new ORVContainersLink());
   ORVVector lone(ORVDoNothingAtDelete);
-  other->FillAndAddContainer(&lone);
+  _Other->FillAndAddContainer(&lone);  // into an empty set: nothing to copy
   EXPECT_TRUE(lone.IsEmpty());
-  EXPECT_EQ(other->GetContainerSet().Size(), 1);
+  EXPECT_EQ(_Other->GetContainerSet().Size(), 1);
 }
 
-TEST_F(ORVContainersLinkTest, EmptyingALinkHandlerLeavesTheSet) {
-  LinkAll();
-  {
-    ORVVector leaving(ORVDoNothingAtDelete);
-    _Link->AddContainer(&leaving);
-    EXPECT_EQ(_Link->GetContainerSet().Size(), 4);
-    leaving.SetHLink(ORVContainersLinkRfHndlr());
-    EXPECT_EQ(_Link->GetContainerSet().Size(), 3);
-    _List.Append(&_A);
-    EXPECT_TRUE(leaving.IsEmpty());
-  }
-  _List.Append(&_B);  // the link no longer knows the destroyed vector
-  EXPECT_THAT(Names(_Vector), ElementsAre("a", "b"));
-  EXPECT_EQ(_Table.Size(), 2);
-  // Emptied, a container can join another link.
-  _Table.SetHLink(ORVContainersLinkRfHndlr());
-  ORVContainersLinkRfHndlr other;
-  other.Set(ORVRfHndlrAdopt, new ORVContainersLink());
-  other->AddContainer(&_Table);
-  EXPECT_EQ(_Link->GetContainerSet().Size(), 2);
+TEST_F(ORVContainersLinkDeathTest, MisuseAndANullEntryInTheSetAreFatal) {
+  auto fatal = [](const std::function<void()>& iBody, const std::string& iText) {
+    ExpectFatalReport(iBody, iText, kLinkFile);
+  };
+  fatal([&] { _Link->AddContainer(nullptr); }, "ORVContainersLink::AddContainer(NULL)");
+  fatal([&] { _Link->FillAndAddContainer(nullptr); },
+        "ORVContainersLink::FillAndAddContainer(NULL)");
+  fatal([&] { _Link->RemoveContainer(nullptr); }, "pContainer is NULL");
+  _Vector.Append(&_A);
+  fatal([&] { _Link->FillAndAddContainer(&_Vector); }, "The container must be empty");
+  _Vector.Clear(0);
+  _Other->AddContainer(&_Table);
+  ExpectFatalReport([&] { _Link->AddContainer(&_Table); }, "The container already has a Link",
+                    "src/ORVContainer.cpp");
+  _Other->AddContainer(&_List);
+  // Only a broken set can hold a null entry.
+  const_cast<ORVVector&>(_Other->GetContainerSet()).Set(0, nullptr);
+  fatal([&] { _List.Add(&_A, 1); }, "pContainer is NULL");
+  fatal([&] { _Other->FillAndAddContainer(&_Vector); }, "pContainerRef is NULL");
+  const_cast<ORVVector&>(_Other->GetContainerSet()).Set(0, &_Table);
 }
