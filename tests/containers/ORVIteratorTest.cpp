@@ -111,7 +111,7 @@ TEST_F(ORVIteratorTest, TheComparatorByHandlerIsHeldAndByReferenceIsNot) {
   EXPECT_EQ(iterator.Next(), &_B);
 }
 
-TEST_F(ORVIteratorTest, VectorIteratorStartsAFreshSearchWhenPatternOrComparatorChange) {
+TEST_F(ORVIteratorTest, VectorIteratorStartsAFreshSearchOnChangesAndStepsBackIntoTheVector) {
   ORVTestShape pattern("b");
   ORVVectorIterator iterator(&_Vector, &pattern, 1, &_ByName);
   EXPECT_EQ(iterator.Next(), &_B);
@@ -123,10 +123,7 @@ TEST_F(ORVIteratorTest, VectorIteratorStartsAFreshSearchWhenPatternOrComparatorC
   EXPECT_EQ(iterator.Next(), &_A);  // every name has length one
   iterator.SetWithPattern(0);
   EXPECT_EQ(iterator.Next(), &_B);
-}
-
-TEST_F(ORVIteratorTest, VectorIteratorBringsAnIndexOutOfTheElementsBackBeforeStepping) {
-  ORVVectorIterator iterator(&_Vector, nullptr, 0, nullptr);
+  // An index the vector's changes left out of the elements is brought back before a step.
   iterator.ToEnd();
   _Vector.Clear(0);
   AppendAll(_Vector, {&_D, &_B});
@@ -222,16 +219,13 @@ TEST_F(ORVIteratorTest, IntervalWalksTheCountPositionsFromTheFirst) {
   }
 }
 
-TEST_F(ORVIteratorTest, OneObjectIsGivenOnceUntilSetAgain) {
-  ORVOneWayIteratorOnOneObject one(&_B);
+TEST_F(ORVIteratorTest, IteratorsOverOneObjectContainersAndIteratorsConvertTheirElements) {
+  ORVOneWayIteratorOnOneObject one(&_B);  // one object is given once until set again
   ORVVolatileOneWayIteratorOnOneObject volatileOne(&_C);
   EXPECT_EQ(Calls(one, 2) + " " + Calls(volatileOne, 2), "b - c -");
   one.SetpObject(&_C);
   volatileOne.SetpObject(&_D);
   EXPECT_EQ(Calls(one, 2) + " " + Calls(volatileOne, 2), "c - d -");
-}
-
-TEST_F(ORVIteratorTest, IteratorsOverContainersAndIteratorsConvertTheirElements) {
   ORVVolatileOneWayIteratorForContainer plain(_Vector, nullptr), converted(_Vector, &_Primed);
   EXPECT_EQ(Calls(plain, 5), "a b c b -");
   const PEVBaseUnknown* first = nullptr;

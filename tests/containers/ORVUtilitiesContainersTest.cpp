@@ -1,7 +1,6 @@
 // Tests of the container algorithms of ORVUtilities: appending and removing whole
 // containers (a container as its own source included), duplicates, the merge of sorted
 // sets, a common element, and the joining of texts in its three forms.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -25,7 +24,7 @@
 #include "ORVUtilities.h"
 #include "ORVVector.h"
 
-using testing::ElementsAre;
+using Texts = std::vector<std::string>;
 
 // Tells each removal on standard error, for the order of a fatal report.
 class ORVTestPrintingLink : public ORVContainersLink {
@@ -90,9 +89,8 @@ TEST_F(ORVUtilitiesContainersTest, AppendsInTheSourcesOrderThroughTheLinkWithOrW
   ORVVector destination(ORVDoNothingAtDelete);
   ORVTestRecordingLink* link = Record({&destination});
   ORVUtilities::AppendContainers(destination, source);
-  EXPECT_THAT(Names(destination), ElementsAre("a", "null", "b", "a"));
-  EXPECT_THAT(link->Texts(),
-              ElementsAre("AddObject a", "AddObject null", "AddObject b", "AddObject a"));
+  EXPECT_EQ(Names(destination), (Texts{"a", "null", "b", "a"}));
+  EXPECT_EQ(link->Texts(), (Texts{"AddObject a", "AddObject null", "AddObject b", "AddObject a"}));
   unsigned long references = _A.GetRefCount();
   {
     ORVVector owner(ORVReleaseElementsAtDelete);
@@ -107,7 +105,7 @@ TEST_F(ORVUtilitiesContainersTest, AppendsInTheSourcesOrderThroughTheLinkWithOrW
 TEST_F(ORVUtilitiesContainersTest, AppendsAContainerToItselfOnce) {
   ORVVector& vector = VectorOf({&_A, &_B});
   ORVUtilities::AppendContainers(vector, vector);
-  EXPECT_THAT(Names(vector), ElementsAre("a", "b", "a", "b"));
+  EXPECT_EQ(Names(vector), (Texts{"a", "b", "a", "b"}));
   ORVHashTable table(_ByNumber, _ByName, ORVDoNothingAtDelete, 0);
   for (int i = 0; i < 32; ++i)
     table.Add(Shape(std::to_string(i)), 0);
@@ -125,7 +123,7 @@ TEST_F(ORVUtilitiesContainersTest, RemovesWhatIsThereFromOthersOrItselfAndReleas
   ORVList list(ORVDoNothingAtDelete);
   AppendAll(list, {&_A, &_B, &_A});
   ORVUtilities::RemoveElements(list, VectorOf({&_A, &x}), 0);  // without the flag, x is ignored
-  EXPECT_THAT(Names(list), ElementsAre("b"));
+  EXPECT_EQ(Names(list), (Texts{"b"}));
   AppendAll(list, {&_A, &_C});
   ORVUtilities::RemoveElements(list, list, 1);
   EXPECT_TRUE(list.IsEmpty());
@@ -199,9 +197,9 @@ TEST_F(ORVUtilitiesContainersTest, ChecksThatNoTwoElementsAreEqualAndSeparatesDu
   ORVVector distinct(ORVDoNothingAtDelete);
   ORVList duplicates(ORVDoNothingAtDelete);
   ORVUtilities::GetDistinctObjects(set, _ByName, distinct, &duplicates);
-  EXPECT_THAT(Names(distinct), ElementsAre("a", "b", "c"));
+  EXPECT_EQ(Names(distinct), (Texts{"a", "b", "c"}));
   EXPECT_EQ(distinct[1], set[1]);  // the first of the run
-  EXPECT_THAT(Names(duplicates), ElementsAre("b", "b"));
+  EXPECT_EQ(Names(duplicates), (Texts{"b", "b"}));
   ORVUtilities::GetDistinctObjects(ORVSortedVector(_ByName, ORVDoNothingAtDelete), _ByName,
                                    distinct, nullptr);
   EXPECT_EQ(distinct.Size(), 3);

@@ -122,7 +122,8 @@ using ORVTextFileIteratorDeathTest = ORVTextFileIteratorTest;
 
 // 120000 random contents (line ends, carriage returns, NULs, bytes above 127, lines around the
 // growth points of the buffer), from memory or from a file, read with random maximum lengths,
-// fixed or growable, lines counted or not: exactly the overlong lines are reported.
+// fixed or growable, lines counted or not: exactly the overlong lines are reported. A failure
+// traces the input's number, maximum length, first line number and content.
 TEST_F(ORVTextFileIteratorTest, ReadsTheLinesOfRandomContents) {
   std::mt19937 generator(20240601);
   auto random = [&](int iBound) { return (int)(generator() % (unsigned int)iBound); };
@@ -162,9 +163,7 @@ TEST_F(ORVTextFileIteratorTest, ReadsTheLinesOfRandomContents) {
     ASSERT_NE(file, nullptr);
     ORVVolatileOneWayIteratorForTextFile iterator("content", file.get(), lineNumber, maxLength,
                                                   Context("content"));
-    SCOPED_TRACE("input " + std::to_string(input) + " with maximum length " +
-                 std::to_string(maxLength) + " and line number " + std::to_string(lineNumber) +
-                 ": " + testing::PrintToString(content));
+    SCOPED_TRACE(testing::PrintToString(std::make_tuple(input, maxLength, lineNumber, content)));
     Model model = ModelOf(content, lineNumber, maxLength);
     ASSERT_EQ(ReadAllLines(iterator, 1000), model._Lines);
     ASSERT_EQ(iterator.GetLineNumber(), lineNumber < 0 ? -1 : lineNumber + model._Count);
