@@ -16,7 +16,7 @@ namespace {
 
 // What a terminal shows for iError through the global display: standard output, then
 // standard error, of a child that ends normally.
-std::string ShownOnTerminal(ORVError& iError) {
+std::string ShownOnTerminal(PEVError& iError) {
   ChildResult child = RunInChild([&] {
     ORVGlobalObjectCleaner cleaner;
     auto* display = new ORVErrorDisplayToISO8859Term();
@@ -28,49 +28,37 @@ std::string ShownOnTerminal(ORVError& iError) {
   return "out: " + child._Stdout + "err: " + child._Stderr;
 }
 
-std::string BuildText(PEVError& iError) {
-  ORVErrorDisplayToISO8859Term display;
-  PEVUnicodeString text;
-  display.BuildMsgTxt(iError, text);
-  return Utf8(text);
-}
-
 }  // namespace
 
 TEST(ORVErrorDisplayToTerm, EachTypeShowsItsLayoutOnTheStreamOfItsSeverity) {
-  // Critical and fatal errors go to standard error with a marker, dots for missing names.
-  // Texts reach the terminal as UTF-8.
-  ORVError critical("src/X.cpp", 3, Text("R", "ORVBC", "0207"), Text("D ≠ €"), Text("A"),
-                    PEVErrorTypeCritical, PEV_E_FAIL);
-  EXPECT_EQ(ShownOnTerminal(critical), "out: err: R\n#ERR# ORVBC - 0207: D ≠ €\nA\n\n");
-  ORVError bare(nullptr, 0, kNone, kNone, kNone, PEVErrorTypeCritical, PEV_E_FAIL);
-  EXPECT_EQ(ShownOnTerminal(bare), "out: err: #ERR# ... - ...\n\n");
+  // Critical and fatal errors go to standard error with a marker, dots for missing names;
+  // warnings and information go to standard output, information without marker, and so
+  // do the types outside one to four. Empty parts leave no lines. Texts reach the
+  // terminal as UTF-8. A request (null for none) is named ORVBC 0207.
+  const std::tuple<int, const char*, const char*, const char*, const char*> kShown[] = {
+      {1, "R", "D ≠ €", "A", "out: err: R\n#ERR# ORVBC - 0207: D ≠ €\nA\n\n"},
+      {1, nullptr, nullptr, nullptr, "out: err: #ERR# ... - ...\n\n"},
+      {1, "", "D", nullptr, "out: err: #ERR# ORVBC - 0207: D\n\n"},
+      {3, "R", "D", nullptr, "out: R\n!WNG! ORVBC - 0207: D\n\nerr: "},
+      {3, nullptr, nullptr, "A", "out: !WNG! ... - ...\nA\n\nerr: "},
+      {4, nullptr, "D", "A", "out: D\nA\n\nerr: "},
+      {4, nullptr, nullptr, nullptr, "out: \nerr: "},
+      {0, "R", "D", nullptr, "out: R\nD\n\nerr: "},
+      {5, "R", "D", nullptr, "out: R\nD\n\nerr: "}};
+  auto part = [](const char* iText) { return iText ? Text(iText, "ORVBC", "0207") : kNone; };
+  for (const auto& [type, request, diagnostic, advice, shown] : kShown) {
+    ORVError error(nullptr, 0, part(request), part(diagnostic), part(advice), (PEVErrorType)type,
+                   type == 1 ? PEV_E_FAIL : 1);
+    EXPECT_EQ(ShownOnTerminal(error), shown);
+  }
   ORVError fatal("f", 12, kNone, Text("D"), kNone, PEVErrorTypeFatal, PEV_E_FAIL);
   fatal.SetMsgCatalog("CAT");
   fatal.SetMsgId("KEY");
   EXPECT_EQ(ShownOnTerminal(fatal), "out: err: #ERR# FATAL ERROR CAT - KEY IN f AT LINE 12: D\n\n");
-  // Warnings and information go to standard output, information without marker, and so
-  // do the types outside one to four.
-  ORVError warning("f", 1, Text("R", "ORVBC", "0100"), Text("D"), kNone, PEVErrorTypeWarning, 1);
-  EXPECT_EQ(ShownOnTerminal(warning), "out: R\n!WNG! ORVBC - 0100: D\n\nerr: ");
-  ORVError information("f", 1, kNone, Text("D"), Text("A"), PEVErrorTypeInformation, 1);
-  EXPECT_EQ(ShownOnTerminal(information), "out: D\nA\n\nerr: ");
-  for (int type : {0, 5}) {
-    ORVError other("f", 1, Text("R"), Text("D"), kNone, (PEVErrorType)type, 1);
-    EXPECT_EQ(ShownOnTerminal(other), "out: R\nD\n\nerr: ") << type;
-  }
-}
-
-TEST(ORVErrorDisplayToTerm, EmptyPartsLeaveNoLinesAndPlatformErrorsShowTheirFallback) {
-  ORVError adviceOnly("f", 1, kNone, kNone, Text("A"), PEVErrorTypeWarning, 1);
-  EXPECT_EQ(BuildText(adviceOnly), "!WNG! ... - ...\nA\n\n");
-  ORVError nothing("f", 1, kNone, kNone, kNone, PEVErrorTypeInformation, 1);
-  EXPECT_EQ(BuildText(nothing), "\n");
-  ORVError emptyRequest("f", 1, Text(""), Text("D"), kNone, PEVErrorTypeCritical, PEV_E_FAIL);
-  EXPECT_EQ(BuildText(emptyRequest), "#ERR# CAT - KEY: D\n\n");
+  // A platform error shows its fallback text.
   PEVError plain(0, "NOSUCHCAT", "K1");
   plain.SetInformationOnErrorType(PEVErrorTypeCritical);
-  EXPECT_EQ(BuildText(plain), "#ERR# NOSUCHCAT - K1: NOSUCHCAT - K1\n\n");
+  EXPECT_EQ(ShownOnTerminal(plain), "out: err: #ERR# NOSUCHCAT - K1: NOSUCHCAT - K1\n\n");
 }
 
 TEST(ORVErrorDisplay, DisplayAndCleanLastErrorShowsTheErrorOfTheCodeAndForgetsIt) {

