@@ -295,13 +295,16 @@ TEST_F(ORVTreeIteratorsTest, AMillionLevelTreeIsWalkedAndDrawnOnASmallStack) {
   EXPECT_EQ(path.substr(path.size() - 15), "n999998/n999999");
 }
 
+// At a child's level or at the root's, in either walk.
 TEST_F(ORVTreeIteratorsTest, AMakerThatMakesNoElementIsFatal) {
   TestTree tree("R(A(G))");
+  const ORVTreeAsPathIteratorFilterRfHndlr none;
+  TestNode* root = tree.Node("R");
   ExpectFatalReport(
-      [&] {
-        PathWalk({tree.Extractor(), Maker(2), {}, tree.Node("R")});
-      },
+      [&] { PathWalk(ORVTreeAsPathIterator(tree.Extractor(), Maker(2), none, root)); },
       "MakeElement() returned NULL for level 2", "src/ORVTreeIteratorLevels.h");
+  ExpectFatalReport([&] { TreeWalk(ORVTreeAsTreeIterator(tree.Extractor(), Maker(0), root)); },
+                    "MakeElement() returned NULL for level 0", "src/ORVTreeIteratorLevels.h");
 }
 
 }  // namespace
