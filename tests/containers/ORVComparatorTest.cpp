@@ -1,28 +1,19 @@
-// Tests of the comparators: compatibility of a search comparator with a sort order,
-// the address comparator and its global instance.
+// Tests of the comparators and the address hash coder: compatibility of a search
+// comparator with a sort order, the address comparator, the codes of chosen addresses,
+// and the global instances of both.
 #include "ORVComparator.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <tuple>
 
 #include "ContainerTestClasses.h"
 #include "PEVBaseUnknownCmpAddr.h"
+#include "PEVBaseUnknownHashAddr.h"
 
 namespace {
-
-class ORVComparatorTest : public ORVContainerTestBase {
-protected:
-  static unsigned int Can(const ORVComparator& iSearch, const ORVComparator& iSorting) {
-    return ORVComparator::FirstCanBeUsedInSetSortedBySecond(iSearch, iSorting);
-  }
-
-  ORVTestShapeCmpName _ByName;
-  ORVTestShapeCmpNameDerived _ByNameDerived;
-  ORVTestShapeCmpLength _ByLength;
-  ORVTestShapeCmpLengthCompatible _ByLengthCompatible;
-};
 
 const PEVBaseUnknown* Address(uintptr_t iAddress) {
   return reinterpret_cast<const PEVBaseUnknown*>(iAddress);
@@ -32,42 +23,64 @@ const PEVBaseUnknown* Address(uintptr_t iAddress) {
 
 // {search, sorting, compatible}: a derived class can search a set sorted by its base but
 // not the reverse; unrelated classes cannot, unless one declares otherwise.
-TEST_F(ORVComparatorTest, ASearchFitsTheOrderOfItsBaseClassOrWhereItDeclaresSo) {
+TEST(ORVComparatorTest, ASearchFitsTheOrderOfItsBaseClassOrWhereItDeclaresSo) {
+  ORVTestShapeCmpName byName;
+  ORVTestShapeCmpNameDerived derived;
+  ORVTestShapeCmpLength byLength;
+  ORVTestShapeCmpLengthCompatible compatible;
   const std::tuple<const ORVComparator*, const ORVComparator*, bool> rows[] = {
-      {&_ByNameDerived, &_ByName, true},      {&_ByName, &_ByNameDerived, false},
-      {&_ByLength, &_ByName, false},          {&_ByName, &_ByLength, false},
-      {&_ByLengthCompatible, &_ByName, true}, {&_ByLengthCompatible, &_ByNameDerived, true},
-      {&_ByName, &_ByLengthCompatible, false}};
-  for (const auto& [search, sorting, compatible] : rows)
-    EXPECT_EQ(Can(*search, *sorting) != 0, compatible)
-        << search->GetMetaObject()->GetClassName() << " "
-        << sorting->GetMetaObject()->GetClassName();
-  EXPECT_TRUE(_ByNameDerived.CanBeUsedInSetSortedBySecond(_ByName));
-  EXPECT_TRUE(_ByName.SortsSetAsSecondCanBeUsed(_ByNameDerived));
-  EXPECT_FALSE(_ByName.CanBeUsedInSetSortedBySecond(_ByNameDerived));
-  EXPECT_FALSE(_ByNameDerived.SortsSetAsSecondCanBeUsed(_ByName));
-}
-
-TEST_F(ORVComparatorTest, AddressComparatorOrdersAddressesAsUnsignedNumbers) {
-  PEVBaseUnknownCmpAddr comparator;
-  EXPECT_EQ(comparator.CompareObjects(&_A, &_A), 0);
-  EXPECT_EQ(comparator.CompareObjects(Address(0x2000), Address(0x1000)), 1);
-  EXPECT_EQ(comparator.CompareObjects(Address(0x1000), Address(0x2000)), -1);
-  EXPECT_EQ(comparator.CompareObjects(nullptr, nullptr), 0);
-  // Above 2^63 still compares above: the addresses are not taken as signed.
-  EXPECT_EQ(comparator.CompareObjects(Address(UINTPTR_MAX), Address(1)), 1);
-  EXPECT_EQ(comparator.CompareObjects(Address(uintptr_t{1} << 63), Address(0x7fff)), 1);
-}
-
-TEST(ORVComparatorGlobal, OneInstanceRegisteredWithTheCleanerAndForgottenWhenReleased) {
-  {
-    ORVGlobalObjectCleaner cleaner;
-    PEVBaseUnknownCmpAddr* global = PEVBaseUnknownCmpAddr::GetGlobal();
-    EXPECT_EQ(PEVBaseUnknownCmpAddr::GetGlobal(), global);
-    EXPECT_EQ(cleaner.GetCount(), 1);
-    EXPECT_EQ(global->GetRefCount(), 1u);
+      {&derived, &byName, true},    {&byName, &derived, false},   {&byLength, &byName, false},
+      {&byName, &byLength, false},  {&compatible, &byName, true}, {&compatible, &derived, true},
+      {&byName, &compatible, false}};
+  for (const auto& [search, sorting, fits] : rows) {
+    SCOPED_TRACE(std::string(search->GetMetaObject()->GetClassName()) + " " +
+                 sorting->GetMetaObject()->GetClassName());
+    EXPECT_EQ(ORVComparator::FirstCanBeUsedInSetSortedBySecond(*search, *sorting) != 0, fits);
+    EXPECT_EQ(search->CanBeUsedInSetSortedBySecond(*sorting) != 0 ||
+                  sorting->SortsSetAsSecondCanBeUsed(*search) != 0,
+              fits);
   }
-  ORVGlobalObjectCleaner next;
-  PEVBaseUnknownCmpAddr::GetGlobal();
-  EXPECT_EQ(next.GetCount(), 1);  // a fresh instance, registered with the new cleaner
+}
+
+// As unsigned numbers: above 2^63 still compares above.
+TEST(ORVComparatorTest, AddressComparatorOrdersAddressesAsUnsignedNumbers) {
+  PEVBaseUnknownCmpAddr comparator;
+  const std::tuple<uintptr_t, uintptr_t, int> rows[] = {
+      {0x1000, 0x1000, 0}, {0x2000, 0x1000, 1}, {0x1000, 0x2000, -1},
+      {0, 0, 0},           {UINTPTR_MAX, 1, 1}, {uintptr_t{1} << 63, 0x7fff, 1}};
+  for (const auto& [first, second, order] : rows)
+    EXPECT_EQ(comparator.CompareObjects(Address(first), Address(second)), order) << first;
+}
+
+// From the most significant byte, every byte counting: 1 x 16777619 xor 2, a first byte
+// of 1 multiplied seven times by the prime modulo 2^32, high bytes that differ.
+TEST(ORVComparatorTest, AddressCoderStartsFromTheMostSignificantByteAndCountsEveryByte) {
+  PEVBaseUnknownHashAddr coder;
+  auto code = [&](uintptr_t iAddress) { return coder.Code(Address(iAddress)); };
+  EXPECT_EQ(code(0), 0u);
+  EXPECT_EQ(code(1), 1u);
+  EXPECT_EQ(code(0x0102), 16777617u);
+  EXPECT_EQ(code(uintptr_t{1} << 56), 878009595u);
+  EXPECT_NE(code(0x0000000100001000u), code(0x0000000200001000u));
+  EXPECT_NE(code(0x7f0000001000u), code(0x1000u));
+}
+
+// One instance registered with the cleaner, forgotten when released: the next cleaner
+// gets a fresh one.
+TEST(ORVComparatorTest, GlobalInstancesAreSharedAndForgottenWhenReleased) {
+  const std::function<PEVBaseUnknown*()> globals[] = {
+      [] { return PEVBaseUnknownCmpAddr::GetGlobal(); },
+      [] { return PEVBaseUnknownHashAddr::GetGlobal(); }};
+  for (const auto& global : globals) {
+    {
+      ORVGlobalObjectCleaner cleaner;
+      PEVBaseUnknown* first = global();
+      EXPECT_EQ(global(), first);
+      EXPECT_EQ(cleaner.GetCount(), 1);
+      EXPECT_EQ(first->GetRefCount(), 1u);
+    }
+    ORVGlobalObjectCleaner next;
+    global();
+    EXPECT_EQ(next.GetCount(), 1);
+  }
 }
