@@ -110,7 +110,8 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
     Elements model;
     bool sorted = true;  // the sorted vector's flag
     PEVBaseUnknown* element = nullptr;
-    int size = 0;
+    int size = 0, index = 0;  // index: of the cursor drawn for the step
+    ORVCursor* cursor = nullptr;
     std::optional<ORVListCursor> listCursor;
     std::optional<ORVVectorCursor> vectorCursor;
     auto cursorAt = [&](int iIndex) -> ORVCursor* {
@@ -120,12 +121,14 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
     // A cursor's index: the list's from the head to the tail, the vector's beyond too.
     auto anyIndex = [&] { return list ? Random(size + 2) - 1 : Random(size + 4) - 2; };
     auto at = [&](int iIndex) {
-      return iIndex >= 0 && iIndex < size ? model[(std::size_t)iIndex] : nullptr;
+      return iIndex >= 0 && iIndex < (int)model.size() ? model[(std::size_t)iIndex] : nullptr;
     };
     auto prepare = [&] {
       element = !isSorted && Random(10) == 0 ? nullptr : &_Few[(std::size_t)Random(12)];
       size = (int)model.size();
+      cursor = cursorAt(index = anyIndex());
     };
+    auto on = [&] { return index >= 0 && index < size; };  // the cursor on an element
     auto insert = [&](int iIndex) {
       model.insert(model.begin() + iIndex, element), sorted = false;
     };
@@ -141,20 +144,16 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
          }},
         {"InsertAfter",
          [&] {
-           int index = anyIndex();
-           bool inside = index >= -1 && index < size;
-           ASSERT_EQ(sequence.InsertAfter(cursorAt(index), element) != 0, inside);
-           if (inside) insert(index + 1);
+           ASSERT_EQ(sequence.InsertAfter(cursor, element) != 0, on() || index == -1);
+           if (on() || index == -1) insert(index + 1);
          }},
+        // The cursor stays on the element it was on.
         {"InsertBefore",
          [&] {
-           int index = anyIndex();
-           ORVCursor* cursor = cursorAt(index);
-           ASSERT_EQ(sequence.InsertBefore(cursor, element) != 0, index >= 0 && index <= size);
-           if (index < 0 || index > size) return;
+           ASSERT_EQ(sequence.InsertBefore(cursor, element) != 0, on() || index == size);
+           if (!on() && index != size) return;
            insert(index);
-           // The cursor stays on the element it was on.
-           ASSERT_EQ(sequence[cursor], index < size ? model[(std::size_t)index + 1] : nullptr);
+           ASSERT_EQ(sequence[cursor], at(index + 1));
          }},
         {"Set by index",
          [&] {
@@ -167,24 +166,20 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
          }},
         {"Set by cursor",
          [&] {
-           int index = Random(size + 1);
-           if (index < size) sequence.Set(cursorAt(index), element), set(index);
+           if (on()) sequence.Set(cursor, element), set(index);
          }},
         {"Replace by cursor",
          [&] {
-           int index = anyIndex();
-           ASSERT_EQ(sequence.Replace(cursorAt(index), element), at(index));
-           if (index >= 0 && index < size) set(index);
+           ASSERT_EQ(sequence.Replace(cursor, element), at(index));
+           if (on()) set(index);
          }},
         // A removal steps the cursor back.
         {"Remove by cursor",
          [&] {
-           int index = anyIndex();
-           ORVCursor* cursor = cursorAt(index);
            ASSERT_EQ(sequence.Remove(cursor), at(index));
-           if (index < 0 || index >= size) return;
+           if (!on()) return;
            model.erase(model.begin() + index);
-           ASSERT_EQ(sequence[cursor], index ? model[(std::size_t)index - 1] : nullptr);
+           ASSERT_EQ(sequence[cursor], at(index - 1));
          }},
         {"Remove by object",
          [&] {
