@@ -66,12 +66,12 @@ std::string Text(const ORVString& iText) {
 
 class ORVUtilitiesContainersTest : public ORVContainerTestBase {
 protected:
-  // A sorted set of integers, by value, released by the fixture.
-  ORVSortedVector* MakeSet(const std::vector<int>& iValues) {
+  // A set of integers sorted by value (unless told otherwise), released by the fixture.
+  ORVSortedVector* MakeSet(const std::vector<int>& iValues, bool iSorted = true) {
     ORVSortedVector& set = _Sets.emplace_back(_ByValue, ORVDestroyElementsAtDelete);
     for (int value : iValues)
       set.Append(new ORVExtAnyInteger(value));
-    set.Sort();
+    if (iSorted) set.Sort();
     return &set;
   }
 
@@ -143,29 +143,20 @@ TEST_F(ORVUtilitiesContainersTest, RemovesWhatIsThereFromOthersOrItselfAndReleas
 TEST_F(ORVUtilitiesContainersDeathTest,
        RemovalsThatMustTakeAllUnsortedSetsAndTextsOfNoTextAreFatal) {
   std::string notAll = "All the elements of Container2 aren't removed from Container1";
-  EXPECT_EXIT(
-      {
-        ORVTestShape x("x");
-        ORVContainersLinkRfHndlr link;
-        link.Set(ORVRfHndlrAdopt, new ORVTestPrintingLink());
-        ORVList list(ORVDoNothingAtDelete);
-        link->AddContainer(&list);
-        AppendAll(list, {&_A, &_B});
-        ORVUtilities::RemoveElements(list, VectorOf({&_A, &x}), 1);
-      },
-      testing::ExitedWithCode(255),
-      "^RemoveObject a\n" + FatalReportPattern(notAll, kFile).substr(1));
+  ORVContainersLinkRfHndlr link;
+  ORVList list(ORVDoNothingAtDelete);
+  link.Set(ORVRfHndlrAdopt, new ORVTestPrintingLink())->AddContainer(&list);
+  AppendAll(list, {&_A, &_B});
+  // The fatal report comes after the removals.
+  EXPECT_EXIT(ORVUtilities::RemoveElements(list, VectorOf({&_A, Shape("x")}), 1),
+              testing::ExitedWithCode(255),
+              "^RemoveObject a\n" + FatalReportPattern(notAll, kFile).substr(1));
   ORVVector& empty = VectorOf({});
   ExpectFatalReport([&] { ORVUtilities::RemoveElementsWithRelease(empty, VectorOf({&_A}), 1); },
                     notAll, kFile);
-  ORVSortedVector unsortedShapes(_ByName, ORVDoNothingAtDelete);
-  AppendAll(unsortedShapes, {&_B, &_A});
-  ExpectFatalReport(
-      [&] { ORVUtilities::GetDistinctObjects(unsortedShapes, _ByName, empty, nullptr); },
-      "ObjSet must be sorted by the comparator", kFile);
-  ORVSortedVector *sorted = MakeSet({}), *unsorted = MakeSet({});
-  unsorted->Append(new ORVExtAnyInteger(2));
-  unsorted->Append(new ORVExtAnyInteger(1));
+  ORVSortedVector *sorted = MakeSet({}), *unsorted = MakeSet({2, 1}, false);
+  ExpectFatalReport([&] { ORVUtilities::GetDistinctObjects(*unsorted, _ByValue, empty, nullptr); },
+                    "ObjSet must be sorted by the comparator", kFile);
   for (int set = 1; set <= 2; ++set) {
     ExpectFatalReport(
         [&] {
