@@ -41,6 +41,8 @@ TEST(ORVExit, PrintsTheStackAndEndsAtOnceWithTheStatus) {
   EXPECT_EQ(child._Stderr, "");  // _exit flushes no buffer
 }
 
+const char kHandlerFile[] = "src/ORVRefHandler.cpp";
+
 // ORV_DUMP_CORE set to a value aborts, after the report of a fatal check; set empty, the
 // process exits normally.
 TEST(ORVExit, DumpCoreSetToAValueAbortsAndSetEmptyExitsNormally) {
@@ -56,40 +58,34 @@ TEST(ORVExit, DumpCoreSetToAValueAbortsAndSetEmptyExitsNormally) {
       {{"ORV_DUMP_CORE", "yes"}});
   EXPECT_EQ(child._Signal, SIGABRT);
   EXPECT_EQ(child._Stderr,
-            FatalReportText("core wanted", "src/ORVRefHandler.cpp",
+            FatalReportText("core wanted", kHandlerFile,
                             std::stoi(child._Stderr.substr(child._Stderr.find("line: ") + 6))));
 }
 
-const char kHandlerFile[] = "src/ORVRefHandler.cpp";
-
 // Collects the report in a temporary file and shows it, framed, on standard error.
-class ORVTestFramingDisplay : public ORVFatalErrorDisplay {
-public:
+struct ORVTestFramingDisplay : ORVFatalErrorDisplay {
   ORVTestFramingDisplay() : _File(tmpfile()), _Stream(_File) {}
   ~ORVTestFramingDisplay() override { fclose(_File); }
   ORVOFStream& GetOutputStream() override { return _Stream; }
   void Display() override { fprintf(stderr, "[framed]%s[/framed]\n", ReadStream(_File).c_str()); }
-
-private:
   FILE* _File;
   ORVOFStream _Stream;
 };
 
 // A display that fails while it shows the report.
-class ORVTestFailingDisplay : public ORVFatalErrorDisplayToTerm {
-public:
+struct ORVTestFailingDisplay : ORVFatalErrorDisplayToTerm {
   void Display() override {
     ORVRefHandler::Fail("display failed", nullptr, nullptr, nullptr, nullptr);
   }
 };
 
-// A child that reports iText through the display iMake makes, set as the global one (its
-// standard error stream closed first on request); it must end with status 255.
-ChildResult ReportThrough(ORVFatalErrorDisplay* (*iMake)(), const char* iText,
-                          bool iCloseStandardError = false) {
+// A child that reports iText through a framing or a failing display set as the global one
+// (its standard error stream closed first on request); it must end with status 255.
+ChildResult ReportThrough(bool iFraming, const char* iText, bool iCloseStandardError = false) {
   ChildResult child = RunInChild([&] {
     ORVGlobalObjectCleaner cleaner;
-    ORVFatalErrorDisplay* display = iMake();
+    ORVFatalErrorDisplay* display =
+        iFraming ? (ORVFatalErrorDisplay*)new ORVTestFramingDisplay() : new ORVTestFailingDisplay();
     ORVGlobalObjectCleaner::Add(display);
     ORVFatalErrorDisplay::SetGlobal(*display);
     if (iCloseStandardError) ORVStderr.Close();
@@ -97,9 +93,6 @@ ChildResult ReportThrough(ORVFatalErrorDisplay* (*iMake)(), const char* iText,
   });
   EXPECT_EQ(child._ExitStatus, 255);
   return child;
-}
-ORVFatalErrorDisplay* MakeFailing() {
-  return new ORVTestFailingDisplay();
 }
 
 // The report of Fail(iText) as a regular expression, without its anchors.
@@ -122,12 +115,12 @@ TEST(ORVFatalErrorDisplayDeathTest,
     framing->Release();  // a destroyed display stops being the global one
     EXPECT_NE(ORVFatalErrorDisplay::GetGlobal(), framing);
   }
-  ChildResult child = ReportThrough(
-      []() -> ORVFatalErrorDisplay* { return new ORVTestFramingDisplay(); }, "through the display");
+  ChildResult child = ReportThrough(true, "through the display");
   EXPECT_THAT(child._Stderr, testing::MatchesRegex("\\[framed\\]" + Report("through the display") +
                                                    "\\[/framed\\]\n"));
 }
 
+// Registering the terminal display fails first, which is the only report.
 TEST(ORVFatalErrorDisplayDeathTest, WithoutCleanerOnlyTheMissingCleanerIsReported) {
   ASSERT_EQ(ORVGlobalObjectCleaner::GetInstance(), nullptr);
   ExpectFatalReport([] { ORVRefHandler::Fail("never shown", nullptr, nullptr, nullptr, nullptr); },
@@ -135,20 +128,19 @@ TEST(ORVFatalErrorDisplayDeathTest, WithoutCleanerOnlyTheMissingCleanerIsReporte
 }
 
 TEST(ORVFatalErrorDisplayDeathTest, AFailingDisplayOrAClosedStreamStillReportsOnStandardError) {
-  ChildResult child = ReportThrough(MakeFailing, "first");
+  ChildResult child = ReportThrough(false, "first");
   EXPECT_THAT(child._Stderr, testing::MatchesRegex(Report("first") + Report("display failed")));
   // One stack trace: the second report ends the process before the first one could.
   EXPECT_EQ(child._Stdout.find("Stack trace:"), child._Stdout.rfind("Stack trace:"));
   // The first report is lost; the nested one is not.
-  child = ReportThrough(MakeFailing, "lost", true);
+  child = ReportThrough(false, "lost", true);
   EXPECT_THAT(child._Stderr, testing::MatchesRegex(Report("display failed")));
 }
 
 const char kCleanerFile[] = "src/ORVGlobalObjectCleaner.cpp";
 
 // A global whose release registers another one, as a badly written global would.
-class ORVTestRegistersAtRelease : public ORVTestShape {
-public:
+struct ORVTestRegistersAtRelease : ORVTestShape {
   ~ORVTestRegistersAtRelease() override { ORVGlobalObjectCleaner::Add(new ORVTestShape()); }
 };
 
@@ -188,11 +180,7 @@ TEST(ORVGlobalObjectCleaner, ReleasesOnlyTheRegisteredReferenceAndMayBeFollowedB
   EXPECT_EQ(second.GetCount(), 1);
 }
 
-TEST(ORVGlobalObjectCleanerDeathTest, NoCleanerASecondOneANullObjectOrLateRegistrationIsFatal) {
-  ASSERT_EQ(ORVGlobalObjectCleaner::GetInstance(), nullptr);
-  ORVTestShape shape;
-  ExpectFatalReport([&] { ORVGlobalObjectCleaner::Add(&shape); },
-                    "One global object cleaner must exist", kCleanerFile);
+TEST(ORVGlobalObjectCleanerDeathTest, SecondCleanerNullObjectOrRegistrationAtDestructionIsFatal) {
   ExpectFatal([] { ORVGlobalObjectCleaner second; }, "Only one global object cleaner can exist",
               kCleanerFile);
   ExpectFatal([] { ORVGlobalObjectCleaner::Add(nullptr); }, "ORVGlobalObjectCleaner::Add(<NULL>)",
