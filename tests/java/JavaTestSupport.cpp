@@ -1,3 +1,4 @@
+// The support of the Java display tests, and the program's main.
 #include "JavaTestSupport.h"
 
 #include <unistd.h>
@@ -118,10 +119,21 @@ ChildResult RunScenario(const std::string& iName,
   return RunInChild([] { execl("/proc/self/exe", "ORVJavaTests", (char*)nullptr); }, iEnvironment);
 }
 
-void RunScenarioOfEnvironment() {
-  const char* name = getenv(kScenarioVariable);
-  if (!name) return;
-  auto scenario = Scenarios().find(name);
-  if (scenario != Scenarios().end()) scenario->second();
-  _exit(scenario != Scenarios().end() ? 0 : 2);
+// For the leak check of a sanitizer build: the JVM and its zip library keep what they
+// allocate (class data, compiled code, the jar's inflater) until the process ends.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libjvm.so\nleak:libzip.so\nleak:libz.so\n";
+}
+
+// The tests, or, in a child that RunScenario started, the scenario alone.
+int main(int argc, char** argv) {
+  if (const char* name = getenv(kScenarioVariable)) {
+    auto scenario = Scenarios().find(name);
+    if (scenario != Scenarios().end()) scenario->second();
+    _exit(scenario != Scenarios().end() ? 0 : 2);
+  }
+  testing::InitGoogleTest(&argc, argv);
+  // A process with a JVM cannot be forked: death tests start this program again.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  return RUN_ALL_TESTS();
 }

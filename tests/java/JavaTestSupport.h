@@ -29,8 +29,8 @@ struct JniCallCounts {
 // An environment forwarding to iEnv only the JNI functions the displays use, counting.
 JNIEnv* WatchingEnv(JNIEnv* iEnv, JniCallCounts& ioCounts);
 
-// A scenario is a body that a new process of this program runs alone (main calls
-// RunScenarioOfEnvironment first); RunScenario gives its outputs and exit status.
+// A scenario is a body that a new process of this program runs alone (main looks for
+// one first); RunScenario gives its outputs and exit status.
 struct JavaScenario {
   JavaScenario(const char* iName, void (*iBody)());
 };
@@ -40,4 +40,3 @@ struct JavaScenario {
   void name()
 ChildResult RunScenario(const std::string& iName,
                         std::vector<std::pair<std::string, const char*>> iEnvironment);
-void RunScenarioOfEnvironment();

@@ -3,12 +3,12 @@
 // afterwards, and a display that cannot reach Java puts it on standard error instead.
 #include "ORVFatalErrorDisplayToSwing.h"
 
-#include <dirent.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <set>
 
 #include "JavaTestSupport.h"
@@ -26,10 +26,8 @@ namespace {
 
 std::set<std::string> Entries(const std::string& iDirectory) {
   std::set<std::string> names;
-  DIR* directory = opendir(iDirectory.c_str());
-  while (dirent* entry = directory ? readdir(directory) : nullptr)
-    if (entry->d_name[0] != '.') names.insert(entry->d_name);
-  if (directory) closedir(directory);
+  for (const auto& entry : std::filesystem::directory_iterator(iDirectory))
+    names.insert(entry.path().filename());
   return names;
 }
 
@@ -152,9 +150,8 @@ TEST_F(ORVFatalErrorDisplayToSwingTest, EachStreamIsANewPrivateFileAndOnlyTheLas
   for (std::string& name : names) {
     display->GetOutputStream() << "report" << flush;
     name = display->GetFileName()->GetChars();
-    std::string prefix = Path("SCMFatalErrorFile.txt") + std::to_string(getpid());
-    EXPECT_EQ(name.rfind(prefix, 0), 0u) << name;
-    EXPECT_EQ(name.size(), prefix.size() + 6);
+    EXPECT_THAT(name, testing::MatchesRegex(EscapeForRegex(Path("SCMFatalErrorFile.txt")) +
+                                            std::to_string(getpid()) + "......"));
     struct stat status {};
     EXPECT_EQ(stat(name.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);

@@ -89,35 +89,31 @@ PEVBaseUnknown* MakeCircle() {
 
 // Creation by name and by identifier; a refused interface releases the new instance.
 TEST(PEVClassFactory, CreatesByNameOrIdentifierAndFailuresGiveTheirCodes) {
-  ASSERT_EQ(PEVRegisterCreatableClass("ORVTestCircle", ORVTestCircle::ClassId(), MakeCircle), 0);
   void* result = nullptr;
-  ASSERT_EQ(PEVCreateClassInstance("ORVTestCircle", nullptr, 0, IID_IUnknown, &result), 0);
+  auto create = [&](auto iClass, const IID& iInterface, PEVBaseUnknown* iOuter = nullptr) {
+    return PEVCreateClassInstance(iClass, iOuter, 0, iInterface, &result);
+  };
+  const CLSID& circle = ORVTestCircle::ClassId();
+  ASSERT_EQ(PEVRegisterCreatableClass("ORVTestCircle", circle, MakeCircle), 0);
+  ASSERT_EQ(create("ORVTestCircle", IID_IUnknown), 0);
   EXPECT_STREQ(static_cast<PEVBaseUnknown*>(result)->IsA(), "ORVTestCircle");
   EXPECT_EQ(static_cast<PEVBaseUnknown*>(result)->Release(), 0u);
-  const CLSID& circle = ORVTestCircle::ClassId();
-  ASSERT_EQ(PEVCreateClassInstance(circle, nullptr, 0, ORVTestShape::ClassId(), &result), 0);
+  ASSERT_EQ(create(circle, ORVTestShape::ClassId()), 0);
   static_cast<PEVBaseUnknown*>(result)->Release();
   int live = ORVTestShape::_LiveCount;
-  result = &live;
-  EXPECT_EQ(PEVCreateClassInstance("ORVTestCircle", nullptr, 0, ORVTestSquare::ClassId(), &result),
-            PEV_E_NOINTERFACE);
+  EXPECT_EQ(create("ORVTestCircle", ORVTestSquare::ClassId()), PEV_E_NOINTERFACE);
   EXPECT_EQ(result, nullptr);
   EXPECT_EQ(ORVTestShape::_LiveCount, live);
-  EXPECT_EQ(PEVCreateClassInstance("NoSuchClass", nullptr, 0, IID_IUnknown, &result),
-            PEV_REGDB_E_CLASSNOTREG);
-  EXPECT_EQ(PEVCreateClassInstance(ORVTestSquare::ClassId(), nullptr, 0, IID_IUnknown, &result),
-            PEV_REGDB_E_CLASSNOTREG);
+  EXPECT_EQ(create("NoSuchClass", IID_IUnknown), PEV_REGDB_E_CLASSNOTREG);
+  EXPECT_EQ(create(ORVTestSquare::ClassId(), IID_IUnknown), PEV_REGDB_E_CLASSNOTREG);
+  EXPECT_EQ(create(static_cast<const char*>(nullptr), IID_IUnknown), PEV_REGDB_E_CLASSNOTREG);
   ORVTestShape outer;
-  EXPECT_EQ(PEVCreateClassInstance("ORVTestCircle", &outer, 0, IID_IUnknown, &result),
-            PEV_CLASS_E_NOAGGREGATION);
+  EXPECT_EQ(create("ORVTestCircle", IID_IUnknown, &outer), PEV_CLASS_E_NOAGGREGATION);
   EXPECT_EQ(PEVCreateClassInstance("ORVTestCircle", nullptr, 0, IID_IUnknown, nullptr),
             PEV_E_POINTER);
-  EXPECT_EQ(
-      PEVCreateClassInstance(static_cast<const char*>(nullptr), nullptr, 0, IID_IUnknown, &result),
-      PEV_REGDB_E_CLASSNOTREG);
   EXPECT_EQ(PEVUnregisterCreatableClass("ORVTestCircle"), 0);
   PEVRegisterCreatableClass("Empty", ORVTestSquare::ClassId(), [] { return (PEVBaseUnknown*)0; });
-  EXPECT_EQ(PEVCreateClassInstance("Empty", nullptr, 0, IID_IUnknown, &result), PEV_E_FAIL);
+  EXPECT_EQ(create("Empty", IID_IUnknown), PEV_E_FAIL);
   PEVUnregisterCreatableClass("Empty");
   EXPECT_TRUE(PEVFailed(PEV_REGDB_E_CLASSNOTREG));
   // Registration needs a name and a factory.

@@ -25,9 +25,7 @@ TEST(PEVUnicodeString, DecodesUtf8IntoUtf16UnitsAndInvalidBytesAsLatin1) {
   EXPECT_EQ(Units(text), std::vector<int>({'a', 0xE9, 0x20AC, 0xD83D, 0xDE00}));
   EXPECT_EQ(Utf8(text), "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
   // A lone continuation byte, a truncated sequence, an overlong form and a surrogate.
-  EXPECT_EQ(Units(PEVUnicodeString("\x80x\xC3"
-                                   "\xC0\xAF"
-                                   "\xED\xA0\x80")),
+  EXPECT_EQ(Units(PEVUnicodeString("\x80x\xC3\xC0\xAF\xED\xA0\x80")),
             std::vector<int>({0x80, 'x', 0xC3, 0xC0, 0xAF, 0xED, 0xA0, 0x80}));
   EXPECT_EQ(Utf8(PEVUnicodeString("\xE9t\xE9")), "\xC3\xA9t\xC3\xA9");
 }
@@ -44,9 +42,7 @@ TEST(PEVUnicodeString, NullLengthLimitedAndWideInput) {
   const wchar_t invalid[] = {(wchar_t)0x110000, 0};
   EXPECT_EQ(Units(PEVUnicodeString(invalid)), std::vector<int>({0xFFFD}));
   const char16_t units[] = {u'a', 0xD800, u'b'};
-  EXPECT_EQ(Utf8(PEVUnicodeString(units, 3)),
-            "a\xEF\xBF\xBD"
-            "b");
+  EXPECT_EQ(Utf8(PEVUnicodeString(units, 3)), "a\uFFFDb");
 }
 
 TEST(PEVUnicodeString, AppendConcatenateResizeAndFormatNumbers) {
