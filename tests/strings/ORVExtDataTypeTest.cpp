@@ -19,7 +19,6 @@
 #include "ORVExtDbNullDate.h"
 #include "ORVExtDbNullInteger.h"
 #include "StringsTestSupport.h"
-#include "TestClasses.h"
 
 // An ORVExtChars of its own kind, to take the paths for other classes.
 class ORVTestExtChars : public ORVExtChars {
@@ -37,7 +36,11 @@ ORV_META_OBJECT_DEFINE(ORVTestExtChars, ORVExtChars)
 
 namespace {
 
-const char kDataTypeFile[] = "src/ORVExtDataType.cpp";
+// "1" for each DbNull value, "0" for the others.
+template <class... Values>
+std::string Nulls(const Values&... iValues) {
+  return ((iValues.IsDbNull() ? std::string("1") : std::string("0")) + ...);
+}
 
 // The class names from iClass up to the root, joined by " < ".
 std::string Ancestry(const PEVMetaClass* iClass) {
@@ -60,126 +63,92 @@ public:
 }  // namespace
 
 TEST(ORVExtAnyChars, IsDbNullForNullOrEmptyTextAndTakesAnotherValueOrItsNull) {
-  EXPECT_TRUE(ORVExtAnyChars().IsDbNull());
-  EXPECT_TRUE(ORVExtAnyChars("").IsDbNull());
   const char text[] = "abc";
-  ORVExtAnyChars chars(text), copy(chars);
-  EXPECT_FALSE(chars.IsDbNull());
-  EXPECT_EQ(chars.GetChars(), text);  // the pointer itself, not a copy
-  EXPECT_EQ(copy.GetChars(), text);
+  ORVExtAnyChars chars(text), copy(chars), none, empty("");
   ORVExtAnyString owned("xyz");
   ORVExtAnyChars fromString(static_cast<const ORVExtChars&>(owned));
-  EXPECT_EQ(fromString.GetChars(), owned.GetChars());
-  copy.SetExtChars(ORVExtAnyChars());
-  EXPECT_TRUE(copy.IsDbNull());
-  copy = chars;
-  EXPECT_EQ(copy.GetChars(), text);
-  chars.SetToDbNull();
-  EXPECT_TRUE(chars.IsDbNull());
+  EXPECT_EQ(Nulls(none, empty, chars), "110");
+  // The pointers themselves, not copies.
+  EXPECT_EQ(std::make_tuple(chars.GetChars(), copy.GetChars(), fromString.GetChars()),
+            std::make_tuple(&text[0], &text[0], owned.GetChars()));
+  ExpectRows({{(copy.SetExtChars(none), Nulls(copy)), "1"},
+              {(copy = chars, copy.GetChars()), "abc"},
+              {(chars.SetToDbNull(), Nulls(chars)), "1"}});
 }
 
 TEST(ORVExtAnyString, CopiesSharesStorageAndIsDbNullWhenEmpty) {
   char text[] = "abc";
   ORVExtAnyString copied(text);
-  text[0] = 'X';
-  EXPECT_STREQ(copied.GetChars(), "abc");  // a copy, not the pointer
-  ORVExtAnyString shared(copied);
+  text[0] = 'X';  // a copy, not the pointer
+  ORVExtAnyString shared(copied), fromString(ORVString("v")), none;
   EXPECT_EQ(shared.GetString().GetpBlockRfHndlr(), copied.GetString().GetpBlockRfHndlr());
-  shared.String() += "d";
-  EXPECT_STREQ(shared.GetChars(), "abcd");
-  EXPECT_STREQ(copied.GetChars(), "abc");  // copy on write
+  shared.String() += "d";  // copy on write
   // From any other ORVExtChars: its characters.
   ORVTestExtChars other("other");
   ORVExtAnyString fromOther(other);
-  EXPECT_STREQ(fromOther.GetChars(), "other");
   EXPECT_NE(fromOther.GetChars(), other.GetChars());
-
-  ORVExtAnyString fromString(ORVString("v")), none;
-  EXPECT_FALSE(fromString.IsDbNull());
-  EXPECT_STREQ(fromString.GetChars(), "v");
-  EXPECT_TRUE(none.IsDbNull());
-  EXPECT_EQ(none.String().GetLength(), 0);
-  fromOther.SetExtChars(ORVTestExtChars(nullptr));
-  EXPECT_TRUE(fromOther.IsDbNull());
-  fromOther.SetChars("w");
-  fromOther.SetToDbNull();
-  EXPECT_TRUE(fromOther.IsDbNull());
-  fromOther.SetChars("w");
-  fromOther.SetChars(nullptr);
-  EXPECT_TRUE(fromOther.IsDbNull());
+  ExpectRows({{std::string(copied.GetChars()) + " " + shared.GetChars() + " " +
+                   fromOther.GetChars() + " " + fromString.GetChars(),
+               "abc abcd other v"},
+              {Nulls(fromString, none) + std::to_string(none.String().GetLength()), "010"},
+              {(fromOther.SetExtChars(ORVTestExtChars(nullptr)), Nulls(fromOther)), "1"},
+              {(fromOther.SetChars("w"), fromOther.SetToDbNull(), Nulls(fromOther)), "1"},
+              {(fromOther.SetChars("w"), fromOther.SetChars(nullptr), Nulls(fromOther)), "1"}});
 }
 
 TEST(ORVExtAnyPointers, HoldTheObjectWithoutReference) {
   ORVTestShape shape("s");
   unsigned long references = shape.GetRefCount();
   ORVExtAnyConstPointer constant(&shape);
-  ORVExtAnyVarPointer variable(&shape);
-  EXPECT_EQ(shape.GetRefCount(), references);
-  EXPECT_FALSE(constant.IsDbNull());
-  EXPECT_EQ(&constant.GetConstRef(), &shape);
-  EXPECT_EQ(&variable.GetVarRef(), &shape);
-  EXPECT_EQ(variable.GetConstPointer(), &shape);
+  ORVExtAnyVarPointer variable(&shape), copy(variable);
   ORVExtAnyConstPointer fromVariable(static_cast<const ORVExtPointer&>(variable));
-  EXPECT_EQ(fromVariable.GetConstPointer(), &shape);
-  ORVExtAnyVarPointer copy(variable);
+  EXPECT_EQ(shape.GetRefCount(), references);
+  EXPECT_EQ(Nulls(constant, variable), "00");
+  EXPECT_EQ(std::make_tuple(&constant.GetConstRef(), &variable.GetVarRef(),
+                            variable.GetConstPointer(), fromVariable.GetConstPointer()),
+            std::make_tuple(&shape, &shape, &shape, &shape));
   EXPECT_EQ(copy.GetVarPointer(), &shape);
-
   variable.SetToDbNull();
-  EXPECT_TRUE(variable.IsDbNull());
-  EXPECT_EQ(variable.GetVarPointer(), nullptr);  // unchecked read: null
-  EXPECT_EQ(variable.GetConstPointer(), nullptr);
   copy.SetExtVarPointer(variable);
-  EXPECT_TRUE(copy.IsDbNull());
   constant.SetExtConstPointer(ORVExtAnyConstPointer());
-  EXPECT_TRUE(constant.IsDbNull());
-  EXPECT_EQ(constant.GetConstPointer(), nullptr);
+  EXPECT_EQ(Nulls(variable, copy, constant), "111");
+  // Unchecked reads: null.
+  EXPECT_EQ(std::make_tuple(variable.GetVarPointer(), variable.GetConstPointer(),
+                            constant.GetConstPointer()),
+            std::make_tuple(nullptr, nullptr, nullptr));
 }
 
-TEST(ORVExtAnyInteger, HoldsAValueOrDbNullAndTakesAnotherThroughSetInteger) {
-  EXPECT_TRUE(ORVExtAnyInteger().IsDbNull());
-  ORVExtAnyInteger zero(0);
-  EXPECT_FALSE(zero.IsDbNull());  // 0 is a value, not null
-  ORVExtAnyInteger copy(zero);
+TEST(ORVExtAnyValues, IntegersBooleansAndDatesHoldAValueOrDbNull) {
+  ORVExtAnyInteger zero(0), copy(zero), fromNull((ORVExtDbNullInteger()));
+  EXPECT_EQ(Nulls(ORVExtAnyInteger(), zero, fromNull), "101");  // 0 is a value, not null
   EXPECT_EQ(copy.GetInteger(), 0);
   copy.SetExtInteger(ORVExtDbNullInteger());
-  EXPECT_TRUE(copy.IsDbNull());
-  ORVExtAnyInteger fromNull((ORVExtDbNullInteger()));
-  EXPECT_TRUE(fromNull.IsDbNull());
   fromNull = zero;
-  EXPECT_FALSE(fromNull.IsDbNull());
+  EXPECT_EQ(Nulls(copy, fromNull), "10");
   ORVTestCountingInteger counting;
   counting.SetExtInteger(ORVExtAnyInteger(12));
-  EXPECT_EQ(counting._Calls, 1);
-  EXPECT_EQ(counting.GetInteger(), 12);
-}
+  EXPECT_EQ(std::make_pair(counting._Calls, counting.GetInteger()), std::make_pair(1, 12));
 
-TEST(ORVExtAnyBoolean, HoldsAValueOrDbNull) {
-  EXPECT_TRUE(ORVExtAnyBoolean().IsDbNull());
-  ORVExtAnyBoolean no(0u);
-  EXPECT_FALSE(no.IsDbNull());
-  ORVExtAnyBoolean yes(static_cast<const ORVExtBoolean&>(ORVExtAnyBoolean(1u)));
-  EXPECT_EQ(yes.GetBoolean(), 1u);
+  ORVExtAnyBoolean no(0u), yes(static_cast<const ORVExtBoolean&>(ORVExtAnyBoolean(1u)));
+  EXPECT_EQ(Nulls(ORVExtAnyBoolean(), no) + std::to_string(yes.GetBoolean()), "101");
   yes.SetExtBoolean(ORVExtDbNullBoolean());
-  EXPECT_TRUE(yes.IsDbNull());
+  EXPECT_EQ(Nulls(yes, ORVExtDbNullBoolean()), "11");
   yes = no;
   EXPECT_EQ(yes.GetBoolean(), 0u);
-}
 
-TEST(ORVExtAnyDate, HoldsACopyOfTheDate) {
   ORVDate date(2001, 2, 3, 4, 5, 6);
-  ORVExtAnyDate value(date);
-  date.SetDate(1999, 1, 1, 0, 0, 0);
-  EXPECT_FALSE(value.IsDbNull());
-  EXPECT_EQ(value.GetDate().GetYear(), 2001);
-  EXPECT_EQ(value.GetDate().GetSecond(), 6);
+  ORVExtAnyDate value(date), none;
+  date.SetDate(1999, 1, 1, 0, 0, 0);  // a copy of the date
+  EXPECT_EQ(
+      std::make_tuple(value.IsDbNull(), value.GetDate().GetYear(), value.GetDate().GetSecond()),
+      std::make_tuple(0u, 2001, 6));
   value.Date().SetDate(2010, 10, 10, 10, 10, 10);  // changed in place
-  EXPECT_EQ(value.GetDate().GetYear(), 2010);
-  ORVExtAnyDate copy(value);
-  EXPECT_EQ(copy.GetDate().Compare(value.GetDate()), 0);
-  copy.SetExtDate(ORVExtDbNullDate());
-  EXPECT_TRUE(copy.IsDbNull());
-  ORVExtAnyDate none;
-  EXPECT_TRUE(none.IsDbNull());
+  ORVExtAnyDate copyDate(value);
+  EXPECT_EQ(
+      std::make_pair(copyDate.GetDate().GetYear(), copyDate.GetDate().Compare(value.GetDate())),
+      std::make_pair(2010, 0));
+  copyDate.SetExtDate(ORVExtDbNullDate());
+  EXPECT_EQ(Nulls(copyDate, none), "11");
   int year = -1, month = -1, day = -1, hour = -1, minute = -1, second = -1;
   none.Date().GetDate(year, month, day, hour, minute, second);  // unchecked: an unset date
   EXPECT_EQ(year + month + day + hour + minute + second, 0);
@@ -187,32 +156,28 @@ TEST(ORVExtAnyDate, HoldsACopyOfTheDate) {
 
 TEST(ORVExtDataType, ClassTree) {
   const std::string base = " < ORVExtDataType < PEVBaseUnknown";
-  EXPECT_EQ(Ancestry(ORVExtAnyChars::MetaObject()), "ORVExtAnyChars < ORVExtChars" + base);
-  EXPECT_EQ(Ancestry(ORVExtAnyString::MetaObject()), "ORVExtAnyString < ORVExtChars" + base);
-  EXPECT_EQ(Ancestry(ORVExtAnyConstPointer::MetaObject()),
-            "ORVExtAnyConstPointer < ORVExtConstPointer < ORVExtPointer" + base);
-  EXPECT_EQ(Ancestry(ORVExtAnyVarPointer::MetaObject()),
-            "ORVExtAnyVarPointer < ORVExtVarPointer < ORVExtPointer" + base);
-  EXPECT_EQ(Ancestry(ORVExtDbNullInteger::MetaObject()),
-            "ORVExtDbNullInteger < ORVExtInteger" + base);
-  EXPECT_EQ(Ancestry(ORVExtAnyBoolean::MetaObject()), "ORVExtAnyBoolean < ORVExtBoolean" + base);
-  EXPECT_EQ(Ancestry(ORVExtDbNullDate::MetaObject()), "ORVExtDbNullDate < ORVExtDate" + base);
-  EXPECT_TRUE(ORVExtDbNullBoolean().IsDbNull());
+  ExpectRows(
+      {{Ancestry(ORVExtAnyChars::MetaObject()), "ORVExtAnyChars < ORVExtChars" + base},
+       {Ancestry(ORVExtAnyString::MetaObject()), "ORVExtAnyString < ORVExtChars" + base},
+       {Ancestry(ORVExtAnyConstPointer::MetaObject()),
+        "ORVExtAnyConstPointer < ORVExtConstPointer < ORVExtPointer" + base},
+       {Ancestry(ORVExtAnyVarPointer::MetaObject()),
+        "ORVExtAnyVarPointer < ORVExtVarPointer < ORVExtPointer" + base},
+       {Ancestry(ORVExtDbNullInteger::MetaObject()), "ORVExtDbNullInteger < ORVExtInteger" + base},
+       {Ancestry(ORVExtAnyBoolean::MetaObject()), "ORVExtAnyBoolean < ORVExtBoolean" + base},
+       {Ancestry(ORVExtDbNullDate::MetaObject()), "ORVExtDbNullDate < ORVExtDate" + base}});
 }
 
 TEST(ORVExtDataTypeDeathTest, ReadingADbNullValueIsFatal) {
   const char null[] = "The Value is null";
-  ExpectFatal([] { ORVExtAnyChars("").GetChars(); }, null, kDataTypeFile);
-  ExpectFatal([] { ORVExtAnyString().GetString(); }, null, kDataTypeFile);
-  ExpectFatal([] { ORVExtAnyString().GetChars(); }, null, kDataTypeFile);
-  ExpectFatal([] { ORVExtAnyInteger().GetInteger(); }, null, kDataTypeFile);
-  ExpectFatal([] { ORVExtAnyBoolean().GetBoolean(); }, null, kDataTypeFile);
-  ExpectFatal([] { ORVExtAnyDate().GetDate(); }, null, kDataTypeFile);
-  ExpectFatal([] { ORVExtAnyConstPointer().GetConstRef(); }, null, kDataTypeFile);
-  ExpectFatal([] { ORVExtAnyVarPointer().GetVarRef(); }, null, kDataTypeFile);
-}
-
-TEST(ORVExtDataTypeDeathTest, TheAlwaysNullConstantsHaveNoValue) {
+  ExpectFatals("src/ORVExtDataType.cpp", {{[] { ORVExtAnyChars("").GetChars(); }, null},
+                                          {[] { ORVExtAnyString().GetString(); }, null},
+                                          {[] { ORVExtAnyString().GetChars(); }, null},
+                                          {[] { ORVExtAnyInteger().GetInteger(); }, null},
+                                          {[] { ORVExtAnyBoolean().GetBoolean(); }, null},
+                                          {[] { ORVExtAnyDate().GetDate(); }, null},
+                                          {[] { ORVExtAnyConstPointer().GetConstRef(); }, null},
+                                          {[] { ORVExtAnyVarPointer().GetVarRef(); }, null}});
   ExpectFatal([] { ORVExtDbNullInteger().GetInteger(); },
               "No GetInteger() for a ORVExtDbNullInteger", "src/ORVExtDbNullInteger.cpp");
   ExpectFatal([] { ORVExtDbNullBoolean().GetBoolean(); },
