@@ -95,18 +95,15 @@ protected:
 
 }  // namespace
 
-TEST_F(ORVFatalErrorDisplayToSwingTest, ATwoLineReportIsTwoCallsAndItsFileIsGone) {
-  // The link planted at the process's predictable name is neither followed nor removed.
+// The link planted at the process's predictable name is neither followed nor removed.
+// Invalid UTF-8 bytes arrive as the Latin-1 characters of their values.
+TEST_F(ORVFatalErrorDisplayToSwingTest, EachLineOfTheReportIsOneCallAndItsFileIsGone) {
   WriteWholeFile(Path("target"), "untouched");
   ExpectEnds("TwoLineReportBesideAPlantedLink",
              Report("ValueLengthMini must be greater or equal than 0",
                     "src/ORVInputValuePrefix.cpp", true));
   EXPECT_EQ(ReadWholeFile(Path("target")), "untouched");
   EXPECT_EQ(Entries(_Directory.GetPath()).size(), 2u);
-}
-
-TEST_F(ORVFatalErrorDisplayToSwingTest, ALongLineOfAnyBytesIsOneCall) {
-  // Invalid UTF-8 bytes arrive as the Latin-1 characters of their values.
   ExpectEnds("LongLineOfAnyBytes",
              Report(std::string(3000, 'x') + "\\u00e9 \\u00ff\\u00fe \\u00c3!",
                     "src/ORVRefHandler.cpp", true));

@@ -5,11 +5,3 @@ ORV_META_OBJECT_DEFINE(ORVTestCircle, ORVTestShape)
 ORV_META_OBJECT_DEFINE(ORVTestSquare, ORVTestShape)
 ORV_RFHNDLR_DEFINE(ORVTestShape)
 ORV_RFHNDLR_DEFINE(ORVTestCircle)
-
-int ORVTestShape::_LiveCount = 0;
-std::vector<std::string> ORVTestShape::_DestroyedNames;
-
-ORVTestShape::~ORVTestShape() {
-  --_LiveCount;
-  _DestroyedNames.push_back(_Name);
-}

@@ -15,13 +15,16 @@ class ORVTestShape : public PEVBaseUnknown {
 
 public:
   explicit ORVTestShape(std::string iName = "") : _Name(std::move(iName)) { ++_LiveCount; }
-  ~ORVTestShape() override;
+  ~ORVTestShape() override {
+    --_LiveCount;
+    _DestroyedNames.push_back(_Name);
+  }
 
   const std::string& GetName() const { return _Name; }
 
-  static int _LiveCount;
+  static inline int _LiveCount = 0;
   // Names of the destroyed shapes, in order of destruction.
-  static std::vector<std::string> _DestroyedNames;
+  static inline std::vector<std::string> _DestroyedNames;
 
 private:
   std::string _Name;

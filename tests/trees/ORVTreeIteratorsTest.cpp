@@ -44,9 +44,8 @@ struct TestChildIterator : ORVOneWayIterator {
   PEVBaseUnknown* Next() override { return _At < _Nodes.size() ? _Nodes[_At++] : nullptr; }
   std::vector<PEVBaseUnknown*> _Nodes;
   std::size_t _At = 0;
-  static int _Live;
+  static inline int _Live = 0;
 };
-int TestChildIterator::_Live = 0;
 
 using Children = std::function<ORVOneWayIterator*(const PEVBaseUnknown*)>;
 struct TestChildExtractor : ORVChildExtractor {
@@ -68,9 +67,8 @@ struct TestElement : ORVTreeAsTreeIteratorElement {
   const PEVBaseUnknown* GetNextObject() const override { return _pNext; }
   unsigned int HasNextObject() const override { return _pNext != nullptr; }
   const PEVBaseUnknown *_pCurrent = nullptr, *_pNext = nullptr;
-  static int _Live;
+  static inline int _Live = 0;
 };
-int TestElement::_Live = 0;
 
 // Makes TestElement objects; none (null) for the level iNullAtLevel.
 struct TestElementMaker : ORVTreeAsTreeIteratorElementMaker {
