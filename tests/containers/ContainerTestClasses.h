@@ -63,18 +63,21 @@ public:
   }
 };
 
-// Answers at random: no order at all.
+// Answers at random: no order at all; "less" to its first iLessFirst questions, which
+// makes a sort's partitions as uneven as can be.
 class ORVTestRandomCmp : public ORVComparator {
   ORV_META_OBJECT(ORVTestRandomCmp)
 
 public:
-  explicit ORVTestRandomCmp(unsigned int iSeed) : _Generator(iSeed) {}
+  explicit ORVTestRandomCmp(unsigned int iSeed, int iLessFirst = 0)
+      : _Generator(iSeed), _LessFirst(iLessFirst) {}
   int CompareObjects(const PEVBaseUnknown*, const PEVBaseUnknown*) const override {
-    return (int)(_Generator() % 3) - 1;
+    return _LessFirst-- > 0 ? -1 : (int)(_Generator() % 3) - 1;
   }
 
 private:
   mutable std::mt19937 _Generator;
+  mutable int _LessFirst;
 };
 
 // Codes a shape by the number its name starts with ("17" and "17b" share code 17; a

@@ -68,16 +68,17 @@ TEST(ORVComparatorTest, AddressCoderStartsFromTheMostSignificantByteAndCountsEve
 // One instance registered with the cleaner, forgotten when released: the next cleaner
 // gets a fresh one.
 TEST(ORVComparatorTest, GlobalInstancesAreSharedAndForgottenWhenReleased) {
-  const std::function<PEVBaseUnknown*()> globals[] = {
-      [] { return PEVBaseUnknownCmpAddr::GetGlobal(); },
-      [] { return PEVBaseUnknownHashAddr::GetGlobal(); }};
-  for (const auto& global : globals) {
+  const std::pair<std::function<PEVBaseUnknown*()>, const char*> globals[] = {
+      {[] { return PEVBaseUnknownCmpAddr::GetGlobal(); }, "ORVComparator"},
+      {[] { return PEVBaseUnknownHashAddr::GetGlobal(); }, "ORVHashCoder"}};
+  for (const auto& [global, kind] : globals) {
     {
       ORVGlobalObjectCleaner cleaner;
       PEVBaseUnknown* first = global();
       EXPECT_EQ(global(), first);
       EXPECT_EQ(cleaner.GetCount(), 1);
       EXPECT_EQ(first->GetRefCount(), 1u);
+      EXPECT_TRUE(first->IsAKindOf(kind));
     }
     ORVGlobalObjectCleaner next;
     global();

@@ -187,20 +187,23 @@ TEST_F(ORVSortedVectorTest, SortOrdersRandomOrderedReversedAndEqualInputs) {
   }
 }
 
+// At random, or first "less" long enough to reach the heap sort past the depth limit.
 TEST_F(ORVSortedVectorTest, SortWithARandomComparatorStaysInsideTheArray) {
-  ORVTestRandomCmp random(12345);
   std::vector<ORVTestShape> pool(2000);
-  for (int count : {2, 17, 40, 2000}) {
-    ORVSortedVector vector(random, ORVDoNothingAtDelete, count);
-    std::vector<PEVBaseUnknown*> elements;
-    for (int i = 0; i < count; ++i)
-      vector.Append(elements.emplace_back(&pool[(std::size_t)i]));
-    for (int round = 0; round < 5; ++round)
-      vector.Sort();
-    // Whatever the order, the same elements, each once.
-    std::vector<PEVBaseUnknown*> sorted(vector.Contents(), vector.Contents() + vector.Size());
-    std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ(sorted, elements) << count;
+  for (int lessFirst : {0, 80000}) {
+    for (int count : {2, 17, 40, 2000}) {
+      ORVTestRandomCmp random(12345, lessFirst);
+      ORVSortedVector vector(random, ORVDoNothingAtDelete, count);
+      std::vector<PEVBaseUnknown*> elements;
+      for (int i = 0; i < count; ++i)
+        vector.Append(elements.emplace_back(&pool[(std::size_t)i]));
+      for (int round = 0; round < 5; ++round)
+        vector.Sort();
+      // Whatever the order, the same elements, each once.
+      std::vector<PEVBaseUnknown*> sorted(vector.Contents(), vector.Contents() + vector.Size());
+      std::sort(sorted.begin(), sorted.end());
+      EXPECT_EQ(sorted, elements) << count;
+    }
   }
 }
 
