@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -91,26 +90,6 @@ TEST_F(PEVErrorTest, SourceFileKeepsAtMost127CharactersAndGetReturnPlacesOnlyAnU
   PEVError::GetReturn(PEVReturnError, unplaced, nullptr, "src/Returned.cpp", 9);
   EXPECT_EQ(SourceFileName(*unplaced) + ":" + std::to_string(unplaced->GetSourceLineNumber()),
             "src/Returned.cpp:9");
-}
-
-// Without catalog and identifier the text is empty; a missing key names both.
-TEST_F(PEVErrorTest, TypeCatalogAndIdentifierAreKeptAndTheTextIsTheCatalogMessage) {
-  PEVError bare;
-  EXPECT_EQ(bare.GetMsgCatalog(), nullptr);
-  EXPECT_TRUE(bare.GetNLSMessage().IsEmpty());
-  EXPECT_EQ(bare.GetInformationOnErrorType(), PEVErrorTypeNone);
-  EXPECT_EQ(PEVError::MetaObject()->GetParent(), PEVBaseUnknown::MetaObject());
-  setenv("PEV_CATALOG_PATH", ORV_TEST_DATA_DIR "/catalogs", 1);
-  PEVError error(3, "TESTCAT", "GREETING");
-  EXPECT_EQ(error.GetId(), 3u);
-  error.AddMsgParameter("Ann");
-  error.AddMsgParameter("Bob");
-  PEVError* clone = error.CloneSelf();
-  EXPECT_EQ(clone->GetNLSDiagnostic().ConvertToChar(), PEVString("Hello Ann, this is Bob."));
-  clone->Release();
-  PEVError missing(0, "TESTCAT", "NO_SUCH_KEY");
-  EXPECT_EQ(missing.GetNLSMessage().ConvertToChar(), PEVString("TESTCAT - NO_SUCH_KEY"));
-  unsetenv("PEV_CATALOG_PATH");
 }
 
 }  // namespace

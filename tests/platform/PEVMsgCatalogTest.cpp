@@ -1,5 +1,5 @@
 // Tests of PEVMsgCatalog and PEVMsg: catalog files, language choice, search path,
-// parameters, escapes and malformed lines.
+// parameters, escapes and malformed lines; the text of a PEVError from its catalog.
 #include "PEVMsgCatalog.h"
 
 #include <gmock/gmock.h>
@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "PEVError.h"
 #include "SuiteHelpers.h"
 #include "TemporaryDirectory.h"
 
@@ -122,6 +123,24 @@ TEST_F(PEVMsgCatalogTest, InstalledCatalogsAreFoundWithoutAnySetting) {
     return realpath(iPath.c_str(), resolved) ? std::string(resolved) : "<missing " + iPath + ">";
   };
   EXPECT_EQ(real(catalog.GetFileName()), real(ORV_BUILD_CATALOG_DIR "/en/ORVBC.msg"));
+}
+
+// Without catalog and identifier the text is empty; a missing key names both.
+TEST_F(PEVMsgCatalogTest, AnErrorKeepsTypeCatalogAndIdentifierAndItsTextIsTheCatalogMessage) {
+  PEVError bare;
+  EXPECT_EQ(bare.GetMsgCatalog(), nullptr);
+  EXPECT_TRUE(bare.GetNLSMessage().IsEmpty());
+  EXPECT_EQ(bare.GetInformationOnErrorType(), PEVErrorTypeNone);
+  EXPECT_EQ(PEVError::MetaObject()->GetParent(), PEVBaseUnknown::MetaObject());
+  PEVError error(3, "TESTCAT", "GREETING");
+  EXPECT_EQ(error.GetId(), 3u);
+  error.AddMsgParameter("Ann");
+  error.AddMsgParameter("Bob");
+  PEVError* clone = error.CloneSelf();
+  EXPECT_EQ(Utf8(clone->GetNLSDiagnostic()), "Hello Ann, this is Bob.");
+  clone->Release();
+  PEVError missing(0, "TESTCAT", "NO_SUCH_KEY");
+  EXPECT_EQ(Utf8(missing.GetNLSMessage()), "TESTCAT - NO_SUCH_KEY");
 }
 
 TEST(PEVMsg, ParsesPercentSignsThatAreNotParameters) {
