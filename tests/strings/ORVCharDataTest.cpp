@@ -10,70 +10,57 @@
 #include "ORVUpperCharData.h"
 #include "StringsTestSupport.h"
 
+namespace {
+
+// The size and the first iNbChars bytes of the buffer, or "-" for none.
+const auto Bytes = [](const ORVFixedCharBuffer& b, int iNbChars) {
+  return std::to_string(b.GetSize()) + ":" +
+         (b.GetChars() ? std::string(b.GetChars(), iNbChars) : "-");
+};
+
+}  // namespace
+
 TEST(ORVCharData, StartsUndefinedOrDefinedAndSetsAgainUnlessSetOnce) {
-  ORVCharData value("size", 0);
-  EXPECT_EQ(ValueOf(value.GetName()), "size");
-  EXPECT_FALSE(value.IsDefined());
+  ORVCharData value("size", 0), defined("colour", "red", 1), once("size", 1);
+  ORVUpperCharData upper("code", "abc", 0);  // the upper-case kind stores upper case
+  EXPECT_EQ(std::to_string(value.IsDefined()) + std::to_string(defined.IsDefined()), "01");
   value.SetValue("small");
-  value.SetValue("large");
-  EXPECT_EQ(ValueOf(value.GetValue()), "large");
-  value.SetValue(nullptr);
-  EXPECT_TRUE(value.IsDefined());
-  EXPECT_EQ(ValueOf(value.GetValue()), "");
-
-  ORVCharData defined("colour", "red", 1);
-  EXPECT_TRUE(defined.IsDefined());
-  EXPECT_EQ(ValueOf(defined.GetValue()), "red");
-  ORVCharData once("size", 1);
   once.SetValue("small");  // the first setting of a set-once value is allowed
-  EXPECT_EQ(ValueOf(once.GetValue()), "small");
-  // The upper-case kind stores upper case.
-  ORVUpperCharData upper("code", "abc", 0);
-  EXPECT_EQ(ValueOf(upper.GetValue()), "ABC");
-  upper.SetValue("x-y 1");
-  EXPECT_EQ(ValueOf(upper.GetValue()), "X-Y 1");
+  ExpectRows(
+      {{Values(value.GetName(), defined.GetValue(), once.GetValue(), upper.GetValue()),
+        "size|red|small|ABC|"},
+       {(value.SetValue("large"), ValueOf(value.GetValue())), "large"},
+       {(value.SetValue(nullptr), ValueOf(value.GetValue()) + std::to_string(value.IsDefined())),
+        "1"},
+       {(upper.SetValue("x-y 1"), ValueOf(upper.GetValue())), "X-Y 1"}});
 }
 
-TEST(ORVCharDataDeathTest, ReadingUndefinedOrSettingTwiceIsFatal) {
-  const char kFile[] = "src/ORVCharData.cpp";
-  ExpectFatal([] { ORVCharData("colour", 0).GetValue(); },
-              "ORVCharData::GetValue(): colour: The value must be defined", kFile);
-  ExpectFatal([] { ORVCharData("colour", "red", 1).SetValue("blue"); },
-              "ORVCharData::SetValue(): colour: The value is already defined", kFile);
-  ExpectFatal([] { ORVUpperCharData("code", "abc", 1).SetValue("def"); },
-              "ORVCharData::SetValue(): code: The value is already defined", kFile);
-}
-
-TEST(ORVFixedCharBuffer, CopiesATextWithItsNulOrBytesWithout) {
-  ORVFixedCharBuffer text("hello"), none(static_cast<const char*>(nullptr));
-  EXPECT_EQ(text.GetSize(), 6);
-  EXPECT_STREQ(text.GetChars(), "hello");
-  EXPECT_EQ(none.GetChars(), nullptr);
-  EXPECT_EQ(none.GetSize(), 0);
+TEST(ORVFixedCharBuffer, CopiesATextWithItsNulOrBytesWithoutOrAllocatesAnEmptyText) {
   const char data[] = {'a', '\0', 'b'};
-  ORVFixedCharBuffer bytes(data, 3), empty(data, 0), nothingToCopy(nullptr, 0);
-  ASSERT_EQ(bytes.GetSize(), 3);
-  EXPECT_EQ(memcmp(bytes.GetChars(), data, 3), 0);
-  EXPECT_EQ(empty.GetChars(), nullptr);
-  EXPECT_EQ(empty.GetSize(), 0);
-  EXPECT_EQ(nothingToCopy.GetChars(), nullptr);
-}
-
-TEST(ORVFixedCharBuffer, AllocatesAnEmptyTextOfTheSize) {
-  ORVFixedCharBuffer buffer(16), none(0);
-  ASSERT_EQ(buffer.GetSize(), 16);
-  EXPECT_STREQ(buffer.GetChars(), "");
+  ORVFixedCharBuffer buffer(16);
   strcpy(buffer.GetChars(), "fifteen chars..");  // the buffer is the user's to write
-  EXPECT_STREQ(buffer.GetChars(), "fifteen chars..");
-  EXPECT_EQ(none.GetChars(), nullptr);
-  EXPECT_EQ(none.GetSize(), 0);
+  ExpectRows({{Bytes(ORVFixedCharBuffer("hello"), 6), std::string("6:hello", 8)},
+              {Bytes(ORVFixedCharBuffer(static_cast<const char*>(nullptr)), 0), "0:-"},
+              {Bytes(ORVFixedCharBuffer(data, 3), 3), std::string("3:a\0b", 5)},
+              {Bytes(ORVFixedCharBuffer(data, 0), 0), "0:-"},
+              {Bytes(ORVFixedCharBuffer(nullptr, 0), 0), "0:-"},
+              {Bytes(ORVFixedCharBuffer(16), 1), std::string("16:", 4)},
+              {Bytes(ORVFixedCharBuffer(0), 0), "0:-"},
+              {Bytes(buffer, 16), std::string("16:fifteen chars..", 19)}});
 }
 
-TEST(ORVFixedCharBufferDeathTest, RefusesNegativeSizesAndNullData) {
-  const char kFile[] = "src/ORVFixedCharBuffer.cpp";
-  ExpectFatal([] { ORVFixedCharBuffer buffer(-1); }, "ORVFixedCharBuffer(int): iSize < 0", kFile);
-  ExpectFatal([] { ORVFixedCharBuffer buffer("abc", -2); },
-              "ORVFixedCharBuffer(const char*, int): iSize < 0", kFile);
-  ExpectFatal([] { ORVFixedCharBuffer buffer(nullptr, 4); },
-              "ORVFixedCharBuffer(const char*, int): iData is NULL", kFile);
+TEST(ORVCharDataDeathTest, ReadingUndefinedSettingTwiceOrBadBufferSizesAreFatal) {
+  ExpectFatals("src/ORVCharData.cpp",
+               {{[] { ORVCharData("colour", 0).GetValue(); },
+                 "ORVCharData::GetValue(): colour: The value must be defined"},
+                {[] { ORVCharData("colour", "red", 1).SetValue("blue"); },
+                 "ORVCharData::SetValue(): colour: The value is already defined"},
+                {[] { ORVUpperCharData("code", "abc", 1).SetValue("def"); },
+                 "ORVCharData::SetValue(): code: The value is already defined"}});
+  ExpectFatals(
+      "src/ORVFixedCharBuffer.cpp",
+      {{[] { ORVFixedCharBuffer(-1); }, "ORVFixedCharBuffer(int): iSize < 0"},
+       {[] { ORVFixedCharBuffer("abc", -2); }, "ORVFixedCharBuffer(const char*, int): iSize < 0"},
+       {[] { ORVFixedCharBuffer(nullptr, 4); },
+        "ORVFixedCharBuffer(const char*, int): iData is NULL"}});
 }

@@ -12,7 +12,6 @@
 #include "ORVVector.h"
 #include "ORVVolatileOneWayIteratorForContainer.h"
 #include "StringsTestSupport.h"
-#include "TestClasses.h"
 
 namespace {
 
@@ -26,40 +25,33 @@ std::string Converted(const ORVConvertor& iConvertor) {
 
 }  // namespace
 
-TEST(ORVStringConvToExtChars, PointsAtTheStringsCharacters) {
+TEST(ORVStringConvToExtChars, PointsAtTheStringsCharactersAndTheCaseConvertorsCopyThem) {
   ORVStringConvToExtChars convertor;
-  EXPECT_EQ(convertor.GetConverted(), nullptr);  // nothing converted yet
-  ORVString text("word");
-  convertor.Set(&text);
-  const PEVBaseUnknown* converted = convertor.GetConverted();
-  ASSERT_NE(converted, nullptr);
-  EXPECT_STREQ(converted->IsA(), "ORVExtAnyChars");
-  EXPECT_EQ(static_cast<const ORVExtChars*>(converted)->GetChars(), text.GetChars());
-  ORVString empty("");
-  convertor.Set(&empty);
-  EXPECT_EQ(Converted(convertor), "<DbNull>");
-  convertor.Set(nullptr);
-  EXPECT_EQ(Converted(convertor), "<null>");
-}
-
-TEST(ORVStringExtCharsCaseConvertors, CopyAndConvertEitherKind) {
   ORVStringExtCharsConvToLowerExtChars lower;
   ORVStringExtCharsConvToUpperExtChars upper;
-  EXPECT_EQ(Converted(lower), "<null>");
-  ORVString mixed("MiXed 1");
+  ORVString text("word"), empty(""), mixed("MiXed 1");
   ORVExtAnyChars chars("AbC"), dbNull;
   ORVExtAnyString shared("dEf");
-  // Each source is left as it was: the shared storage is copied for the conversion.
-  auto both = [&](const PEVBaseUnknown* iSource) {
-    lower.Set(iSource);
-    upper.Set(iSource);
-    return Converted(lower) + " " + Converted(upper);
+  const auto Set = [](ORVConvertor& ioConvertor, const PEVBaseUnknown* iSource) {
+    ioConvertor.Set(iSource);
+    return Converted(ioConvertor);
   };
-  EXPECT_EQ(both(&mixed) + "|" + both(&chars) + "|" + both(&shared),
-            "mixed 1 MIXED 1|abc ABC|def DEF");
-  EXPECT_EQ(ValueOf(mixed) + chars.GetChars() + shared.GetChars(), "MiXed 1AbCdEf");
-  EXPECT_EQ(both(&dbNull), "<DbNull> <DbNull>");
-  EXPECT_EQ(both(nullptr), "<null> <null>");
+  // Each source is left as it was: the shared storage is copied for the conversion.
+  const auto Both = [&](const PEVBaseUnknown* iSource) {
+    return Set(lower, iSource) + " " + Set(upper, iSource);
+  };
+  ExpectRows({{Converted(convertor) + " " + Converted(lower), "<null> <null>"},  // none yet
+              {Set(convertor, &empty), "<DbNull>"},
+              {Set(convertor, nullptr), "<null>"},
+              {Both(&mixed), "mixed 1 MIXED 1"},
+              {Both(&chars), "abc ABC"},
+              {Both(&shared), "def DEF"},
+              {ValueOf(mixed) + chars.GetChars() + shared.GetChars(), "MiXed 1AbCdEf"},
+              {Both(&dbNull), "<DbNull> <DbNull>"},
+              {Both(nullptr), "<null> <null>"}});
+  convertor.Set(&text);
+  EXPECT_STREQ(convertor.GetConverted()->IsA(), "ORVExtAnyChars");
+  EXPECT_EQ(ORVCheckedCast<ORVExtChars>(convertor.GetConverted())->GetChars(), text.GetChars());
 }
 
 TEST(ORVStringExtCharsCaseConvertors, ConvertTheElementsOfAVolatileIteration) {
@@ -81,10 +73,9 @@ TEST(ORVStringExtCharsCaseConvertors, ConvertTheElementsOfAVolatileIteration) {
 TEST(ORVStringConvToExtCharsDeathTest, OtherClassesFailTheConversionCheck) {
   ORVExtAnyChars chars("x");
   ORVTestShape shape("s");
-  ExpectFatal([&] { ORVStringConvToExtChars().Set(&chars); },
-              "ORVConversionCheck::Check: object is not a \"ORVString\" but a \"ORVExtAnyChars\"",
-              "src/ORVMacro.cpp");
-  ExpectFatal([&] { ORVStringExtCharsConvToUpperExtChars().Set(&shape); },
-              "ORVConversionCheck::Check: object is not a \"ORVExtChars\" but a \"ORVTestShape\"",
-              "src/ORVMacro.cpp");
+  const std::string check = "ORVConversionCheck::Check: object is not a ";
+  ExpectFatals("src/ORVMacro.cpp", {{[&] { ORVStringConvToExtChars().Set(&chars); },
+                                     check + "\"ORVString\" but a \"ORVExtAnyChars\""},
+                                    {[&] { ORVStringExtCharsConvToUpperExtChars().Set(&shape); },
+                                     check + "\"ORVExtChars\" but a \"ORVTestShape\""}});
 }

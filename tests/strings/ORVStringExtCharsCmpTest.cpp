@@ -1,7 +1,7 @@
 // Tests of the comparators and hash coders of texts and external integers: their orders
 // (DbNull and empty texts first), mixed ORVString and ORVExtChars arguments, the hash
-// examples and embedded NULs, agreement of codes with equality, their use in sorted
-// vectors and hash tables, the shared instances, and the fatal checks.
+// examples and embedded NULs, agreement of codes with equality on random texts, the shared
+// instances, and the fatal checks.
 #include "ORVStringExtCharsCmp.h"
 
 #include <gtest/gtest.h>
@@ -10,20 +10,16 @@
 #include <cstdint>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "ORVExtAnyChars.h"
 #include "ORVExtAnyInteger.h"
 #include "ORVExtAnyString.h"
 #include "ORVExtDbNullInteger.h"
 #include "ORVExtIntegerCmp.h"
-#include "ORVHashTable.h"
-#include "ORVSortedVector.h"
 #include "ORVStringExtCharsCmpNoCase.h"
 #include "ORVStringExtCharsHash.h"
 #include "ORVStringExtCharsHashNoCase.h"
 #include "StringsTestSupport.h"
-#include "TestClasses.h"
 
 namespace {
 
@@ -51,69 +47,55 @@ protected:
 
 }  // namespace
 
-TEST_F(ORVStringExtCharsCmpTest, OrdersTextsOfEitherKindWithCaseOrWithout) {
-  ORVString apple("apple"), pear("pear");
-  ORVExtAnyChars appleChars("apple");
+TEST_F(ORVStringExtCharsCmpTest, OrdersTextsOfEitherKindWithCaseOrWithoutAndEmptyOnesFirst) {
+  ORVString apple("apple"), pear("pear"), empty(""), text("a");
+  ORVExtAnyChars appleChars("apple"), dbNull;
   ORVExtAnyString pearString("pear");
-  EXPECT_EQ(BothOrders(_Cmp, apple, pear), "-1 1");
-  EXPECT_EQ(BothOrders(_Cmp, apple, appleChars), "0 0");
-  EXPECT_EQ(BothOrders(_Cmp, appleChars, pearString), "-1 1");
-  EXPECT_EQ(BothOrders(_Cmp, apple, pearString), "-1 1");
-  EXPECT_EQ(BothOrders(_Cmp, ORVString("Apple"), apple), "-1 1");          // case counts
-  EXPECT_EQ(BothOrders(_Cmp, ORVString("\xe9"), ORVString("z")), "1 -1");  // unsigned bytes
-  EXPECT_EQ(BothOrders(_CmpNoCase, ORVString("ABC"), ORVExtAnyChars("abc")), "0 0");
-  EXPECT_EQ(BothOrders(_CmpNoCase, ORVString("abc"), ORVString("ABD")), "-1 1");
-  EXPECT_EQ(BothOrders(_CmpNoCase, ORVString("B"), ORVString("a")), "1 -1");
+  ExpectRows({{BothOrders(_Cmp, apple, pear), "-1 1"},
+              {BothOrders(_Cmp, apple, appleChars), "0 0"},
+              {BothOrders(_Cmp, appleChars, pearString), "-1 1"},
+              {BothOrders(_Cmp, ORVString("Apple"), apple), "-1 1"},          // case counts
+              {BothOrders(_Cmp, ORVString("\xe9"), ORVString("z")), "1 -1"},  // unsigned bytes
+              {BothOrders(_CmpNoCase, ORVString("ABC"), ORVExtAnyChars("abc")), "0 0"},
+              {BothOrders(_CmpNoCase, ORVString("abc"), ORVString("ABD")), "-1 1"},
+              {BothOrders(_CmpNoCase, ORVString("B"), ORVString("a")), "1 -1"}});
+  // Empty and DbNull texts come first and are equal.
+  for (const ORVComparator* cmp : {(const ORVComparator*)&_Cmp, (const ORVComparator*)&_CmpNoCase})
+    EXPECT_EQ(BothOrders(*cmp, empty, dbNull) + "|" + BothOrders(*cmp, empty, text) + "|" +
+                  BothOrders(*cmp, dbNull, text),
+              "0 0|-1 1|-1 1");
   // Neither comparator may search a set sorted by the other.
-  EXPECT_FALSE(ORVComparator::FirstCanBeUsedInSetSortedBySecond(_CmpNoCase, _Cmp));
-  EXPECT_FALSE(ORVComparator::FirstCanBeUsedInSetSortedBySecond(_Cmp, _CmpNoCase));
+  EXPECT_FALSE(ORVComparator::FirstCanBeUsedInSetSortedBySecond(_CmpNoCase, _Cmp) ||
+               ORVComparator::FirstCanBeUsedInSetSortedBySecond(_Cmp, _CmpNoCase));
 }
 
-TEST_F(ORVStringExtCharsCmpTest, EmptyAndDbNullTextsComeFirstAndAreEqual) {
-  ORVString empty(""), text("a");
-  ORVExtAnyChars dbNull;
-  ORVExtAnyString dbNullString;
-  for (const ORVComparator* cmp :
-       {(const ORVComparator*)&_Cmp, (const ORVComparator*)&_CmpNoCase}) {
-    EXPECT_EQ(BothOrders(*cmp, empty, dbNull), "0 0");
-    EXPECT_EQ(BothOrders(*cmp, dbNull, dbNullString), "0 0");
-    EXPECT_EQ(BothOrders(*cmp, empty, text), "-1 1");
-    EXPECT_EQ(BothOrders(*cmp, dbNull, text), "-1 1");
-    EXPECT_EQ(BothOrders(*cmp, dbNullString, text), "-1 1");
-  }
-}
-
-TEST_F(ORVStringExtCharsCmpTest, HashExamples) {
-  ORVString upperA("A"), empty(""), ab("ab"), high("\xe9");
-  ORVExtAnyChars lowerA("a");
-  EXPECT_EQ(_Hash.Code(&upperA), 82u);         // 1 * 17 + 65
-  EXPECT_EQ(_HashNoCase.Code(&upperA), 114u);  // 1 * 17 + 97
-  EXPECT_EQ(_HashNoCase.Code(&lowerA), 114u);
-  EXPECT_EQ(_Hash.Code(&empty), 0u);
-  EXPECT_EQ(_Hash.Code(&ab), (2u * 17 + 97) * 17 + 98);
-  // A byte above 127 counts as a negative number, in 32-bit arithmetic.
-  EXPECT_EQ(_Hash.Code(&high), (unsigned int)(17 - 23));
-  EXPECT_EQ(_HashNoCase.Code(&high), (unsigned int)(17 - 23));
-  // Long texts wrap modulo 2^32.
-  std::string longText(100, 'z');
-  uint32_t expected = 100;
-  for (char character : longText)
-    expected = expected * 17 + (uint32_t)character;
-  ORVString longString(longText.c_str());
-  EXPECT_EQ(_Hash.Code(&longString), expected);
-}
-
-// The coders read what the comparators compare: the text up to its first NUL.
-TEST_F(ORVStringExtCharsCmpTest, AStringIsHashedAsComparedToItsFirstNul) {
-  ORVString withNul = MakeString(std::string("ab\0c", 4));
-  ORVString otherTail = MakeString(std::string("ab\0d", 4));
-  ORVExtAnyChars asChars(withNul.GetChars());  // stops at the NUL: "ab"
-  const uint32_t ab = (2u * 17 + 97) * 17 + 98;
+// The coders read what the comparators compare: a string up to its first NUL.
+TEST_F(ORVStringExtCharsCmpTest, HashExamplesAndAStringHashedAsComparedToItsFirstNul) {
+  ORVString upperA("A"), empty(""), high("\xe9"), longString(std::string(100, 'z').c_str());
+  ORVString withNul = MakeString(std::string("ab\0c", 4)),
+            otherTail = MakeString(std::string("ab\0d", 4));
+  ORVExtAnyChars lowerA("a"), asChars(withNul.GetChars());  // stops at the NUL: "ab"
+  uint32_t longCode = 100;                                  // long texts wrap modulo 2^32
+  for (int i = 0; i < 100; ++i)
+    longCode = longCode * 17 + 'z';
+  const std::string ab = std::to_string((2u * 17 + 97) * 17 + 98);
+  const auto Codes = [](const ORVHashCoder& iCoder, const PEVBaseUnknown& iObject) {
+    return std::to_string(iCoder.Code(&iObject));
+  };
   ASSERT_EQ(_Cmp.CompareObjects(&withNul, &otherTail), 0);
-  EXPECT_EQ(_Hash.Code(&withNul), ab);
-  EXPECT_EQ(_Hash.Code(&otherTail), ab);
-  EXPECT_EQ(_HashNoCase.Code(&otherTail), ab);
-  EXPECT_EQ(_Hash.Code(&asChars), ab);
+  ExpectRows(
+      {{Codes(_Hash, upperA), "82"},         // 1 * 17 + 65
+       {Codes(_HashNoCase, upperA), "114"},  // 1 * 17 + 97
+       {Codes(_HashNoCase, lowerA), "114"},
+       {Codes(_Hash, empty), "0"},
+       // A byte above 127 counts as a negative number, in 32-bit arithmetic.
+       {Codes(_Hash, high) + " " + Codes(_HashNoCase, high),
+        std::to_string((unsigned int)(17 - 23)) + " " + std::to_string((unsigned int)(17 - 23))},
+       {Codes(_Hash, longString), std::to_string(longCode)},
+       {Codes(_Hash, withNul), ab},
+       {Codes(_Hash, otherTail), ab},
+       {Codes(_HashNoCase, otherTail), ab},
+       {Codes(_Hash, asChars), ab}});
 }
 
 TEST_F(ORVStringExtCharsCmpTest, EqualTextsGetEqualCodes) {
@@ -150,64 +132,55 @@ TEST(ORVStringExtCharsCmpGlobal, GlobalsAreSharedRegisteredAndRenewedWithEachCle
     ORVGlobalObjectCleaner cleaner;
     ORVString a("a");
     ORVStringExtCharsCmp* cmp = ORVStringExtCharsCmp::GetGlobal();
-    EXPECT_EQ(ORVStringExtCharsCmp::GetGlobal(), cmp);
-    EXPECT_EQ(cmp->GetRefCount(), 1u);  // the cleaner's reference
-    EXPECT_EQ(cmp->CompareObjects(&a, &a), 0);
-    EXPECT_EQ(ORVStringExtCharsHash::GetGlobal()->Code(&a), 114u);
-    EXPECT_EQ(ORVStringExtCharsCmpNoCase::GetGlobal(), ORVStringExtCharsCmpNoCase::GetGlobal());
-    EXPECT_EQ(ORVStringExtCharsHash::GetGlobal(), ORVStringExtCharsHash::GetGlobal());
-    EXPECT_EQ(ORVStringExtCharsHashNoCase::GetGlobal(), ORVStringExtCharsHashNoCase::GetGlobal());
-    EXPECT_EQ(ORVExtIntegerCmp::GetGlobal(), ORVExtIntegerCmp::GetGlobal());
+    EXPECT_EQ(
+        std::make_tuple(ORVStringExtCharsCmp::GetGlobal(), cmp->GetRefCount(),
+                        cmp->CompareObjects(&a, &a), ORVStringExtCharsHash::GetGlobal()->Code(&a)),
+        std::make_tuple(cmp, 1ul, 0, 114u));  // the cleaner's reference
+    EXPECT_TRUE(
+        ORVStringExtCharsCmpNoCase::GetGlobal() == ORVStringExtCharsCmpNoCase::GetGlobal() &&
+        ORVStringExtCharsHash::GetGlobal() == ORVStringExtCharsHash::GetGlobal() &&
+        ORVStringExtCharsHashNoCase::GetGlobal() == ORVStringExtCharsHashNoCase::GetGlobal() &&
+        ORVExtIntegerCmp::GetGlobal() == ORVExtIntegerCmp::GetGlobal());
   }
 }
 
 TEST(ORVExtIntegerCmp, OrdersValuesWithDbNullFirst) {
   ORVExtIntegerCmp cmp;
-  ORVExtAnyInteger minus(-5), zero(0), big(2147483647), null;
+  ORVExtAnyInteger minus(-5), zero(0), null;
   ORVExtDbNullInteger alwaysNull;
-  EXPECT_EQ(BothOrders(cmp, minus, zero, true), "-1 1");
-  EXPECT_EQ(BothOrders(cmp, minus, big, true), "-1 1");
-  EXPECT_EQ(BothOrders(cmp, zero, zero, true), "0 0");
   // DbNull below every value, in both argument orders; two DbNull values are equal.
-  EXPECT_EQ(BothOrders(cmp, null, minus, true), "-1 1");
-  EXPECT_EQ(BothOrders(cmp, alwaysNull, zero, true), "-1 1");
-  EXPECT_EQ(BothOrders(cmp, null, alwaysNull, true), "0 0");
+  ExpectRows({{BothOrders(cmp, minus, zero, true), "-1 1"},
+              {BothOrders(cmp, zero, zero, true), "0 0"},
+              {BothOrders(cmp, null, minus, true), "-1 1"},
+              {BothOrders(cmp, alwaysNull, zero, true), "-1 1"},
+              {BothOrders(cmp, null, alwaysNull, true), "0 0"}});
 }
 
-TEST(ORVStringExtCharsCmpDeathTest, NullObjectsAndOtherClassesAreFatal) {
-  const char kCmpFile[] = "src/ORVStringExtCharsCmp.cpp";
+TEST(ORVStringExtCharsCmpDeathTest, NullObjectsOtherClassesAndDbNullAreFatal) {
   ORVString a("a");
+  ORVExtAnyInteger one(1);
   ORVTestShape shape("s");
   ORVTestCircle circle("c");
-  ExpectFatal([&] { ORVStringExtCharsCmp().CompareObjects(&a, nullptr); },
-              "pObj1 == NULL OR pObj2 == NULL", kCmpFile);
-  ExpectFatal([&] { ORVStringExtCharsCmp().CompareObjects(&shape, &a); },
-              "pObj1 is neither an ORVString nor an ORVExtChars but a ORVTestShape", kCmpFile);
-  ExpectFatal([&] { ORVStringExtCharsCmpNoCase().CompareObjects(&a, &circle); },
-              "pObj2 is neither an ORVString nor an ORVExtChars but a ORVTestCircle",
-              "src/ORVStringExtCharsCmpNoCase.cpp");
-}
-
-TEST(ORVStringExtCharsHashDeathTest, NullObjectsOtherClassesAndDbNullAreFatal) {
-  ORVTestShape shape("s");
   ORVExtAnyChars dbNull;
-  ExpectFatal([] { ORVStringExtCharsHash().Code(nullptr); }, "pObject == NULL",
-              "src/ORVStringExtCharsHash.cpp");
-  ExpectFatal([&] { ORVStringExtCharsHashNoCase().Code(&shape); },
-              "pObject is neither an ORVString nor an ORVExtChars but a ORVTestShape",
-              "src/ORVStringExtCharsHashNoCase.cpp");
-  ExpectFatal([&] { ORVStringExtCharsHash().Code(&dbNull); }, "The Value is null",
-              "src/ORVExtDataType.cpp");
-}
-
-TEST(ORVExtIntegerCmpDeathTest, NullObjectsAndOtherClassesAreFatal) {
-  const char kFile[] = "src/ORVExtIntegerCmp.cpp";
-  ORVExtAnyInteger one(1);
-  ORVString text("1");
-  ExpectFatal([&] { ORVExtIntegerCmp().CompareObjects(nullptr, &one); },
-              "pObj1 == NULL OR pObj2 == NULL", kFile);
-  ExpectFatal([&] { ORVExtIntegerCmp().CompareObjects(&text, &one); },
-              "pObj1 is not an ORVExtInteger", kFile);
-  ExpectFatal([&] { ORVExtIntegerCmp().CompareObjects(&one, &text); },
-              "pObj2 is not an ORVExtInteger", kFile);
+  ExpectFatals("src/ORVStringExtCharsCmp.cpp",
+               {{[&] { ORVStringExtCharsCmp().CompareObjects(&a, nullptr); },
+                 "pObj1 == NULL OR pObj2 == NULL"},
+                {[&] { ORVStringExtCharsCmp().CompareObjects(&shape, &a); },
+                 "pObj1 is neither an ORVString nor an ORVExtChars but a ORVTestShape"}});
+  ExpectFatals("src/ORVStringExtCharsCmpNoCase.cpp",
+               {{[&] { ORVStringExtCharsCmpNoCase().CompareObjects(&a, &circle); },
+                 "pObj2 is neither an ORVString nor an ORVExtChars but a ORVTestCircle"}});
+  ExpectFatals("src/ORVStringExtCharsHash.cpp",
+               {{[] { ORVStringExtCharsHash().Code(nullptr); }, "pObject == NULL"}});
+  ExpectFatals("src/ORVStringExtCharsHashNoCase.cpp",
+               {{[&] { ORVStringExtCharsHashNoCase().Code(&shape); },
+                 "pObject is neither an ORVString nor an ORVExtChars but a ORVTestShape"}});
+  ExpectFatals("src/ORVExtDataType.cpp",
+               {{[&] { ORVStringExtCharsHash().Code(&dbNull); }, "The Value is null"}});
+  ExpectFatals(
+      "src/ORVExtIntegerCmp.cpp",
+      {{[&] { ORVExtIntegerCmp().CompareObjects(nullptr, &one); },
+        "pObj1 == NULL OR pObj2 == NULL"},
+       {[&] { ORVExtIntegerCmp().CompareObjects(&a, &one); }, "pObj1 is not an ORVExtInteger"},
+       {[&] { ORVExtIntegerCmp().CompareObjects(&one, &a); }, "pObj2 is not an ORVExtInteger"}});
 }

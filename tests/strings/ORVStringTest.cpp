@@ -14,10 +14,13 @@ namespace {
 
 const auto Dim = [](const ORVString& s) { return s.GetpBlockRfHndlr()->GetDimension(); };
 const auto Refs = [](const ORVString& s) { return s.GetpBlockRfHndlr()->GetRefCount(); };
-// The value, "/" and the dimension of the block, or "-" without block.
+// The value, "/" and the dimension of the block, or "-" without block; "!" after the value
+// that is not followed by a NUL.
 const auto Show = [](const ORVString& s) {
-  return ValueOf(s) + "/" + (s.GetpBlockRfHndlr() ? std::to_string(Dim(s)) : "-");
+  return ValueOf(s) + (s.GetChars()[s.GetLength()] ? "!/" : "/") +
+         (s.GetpBlockRfHndlr() ? std::to_string(Dim(s)) : "-");
 };
+const auto Abc = [] { return ORVString("abc"); };
 // "ab", a NUL, then iTail.
 const auto Nul = [](const char* iTail) { return MakeString("ab\0"s + iTail); };
 // The dimension, ":" and the first iNbChars characters of the block with the NUL after them.
@@ -37,9 +40,7 @@ TEST(ORVString, ConstructionTakesTheDefaultDimensionAndRoundsTheBlockUpToIt) {
               // Below one: no block, and then a block of exactly the characters.
               {Show(ORVString(0, 0).Concat("abc", 0)), "/-"},
               {Show(ORVString(0, 0) += "seven c"), "seven c/7"},
-              {Show(ORVString(-4, 99)), "/-"},
               {Show(ORVString(-4, 99).Copy("", -1)), "/0"}});
-  EXPECT_STREQ(ORVString(0, 0).GetChars(), "");
 }
 
 TEST(ORVString, CalcDimensionAppliesTheFirstRuleThatHolds) {
@@ -74,19 +75,13 @@ TEST(ORVString, CopiesShareTheBlockUntilEachIsChanged) {
   assigned = original;
   EXPECT_EQ(Refs(ORVString(original)), 7u);
   EXPECT_EQ(Refs(original), 6u);
-  appended.Concat(original, 3);
-  copied.Copy("xy", -1);
-  resized.Resize(2, ' ', 1);
-  upper.ToUpper();
-  assigned += "!";
   // Fresh blocks of the copies' default dimension; the original is alone again.
-  ExpectRows({{Show(original), "abcdef/8"},
-              {Show(copied), "xy/4"},
-              {Show(resized), "ab/4"},
-              {Show(upper), "ABCDEF/8"},
-              {Show(appended), "abcdefabc/12"},
-              {Show(assigned), "abcdef!/32"},
-              {std::to_string(Refs(original)), "1"}});
+  ExpectRows({{Show(appended.Concat(original, 3)), "abcdefabc/12"},
+              {Show(copied.Copy("xy", -1)), "xy/4"},
+              {(resized.Resize(2, ' ', 1), Show(resized)), "ab/4"},
+              {(upper.ToUpper(), Show(upper)), "ABCDEF/8"},
+              {Show(assigned += "!"), "abcdef!/32"},  // its own default
+              {Show(original) + " " + std::to_string(Refs(original)), "abcdef/8 1"}});
   ORVString& alias = original;
   original = alias;  // itself
   EXPECT_EQ(Refs(original), 1u);
@@ -121,31 +116,28 @@ TEST(ORVString, SubStringTakesTheCountedCharactersInABlockOfTheDefaultDimension)
 }
 
 TEST(ORVString, CopyAndConcatCountAlikeAndAStringsCountTakesItsNuls) {
-  // {text, count, characters taken}
-  const std::tuple<const char*, int, std::string> texts[] = {{"abcdef", 3, "abc"},
-                                                             {"ab", 5, "ab"},
-                                                             {"abc", 0, ""},
-                                                             {"abcdef", -1, "abcdef"},
-                                                             {nullptr, 4, ""}};
-  for (const auto& [text, count, taken] : texts) {
-    ORVString copied("old value"), appended("x");
-    EXPECT_EQ(Values(copied.Copy(text, count), appended.Concat(text, count)),
-              taken + "|x" + taken + "|");
-  }
   const ORVString source = Nul("cd");
-  const std::pair<int, std::string> counts[] = {{4, "ab\0c"s}, {100, "ab\0cd"s}, {0, ""}};
-  for (const auto& [count, taken] : counts) {
-    ORVString copied("old value"), appended("x");
-    EXPECT_EQ(Values(copied.Copy(source, count), appended.Concat(source, count)),
-              taken + "|x" + taken + "|");
-    EXPECT_EQ(appended.GetChars()[appended.GetLength()], '\0');
-  }
-  ORVString value("x"), appended("<");
-  ExpectRows({{ValueOf(value = "assigned"), "assigned"},
-              {ValueOf(value = static_cast<const char*>(nullptr)), ""},
-              {ValueOf((appended += Nul("z")) += ">"), "<ab\0z>"s},
-              {ValueOf(appended += static_cast<const char*>(nullptr)), "<ab\0z>"s}});
-  EXPECT_EQ(value.GetChars()[0], '\0');
+  const auto Both = [](auto iText, int iCount) {
+    return Show(ORVString("old").Copy(iText, iCount)) + " " +
+           Show(ORVString("x").Concat(iText, iCount));
+  };
+  ExpectRows({{Both("abcdef", 3), "abc/32 xabc/32"},
+              {Both("ab", 5), "ab/32 xab/32"},
+              {Both("abc", 0), "/32 x/32"},
+              {Both("abcdef", -1), "abcdef/32 xabcdef/32"},
+              {Both(static_cast<const char*>(nullptr), 4), "/32 x/32"},
+              {Both(source, 4), "ab\0c/32 xab\0c/32"s},
+              {Both(source, 100), "ab\0cd/32 xab\0cd/32"s},
+              {Both(source, 0), "/32 x/32"}});
+  ORVString value("x"), appended("<"), numbers("<");
+  ExpectRows({{Show(value = "assigned"), "assigned/32"},
+              {Show(value = static_cast<const char*>(nullptr)), "/32"},
+              {Show((appended += Nul("z")) += ">"), "<ab\0z>/32"s},
+              {Show(appended += static_cast<const char*>(nullptr)), "<ab\0z>/32"s},
+              // Numbers append their whole decimal form; a char is a number: ' ' is 32.
+              {Show(((((numbers += -5) += INT_MIN) += 4294967295u) += LONG_MIN) += ULONG_MAX),
+               "<-5-21474836484294967295-922337203685477580818446744073709551615/128"},
+              {ValueOf(numbers += ' ').substr(64), "32"}});
 }
 
 TEST(ORVString, OneCharacterAppendStoresInPlaceOnlyWhenItMay) {
@@ -162,12 +154,6 @@ TEST(ORVString, OneCharacterAppendStoresInPlaceOnlyWhenItMay) {
               {Show(blockless.Concat("z", 1)), "z/1"},
               // Exactly full and its own character.
               {Show(blockless.Concat(blockless.GetChars(), 1)), "zz/2"}});
-}
-
-TEST(ORVString, NumbersAppendTheirWholeDecimalForm) {
-  ORVString text("<");
-  (((((text += -5) += INT_MIN) += 4294967295u) += LONG_MIN) += ULONG_MAX) += ' ';  // ' ' is 32
-  EXPECT_EQ(ValueOf(text), "<-5-21474836484294967295-92233720368547758081844674407370955161532");
 }
 
 TEST(ORVString, AppendingOrCopyingItsOwnCharactersReadsThemBeforeTheStorageMoves) {
@@ -212,45 +198,38 @@ TEST(ORVString, CaseConversionStopsAtTheFirstNulAndResizePadsCutsOrLeavesAlone) 
 TEST(ORVString, AHandlerSharesTheHeapStringItHolds) {
   ORVStringRfHndlr handler;
   handler.Set(ORVRfHndlrAdopt, new ORVString("held"));
-  EXPECT_EQ(handler.GetManagedMetaObject(), ORVString::MetaObject());
   ORVStringRfHndlr copy(handler);
-  EXPECT_EQ(handler->GetRefCount(), 2u);
   *copy += "!";  // the handlers share the object, not a value
-  EXPECT_EQ(ValueOf(*handler), "held!");
+  EXPECT_EQ(
+      std::make_tuple(handler.GetManagedMetaObject(), handler->GetRefCount(), ValueOf(*handler)),
+      std::make_tuple(ORVString::MetaObject(), 2ul, "held!"));
 }
 
-TEST(ORVStringDeathTest, OutOfBoundsAndNegativeCountsAndTheHandlersChecksAreFatal) {
+TEST(ORVStringDeathTest, OutOfBoundsNegativeCountsAndOtherClassesAreFatal) {
   const std::string bounds =
       "ORVString::SubString(): iStartPos >= _Length OR iStartPos + iNbCharsToExtract > _Length";
   const std::string negative = "ORVString::SubString(): iStartPos < 0 OR iNbCharsToExtract < 0";
-  ExpectFatals("src/ORVString.cpp", {{[] { ORVString(0, 0).SubString(0, 0); }, bounds},
-                                     {[] { ORVString("abc").SubString(3, 0); }, bounds},
-                                     {[] { ORVString("abc").SubString(1, 3); }, bounds},
-                                     {[] { ORVString("abc").SubString(2, INT_MAX); }, bounds},
-                                     {[] { ORVString("abc").SubString(-1, 1); }, negative},
-                                     {[] { ORVString("abc").SubString(0, -1); }, negative},
-                                     {[] { ORVString("abc").Copy(ORVString("x"), -1); },
-                                      "ORVString::Copy(const ORVString&, int): iNbChars < 0"},
-                                     {[] { ORVString("abc").Concat(ORVString("x"), -2); },
-                                      "ORVString::Concat(const ORVString&, int): iNbChars < 0"},
-                                     {[] { ORVString("abc").Resize(-1, 'x', 0); },
-                                      "ORVString::Resize(): iNewLength < 0"}});
   ExpectFatals(
-      "src/ORVMacro.cpp",
-      {{[] {
-          ORVStringRfHndlr().Set(ORVRfHndlrAdopt,
-                                 ORVCheckedCastToVar<ORVString>(new ORVStringBlock(1)));
-        },
-        "ORVConversionCheck::Check: object is not a \"ORVString\" but a \"ORVStringBlock\""}});
-  ExpectFatal([] { (void)new ORVStringRfHndlr(); }, "xxxRfHndlr::operator new",
-              "src/ORVRefHandler.cpp");
-}
-
-TEST(ORVStringBlockDeathTest, NegativeSizesAndMissingTextAreFatal) {
+      "src/ORVString.cpp",
+      {{[] { ORVString(0, 0).SubString(0, 0); }, bounds},
+       {[] { Abc().SubString(3, 0); }, bounds},
+       {[] { Abc().SubString(1, 3); }, bounds},
+       {[] { Abc().SubString(2, INT_MAX); }, bounds},
+       {[] { Abc().SubString(-1, 1); }, negative},
+       {[] { Abc().SubString(0, -1); }, negative},
+       {[] { Abc().Copy(Abc(), -1); }, "ORVString::Copy(const ORVString&, int): iNbChars < 0"},
+       {[] { Abc().Concat(Abc(), -2); }, "ORVString::Concat(const ORVString&, int): iNbChars < 0"},
+       {[] { Abc().Resize(-1, 'x', 0); }, "ORVString::Resize(): iNewLength < 0"}});
+  const std::string block = "ORVStringBlock::ORVStringBlock(): ";
   ExpectFatals(
       "src/ORVStringBlock.cpp",
-      {{[] { ORVStringBlock(-1); }, "ORVStringBlock::ORVStringBlock(): iDimension < 0"},
+      {{[] { ORVStringBlock(-1); }, block + "iDimension < 0"},
        {[] { ORVStringBlock(4).ReAlloc(-2); }, "ORVStringBlock::ReAlloc(): iDimension < 0"},
-       {[] { ORVStringBlock(4, "abc", -1); }, "ORVStringBlock::ORVStringBlock(): iNbChars < 0"},
-       {[] { ORVStringBlock(4, nullptr, 2); }, "ORVStringBlock::ORVStringBlock(): iText is NULL"}});
+       {[] { ORVStringBlock(4, "abc", -1); }, block + "iNbChars < 0"},
+       {[] { ORVStringBlock(4, nullptr, 2); }, block + "iText is NULL"}});
+  ExpectFatal([] { ORVCheckedCastToVar<ORVString>(new ORVStringBlock(1)); },
+              "ORVConversionCheck::Check: object is not a \"ORVString\" but a \"ORVStringBlock\"",
+              "src/ORVMacro.cpp");
+  ExpectFatal([] { (void)new ORVStringRfHndlr(); }, "xxxRfHndlr::operator new",
+              "src/ORVRefHandler.cpp");
 }
