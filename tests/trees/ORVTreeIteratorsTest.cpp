@@ -57,7 +57,7 @@ struct TestChildExtractor : ORVChildExtractor {
 };
 
 struct TestElement : ORVTreeAsTreeIteratorElement {
-  TestElement(const ORVTreeIterator& iIt, int iLevel) : ORVTreeAsTreeIteratorElement(iIt, iLevel) {
+  TestElement(const ORVTreeIterator& iIt, int iAt) : ORVTreeAsTreeIteratorElement(iIt, iAt) {
     ++_Live;
   }
   ~TestElement() override { --_Live; }
@@ -94,19 +94,17 @@ ORVTreeIteratorElementConvToCaseNameRfHndlr NameConv() {
   return Adopt<ORVTreeIteratorElementConvToCaseNameRfHndlr>(new TestNameConv);
 }
 
-// Nodes by name with their children in order, written "R(A(G) B)": R has children A and
-// B, A has G. Node "-" stands for the null parent (the top of a forest).
+// Nodes named by one letter with their children in order, written "R(A(G) B)": R has
+// children A and B, A has G. Node "-" stands for the null parent (the top of a forest).
 struct TestTree {
   explicit TestTree(const std::string& iShape) {
     std::vector<TestNode*> parents = {Node("-")};
     TestNode* last = nullptr;
-    for (std::size_t at = 0, end; at < iShape.size(); at = end) {
-      end = at + 1;
-      if (iShape[at] == '(') parents.push_back(last);
-      if (iShape[at] == ')') parents.pop_back();
-      if (strchr("() ", iShape[at])) continue;
-      end = std::min(iShape.find_first_of("() ", at), iShape.size());
-      (last = Node(iShape.substr(at, end - at).c_str()))->_Name = iShape.substr(at, end - at);
+    for (char name : iShape) {
+      if (name == '(') parents.push_back(last);
+      if (name == ')') parents.pop_back();
+      if (strchr("() ", name)) continue;
+      (last = Node(std::string(1, name).c_str()))->_Name = std::string(1, name);
       _Children[parents.back()].push_back(last);
     }
   }
