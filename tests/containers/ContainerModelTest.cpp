@@ -545,42 +545,31 @@ TEST_F(ContainerModelTest, ReleasingElementsSurvivesElementsThatChangeOrFreeTheC
     Reentrant(ORVContainer* iContainer, bool iFrees)
         : ORVTestShape("reentrant"), _pContainer(iContainer), _Frees(iFrees) {}
     ~Reentrant() override {
-      if (_Frees) {
-        _pContainer->Release();
-        return;
-      }
-      _pContainer->Add(new ORVTestShape("late"), 1);
+      _Frees ? (void)_pContainer->Release() : _pContainer->Add(new ORVTestShape("late"), 1);
     }
     ORVContainer* _pContainer;
     bool _Frees;
   };
-  std::vector<std::function<ORVContainer*()>> makers = {
+  const std::function<ORVContainer*()> makers[] = {
       [] { return new ORVVector(ORVDoNothingAtDelete); },
       [] { return new ORVList(ORVDoNothingAtDelete); },
       [] { return new ORVHashTable(ORVDoNothingAtDelete, 0); }};
-  for (std::size_t maker = 0; maker < makers.size(); ++maker) {
+  for (int maker = 0; maker < 6; ++maker) {
     SCOPED_TRACE("container " + std::to_string(maker));
-    for (bool destroy : {false, true}) {
-      int live = ORVTestShape::_LiveCount;
-      ORVContainer* container = makers[maker]();
-      for (int i = 0; i < 3; ++i)
-        container->Add(new Reentrant(container, false), 1);
-      if (destroy)
-        container->Destroy();
-      else
-        container->ReleaseElementsAndClear();
-      // The three added while releasing stay, the releasing ones are all gone.
-      ASSERT_EQ(container->Size(), 3);
-      ASSERT_EQ(ORVTestShape::_LiveCount, live + 3);
-      for (PEVBaseUnknown* element : ElementsOf(*container))
-        ASSERT_EQ(static_cast<ORVTestShape*>(element)->GetName(), "late");
-      container->ReleaseElementsAndClear();
-      // The container's last reference goes with an element in the middle.
-      container->Add(new ORVTestShape("before"), 1);
-      container->Add(new Reentrant(container, true), 1);
-      container->Add(new ORVTestShape("after"), 1);
-      container->ReleaseElementsAndClear();
-      ASSERT_EQ(ORVTestShape::_LiveCount, live);
-    }
+    bool destroy = maker % 2;
+    int live = ORVTestShape::_LiveCount;
+    ORVContainer* container = makers[maker / 2]();
+    for (int i = 0; i < 3; ++i)
+      container->Add(new Reentrant(container, false), 1);
+    destroy ? container->Destroy() : container->ReleaseElementsAndClear();
+    // The three added while releasing stay, the releasing ones are all gone.
+    ASSERT_EQ(Names(*container), (std::vector<std::string>(3, "late")));
+    ASSERT_EQ(ORVTestShape::_LiveCount, live + 3);
+    container->ReleaseElementsAndClear();
+    // The container's last reference goes with an element in the middle.
+    AddAll(*container,
+           {new ORVTestShape("before"), new Reentrant(container, true), new ORVTestShape("after")});
+    container->ReleaseElementsAndClear();
+    ASSERT_EQ(ORVTestShape::_LiveCount, live);
   }
 }

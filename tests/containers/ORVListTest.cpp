@@ -1,6 +1,5 @@
-// Tests of ORVList, its cursor and iterator that its model test leaves out: searches
-// from its ends, copies, iterators outliving the list, the damaged-chain checks and
-// every fatal text.
+// Tests of ORVList, its cursor and iterator that its model test leaves out: copies, iterators
+// outliving the list, the damaged-chain checks and every fatal text.
 #include "ORVList.h"
 
 #include <gtest/gtest.h>
@@ -29,21 +28,6 @@ void ExpectFatal(const std::function<void()>& iBody, const std::string& iText) {
 }
 
 }  // namespace
-
-// From the sentinels, to them when nothing matches, and indexes beyond both ends.
-TEST_F(ORVListTest, SearchesFromItsEndsInBothDirections) {
-  ORVTestShapeCmpName byName;
-  ORVTestShape a("a"), z("z");
-  AppendAll(_List, {&_A, &_B, &_A});
-  ORVListLink *first = _List.SearchIndex(0), *last = _List.SearchIndex(2);
-  EXPECT_EQ(_List.Search(_List.GetTail(), 0, &a, byName), last);
-  EXPECT_EQ(_List.Search(_List.GetHead(), 1, &a, byName), first);
-  EXPECT_EQ(_List.Search(first, 1, &z, byName), _List.GetTail());
-  EXPECT_EQ(_List.Search(last, 0, &z, byName), _List.GetHead());
-  EXPECT_EQ(_List.SearchObject(first, &_C), nullptr);
-  EXPECT_EQ(_List.SearchIndex(3), _List.GetTail());
-  EXPECT_EQ(_List.SearchIndex(-2), first);
-}
 
 TEST_F(ORVListTest, CopiesShareElementsInOrderAndTakeWhatToDoAtDelete) {
   ORVList list(ORVReleaseElementsAtDelete);

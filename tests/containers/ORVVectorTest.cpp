@@ -1,5 +1,5 @@
-// Tests of ORVVector that its model test leaves out: growth, the fatal texts, linear
-// searches from every start, copies and their arrays, and when a removal is reported.
+// Tests of ORVVector that its model test leaves out: growth, the fatal texts, copies and their
+// arrays, and when a removal is reported.
 #include "ORVVector.h"
 
 #include <gtest/gtest.h>
@@ -63,29 +63,6 @@ TEST_F(ORVVectorDeathTest, WrongPositionsCursorsAndLinkedCopiesAreFatal) {
   ORVVector source(ORVDoNothingAtDelete);
   Record({&_Vector});
   fatal([&] { _Vector = source; }, "Not yet implemented with a Link");
-}
-
-TEST_F(ORVVectorTest, LinearSearchesInBothDirections) {
-  ORVTestShapeCmpName byName;
-  ORVTestShape a("a"), z("z");
-  AppendAll(_Vector, {&_A, &_B, &_A});
-  // A start past the end in the direction of the search is returned, any other is brought
-  // within the elements; a continued search (first 0) is the same search.
-  struct Row {
-    int start, forward, first;
-    const PEVBaseUnknown* pattern;
-    int expected;
-  };
-  const Row rows[] = {{0, 1, 1, &a, 0},   {3, 1, 1, &a, 3},  {2, 0, 1, &a, 2}, {1, 0, 1, &a, 0},
-                      {-1, 0, 1, &a, -1}, {-5, 1, 1, &a, 0}, {9, 0, 1, &a, 2}, {1, 1, 0, &a, 2},
-                      {0, 1, 1, &z, 3},   {2, 0, 1, &z, -1}};
-  for (const Row& r : rows)
-    EXPECT_EQ(_Vector.Search(r.start, r.forward, r.first, r.pattern, byName), r.expected)
-        << r.start;
-  const Row objectRows[] = {
-      {1, 1, 1, &_A, 2}, {-4, 1, 1, &_A, 0}, {0, 1, 1, &_C, 3}, {5, 1, 1, &_C, 5}};
-  for (const Row& r : objectRows)
-    EXPECT_EQ(_Vector.SearchObject(r.start, 1, r.pattern), r.expected) << r.start;
 }
 
 // Copies share the elements and take WhatToDoAtDelete, not the link; an assignment
