@@ -42,11 +42,12 @@ std::string Nulls(const Values&... iValues) {
   return ((iValues.IsDbNull() ? std::string("1") : std::string("0")) + ...);
 }
 
-// The class names from iClass up to the root, joined by " < ".
-std::string Ancestry(const PEVMetaClass* iClass) {
+// The names of T's ancestors up to the root, joined by " < ".
+template <class T>
+std::string Parents() {
   std::string names;
-  for (; iClass; iClass = iClass->GetParent())
-    names += (names.empty() ? "" : " < ") + std::string(iClass->GetClassName());
+  for (const PEVMetaClass* meta = T::MetaObject()->GetParent(); meta; meta = meta->GetParent())
+    names += (names.empty() ? "" : " < ") + std::string(meta->GetClassName());
   return names;
 }
 
@@ -139,33 +140,25 @@ TEST(ORVExtAnyValues, IntegersBooleansAndDatesHoldAValueOrDbNull) {
   ORVDate date(2001, 2, 3, 4, 5, 6);
   ORVExtAnyDate value(date), none;
   date.SetDate(1999, 1, 1, 0, 0, 0);  // a copy of the date
-  EXPECT_EQ(
-      std::make_tuple(value.IsDbNull(), value.GetDate().GetYear(), value.GetDate().GetSecond()),
-      std::make_tuple(0u, 2001, 6));
+  EXPECT_EQ(std::make_pair(value.GetDate().GetYear(), value.GetDate().GetSecond()),
+            std::make_pair(2001, 6));
   value.Date().SetDate(2010, 10, 10, 10, 10, 10);  // changed in place
   ORVExtAnyDate copyDate(value);
-  EXPECT_EQ(
-      std::make_pair(copyDate.GetDate().GetYear(), copyDate.GetDate().Compare(value.GetDate())),
-      std::make_pair(2010, 0));
+  EXPECT_EQ(copyDate.GetDate().GetYear(), 2010);
   copyDate.SetExtDate(ORVExtDbNullDate());
-  EXPECT_EQ(Nulls(copyDate, none), "11");
+  EXPECT_EQ(Nulls(value, copyDate, none), "011");
   int year = -1, month = -1, day = -1, hour = -1, minute = -1, second = -1;
   none.Date().GetDate(year, month, day, hour, minute, second);  // unchecked: an unset date
   EXPECT_EQ(year + month + day + hour + minute + second, 0);
 }
 
+// The others' classes are checked by the comparators' and the string holder's kind checks.
 TEST(ORVExtDataType, ClassTree) {
   const std::string base = " < ORVExtDataType < PEVBaseUnknown";
-  ExpectRows(
-      {{Ancestry(ORVExtAnyChars::MetaObject()), "ORVExtAnyChars < ORVExtChars" + base},
-       {Ancestry(ORVExtAnyString::MetaObject()), "ORVExtAnyString < ORVExtChars" + base},
-       {Ancestry(ORVExtAnyConstPointer::MetaObject()),
-        "ORVExtAnyConstPointer < ORVExtConstPointer < ORVExtPointer" + base},
-       {Ancestry(ORVExtAnyVarPointer::MetaObject()),
-        "ORVExtAnyVarPointer < ORVExtVarPointer < ORVExtPointer" + base},
-       {Ancestry(ORVExtDbNullInteger::MetaObject()), "ORVExtDbNullInteger < ORVExtInteger" + base},
-       {Ancestry(ORVExtAnyBoolean::MetaObject()), "ORVExtAnyBoolean < ORVExtBoolean" + base},
-       {Ancestry(ORVExtDbNullDate::MetaObject()), "ORVExtDbNullDate < ORVExtDate" + base}});
+  ExpectRows({{Parents<ORVExtAnyConstPointer>(), "ORVExtConstPointer < ORVExtPointer" + base},
+              {Parents<ORVExtAnyVarPointer>(), "ORVExtVarPointer < ORVExtPointer" + base},
+              {Parents<ORVExtAnyBoolean>(), "ORVExtBoolean" + base},
+              {Parents<ORVExtDbNullDate>(), "ORVExtDate" + base}});
 }
 
 TEST(ORVExtDataTypeDeathTest, ReadingADbNullValueIsFatal) {

@@ -36,8 +36,6 @@ const auto NewError = [](long iCode) {
   return new ORVError(__FILE__, __LINE__, ORVNLSMsgBldrRfHndlr(), ORVNLSMsgBldrRfHndlr(),
                       ORVNLSMsgBldrRfHndlr(), PEVErrorTypeCritical, iCode);
 };
-const char kNoGlobalDisplay[] = "A global object displayer should have been set";
-const char kDisplayFile[] = "src/ORVMessageDisplay.cpp";
 
 // The code of creating iClass, a name or an identifier, for IUnknown, and the last error
 // recorded for it, as described; what was made is released.
@@ -46,26 +44,6 @@ const auto Created = [](auto iClass, unsigned long iContext, IUnknown* iOuter = 
   long code = ORVUtilities::PEVCreateClassInstance(iClass, iOuter, iContext, IID_IUnknown, &made);
   if (made) static_cast<PEVBaseUnknown*>(made)->Release();
   return std::to_string(code) + " " + DescribeLastError(code);
-};
-
-// A cleaner and a string display as the global message display.
-class ORVUtilitiesCommandTest : public testing::Test {
-protected:
-  void SetUp() override {
-    _pDisplay = new ORVMessageDisplayToString();
-    ORVGlobalObjectCleaner::Add(_pDisplay);
-    ORVMessageDisplay::SetGlobal(*_pDisplay);
-  }
-  std::string Shown() { return Utf8(_pDisplay->GetMessage()); }
-  // The exit status of iCommand, a space and the lines it displayed.
-  std::string Run(const char* iCommand) {
-    _pDisplay->Clear();
-    int status = ORVUtilities::ExecuteExternalCommand(iCommand);
-    return std::to_string(status) + " " + Shown();
-  }
-
-  ORVGlobalObjectCleaner _Cleaner;
-  ORVMessageDisplayToString* _pDisplay = nullptr;
 };
 
 }  // namespace
@@ -140,13 +118,14 @@ TEST(ORVUtilitiesDisplays, TerminalDisplaysBecomeGlobalWriteToTheirStreamsAndAre
   {
     ORVGlobalObjectCleaner cleaner;
     ORVUtilities::MakeAndSetAsGlobalDisplayToTerm();
-    EXPECT_EQ(cleaner.GetCount(), 2);
-    EXPECT_EQ(std::string(ORVMessageDisplay::GetGlobal()->IsA()) + " " +
-                  ORVErrorDisplay::GetGlobal()->IsA(),
-              "ORVMessageDisplayToISO8859Term ORVErrorDisplayToISO8859Term");
+    EXPECT_EQ(std::to_string(cleaner.GetCount()) + " " + ORVMessageDisplay::GetGlobal()->IsA() +
+                  " " + ORVErrorDisplay::GetGlobal()->IsA(),
+              "2 ORVMessageDisplayToISO8859Term ORVErrorDisplayToISO8859Term");
   }
-  // Released with the cleaner, they are no longer the global displays.
-  ExpectFatal([] { ORVMessageDisplay::GetGlobal(); }, kNoGlobalDisplay, kDisplayFile);
+  // Released with the cleaner, they are no longer the global displays: the output of a
+  // command has nowhere to go.
+  ExpectFatal([] { ORVUtilities::ExecuteExternalCommand("echo line"); },
+              "A global object displayer should have been set", "src/ORVMessageDisplay.cpp");
   ChildResult child = RunInChild([] {
     ORVGlobalObjectCleaner cleaner;
     ORVUtilities::MakeAndSetAsGlobalDisplayToTerm();
@@ -159,7 +138,17 @@ TEST(ORVUtilitiesDisplays, TerminalDisplaysBecomeGlobalWriteToTheirStreamsAndAre
   EXPECT_NE(child._Stderr.find("#ERR#"), std::string::npos) << child._Stderr;
 }
 
-TEST_F(ORVUtilitiesCommandTest, ExitCodeIsReturnedAndEveryLineDisplayedInPiecesOf1023Bytes) {
+TEST(ORVUtilitiesCommands, ExitCodeIsReturnedAndEveryLineDisplayedInPiecesOf1023Bytes) {
+  ORVGlobalObjectCleaner cleaner;
+  auto* display = new ORVMessageDisplayToString();
+  ORVGlobalObjectCleaner::Add(display);
+  ORVMessageDisplay::SetGlobal(*display);
+  // The exit status of iCommand, a space and the lines it displayed.
+  const auto Run = [display](const ORVString& iCommand) {
+    display->Clear();
+    int status = ORVUtilities::ExecuteExternalCommand(iCommand);
+    return std::to_string(status) + " " + Utf8(display->GetMessage());
+  };
   const std::string piece(1023, '0');
   ExpectRows(
       {{Run("printf 'first\\n\\nthird\\n'; exit 3"), "3 first\n\nthird\n"},
@@ -173,38 +162,26 @@ TEST_F(ORVUtilitiesCommandTest, ExitCodeIsReturnedAndEveryLineDisplayedInPiecesO
        // A line that fills the buffer exactly is one line, with no empty line after it.
        {Run("printf '%01023d\\n%02046d\\nend\\n' 0 0"),
         "0 " + piece + "\n" + piece + "\n" + piece + "\nend\n"}});
-}
-
-TEST_F(ORVUtilitiesCommandTest, CommandThatCannotStartReadsNothing) {
-  // Without a free file descriptor popen cannot make its pipe.
-  ChildResult child = RunInChild([this] {
+  // Without a free file descriptor popen cannot make its pipe: nothing is read.
+  ChildResult child = RunInChild([&] {
     // The same calls once with descriptors free: the sanitizers' type checks need a pipe
     // the first time they meet a class.
     ORVString command("echo never");
-    ORVUtilities::ExecuteExternalCommand("true");
-    Shown();
+    Run("true");
     rlimit limit = {3, 3};
     if (setrlimit(RLIMIT_NOFILE, &limit) != 0) _exit(10);
     for (int descriptor = 3; descriptor < 1024; ++descriptor)
       close(descriptor);
-    int status = ORVUtilities::ExecuteExternalCommand(command);
-    _exit(status == -1 && Shown().empty() ? 0 : 11);
+    _exit(Run(command) == "-1 " ? 0 : 11);
   });
   EXPECT_EQ(Ended(child), "1 0 ") << child._Stderr;
-}
-
-TEST_F(ORVUtilitiesCommandTest, PendingStandardOutputIsWrittenBeforeTheCommandRuns) {
-  ChildResult child = RunInChild([] {
-    // The command writes to a copy of standard output, beside the captured output.
+  // Pending standard output is written before the command runs, which writes to a copy of
+  // standard output beside the captured output.
+  child = RunInChild([] {
     if (dup2(1, 5) != 5) _exit(10);
     ORVStdout << "before ";
     ORVUtilities::ExecuteExternalCommand("echo direct >&5; echo captured");
     ORVStdout << "after" << endl;
   });
   EXPECT_EQ(Ended(child), "1 0 before direct\nafter\n");
-}
-
-TEST(ORVUtilitiesDeathTest, CommandOutputWithoutGlobalDisplayIsFatal) {
-  ExpectFatal([] { ORVUtilities::ExecuteExternalCommand("echo line"); }, kNoGlobalDisplay,
-              kDisplayFile);
 }
