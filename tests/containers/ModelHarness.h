@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <functional>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,11 +21,10 @@ inline void EraseAll(Elements& ioModel, const PEVBaseUnknown* iObject) {
   ioModel.erase(std::remove(ioModel.begin(), ioModel.end(), iObject), ioModel.end());
 }
 // Erases the elements at iIndexes (in any order, repeats allowed).
-inline void EraseAt(Elements& ioModel, std::vector<std::size_t> iIndexes) {
-  std::sort(iIndexes.begin(), iIndexes.end());
-  iIndexes.erase(std::unique(iIndexes.begin(), iIndexes.end()), iIndexes.end());
-  for (auto index = iIndexes.rbegin(); index != iIndexes.rend(); ++index)
-    ioModel.erase(ioModel.begin() + (long)*index);
+inline void EraseAt(Elements& ioModel, const std::vector<std::size_t>& iIndexes) {
+  std::set<std::size_t, std::greater<>> indexes(iIndexes.begin(), iIndexes.end());
+  for (std::size_t index : indexes)
+    ioModel.erase(ioModel.begin() + (long)index);
 }
 inline bool Has(const Elements& iModel, const PEVBaseUnknown* iObject) {
   return std::find(iModel.begin(), iModel.end(), iObject) != iModel.end();
@@ -72,8 +72,7 @@ public:
   // stay at the ends and resume from there, ToBegin and ToEnd go to them.
   void ExpectWalk(ORVIterator* iIterator, const Elements& iOrder, int iStart,
                   const std::function<bool(PEVBaseUnknown*)>& iMatches = nullptr) {
-    int count = (int)iOrder.size();
-    int at = iStart;
+    int count = (int)iOrder.size(), at = iStart;
     for (int move = 0; move < 12; ++move) {
       int kind = Random(6);  // 0 ToBegin, 1 ToEnd, 2 and 3 Next, 4 and 5 Previous
       if (kind < 2) {
@@ -121,10 +120,7 @@ public:
       PEVBaseUnknown* current = iterator->Next();
       EXPECT_EQ(current, iOrder[passed]);
       if (current != iOrder[passed]) break;
-      if (Random(iOneIn) != 0) {
-        ++passed;
-        continue;
-      }
+      if (Random(iOneIn) != 0 && ++passed) continue;
       passed -= (std::size_t)std::count(iOrder.begin(), iOrder.begin() + (long)passed, current);
       EXPECT_NE(ioContainer.Remove(current, 1), 0u);
       EraseAll(iOrder, current);
