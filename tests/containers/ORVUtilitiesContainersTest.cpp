@@ -13,9 +13,7 @@
 #include "FatalReport.h"
 #include "ORVConvertor.h"
 #include "ORVExtAnyChars.h"
-#include "ORVExtAnyInteger.h"
 #include "ORVExtAnyString.h"
-#include "ORVExtIntegerCmp.h"
 #include "ORVHashTable.h"
 #include "ORVList.h"
 #include "ORVOneWayIteratorOnInterval.h"
@@ -52,12 +50,12 @@ namespace {
 
 const char kFile[] = "src/ORVUtilitiesContainers.cpp";
 
-// The values of a vector of ORVExtInteger elements.
-std::vector<int> Values(const ORVVector& iVector) {
-  std::vector<int> values;
-  for (int i = 0; i < iVector.Size(); ++i)
-    values.push_back(ORVCheckedCast<ORVExtInteger>(iVector[i])->GetInteger());
-  return values;
+// The names of the elements of iContainer, one after the other.
+std::string Joined(const ORVContainer& iContainer) {
+  std::string names;
+  for (const std::string& name : Names(iContainer))
+    names += name;
+  return names;
 }
 
 std::string Text(const ORVString& iText) {
@@ -66,18 +64,17 @@ std::string Text(const ORVString& iText) {
 
 class ORVUtilitiesContainersTest : public ORVContainerTestBase {
 protected:
-  // A set of integers sorted by value (unless told otherwise), released by the fixture.
-  ORVSortedVector* MakeSet(const std::vector<int>& iValues, bool iSorted = true) {
-    ORVSortedVector& set = _Sets.emplace_back(_ByValue, ORVDestroyElementsAtDelete);
-    for (int value : iValues)
-      set.Append(new ORVExtAnyInteger(value));
+  // A set of shapes named by the characters of iNames, sorted by name unless told otherwise.
+  ORVSortedVector* MakeSet(const std::string& iNames, bool iSorted = true) {
+    ORVSortedVector& set = _Sets.emplace_back(_ByName, ORVDoNothingAtDelete);
+    for (char name : iNames)
+      set.Append(Shape(std::string(1, name)));
     if (iSorted) set.Sort();
     return &set;
   }
 
   ORVTestShapeCmpName _ByName;
   ORVTestShapeHashNumber _ByNumber;
-  ORVExtIntegerCmp _ByValue;
   std::deque<ORVSortedVector> _Sets;
 };
 using ORVUtilitiesContainersDeathTest = ORVUtilitiesContainersTest;
@@ -154,14 +151,14 @@ TEST_F(ORVUtilitiesContainersDeathTest,
   ORVVector& empty = VectorOf({});
   ExpectFatalReport([&] { ORVUtilities::RemoveElementsWithRelease(empty, VectorOf({&_A}), 1); },
                     notAll, kFile);
-  ORVSortedVector *sorted = MakeSet({}), *unsorted = MakeSet({2, 1}, false);
-  ExpectFatalReport([&] { ORVUtilities::GetDistinctObjects(*unsorted, _ByValue, empty, nullptr); },
+  ORVSortedVector *sorted = MakeSet(""), *unsorted = MakeSet("ba", false);
+  ExpectFatalReport([&] { ORVUtilities::GetDistinctObjects(*unsorted, _ByName, empty, nullptr); },
                     "ObjSet must be sorted by the comparator", kFile);
   for (int set = 1; set <= 2; ++set) {
     ExpectFatalReport(
         [&] {
           ORVUtilities::DiffSortedVectors(set == 1 ? *unsorted : *sorted,
-                                          set == 1 ? *sorted : *unsorted, _ByValue, 0, nullptr,
+                                          set == 1 ? *sorted : *unsorted, _ByName, 0, nullptr,
                                           nullptr, nullptr, nullptr);
         },
         "ObjSet" + std::to_string(set) + " must be sorted by the comparator", kFile);
@@ -177,50 +174,46 @@ TEST_F(ORVUtilitiesContainersDeathTest,
 }
 
 TEST_F(ORVUtilitiesContainersTest, ChecksThatNoTwoElementsAreEqualAndSeparatesDuplicates) {
-  ORVTestShape b2("b"), b3("b");
   ORVVector& vector = VectorOf({&_A, &_B, &_C});
   EXPECT_EQ(ORVUtilities::CheckNotMultiDefinedElementInVector(vector, _ByName, &_D), 1u);
-  vector.Append(&b2);
+  vector.Append(Shape("b"));
   EXPECT_EQ(ORVUtilities::CheckNotMultiDefinedElementInVector(vector, _ByName, nullptr), 0u);
-  ORVSortedVector set(_ByName, ORVDoNothingAtDelete);
-  AppendAll(set, {&_C, &_B, &_A, &b2, &b3});
-  set.Sort();
+  ORVSortedVector& set = *MakeSet("cbabb");
   ORVVector distinct(ORVDoNothingAtDelete);
   ORVList duplicates(ORVDoNothingAtDelete);
   ORVUtilities::GetDistinctObjects(set, _ByName, distinct, &duplicates);
   EXPECT_EQ(Names(distinct), (Texts{"a", "b", "c"}));
   EXPECT_EQ(distinct[1], set[1]);  // the first of the run
   EXPECT_EQ(Names(duplicates), (Texts{"b", "b"}));
-  ORVUtilities::GetDistinctObjects(ORVSortedVector(_ByName, ORVDoNothingAtDelete), _ByName,
-                                   distinct, nullptr);
+  ORVUtilities::GetDistinctObjects(*MakeSet(""), _ByName, distinct, nullptr);
   EXPECT_EQ(distinct.Size(), 3);
 }
 
 TEST_F(ORVUtilitiesContainersTest, DiffSortedVectorsWithAndWithoutTheDistinctFlag) {
-  using V = std::vector<int>;
+  using S = std::string;
   // {first, second, distinct, only in the first, only in the second, in both, all, i, j}: an
   // element in both is element j of the first set, at i.
-  const std::tuple<V, V, unsigned int, V, V, V, V, int, int> rows[] = {
-      {{4, 2, 1, 2}, {3, 4, 2}, 0, {1, 2}, {3}, {2, 4}, {1, 2, 2, 3, 4}, 1, 3},
-      {{1, 2, 2, 4}, {2, 3, 4}, 1, {1}, {3}, {2, 4}, {1, 2, 3, 4}, 0, 1},  // the first of its run
-      {{1, 1, 2, 4}, {2, 3, 3, 4, 4, 4, 5, 5}, 1, {1}, {3, 5}, {2, 4}, {1, 2, 3, 4, 5}, 1, 3},
-      {{5, 1, 5}, {}, 0, {1, 5, 5}, {}, {}, {1, 5, 5}, -1, -1},
-      {{}, {5, 1, 5}, 1, {}, {1, 5}, {}, {1, 5}, -1, -1},
+  const std::tuple<S, S, unsigned int, S, S, S, S, int, int> rows[] = {
+      {"4212", "342", 0, "12", "3", "24", "12234", 1, 3},
+      {"1224", "234", 1, "1", "3", "24", "1234", 0, 1},  // the first of its run
+      {"1124", "23344455", 1, "1", "35", "24", "12345", 1, 3},
+      {"515", "", 0, "155", "", "", "155", -1, -1},
+      {"", "515", 1, "", "15", "", "15", -1, -1},
   };
-  for (const auto& [values1, values2, distinct, only1, only2, both, all, i, j] : rows) {
-    SCOPED_TRACE(testing::PrintToString(values1) + " " + testing::PrintToString(values2));
-    ORVSortedVector *first = MakeSet(values1), *second = MakeSet(values2);
+  for (const auto& [names1, names2, distinct, only1, only2, both, all, i, j] : rows) {
+    SCOPED_TRACE(names1 + " " + names2);
+    ORVSortedVector *first = MakeSet(names1), *second = MakeSet(names2);
     ORVVector onlyIn1(ORVDoNothingAtDelete), onlyIn2(ORVDoNothingAtDelete),
         inBoth(ORVDoNothingAtDelete), inAll(ORVDoNothingAtDelete), alone(ORVDoNothingAtDelete);
-    ORVUtilities::DiffSortedVectors(*first, *second, _ByValue, distinct, &onlyIn1, &onlyIn2,
-                                    &inBoth, &inAll);
-    EXPECT_EQ((std::vector<V>{Values(onlyIn1), Values(onlyIn2), Values(inBoth), Values(inAll)}),
-              (std::vector<V>{only1, only2, both, all}));
+    ORVUtilities::DiffSortedVectors(*first, *second, _ByName, distinct, &onlyIn1, &onlyIn2, &inBoth,
+                                    &inAll);
+    EXPECT_EQ((Texts{Joined(onlyIn1), Joined(onlyIn2), Joined(inBoth), Joined(inAll)}),
+              (Texts{only1, only2, both, all}));
     EXPECT_TRUE(i < 0 || inBoth[i] == (*first)[j]);
     // Null outputs are skipped.
-    ORVUtilities::DiffSortedVectors(*first, *second, _ByValue, distinct, nullptr, &alone, nullptr,
+    ORVUtilities::DiffSortedVectors(*first, *second, _ByName, distinct, nullptr, &alone, nullptr,
                                     nullptr);
-    EXPECT_EQ(Values(alone), only2);
+    EXPECT_EQ(Joined(alone), only2);
   }
 }
 
