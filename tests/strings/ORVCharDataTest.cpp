@@ -2,12 +2,6 @@
 // upper-case kind, and the fixed character buffer.
 #include "ORVCharData.h"
 
-#include <gtest/gtest.h>
-
-#include <cstring>
-
-#include "ORVFixedCharBuffer.h"
-#include "ORVUpperCharData.h"
 #include "StringsTestSupport.h"
 
 namespace {

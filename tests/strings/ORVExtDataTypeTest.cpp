@@ -3,21 +3,6 @@
 // class tree, and the fatal reads.
 #include "ORVExtDataType.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "ORVDate.h"
-#include "ORVExtAnyBoolean.h"
-#include "ORVExtAnyChars.h"
-#include "ORVExtAnyConstPointer.h"
-#include "ORVExtAnyDate.h"
-#include "ORVExtAnyInteger.h"
-#include "ORVExtAnyString.h"
-#include "ORVExtAnyVarPointer.h"
-#include "ORVExtDbNullBoolean.h"
-#include "ORVExtDbNullDate.h"
-#include "ORVExtDbNullInteger.h"
 #include "StringsTestSupport.h"
 
 // An ORVExtChars of its own kind, to take the paths for other classes.

@@ -3,14 +3,6 @@
 // iterators and chained, and the conversion checks.
 #include "ORVStringConvToExtChars.h"
 
-#include <gtest/gtest.h>
-
-#include "ORVCoupledConvertor.h"
-#include "ORVExtAnyString.h"
-#include "ORVStringExtCharsConvToLowerExtChars.h"
-#include "ORVStringExtCharsConvToUpperExtChars.h"
-#include "ORVVector.h"
-#include "ORVVolatileOneWayIteratorForContainer.h"
 #include "StringsTestSupport.h"
 
 namespace {

@@ -4,21 +4,6 @@
 // instances, and the fatal checks.
 #include "ORVStringExtCharsCmp.h"
 
-#include <gtest/gtest.h>
-
-#include <cctype>
-#include <cstdint>
-#include <random>
-#include <string>
-
-#include "ORVExtAnyChars.h"
-#include "ORVExtAnyInteger.h"
-#include "ORVExtAnyString.h"
-#include "ORVExtDbNullInteger.h"
-#include "ORVExtIntegerCmp.h"
-#include "ORVStringExtCharsCmpNoCase.h"
-#include "ORVStringExtCharsHash.h"
-#include "ORVStringExtCharsHashNoCase.h"
 #include "StringsTestSupport.h"
 
 namespace {

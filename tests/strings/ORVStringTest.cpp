@@ -3,12 +3,7 @@
 // numbers, case conversion, resizing, the handler and the fatal checks.
 #include "ORVString.h"
 
-#include <climits>
-#include <string>
-
 #include "StringsTestSupport.h"
-
-using namespace std::string_literals;
 
 namespace {
 

@@ -3,20 +3,9 @@
 // their exit statuses and output lines.
 #include "ORVUtilities.h"
 
-#include <gtest/gtest.h>
-
 #include <sys/resource.h>
 #include <unistd.h>
-#include <string>
 
-#include "ChildProcess.h"
-#include "ErrorRecord.h"
-#include "ORVError.h"
-#include "ORVErrorDisplayToISO8859Term.h"
-#include "ORVMessageDisplayToISO8859Term.h"
-#include "ORVMessageDisplayToString.h"
-#include "ORVOFStream.h"
-#include "PEVClassFactory.h"
 #include "StringsTestSupport.h"
 
 namespace {

