@@ -186,12 +186,9 @@ TEST_F(ORVIteratorDeathTest, NoVectorAndWhatWouldEscapeTheHandlersAreFatal) {
     ORVIteratorWithAllRfHndlr(iIterator, {}, iPattern, iComparator);
   };
   ExpectFatalReport([&] { make(nullptr, {}, {}); }, "pIterator == NULL", kWithAllFile);
-  ExpectFatalReport(
-      [&] {
-        make(_Vector.LookupAll(&_A, _ByName), {},
-             Held<ORVComparatorRfHndlr>(new ORVTestShapeCmpName(), ORVRfHndlrAdopt));
-      },
-      "Wrong comparator", kWithAllFile);
+  auto other = Held<ORVComparatorRfHndlr>(new ORVTestShapeCmpName(), ORVRfHndlrAdopt);
+  ExpectFatalReport([&] { make(_Vector.LookupAll(&_A, _ByName), {}, other); }, "Wrong comparator",
+                    kWithAllFile);
   ExpectFatalReport(
       [&] { make(_Vector.LookupAll(&_A, _ByName), Held<PEVBaseUnknownRfHndlr>(&_B), {}); },
       "Wrong Pattern", kWithAllFile);

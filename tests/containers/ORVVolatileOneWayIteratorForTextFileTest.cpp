@@ -199,8 +199,7 @@ TEST_F(ORVTextFileIteratorTest, ReadsTheEdgeCases) {
 
 TEST_F(ORVTextFileIteratorTest, TheErrorsNameTheRequestTheFileAndTheLine) {
   ORVVolatileOneWayIteratorForTextFile* iterator = Make("fine\nmuch too long\n", 0, 8);
-  EXPECT_NE(iterator->Next(), nullptr);
-  const PEVBaseUnknown* line = iterator;
+  const PEVBaseUnknown* line = iterator->Next();
   long code = iterator->Next(line);
   EXPECT_EQ(code, PEV_E_FAIL);
   EXPECT_EQ(DescribeLastError(code), "type 1 in " + std::string(kFile) + "; request Reading " +
