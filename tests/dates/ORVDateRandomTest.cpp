@@ -19,8 +19,7 @@ constexpr int kRuns = 100000;
 
 // Texts built from date-like fields, separators and stray characters, so that both
 // successes and every kind of failure come up often.
-class DateTextMaker {
-public:
+struct DateTextMaker {
   explicit DateTextMaker(unsigned int iSeed) : _Random(iSeed) {}
 
   // A field, mostly a number below iLimit from iBase.
@@ -60,9 +59,6 @@ public:
     return text;
   }
   int Pick(int iCount) { return std::uniform_int_distribution<int>(0, iCount - 1)(_Random); }
-  std::mt19937& Random() { return _Random; }
-
-private:
   std::mt19937 _Random;
 };
 
@@ -169,8 +165,7 @@ TEST_F(ORVDateRandomTest, AddedSpansGiveDatesOfTheRangeOrFail) {
   };
   int successes = 0;
   for (int i = 0; i < kRuns; ++i) {
-    ORVDate date(times(maker.Random()), 1);
-    ORVDate before(date);
+    ORVDate date(times(maker._Random), 1), before(date);
     int years = amount(40), months = amount(500), days = amount(30000);
     int hours = amount(1000), minutes = amount(100000), seconds = amount(10000000);
     unsigned int add = (unsigned int)maker.Pick(2);
@@ -185,9 +180,7 @@ TEST_F(ORVDateRandomTest, AddedSpansGiveDatesOfTheRangeOrFail) {
       continue;
     }
     ++successes;
-    ASSERT_GE(date.GetYear(), 1970);
-    ASSERT_LE(date.GetYear(), 2037);
-    ASSERT_GE(date.Gettime_t(1), 0);
+    ASSERT_TRUE(date.GetYear() >= 1970 && date.GetYear() <= 2037 && date.Gettime_t(1) >= 0);
     // Without years and months the sum is plain arithmetic on seconds.
     if (years == 0 && months == 0 && !IsRepeatedLocalTime(before)) {
       long long span = seconds + 60LL * minutes + 3600LL * hours + 86400LL * days;

@@ -1,21 +1,24 @@
-// Tests of ORVError: what construction sets, the file name copies, the joined message,
-// copies, and turning result codes back into errors.
+// Tests of errors: what construction sets, the file name copies, the joined message,
+// copies and turning result codes back into errors; the error manager's severity ranking
+// that picks the main error, the displays it makes, references and the last error it
+// forgets; the terminal text of each error type byte for byte, on the stream of its
+// severity, and the global error display.
 #include "ORVError.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
+#include "ChildProcess.h"
 #include "ErrorRecord.h"
 #include "MessagesTestSupport.h"
+#include "ORVErrorDisplay.h"
+#include "ORVErrorDisplayToISO8859Term.h"
+#include "ORVErrorMngr.h"
 
 namespace {
-
-// Forgets the last error after each test, so that none leaks into the next one.
-class ORVErrorTest : public testing::Test {
-protected:
-  void TearDown() override { PEVError::PEVCleanLastError(); }
-};
 
 std::string SourceFileName(PEVError& iError) {
   char* name = nullptr;
@@ -30,6 +33,55 @@ std::string Summary(PEVError& iError) {
   return std::to_string(iError.GetReturnCode()) + " " +
          std::to_string((int)iError.GetInformationOnErrorType()) + " " + SourceFileName(iError) +
          " " + (catalog ? catalog : "<null>") + " " + (key ? key : "<null>");
+}
+
+// Records the errors it is given.
+class ORVTestRecordingErrorDisplay : public ORVErrorDisplay {
+public:
+  void Display(PEVError& iError) override { _Displayed.push_back(&iError); }
+  std::vector<PEVError*> _Displayed;
+};
+
+// The errors a test makes are released after it, with the recording display set as global
+// and the last error, so that none leaks into the next test.
+class ORVErrorTest : public testing::Test {
+protected:
+  void SetUp() override { ORVErrorDisplay::SetGlobal(*_pDisplay); }
+  void TearDown() override {
+    for (ORVError* error : _Made)
+      error->Release();
+    _pDisplay->Release();
+    PEVError::PEVCleanLastError();
+  }
+
+  ORVError* Make(int iType, long iCode = PEV_E_FAIL) {
+    _Made.push_back(new ORVError("f", 1, kNone, kNone, kNone, (PEVErrorType)iType, iCode));
+    return _Made.back();
+  }
+  // The main error of ioManager; the reference it hands out is given back at once.
+  static PEVError* MainOf(ORVErrorMngr& ioManager) {
+    PEVError* main = nullptr;
+    EXPECT_EQ(ioManager.GetMainError(main), 0);
+    if (main) main->Release();
+    return main;
+  }
+  ORVTestRecordingErrorDisplay* _pDisplay = new ORVTestRecordingErrorDisplay();
+  std::vector<ORVError*> _Made;
+};
+using ORVErrorMngrTest = ORVErrorTest;
+
+// What a terminal shows for iError through the global display: standard output, then
+// standard error, of a child that ends normally.
+std::string ShownOnTerminal(PEVError& iError) {
+  ChildResult child = RunInChild([&] {
+    ORVGlobalObjectCleaner cleaner;
+    auto* display = new ORVErrorDisplayToISO8859Term();
+    ORVGlobalObjectCleaner::Add(display);
+    ORVErrorDisplay::SetGlobal(*display);
+    ORVErrorDisplay::GetGlobal()->Display(iError);
+  });
+  EXPECT_EQ(child._ExitStatus, 0);
+  return "out: " + child._Stdout + "err: " + child._Stderr;
 }
 
 }  // namespace
@@ -122,4 +174,148 @@ TEST_F(ORVErrorTest, ReplacingTheRequestTouchesOnlyAnORVError) {
   ORVError::ReplaceLastErrorRequest(code, Text("context"));
   EXPECT_EQ(plain->GetRefCount(), 1u);
   ORVError::ReplaceLastErrorRequest(12345, Text("context"));  // no last error: nothing
+}
+
+TEST_F(ORVErrorMngrTest, SeverityRankingDecidesTheMainError) {
+  // Fatal (2) > critical (1) > warning (3) > information (4); 0 and 5 rank as information.
+  // An error of the new type replaces the main one only when it ranks higher.
+  const int kRank[6] = {1, 3, 4, 2, 1, 1};
+  for (int main = 0; main < 6; ++main) {
+    for (int next = 0; next < 6; ++next) {
+      ORVErrorMngr manager;
+      manager.DisplayAndKeepError(*Make(main), 1);
+      manager.DisplayAndKeepError(*Make(next), 1);
+      EXPECT_EQ(MainOf(manager) == _Made.back(), kRank[next] > kRank[main])
+          << "main " << main << ", new " << next;
+    }
+  }
+}
+
+TEST_F(ORVErrorMngrTest, WithoutComparisonTheLastDisplayedBecomesMainAndZeroOnlyCleans) {
+  ORVErrorMngr manager;
+  ORVError *fatal = Make(2), *information = Make(4);
+  manager.DisplayAndKeepError(*fatal, 0);
+  manager.DisplayAndKeepError(*information, 0);
+  manager.DisplayAndKeepError(*information, 1);  // already main: displayed, nothing else
+  EXPECT_EQ(_pDisplay->_Displayed, (std::vector<PEVError*>{fatal, information, information}));
+  EXPECT_EQ(manager.GetMainErrorReturnCode(), PEV_E_FAIL);
+  PEVError* main = nullptr;
+  EXPECT_EQ(manager.GetMainError(main), 0);
+  EXPECT_EQ(main, information);
+  EXPECT_EQ(main->GetRefCount(), 3u);  // ours, the manager's, the one handed out
+  main->Release();
+  EXPECT_EQ(fatal->GetRefCount(), 1u);
+  // A zero code only cleans the last error.
+  long code = PEVError::GetReturn(PEVReturnError, new ORVError(2), nullptr, __FILE__, __LINE__);
+  manager.DisplayAndKeepError(0, 1);
+  EXPECT_EQ(_pDisplay->_Displayed.size(), 3u);
+  EXPECT_EQ(PEVError::PEVGetLastError(code, nullptr), nullptr);
+  EXPECT_EQ(MainOf(manager), information);
+}
+
+TEST_F(ORVErrorMngrTest, CodesAreTurnedIntoErrorsAndTheLastErrorForgotten) {
+  ORVErrorMngr manager;
+  ORVError* error = Make(1, -4);
+  error->AddRef();
+  long code = PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
+  manager.DisplayAndKeepError(code, 1);
+  EXPECT_EQ(_pDisplay->_Displayed, std::vector<PEVError*>{error});
+  EXPECT_EQ(PEVError::PEVGetLastError(code, nullptr), nullptr);
+  EXPECT_EQ(manager.GetMainErrorReturnCode(), -4);
+  // A code without error gives the made-up critical error; compared or not, it is kept.
+  manager.DisplayAndKeepError(PEV_E_FAIL, 0);
+  ASSERT_EQ(_pDisplay->_Displayed.size(), 2u);
+  EXPECT_NE(_pDisplay->_Displayed[1], error);
+  EXPECT_EQ(manager.GetMainErrorReturnCode(), PEV_E_FAIL);
+  EXPECT_EQ(error->GetRefCount(), 1u);
+  // Forgotten errors are displayed but never main.
+  ORVErrorMngr forgetting;
+  error->AddRef();
+  code = PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
+  forgetting.DisplayAndForgetError(code);
+  forgetting.DisplayAndForgetError(*error);
+  forgetting.DisplayAndForgetError(0);
+  EXPECT_EQ(_pDisplay->_Displayed.size(), 4u);
+  EXPECT_EQ(_pDisplay->_Displayed[3], error);
+  EXPECT_EQ(PEVError::PEVGetLastError(code, nullptr), nullptr);
+  EXPECT_EQ(forgetting.GetMainErrorReturnCode(), 0);
+  EXPECT_EQ(error->GetRefCount(), 1u);
+}
+
+TEST_F(ORVErrorMngrTest, ReturnSuccessOrErrorGivesTheMainErrorAsLastError) {
+  ORVErrorMngr manager;
+  EXPECT_EQ(manager.ReturnSuccessOrError(), 0);
+  ORVError* warning = Make(3, 0x20);
+  EXPECT_EQ(manager.SetMainError(warning), 0);
+  EXPECT_EQ(manager.SetMainError(warning), 0);  // the same again: no extra reference
+  EXPECT_EQ(warning->GetRefCount(), 2u);
+  long code = manager.ReturnSuccessOrError();
+  EXPECT_EQ(code, 0x20);
+  PEVError* last = PEVError::PEVGetLastError(code, nullptr);
+  EXPECT_EQ(last, warning);
+  last->Release();
+  EXPECT_EQ(warning->GetRefCount(), 3u);  // ours, the manager's, the last error's
+  EXPECT_EQ(manager.SetMainError(nullptr), 0);
+  EXPECT_EQ(manager.GetMainErrorReturnCode(), 0);
+  PEVError::PEVCleanLastError();
+  EXPECT_EQ(warning->GetRefCount(), 1u);
+  // Destruction releases the main error.
+  {
+    ORVErrorMngr other;
+    other.DisplayAndKeepError(*warning, 1);
+    EXPECT_EQ(warning->GetRefCount(), 2u);
+  }
+  EXPECT_EQ(warning->GetRefCount(), 1u);
+}
+
+TEST(ORVErrorDisplayToTerm, EachTypeShowsItsLayoutOnTheStreamOfItsSeverity) {
+  // Critical and fatal errors go to standard error with a marker, dots for missing names;
+  // warnings and information go to standard output, information without marker, and so
+  // do the types outside one to four. Empty parts leave no lines. Texts reach the
+  // terminal as UTF-8. A request (null for none) is named ORVBC 0207.
+  const std::tuple<int, const char*, const char*, const char*, const char*> kShown[] = {
+      {1, "R", "D ≠ €", "A", "out: err: R\n#ERR# ORVBC - 0207: D ≠ €\nA\n\n"},
+      {1, nullptr, nullptr, nullptr, "out: err: #ERR# ... - ...\n\n"},
+      {1, "", "D", nullptr, "out: err: #ERR# ORVBC - 0207: D\n\n"},
+      {3, "R", "D", nullptr, "out: R\n!WNG! ORVBC - 0207: D\n\nerr: "},
+      {3, nullptr, nullptr, "A", "out: !WNG! ... - ...\nA\n\nerr: "},
+      {4, nullptr, "D", "A", "out: D\nA\n\nerr: "},
+      {4, nullptr, nullptr, nullptr, "out: \nerr: "},
+      {0, "R", "D", nullptr, "out: R\nD\n\nerr: "},
+      {5, "R", "D", nullptr, "out: R\nD\n\nerr: "}};
+  auto part = [](const char* iText) { return iText ? Text(iText, "ORVBC", "0207") : kNone; };
+  for (const auto& [type, request, diagnostic, advice, shown] : kShown) {
+    ORVError error(nullptr, 0, part(request), part(diagnostic), part(advice), (PEVErrorType)type,
+                   type == 1 ? PEV_E_FAIL : 1);
+    EXPECT_EQ(ShownOnTerminal(error), shown);
+  }
+  ORVError fatal("f", 12, kNone, Text("D"), kNone, PEVErrorTypeFatal, PEV_E_FAIL);
+  fatal.SetMsgCatalog("CAT");
+  fatal.SetMsgId("KEY");
+  EXPECT_EQ(ShownOnTerminal(fatal), "out: err: #ERR# FATAL ERROR CAT - KEY IN f AT LINE 12: D\n\n");
+  // A platform error shows its fallback text.
+  PEVError plain(0, "NOSUCHCAT", "K1");
+  plain.SetInformationOnErrorType(PEVErrorTypeCritical);
+  EXPECT_EQ(ShownOnTerminal(plain), "out: err: #ERR# NOSUCHCAT - K1: NOSUCHCAT - K1\n\n");
+}
+
+TEST(ORVErrorDisplay, DisplayAndCleanLastErrorShowsTheErrorOfTheCodeAndForgetsIt) {
+  ChildResult child = RunInChild([] {
+    ORVGlobalObjectCleaner cleaner;
+    ORVErrorDisplayToISO8859Term display;
+    auto* error = new ORVError("f", 1, kNone, Text("D"), kNone, PEVErrorTypeCritical, -3);
+    long code = PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
+    display.DisplayAndCleanLastError(code);
+    if (PEVError::PEVGetLastError(code, nullptr)) printf("still there\n");
+    display.DisplayAndCleanLastError(0);  // nothing to show
+    display.DisplayAndCleanLastError(2);  // no error behind it: the fallback warning
+  });
+  EXPECT_EQ(child._Stderr, "#ERR# ... - ...: D\n\n");
+  EXPECT_EQ(child._Stdout.rfind("!WNG! ... - ...: ", 0), 0u) << child._Stdout;
+  EXPECT_EQ(child._Stdout.find("still there"), std::string::npos);
+}
+
+TEST(ORVErrorDisplayDeathTest, GlobalIsTheOneSetLastAndForgottenWhenDestroyed) {
+  ExpectGlobalIsTheOneSetLast<ORVErrorDisplay, ORVErrorDisplayToISO8859Term>(
+      "src/ORVErrorDisplay.cpp");
 }

@@ -1,14 +1,16 @@
 // Tests of the message displays: terminal output, collected strings, coupled displays,
-// the global display, and the file display with its open, write and close failures.
+// the global display, the file display with its open, write and close failures, and the
+// begin informer, which shows its heading once per activity.
 #include "ORVMessageDisplay.h"
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "ChildProcess.h"
@@ -19,6 +21,7 @@
 #include "ORVMessageDisplayToAsciiFile.h"
 #include "ORVMessageDisplayToISO8859Term.h"
 #include "ORVMessageDisplayToString.h"
+#include "ORVMsgDisplayingBeginInformer.h"
 #include "ORVParamNLSMsgBldrCtlg.h"
 #include "TemporaryDirectory.h"
 
@@ -42,12 +45,7 @@ private:
 };
 
 int OpenDescriptorCount() {
-  int count = 0;
-  DIR* directory = opendir("/proc/self/fd");
-  while (readdir(directory))
-    ++count;
-  closedir(directory);
-  return count;
+  return (int)std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
 }
 
 // A temporary directory; the last error is forgotten after each test.
@@ -220,4 +218,35 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, NothingIsWrittenAfterAWriteFailure) {
   EXPECT_EQ(child._ExitStatus, 0);
   std::string content = ReadWholeFile(path);
   EXPECT_EQ(content.find("after"), std::string::npos) << content.size() << " bytes";
+}
+
+TEST(ORVMsgDisplayingBeginInformer, HeadingIsShownOnceUntilReinitOrANewHeading) {
+  ORVMessageDisplayToString display;
+  ORVMsgDisplayingBeginInformer informer(Text("Checking files"), display);
+  EXPECT_EQ(informer.SomethingHasBeenDone(), 0u);
+  for (int i = 0; i < 3; ++i)
+    informer.Inform();
+  EXPECT_EQ(Utf8(display.GetMessage()), "Checking files\n");
+  EXPECT_NE(informer.SomethingHasBeenDone(), 0u);
+  informer.Reinit();
+  EXPECT_EQ(informer.SomethingHasBeenDone(), 0u);
+  informer.Inform();
+  informer.Inform();
+  EXPECT_EQ(Utf8(display.GetMessage()), "Checking files\nChecking files\n");
+  informer.SetHNLSMsgBldr(Text("second"));
+  EXPECT_EQ(informer.SomethingHasBeenDone(), 0u);
+  informer.Inform();
+  informer.Inform();
+  EXPECT_EQ(Utf8(display.GetMessage()), "Checking files\nChecking files\nsecond\n");
+}
+
+TEST(ORVMsgDisplayingBeginInformer, WithoutHeadingNothingIsShownButTheWorkIsNoted) {
+  ORVMessageDisplayToString display;
+  ORVMsgDisplayingBeginInformer informer(display);
+  informer.Inform();
+  EXPECT_NE(informer.SomethingHasBeenDone(), 0u);
+  // An empty handler set later is no heading either.
+  informer.SetHNLSMsgBldr(ORVNLSMsgBldrRfHndlr());
+  informer.Inform();
+  EXPECT_TRUE(display.GetMessage().IsEmpty());
 }
