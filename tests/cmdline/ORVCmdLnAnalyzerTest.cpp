@@ -18,12 +18,15 @@
 #include <vector>
 
 #include "CmdLnTestSupport.h"
+#include "ORVCmdLnHelpMngr.h"
 #include "ORVCmdLnOptMngr.h"
 #include "ORVCmdLnOptMultiArg.h"
 #include "ORVCmdLnOptMultiArgElementLengthMngr.h"
 #include "ORVCmdLnOptNoArg.h"
 #include "ORVCmdLnOptOneArg.h"
+#include "ORVCmdLnOptOneArgConvToStringAndInt.h"
 #include "ORVCmdLnOptOneArgLengthMngr.h"
+#include "ORVError.h"
 
 namespace {
 
@@ -113,6 +116,7 @@ struct Command {
     cut("type 1 in src/ORVCmdLn", ""), cut("Analyzer.cpp", "A"), cut("Opt.cpp", "Opt");
     cut("OptNoArg.cpp", "0"), cut("OptOneArg.cpp", "1"), cut("OptMultiArg.cpp", "*");
     cut("OptOneArgLengthMngr.cpp", "1#"), cut("OptMultiArgElementLengthMngr.cpp", "*#");
+    cut("OptOneArgConvToStringAndInt.cpp", "C");
     cut("; request ORVBC 0013: ", ": "), cut("; diagnostic ORVBC ", " / ");
     cut("; advice CMDLNTEST USAGE: mk", ""), cut("; advice CMDLNTEST ", " / ");
     cut("; advice ", " / ");
@@ -353,27 +357,142 @@ TEST_F(ORVCmdLnAnalyzerTest, OptionsRegisterInOrderAndLookupsMatchWholeNamesExac
   EXPECT_EQ(analyzer.LookupOneOption(""), &command);
 }
 
-TEST(ORVCmdLnAnalyzerDeathTest, NullArgumentsAndNullListElementsAreFatal) {
+TEST_F(ORVCmdLnAnalyzerTest, ConvertsAtTheLastSeparatorToATextAndANumber) {
+  Command command("-p=1");
+  ORVCmdLnOptOneArgConvToStringAndInt converter(
+      *ORVCheckedCast<ORVCmdLnOptOneArg>(command._Kept[1].get()));
+  // The result, the text and the number (which starts at -99) of iArgument's conversion.
+  auto convert = [&](const char* iArgument, char iSeparator) {
+    command._Analyzer.Reset();
+    ORVString text("unchanged");
+    int number = -99;
+    EXPECT_EQ(Analyze(command._Analyzer, {"-p", iArgument}), 0);
+    std::string result = Command::Short(Outcome(converter.Convert(iSeparator, text, number)));
+    return result + " [" + text.GetChars() + "] " + std::to_string(number);
+  };
+  const struct {
+    const char* _Argument;
+    char _Separator;
+    const char* _Result;
+  } kCases[] = {
+      {"name:12", ':', "success [name] 12"},
+      {"a:b:7", ':', "success [a:b] 7"},
+      {":5", ':', "success [] 5"},
+      {"x:-2147483648", ':', "success [x] -2147483648"},
+      {"key=value=9", '=', "success [key=value] 9"},
+      {"name", ':', "C: mk -p \"name\" / 0018: name | : / NAME: -p [name] -99"},
+      // A NUL separator is never found in the characters.
+      {"a:1", '\0', "C: mk -p \"a:1\" / 0018: a:1 |  / NAME: -p [a:1] -99"},
+      // An empty number text changes nothing; otherwise what the conversion read is stored.
+      {"name:", ':', "C: mk -p \"name:\" / 0015:  / NAME: -p [name] -99"},
+      {"name:x", ':', "C: mk -p \"name:x\" / 0015: x / NAME: -p [name] 0"},
+      {"name:12 ", ':', "C: mk -p \"name:12 \" / 0015: 12  / NAME: -p [name] 12"},
+      // Beyond int, as the range error of a 32-bit long.
+      {"n:2147483648", ':',
+       "C: mk -p \"n:2147483648\" / 0015: 2147483648 / NAME: -p [n] 2147483647"},
+      {"n:-99999999999", ':',
+       "C: mk -p \"n:-99999999999\" / 0015: -99999999999 / NAME: -p [n] -2147483648"},
+  };
+  for (const auto& test : kCases)
+    EXPECT_EQ(convert(test._Argument, test._Separator), test._Result) << test._Argument;
+  // The text may be the option's own string.
+  ORVString& argument = *ORVCheckedCast<ORVString>(command._Kept[0].get());
+  int number = 0;
+  convert("left:right:3", ':');
+  EXPECT_EQ(converter.Convert(':', argument, number), 0);
+  EXPECT_EQ(std::string(argument.GetChars()) + " " + std::to_string(number), "left:right 3");
+  argument = "plain";
+  EXPECT_EQ(converter.Convert(':', argument, number), PEV_E_FAIL);
+  EXPECT_STREQ(argument.GetChars(), "plain");
+}
+
+class ORVCmdLnHelpMngrTest : public CmdLnTest {
+protected:
+  std::string Run(std::vector<const char*> iArguments) {
+    _Analyzer.Reset();
+    return Command::Short(Outcome(Analyze(_Analyzer, iArguments)));
+  }
+
+  static inline const std::string kInformation =
+      "type 4 in src/ORVCmdLnHelpMngr.cpp; request <none>; diagnostic ";
+  static inline const std::string kHelp =
+      "Usage: mk -n <name> [-h|-help|-?]\n-n|-name <name>\n"
+      "    the name\n-q\n    says nothing\n-h|-help|-?\n    Shows this help and stops.\n";
+  ORVParamNLSMsgBldrCtlgRfHndlr _Usage = TestMessage("USAGEHELP");
+  ORVCmdLnAnalyzer _Analyzer{"mk", _Usage};
+  ORVString _Name, _Output;
+  ORVCmdLnOptOneArg _NameOption{_Analyzer,           "-n|-name", ORVCmdLnOptMandatory,
+                                TestMessage("NAME"), _Name,      1};
+  ORVCmdLnOptNoArg _Silent{_Analyzer, "-s", ORVCmdLnOptOptional, kNoUsage};
+  ORVCmdLnOptNoArg _Quiet{_Analyzer, "-q", ORVCmdLnOptOptional, TestMessage("QUIET")};
+  ORVCmdLnOptOneArg _Report{_Analyzer, "-o", ORVCmdLnOptOptional, kNoUsage, _Output, 1};
+  ORVCmdLnOptOneArgLengthMngr _Length{_Analyzer, _Report, 3, 8};
+};
+
+TEST_F(ORVCmdLnHelpMngrTest, AddsTheHelpOptionWhereItIsConstructedAndSkipsTheOptionChecks) {
+  ORVCmdLnHelpMngr help(_Analyzer, _Usage.Get(), ORVNLSMsgBldrRfHndlr());
+  ORVCmdLnOptNoArg after(_Analyzer, "-z", ORVCmdLnOptOptional, kNoUsage);
+  ORVCmdLnOptNoArg& option = help.GetHelpOpt();
+  EXPECT_EQ(_Analyzer.GetHelpOption(), &option);
+  EXPECT_EQ(_Analyzer.GetOptionSet()[4], &option);
+  EXPECT_EQ(_Analyzer.GetOptMngrSet()[1], &help);
+  // The short usage gets the help names after the command name (the advice below).
+  EXPECT_EQ(Utf8(option.GetHUsageBldr()->Build()), "-h|-help|-?\n    Shows this help and stops.");
+  // Without explanation the help ends with the last usage line.
+  EXPECT_EQ(Utf8(help.GetHelp()), kHelp);
+  const std::string advice = " / USAGEHELP: mk | -h|-help|-?";
+  EXPECT_EQ(Run({"-?", "x"}), "0: mk -h|-help|-? \"x\" / 0003: -h|-help|-?" + advice);
+  // The missing -n is not reported: the help is the answer; but a manager registered
+  // before the help manager still fails first.
+  EXPECT_EQ(Run({"-h"}), kInformation + kHelp + " / <none>");
+  EXPECT_EQ(Run({"-o", "ab", "-h"}), "1#: mk -o \"ab\" / 0016: ab | 2 | 3 | 8 / <none>");
+  EXPECT_EQ(Run({"-o", "abc"}), "Opt: mk -n|-name / 0002: -n|-name" + advice);
+}
+
+TEST_F(ORVCmdLnHelpMngrTest, EveryHelpNameAnswersWithTheHelpTextAsAnInformation) {
+  ORVCmdLnHelpMngr help(_Analyzer, _Usage.Get(), TestMessage("EXPLAINED"));
+  const std::string explained = kHelp + "\nExplains mk.\nOn two lines.\n";
+  EXPECT_EQ(Utf8(help.GetHelp()), explained);
+  for (const char* name : {"-h", "-help", "-?"}) {
+    EXPECT_EQ(Run({name}), kInformation + explained + " / <none>") << name;
+    long code = Analyze(_Analyzer, {});  // the help option is still defined
+    PEVError* last = PEVError::PEVGetLastError(code, nullptr);
+    const ORVNLSMsgBldrRfHndlr& diagnostic = ORVCheckedCast<ORVError>(last)->GetHDiagnosticBldr();
+    EXPECT_EQ(std::string(diagnostic->GetMsgCatalogName()) + " " + diagnostic->GetMsgId() + " " +
+                  std::to_string(last->GetReturnCode()),
+              "ORVBC CONCAT 1");
+    last->Release();
+  }
+  // Other letter cases are not help.
+  for (const char* name : {"-H", "-HELP", "-Help"})
+    EXPECT_EQ(Run({name}),
+              std::string("A: mk ") + name + " / 0001: " + name + " / USAGEHELP: mk | -h|-help|-?");
+}
+
+TEST(ORVCmdLnAnalyzerDeathTest, NullArgumentsNullListElementsAndHelpWithoutUsageAreFatal) {
   ExpectFatal([] { ORVCmdLnAnalyzer("mk", kNoUsage).Analyze(nullptr, 1); },
               "ORVCmdLnAnalyzer::Analyze(): iArguments is NULL", "src/ORVCmdLnAnalyzer.cpp");
   ExpectFatal(
       [] {
-        ORVCmdLnAnalyzer analyzer("mk", kNoUsage);
-        ORVCmdLnOptNoArg quiet(analyzer, "-q", ORVCmdLnOptOptional, kNoUsage);
-        Analyze(analyzer, {"-q", nullptr});
+        Command command("-q=0");
+        Analyze(command._Analyzer, {"-q", nullptr});
       },
       "ORVCmdLnAnalyzer::Analyze(): iArguments[1] is NULL", "src/ORVCmdLnAnalyzer.cpp");
   ExpectFatal(
       [] {
-        ORVVector values(ORVDoNothingAtDelete);
-        ORVCmdLnAnalyzer analyzer("mk", kNoUsage);
-        ORVCmdLnOptMultiArg option(analyzer, "-o", ORVCmdLnOptOptional, kNoUsage, values, 0, -1, 0);
-        ORVCmdLnOptMultiArgElementLengthMngr length(analyzer, option, 1, 3);
-        ORVString good("ab");
-        values.Add(&good, 1);
-        values.Add(nullptr, 1);
-        length.Check();
+        Command command("-o=*0,-1#1,3");
+        auto* values = ORVCheckedCast<ORVVector>(command._Kept[0].get());
+        values->Add(new ORVString("ab"), 1);
+        values->Add(nullptr, 1);
+        command.Run("");
       },
       "ORVCmdLnOptMultiArgElementLengthMngr::Check(): element 1 of the argument set is NULL",
       "src/ORVCmdLnOptMultiArgElementLengthMngr.cpp");
+  ExpectFatal(
+      [] {
+        ORVCmdLnAnalyzer analyzer("mk", kNoUsage);
+        ORVCmdLnHelpMngr help(analyzer, nullptr, ORVNLSMsgBldrRfHndlr());
+        Analyze(analyzer, {"-h"});
+      },
+      "xxxRfHndlr::operator->(): Pointer == NULL", "src/ORVRefHandler.cpp");
 }
