@@ -1,8 +1,11 @@
 // Tests of ORVString and its block: construction, growth of the storage, sharing and copy on
 // write, reading, counted copies and appends, appends from the string's own characters,
-// numbers, case conversion, resizing, the handler and the fatal checks.
+// numbers, case conversion, resizing, the handler and the fatal checks; and of the
+// character data classes: named values that may be set once, their upper-case kind, and
+// the fixed character buffer.
 #include "ORVString.h"
 
+#include "ORVCharData.h"
 #include "StringsTestSupport.h"
 
 namespace {
@@ -25,9 +28,15 @@ const auto Buffer = [](const ORVStringBlock& b, int iNbChars) {
 // Allocated behind a string, so that its buffer cannot grow in place.
 const char kNeighbour[] = "allocated behind it, so that the buffer cannot grow in place";
 
+// The size and the first iNbChars bytes of the buffer, or "-" for none.
+const auto Bytes = [](const ORVFixedCharBuffer& b, int iNbChars) {
+  return std::to_string(b.GetSize()) + ":" +
+         (b.GetChars() ? std::string(b.GetChars(), iNbChars) : "-");
+};
+
 }  // namespace
 
-TEST(ORVString, ConstructionTakesTheDefaultDimensionAndRoundsTheBlockUpToIt) {
+TEST(ORVString, ConstructionAndGrowthTakeTheDefaultDimensionAndRoundTheBlockUpToIt) {
   ExpectRows({{Show(ORVString()), "/32"},
               {Show(ORVString(16, 1000)), "/16"},
               {Show(ORVString("abc")), "abc/32"},
@@ -36,9 +45,6 @@ TEST(ORVString, ConstructionTakesTheDefaultDimensionAndRoundsTheBlockUpToIt) {
               {Show(ORVString(0, 0).Concat("abc", 0)), "/-"},
               {Show(ORVString(0, 0) += "seven c"), "seven c/7"},
               {Show(ORVString(-4, 99).Copy("", -1)), "/0"}});
-}
-
-TEST(ORVString, CalcDimensionAppliesTheFirstRuleThatHolds) {
   // {required, default, current, dimension}: the current suffices, doubling suffices, 64 is
   // not above 64 (rounded up), no default (exactly), nothing required (the default); a
   // growth step stops at the largest int: only a size that cannot be represented fails.
@@ -86,7 +92,7 @@ TEST(ORVString, CopiesShareTheBlockUntilEachIsChanged) {
               {Show(ORVString(blockless)), "/0"}});
 }
 
-TEST(ORVString, EqualityComparesAllBytesAndCompareStopsAtTheFirstNul) {
+TEST(ORVString, EqualityComparesAllBytesCompareStopsAtTheFirstNulAndSubStringCounts) {
   const ORVString first = Nul("cd");
   EXPECT_TRUE(first != Nul("ce"));
   EXPECT_TRUE(first == Nul("cd") && first == ORVString(first));
@@ -98,9 +104,6 @@ TEST(ORVString, EqualityComparesAllBytesAndCompareStopsAtTheFirstNul) {
   EXPECT_EQ(std::make_tuple(ORVString(0, 0).Compare(nullptr), ORVString("a").Compare(nullptr),
                             first.SubString(2, 2).Compare(nullptr)),
             std::make_tuple(0, 1, 0));
-}
-
-TEST(ORVString, SubStringTakesTheCountedCharactersInABlockOfTheDefaultDimension) {
   ORVString value("abcdef", 4), exact("zzzzz", 0);
   ExpectRows({{Show(value.SubString(5, 1)), "f/4"},
               {Show(value.SubString(0, 6)), "abcdef/8"},
@@ -172,7 +175,7 @@ TEST(ORVString, AppendingOrCopyingItsOwnCharactersReadsThemBeforeTheStorageMoves
   EXPECT_EQ(Show(exact.Copy(exact.GetChars(), 4)), "abcd/8");
 }
 
-TEST(ORVString, CaseConversionStopsAtTheFirstNulAndResizePadsCutsOrLeavesAlone) {
+TEST(ORVString, CaseConversionStopsAtTheFirstNulResizeFitsAndAHandlerSharesItsString) {
   ORVString value = Nul("cd"), mixed("MiXeD 1-2 \xE9\xFF"), empty(0, 0);
   value.ToUpper();
   mixed.ToLower();  // the C locale leaves high bytes alone
@@ -188,9 +191,6 @@ TEST(ORVString, CaseConversionStopsAtTheFirstNulAndResizePadsCutsOrLeavesAlone) 
     EXPECT_EQ(std::string(text.GetChars(), text.GetLength() + 1), expected + '\0') << length;
   }
   EXPECT_EQ(Dim(text), 64);
-}
-
-TEST(ORVString, AHandlerSharesTheHeapStringItHolds) {
   ORVStringRfHndlr handler;
   handler.Set(ORVRfHndlrAdopt, new ORVString("held"));
   ORVStringRfHndlr copy(handler);
@@ -227,4 +227,46 @@ TEST(ORVStringDeathTest, OutOfBoundsNegativeCountsAndOtherClassesAreFatal) {
               "src/ORVMacro.cpp");
   ExpectFatal([] { (void)new ORVStringRfHndlr(); }, "xxxRfHndlr::operator new",
               "src/ORVRefHandler.cpp");
+  ExpectFatals("src/ORVCharData.cpp",
+               {{[] { ORVCharData("colour", 0).GetValue(); },
+                 "ORVCharData::GetValue(): colour: The value must be defined"},
+                {[] { ORVCharData("colour", "red", 1).SetValue("blue"); },
+                 "ORVCharData::SetValue(): colour: The value is already defined"},
+                {[] { ORVUpperCharData("code", "abc", 1).SetValue("def"); },
+                 "ORVCharData::SetValue(): code: The value is already defined"}});
+  ExpectFatals(
+      "src/ORVFixedCharBuffer.cpp",
+      {{[] { ORVFixedCharBuffer(-1); }, "ORVFixedCharBuffer(int): iSize < 0"},
+       {[] { ORVFixedCharBuffer("abc", -2); }, "ORVFixedCharBuffer(const char*, int): iSize < 0"},
+       {[] { ORVFixedCharBuffer(nullptr, 4); },
+        "ORVFixedCharBuffer(const char*, int): iData is NULL"}});
+}
+
+TEST(ORVCharData, StartsUndefinedOrDefinedAndSetsAgainUnlessSetOnce) {
+  ORVCharData value("size", 0), defined("colour", "red", 1), once("size", 1);
+  ORVUpperCharData upper("code", "abc", 0);  // the upper-case kind stores upper case
+  EXPECT_EQ(std::to_string(value.IsDefined()) + std::to_string(defined.IsDefined()), "01");
+  value.SetValue("small");
+  once.SetValue("small");  // the first setting of a set-once value is allowed
+  ExpectRows(
+      {{Values(value.GetName(), defined.GetValue(), once.GetValue(), upper.GetValue()),
+        "size|red|small|ABC|"},
+       {(value.SetValue("large"), ValueOf(value.GetValue())), "large"},
+       {(value.SetValue(nullptr), ValueOf(value.GetValue()) + std::to_string(value.IsDefined())),
+        "1"},
+       {(upper.SetValue("x-y 1"), ValueOf(upper.GetValue())), "X-Y 1"}});
+}
+
+TEST(ORVFixedCharBuffer, CopiesATextWithItsNulOrBytesWithoutOrAllocatesAnEmptyText) {
+  const char data[] = {'a', '\0', 'b'};
+  ORVFixedCharBuffer buffer(16);
+  strcpy(buffer.GetChars(), "fifteen chars..");  // the buffer is the user's to write
+  ExpectRows({{Bytes(ORVFixedCharBuffer("hello"), 6), std::string("6:hello", 8)},
+              {Bytes(ORVFixedCharBuffer(static_cast<const char*>(nullptr)), 0), "0:-"},
+              {Bytes(ORVFixedCharBuffer(data, 3), 3), std::string("3:a\0b", 5)},
+              {Bytes(ORVFixedCharBuffer(data, 0), 0), "0:-"},
+              {Bytes(ORVFixedCharBuffer(nullptr, 0), 0), "0:-"},
+              {Bytes(ORVFixedCharBuffer(16), 1), std::string("16:", 4)},
+              {Bytes(ORVFixedCharBuffer(0), 0), "0:-"},
+              {Bytes(buffer, 16), std::string("16:fifteen chars..", 19)}});
 }

@@ -37,7 +37,7 @@ const auto Created = [](auto iClass, unsigned long iContext, IUnknown* iOuter = 
 
 }  // namespace
 
-TEST(ORVUtilitiesCreation, FailureRecordsTheClassAndTheContextUnlessThePlatformDid) {
+TEST(ORVUtilities, FailedCreationsAndQueriesRecordWhatFailedUnlessThePlatformDid) {
   ASSERT_EQ(PEVRegisterCreatableClass("ORVTestCircle", ORVTestCircle::ClassId(),
                                       []() -> PEVBaseUnknown* { return new ORVTestCircle(); }),
             0);
@@ -78,28 +78,24 @@ TEST(ORVUtilitiesCreation, FailureRecordsTheClassAndTheContextUnlessThePlatformD
   PEVError::GetReturn(PEVReturnError, NewError(PEV_E_FAIL), nullptr, __FILE__, __LINE__);
   EXPECT_EQ(Created("ORVTestNothing", 0), Failed(PEV_E_FAIL, "0500", "0503: ORVTestNothing | 0"));
   PEVUnregisterCreatableClass("ORVTestNothing");
-  PEVUnregisterCreatableClass("ORVTestCircle");
-  PEVError::PEVCleanLastError();
-}
-
-TEST(ORVUtilities, QueryInterfaceAnswersKnownInterfacesOnly) {
-  ORVTestCircle* circle = new ORVTestCircle("asked");
+  // Queries answer known interfaces only.
+  ORVTestCircle* asked = new ORVTestCircle("asked");
   // The code of the query and the last error recorded for it, as described.
   const auto Queried = [&](const _GUID& iId, void** oResult) {
-    long code = ORVUtilities::QueryInterface(*circle, iId, oResult);
+    long code = ORVUtilities::QueryInterface(*asked, iId, oResult);
     return std::to_string(code) + (code ? " " + DescribeLastError(code) : "");
   };
   void* result = nullptr;
   ASSERT_EQ(Queried(ORVTestShape::ClassId(), &result), "0");
-  EXPECT_EQ(result, circle);
-  EXPECT_EQ(circle->Release(), 1u);  // the query's reference
-  const std::string square = Guid(ORVTestSquare::ClassId()), unknown = Guid(IID_IUnknown);
+  EXPECT_EQ(result, asked);
+  EXPECT_EQ(asked->Release(), 1u);  // the query's reference
   ExpectRows({{Queried(ORVTestSquare::ClassId(), &result),
                Failed(PEV_E_NOINTERFACE, "0504", "0505: ORVTestCircle | " + square)},
               {Queried(IID_IUnknown, nullptr),
-               Failed(PEV_E_POINTER, "0504", "0505: ORVTestCircle | " + unknown)}});
+               Failed(PEV_E_POINTER, "0504", "0505: ORVTestCircle | " + Guid(IID_IUnknown))}});
   EXPECT_EQ(result, nullptr);
-  EXPECT_EQ(circle->Release(), 0u);
+  EXPECT_EQ(asked->Release(), 0u);
+  PEVUnregisterCreatableClass("ORVTestCircle");
   PEVError::PEVCleanLastError();
 }
 

@@ -55,7 +55,7 @@ std::string RandomText(std::mt19937& ioRandom, const std::string& iAlphabet, int
 
 }  // namespace
 
-TEST(ORVUtilities, GUIDTextWordsCountsAndNumberWidths) {
+TEST(ORVUtilities, GUIDTextWordsCountsNumberWidthsAndUnicodeComparisons) {
   _GUID guid = {0x0123ABCDu, 0x00EF, 0xA1B2, {0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF}};
   _GUID full = {0xFFFFFFFFu, 0xFFFF, 0xFFFF, {255, 255, 255, 255, 255, 255, 255, 255}};
   char numbered[16];
@@ -81,9 +81,6 @@ TEST(ORVUtilities, GUIDTextWordsCountsAndNumberWidths) {
   const int widths[][2] = {{0, 1}, {250, 3}, {-5, 2}, {INT_MAX, 10}, {INT_MIN, 11}};
   for (const auto& width : widths)
     EXPECT_EQ(U::GetIntAsStrSize(width[0]), width[1]) << width[0];
-}
-
-TEST(ORVUtilities, UnicodeComparisonsOrderByUnitsAndIgnoreCaseOnRequest) {
   const auto Orders = [](const char* iFirst, const char* iSecond) {
     return std::to_string(U::CompareUnicodeStrings(iFirst, iSecond)) + " " +
            std::to_string(U::CompareUnicodeStringsNoCase(iFirst, iSecond));
@@ -142,9 +139,6 @@ TEST(ORVUtilities, FreeTextEscapesSeparatorNewlineAndBackslashAndTranslationUndo
               {Translate("\\x\\0y", ";"), "\\x\\0y"},
               {Translate("ab\\", ";"), "ab\\"},
               {Translate("\\_", ""), ""}});
-}
-
-TEST(ORVUtilities, FreeTextRoundTripHoldsForRandomTextsAndSeparators) {
   std::mt19937 random(1789);
   const std::string alphabet = ";|:,\n\\n_0ab \t\x01\xe9\0"s;
   for (int i = 0; i < 20000; ++i) {
