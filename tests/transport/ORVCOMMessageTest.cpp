@@ -4,19 +4,18 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <climits>
 #include <csignal>
 #include <cstring>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ChildProcess.h"
-#include "ORVCOMMessage.h"
 #include "TransportTestSupport.h"
+
+extern "C" int ORVCOMEncodeFromC(void);
 
 namespace {
 
@@ -48,47 +47,26 @@ std::string Hex(const std::string& iBytes) {
 }
 
 TEST(ORVCOMMessage, FieldsHaveTheirByteLayouts) {
-  struct Case {
-    const char* _What;
-    std::string _Bytes;
-    const char* _Hex;
+  std::string o;
+  // The hex of what the encoder that answered iResult appended to o.
+  auto put = [&o](int iResult) {
+    EXPECT_EQ(iResult, 0);
+    return Hex(std::exchange(o, ""));
   };
-  auto encode = [](auto iPut) {
-    std::string bytes;
-    EXPECT_EQ(iPut(&bytes), 0);
-    return bytes;
-  };
-  const Case cases[] = {
-      {"abc", encode([](std::string* o) { return msg_string_put("abc", AppendTo, o); }),
-       "00 00 00 04 61 62 63 00"},
-      {"five", encode([](std::string* o) { return msg_string_put("hello", AppendTo, o); }),
-       "00 00 00 06 68 65 6C 6C 6F 00 00 00"},
-      {"empty", encode([](std::string* o) { return msg_string_put("", AppendTo, o); }),
-       "00 00 00 01 00 00 00 00"},
-      {"null", encode([](std::string* o) { return msg_string_put(nullptr, AppendTo, o); }),
-       "00 00 00 01 00 00 00 00"},
-      {"-1", encode([](std::string* o) { return msg_int_put(-1, AppendTo, o); }), "FF FF FF FF"},
-      {"258", encode([](std::string* o) { return msg_int_put(258, AppendTo, o); }), "00 00 01 02"},
-      {"unsigned",
-       encode([](std::string* o) { return msg_unsigned_put(0x80000001u, AppendTo, o); }),
-       "80 00 00 01"},
-      {"time", encode([](std::string* o) { return msg_time_put(-2, AppendTo, o); }), "FF FF FF FE"},
-      {"text5", encode([](std::string* o) { return msg_text_put("12345", 5, AppendTo, o); }),
-       "31 32 33 34 35 00 00 00"},
-      {"text8", encode([](std::string* o) { return msg_text_put("12345678", 8, AppendTo, o); }),
-       "31 32 33 34 35 36 37 38"},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(Hex(c._Bytes), c._Hex) << c._What;
-}
-
-extern "C" int ORVCOMEncodeFromC(void);
-
-TEST(ORVCOMMessage, CallersWrittenInCEncodeFields) {
+  EXPECT_EQ(put(msg_string_put("abc", AppendTo, &o)), "00 00 00 04 61 62 63 00");
+  EXPECT_EQ(put(msg_string_put("hello", AppendTo, &o)), "00 00 00 06 68 65 6C 6C 6F 00 00 00");
+  EXPECT_EQ(put(msg_string_put("", AppendTo, &o)), "00 00 00 01 00 00 00 00");
+  EXPECT_EQ(put(msg_string_put(nullptr, AppendTo, &o)), "00 00 00 01 00 00 00 00");
+  EXPECT_EQ(put(msg_int_put(-1, AppendTo, &o)), "FF FF FF FF");
+  EXPECT_EQ(put(msg_int_put(258, AppendTo, &o)), "00 00 01 02");
+  EXPECT_EQ(put(msg_unsigned_put(0x80000001u, AppendTo, &o)), "80 00 00 01");
+  EXPECT_EQ(put(msg_time_put(-2, AppendTo, &o)), "FF FF FF FE");
+  EXPECT_EQ(put(msg_text_put("12345", 5, AppendTo, &o)), "31 32 33 34 35 00 00 00");
+  EXPECT_EQ(put(msg_text_put("12345678", 8, AppendTo, &o)), "31 32 33 34 35 36 37 38");
+  EXPECT_EQ(msg_text_put("x", -1, AppendTo, &o), -1);
+  // Callers written in C see the same layout.
   EXPECT_EQ(ORVCOMEncodeFromC(), 1);
-}
-
-TEST(ORVCOMMessage, ByteOrderConvertersSwapAndSignExtend) {
+  // Byte order converters swap, and the long one sign-extends its low 32 bits.
   EXPECT_EQ(ec_int_convert(0x01020304), 0x04030201);
   EXPECT_EQ(ec_long_convert(-1L), -1L);
   EXPECT_EQ(ec_long_convert(0x01020304L), 0x04030201L);
@@ -97,81 +75,57 @@ TEST(ORVCOMMessage, ByteOrderConvertersSwapAndSignExtend) {
 }
 
 TEST(ORVCOMMessage, DecodersReadBackAndRefuseWhatDoesNotFit) {
-  Source source;
-  msg_int_put(-7, AppendTo, &source._Bytes);
-  msg_time_put(time_t(0xFFFFFFF0), AppendTo, &source._Bytes);
-  msg_string_put("hello", AppendTo, &source._Bytes);
-  msg_text_put("xyz", 3, AppendTo, &source._Bytes);
-  source._Bytes += Word(0) + Word(-5);
+  Source in{Word(-7) + Word(-16) + Word(6) + "hello" + std::string(3, '\0') + "xyz" + '\0' +
+            Word(0) + Word(-5)};
   char storage[16];
-  char* cursor = storage;
-  int room = 9;
-  int value = 0;
+  char *cursor = storage, *text = nullptr, *raw = nullptr, *none = storage;
+  int room = 9, value = 0;
   time_t when = 0;
-  char* text = nullptr;
-  char* raw = nullptr;
-  char* none = storage;
-  ASSERT_EQ(msg_int_get(ReadFrom, &source, &value), 0);
-  ASSERT_EQ(msg_time_get(ReadFrom, &source, &when), 0);
-  ASSERT_EQ(msg_string_get_bounded(ReadFrom, &source, &cursor, &room, &text), 0);
-  ASSERT_EQ(msg_text_get_bounded(ReadFrom, &source, 3, &cursor, &room, &raw), 0);
-  EXPECT_EQ(value, -7);
-  EXPECT_EQ(when, -16);  // 32 bits on the wire, read back signed
-  EXPECT_STREQ(text, "hello");
-  EXPECT_EQ(std::string(raw, 3), "xyz");
-  EXPECT_EQ(room, 0);
-  EXPECT_EQ(cursor, storage + 9);
-  size_t before = source._At;
-  EXPECT_EQ(msg_string_get(ReadFrom, &source, &cursor, &none), 0);
+  ASSERT_EQ(msg_int_get(ReadFrom, &in, &value), 0);
+  ASSERT_EQ(msg_time_get(ReadFrom, &in, &when), 0);
+  ASSERT_EQ(msg_string_get_bounded(ReadFrom, &in, &cursor, &room, &text), 0);
+  ASSERT_EQ(msg_text_get_bounded(ReadFrom, &in, 3, &cursor, &room, &raw), 0);
+  // The time travels as 32 bits, read back signed.
+  EXPECT_EQ(std::tuple(value, when, room, cursor), std::tuple(-7, time_t(-16), 0, storage + 9));
+  EXPECT_EQ(std::string(text) + "|" + std::string(raw, 3), "hello|xyz");
+  // Lengths 0 and -5 give null texts and store nothing.
+  EXPECT_EQ(msg_string_get(ReadFrom, &in, &cursor, &none), 0);
   EXPECT_EQ(none, nullptr);
-  EXPECT_EQ(msg_string_get(ReadFrom, &source, &cursor, &none), 0);
+  none = storage;
+  EXPECT_EQ(msg_string_get(ReadFrom, &in, &cursor, &none), 0);
   EXPECT_EQ(none, nullptr);
-  EXPECT_EQ(source._At, before + 8);
+  EXPECT_EQ(in._At, in._Bytes.size());
   EXPECT_EQ(cursor, storage + 9);
+  EXPECT_EQ(msg_text_get(ReadFrom, &in, -1, &cursor, &raw), -1);
 
-  struct Refused {
-    const char* _What;
-    std::string _Bytes;
-    int _Room;
-  };
-  for (const Refused& r : {Refused{"no zero byte", Word(4) + "abcd", 16},
-                           Refused{"longer than the room", Word(6) + "hello" + '\0', 5},
-                           Refused{"longer than the bytes", Word(INT_MAX) + "ab", 16},
-                           Refused{"cut padding", Word(2) + "a" + '\0', 16}}) {
-    Source bad{r._Bytes};
+  for (auto [what, bytes, room] : std::vector<std::tuple<const char*, std::string, int>>{
+           {"no zero byte", Word(4) + "abcd", 16},
+           {"longer than the room", Word(6) + "hello" + '\0', 5},
+           {"longer than the bytes", Word(INT_MAX) + "ab", 16},
+           {"cut padding", Word(2) + "a" + '\0', 16}}) {
+    SCOPED_TRACE(what);
+    Source bad{bytes};
     char target[16];
     memset(target, 'z', sizeof target);
-    char* at = target;
-    int left = r._Room;
-    char* result = target;
-    EXPECT_EQ(msg_string_get_bounded(ReadFrom, &bad, &at, &left, &result), -1) << r._What;
-    EXPECT_EQ(result, nullptr) << r._What;
-    EXPECT_EQ(at, target) << r._What;
-    EXPECT_EQ(left, r._Room) << r._What;
-    if (r._Room < 6) {
-      EXPECT_EQ(target[0], 'z') << "written beyond the room";
-    }
+    char *at = target, *result = target;
+    int left = room;
+    EXPECT_EQ(msg_string_get_bounded(ReadFrom, &bad, &at, &left, &result), -1);
+    EXPECT_EQ(std::tuple(result, at, left), std::tuple((char*)nullptr, target, room));
+    EXPECT_TRUE(room >= 6 || target[0] == 'z') << "written beyond the room";
   }
-  Source negative{"abcd"};
-  EXPECT_EQ(msg_text_get(ReadFrom, &negative, -1, &cursor, &raw), -1);
-  EXPECT_EQ(msg_text_put("x", -1, AppendTo, &negative._Bytes), -1);
 }
 
 // What the handler of a connection received.
 std::vector<std::string> _Received;
 void Keep(void* iMessage, void*) {
-  int type = *static_cast<int*>(iMessage);
-  if (type == kEchoType) {
-    EchoMessage* echo = static_cast<EchoMessage*>(iMessage);
-    _Received.push_back(std::to_string(echo->_Sequence) + ":" +
-                        (echo->_Text ? echo->_Text : "<null>"));
-  } else if (type == kEmptyType) {
-    _Received.push_back("empty payload " +
-                        std::to_string(static_cast<EmptyMessage*>(iMessage)->_Payload));
-  } else {
-    _Received.push_back("type " + std::to_string(type));
+  int* words = static_cast<int*>(iMessage);
+  std::string seen = "type " + std::to_string(words[0]) + ": " + std::to_string(words[1]);
+  if (words[0] == kEchoType) {
+    char* text = static_cast<EchoMessage*>(iMessage)->_Text;
+    seen += text ? " " + std::string(text) : " <null>";
   }
-  FreeMessage(iMessage);
+  _Received.push_back(seen);
+  free(iMessage);
 }
 
 class ORVCOMMessageExchange : public testing::Test {
@@ -181,134 +135,111 @@ protected:
     int port = 70000;
     EXPECT_EQ(msg_srv_start(&port), -1);
     _Errors.Take();
-    RegisterTestTypes();
+    TestTypes::Register();
     _Received.clear();
-    _Pair = MakePairedConnection(Keep);
     ASSERT_NE(_Pair._Connection, nullptr);
   }
-  void TearDown() override { ClosePairedConnection(_Pair); }
-
   std::string ReadPeer(size_t iBytes) {
     std::string bytes(iBytes, '\0');
-    size_t done = 0;
-    while (done < iBytes) {
-      ssize_t got = recv(_Pair._Peer, &bytes[done], iBytes - done, 0);
-      if (got <= 0) break;
-      done += static_cast<size_t>(got);
-    }
-    bytes.resize(done);
-    return bytes;
+    ssize_t got = recv(_Pair._Peer, bytes.data(), iBytes, MSG_WAITALL);
+    return Hex(bytes.substr(0, got > 0 ? got : 0));
   }
+  msg_connection* Connection() { return _Pair._Connection; }
 
-  PairedConnection _Pair;
+  PairedConnection _Pair{Keep};
   ErrorRecorder _Errors;
 };
 
 TEST_F(ORVCOMMessageExchange, SentFrameHasItsHeaderAndWaitsInTheQueueUntilProcessed) {
-  AskMessage ask = {kAskType, 258};
-  EXPECT_EQ(msg_send(&ask, _Pair._Connection, 0), 1);
-  EXPECT_EQ(mq_length(&_Pair._Connection->send), 1);
-  EXPECT_EQ(msg_send_process(_Pair._Connection), 0);
-  EXPECT_EQ(mq_length(&_Pair._Connection->send), 0);
-  EXPECT_EQ(Hex(ReadPeer(12)), "00 00 00 03 00 00 00 0C 00 00 01 02");
+  int empty[2] = {kEmptyType, 0};
+  EXPECT_EQ(msg_send(empty, Connection(), 0), 1);
+  EXPECT_EQ(mq_length(&Connection()->send), 1);
+  EXPECT_EQ(msg_send_process(Connection()), 0);
+  EXPECT_EQ(mq_length(&Connection()->send), 0);
+  EXPECT_EQ(ReadPeer(8), "00 00 00 02 00 00 00 08");
   EchoMessage echo = {kEchoType, 5, const_cast<char*>("abc"), {}};
-  EXPECT_EQ(msg_send(&echo, _Pair._Connection, 1), 0);
-  EXPECT_EQ(Hex(ReadPeer(20)), "00 00 00 01 00 00 00 14 00 00 00 05 00 00 00 04 61 62 63 00");
+  EXPECT_EQ(msg_send(&echo, Connection(), 1), 0);
+  EXPECT_EQ(ReadPeer(20), "00 00 00 01 00 00 00 14 00 00 00 05 00 00 00 04 61 62 63 00");
 }
 
 TEST_F(ORVCOMMessageExchange, FramesArriveWholeOrInPiecesAndAPeerCloseEndsTheWait) {
   ASSERT_TRUE(WriteAll(_Pair._Peer, Frame(kEmptyType, 8)));
-  ASSERT_EQ(msg_recv(_Pair._Connection, nullptr, 0), 1);
-  EXPECT_EQ(msg_recv_process(_Pair._Connection, nullptr), 8);  // one receive, decoded
-  EXPECT_THAT(_Received, testing::ElementsAre("empty payload 0"));
-
-  std::string echo = Frame(kEchoType, 20, Word(9) + Word(4) + std::string("abc\0", 4));
-  for (char byte : echo) {
+  ASSERT_EQ(msg_recv(Connection(), nullptr, 0), 1);
+  EXPECT_EQ(msg_recv_process(Connection(), nullptr), 8);  // one receive, decoded
+  EXPECT_THAT(_Received, testing::ElementsAre("type 2: 0"));
+  for (char byte : Frame(kEchoType, 20, Word(9) + Word(4) + std::string("abc\0", 4))) {
     ASSERT_TRUE(WriteAll(_Pair._Peer, std::string(1, byte)));
-    if (mq_length(&_Pair._Connection->receive) == 0) msg_recv(_Pair._Connection, nullptr, 0);
-    EXPECT_EQ(msg_recv_process(_Pair._Connection, nullptr), 1);
+    if (mq_length(&Connection()->receive) == 0) msg_recv(Connection(), nullptr, 0);
+    EXPECT_EQ(msg_recv_process(Connection(), nullptr), 1);
   }
   ASSERT_TRUE(WriteAll(_Pair._Peer, Frame(kEchoType, 16, Word(10) + Word(0))));
-  EXPECT_EQ(msg_recv(_Pair._Connection, nullptr, 1), 8);
+  EXPECT_EQ(msg_recv(Connection(), nullptr, 1), 8);
   shutdown(_Pair._Peer, SHUT_WR);
-  EXPECT_EQ(msg_recv(_Pair._Connection, nullptr, 1), 0);
-  EXPECT_EQ(mq_length(&_Pair._Connection->receive), 0);
-  EXPECT_THAT(_Received, testing::ElementsAre("empty payload 0", "9:abc", "10:<null>"));
+  EXPECT_EQ(msg_recv(Connection(), nullptr, 1), 0);
+  EXPECT_EQ(mq_length(&Connection()->receive), 0);
+  EXPECT_THAT(_Received, testing::ElementsAre("type 2: 0", "type 1: 9 abc", "type 1: 10 <null>"));
   EXPECT_EQ(_Errors.Take(), "");
 }
 
 TEST_F(ORVCOMMessageExchange, FrameThatCannotBeDecodedFailsItsConnectionOnce) {
-  const std::string rejected =
-      "ORVCOM INPUT_CONVC; ORVCOM INPUT_CONV; ORVCOM INPUT_CONVA; record 2";
-  struct Case {
-    const char* _What;
-    std::string _Bytes;
-  };
-  std::vector<Case> cases = {{"type 12", Frame(12, 8)},
-                             {"type -1", Frame(-1, 8)},
-                             {"no input converter", Frame(kBlobType, 8)},
-                             {"past the payload", Frame(kEchoType, 12, Word(1))},
-                             {"string past the payload", Frame(kEchoType, 16, Word(1) + Word(9))},
-                             {"over the limit", Frame(kEchoType, MQ_DEFAULT_MAX_FRAME_SIZE + 1)},
-                             {"negative length", Frame(kEchoType, -8)},
-                             {"huge length", Frame(kEchoType, INT_MAX)}};
+  std::vector<std::pair<const char*, std::string>> cases = {
+      {"type 12", Frame(12, 8)},
+      {"type -1", Frame(-1, 8)},
+      {"no input converter", Frame(kBlobType, 8)},
+      {"past the payload", Frame(kEchoType, 12, Word(1))},
+      {"string past the payload", Frame(kEchoType, 16, Word(1) + Word(9))},
+      {"over the limit", Frame(kEchoType, MQ_DEFAULT_MAX_FRAME_SIZE + 1)},
+      {"negative length", Frame(kEchoType, -8)},
+      {"huge length", Frame(kEchoType, INT_MAX)}};
   for (int length = 0; length < 8; ++length)
     cases.push_back({"short length", Frame(kEmptyType, length)});
-  for (const Case& c : cases) {
-    ClosePairedConnection(_Pair);
-    _Pair = MakePairedConnection(Keep);
+  for (const auto& [what, bytes] : cases) {
+    SCOPED_TRACE(what);
+    PairedConnection pair(Keep);
     // The bytes of a good frame follow: the failed stream must not read them as one.
-    ASSERT_TRUE(WriteAll(_Pair._Peer, c._Bytes + Frame(kEmptyType, 8)));
-    EXPECT_EQ(msg_recv(_Pair._Connection, nullptr, 1), -1) << c._What;
-    EXPECT_EQ(_Errors.Take(), rejected) << c._What;
-    EXPECT_EQ(_Pair._Connection->failed, 1) << c._What;
-    EXPECT_EQ(mq_length(&_Pair._Connection->receive), 0) << c._What;
-    EXPECT_EQ(msg_recv(_Pair._Connection, nullptr, 1), -1) << c._What;
-    EXPECT_EQ(msg_recv_process(_Pair._Connection, nullptr), -1) << c._What;
+    ASSERT_TRUE(WriteAll(pair._Peer, bytes + Frame(kEmptyType, 8)));
+    EXPECT_EQ(msg_recv(pair._Connection, nullptr, 1), -1);
+    EXPECT_EQ(_Errors.Take(),
+              "ORVCOM INPUT_CONVC; ORVCOM INPUT_CONV; ORVCOM INPUT_CONVA; record 2");
+    EXPECT_EQ(pair._Connection->failed, 1);
+    EXPECT_EQ(mq_length(&pair._Connection->receive), 0);
+    EXPECT_EQ(msg_recv(pair._Connection, nullptr, 1), -1);
+    EXPECT_EQ(msg_recv_process(pair._Connection, nullptr), -1);
   }
   EXPECT_THAT(_Received, testing::IsEmpty());
 }
 
-TEST_F(ORVCOMMessageExchange, PeerGoneWhileSendingIsARecordedFailure) {
-  close(_Pair._Peer);
-  _Pair._Peer = -1;
+TEST_F(ORVCOMMessageExchange, FramesOverTheLimitAreNotBuiltAndAGonePeerFailsTheSend) {
+  ASSERT_EQ(mq_set_max_frame_size(64), 0);
   std::string bytes(1 << 20, 'b');
-  BlobMessage blob = {kBlobType, static_cast<int>(bytes.size()), bytes.data()};
-  EXPECT_EQ(msg_send(&blob, _Pair._Connection, 1), -1);
+  BlobMessage blob = {kBlobType, 52, bytes.data()};
+  EXPECT_EQ(msg_send(&blob, Connection(), 0), 1);
+  blob._Size = 53;
+  EXPECT_EQ(msg_send(&blob, Connection(), 0), -1);
+  mq_set_max_frame_size(MQ_DEFAULT_MAX_FRAME_SIZE);
+  EXPECT_EQ(mq_length(&Connection()->send), 1);
+  _Pair.ClosePeer();
+  blob._Size = static_cast<int>(bytes.size());
+  EXPECT_EQ(msg_send(&blob, Connection(), 1), -1);
   EXPECT_THAT(_Errors.Take(), testing::StartsWith("ORVSOCK SENDC(socket "));
 }
 
-TEST_F(ORVCOMMessageExchange, FrameOverTheLimitIsNotBuilt) {
-  ASSERT_EQ(mq_set_max_frame_size(64), 0);
-  std::string bytes(60, 'b');
-  BlobMessage blob = {kBlobType, 52, bytes.data()};
-  EXPECT_EQ(msg_send(&blob, _Pair._Connection, 0), 1);
-  blob._Size = 53;
-  EXPECT_EQ(msg_send(&blob, _Pair._Connection, 0), -1);
-  mq_set_max_frame_size(MQ_DEFAULT_MAX_FRAME_SIZE);
-  EXPECT_EQ(mq_length(&_Pair._Connection->send), 1);
-}
-
 TEST(ORVCOMMessageDeathTest, RegistryMisusesAreFatal) {
-  struct Case {
-    std::function<void()> _Body;
-    const char* _Text;
-  };
-  const Case cases[] = {{[] { msg_register(11, nullptr, nullptr); }, "Wrong message type \\(11\\)"},
-                        {[] { msg_register(-1, nullptr, nullptr); }, "Wrong message type \\(-1\\)"},
-                        {[] {
-                           PairedConnection pair = MakePairedConnection(nullptr);
-                           int message[2] = {7, 0};
-                           msg_send(message, pair._Connection, 1);
-                         },
-                         "Undefined converter for output message type 7"}};
-  for (const Case& c : cases) {
-    ChildResult child = RunInChild(c._Body);
-    EXPECT_EQ(child._Signal, SIGABRT) << c._Text;
+  const std::pair<std::function<void()>, const char*> cases[] = {
+      {[] { msg_register(11, nullptr, nullptr); }, "Wrong message type \\(11\\)"},
+      {[] { msg_register(-1, nullptr, nullptr); }, "Wrong message type \\(-1\\)"},
+      {[] {
+         int message[2] = {7, 0};
+         msg_send(message, PairedConnection(nullptr)._Connection, 1);
+       },
+       "Undefined converter for output message type 7"}};
+  for (const auto& [body, text] : cases) {
+    ChildResult child = RunInChild(body);
+    EXPECT_EQ(child._Signal, SIGABRT) << text;
     EXPECT_THAT(child._Stderr,
                 testing::MatchesRegex(std::string("^#ERR# Fatal internal error at "
                                                   "src/ORVCOMMessage\\.cpp:[0-9]+: ") +
-                                      c._Text + "\n$"));
+                                      text + "\n$"));
   }
 }
 

@@ -4,11 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <sys/resource.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -22,34 +18,21 @@
 
 namespace {
 
-// A listening socket on iPort, or -1. Ports of closed test connections wait in
-// TIME_WAIT: reuse them as the server does.
-int Occupy(int iPort) {
-  int fd = socket(AF_INET, SOCK_STREAM, 0);
-  int on = 1;
-  setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-  sockaddr_in address = {};
-  address.sin_family = AF_INET;
-  address.sin_port = htons(static_cast<uint16_t>(iPort));
-  address.sin_addr.s_addr = htonl(INADDR_ANY);
-  if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 && listen(fd, 4) == 0)
-    return fd;
-  close(fd);
-  return -1;
-}
-
 class ORVCOMNet : public testing::Test {
 protected:
   void TearDown() override {
     for (int fd : _Taken)
       close(fd);
   }
-  // Takes iFrom..iTo; false when another program holds one of them.
+  // Listens on iFrom..iTo; false when another program holds one of them. Ports of
+  // closed test connections wait in TIME_WAIT: reuse them as the server does.
   bool Take(int iFrom, int iTo) {
-    for (int port = iFrom; port <= iTo; ++port) {
-      int fd = Occupy(port);
-      if (fd < 0) return false;
-      _Taken.push_back(fd);
+    for (int port = iFrom, on = 1; port <= iTo; ++port) {
+      int fd = _Taken.emplace_back(socket(AF_INET, SOCK_STREAM, 0));
+      setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+      sockaddr_in address = Loopback(port);
+      address.sin_addr.s_addr = htonl(INADDR_ANY);
+      if (bind(fd, Address(address), sizeof address) != 0 || listen(fd, 4) != 0) return false;
     }
     return true;
   }
@@ -61,10 +44,8 @@ protected:
 TEST_F(ORVCOMNet, AutomaticChoiceSkipsTakenPortsUntilNoneIsLeft) {
   if (!Take(23400, 23401)) GTEST_SKIP() << "a port of 23400..23401 is in use";
   int port = NET_AUTOMATIC_PORT;
-  int server = net_serv_start(&port);
-  ASSERT_GE(server, 0) << _Errors.Take();
+  ASSERT_GE(_Taken.emplace_back(net_serv_start(&port)), 0) << _Errors.Take();
   EXPECT_EQ(port, 23402);
-  _Taken.push_back(server);
   if (!Take(23403, 23499)) GTEST_SKIP() << "a port of 23403..23499 is in use";
   port = NET_AUTOMATIC_PORT;
   EXPECT_EQ(net_serv_start(&port), -1);
@@ -104,11 +85,10 @@ TEST_F(ORVCOMNet, PortZeroMeansTheDefaultAndAcceptedClientsAreTraced) {
     net_start();
     net_start();
     int port = 0;
-    int server = net_serv_start(&port);
-    int client = net_clnt_start("localhost", 0);
+    int server = net_serv_start(&port), client = net_clnt_start("localhost", 0);
     sockaddr_in local = {};
     socklen_t length = sizeof local;
-    getsockname(client, reinterpret_cast<sockaddr*>(&local), &length);
+    getsockname(client, Address(local), &length);
     int accepted = net_serv_open(server);
     fflush(stdout);
     fprintf(stderr, "%d %d %d\n", port, accepted >= 0, ntohs(local.sin_port));
@@ -133,26 +113,19 @@ TEST_F(ORVCOMNet, AcceptWithoutDescriptorsLeftIsARecordedFailure) {
   ChildResult child = RunInChild([] {
     ErrorRecorder errors;
     int port = NET_AUTOMATIC_PORT;
-    int server = net_serv_start(&port);
-    int probe = dup(0);
+    int server = net_serv_start(&port), probe = dup(0);
     close(probe);
     rlimit limit = {rlim_t(probe + 4), rlim_t(probe + 4)};
     setrlimit(RLIMIT_NOFILE, &limit);
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sockaddr_in address = Loopback(port);
     std::vector<int> clients;
-    for (int fd; clients.size() < 16 && (fd = socket(AF_INET, SOCK_STREAM, 0)) >= 0;) {
-      connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-      clients.push_back(fd);
-    }
+    for (int fd; clients.size() < 16 && (fd = socket(AF_INET, SOCK_STREAM, 0)) >= 0;)
+      connect(clients.emplace_back(fd), Address(address), sizeof address);
     errors.Take();
     int refused = net_serv_open(server);
     printf("%d|%s\n", refused, errors.Take().c_str());
     close(clients.back());
-    int accepted = net_serv_open(server);
-    printf("%d\n", accepted >= 0);
+    printf("%d\n", net_serv_open(server) >= 0);
   });
   EXPECT_EQ(child._ExitStatus, 0) << child._Stderr;
   EXPECT_EQ(child._Stdout, "-1|ORVSOCK ACCEPT; ORVSOCK UNEXPECTED(" +
