@@ -1,5 +1,5 @@
-// Tests of the perf_ counters: the switch, the table and time formats, print mode, and
-// a reset during an open measure.
+// Tests of the perf_ counters (the switch, the table and time formats, print mode, and
+// a reset during an open measure) and of the performance timer's switch and measures.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -7,39 +7,37 @@
 
 #include "ChildProcess.h"
 #include "ORVCBPerformance.h"
+#include "ORVGlobalObjectCleaner.h"
+#include "ORVPerformanceTimer.h"
 
 namespace {
 
 perf_counter _Read = {"read", 0, 0, 0, 0, nullptr, 0};
 perf_counter _Write = {"write", 0, 0, 0, 0, nullptr, 0};
 
-// Registers both records (read first), then gives them known calls and totals.
-void PrintKnownCounters() {
-  perf_begin(&_Read);
-  perf_end(&_Read);
-  perf_begin(&_Write);
-  perf_end(&_Write);
-  perf_reset();
-  _Read.calls = 3;
-  _Read.total = 4500000000;  // 1.5 s a call
-  perf_print();
-  printf("calls %d %d\n", _Read.calls, _Write.calls);
-}
-
 TEST(ORVCBPerformance, TablesFollowTheSwitch) {
-  struct Case {
-    const char* _Value;
-    const char* _Stdout;
-  };
-  for (const Case& c :
-       {Case{nullptr, "calls 3 1\n"}, Case{"1",
-                                           "\n      time  ncall  time/call name\n"
-                                           "---------------------------------------\n"
-                                           "  0.000000      0            write\n"
-                                           "  4.500000      3   1.500000 read\n"
-                                           "calls 3 0\n"}}) {
-    ChildResult child = RunInChild(PrintKnownCounters, {{"ORVCB_PERF", c._Value}});
-    EXPECT_EQ(child._Stdout, c._Stdout) << (c._Value ? c._Value : "unset");
+  for (auto [value, table] : {std::pair<const char*, const char*>{nullptr, ""},
+                              {"1",
+                               "\n      time  ncall  time/call name\n"
+                               "---------------------------------------\n"
+                               "  0.000000      0            write\n"
+                               "  4.500000      3   1.500000 read\n"}}) {
+    ChildResult child = RunInChild(
+        [] {
+          // Registers both records (read first), then gives them known calls and totals.
+          perf_begin(&_Read);
+          perf_end(&_Read);
+          perf_begin(&_Write);
+          perf_end(&_Write);
+          perf_reset();
+          _Read.calls = 3;
+          _Read.total = 4500000000;  // 1.5 s a call
+          perf_print();
+          printf("calls %d %d\n", _Read.calls, _Write.calls);
+        },
+        {{"ORVCB_PERF", value}});
+    EXPECT_EQ(child._Stdout, table + std::string(value ? "calls 3 0\n" : "calls 3 1\n"))
+        << (value ? value : "unset");
   }
 }
 
@@ -74,6 +72,33 @@ TEST(ORVCBPerformance, ResetDuringAMeasureKeepsItsStart) {
       },
       {{"ORVCB_PERF", "1"}});
   EXPECT_EQ(child._Stdout, "0 0");
+}
+
+TEST(ORVPerformanceTimer, TracesSwitchAndMeasures) {
+  for (const char* value : {(const char*)nullptr, "", "yes"}) {
+    ChildResult child = RunInChild(
+        [] {
+          ORVGlobalObjectCleaner cleaner;
+          ORVPerformanceTimer* timer = ORVPerformanceTimer::GetGlobal();
+          printf("%u", ORVPerformanceTimer::IsActive());
+          ORVPerformanceTimer::ActivateTraces();
+          printf("%u", ORVPerformanceTimer::IsActive());
+          ORVPerformanceTimer::DesactivateTraces();
+          printf("%u %d", ORVPerformanceTimer::IsActive(),
+                 timer == ORVPerformanceTimer::GetGlobal());
+          timer->StartTimer();
+          for (volatile long i = 0; i < 30000000; ++i) {
+          }
+          timer->StopTimer();
+          timer->GetGlobalTime();
+          timer->GetGlobalTime();
+          printf(" %d %d", timer->GetElapsedTime() >= timer->GetCPUTime() - 1,
+                 ORVGlobalElapsedTime >= ORVLastGlobalElapsedTime && ORVGlobalCPUTime > 0);
+        },
+        {{"ORV_PERFORMANCE_TRACES", value}});
+    EXPECT_EQ(child._Stdout, std::string(value ? "1" : "0") + "10 1 1 1")
+        << (value ? value : "unset");
+  }
 }
 
 }  // namespace
