@@ -36,12 +36,11 @@ TEST_F(ORVStringExtCharsCmpTest, OrdersTextsOfEitherKindWithCaseOrWithoutAndEmpt
   ORVString apple("apple"), pear("pear"), empty(""), text("a");
   ORVExtAnyChars appleChars("apple"), dbNull;
   ORVExtAnyString pearString("pear");
+  // Equal texts of either kind are the random test's.
   ExpectRows({{BothOrders(_Cmp, apple, pear), "-1 1"},
-              {BothOrders(_Cmp, apple, appleChars), "0 0"},
               {BothOrders(_Cmp, appleChars, pearString), "-1 1"},
               {BothOrders(_Cmp, ORVString("Apple"), apple), "-1 1"},          // case counts
               {BothOrders(_Cmp, ORVString("\xe9"), ORVString("z")), "1 -1"},  // unsigned bytes
-              {BothOrders(_CmpNoCase, ORVString("ABC"), ORVExtAnyChars("abc")), "0 0"},
               {BothOrders(_CmpNoCase, ORVString("abc"), ORVString("ABD")), "-1 1"},
               {BothOrders(_CmpNoCase, ORVString("B"), ORVString("a")), "1 -1"}});
   // Empty and DbNull texts come first and are equal.
@@ -147,25 +146,25 @@ TEST(ORVStringExtCharsCmpDeathTest, NullObjectsOtherClassesAndDbNullAreFatal) {
   ORVTestShape shape("s");
   ORVTestCircle circle("c");
   ORVExtAnyChars dbNull;
+  const std::string neither = " is neither an ORVString nor an ORVExtChars but a ",
+                    both = "pObj1 == NULL OR pObj2 == NULL";
   ExpectFatals("src/ORVStringExtCharsCmp.cpp",
-               {{[&] { ORVStringExtCharsCmp().CompareObjects(&a, nullptr); },
-                 "pObj1 == NULL OR pObj2 == NULL"},
+               {{[&] { ORVStringExtCharsCmp().CompareObjects(&a, nullptr); }, both},
                 {[&] { ORVStringExtCharsCmp().CompareObjects(&shape, &a); },
-                 "pObj1 is neither an ORVString nor an ORVExtChars but a ORVTestShape"}});
+                 "pObj1" + neither + "ORVTestShape"}});
   ExpectFatals("src/ORVStringExtCharsCmpNoCase.cpp",
                {{[&] { ORVStringExtCharsCmpNoCase().CompareObjects(&a, &circle); },
-                 "pObj2 is neither an ORVString nor an ORVExtChars but a ORVTestCircle"}});
+                 "pObj2" + neither + "ORVTestCircle"}});
   ExpectFatals("src/ORVStringExtCharsHash.cpp",
                {{[] { ORVStringExtCharsHash().Code(nullptr); }, "pObject == NULL"}});
   ExpectFatals("src/ORVStringExtCharsHashNoCase.cpp",
                {{[&] { ORVStringExtCharsHashNoCase().Code(&shape); },
-                 "pObject is neither an ORVString nor an ORVExtChars but a ORVTestShape"}});
+                 "pObject" + neither + "ORVTestShape"}});
   ExpectFatals("src/ORVExtDataType.cpp",
                {{[&] { ORVStringExtCharsHash().Code(&dbNull); }, "The Value is null"}});
   ExpectFatals(
       "src/ORVExtIntegerCmp.cpp",
-      {{[&] { ORVExtIntegerCmp().CompareObjects(nullptr, &one); },
-        "pObj1 == NULL OR pObj2 == NULL"},
+      {{[&] { ORVExtIntegerCmp().CompareObjects(nullptr, &one); }, both},
        {[&] { ORVExtIntegerCmp().CompareObjects(&a, &one); }, "pObj1 is not an ORVExtInteger"},
        {[&] { ORVExtIntegerCmp().CompareObjects(&one, &a); }, "pObj2 is not an ORVExtInteger"}});
 }
