@@ -1,7 +1,6 @@
 // Tests of the object managers on a model of objects that reference each other across
 // families: where each object ends, cycles and million-long chains, batches completed
 // in turn, failures part-way, and the fatal misuses.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -23,11 +22,11 @@
 // An object of family _Family; mode as the processor tells it; complete or not as
 // AnalyzeObj finds it; AnalyzeObj answers _Result.
 struct ORVTestNode : public PEVBaseUnknown {
-  int _Family = 0;
-  int _Mode = 1;
-  bool _Complete = true;
+  ORVTestNode(int iFamily, int iMode, bool iComplete)
+      : _Family(iFamily), _Mode(iMode), _Complete(iComplete) {}
+  int _Family, _Mode, _Analyzed = 0;
+  bool _Complete;
   long _Result = 0;
-  int _Analyzed = 0;
   std::vector<ORVTestNode*> _References;
 };
 
@@ -49,7 +48,7 @@ public:
   long _InitializeResult = 0;
   bool _Completes = true;  // whether CompleteObjects makes the pending objects complete
   int _Completions = 0;
-  std::string _Log;
+  std::string _Log;  // the attachments and detachments
   ORVObjAndRefObjMngr* _pMngr = nullptr;
 };
 ORV_META_OBJECT_DEFINE(ORVTestProcessor, ORVObjAndRefObjProcessor)
@@ -80,9 +79,9 @@ long ORVTestProcessor::CompleteObjects() {
   ++_Completions;
   if (!_Completes) return 0;
   ORVIterator* iterator = _pMngr->GetObjToCompleteSet().MakeIterator(nullptr);
-  while (PEVBaseUnknown* object = iterator->Next()) {
-    static_cast<ORVTestNode*>(object)->_Mode = 1;
-    static_cast<ORVTestNode*>(object)->_Complete = true;
+  while (auto* node = static_cast<ORVTestNode*>(iterator->Next())) {
+    node->_Mode = 1;
+    node->_Complete = true;
   }
   iterator->Release();
   return 0;
@@ -114,12 +113,7 @@ protected:
   void TearDown() override { _Group.Terminate(); }
 
   ORVTestNode& Node(int iFamily, int iMode = 1, bool iComplete = true) {
-    _Nodes.emplace_back();
-    ORVTestNode& node = _Nodes.back();
-    node._Family = iFamily;
-    node._Mode = iMode;
-    node._Complete = iComplete;
-    return node;
+    return _Nodes.emplace_back(iFamily, iMode, iComplete);
   }
   // "T", "N", "C" (to treat, not to treat, to complete) or "-" for each node.
   std::string Sets(const std::vector<ORVTestNode*>& iNodes) const {
@@ -143,12 +137,8 @@ protected:
 };
 
 TEST_F(ORVObjAndRefObjMngrTest, ObjectsEndInTheirSetsOnceEvenInCycles) {
-  ORVTestNode& a = Node(0);
-  ORVTestNode& b = Node(1, 1, false);
-  ORVTestNode& c = Node(0);
-  ORVTestNode& skipped = Node(1, 0);
-  ORVTestNode& pending = Node(0, 2);
-  ORVTestNode& behindPending = Node(1);
+  ORVTestNode &a = Node(0), &b = Node(1, 1, false), &c = Node(0), &skipped = Node(1, 0),
+              &pending = Node(0, 2), &behindPending = Node(1);
   a._References = {&b, &skipped};
   b._References = {&c, &pending};
   c._References = {&a, &b};
@@ -167,9 +157,7 @@ TEST_F(ORVObjAndRefObjMngrTest, ObjectsEndInTheirSetsOnceEvenInCycles) {
 }
 
 TEST_F(ORVObjAndRefObjMngrTest, ObjectsAddedWhileCompletingWaitForTheNextPass) {
-  ORVTestNode& first = Node(0, 2);
-  ORVTestNode& second = Node(0, 2);
-  ORVTestNode& third = Node(0, 2);
+  ORVTestNode &first = Node(0, 2), &second = Node(0, 2), &third = Node(0, 2);
   first._References = {&second};
   second._References = {&third};
   Add(first);
@@ -183,9 +171,7 @@ TEST_F(ORVObjAndRefObjMngrTest, ObjectsAddedWhileCompletingWaitForTheNextPass) {
 TEST_F(ORVObjAndRefObjMngrTest, FailurePartWayThroughABatchKeepsTheRestToComplete) {
   std::vector<ORVTestNode*> batch;
   for (int i = 0; i < 5; ++i)
-    batch.push_back(&Node(0, 2));
-  for (ORVTestNode* node : batch)
-    Add(*node);
+    Add(*batch.emplace_back(&Node(0, 2)));
   batch[2]->_Result = 7;
   EXPECT_EQ(_Group.Analyze(), 7);
   std::string sets = Sets(batch);
@@ -205,12 +191,14 @@ TEST_F(ORVObjAndRefObjMngrTest, MillionLongChainsNeedNoStack) {
   }
   chain.back()->_References = {chain.front()};
   EXPECT_EQ(Add(*chain.front()), 0);
-  int treated = _First.GetObjToTreatSet().Size() + _Second.GetObjToTreatSet().Size();
-  int toComplete = _First.GetObjToCompleteSet().Size() + _Second.GetObjToCompleteSet().Size();
-  EXPECT_EQ(treated, kLength / 2);
-  EXPECT_EQ(toComplete, kLength / 2);
+  auto treated = [&] {
+    return _First.GetObjToTreatSet().Size() + _Second.GetObjToTreatSet().Size();
+  };
+  EXPECT_EQ(treated(), kLength / 2);
+  EXPECT_EQ(_First.GetObjToCompleteSet().Size() + _Second.GetObjToCompleteSet().Size(),
+            kLength / 2);
   EXPECT_EQ(_Group.Analyze(), 0);
-  EXPECT_EQ(_First.GetObjToTreatSet().Size() + _Second.GetObjToTreatSet().Size(), kLength);
+  EXPECT_EQ(treated(), kLength);
 }
 
 TEST_F(ORVObjAndRefObjMngrTest, ProcessorIsToldOfAttachAndDetach) {

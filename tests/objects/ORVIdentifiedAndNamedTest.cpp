@@ -1,0 +1,195 @@
+// Tests of identified objects and of objects with family and name: the dump, the
+// comparators and their hash coders agree, plain strings and search keys stand for real
+// objects in sorted and hashed containers, the identifier convertors, and the misuses
+// are fatal with their texts.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ORVExtAnyChars.h"
+#include "ORVFamilyAndNameCmpFamilyCodeValNameVal.h"
+#include "ORVFamilyAndNameCmpFamilyNameVal.h"
+#include "ORVFamilyAndNameHashFamilyCodeValNameVal.h"
+#include "ORVFamilyAndNameHashFamilyNameVal.h"
+#include "ORVGlobalObjectCleaner.h"
+#include "ORVHashTable.h"
+#include "ORVIdAndParentId.h"
+#include "ORVIdObjConvIdToExtChars.h"
+#include "ORVIdObjConvIdToString.h"
+#include "ORVIdentifiedObjectCmpIdVal.h"
+#include "ORVIdentifiedObjectHashIdVal.h"
+#include "ORVOFStream.h"
+#include "ORVObjWithFamilyCmpFamily.h"
+#include "ORVObjWithFamilyHashFamily.h"
+#include "ORVSearchOnFamily.h"
+#include "ORVSearchOnFamilyAndName.h"
+#include "ORVSortedVector.h"
+#include "ObjectsTestSupport.h"
+#include "SuiteHelpers.h"
+#include "TemporaryDirectory.h"
+
+namespace {
+
+class ORVIdentifiedAndNamedTest : public testing::Test {
+protected:
+  ORVGlobalObjectCleaner _Cleaner;
+  // Two distinct families with the same code, and another.
+  ORVMappedCode _Tools{"TOOL"};
+  ORVMappedCode _ToolsAgain{"TOOL"};
+  ORVMappedCode _Files{"FILE"};
+  ORVObjWithFamilyCmpFamily& _ByFamily = *ORVObjWithFamilyCmpFamily::GetGlobal();
+  ORVFamilyAndNameCmpFamilyNameVal& _ByName = *ORVFamilyAndNameCmpFamilyNameVal::GetGlobal();
+  ORVFamilyAndNameCmpFamilyCodeValNameVal& _ByCode =
+      *ORVFamilyAndNameCmpFamilyCodeValNameVal::GetGlobal();
+};
+
+TEST_F(ORVIdentifiedAndNamedTest, DumpShowsTheWholeAddressClassAndIdentifier) {
+  FILE* file = tmpfile();
+  ORVIdAndParentId object(ORVString("tool/make"), ORVString("tool"));
+  {
+    ORVOFStream stream(file);
+    stream << object;
+  }
+  char address[32];
+  snprintf(address, sizeof address, "%p", static_cast<const void*>(&object));
+  EXPECT_EQ(ReadStream(file),
+            std::string("Addr: ") + address + " Class: ORVIdAndParentId Identifier: \"tool/make\"");
+  fclose(file);
+  EXPECT_STREQ(object.GetParentId().GetChars(), "tool");
+}
+
+TEST_F(ORVIdentifiedAndNamedTest, ContainersFindObjectsByTheirIdentifierText) {
+  const ORVIdentifiedObjectCmpIdVal& comparator = *ORVIdentifiedObjectCmpIdVal::GetGlobal();
+  const ORVIdentifiedObjectHashIdVal& coder = *ORVIdentifiedObjectHashIdVal::GetGlobal();
+  ORVTestIdentified alpha("alpha"), beta("beta"), gamma("gamma");
+  ORVSortedVector sorted(comparator, ORVDoNothingAtDelete);
+  ORVHashTable hashed(coder, comparator, ORVDoNothingAtDelete, 4);
+  for (ORVTestIdentified* object : {&gamma, &alpha, &beta}) {
+    sorted.Add(object, 0);
+    hashed.Add(object, 0);
+  }
+  ORVString key("beta"), missing("delta");
+  ORVExtAnyChars chars("gamma");
+  EXPECT_EQ(comparator.CompareObjects(&beta, &key), 0);
+  EXPECT_EQ(coder.Code(&beta), coder.Code(&key));
+  EXPECT_LT(comparator.CompareObjects(&alpha, &beta), 0);
+  EXPECT_EQ(std::vector<PEVBaseUnknown*>({sorted.LookupOne(&key), hashed.LookupOne(&key),
+                                          sorted.LookupOne(&chars), hashed.LookupOne(&chars),
+                                          hashed.LookupOne(&missing)}),
+            std::vector<PEVBaseUnknown*>({&beta, &beta, &gamma, &gamma, nullptr}));
+}
+
+TEST_F(ORVIdentifiedAndNamedTest, ConvertorsExposeTheIdentifierWithoutCopy) {
+  ORVTestIdentified object("id-7");
+  ORVIdObjConvIdToExtChars toChars;
+  EXPECT_TRUE(static_cast<const ORVExtChars*>(toChars.GetConverted())->IsDbNull());
+  toChars.Set(&object);
+  const auto* chars = static_cast<const ORVExtChars*>(toChars.GetConverted());
+  EXPECT_EQ(chars->GetChars(), object.GetIdentifier().GetChars());
+  toChars.Set(nullptr);
+  EXPECT_TRUE(chars->IsDbNull());
+  ORVIdObjConvIdToString toString(&object);
+  EXPECT_EQ(toString.GetConverted(), &object.GetIdentifier());
+  toString.Set(nullptr);
+  EXPECT_EQ(toString.GetConverted(), nullptr);
+}
+
+TEST_F(ORVIdentifiedAndNamedTest, EqualObjectsHashEquallyUnderEveryKey) {
+  const std::pair<const ORVComparator*, const ORVHashCoder*> kinds[] = {
+      {&_ByFamily, ORVObjWithFamilyHashFamily::GetGlobal()},
+      {&_ByName, ORVFamilyAndNameHashFamilyNameVal::GetGlobal()},
+      {&_ByCode, ORVFamilyAndNameHashFamilyCodeValNameVal::GetGlobal()}};
+  std::vector<ORVTestNamed> objects = {{_Tools, "make"},      {_Tools, "make"},    {_Tools, "cc"},
+                                       {_ToolsAgain, "make"}, {_ToolsAgain, "ld"}, {_Files, "make"},
+                                       {_Files, ""}};
+  for (const auto& [comparator, coder] : kinds)
+    for (const ORVTestNamed& first : objects)
+      for (const ORVTestNamed& second : objects) {
+        SCOPED_TRACE(coder == kinds[0].second   ? "family"
+                     : coder == kinds[1].second ? "name"
+                                                : "code");
+        int order = comparator->CompareObjects(&first, &second);
+        EXPECT_EQ(order, -comparator->CompareObjects(&second, &first));
+        if (order == 0) {
+          EXPECT_EQ(coder->Code(&first), coder->Code(&second));
+        }
+      }
+  const ORVTestNamed &make = objects[0], &makeAgain = objects[3];
+  EXPECT_EQ(std::vector<int>({_ByName.CompareObjects(&make, &objects[1]),
+                              _ByCode.CompareObjects(&make, &makeAgain),
+                              _ByName.CompareObjects(&make, &makeAgain),
+                              _ByCode.CompareObjects(&objects[4], &make) < 0}),
+            std::vector<int>({0, 0, &_Tools < &_ToolsAgain ? -1 : 1, 1}));
+}
+
+TEST_F(ORVIdentifiedAndNamedTest, SearchKeysFindRealObjects) {
+  ORVTestNamed make(_Tools, "make"), cc(_Tools, "cc"), copy(_Files, "copy");
+  ORVSortedVector sorted(_ByName, ORVDoNothingAtDelete);
+  ORVHashTable hashed(*ORVFamilyAndNameHashFamilyCodeValNameVal::GetGlobal(), _ByCode,
+                      ORVDoNothingAtDelete, 4);
+  ORVHashTable byFamily(*ORVObjWithFamilyHashFamily::GetGlobal(), _ByFamily, ORVDoNothingAtDelete,
+                        4);
+  for (ORVTestNamed* object : {&make, &cc, &copy}) {
+    sorted.Add(object, 0);
+    hashed.Add(object, 0);
+    byFamily.Add(object, 0);
+  }
+  ORVSearchOnFamilyAndName key(_Tools, ORVString("cc"));
+  EXPECT_EQ(sorted.LookupOne(&key), &cc);
+  key.SetFamily(_ToolsAgain);  // another family object with the same code
+  key.SetName(ORVString("make"));
+  ORVSearchOnFamily family(_Files);
+  EXPECT_EQ(std::vector<PEVBaseUnknown*>(
+                {hashed.LookupOne(&key), sorted.LookupOne(&key), byFamily.LookupOne(&family)}),
+            std::vector<PEVBaseUnknown*>({&make, nullptr, &copy}));
+  EXPECT_TRUE(_ByName.SortsSetAsSecondCanBeUsed(_ByFamily));
+  EXPECT_FALSE(_ByName.SortsSetAsSecondCanBeUsed(_ByCode));
+}
+
+TEST(ORVIdentifiedAndNamedDeathTest, MisusesAreFatalWithTheirTexts) {
+  ORVMappedCode family("TOOL");
+  ORVTestNamed named(family, "make");
+  ORVString text("x");
+  const std::string familyFile = "ObjWithFamilyCmpHashFamily",
+                    nameFile = "FamilyAndNameCmpHashFamilyNameVal",
+                    codeFile = "FamilyAndNameCmpHashFamilyCodeValNameVal";
+  auto notA = [](const char* iClass, const char* iActual) {
+    return std::string("ORVConversionCheck::Check: object is not a \"") + iClass + "\" but a \"" +
+           iActual + "\"";
+  };
+  const struct {
+    std::function<void()> _Body;
+    std::string _Text;
+    std::string _File;  // src/ORV<file>.cpp
+  } cases[] = {
+      {[&] { ORVObjWithFamilyCmpFamily::GetGlobal()->CompareObjects(&named, nullptr); },
+       "pObj1 == NULL or pObj2 == NULL", familyFile},
+      {[] { ORVObjWithFamilyHashFamily::GetGlobal()->Code(nullptr); }, "pObj1 == NULL", familyFile},
+      {[&] { ORVFamilyAndNameCmpFamilyNameVal::GetGlobal()->CompareObjects(nullptr, &named); },
+       "pObj1 or pObj2 is NULL", nameFile},
+      {[] { ORVFamilyAndNameHashFamilyNameVal::GetGlobal()->Code(nullptr); }, "pObj1 is NULL",
+       nameFile},
+      {[&] {
+         ORVFamilyAndNameCmpFamilyCodeValNameVal::GetGlobal()->CompareObjects(&named, nullptr);
+       },
+       "pObj1 or pObj2 is NULL", codeFile},
+      {[] { ORVFamilyAndNameHashFamilyCodeValNameVal::GetGlobal()->Code(nullptr); },
+       "pObj1 is NULL", codeFile},
+      {[] { ORVSearchOnFamily().GetFamily(); }, "_pFamily == NULL", "SearchOnFamily"},
+      {[] { ORVSearchOnFamilyAndName().GetFamily(); }, "_pFamily == NULL", "SearchOnFamilyAndName"},
+      {[&] { ORVFamilyAndNameCmpFamilyNameVal::GetGlobal()->CompareObjects(&named, &family); },
+       notA("ORVFamilyAndName", "ORVMappedCode"), "Macro"},
+      {[&] { ORVIdentifiedObjectCmpIdVal::GetGlobal()->CompareObjects(nullptr, &text); },
+       "pObj1 == NULL OR pObj2 == NULL", "StringExtCharsCmp"},
+      {[&] { ORVIdObjConvIdToString().Set(&text); }, notA("ORVIdentifiedObject", "ORVString"),
+       "Macro"}};
+  for (const auto& fatal : cases) {
+    SCOPED_TRACE(fatal._Text);
+    ExpectFatal(fatal._Body, fatal._Text, "src/ORV" + fatal._File + ".cpp");
+  }
+}
+
+}  // namespace
