@@ -53,7 +53,7 @@ TEST(ORVDate, UnsetDateReadsAsZerosAndCopiesAndYearsWithoutLimit) {
   EXPECT_EQ(ORVDate(ORVDate(INT_MAX, 12, 31, 0, 0, 0)).GetYear(), INT_MAX);
 }
 
-TEST(ORVDate, ValidDaysFollowTheGregorianRule) {
+TEST(ORVDate, ValidDaysAndWeekdaysFollowTheGregorianRule) {
   // From year 0 down February 29 is always accepted; a month below 1 takes any day up to
   // 31, a month above 12 none.
   const int kDays[][4] = {{1900, 2, 29, 0}, {2000, 2, 29, 1}, {2024, 2, 29, 1},  {2024, 2, 30, 0},
@@ -63,15 +63,13 @@ TEST(ORVDate, ValidDaysFollowTheGregorianRule) {
     EXPECT_EQ(ORVDateUtilities::DayIsValid(d[0], d[1], d[2]) != 0, d[3] != 0)
         << d[0] << "/" << d[1] << "/" << d[2];
   EXPECT_TRUE(ORVDateUtilities::YearIsLeap(-4));
-}
-
-TEST(ORVDate, WeekdaysFollowOneAnotherAcrossEveryYearAndStayInRange) {
+  // Weekdays follow one another across every year and stay in range.
   int dayOfYear = 0, weekDay = -1, previous = 0;
   EXPECT_EQ(ORVDateUtilities::GetDayIdx(2004, 2, 29, dayOfYear, weekDay),
             59 + 365 * 2003 + 2003 / 4 - 2003 / 100);
   // Year, month, day, then the day of the year and the weekday (0 a Sunday).
-  const int kDays[][5] = {{2004, 2, 29, 59, 0}, {1970, 1, 1, 0, 4}, {0, 1, 1, 0, 6}};
-  for (const auto& d : kDays) {
+  const int kWeekDays[][5] = {{2004, 2, 29, 59, 0}, {1970, 1, 1, 0, 4}, {0, 1, 1, 0, 6}};
+  for (const auto& d : kWeekDays) {
     ORVDateUtilities::GetDayIdx(d[0], d[1], d[2], dayOfYear, weekDay);
     EXPECT_EQ(std::vector<int>({dayOfYear, weekDay}), std::vector<int>({d[3], d[4]})) << d[0];
   }

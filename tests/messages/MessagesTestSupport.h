@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ORVNLSMsgBldrFromString.h"
+#include "PEVError.h"
 #include "SuiteHelpers.h"
 
 // A builder of the ready text iText, named iCatalog and iKey.
@@ -10,6 +11,14 @@ inline ORVNLSMsgBldrRfHndlr Text(const char* iText, const char* iCatalog = "CAT"
   ORVNLSMsgBldrRfHndlr builder;
   builder.Set(ORVRfHndlrAdopt, new ORVNLSMsgBldrFromString(iText, iCatalog, iKey));
   return builder;
+}
+
+// The last error of iCode, null without one; the reference it hands out is given back at
+// once (the last error keeps its own).
+inline PEVError* LastErrorOf(long iCode) {
+  PEVError* last = PEVError::PEVGetLastError(iCode, nullptr);
+  if (last) last->Release();
+  return last;
 }
 
 // No message.

@@ -141,8 +141,7 @@ TEST_F(ORVErrorTest, CloneSharesTheBuildersAndCopiesTheRest) {
 TEST_F(ORVErrorTest, CodeWithoutErrorGivesTheFallbackCriticalOrWarning) {
   PEVError* failure = ORVError::GetOrMakeLastError(PEV_E_FAIL);
   ASSERT_NE(failure, nullptr);
-  EXPECT_EQ(failure->GetReturnCode(), PEV_E_FAIL);
-  EXPECT_EQ(failure->GetRefCount(), 1u);
+  EXPECT_TRUE(failure->GetReturnCode() == PEV_E_FAIL && failure->GetRefCount() == 1u);
   // Described as the last error of a fresh code; the shipped text builds without a
   // fallback marker.
   long code = PEVError::GetReturn(PEVReturnError, failure, nullptr, nullptr, 0);
@@ -209,7 +208,7 @@ TEST_F(ORVErrorMngrTest, WithoutComparisonTheLastDisplayedBecomesMainAndZeroOnly
   long code = PEVError::GetReturn(PEVReturnError, new ORVError(2), nullptr, __FILE__, __LINE__);
   manager.DisplayAndKeepError(0, 1);
   EXPECT_EQ(_pDisplay->_Displayed.size(), 3u);
-  EXPECT_EQ(PEVError::PEVGetLastError(code, nullptr), nullptr);
+  EXPECT_EQ(LastErrorOf(code), nullptr);
   EXPECT_EQ(MainOf(manager), information);
 }
 
@@ -220,7 +219,7 @@ TEST_F(ORVErrorMngrTest, CodesAreTurnedIntoErrorsAndTheLastErrorForgotten) {
   long code = PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
   manager.DisplayAndKeepError(code, 1);
   EXPECT_EQ(_pDisplay->_Displayed, std::vector<PEVError*>{error});
-  EXPECT_EQ(PEVError::PEVGetLastError(code, nullptr), nullptr);
+  EXPECT_EQ(LastErrorOf(code), nullptr);
   EXPECT_EQ(manager.GetMainErrorReturnCode(), -4);
   // A code without error gives the made-up critical error; compared or not, it is kept.
   manager.DisplayAndKeepError(PEV_E_FAIL, 0);
@@ -237,7 +236,7 @@ TEST_F(ORVErrorMngrTest, CodesAreTurnedIntoErrorsAndTheLastErrorForgotten) {
   forgetting.DisplayAndForgetError(0);
   EXPECT_EQ(_pDisplay->_Displayed.size(), 4u);
   EXPECT_EQ(_pDisplay->_Displayed[3], error);
-  EXPECT_EQ(PEVError::PEVGetLastError(code, nullptr), nullptr);
+  EXPECT_EQ(LastErrorOf(code), nullptr);
   EXPECT_EQ(forgetting.GetMainErrorReturnCode(), 0);
   EXPECT_EQ(error->GetRefCount(), 1u);
 }
@@ -251,9 +250,7 @@ TEST_F(ORVErrorMngrTest, ReturnSuccessOrErrorGivesTheMainErrorAsLastError) {
   EXPECT_EQ(warning->GetRefCount(), 2u);
   long code = manager.ReturnSuccessOrError();
   EXPECT_EQ(code, 0x20);
-  PEVError* last = PEVError::PEVGetLastError(code, nullptr);
-  EXPECT_EQ(last, warning);
-  last->Release();
+  EXPECT_EQ(LastErrorOf(code), warning);
   EXPECT_EQ(warning->GetRefCount(), 3u);  // ours, the manager's, the last error's
   EXPECT_EQ(manager.SetMainError(nullptr), 0);
   EXPECT_EQ(manager.GetMainErrorReturnCode(), 0);

@@ -169,7 +169,7 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, WriteFailureIsStoredOnceAndReportedByCl
   ORVMessageDisplayToAsciiFile display("/dev/full"), forgetting("/dev/full");
   ASSERT_EQ(display.OpenFile(), 0);
   display.Display(longText.c_str(), 1);
-  PEVError *stored = nullptr, *again = nullptr, *last = nullptr;
+  PEVError *stored = nullptr, *again = nullptr;
   EXPECT_EQ(display.GetDisplayError(stored, 0), 0);
   ASSERT_NE(stored, nullptr);
   EXPECT_STREQ(ORVCheckedCast<ORVError>(stored)->GetHDiagnosticBldr()->GetMsgId(), "0203");
@@ -181,8 +181,7 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, WriteFailureIsStoredOnceAndReportedByCl
   again->Release();
   long code = display.CloseFile();
   EXPECT_EQ(code, PEV_E_FAIL);
-  EXPECT_EQ(last = PEVError::PEVGetLastError(code, nullptr), stored);
-  last->Release();
+  EXPECT_EQ(LastErrorOf(code), stored);
   // Forgetting the error hands over the display's reference, and the close does not
   // report it again.
   ASSERT_EQ(forgetting.OpenFile(), 0);
@@ -193,9 +192,7 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, WriteFailureIsStoredOnceAndReportedByCl
   EXPECT_EQ(stored->GetRefCount(), 1u);  // now the caller's alone
   forgetting.GetDisplayError(again, 1);
   EXPECT_EQ(again, nullptr);
-  last = PEVError::PEVGetLastError(forgetting.CloseFile(), nullptr);
-  EXPECT_NE(last, stored);
-  if (last) last->Release();
+  EXPECT_NE(LastErrorOf(forgetting.CloseFile()), stored);
   stored->Release();
 }
 
