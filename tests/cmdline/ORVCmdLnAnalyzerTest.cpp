@@ -390,8 +390,9 @@ TEST_F(ORVCmdLnAnalyzerTest, ConvertsAtTheLastSeparatorToATextAndANumber) {
       // Beyond int, as the range error of a 32-bit long.
       {"n:2147483648", ':',
        "C: mk -p \"n:2147483648\" / 0015: 2147483648 / NAME: -p [n] 2147483647"},
-      {"n:-99999999999", ':',
-       "C: mk -p \"n:-99999999999\" / 0015: -99999999999 / NAME: -p [n] -2147483648"},
+      {"n:-99999999999999999999", ':',
+       "C: mk -p \"n:-99999999999999999999\" / 0015: -99999999999999999999 / NAME: -p [n] "
+       "-2147483648"},
   };
   for (const auto& test : kCases)
     EXPECT_EQ(convert(test._Argument, test._Separator), test._Result) << test._Argument;

@@ -1,0 +1,202 @@
+// Tests of the input helpers beside the command line: environment variables and their
+// checker, the merging-mode checker and set, the prefixed-value checker with prefixes A
+// (exactly 8), B (at least 2) and C (1 to 3), and the mapped-code family.
+#include <gtest/gtest.h>
+
+#include "ChildProcess.h"
+#include "CmdLnTestSupport.h"
+#include "ORVEnvironmentVariable.h"
+#include "ORVEnvironmentVariableChecker.h"
+#include "ORVExtAnyChars.h"
+#include "ORVInputGuiMergingModeChecker.h"
+#include "ORVInputPrefixedValueChecker.h"
+#include "ORVMappedCodeCmpCodeVal.h"
+#include "ORVMappedCodeConvCodeToExtChars.h"
+#include "ORVMappedCodeHashCodeVal.h"
+#include "ORVMappedCodeSet.h"
+#include "ORVMappedCodeWithNames.h"
+#include "ORVMergingModes.h"
+#include "ORVNLSMsgBldrFromString.h"
+#include "ORVVector.h"
+
+TEST(ORVEnvironmentVariable, AWrittenValueOutlivesTheWriterAndTheCleaner) {
+  std::string value(100000, 'v');
+  ChildResult child = RunInChild([&] {
+    {
+      ORVGlobalObjectCleaner cleaner;
+      auto* variable = new ORVEnvironmentVariable("ORV_TEST_A");
+      variable->Write(value.c_str());
+      if (value != variable->Read(0)) _exit(1);
+      variable->Release();
+      std::vector<std::string> reuse(8, std::string(value.size() + 11, 'x'));  // freed memory
+      if (value != getenv("ORV_TEST_A")) _exit(2);
+    }
+    if (value != getenv("ORV_TEST_A")) _exit(3);
+  });
+  EXPECT_EQ(child._ExitStatus, 0);
+}
+
+TEST_F(CmdLnTest, AVariableIsReadOnceAndTheEmptyRequiredOnesAreReportedInOrder) {
+  setenv("ORV_TEST_A", "first", 1);
+  ORVEnvironmentVariable a("ORV_TEST_A"), b("ORV_TEST_B"), c("ORV_TEST_C");
+  EXPECT_EQ(a.Read(0), nullptr);  // not read yet
+  EXPECT_STREQ(a.Read(1), "first");
+  unsetenv("ORV_TEST_A");
+  EXPECT_STREQ(a.Read(1), "first");  // its own copy, not the environment's
+  a.Write(nullptr);
+  EXPECT_STREQ(getenv("ORV_TEST_A"), "");
+  EXPECT_TRUE(a.IsEmpty(1));
+  // "A=B" would read and set the variable A.
+  for (const char* name : {(const char*)nullptr, "", "ORV_TEST_A=B"})
+    ExpectFatalReport([name] { ORVEnvironmentVariable bad(name); },
+                      "A variable name must be specified", "src/ORVEnvironmentVariable.cpp");
+  ORVEnvironmentVariable a2("ORV_TEST_A");
+  ORVEnvironmentVariableChecker checker(TestMessage("ADVICE")), ready(TestMessage("ADVICE"));
+  for (ORVEnvironmentVariable* variable : {&b, &a2, &c})
+    checker.Add(*variable);
+  ready.Add(c);
+  setenv("ORV_TEST_C", "set", 1);  // ORV_TEST_A is empty: it counts as missing
+  EXPECT_EQ(Outcome(checker.ReadAndCheck()),
+            "type 1 in src/ORVEnvironmentVariableChecker.cpp; request ORVBC 0150; diagnostic "
+            "ORVBC 0151: ORV_TEST_B, ORV_TEST_A; advice CMDLNTEST ADVICE");
+  EXPECT_EQ(Outcome(ready.ReadAndCheck()), "success");
+  unsetenv("ORV_TEST_A");
+  unsetenv("ORV_TEST_C");
+}
+
+TEST_F(CmdLnTest, OnlyMergingModesOneToFourPassAndTheSetLeavesItsElementsToTheirOwner) {
+  auto checked = [](std::vector<const char*> iValues) {
+    ORVVector values(ORVDestroyElementsAtDelete);
+    for (const char* value : iValues)
+      values.Append(new ORVString(value));
+    return Outcome(ORVInputGuiMergingModeChecker().Check(values, TestMessage("R")));
+  };
+  const std::string failed =
+      "type 1 in src/ORVInputGuiMergingModeChecker.cpp; request CMDLNTEST "
+      "R; diagnostic ORVBC 0023: ";
+  EXPECT_EQ(checked({}), "success");
+  EXPECT_EQ(checked({"1", "2", "3", "4"}), "success");
+  for (auto [value, read] : {std::pair{"0", "0"},
+                             {"5", "5"},
+                             {"", "0"},
+                             {"abc", "0"},
+                             {"4.0", "4"},
+                             {"99999999999", "2147483647"}})
+    EXPECT_EQ(checked({value}), failed + read + " | 1|2|3|4; advice <none>") << value;
+  EXPECT_EQ(checked({"1", "7", "0"}), failed + "7 | 1|2|3|4; advice <none>");  // the first
+  // The given vector destroys its elements; the global set, released later by the
+  // cleaner, must not destroy them again.
+  ORVVector owned(ORVDestroyElementsAtDelete);
+  owned.Append(new ORVString("1"));
+  owned.Append(new ORVString("4"));
+  ORVMergingModes* modes = ORVMergingModes::GetGlobal();
+  EXPECT_EQ(ORVMergingModes::GetGlobal(), modes);
+  modes->SetMergingModesSet(owned);
+  EXPECT_EQ(Texts(modes->GetMergingModesSet()), (std::vector<std::string>{"1", "4"}));
+  EXPECT_EQ(modes->GetMergingModesSet().GetWhatToDoAtDelete(), ORVDoNothingAtDelete);
+}
+
+namespace {
+
+ORVNLSMsgBldrRfHndlr Name(const char* iText) {
+  ORVNLSMsgBldrRfHndlr builder;
+  builder.Set(ORVRfHndlrAdopt, new ORVNLSMsgBldrFromString(iText, "CAT", "KEY"));
+  return builder;
+}
+
+class ORVInputPrefixedValueCheckerTest : public CmdLnTest {
+protected:
+  void SetUp() override {
+    CmdLnTest::SetUp();
+    for (ORVInputValuePrefix* prefix : {&_A, &_B, &_C})
+      _Prefixes.Append(prefix);
+  }
+  // "<prefix or null> <value>: <outcome>"; a failure's advice is given by its head only.
+  static std::string Checked(ORVInputPrefixedValueChecker& iChecker, const std::string& iInput) {
+    const ORVInputValuePrefix* prefix = &_Unset;
+    ORVString value("before");
+    std::string outcome = Outcome(iChecker.Check(iInput.c_str(), prefix, value, TestMessage("R")));
+    if (std::size_t lines = outcome.find(kLines); lines != std::string::npos) outcome.erase(lines);
+    return (prefix ? prefix->GetCode().GetChars() : "null") + std::string(" ") + value.GetChars() +
+           ": " + outcome;
+  }
+  static std::string Failed(const std::string& iDiagnostic, const std::string& iHead) {
+    return "type 1 in src/ORVInputPrefixedValueChecker.cpp; request CMDLNTEST R; diagnostic "
+           "ORVBC " +
+           iDiagnostic + "; advice ORVBC " + iHead;
+  }
+
+  static inline const std::string kLines =
+      "A: Account, 8 characters\nB: Branch, at least 2 characters\nC: Code, from 1 to 3 "
+      "characters\n";
+  static inline ORVInputValuePrefix _Unset;
+  ORVInputValuePrefix _A{"A", Name("Account"), 8, 8}, _B{"B", Name("Branch"), 2, -1},
+      _C{"C", Name("Code"), 1, 3};
+  ORVVector _Prefixes{ORVDoNothingAtDelete};
+};
+
+}  // namespace
+
+TEST_F(ORVInputPrefixedValueCheckerTest, WithoutDefaultEveryValueNeedsAKnownPrefix) {
+  ORVInputPrefixedValueChecker checker(_Prefixes, 0u);
+  const std::string h = "0311: ", many(5000, 'y');
+  std::pair<std::string, std::string> cases[] = {
+      {"A:12345678", "A 12345678: success"},
+      {"A:abc", "A abc: " + Failed("0314: A:abc | 3 | 8", h)},
+      {"B:x", "B x: " + Failed("0320: B:x | 1 | 2", h)},
+      {"B:" + many, "B " + many + ": success"},
+      {"C:", "C : " + Failed("0317: C: | 0 | 1 | 3", h)},
+      {"C:abcd", "C abcd: " + Failed("0317: C:abcd | 4 | 1 | 3", h)},
+      {"C:a:b", "C a:b: success"},  // only the first colon separates
+      {"a:12345678", "null 12345678: " + Failed("0313: a:12345678 | a", h)},
+      {":12345678", "null 12345678: " + Failed("0310: :12345678", h)},
+      {"", "null : " + Failed("0310: ", h)}};
+  for (const auto& [input, expected] : cases)
+    EXPECT_EQ(Checked(checker, input), expected);
+  // The advice lists every prefix of the set.
+  EXPECT_EQ(Utf8(checker.GetHAdviceWithPrefixesBldr()->Build()),
+            "A value is typed as prefix:value, with one of these prefixes:\n" + kLines);
+}
+
+TEST_F(ORVInputPrefixedValueCheckerTest, ADefaultOrOptionalPrefixTakesValuesWithoutOne) {
+  ORVInputValuePrefix outside("D", Name("Default"), 8, 8);  // need not be in the set
+  for (const ORVInputValuePrefix* preset : {&_A, &outside}) {
+    ORVInputPrefixedValueChecker checker(_Prefixes, *preset);
+    std::string code = preset->GetCode().GetChars(), head = "0315: " + code + " | ";
+    EXPECT_EQ(Checked(checker, "12345678"), code + " 12345678: success");
+    EXPECT_EQ(Checked(checker, ":12345678"), code + " 12345678: success");
+    EXPECT_EQ(Checked(checker, "123"), code + " 123: " + Failed("0314: 123 | 3 | 8", head));
+    EXPECT_EQ(Checked(checker, "Z:12345678"),
+              "null 12345678: " + Failed("0313: Z:12345678 | Z", head));
+  }
+  ORVInputPrefixedValueChecker optional(_Prefixes, 1u);
+  EXPECT_EQ(Checked(optional, "Z:12345678"), "null Z:12345678: success");
+  EXPECT_EQ(Checked(optional, "no colon"), "null no colon: success");
+  EXPECT_EQ(Checked(optional, "A:1"), "A 1: " + Failed("0314: A:1 | 1 | 8", "0316: "));
+  ExpectFatalReport([] { ORVInputValuePrefix().GetValueLengthMini(); },
+                    "ValueLengthMini must be greater or equal than 0",
+                    "src/ORVInputValuePrefix.cpp");
+}
+
+TEST_F(CmdLnTest, MappedCodesAreFoundComparedAndConvertedByTheirText) {
+  ORVMappedCode plain("WIN");
+  ORVMappedCodeWithNames named("MAC", {}, {});
+  ORVMappedCodeSet set(1);
+  set.AddMappedCode(plain);
+  set.AddMappedCode(named);
+  EXPECT_EQ(set.LookupMappedCodeOnCode(ORVExtAnyChars("MAC")), &named);
+  EXPECT_EQ(set.LookupMappedCodeOnCode(ORVExtAnyChars("WIN")), &plain);
+  EXPECT_EQ(set.LookupMappedCodeOnCode(ORVExtAnyChars("mac")), nullptr);
+  ORVString win("WIN");
+  EXPECT_EQ(ORVMappedCodeCmpCodeVal::GetGlobal()->CompareObjects(&win, &plain), 0);
+  EXPECT_LT(ORVMappedCodeCmpCodeVal::GetGlobal()->CompareObjects(&named, &win), 0);
+  EXPECT_EQ(ORVMappedCodeHashCodeVal::GetGlobal()->Code(&plain),
+            ORVMappedCodeHashCodeVal::GetGlobal()->Code(&win));
+  ORVMappedCodeConvCodeToExtChars convert;
+  convert.Set(&named);
+  EXPECT_STREQ(ORVCheckedCast<ORVExtAnyChars>(convert.GetConverted())->GetChars(), "MAC");
+  convert.Set(nullptr);
+  EXPECT_EQ(convert.GetConverted(), nullptr);
+  ExpectFatalReport([&] { ORVMappedCodeCmpCodeVal::GetGlobal()->CompareObjects(&plain, nullptr); },
+                    "pObj1 == NULL OR pObj2 == NULL", "src/ORVMappedCodeCmpCodeVal.cpp");
+}
