@@ -59,7 +59,7 @@ std::string Converted(const ORVConvertor& iConvertor) {
 
 }  // namespace
 
-TEST(ORVExtAnyChars, IsDbNullForNullOrEmptyTextAndTakesAnotherValueOrItsNull) {
+TEST(ORVExtAnyChars, AreDbNullWhenEmptyTakeAnotherValueOrItsNullAndTheStringKindShares) {
   const char text[] = "abc";
   ORVExtAnyChars chars(text), copy(chars), none, empty("");
   ORVExtAnyString owned("xyz");
@@ -71,51 +71,48 @@ TEST(ORVExtAnyChars, IsDbNullForNullOrEmptyTextAndTakesAnotherValueOrItsNull) {
   ExpectRows({{(copy.SetExtChars(none), Nulls(copy)), "1"},
               {(copy = chars, copy.GetChars()), "abc"},
               {(chars.SetToDbNull(), Nulls(chars)), "1"}});
-}
-
-TEST(ORVExtAnyString, CopiesSharesStorageAndIsDbNullWhenEmpty) {
-  char text[] = "abc";
-  ORVExtAnyString copied(text);
-  text[0] = 'X';  // a copy, not the pointer
-  ORVExtAnyString shared(copied), fromString(ORVString("v")), none;
+  // The string kind copies, shares its storage and is DbNull when empty.
+  char buffer[] = "abc";
+  ORVExtAnyString copied(buffer);
+  buffer[0] = 'X';  // a copy, not the pointer
+  ORVExtAnyString shared(copied), fromORVString(ORVString("v")), noString;
   EXPECT_EQ(shared.GetString().GetpBlockRfHndlr(), copied.GetString().GetpBlockRfHndlr());
   shared.String() += "d";  // copy on write
   // From any other ORVExtChars: its characters.
   ORVTestExtChars other("other");
   ORVExtAnyString fromOther(other);
   EXPECT_NE(fromOther.GetChars(), other.GetChars());
-  ExpectRows({{std::string(copied.GetChars()) + " " + shared.GetChars() + " " +
-                   fromOther.GetChars() + " " + fromString.GetChars(),
-               "abc abcd other v"},
-              {Nulls(fromString, none) + std::to_string(none.String().GetLength()), "010"},
-              {(fromOther.SetExtChars(ORVTestExtChars(nullptr)), Nulls(fromOther)), "1"},
-              {(fromOther.SetChars("w"), fromOther.SetToDbNull(), Nulls(fromOther)), "1"},
-              {(fromOther.SetChars("w"), fromOther.SetChars(nullptr), Nulls(fromOther)), "1"}});
+  ExpectRows(
+      {{std::string(copied.GetChars()) + " " + shared.GetChars() + " " + fromOther.GetChars() +
+            " " + fromORVString.GetChars(),
+        "abc abcd other v"},
+       {Nulls(fromORVString, noString) + std::to_string(noString.String().GetLength()), "010"},
+       {(fromOther.SetExtChars(ORVTestExtChars(nullptr)), Nulls(fromOther)), "1"},
+       {(fromOther.SetChars("w"), fromOther.SetToDbNull(), Nulls(fromOther)), "1"},
+       {(fromOther.SetChars("w"), fromOther.SetChars(nullptr), Nulls(fromOther)), "1"}});
 }
 
-TEST(ORVExtAnyPointers, HoldTheObjectWithoutReference) {
+TEST(ORVExtAnyValues, PointersIntegersBooleansAndDatesHoldAValueOrDbNull) {
+  // The pointers hold the object without reference.
   ORVTestShape shape("s");
   unsigned long references = shape.GetRefCount();
   ORVExtAnyConstPointer constant(&shape);
-  ORVExtAnyVarPointer variable(&shape), copy(variable);
+  ORVExtAnyVarPointer variable(&shape), copyPointer(variable);
   ORVExtAnyConstPointer fromVariable(static_cast<const ORVExtPointer&>(variable));
   EXPECT_EQ(shape.GetRefCount(), references);
   EXPECT_EQ(Nulls(constant, variable), "00");
   EXPECT_EQ(std::make_tuple(&constant.GetConstRef(), &variable.GetVarRef(),
                             variable.GetConstPointer(), fromVariable.GetConstPointer()),
             std::make_tuple(&shape, &shape, &shape, &shape));
-  EXPECT_EQ(copy.GetVarPointer(), &shape);
+  EXPECT_EQ(copyPointer.GetVarPointer(), &shape);
   variable.SetToDbNull();
-  copy.SetExtVarPointer(variable);
+  copyPointer.SetExtVarPointer(variable);
   constant.SetExtConstPointer(ORVExtAnyConstPointer());
-  EXPECT_EQ(Nulls(variable, copy, constant), "111");
+  EXPECT_EQ(Nulls(variable, copyPointer, constant), "111");
   // Unchecked reads: null.
   EXPECT_EQ(std::make_tuple(variable.GetVarPointer(), variable.GetConstPointer(),
                             constant.GetConstPointer()),
             std::make_tuple(nullptr, nullptr, nullptr));
-}
-
-TEST(ORVExtAnyValues, IntegersBooleansAndDatesHoldAValueOrDbNull) {
   ORVExtAnyInteger zero(0), copy(zero), fromNull((ORVExtDbNullInteger()));
   EXPECT_EQ(Nulls(ORVExtAnyInteger(), zero, fromNull), "101");  // 0 is a value, not null
   EXPECT_EQ(copy.GetInteger(), 0);
