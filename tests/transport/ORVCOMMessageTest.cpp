@@ -1,6 +1,7 @@
-// Tests of the wire format and of message exchange over one connection: byte layouts,
-// decoders that hold against any bytes, frames built and received whole or in parts,
-// and the fatal misuses of the registry.
+// Tests of the message buffers and queues (the growth rule, the limits that keep
+// peer-chosen counts away from memcpy, removal while applying, reuse after delete), of
+// the wire format (byte layouts, decoders that hold against any bytes) and of message
+// exchange over one connection, with the fatal misuses of the registry.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <csignal>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -18,6 +20,100 @@
 extern "C" int ORVCOMEncodeFromC(void);
 
 namespace {
+
+using Buffer = std::unique_ptr<mq_buf, decltype(&mq_buf_free)>;
+Buffer Alloc(int iBytes) {
+  return Buffer(mq_buf_alloc(iBytes), mq_buf_free);
+}
+// A buffer's size and count.
+std::pair<int, int> Sizes(const Buffer& iBuffer) {
+  return {iBuffer->size, iBuffer->count};
+}
+
+TEST(ORVCOMMessageQueue, BuffersGrowInStepsWithinTheLimit) {
+  for (auto [asked, size, count] :
+       {std::tuple(0, 65536, 0), std::tuple(-5, 65536, 0), std::tuple(8, 8, 8)})
+    EXPECT_EQ(Sizes(Alloc(asked)), std::pair(size, count)) << asked;
+  EXPECT_EQ(mq_buf_alloc(mq_max_frame_size() + 1), nullptr);
+  Buffer buffer = Alloc(0);
+  ASSERT_EQ(mq_buf_insert(buffer.get(), 65530, std::string(65530, 'x').data()), 0);
+  EXPECT_EQ(buffer->size, 65536);
+  ASSERT_EQ(mq_buf_insert(buffer.get(), 10, "0123456789"), 0);
+  EXPECT_EQ(Sizes(buffer), std::pair(131072, 65540));
+  EXPECT_EQ(std::string(buffer->data + 65529, 4), "x012");
+  EXPECT_EQ(mq_buf_insert_close(buffer.get()), 65540);
+  EXPECT_EQ(buffer->size, 65540);
+  // Negative, huge and over-limit counts change nothing.
+  buffer = Alloc(0);
+  ASSERT_EQ(mq_buf_insert(buffer.get(), 4, "abcd"), 0);
+  EXPECT_EQ(mq_buf_insert(buffer.get(), -1, "x"), -1);
+  EXPECT_EQ(mq_buf_insert(buffer.get(), INT_MAX, "x"), -1);
+  ASSERT_EQ(mq_set_max_frame_size(100), 0);
+  EXPECT_EQ(mq_buf_insert(buffer.get(), 96, std::string(96, 'y').data()), 0);
+  EXPECT_EQ(mq_buf_insert(buffer.get(), 1, "z"), -1);
+  EXPECT_EQ(mq_buf_resize(buffer.get(), 101), -1);
+  ASSERT_EQ(mq_set_max_frame_size(MQ_DEFAULT_MAX_FRAME_SIZE), 0);
+  EXPECT_EQ(Sizes(buffer), std::pair(65536, 100));
+  for (int refused : {7, 0, -1, MQ_LIMIT_MAX_FRAME_SIZE + 1})
+    EXPECT_EQ(mq_set_max_frame_size(refused), -1) << refused;
+  EXPECT_EQ(mq_max_frame_size(), MQ_DEFAULT_MAX_FRAME_SIZE);
+}
+
+TEST(ORVCOMMessageQueue, ExtractWalksThenResizeLeavesTheRestToReceive) {
+  Buffer buffer = Alloc(0);
+  mq_buf_insert(buffer.get(), 8, "headtail");
+  mq_buf_insert_close(buffer.get());
+  mq_buf_extract_open(buffer.get());
+  char part[5] = {};
+  ASSERT_EQ(mq_buf_extract(buffer.get(), 4, part), 0);
+  EXPECT_STREQ(part, "head");
+  EXPECT_EQ(mq_buf_extract(buffer.get(), -4, part), -1);
+  EXPECT_EQ(buffer->count, 4);
+  mq_buf_extract_close(buffer.get());
+  ASSERT_EQ(mq_buf_resize(buffer.get(), 20), 0);
+  EXPECT_EQ(buffer->count, 12);
+  EXPECT_EQ(std::string(buffer->data, 8), "headtail");
+  ChildResult child = RunInChild([&] { mq_buf_extract(Alloc(3).get(), 4, part); });
+  EXPECT_EQ(child._Signal, SIGABRT);
+  EXPECT_THAT(child._Stderr,
+              testing::MatchesRegex("^#ERR# Fatal internal error at "
+                                    "src/ORVCOMMessageQueue\\.cpp:[0-9]+: Trying to read past "
+                                    "end of message\n\n$"));
+}
+
+// Counts calls; fails on the second buffer, and removes the first while applying.
+int _Calls = 0;
+int RemoveFirstFailSecond(mq* ioQueue, mq_buf* iBuffer) {
+  if (++_Calls == 2) return -1;
+  if (iBuffer == mq_peek(ioQueue)) mq_remove(ioQueue);
+  return 0;
+}
+
+TEST(ORVCOMMessageQueue, QueueKeepsOrderAndSurvivesRemovalAndDelete) {
+  mq queue;
+  mq_create(&queue);
+  mq_remove(&queue);
+  EXPECT_EQ(mq_length(&queue), 0);
+  mq_buf* only = mq_buf_alloc(1);
+  mq_add(&queue, only);
+  EXPECT_EQ(mq_peek(&queue), only);
+  mq_remove(&queue);
+  EXPECT_EQ(std::pair(mq_peek(&queue), mq_length(&queue)), std::pair((mq_buf*)nullptr, 0));
+  std::vector<mq_buf*> buffers;
+  for (int i = 0; i < 3; ++i)
+    mq_add(&queue, buffers.emplace_back(mq_buf_alloc(i + 1)));
+  _Calls = 0;
+  EXPECT_EQ(mq_apply(&queue, RemoveFirstFailSecond), -1);
+  EXPECT_EQ(_Calls, 2);
+  EXPECT_EQ(std::pair(mq_peek(&queue), mq_length(&queue)), std::pair(buffers[1], 2));
+  EXPECT_EQ(mq_detach(&queue), buffers[1]);
+  mq_buf_free(buffers[1]);
+  mq_delete(&queue);
+  EXPECT_EQ(std::pair(mq_peek(&queue), mq_length(&queue)), std::pair((mq_buf*)nullptr, 0));
+  mq_add(&queue, mq_buf_alloc(4));
+  EXPECT_EQ(mq_length(&queue), 1);
+  mq_delete(&queue);
+}
 
 int AppendTo(void* iContext, int iBytes, const void* iAddress) {
   static_cast<std::string*>(iContext)->append(static_cast<const char*>(iAddress), iBytes);
@@ -38,11 +134,9 @@ int ReadFrom(void* iContext, int iBytes, void* oAddress) {
 
 std::string Hex(const std::string& iBytes) {
   std::string hex;
-  char pair[4];
-  for (unsigned char c : iBytes) {
-    snprintf(pair, sizeof pair, "%s%02X", hex.empty() ? "" : " ", c);
-    hex += pair;
-  }
+  for (unsigned char c : iBytes)
+    hex += std::string(hex.empty() ? "" : " ") + "0123456789ABCDEF"[c >> 4] +
+           "0123456789ABCDEF"[c & 15];
   return hex;
 }
 
@@ -68,17 +162,16 @@ TEST(ORVCOMMessage, FieldsHaveTheirByteLayouts) {
   EXPECT_EQ(ORVCOMEncodeFromC(), 1);
   // Byte order converters swap, and the long one sign-extends its low 32 bits.
   EXPECT_EQ(ec_int_convert(0x01020304), 0x04030201);
-  EXPECT_EQ(ec_long_convert(-1L), -1L);
-  EXPECT_EQ(ec_long_convert(0x01020304L), 0x04030201L);
-  EXPECT_EQ(ec_long_convert(0x80L), long(INT32_MIN));
-  EXPECT_EQ(ec_long_convert(0x1122334455667788L), long(int32_t(0x88776655u)));
+  EXPECT_EQ(std::vector<long>({ec_long_convert(-1L), ec_long_convert(0x01020304L),
+                               ec_long_convert(0x80L), ec_long_convert(0x1122334455667788L)}),
+            std::vector<long>({-1L, 0x04030201L, INT32_MIN, int32_t(0x88776655u)}));
 }
 
 TEST(ORVCOMMessage, DecodersReadBackAndRefuseWhatDoesNotFit) {
   Source in{Word(-7) + Word(-16) + Word(6) + "hello" + std::string(3, '\0') + "xyz" + '\0' +
             Word(0) + Word(-5)};
   char storage[16];
-  char *cursor = storage, *text = nullptr, *raw = nullptr, *none = storage;
+  char *cursor = storage, *text = nullptr, *raw = nullptr;
   int room = 9, value = 0;
   time_t when = 0;
   ASSERT_EQ(msg_int_get(ReadFrom, &in, &value), 0);
@@ -89,15 +182,12 @@ TEST(ORVCOMMessage, DecodersReadBackAndRefuseWhatDoesNotFit) {
   EXPECT_EQ(std::tuple(value, when, room, cursor), std::tuple(-7, time_t(-16), 0, storage + 9));
   EXPECT_EQ(std::string(text) + "|" + std::string(raw, 3), "hello|xyz");
   // Lengths 0 and -5 give null texts and store nothing.
-  EXPECT_EQ(msg_string_get(ReadFrom, &in, &cursor, &none), 0);
-  EXPECT_EQ(none, nullptr);
-  none = storage;
-  EXPECT_EQ(msg_string_get(ReadFrom, &in, &cursor, &none), 0);
-  EXPECT_EQ(none, nullptr);
-  EXPECT_EQ(in._At, in._Bytes.size());
-  EXPECT_EQ(cursor, storage + 9);
+  for (char* none : {storage, storage}) {
+    EXPECT_EQ(msg_string_get(ReadFrom, &in, &cursor, &none), 0);
+    EXPECT_EQ(none, nullptr);
+  }
+  EXPECT_EQ(std::pair(in._At, cursor), std::pair(in._Bytes.size(), storage + 9));
   EXPECT_EQ(msg_text_get(ReadFrom, &in, -1, &cursor, &raw), -1);
-
   for (auto [what, bytes, room] : std::vector<std::tuple<const char*, std::string, int>>{
            {"no zero byte", Word(4) + "abcd", 16},
            {"longer than the room", Word(6) + "hello" + '\0', 5},
@@ -137,48 +227,58 @@ protected:
     _Errors.Take();
     TestTypes::Register();
     _Received.clear();
-    ASSERT_NE(_Pair._Connection, nullptr);
   }
-  std::string ReadPeer(size_t iBytes) {
-    std::string bytes(iBytes, '\0');
-    ssize_t got = recv(_Pair._Peer, bytes.data(), iBytes, MSG_WAITALL);
-    return Hex(bytes.substr(0, got > 0 ? got : 0));
-  }
-  msg_connection* Connection() { return _Pair._Connection; }
-
-  PairedConnection _Pair{Keep};
   ErrorRecorder _Errors;
 };
 
-TEST_F(ORVCOMMessageExchange, SentFrameHasItsHeaderAndWaitsInTheQueueUntilProcessed) {
+TEST_F(ORVCOMMessageExchange, FramesTravelWholeOrInPiecesWithinTheLimitUntilThePeerGoes) {
+  PairedConnection pair(Keep);
+  msg_connection* connection = pair._Connection;
+  ASSERT_NE(connection, nullptr);
+  // A frame waits in the queue until processed; then one is sent at once.
   int empty[2] = {kEmptyType, 0};
-  EXPECT_EQ(msg_send(empty, Connection(), 0), 1);
-  EXPECT_EQ(mq_length(&Connection()->send), 1);
-  EXPECT_EQ(msg_send_process(Connection()), 0);
-  EXPECT_EQ(mq_length(&Connection()->send), 0);
-  EXPECT_EQ(ReadPeer(8), "00 00 00 02 00 00 00 08");
+  EXPECT_EQ(msg_send(empty, connection, 0), 1);
+  EXPECT_EQ(mq_length(&connection->send), 1);
+  EXPECT_EQ(msg_send_process(connection), 0);
+  EXPECT_EQ(mq_length(&connection->send), 0);
   EchoMessage echo = {kEchoType, 5, const_cast<char*>("abc"), {}};
-  EXPECT_EQ(msg_send(&echo, Connection(), 1), 0);
-  EXPECT_EQ(ReadPeer(20), "00 00 00 01 00 00 00 14 00 00 00 05 00 00 00 04 61 62 63 00");
-}
+  EXPECT_EQ(msg_send(&echo, connection, 1), 0);
+  std::string sent(28, '\0');
+  ASSERT_EQ(recv(pair._Peer, sent.data(), sent.size(), MSG_WAITALL), 28);
+  EXPECT_EQ(Hex(sent),
+            "00 00 00 02 00 00 00 08 "
+            "00 00 00 01 00 00 00 14 00 00 00 05 00 00 00 04 61 62 63 00");
 
-TEST_F(ORVCOMMessageExchange, FramesArriveWholeOrInPiecesAndAPeerCloseEndsTheWait) {
-  ASSERT_TRUE(WriteAll(_Pair._Peer, Frame(kEmptyType, 8)));
-  ASSERT_EQ(msg_recv(Connection(), nullptr, 0), 1);
-  EXPECT_EQ(msg_recv_process(Connection(), nullptr), 8);  // one receive, decoded
+  ASSERT_TRUE(WriteAll(pair._Peer, Frame(kEmptyType, 8)));
+  ASSERT_EQ(msg_recv(connection, nullptr, 0), 1);
+  EXPECT_EQ(msg_recv_process(connection, nullptr), 8);  // one receive, decoded
   EXPECT_THAT(_Received, testing::ElementsAre("type 2: 0"));
   for (char byte : Frame(kEchoType, 20, Word(9) + Word(4) + std::string("abc\0", 4))) {
-    ASSERT_TRUE(WriteAll(_Pair._Peer, std::string(1, byte)));
-    if (mq_length(&Connection()->receive) == 0) msg_recv(Connection(), nullptr, 0);
-    EXPECT_EQ(msg_recv_process(Connection(), nullptr), 1);
+    ASSERT_TRUE(WriteAll(pair._Peer, std::string(1, byte)));
+    if (mq_length(&connection->receive) == 0) msg_recv(connection, nullptr, 0);
+    EXPECT_EQ(msg_recv_process(connection, nullptr), 1);
   }
-  ASSERT_TRUE(WriteAll(_Pair._Peer, Frame(kEchoType, 16, Word(10) + Word(0))));
-  EXPECT_EQ(msg_recv(Connection(), nullptr, 1), 8);
-  shutdown(_Pair._Peer, SHUT_WR);
-  EXPECT_EQ(msg_recv(Connection(), nullptr, 1), 0);
-  EXPECT_EQ(mq_length(&Connection()->receive), 0);
+  ASSERT_TRUE(WriteAll(pair._Peer, Frame(kEchoType, 16, Word(10) + Word(0))));
+  EXPECT_EQ(msg_recv(connection, nullptr, 1), 8);
+  shutdown(pair._Peer, SHUT_WR);
+  EXPECT_EQ(msg_recv(connection, nullptr, 1), 0);
+  EXPECT_EQ(mq_length(&connection->receive), 0);
   EXPECT_THAT(_Received, testing::ElementsAre("type 2: 0", "type 1: 9 abc", "type 1: 10 <null>"));
   EXPECT_EQ(_Errors.Take(), "");
+
+  // A frame over the limit is not built.
+  ASSERT_EQ(mq_set_max_frame_size(64), 0);
+  std::string bytes(1 << 20, 'b');
+  BlobMessage blob = {kBlobType, 52, bytes.data()};
+  EXPECT_EQ(msg_send(&blob, connection, 0), 1);
+  blob._Size = 53;
+  EXPECT_EQ(msg_send(&blob, connection, 0), -1);
+  mq_set_max_frame_size(MQ_DEFAULT_MAX_FRAME_SIZE);
+  EXPECT_EQ(mq_length(&connection->send), 1);
+  pair.ClosePeer();
+  blob._Size = static_cast<int>(bytes.size());
+  EXPECT_EQ(msg_send(&blob, connection, 1), -1);
+  EXPECT_THAT(_Errors.Take(), testing::StartsWith("ORVSOCK SENDC(socket "));
 }
 
 TEST_F(ORVCOMMessageExchange, FrameThatCannotBeDecodedFailsItsConnectionOnce) {
@@ -207,21 +307,6 @@ TEST_F(ORVCOMMessageExchange, FrameThatCannotBeDecodedFailsItsConnectionOnce) {
     EXPECT_EQ(msg_recv_process(pair._Connection, nullptr), -1);
   }
   EXPECT_THAT(_Received, testing::IsEmpty());
-}
-
-TEST_F(ORVCOMMessageExchange, FramesOverTheLimitAreNotBuiltAndAGonePeerFailsTheSend) {
-  ASSERT_EQ(mq_set_max_frame_size(64), 0);
-  std::string bytes(1 << 20, 'b');
-  BlobMessage blob = {kBlobType, 52, bytes.data()};
-  EXPECT_EQ(msg_send(&blob, Connection(), 0), 1);
-  blob._Size = 53;
-  EXPECT_EQ(msg_send(&blob, Connection(), 0), -1);
-  mq_set_max_frame_size(MQ_DEFAULT_MAX_FRAME_SIZE);
-  EXPECT_EQ(mq_length(&Connection()->send), 1);
-  _Pair.ClosePeer();
-  blob._Size = static_cast<int>(bytes.size());
-  EXPECT_EQ(msg_send(&blob, Connection(), 1), -1);
-  EXPECT_THAT(_Errors.Take(), testing::StartsWith("ORVSOCK SENDC(socket "));
 }
 
 TEST(ORVCOMMessageDeathTest, RegistryMisusesAreFatal) {

@@ -42,9 +42,8 @@ struct TestTypes {
   }
   static int WriteEcho(const void* iMessage, msg_writer iWriter, void* iContext) {
     const EchoMessage* message = static_cast<const EchoMessage*>(iMessage);
-    return msg_int_put(message->_Sequence, iWriter, iContext) < 0
-               ? -1
-               : msg_string_put(message->_Text, iWriter, iContext);
+    return msg_int_put(message->_Sequence, iWriter, iContext) |
+           msg_string_put(message->_Text, iWriter, iContext);
   }
   static void* ReadEmpty(int iPayload, msg_reader, void*) {
     int* message = static_cast<int*>(malloc(2 * sizeof(int)));
@@ -54,9 +53,8 @@ struct TestTypes {
   static int WriteEmpty(const void*, msg_writer, void*) { return 0; }
   static int WriteBlob(const void* iMessage, msg_writer iWriter, void* iContext) {
     const BlobMessage* message = static_cast<const BlobMessage*>(iMessage);
-    return msg_int_put(message->_Size, iWriter, iContext) < 0
-               ? -1
-               : msg_text_put(message->_Bytes, message->_Size, iWriter, iContext);
+    return msg_int_put(message->_Size, iWriter, iContext) |
+           msg_text_put(message->_Bytes, message->_Size, iWriter, iContext);
   }
   // Registers the three types (after the first start of the process).
   static void Register() {
@@ -82,20 +80,17 @@ inline std::string Frame(int iType, int iLength, const std::string& iPayload = "
 class ErrorRecorder {
 public:
   ErrorRecorder() {
-    Collected().clear();
+    _Collected.clear();
     err_start(&kCollect);
   }
   ~ErrorRecorder() { err_start(nullptr); }
   // What was collected since the last call.
-  std::string Take() { return std::exchange(Collected(), ""); }
+  std::string Take() { return std::exchange(_Collected, ""); }
 
 private:
-  static std::string& Collected() {
-    static std::string collected;
-    return collected;
-  }
+  inline static std::string _Collected;
   static void Add(const std::string& iText) {
-    Collected() += (Collected().empty() ? "" : "; ") + iText;
+    _Collected += (_Collected.empty() ? "" : "; ") + iText;
   }
   static void Msg(const char* iCatalog, int, const char* iKey, const char* const* iParameters) {
     std::string text = std::string(iCatalog) + " " + iKey;
