@@ -137,7 +137,7 @@ TEST(ORVString, CopyAndConcatCountAlikeAndAStringsCountTakesItsNuls) {
               {ValueOf(numbers += ' ').substr(64), "32"}});
 }
 
-TEST(ORVString, OneCharacterAppendStoresInPlaceOnlyWhenItMay) {
+TEST(ORVString, OneCharacterAppendsStoreInPlaceOnlyWhenTheyMayAndOwnCharactersAreReadFirst) {
   ORVString value("abc", 4), blockless(0, 0);
   EXPECT_EQ(Show(value.Concat("d", 1)), "abcd/8");  // 4 characters in a block of 4: grown first
   const char* buffer = value.GetChars();
@@ -151,21 +151,19 @@ TEST(ORVString, OneCharacterAppendStoresInPlaceOnlyWhenItMay) {
               {Show(blockless.Concat("z", 1)), "z/1"},
               // Exactly full and its own character.
               {Show(blockless.Concat(blockless.GetChars(), 1)), "zz/2"}});
-}
-
-TEST(ORVString, AppendingOrCopyingItsOwnCharactersReadsThemBeforeTheStorageMoves) {
-  // 32 characters fill the block exactly: the append reallocates first.
+  // Appending or copying its own characters reads them before the storage moves; 32
+  // characters fill the block exactly: the append reallocates first.
   const std::string full = "Q" + std::string(31, 'q');
   ORVString small("abc"), growing(full.c_str()), neighbour(kNeighbour);
-  ORVString shared("abcd", 4), other(shared), value("abcd", 4), wxyz("wxyz", 4), otherWxyz(wxyz);
+  ORVString shared("abcd", 4), other(shared), own("abcd", 4), wxyz("wxyz", 4), otherWxyz(wxyz);
   ORVString tail("abcdef"), prefix("abcdef"), abcdef("abcdef"), otherAbcdef(abcdef);
   ExpectRows({{Show(small += small), "abcabc/32"},
               {Show(growing += growing), full + full + "/64"},
               {Show(shared += shared), "abcdabcd/8"},
               {Show(other) + " " + std::to_string(Refs(other)), "abcd/4 1"},
-              {ValueOf(value.Concat(value, 2)), "abcdab"},
-              {ValueOf(value.Concat(value.GetChars() + 1, 3)), "abcdabbcd"},
-              {ValueOf(value.Concat(value.GetChars() + 5, -1)), "abcdabbcdbbcd"},
+              {ValueOf(own.Concat(own, 2)), "abcdab"},
+              {ValueOf(own.Concat(own.GetChars() + 1, 3)), "abcdabbcd"},
+              {ValueOf(own.Concat(own.GetChars() + 5, -1)), "abcdabbcdbbcd"},
               {Values(wxyz.Concat(wxyz.GetChars() + 2, 2), otherWxyz), "wxyzyz|wxyz|"},
               {ValueOf(tail.Copy(tail.GetChars() + 2, -1)), "cdef"},
               {ValueOf(prefix.Copy(prefix, 2)), "ab"},
@@ -226,13 +224,14 @@ TEST(ORVStringDeathTest, OutOfBoundsNegativeCountsAndOtherClassesAreFatal) {
               "src/ORVMacro.cpp");
   ExpectFatal([] { (void)new ORVStringRfHndlr(); }, "xxxRfHndlr::operator new",
               "src/ORVRefHandler.cpp");
+  const std::string defined = ": The value is already defined";
   ExpectFatals("src/ORVCharData.cpp",
                {{[] { ORVCharData("colour", 0).GetValue(); },
                  "ORVCharData::GetValue(): colour: The value must be defined"},
                 {[] { ORVCharData("colour", "red", 1).SetValue("blue"); },
-                 "ORVCharData::SetValue(): colour: The value is already defined"},
+                 "ORVCharData::SetValue(): colour" + defined},
                 {[] { ORVUpperCharData("code", "abc", 1).SetValue("def"); },
-                 "ORVCharData::SetValue(): code: The value is already defined"}});
+                 "ORVCharData::SetValue(): code" + defined}});
   ExpectFatals(
       "src/ORVFixedCharBuffer.cpp",
       {{[] { ORVFixedCharBuffer(-1); }, "ORVFixedCharBuffer(int): iSize < 0"},
@@ -241,7 +240,7 @@ TEST(ORVStringDeathTest, OutOfBoundsNegativeCountsAndOtherClassesAreFatal) {
         "ORVFixedCharBuffer(const char*, int): iData is NULL"}});
 }
 
-TEST(ORVCharData, StartsUndefinedOrDefinedAndSetsAgainUnlessSetOnce) {
+TEST(ORVCharData, ValuesMayBeSetOnceAndTheFixedBufferCopiesOrAllocates) {
   ORVCharData value("size", 0), defined("colour", "red", 1), once("size", 1);
   ORVUpperCharData upper("code", "abc", 0);  // the upper-case kind stores upper case
   EXPECT_EQ(std::to_string(value.IsDefined()) + std::to_string(defined.IsDefined()), "01");
@@ -254,9 +253,7 @@ TEST(ORVCharData, StartsUndefinedOrDefinedAndSetsAgainUnlessSetOnce) {
        {(value.SetValue(nullptr), ValueOf(value.GetValue()) + std::to_string(value.IsDefined())),
         "1"},
        {(upper.SetValue("x-y 1"), ValueOf(upper.GetValue())), "X-Y 1"}});
-}
-
-TEST(ORVFixedCharBuffer, CopiesATextWithItsNulOrBytesWithoutOrAllocatesAnEmptyText) {
+  // The fixed buffer copies a text with its NUL or bytes without, or allocates an empty text.
   const char data[] = {'a', '\0', 'b'};
   ORVFixedCharBuffer buffer(16);
   strcpy(buffer.GetChars(), "fifteen chars..");  // the buffer is the user's to write
