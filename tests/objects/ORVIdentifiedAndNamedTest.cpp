@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ORVExtAnyChars.h"
+#include "ORVFamilyAndName.h"
 #include "ORVFamilyAndNameCmpFamilyCodeValNameVal.h"
 #include "ORVFamilyAndNameCmpFamilyNameVal.h"
 #include "ORVFamilyAndNameHashFamilyCodeValNameVal.h"
@@ -19,17 +20,44 @@
 #include "ORVIdAndParentId.h"
 #include "ORVIdObjConvIdToExtChars.h"
 #include "ORVIdObjConvIdToString.h"
+#include "ORVIdentifiedObject.h"
 #include "ORVIdentifiedObjectCmpIdVal.h"
 #include "ORVIdentifiedObjectHashIdVal.h"
+#include "ORVMappedCode.h"
 #include "ORVOFStream.h"
 #include "ORVObjWithFamilyCmpFamily.h"
 #include "ORVObjWithFamilyHashFamily.h"
 #include "ORVSearchOnFamily.h"
 #include "ORVSearchOnFamilyAndName.h"
 #include "ORVSortedVector.h"
-#include "ObjectsTestSupport.h"
+#include "ORVString.h"
 #include "SuiteHelpers.h"
 #include "TemporaryDirectory.h"
+
+// The test classes live outside the unnamed namespace: their meta-objects define members
+// that only a registered class uses.
+class ORVTestIdentified : public ORVIdentifiedObject {
+  ORV_META_OBJECT(ORVTestIdentified)
+
+public:
+  explicit ORVTestIdentified(const char* iIdentifier) : _Identifier(iIdentifier) {}
+  const ORVString& GetIdentifier() const override { return _Identifier; }
+  ORVString _Identifier;
+};
+
+class ORVTestNamed : public ORVFamilyAndName {
+  ORV_META_OBJECT(ORVTestNamed)
+
+public:
+  ORVTestNamed(const ORVMappedCode& iFamily, const char* iName)
+      : _pFamily(&iFamily), _Name(iName) {}
+  const ORVMappedCode& GetFamily() const override { return *_pFamily; }
+  const ORVString& GetName() const override { return _Name; }
+  const ORVMappedCode* _pFamily;
+  ORVString _Name;
+};
+ORV_META_OBJECT_DEFINE(ORVTestIdentified, ORVIdentifiedObject)
+ORV_META_OBJECT_DEFINE(ORVTestNamed, ORVFamilyAndName)
 
 namespace {
 
