@@ -8,13 +8,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <functional>
-#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
-#include <type_traits>
-#include <utility>
 #include <vector>
 
 #include "CmdLnTestSupport.h"
@@ -39,6 +35,13 @@ Strings Words(const std::string& iText) {
   for (std::string word; stream >> word;)
     words.push_back(word == "''" ? "" : word);
   return words;
+}
+
+std::string Join(const ORVVector& iStrings) {
+  std::string joined;
+  for (const std::string& text : Texts(iStrings))
+    joined += "," + text;
+  return joined.substr(!joined.empty());
 }
 
 // A command mk declared by blank-separated options "[!]<names>=<kind>", ! for mandatory:
@@ -99,12 +102,8 @@ struct Command {
       state += " " + Utf8(option->GetNamesOrCommandNameForMsg(nullptr));
       if (auto* one = dynamic_cast<ORVCmdLnOptOneArg*>(option); one && one->ArgumentIsAdded())
         state += "[" + std::string(one->GetArgument().GetChars()) + "]";
-      if (auto* list = dynamic_cast<ORVCmdLnOptMultiArg*>(option)) {
-        std::string joined;
-        for (const std::string& text : Texts(static_cast<const ORVVector&>(list->GetArgumentSet())))
-          joined += (joined.empty() ? "" : ",") + text;
-        state += "[" + joined + "]";
-      }
+      if (auto* list = dynamic_cast<ORVCmdLnOptMultiArg*>(option))
+        state += "[" + Join(static_cast<const ORVVector&>(list->GetArgumentSet())) + "]";
     }
     return state.empty() ? state : " @" + state;
   }
@@ -127,23 +126,14 @@ struct Command {
   std::vector<std::unique_ptr<PEVBaseUnknown>> _Kept;
 };
 
-// A manager that records its checks and resets in a shared journal and answers iResult.
-class ORVTestJournalMngr : public ORVCmdLnOptMngr {
-public:
-  ORVTestJournalMngr(ORVCmdLnAnalyzer& iAnalyzer, std::string iName, Strings& ioJournal,
-                     long iResult = 0)
-      : ORVCmdLnOptMngr(iAnalyzer),
-        _Name(std::move(iName)),
-        _Journal(ioJournal),
-        _Result(iResult) {}
-  long Check() const override {
-    _Journal.push_back("check " + _Name);
-    return _Result;
-  }
-  void Reset() override { _Journal.push_back("reset " + _Name); }
-
-private:
-  std::string _Name;
+// A manager that records its checks and resets in a shared journal and answers _Result.
+struct ORVTestJournalMngr : ORVCmdLnOptMngr {
+  ORVTestJournalMngr(ORVCmdLnAnalyzer& iAnalyzer, const char* iName, Strings& ioJournal,
+                     long iResult)
+      : ORVCmdLnOptMngr(iAnalyzer), _Name(iName), _Journal(ioJournal), _Result(iResult) {}
+  long Check() const override { return _Journal.push_back(std::string("check ") + _Name), _Result; }
+  void Reset() override { _Journal.push_back(std::string("reset ") + _Name); }
+  const char* _Name;
   Strings& _Journal;
   long _Result;
 };
@@ -224,7 +214,7 @@ TEST_F(ORVCmdLnAnalyzerTest, DeclaredCommandsAnalyseTheirArguments) {
   EXPECT_EQ(Command("-o=1#3,-1").Run("-o " + text), "success @ -o[" + text + "]");
   // No arguments at all, given without array.
   Command command("!=*0,-1");
-  EXPECT_EQ(command.State(), "");
+  EXPECT_EQ(command.State(), "");  // nothing defined before an analysis
   EXPECT_EQ(command._Analyzer.Analyze(nullptr, 0), 0);
   EXPECT_EQ(command._Analyzer.Analyze(nullptr, -3), 0);
   // Added directly, a value beyond the maximum fails too.
@@ -253,12 +243,12 @@ TEST_F(ORVCmdLnAnalyzerTest, ResetIsNeededBeforeASecondAnalysis) {
 TEST_F(ORVCmdLnAnalyzerTest, OptionsThenManagersAreCheckedInRegistrationOrder) {
   Strings journal;
   ORVCmdLnAnalyzer analyzer("mk", TestMessage("USAGE"));
-  ORVTestJournalMngr m1(analyzer, "m1", journal);
+  ORVTestJournalMngr m1(analyzer, "m1", journal, 0);
   ORVString name;
   ORVCmdLnOptOneArg first(analyzer, "-m", ORVCmdLnOptMandatory, kNoUsage, name, 1);
   ORVTestJournalMngr m2(analyzer, "m2", journal, PEV_E_FAIL);
   ORVCmdLnOptOneArg second(analyzer, "-p", ORVCmdLnOptMandatory, kNoUsage, name, 1);
-  ORVTestJournalMngr m3(analyzer, "m3", journal);
+  ORVTestJournalMngr m3(analyzer, "m3", journal, 0);
   // The first failing check ends the checks: an option, before any manager, then a manager.
   EXPECT_EQ(Command::Short(Outcome(Analyze(analyzer, {}))), "Opt: mk -m / 0002: -m");
   EXPECT_EQ(Command::Short(Outcome(Analyze(analyzer, {"-p", "y"}))), "Opt: mk -m / 0002: -m");
@@ -274,64 +264,36 @@ TEST_F(ORVCmdLnAnalyzerTest, OptionsThenManagersAreCheckedInRegistrationOrder) {
 }
 
 TEST_F(ORVCmdLnAnalyzerTest, NameSpecificationsGiveNamesInternalNamesAndTheCommandMark) {
-  const struct {
-    const char* _Specification;
-    Strings _Names;
-    const char* _InternalNames;
-    unsigned int _Associated;
-  } kCases[] = {
-      {" -f | -file ", {"-f", "-file"}, "-f|-file", 0},
-      {"|-x", {"", "-x"}, "-x", 1},
-      {"-x|", {"-x", ""}, "-x", 1},
-      {"", {""}, "", 1},
-      {nullptr, {""}, "", 1},
-      {" ", {""}, "", 1},
-      {"|", {"", ""}, "", 1},
-      {"-a||-b", {"-a", "", "-b"}, "-a|-b", 1},
-      {"\t-a\n|\v-b\f\r|-c", {"-a", "-b", "-c"}, "-a|-b|-c", 0},
-      // What follows a name up to the next bar is skipped.
-      {"-a junk more|-b", {"-a", "-b"}, "-a|-b", 0},
+  auto names = [](const ORVCmdLnOpt& iOption) {
+    return Join(iOption.GetNameSet()) + " / " + Utf8(iOption.GetInternalNames()) + " / " +
+           std::to_string(iOption.IsAssociatedWithCommand());
   };
-  for (const auto& test : kCases) {
+  const std::pair<const char*, const char*> kCases[] = {
+      {" -f | -file ", "-f,-file / -f|-file / 0"},
+      {"|-x", ",-x / -x / 1"},
+      {"-x|", "-x, / -x / 1"},
+      {"", " /  / 1"},
+      {nullptr, " /  / 1"},
+      {" ", " /  / 1"},
+      {"|", ", /  / 1"},
+      {"-a||-b", "-a,,-b / -a|-b / 1"},
+      {"\t-a\n|\v-b\f\r|-c", "-a,-b,-c / -a|-b|-c / 0"},
+      // What follows a name up to the next bar is skipped.
+      {"-a junk more|-b", "-a,-b / -a|-b / 0"}};
+  for (const auto& [specification, expected] : kCases) {
     ORVCmdLnAnalyzer analyzer("mk", kNoUsage);
-    ORVCmdLnOptNoArg option(analyzer, test._Specification, ORVCmdLnOptOptional, kNoUsage);
-    SCOPED_TRACE(test._Specification ? test._Specification : "(null)");
-    EXPECT_EQ(Texts(option.GetNameSet()), test._Names);
-    EXPECT_EQ(Utf8(option.GetInternalNames()), test._InternalNames);
-    EXPECT_EQ(option.IsAssociatedWithCommand(), test._Associated);
+    EXPECT_EQ(names(ORVCmdLnOptNoArg(analyzer, specification, ORVCmdLnOptOptional, kNoUsage)),
+              expected)
+        << (specification ? specification : "(null)");
   }
   // SetNames replaces the names of the specification before.
   ORVCmdLnAnalyzer analyzer("mk", kNoUsage);
   ORVCmdLnOptNoArg option(analyzer, "-a|-b|", ORVCmdLnOptOptional, kNoUsage);
   option.SetNames("-c");
-  EXPECT_EQ(Texts(option.GetNameSet()), Strings{"-c"});
-  EXPECT_EQ(Utf8(option.GetInternalNames()), "-c");
-  EXPECT_EQ(option.IsAssociatedWithCommand(), 0u);
+  EXPECT_EQ(names(option), "-c / -c / 0");
   EXPECT_EQ(analyzer.LookupOneOption("-a"), nullptr);
   EXPECT_EQ(analyzer.LookupOneOption(""), nullptr);
   EXPECT_EQ(analyzer.LookupOneOption("-c"), &option);
-}
-
-TEST_F(ORVCmdLnAnalyzerTest, MessageTextsOfNamedOptionsAndOfTheCommandsOption) {
-  ORVCmdLnAnalyzer analyzer("mk", kNoUsage);
-  ORVCmdLnOptNoArg option(analyzer, " -f | -file ", ORVCmdLnOptOptional, kNoUsage);
-  EXPECT_EQ(Utf8(option.GetCommandNameAndNamesForMsg("x")), "mk -f|-file \"x\"");
-  EXPECT_EQ(Utf8(option.GetCommandNameAndNamesForMsg(nullptr)), "mk -f|-file");
-  EXPECT_EQ(Utf8(option.GetNamesOrCommandNameForMsg(nullptr)), "-f|-file");
-  EXPECT_EQ(Utf8(option.GetNamesOrCommandNameForMsg("")), "-f|-file \"\"");
-  ORVCmdLnOptNoArg bare(analyzer, "", ORVCmdLnOptOptional, kNoUsage);
-  EXPECT_EQ(Utf8(bare.GetCommandNameAndNamesForMsg("x")), "mk \"x\"");
-  EXPECT_EQ(Utf8(bare.GetNamesOrCommandNameForMsg(nullptr)), "mk");
-  ORVCmdLnOptNoArg named(analyzer, "|-in|-input", ORVCmdLnOptOptional, kNoUsage);
-  EXPECT_EQ(Utf8(named.GetCommandNameAndNamesForMsg("a b")), "mk [-in|-input] \"a b\"");
-  // Arguments are quoted after a blank unless the text is empty; null adds nothing.
-  PEVUnicodeString text;
-  ORVCmdLnOpt::ConcatArgumentForMsg(text, nullptr);
-  EXPECT_EQ(Utf8(text), "");
-  ORVCmdLnOpt::ConcatArgumentForMsg(text, "a");
-  ORVCmdLnOpt::ConcatArgumentForMsg(text, "say \"hi\" café");
-  ORVCmdLnOpt::ConcatArgumentForMsg(text, nullptr);
-  EXPECT_EQ(Utf8(text), "\"a\" \"say \"hi\" café\"");
 }
 
 TEST_F(ORVCmdLnAnalyzerTest, OptionsRegisterInOrderAndLookupsMatchWholeNamesExactly) {
@@ -343,18 +305,23 @@ TEST_F(ORVCmdLnAnalyzerTest, OptionsRegisterInOrderAndLookupsMatchWholeNamesExac
   ORVCmdLnOptNoArg file(analyzer, "-f|-file", ORVCmdLnOptOptional, kNoUsage);
   ORVCmdLnOptNoArg help1(analyzer, "-h1", ORVCmdLnOptHelp, kNoUsage);
   ORVCmdLnOptNoArg again(analyzer, "-file|-g", ORVCmdLnOptHelp, kNoUsage);
-  ORVCmdLnOptNoArg last(analyzer, "-b", ORVCmdLnOptMandatory, kNoUsage);
+  ORVCmdLnOptNoArg named(analyzer, "|-in|-input", ORVCmdLnOptMandatory, kNoUsage);
   EXPECT_EQ(Elements(analyzer.GetOptionSet()),
-            std::vector<const PEVBaseUnknown*>({&file, &help1, &again, &last}));
+            std::vector<const PEVBaseUnknown*>({&file, &help1, &again, &named}));
   // The last help option wins; for a name, the first registered one.
   EXPECT_EQ(analyzer.GetHelpOption(), &again);
   EXPECT_EQ(analyzer.GetOptMngrSet().Size(), 0);
   EXPECT_EQ(analyzer.LookupOneOption("-file"), &file);
   EXPECT_EQ(analyzer.LookupOneOption("-g"), &again);
-  for (const char* miss : {"-fi", "-files", "-F", "-FILE", "file", " -f", "--f", ""})
+  for (const char* miss : {"-fi", "-files", "-F", "-FILE", "file", " -f", "--f"})
     EXPECT_EQ(analyzer.LookupOneOption(miss), nullptr) << miss;
-  ORVCmdLnOptNoArg command(analyzer, "-c|", ORVCmdLnOptOptional, kNoUsage);
-  EXPECT_EQ(analyzer.LookupOneOption(""), &command);
+  EXPECT_EQ(analyzer.LookupOneOption(""), &named);
+  // Message texts; arguments are quoted after a blank unless the text is empty.
+  EXPECT_EQ(Utf8(named.GetCommandNameAndNamesForMsg("a b")), "tool [-in|-input] \"a b\"");
+  PEVUnicodeString text;
+  for (const char* argument : {(const char*)nullptr, "a", "say \"hi\" café", (const char*)nullptr})
+    ORVCmdLnOpt::ConcatArgumentForMsg(text, argument);
+  EXPECT_EQ(Utf8(text), "\"a\" \"say \"hi\" café\"");
 }
 
 TEST_F(ORVCmdLnAnalyzerTest, ConvertsAtTheLastSeparatorToATextAndANumber) {
