@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <optional>
 #include <string>
 
 #include "ErrorRecord.h"
@@ -41,28 +40,18 @@ inline std::string SpanText(const int iValues[6]) {
   return text;
 }
 
-// Sets TZ for the life of the object and restores the previous value after.
-class ScopedTimeZone {
-public:
-  explicit ScopedTimeZone(const char* iZone) {
-    if (const char* previous = getenv("TZ")) _Previous = previous;
-    setenv("TZ", iZone, 1);
-    tzset();
-  }
-  ~ScopedTimeZone() {
-    _Previous ? setenv("TZ", _Previous->c_str(), 1) : unsetenv("TZ");
-    tzset();
-  }
-
-private:
-  std::optional<std::string> _Previous;
-};
+// Sets TZ for the rest of the process: every test that reads local time sets its zone.
+inline void SetTimeZone(const char* iZone) {
+  setenv("TZ", iZone, 1);
+  tzset();
+}
 
 // Paris local time and a caller's request and advice for every text operation; the last
 // error is forgotten after each test.
 class DatesTest : public testing::Test {
 protected:
-  DatesTest() : _Zone(kParisTimeZone) {
+  DatesTest() {
+    SetTimeZone(kParisTimeZone);
     _Request.Set(ORVRfHndlrAdopt, new ORVNLSMsgBldrFromString("Read the date", "TEST", "1"));
     _Advice.Set(ORVRfHndlrAdopt, new ORVNLSMsgBldrFromString("Type it again", "TEST", "2"));
   }
@@ -88,6 +77,5 @@ protected:
     return all.substr(head.size() + 11, end - head.size() - 11);
   }
 
-  ScopedTimeZone _Zone;
   ORVNLSMsgBldrRfHndlr _Request, _Advice;
 };
