@@ -52,7 +52,9 @@ TEST_F(ORVHashTableTest, BucketCountIsThePowerOfTwoAtLeastTheHintAndGrowsAtThe33
                          {INT_MAX, 1 << 30}};
   for (const auto& row : rows)
     EXPECT_EQ(ORVHashTable::PowerTwoRounding(row[0]), row[1]) << row[0];
-  EXPECT_EQ(ORVHashTable(ORVDoNothingAtDelete, 100).GetDimension(), 128);
+  ORVHashTable hinted(ORVDoNothingAtDelete, 100);
+  EXPECT_EQ(hinted.GetDimension(), 128);
+  EXPECT_TRUE(hinted.IsAKindOf("ORVDirAccContainer"));
   for (int i = 0; i < 32; ++i)
     _Table.Add(Shape(std::to_string(i * 7)), 0);
   EXPECT_EQ(_Table.GetDimension(), 16);
