@@ -8,20 +8,6 @@
 #include "ORVStringConvToExtChars.h"
 #include "StringsTestSupport.h"
 
-// An ORVExtChars of its own kind, to take the paths for other classes.
-class ORVTestExtChars : public ORVExtChars {
-  ORV_META_OBJECT(ORVTestExtChars)
-
-public:
-  explicit ORVTestExtChars(const char* iChars) : _pChars(iChars) {}
-  unsigned int IsDbNull() const override { return _pChars == nullptr; }
-  const char* GetChars() const override { return _pChars; }
-
-private:
-  const char* _pChars;
-};
-ORV_META_OBJECT_DEFINE(ORVTestExtChars, ORVExtChars)
-
 namespace {
 
 // "1" for each DbNull value, "0" for the others.
@@ -79,7 +65,7 @@ TEST(ORVExtAnyChars, AreDbNullWhenEmptyTakeAnotherValueOrItsNullAndTheStringKind
   EXPECT_EQ(shared.GetString().GetpBlockRfHndlr(), copied.GetString().GetpBlockRfHndlr());
   shared.String() += "d";  // copy on write
   // From any other ORVExtChars: its characters.
-  ORVTestExtChars other("other");
+  ORVExtAnyChars other("other");
   ORVExtAnyString fromOther(other);
   EXPECT_NE(fromOther.GetChars(), other.GetChars());
   ExpectRows(
@@ -87,7 +73,7 @@ TEST(ORVExtAnyChars, AreDbNullWhenEmptyTakeAnotherValueOrItsNullAndTheStringKind
             " " + fromORVString.GetChars(),
         "abc abcd other v"},
        {Nulls(fromORVString, noString) + std::to_string(noString.String().GetLength()), "010"},
-       {(fromOther.SetExtChars(ORVTestExtChars(nullptr)), Nulls(fromOther)), "1"},
+       {(fromOther.SetExtChars(ORVExtAnyChars()), Nulls(fromOther)), "1"},
        {(fromOther.SetChars("w"), fromOther.SetToDbNull(), Nulls(fromOther)), "1"},
        {(fromOther.SetChars("w"), fromOther.SetChars(nullptr), Nulls(fromOther)), "1"}});
 }
