@@ -56,8 +56,6 @@ void ExpectAsTheReference(int iCount, const ExecGraphEdges& iEdges, bool iOwn) {
   for (int index = 1; index < links.Size(); ++index)
     ASSERT_LE(ownOrder.CompareObjects(links[index - 1], links[index]), 0);
   std::vector<std::vector<bool>> reaches(iCount, std::vector<bool>(iCount, false));
-  for (int node = 0; node < iCount; ++node)
-    reaches[node][node] = true;
   for (auto [parent, child] : iEdges)
     reaches[parent][child] = true;
   for (int via = 0; via < iCount; ++via)
@@ -67,7 +65,7 @@ void ExpectAsTheReference(int iCount, const ExecGraphEdges& iEdges, bool iOwn) {
   std::vector<int> component(iCount);  // the lowest node of each node's component
   for (int node = iCount - 1; node >= 0; --node)
     for (int other = node; other < iCount; ++other)
-      if (reaches[node][other] && reaches[other][node]) component[other] = node;
+      if (other == node || (reaches[node][other] && reaches[other][node])) component[other] = node;
   std::set<std::pair<int, int>> condensed;
   for (auto [parent, child] : iEdges)
     if (component[parent] != component[child])

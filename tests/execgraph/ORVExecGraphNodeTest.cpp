@@ -9,6 +9,7 @@
 namespace {
 
 const char kStepSource[] = "src/ORVExecGraphStep.cpp";
+using Steps = std::vector<const ORVExecGraphStep*>;
 
 ORVExecGraphStepRfHndlr NewStep() {
   ORVExecGraphStepRfHndlr step;
@@ -29,9 +30,8 @@ TEST_F(ORVExecGraphNodeTest, ANewNodeHoldsAStepOfItsOwnWhoseRankIsOnlyRaised) {
   ORVExecGraphStep* step = first.GetHStep().Get();
   ASSERT_NE(step, nullptr);
   EXPECT_NE(step, second.GetHStep().Get());
-  EXPECT_EQ(step->GetHOverride().Get(), nullptr);
+  EXPECT_EQ(Steps({step->GetHOverride().Get(), step->GetParentStep()}), Steps(2, nullptr));
   EXPECT_EQ(step->GetRank(), 0);
-  EXPECT_EQ(step->GetParentStep(), nullptr);
   step->SetRankIfGreater(3);
   step->SetRankIfGreater(2);
   step->SetParentStep(second.GetHStep().Get());
@@ -44,16 +44,17 @@ TEST_F(ORVExecGraphNodeTest, TheFinalStepIsFoundThroughTheChainWhichIsShortenedO
   ORVExecGraphStepRfHndlr first = node->GetHStep(), second = NewStep(), third = NewStep();
   first->SetHOverride(second);
   second->SetHOverride(third);
-  EXPECT_EQ(node->GetHStep().Get(), third.Get());
-  EXPECT_EQ(first->GetHOverride().Get(), third.Get());  // shortened
-  EXPECT_EQ(node->GetHStepWithReinit().Get(), third.Get());
-  EXPECT_EQ(first->GetRefCount(), 1u);  // the node holds the final step directly
+  // Found, the chain shortened, and the node holding the final step directly.
+  EXPECT_EQ(Steps({node->GetHStep().Get(), first->GetHOverride().Get(),
+                   node->GetHStepWithReinit().Get()}),
+            Steps(3, third.Get()));
+  EXPECT_EQ(first->GetRefCount(), 1u);
   // OverrideHStep overrides the step held, then holds the new one.
   ORVExecGraphStepRfHndlr fourth = NewStep();
   node->OverrideHStep(fourth);
-  EXPECT_EQ(third->GetHOverride().Get(), fourth.Get());
-  EXPECT_EQ(node->GetHStep().Get(), fourth.Get());
-  EXPECT_EQ(first->GetHOverride().Get(), third.Get());
+  EXPECT_EQ(
+      Steps({third->GetHOverride().Get(), node->GetHStep().Get(), first->GetHOverride().Get()}),
+      Steps({fourth.Get(), fourth.Get(), third.Get()}));
   node->Release();
 }
 
