@@ -62,13 +62,5 @@ protected:
     unsetenv("PEV_CATALOG_PATH");
   }
 
-  // The description of the last error of iCode (ErrorRecord.h): an incorrect command line
-  // iFragment made in src/iFile, with the diagnostic ORVBC iDiagnostic and iAdvice.
-  static std::string Failure(const std::string& iFile, const std::string& iFragment,
-                             const std::string& iDiagnostic, const std::string& iAdvice) {
-    return "type 1 in src/" + iFile + "; request ORVBC 0013: " + iFragment + "; diagnostic ORVBC " +
-           iDiagnostic + "; advice " + iAdvice;
-  }
-
   ORVGlobalObjectCleaner _Cleaner;
 };

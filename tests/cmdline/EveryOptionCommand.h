@@ -67,15 +67,12 @@ inline std::string EveryOptionErrorProblem(long iCode, PEVErrorType iType, const
   bool right =
       error->GetInformationOnErrorType() == iType && error->IsAKindOf(ORVError::ClassName()) != 0;
   PEVUnicodeString text;
-  ORVErrorDisplayToISO8859Term display;
-  display.BuildMsgTxt(*error, text);
+  ORVErrorDisplayToISO8859Term().BuildMsgTxt(*error, text);
   error->Release();
   std::string shown = text.ConvertToChar().GetChars();
   right = right && shown.rfind(iStart, 0) == 0 && shown.find(iPart) != std::string::npos;
-  if (!iMarksGiven)
-    right =
-        right && shown.find("!!!") == std::string::npos && shown.find("???") == std::string::npos;
-  return right ? std::string() : "wrong error: " + shown;
+  bool marks = shown.find("!!!") != std::string::npos || shown.find("???") != std::string::npos;
+  return right && (iMarksGiven || !marks) ? std::string() : "wrong error: " + shown;
 }
 
 // What is wrong with an analysis that gave iCode: success with values within their
@@ -84,33 +81,29 @@ inline std::string EveryOptionErrorProblem(long iCode, PEVErrorType iType, const
 inline std::string EveryOptionOutcomeProblem(EveryOptionCommand& ioCommand, long iCode,
                                              bool iMarksGiven) {
   EveryOptionCommand& c = ioCommand;
-  if (iCode == 1) {
-    if (!c._Help.GetHelpOpt().IsDefined()) return "help report without the help option";
+  if (iCode == 1 && !c._Help.GetHelpOpt().IsDefined()) return "help report without the help option";
+  if (iCode == 1)
     return EveryOptionErrorProblem(iCode, PEVErrorTypeInformation,
                                    "Usage: mk -n <name> [-h|-help|-?]\n", "", iMarksGiven);
-  }
-  if (iCode != 0) {
-    if (iCode != PEV_E_FAIL) return "unexpected code " + std::to_string(iCode);
+  if (iCode != 0 && iCode != PEV_E_FAIL) return "unexpected code " + std::to_string(iCode);
+  if (iCode != 0)
     return EveryOptionErrorProblem(iCode, PEVErrorTypeCritical, "Incorrect command line: mk",
                                    "\n#ERR# ORVBC - 0013: ", iMarksGiven);
-  }
   if (!c._MandatoryOption.IsDefined()) return "success without the mandatory option";
   if (c._Help.GetHelpOpt().IsDefined()) return "success with the help option";
   if (c._Files.Size() > 3) return "too many operands";
-  if (c._ValuesOption.IsDefined()) {
-    if (c._Values.Size() < 2 || c._Values.Size() > 4) return "wrong count of -c values";
-    for (int index = 0; index < c._Values.Size(); ++index) {
-      int length = ORVCheckedCast<ORVString>(c._Values[index])->GetLength();
-      if (length < 1 || length > 3) return "-c value of length " + std::to_string(length);
-    }
+  if (c._ValuesOption.IsDefined() && (c._Values.Size() < 2 || c._Values.Size() > 4))
+    return "wrong count of -c values";
+  for (int index = 0; c._ValuesOption.IsDefined() && index < c._Values.Size(); ++index) {
+    int length = ORVCheckedCast<ORVString>(c._Values[index])->GetLength();
+    if (length < 1 || length > 3) return "-c value of length " + std::to_string(length);
   }
   int bounded = c._Bounded.GetLength();
   if (c._BoundedOption.ArgumentIsAdded() && (bounded < 2 || bounded > 5))
     return "-b value of length " + std::to_string(bounded);
-  if (!c._PairOption.ArgumentIsAdded()) return std::string();
   ORVString text;
   int number = 0;
-  long converted = c._Converter.Convert(':', text, number);
+  long converted = c._PairOption.ArgumentIsAdded() ? c._Converter.Convert(':', text, number) : 0;
   if (converted == 0) return std::string();
   if (converted != PEV_E_FAIL) return "conversion code " + std::to_string(converted);
   return EveryOptionErrorProblem(converted, PEVErrorTypeCritical, "", "", iMarksGiven);
