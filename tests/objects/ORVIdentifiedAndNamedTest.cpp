@@ -72,7 +72,13 @@ protected:
   ORVFamilyAndNameCmpFamilyNameVal& _ByName = *ORVFamilyAndNameCmpFamilyNameVal::GetGlobal();
   ORVFamilyAndNameCmpFamilyCodeValNameVal& _ByCode =
       *ORVFamilyAndNameCmpFamilyCodeValNameVal::GetGlobal();
+  ORVObjWithFamilyHashFamily& _FamilyHash = *ORVObjWithFamilyHashFamily::GetGlobal();
+  ORVFamilyAndNameHashFamilyNameVal& _NameHash = *ORVFamilyAndNameHashFamilyNameVal::GetGlobal();
+  ORVFamilyAndNameHashFamilyCodeValNameVal& _CodeHash =
+      *ORVFamilyAndNameHashFamilyCodeValNameVal::GetGlobal();
+  ORVTestNamed _Named{_Tools, "make"};
 };
+using ORVIdentifiedAndNamedDeathTest = ORVIdentifiedAndNamedTest;
 
 TEST_F(ORVIdentifiedAndNamedTest, DumpShowsTheWholeAddressClassAndIdentifier) {
   FILE* file = tmpfile();
@@ -127,9 +133,7 @@ TEST_F(ORVIdentifiedAndNamedTest, ConvertorsExposeTheIdentifierWithoutCopy) {
 
 TEST_F(ORVIdentifiedAndNamedTest, EqualObjectsHashEquallyUnderEveryKey) {
   const std::pair<const ORVComparator*, const ORVHashCoder*> kinds[] = {
-      {&_ByFamily, ORVObjWithFamilyHashFamily::GetGlobal()},
-      {&_ByName, ORVFamilyAndNameHashFamilyNameVal::GetGlobal()},
-      {&_ByCode, ORVFamilyAndNameHashFamilyCodeValNameVal::GetGlobal()}};
+      {&_ByFamily, &_FamilyHash}, {&_ByName, &_NameHash}, {&_ByCode, &_CodeHash}};
   std::vector<ORVTestNamed> objects = {{_Tools, "make"},      {_Tools, "make"},    {_Tools, "cc"},
                                        {_ToolsAgain, "make"}, {_ToolsAgain, "ld"}, {_Files, "make"},
                                        {_Files, ""}};
@@ -156,10 +160,8 @@ TEST_F(ORVIdentifiedAndNamedTest, EqualObjectsHashEquallyUnderEveryKey) {
 TEST_F(ORVIdentifiedAndNamedTest, SearchKeysFindRealObjects) {
   ORVTestNamed make(_Tools, "make"), cc(_Tools, "cc"), copy(_Files, "copy");
   ORVSortedVector sorted(_ByName, ORVDoNothingAtDelete);
-  ORVHashTable hashed(*ORVFamilyAndNameHashFamilyCodeValNameVal::GetGlobal(), _ByCode,
-                      ORVDoNothingAtDelete, 4);
-  ORVHashTable byFamily(*ORVObjWithFamilyHashFamily::GetGlobal(), _ByFamily, ORVDoNothingAtDelete,
-                        4);
+  ORVHashTable hashed(_CodeHash, _ByCode, ORVDoNothingAtDelete, 4);
+  ORVHashTable byFamily(_FamilyHash, _ByFamily, ORVDoNothingAtDelete, 4);
   for (ORVTestNamed* object : {&make, &cc, &copy}) {
     sorted.Add(object, 0);
     hashed.Add(object, 0);
@@ -177,9 +179,7 @@ TEST_F(ORVIdentifiedAndNamedTest, SearchKeysFindRealObjects) {
   EXPECT_FALSE(_ByName.SortsSetAsSecondCanBeUsed(_ByCode));
 }
 
-TEST(ORVIdentifiedAndNamedDeathTest, MisusesAreFatalWithTheirTexts) {
-  ORVMappedCode family("TOOL");
-  ORVTestNamed named(family, "make");
+TEST_F(ORVIdentifiedAndNamedDeathTest, MisusesAreFatalWithTheirTexts) {
   ORVString text("x");
   const std::string familyFile = "ObjWithFamilyCmpHashFamily",
                     nameFile = "FamilyAndNameCmpHashFamilyNameVal",
@@ -193,30 +193,24 @@ TEST(ORVIdentifiedAndNamedDeathTest, MisusesAreFatalWithTheirTexts) {
     std::string _Text;
     std::string _File;  // src/ORV<file>.cpp
   } cases[] = {
-      {[&] { ORVObjWithFamilyCmpFamily::GetGlobal()->CompareObjects(&named, nullptr); },
-       "pObj1 == NULL or pObj2 == NULL", familyFile},
-      {[] { ORVObjWithFamilyHashFamily::GetGlobal()->Code(nullptr); }, "pObj1 == NULL", familyFile},
-      {[&] { ORVFamilyAndNameCmpFamilyNameVal::GetGlobal()->CompareObjects(nullptr, &named); },
-       "pObj1 or pObj2 is NULL", nameFile},
-      {[] { ORVFamilyAndNameHashFamilyNameVal::GetGlobal()->Code(nullptr); }, "pObj1 is NULL",
-       nameFile},
-      {[&] {
-         ORVFamilyAndNameCmpFamilyCodeValNameVal::GetGlobal()->CompareObjects(&named, nullptr);
-       },
-       "pObj1 or pObj2 is NULL", codeFile},
-      {[] { ORVFamilyAndNameHashFamilyCodeValNameVal::GetGlobal()->Code(nullptr); },
-       "pObj1 is NULL", codeFile},
+      {[&] { _ByFamily.CompareObjects(&_Named, nullptr); }, "pObj1 == NULL or pObj2 == NULL",
+       familyFile},
+      {[&] { _FamilyHash.Code(nullptr); }, "pObj1 == NULL", familyFile},
+      {[&] { _ByName.CompareObjects(nullptr, &_Named); }, "pObj1 or pObj2 is NULL", nameFile},
+      {[&] { _NameHash.Code(nullptr); }, "pObj1 is NULL", nameFile},
+      {[&] { _ByCode.CompareObjects(&_Named, nullptr); }, "pObj1 or pObj2 is NULL", codeFile},
+      {[&] { _CodeHash.Code(nullptr); }, "pObj1 is NULL", codeFile},
       {[] { ORVSearchOnFamily().GetFamily(); }, "_pFamily == NULL", "SearchOnFamily"},
       {[] { ORVSearchOnFamilyAndName().GetFamily(); }, "_pFamily == NULL", "SearchOnFamilyAndName"},
-      {[&] { ORVFamilyAndNameCmpFamilyNameVal::GetGlobal()->CompareObjects(&named, &family); },
-       notA("ORVFamilyAndName", "ORVMappedCode"), "Macro"},
+      {[&] { _ByName.CompareObjects(&_Named, &_Tools); }, notA("ORVFamilyAndName", "ORVMappedCode"),
+       "Macro"},
       {[&] { ORVIdentifiedObjectCmpIdVal::GetGlobal()->CompareObjects(nullptr, &text); },
        "pObj1 == NULL OR pObj2 == NULL", "StringExtCharsCmp"},
       {[&] { ORVIdObjConvIdToString().Set(&text); }, notA("ORVIdentifiedObject", "ORVString"),
        "Macro"}};
   for (const auto& fatal : cases) {
     SCOPED_TRACE(fatal._Text);
-    ExpectFatal(fatal._Body, fatal._Text, "src/ORV" + fatal._File + ".cpp");
+    ExpectFatalReport(fatal._Body, fatal._Text, "src/ORV" + fatal._File + ".cpp");
   }
 }
 
