@@ -41,7 +41,16 @@ public:
   int GetTreatmentMode(PEVBaseUnknown& iObj) override {
     return static_cast<ORVTestNode&>(iObj)._Mode;
   }
-  long CompleteObjects() override;
+  long CompleteObjects() override {
+    ++_Completions;
+    ORVIterator* iterator = _pMngr->GetObjToCompleteSet().MakeIterator(nullptr);
+    while (auto* node = _Completes ? static_cast<ORVTestNode*>(iterator->Next()) : nullptr) {
+      node->_Mode = 1;
+      node->_Complete = true;
+    }
+    iterator->Release();
+    return 0;
+  }
   void AttachMngr(ORVObjAndRefObjMngr&) override { _Log += "attach "; }
   void DetachMngr(ORVObjAndRefObjMngr&) override { _Log += "detach "; }
 
@@ -69,23 +78,9 @@ public:
       if (long result = _Managers[reference->_Family]->AddObjAndRefObj(*reference)) return result;
     return 0;
   }
-
-private:
   ORVMappedCode _Family{"NODE"};
 };
 ORV_META_OBJECT_DEFINE(ORVTestMngr, ORVObjAndRefObjMngr)
-
-long ORVTestProcessor::CompleteObjects() {
-  ++_Completions;
-  if (!_Completes) return 0;
-  ORVIterator* iterator = _pMngr->GetObjToCompleteSet().MakeIterator(nullptr);
-  while (auto* node = static_cast<ORVTestNode*>(iterator->Next())) {
-    node->_Mode = 1;
-    node->_Complete = true;
-  }
-  iterator->Release();
-  return 0;
-}
 
 class ORVTestGroup : public ORVObjAndRefObjMngrGroup {
   ORV_META_OBJECT(ORVTestGroup)
