@@ -1,13 +1,19 @@
 // Tests of the error hook, the default table, the programming-error reports, guarded
-// allocation and the text utilities.
+// allocation and the text utilities; of sys_error, sock_error and com_error: every
+// operation under every errno its table names asks only for shipped catalog messages with
+// their parameter counts, and the rows that matter record, exit or abort as they should.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "AllocationFailure.h"
@@ -18,7 +24,10 @@
 #include "ORVCBMemory.h"
 #include "ORVCBUtilities.h"
 #include "ORVGlobalObjectCleaner.h"
+#include "PEVMsgCatalog.h"
 #include "PEVTypes.h"
+
+extern "C" int ORVCBServicesFromC(void);
 
 namespace {
 
@@ -31,8 +40,8 @@ void CaptureMsg(const char*, int iLevel, const char* iKey, const char* const* iP
   _Seen.push_back(seen);
 }
 void CaptureRecord(const char*, int, int) {}
-void CaptureDisplay() {}
-const err_handlers kCapture = {CaptureMsg, CaptureRecord, CaptureDisplay};
+void NoDisplay() {}
+const err_handlers kCapture = {CaptureMsg, CaptureRecord, NoDisplay};
 
 TEST(ORVCBErrorProcessing, HookGetsTheParametersAndSeverityTwoStaysTheLastError) {
   ORVGlobalObjectCleaner cleaner;
@@ -56,11 +65,17 @@ TEST(ORVCBErrorProcessing, HookGetsTheParametersAndSeverityTwoStaysTheLastError)
   err_start(nullptr);
 }
 
+// The child's result of iBody run with the default table.
+ChildResult WithDefaultTable(const std::function<void()>& iBody) {
+  return RunInChild([&] {
+    ErrorProcessingStart();
+    iBody();
+  });
+}
+
 TEST(ORVCBErrorProcessing, SeveritiesDisplayOrExitAsTheirTypes) {
   for (auto [severity, status] : {std::pair{0, 0}, {1, 0}, {3, 127}}) {
-    ChildResult child = RunInChild([severity = severity] {
-      ORVGlobalObjectCleaner cleaner;
-      ErrorProcessingStart();
+    ChildResult child = WithDefaultTable([severity = severity] {
       err_msg("ORVSYS", 1, "NOSPC", nullptr);
       err_msg_record("caller.c", 5, severity);
       printf("after\n");
@@ -73,22 +88,29 @@ TEST(ORVCBErrorProcessing, SeveritiesDisplayOrExitAsTheirTypes) {
   }
 }
 
-TEST(ORVCBErrorProcessing, LevelsSeveritiesAndNullSizesOutOfRangeAreProgrammingErrors) {
-  const std::tuple<std::function<void()>, const char*, const char*> cases[] = {
-      {[] { err_msg("ORVSYS", 3, "NOMEM", nullptr); }, "ErrorProcessing",
-       "Unknown error message type \\(3\\)\n"},
-      {[] { err_msg_record("caller.c", 1, 4); }, "ErrorProcessing", "Wrong error type \\(4\\)\n"},
-      {[] { mem_alloc(0); }, "Memory", "Null memory size"},
-      {[] { mem_realloc(mem_alloc(8), 0); }, "Memory", "Null memory size"}};
-  for (const auto& [body, file, text] : cases) {
-    ChildResult child = RunInChild([&body = body] {
-      ErrorProcessingStart();
-      body();
-    });
-    EXPECT_EQ(child._Signal, SIGABRT) << child._Stderr;
-    EXPECT_THAT(child._Stderr, testing::MatchesRegex(std::string("^#ERR# Fatal internal error at "
-                                                                 "src/ORVCB") +
-                                                     file + "\\.cpp:[0-9]+: " + text + "\n$"));
+// Levels, severities and sizes out of range are programming errors; exhausted memory
+// ends the process once, even when the record's own error cannot be made, or the
+// request's builder fails first.
+TEST(ORVCBErrorProcessing, MisusesAbortAndExhaustedMemoryExits) {
+  const std::string fatal = "#ERR# Fatal internal error at src/ORVCB";
+  const std::string memory = "Not enough memory to allocate ";
+  const std::tuple<std::function<void()>, int, std::string> cases[] = {
+      {[] { err_msg("ORVSYS", 3, "NOMEM", nullptr); }, SIGABRT,
+       fatal + "ErrorProcessing\\.cpp:[0-9]+: Unknown error message type \\(3\\)\n\n"},
+      {[] { err_msg_record("caller.c", 1, 4); }, SIGABRT,
+       fatal + "ErrorProcessing\\.cpp:[0-9]+: Wrong error type \\(4\\)\n\n"},
+      {[] { mem_alloc(0); }, SIGABRT, fatal + "Memory\\.cpp:[0-9]+: Null memory size\n"},
+      {[] { mem_realloc(mem_alloc(8), 0); }, SIGABRT,
+       fatal + "Memory\\.cpp:[0-9]+: Null memory size\n"},
+      {[] { FailAllocation(1), mem_alloc(100); }, 127, memory + "100 bytes\n.*"},
+      {[] { FailAllocations(1, 2), mem_alloc(100); }, 127,
+       memory + "100 bytes\n" + memory + "1 bytes\n"},
+      {[] { FailAllocation(1), errno = EAGAIN, sys_error("caller.c", 9, SYS_FORK, 0, 0); }, 127,
+       memory + "1 bytes\n.*"}};
+  for (const auto& [body, end, text] : cases) {
+    ChildResult child = WithDefaultTable(body);
+    EXPECT_EQ(child._Signal ? child._Signal : child._ExitStatus, end) << text;
+    EXPECT_THAT(child._Stderr, testing::MatchesRegex("^" + text + "$"));
   }
 }
 
@@ -133,24 +155,6 @@ TEST(ORVCBErrorProcessing,
             "Unable to create the error message\n");
 }
 
-TEST(ORVCBErrorProcessing, ExhaustedMemoryEndsTheProcessOnceEvenWhenReportingNeedsMemory) {
-  // Then the record's own error cannot be made either; then the request's builder fails.
-  const std::pair<std::function<void()>, const char*> cases[] = {
-      {[] { FailAllocation(1), mem_alloc(100); }, "Not enough memory to allocate 100 bytes\n"},
-      {[] { FailAllocations(1, 2), mem_alloc(100); },
-       "Not enough memory to allocate 100 bytes\nNot enough memory to allocate 1 bytes\n$"},
-      {[] { FailAllocation(1), errno = EAGAIN, sys_error("caller.c", 9, SYS_FORK, 0, 0); },
-       "Not enough memory to allocate 1 bytes\n"}};
-  for (const auto& [body, text] : cases) {
-    ChildResult child = RunInChild([&body = body] {
-      ErrorProcessingStart();
-      body();
-    });
-    EXPECT_EQ(child._ExitStatus, 127) << text;
-    EXPECT_THAT(child._Stderr, testing::MatchesRegex(std::string("^") + text + ".*"));
-  }
-}
-
 TEST(ORVCBUtilities, TextsAndNames) {
   for (auto [path, last] : {std::pair{"a/b/c", "c"}, {"abc", "abc"}, {"a/b/", ""}})
     EXPECT_STREQ(last_component(path), last) << path;
@@ -162,6 +166,190 @@ TEST(ORVCBUtilities, TextsAndNames) {
   to_upper(text);
   EXPECT_STREQ(text, "MIXED \xC9T\xE9 9");
   EXPECT_EQ(std::string(day_name(0)) + day_name(3) + day_name(6) + os_name(), "SunWedSatLinux");
+}
+
+enum Translator { kSys, kSock, kCom };
+
+// Calls the translator with errno iErrno, the arguments filled in.
+void Translate(Translator iWhich, int iOper, int iErrno) {
+  errno = iErrno;
+  if (iWhich == kSys) sys_error("caller.c", 11, iOper, "a1", "a2");
+  if (iWhich == kSock) sock_error("caller.c", 11, iOper, "arg");
+  if (iWhich == kCom) com_error("caller.c", 11, iOper, "arg");
+}
+
+int Count(const char* const* iParameters) {
+  int count = 0;
+  while (iParameters[count])
+    ++count;
+  return count;
+}
+
+// The catalogs the translators name, loaded before the children fork. A message its
+// catalog lacks, or with another parameter count, is written out; a record writes "r".
+std::map<std::string, PEVMsgCatalog> _Catalogs;
+void CheckMsg(const char* iCatalog, int, const char* iKey, const char* const* iParameters) {
+  auto found = _Catalogs.find(iCatalog);
+  PEVMsg message = found == _Catalogs.end() ? PEVMsg() : found->second.GetCatalogMsg(iKey);
+  if (message.IsEmpty() || message.GetMaxParamIndex() != Count(iParameters))
+    printf("[%s %s %d]", iCatalog, iKey, Count(iParameters));
+  fflush(stdout);
+}
+void Record(const char*, int, int) {
+  printf("r");
+}
+const err_handlers kCheck = {CheckMsg, Record, NoDisplay};
+
+TEST(ORVCBErrorTranslators, EveryRowAsksForShippedMessagesWithTheirParameterCounts) {
+  const std::vector<int> sysErrnos = {
+      ENOENT,    EINTR,        EIO,    EBADF,   EACCES, EFAULT, EEXIST, ENOTDIR, EISDIR,
+      EINVAL,    ENFILE,       EMFILE, ETXTBSY, EFBIG,  ENOSPC, EROFS,  EDQUOT,  ENOLINK,
+      ETIMEDOUT, ENAMETOOLONG, ESTALE, EAGAIN,  ENOMEM, ERANGE, EPERM,  EIDRM,   E2BIG};
+  const std::vector<int> sockErrnos = {EBADF,           EINVAL,       ENOTSOCK,    EOPNOTSUPP,
+                                       ENOTCONN,        EFAULT,       EADDRINUSE,  EAFNOSUPPORT,
+                                       EISCONN,         ECONNREFUSED, ENOPROTOOPT, EMFILE,
+                                       ESOCKTNOSUPPORT, ENOBUFS,      EPIPE};
+  const std::vector<int> none = {0};
+  for (const char* name : {"ORVSYS", "ORVSOCK", "ORVCOM"})
+    ASSERT_GT(_Catalogs[name].LoadMsgCatalog(name, ORV_BUILD_CATALOG_DIR), 0) << name;
+  long recorded = 0, fatal = 0;
+  for (auto [which, operations, errnos] :
+       {std::tuple(kSys, 30, &sysErrnos), std::tuple(kSock, 15, &sockErrnos),
+        std::tuple(kCom, 10, &none)})
+    for (int oper = 0; oper < operations; ++oper)
+      // One child walks the rows from `from` on, each after a line "\ni:"; a fatal row or
+      // one of severity 3 ends it, and the walk goes on in a new one.
+      for (size_t from = 0, size = errnos->size(), last; from < size; from = last + 1) {
+        ChildResult child = RunInChild([&, which = which, errnos = errnos] {
+          err_start(&kCheck);
+          for (size_t i = from; i < errnos->size(); ++i) {
+            printf("\n%zu:", i);
+            fflush(stdout);
+            Translate(which, oper, (*errnos)[i]);
+            fflush(stdout);
+          }
+        });
+        bool done = child._Exited && child._ExitStatus == 0;
+        const char* tail = strrchr(child._Stdout.c_str(), '\n');
+        last = done ? size : std::max(from, size_t(tail ? strtoul(tail, nullptr, 10) : 0));
+        std::string expected;
+        for (size_t i = from; i < last; ++i)
+          expected += "\n" + std::to_string(i) + ":r";
+        if (!done) expected += "\n" + std::to_string(last) + (child._Signal ? ":" : ":r");
+        SCOPED_TRACE(std::to_string(which) + "/" + std::to_string(oper));
+        EXPECT_EQ(child._Stdout, expected);
+        recorded += std::count(expected.begin(), expected.end(), 'r');
+        if (done) continue;
+        if (child._Signal) {
+          EXPECT_THAT(child._Stderr,
+                      testing::MatchesRegex("^#ERR# Fatal internal error at caller\\.c:11: .+$"));
+          ++fatal;
+        } else {
+          EXPECT_EQ(child._ExitStatus, 127);
+        }
+      }
+  // Both kinds of row were met; the exact ones are checked below.
+  EXPECT_GT(recorded, 900);
+  EXPECT_GT(fatal, 50);
+}
+
+// Writes "CATALOG" when it changes, then "level key|" per message and "rS" per record.
+void PrintMsg(const char* iCatalog, int iLevel, const char* iKey, const char* const*) {
+  static std::string catalog;
+  if (catalog != iCatalog) printf("%s ", (catalog = iCatalog).c_str());
+  printf("%d %s|", iLevel, iKey);
+}
+void PrintRecord(const char*, int, int iSeverity) {
+  printf("r%d", iSeverity);
+}
+const err_handlers kPrint = {PrintMsg, PrintRecord, NoDisplay};
+
+// What the translator recorded, or "!" and its fatal text.
+std::string Recorded(Translator iWhich, int iOper, int iErrno) {
+  ChildResult child = RunInChild([=] {
+    err_start(&kPrint);
+    Translate(iWhich, iOper, iErrno);
+    fflush(stdout);
+  });
+  const std::string fatal = "#ERR# Fatal internal error at caller.c:11: ";
+  if (!child._Signal) return child._Stdout;
+  return "!" +
+         (child._Stderr.rfind(fatal, 0) == 0 ? child._Stderr.substr(fatal.size()) : child._Stderr);
+}
+
+TEST(ORVCBErrorTranslators, RowsRecordTheirMessagesAndSeverities) {
+  struct Case {
+    Translator _Which;
+    int _Oper, _Errno;
+    const char* _Recorded;
+  };
+  const Case cases[] = {
+      {kSys, SYS_FORK, EAGAIN, "ORVSYS 0 FORK|1 FORK_AGAIN|2 FORK_AGAINA|r2"},
+      {kSys, SYS_MKDIR, ENOENT, "ORVSYS 0 MKDIR|1 NOENT_DIR|2 NOENTA|r2"},
+      {kSys, SYS_OPEN, ENOENT, "ORVSYS 0 OPEN|1 NOENT_FILE|2 NOENTA|r2"},
+      {kSys, SYS_OPEN, ENOSPC, "ORVSYS 0 OPEN|1 NOSPC|2 NOSPCA|r3"},
+      {kSys, SYS_SEMCTL, E2BIG, "ORVSYS 0 SEMCTL|r3"},
+      {kSys, SYS_RENAME, EXDEV, "ORVSYS 0 RENAME|1 UNEXPECTED|r2"},
+      {kSys, SYS_CHMOD2, EROFS, "ORVSYS 0 CHMOD|1 ROFS|2 ROFSA|r2"},
+      {kSys, SYS_RMDIR, ENAMETOOLONG, "ORVSYS 0 RMDIR|1 NAMETOOLONG|2 NAMETOOLONG_DIRA|r2"},
+      // What a user can cause is recorded, not fatal.
+      {kSys, SYS_RENAME, EINVAL, "ORVSYS 0 RENAME|1 UNEXPECTED|r2"},
+      {kSys, SYS_GETCWD, ERANGE, "ORVSYS 0 GETCWDC|1 UNEXPECTED|r2"},
+      {kSys, SYS_OPEN, EINVAL, "ORVSYS 0 OPEN|1 UNEXPECTED|r2"},
+      {kSys, SYS_WRITE, EMFILE, "ORVSYS 0 WRITE|1 UNEXPECTED|r2"},
+      {kSys, SYS_OPEN, ENFILE, "ORVSYS 0 OPEN|1 UNEXPECTED|r2"},
+      {kSock, SOCK_SOCKET, EMFILE, "ORVSOCK 0 SOCKC|1 UNEXPECTED|r2"},
+      {kSys, SYS_ALLOC, EPERM, "ORVSYS 0 ALLOC|1 UNEXPECTED|r3"},
+      {kSock, SOCK_OTHER7, EPIPE, "ORVSOCK 1 UNEXPECTED|r2"},
+      {kSock, SOCK_BIND, EADDRINUSE, "ORVSOCK 0 BINDC|1 BIND|2 BINDA|r2"},
+      {kSock, SOCK_CONNECT, ECONNREFUSED, "ORVSOCK 0 CONNECTC|1 CONNECT|2 CONNECTA|r2"},
+      {kCom, COM_USE_UNEXPECTED, 0, "ORVCOM 0 USE|1 UNEXPECTED|r2"},
+      {kCom, COM_HOST_FORMAT, 0, "ORVCOM 0 HOST|1 HOST_FORMAT|2 HOST_FORMATA|r2"},
+      // Programming faults abort with their texts as they stand.
+      {kSys, SYS_READ, EBADF, "!Bad file descriptor (\"a1\").\n\n"},
+      {kSys, SYS_SEMGET, EEXIST, "!Unexpected error (17)\n\n"},
+      {kSys, 30, 0, "!Unexpected operation identifier (30)\n\n"},
+      {kSock, SOCK_ACCEPT, ENOTSOCK, "!Unexptected accept error (88).\n\n"},
+      {kSock, SOCK_CLOSE, EBADF, "!Bad socket file descriptor.\n\n"},
+      {kSock, SOCK_SOCKET, EAFNOSUPPORT, "!Address family / socket type mismatch.\n\n"},
+      {kSock, -1, 0, "!Unexpected operation identifier (-1)\n\n"},
+      {kCom, 10, 0, "!Unexpected error code (10)\n\n"},
+      {kCom, -1, 0, "!Unexpected error code (-1)\n\n"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(Recorded(c._Which, c._Oper, c._Errno), c._Recorded)
+        << c._Which << "/" << c._Oper << "/" << c._Errno;
+}
+
+// Run in children: the translators trace, and the trace reads its switch only once.
+TEST(ORVCBErrorTranslators, DefaultTableRecordsTheCallerAndParametersAndExitsOnFullDisks) {
+  ChildResult recorded = RunInChild([] {
+    ErrorProcessingStart();
+    errno = ENOENT;
+    sys_error("caller.c", 21, SYS_RENAME, "old", nullptr);
+    printf("%s\n", DescribeLastError(PEV_E_FAIL).c_str());
+    errno = EIO;
+    sock_error("caller.c", 22, SOCK_STARTUP, nullptr);
+    printf("%s\n", DescribeLastError(PEV_E_FAIL).c_str());
+    // Callers written in C record through the same table.
+    int passed = ORVCBServicesFromC();
+    printf("%d %s", passed, DescribeLastError(PEV_E_FAIL).c_str());
+  });
+  EXPECT_EQ(recorded._Stdout,
+            "type 1 in caller.c; request ORVSYS RENAME: old | ; diagnostic ORVSYS RENAME_NOENT; "
+            "advice ORVSYS RENAME_NOENTA\n"
+            "type 1 in caller.c; request ORVSOCK STARTUPC; diagnostic ORVSOCK UNEXPECTED: " +
+                std::string(strerror(EIO)) +
+                "; advice <none>\n"
+                "5 type 1 in caller.c; request ORVSYS OPEN: missing.txt; diagnostic ORVSYS "
+                "NOENT_FILE; advice ORVSYS NOENTA");
+  ChildResult child = RunInChild([] {
+    ErrorProcessingStart();
+    errno = ENOSPC;
+    sys_error("caller.c", 23, SYS_WRITE, "full.txt", nullptr);
+  });
+  EXPECT_EQ(child._ExitStatus, 127);
+  EXPECT_NE(child._Stderr.find("Writing the file full.txt."), std::string::npos) << child._Stderr;
 }
 
 }  // namespace
