@@ -93,6 +93,8 @@ TEST_F(ORVVectorTest, CopiesShareTheElementsAndTakeWhatToDoAtDeleteButNotTheLink
   EXPECT_EQ(copy.GetWhatToDoAtDelete(), ORVReleaseElementsAtDelete);
   EXPECT_EQ(copy.GetLink(), nullptr);
   EXPECT_EQ(emptyCopy.GetCapacity(), 0);
+  emptyCopy.Destroy();  // without an array
+  EXPECT_TRUE(emptyCopy.IsEmpty());
   small = source;
   EXPECT_EQ(Names(small), Names(source));
   EXPECT_EQ(small.GetCapacity(), 3);
