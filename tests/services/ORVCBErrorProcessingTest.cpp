@@ -278,12 +278,7 @@ std::string Recorded(Translator iWhich, int iOper, int iErrno) {
 }
 
 TEST(ORVCBErrorTranslators, RowsRecordTheirMessagesAndSeverities) {
-  struct Case {
-    Translator _Which;
-    int _Oper, _Errno;
-    const char* _Recorded;
-  };
-  const Case cases[] = {
+  const std::tuple<Translator, int, int, const char*> cases[] = {
       {kSys, SYS_FORK, EAGAIN, "ORVSYS 0 FORK|1 FORK_AGAIN|2 FORK_AGAINA|r2"},
       {kSys, SYS_MKDIR, ENOENT, "ORVSYS 0 MKDIR|1 NOENT_DIR|2 NOENTA|r2"},
       {kSys, SYS_OPEN, ENOENT, "ORVSYS 0 OPEN|1 NOENT_FILE|2 NOENTA|r2"},
@@ -316,9 +311,8 @@ TEST(ORVCBErrorTranslators, RowsRecordTheirMessagesAndSeverities) {
       {kCom, 10, 0, "!Unexpected error code (10)\n\n"},
       {kCom, -1, 0, "!Unexpected error code (-1)\n\n"},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(Recorded(c._Which, c._Oper, c._Errno), c._Recorded)
-        << c._Which << "/" << c._Oper << "/" << c._Errno;
+  for (auto [which, oper, error, recorded] : cases)
+    EXPECT_EQ(Recorded(which, oper, error), recorded) << which << "/" << oper << "/" << error;
 }
 
 // Run in children: the translators trace, and the trace reads its switch only once.

@@ -2,6 +2,7 @@
  * uses them. */
 #include <errno.h>
 #include <stddef.h>
+#include <string.h>
 
 #include "ORVCBErrorProcessing.h"
 #include "ORVCBErrorTranslators.h"
@@ -20,8 +21,7 @@ int ORVCBServicesFromC(void) {
   static perf_counter counter = {"c", 0, 0, 0, 0, NULL, 0};
   int passed = 0;
   char* text = (char*)mem_alloc(4);
-  text[0] = 'a';
-  text[1] = '\0';
+  strcpy(text, "a");
   to_upper(text);
   passed += text[0] == 'A';
   mem_free(text);
