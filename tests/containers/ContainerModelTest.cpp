@@ -513,9 +513,11 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
                 PEVBaseUnknown* old = vectorModel[(std::size_t)index];
                 ORVVectorCursor cursor(index);
                 int way = Random(3);
-                if (way == 0) vector.Set(index, fresh);
-                if (way == 1) vector.Set(&cursor, fresh);
-                ASSERT_EQ(way == 2 ? vector.Replace(&cursor, fresh) : old, old);
+                if (way < 2) {
+                  way ? vector.Set(&cursor, fresh) : vector.Set(index, fresh);
+                } else {
+                  ASSERT_EQ(vector.Replace(&cursor, fresh), old);
+                }
                 replaceEverywhere(old);
               }),
       needing("Replace by list cursor", 1, 1,
