@@ -8,21 +8,14 @@
 #include <vector>
 
 #include "ErrorRecord.h"
-#include "ORVCmdLnAnalyzer.h"
-#include "ORVParamNLSMsgBldrCtlg.h"
-#include "ORVString.h"
-#include "PEVError.h"
+#include "EveryOptionCommand.h"  // the analyzer, the options, strings, vectors, errors
 #include "SuiteHelpers.h"
 
 // No usage line.
 inline const ORVParamNLSMsgBldrRfHndlr kNoUsage;
 
 // A new builder of the test catalog CMDLNTEST.
-inline ORVParamNLSMsgBldrCtlgRfHndlr TestMessage(const char* iKey) {
-  ORVParamNLSMsgBldrCtlgRfHndlr builder;
-  builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg("CMDLNTEST", iKey, nullptr));
-  return builder;
-}
+inline constexpr auto TestMessage = &EveryOptionMessage;
 
 // Analyses the arguments given as a list.
 inline long Analyze(ORVCmdLnAnalyzer& ioAnalyzer, const std::vector<const char*>& iArguments) {

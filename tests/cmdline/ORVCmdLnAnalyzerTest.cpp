@@ -15,8 +15,7 @@
 #include <tuple>
 #include <vector>
 
-#include "CmdLnTestSupport.h"
-#include "EveryOptionCommand.h"  // every option kind and manager
+#include "CmdLnTestSupport.h"  // with every option kind and manager
 #include "ORVCmdLnOptMngr.h"
 
 namespace {
@@ -392,7 +391,6 @@ protected:
   ORVString _Name, _Output;
   ORVCmdLnOptOneArg _NameOption{_Analyzer,           "-n|-name", ORVCmdLnOptMandatory,
                                 TestMessage("NAME"), _Name,      1};
-  ORVCmdLnOptNoArg _Silent{_Analyzer, "-s", ORVCmdLnOptOptional, kNoUsage};
   ORVCmdLnOptNoArg _Quiet{_Analyzer, "-q", ORVCmdLnOptOptional, TestMessage("QUIET")};
   ORVCmdLnOptOneArg _Report{_Analyzer, "-o", ORVCmdLnOptOptional, kNoUsage, _Output, 1};
   ORVCmdLnOptOneArgLengthMngr _Length{_Analyzer, _Report, 3, 8};
@@ -403,7 +401,7 @@ TEST_F(ORVCmdLnHelpMngrTest, AddsTheHelpOptionAndAnswersEveryHelpNameBeforeTheOp
   ORVCmdLnOptNoArg after(_Analyzer, "-z", ORVCmdLnOptOptional, kNoUsage);
   ORVCmdLnOptNoArg& option = help.GetHelpOpt();
   EXPECT_EQ(_Analyzer.GetHelpOption(), &option);
-  EXPECT_EQ(_Analyzer.GetOptionSet()[4], &option);
+  EXPECT_EQ(_Analyzer.GetOptionSet()[3], &option);  // -o has no usage: not in the help
   EXPECT_EQ(_Analyzer.GetOptMngrSet()[1], &help);
   // The short usage gets the help names after the command name (the advice below).
   EXPECT_EQ(Utf8(option.GetHUsageBldr()->Build()), "-h|-help|-?\n    Shows this help and stops.");
