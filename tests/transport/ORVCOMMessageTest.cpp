@@ -30,7 +30,7 @@ std::pair<int, int> Sizes(const Buffer& iBuffer) {
   return {iBuffer->size, iBuffer->count};
 }
 
-TEST(ORVCOMMessageQueue, BuffersGrowInStepsWithinTheLimit) {
+TEST(ORVCOMMessageQueue, BuffersGrowInStepsWithinTheLimitAndAreReadWithinTheirBytes) {
   for (auto [asked, size, count] :
        {std::tuple(0, 65536, 0), std::tuple(-5, 65536, 0), std::tuple(8, 8, 8)})
     EXPECT_EQ(Sizes(Alloc(asked)), std::pair(size, count)) << asked;
@@ -57,10 +57,8 @@ TEST(ORVCOMMessageQueue, BuffersGrowInStepsWithinTheLimit) {
   for (int refused : {7, 0, -1, MQ_LIMIT_MAX_FRAME_SIZE + 1})
     EXPECT_EQ(mq_set_max_frame_size(refused), -1) << refused;
   EXPECT_EQ(mq_max_frame_size(), MQ_DEFAULT_MAX_FRAME_SIZE);
-}
-
-TEST(ORVCOMMessageQueue, ExtractWalksThenResizeLeavesTheRestToReceive) {
-  Buffer buffer = Alloc(0);
+  // Extracting walks the frame; a resize then leaves the rest to receive.
+  buffer = Alloc(0);
   mq_buf_insert(buffer.get(), 8, "headtail");
   mq_buf_insert_close(buffer.get());
   mq_buf_extract_open(buffer.get());

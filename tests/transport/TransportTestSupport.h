@@ -134,14 +134,9 @@ struct PairedConnection {
   }
 };
 
-// Writes all of iBytes to iSocket; false on failure.
+// Writes all of iBytes, a few kilobytes at most, to the blocking iSocket; false on failure.
 inline bool WriteAll(int iSocket, const std::string& iBytes) {
-  for (size_t done = 0; done < iBytes.size();) {
-    ssize_t written = send(iSocket, iBytes.data() + done, iBytes.size() - done, MSG_NOSIGNAL);
-    if (written <= 0) return false;
-    done += static_cast<size_t>(written);
-  }
-  return true;
+  return send(iSocket, iBytes.data(), iBytes.size(), MSG_NOSIGNAL) == ssize_t(iBytes.size());
 }
 
 // The loopback address with iPort.
