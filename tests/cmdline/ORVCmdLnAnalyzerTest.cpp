@@ -1,7 +1,7 @@
 // Tests of ORVCmdLnAnalyzer, the option kinds and the length managers: commands declared
 // in one line each, analysed, and their outcome and option values compared; then the
-// order of the checks, Reset, the names and message texts of ORVCmdLnOpt, lookups and
-// the fatal misuses.
+// order of the checks, Reset, the names and message texts of ORVCmdLnOpt, lookups, the
+// string-and-number converter, the help manager, randomized analyses and the fatal misuses.
 #include "ORVCmdLnAnalyzer.h"
 
 #include <gtest/gtest.h>
@@ -401,7 +401,7 @@ TEST_F(ORVCmdLnHelpMngrTest, AddsTheHelpOptionAndAnswersEveryHelpNameBeforeTheOp
   ORVCmdLnOptNoArg after(_Analyzer, "-z", ORVCmdLnOptOptional, kNoUsage);
   ORVCmdLnOptNoArg& option = help.GetHelpOpt();
   EXPECT_EQ(_Analyzer.GetHelpOption(), &option);
-  EXPECT_EQ(_Analyzer.GetOptionSet()[3], &option);  // -o has no usage: not in the help
+  EXPECT_EQ(_Analyzer.GetOptionSet()[3], &option);  // after -n, -q and -o
   EXPECT_EQ(_Analyzer.GetOptMngrSet()[1], &help);
   // The short usage gets the help names after the command name (the advice below).
   EXPECT_EQ(Utf8(option.GetHUsageBldr()->Build()), "-h|-help|-?\n    Shows this help and stops.");
@@ -434,7 +434,6 @@ TEST_F(ORVCmdLnHelpMngrTest, AddsTheHelpOptionAndAnswersEveryHelpNameBeforeTheOp
 // bytes, fed to a command with every option kind, every manager and a converter. Every
 // analysis must end with success, or with a failure whose error builds a complete text
 // from the shipped catalogs; the option values must respect their declarations.
-
 TEST_F(ORVCmdLnAnalyzerTest, RandomArgumentArraysEndInSuccessOrADisplayableError) {
   EveryOptionCommand command;
   std::mt19937 random(20240611);
