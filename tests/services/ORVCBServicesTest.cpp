@@ -6,12 +6,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <random>
-#include <regex>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -102,6 +102,25 @@ TEST(ORVCBUUID, IdentifiersCountWithinASecondAndDifferInAChild) {
   EXPECT_NE(inChild.substr(8, 12), after.substr(8, 12));
 }
 
+// Each trace time stamp ("2026/12/08 10:53:38.123456: ") becomes "@".
+static std::string WithoutStamps(const std::string& text) {
+  static const std::string shape = "0000/00/00 00:00:00.000000: ";
+  auto stampAt = [&](size_t at) {
+    for (size_t i = 0; i < shape.size(); ++i)
+      if (at + i >= text.size() ||
+          (shape[i] == '0' ? !isdigit((unsigned char)text[at + i]) : text[at + i] != shape[i]))
+        return false;
+    return true;
+  };
+  std::string out;
+  for (size_t at = 0; at < text.size();)
+    if (stampAt(at))
+      out += '@', at += shape.size();
+    else
+      out += text[at++];
+  return out;
+}
+
 TEST(ORVCBTrace, SwitchAndFilterFromTheEnvironmentOrTheComponentSetFirst) {
   struct Case {
     const char *_Variable, *_Component;
@@ -126,8 +145,7 @@ TEST(ORVCBTrace, SwitchAndFilterFromTheEnvironmentOrTheComponentSetFirst) {
         {{"ORVCB_TRACE", c._Variable}});
     SCOPED_TRACE(std::string(c._Variable ? c._Variable : "unset") + (c._Set ? " set" : ""));
     EXPECT_EQ(child._Stderr, c._Answers);
-    const std::regex stamp("[0-9]{4}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}\\.[0-9]{6}: ");
-    EXPECT_EQ(std::regex_replace(child._Stdout, stamp, "@"), c._Lines);
+    EXPECT_EQ(WithoutStamps(child._Stdout), c._Lines);
     EXPECT_TRUE(!*c._Lines || child._Stdout.rfind(date, 0) == 0) << child._Stdout;
   }
 }
