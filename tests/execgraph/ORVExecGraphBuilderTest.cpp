@@ -203,8 +203,8 @@ TEST_F(ORVExecGraphBuilderTest, MisuseEndsWithTheFatalTextsInTheirOrder) {
   const char* const texts[] = {
       "Build() can't be called twice", "StepLinkSVParentStep must be empty",
       "NodeLinkSVParentNode must be sorted by ORVExecGraphNodeLinkCmpParentNode",
-      "The comparator of StepLinkSVParentStep = PEVBaseUnknownCmpAddr refuses the comparator "
-      "ORVExecGraphStepLinkCmpParentStep"};
+      ("The comparator of StepLinkSVParentStep = PEVBaseUnknownCmpAddr refuses the comparator "
+       "ORVExecGraphStepLinkCmpParentStep")};
   for (int misuse = 0; misuse < 4; ++misuse)
     ExpectFatalReport(
         [misuse] {
