@@ -21,6 +21,7 @@
 #include "ORVStringExtCharsConvToUpperExtChars.h"
 #include "ORVUtilities.h"
 #include "ORVVector.h"
+#include "TestStrings.h"
 
 using Texts = std::vector<std::string>;
 
@@ -56,10 +57,6 @@ std::string Joined(const ORVContainer& iContainer) {
   for (const std::string& name : Names(iContainer))
     names += name;
   return names;
-}
-
-std::string Text(const ORVString& iText) {
-  return std::string(iText.GetChars(), (std::size_t)iText.GetLength());
 }
 
 class ORVUtilitiesContainersTest : public ORVContainerTestBase {
@@ -241,19 +238,19 @@ TEST_F(ORVUtilitiesContainersTest, ConcatStringsInItsThreeForms) {
   ORVExtAnyChars dbNull, chars("c");
   ORVExtAnyString dbNullString;
   ORVVector& texts = VectorOf({&a, &empty, &b, &dbNull, &chars, &dbNullString, nullptr, &withNul});
-  EXPECT_EQ(Text(ORVUtilities::ConcatStrings(texts, 0, ",", "[", "]", "-")),
+  EXPECT_EQ(ValueOf(ORVUtilities::ConcatStrings(texts, 0, ",", "[", "]", "-")),
             std::string("[a],-,[b],-,[c],-,-,[x\0\0y]", 26));
-  EXPECT_EQ(Text(ORVUtilities::ConcatStrings(texts, 1, ",", "[", "]", "-")),
+  EXPECT_EQ(ValueOf(ORVUtilities::ConcatStrings(texts, 1, ",", "[", "]", "-")),
             std::string("[a],[b],[c],[x\0\0y]", 18));
   ORVOneWayIteratorOnInterval interval(texts, 0, 3);
-  EXPECT_EQ(Text(ORVUtilities::ConcatStrings(interval, nullptr, 0, "/", nullptr, "", nullptr)),
+  EXPECT_EQ(ValueOf(ORVUtilities::ConcatStrings(interval, nullptr, 0, "/", nullptr, "", nullptr)),
             "a//b");
   ORVString result("old");
   interval.ToBegin();
   ORVStringExtCharsConvToUpperExtChars upper;
   ORVUtilities::ConcatStrings(result, interval, &upper, 0, "+", "<", ">", "?");
-  EXPECT_EQ(Text(result), "<A>+?+<B>");
+  EXPECT_EQ(ValueOf(result), "<A>+?+<B>");
   ORVOneWayIteratorOnInterval nothing(texts, 0, 0);
   ORVUtilities::ConcatStrings(result, nothing, nullptr, 0, ",", "'", "'", "-");
-  EXPECT_EQ(Text(result), "");
+  EXPECT_EQ(ValueOf(result), "");
 }

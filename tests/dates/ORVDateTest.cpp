@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "DatesTestSupport.h"
+#include "TestStrings.h"
 
 namespace {
 
@@ -254,14 +255,7 @@ TEST_F(ORVDateUtilitiesTest, TextsHoldingANulByteAreRefused) {
         std::string("2004/01\0/05", 11), std::string("2004/01/05\0-10:00:00", 20),
         std::string("2004/01/05-10:00:00\0", 20)}) {
     SCOPED_TRACE(bytes.size());
-    ORVString text;
-    text.Copy(nullptr, 0);
-    for (char character : bytes) {
-      if (character == '\0')
-        text.Resize(text.GetLength() + 1, '\0', 0);
-      else
-        text.Concat(&character, 1);
-    }
+    ORVString text = MakeString(bytes);
     EXPECT_EQ(Span(text), "failed 0/0/0-0:0:0");
     ORVDate date;
     EXPECT_EQ(ORVDateUtilities::ConvertStringForProgramToDate(text, _Request, _Advice, date),

@@ -20,15 +20,12 @@
 #include "SuiteHelpers.h"
 #include "TemporaryDirectory.h"
 #include "TestClasses.h"
+#include "TestStrings.h"
 
 namespace {
 
 using U = ORVFileUtilities;
 const char kFile[] = "src/ORVFileUtilities.cpp";
-
-std::string Text(const ORVString& iText) {
-  return std::string(iText.GetChars(), (std::size_t)iText.GetLength());
-}
 
 // A temporary directory for the files of one test; the last error is forgotten after it.
 class ORVFileUtilitiesTest : public TemporaryDirectoryTest {
@@ -73,18 +70,18 @@ TEST(ORVFileUtilities, PathTextsComparedSplitAndWithSeparatorsReplaced) {
   for (const auto& [full, name, parts] : splits) {
     if (full) U::ExtractPathAndExtFromFileFullPath(name, path, base, ext, dot);
     if (!full) U::ExtractExtensionFromFileName(name, base, ext, dot);
-    EXPECT_EQ(
-        (full ? Text(path) + "|" : "") + Text(base) + "|" + Text(ext) + "|" + std::to_string(dot),
-        parts);
+    EXPECT_EQ((full ? ValueOf(path) + "|" : "") + ValueOf(base) + "|" + ValueOf(ext) + "|" +
+                  std::to_string(dot),
+              parts);
   }
   ORVString name("archive.zip"), separated("x\\y");  // the input may be one of the outputs
   U::ExtractExtensionFromFileName(name, name, ext, dot);
   U::ReplaceSeparators(separated, '/', separated);
-  EXPECT_EQ(Text(name) + "|" + Text(ext) + "|" + Text(separated), "archive|zip|x/y");
+  EXPECT_EQ(ValueOf(name) + "|" + ValueOf(ext) + "|" + ValueOf(separated), "archive|zip|x/y");
   U::ReplaceSeparators("a/b\\c//d", '\\', path);
-  EXPECT_EQ(Text(path), "a\\b\\c\\\\d");
+  EXPECT_EQ(ValueOf(path), "a\\b\\c\\\\d");
   U::ReplaceSeparators("", '/', path);
-  EXPECT_EQ(Text(path), "");
+  EXPECT_EQ(ValueOf(path), "");
 }
 
 TEST(ORVFileUtilitiesDeathTest, OtherSeparatorIsFatal) {

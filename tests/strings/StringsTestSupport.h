@@ -50,32 +50,15 @@
 #include "PEVClassFactory.h"
 #include "SuiteHelpers.h"
 #include "TestClasses.h"
+#include "TestStrings.h"
 
 // The suite's texts with NULs inside are written as "..."s.
 using namespace std::string_literals;
-
-// The whole value of a string, NULs included.
-inline std::string ValueOf(const ORVString& iString) {
-  return std::string(iString.GetChars(), (std::size_t)iString.GetLength());
-}
 
 // The values of the strings, NULs included, each followed by "|".
 template <class... Strings>
 std::string Values(const Strings&... iStrings) {
   return ((ValueOf(iStrings) + "|") + ...);
-}
-
-// iText as a string, NULs included.
-inline ORVString MakeString(const std::string& iText) {
-  ORVString text;
-  text.Copy(nullptr, 0);
-  for (char character : iText) {
-    if (character == '\0')
-      text.Resize(text.GetLength() + 1, '\0', 0);
-    else
-      text.Concat(&character, 1);
-  }
-  return text;
 }
 
 // Each computed text against the one expected, in the order of the rows.
