@@ -22,13 +22,9 @@
 
 namespace {
 
-void SayGoodbye() {
-  fputs("atexit ran\n", stdout);
-}
-
 TEST(ORVExit, PrintsTheStackAndEndsAtOnceWithTheStatus) {
   ChildResult child = RunInChild([] {
-    atexit(SayGoodbye);
+    atexit([] { fputs("atexit ran\n", stdout); });
     fputs("written before the trace ", stdout);
     setvbuf(stderr, nullptr, _IOFBF, 1024);
     fputs("buffered on stderr", stderr);
@@ -144,7 +140,7 @@ struct ORVTestRegistersAtRelease : ORVTestShape {
   ~ORVTestRegistersAtRelease() override { ORVGlobalObjectCleaner::Add(new ORVTestShape()); }
 };
 
-TEST(ORVGlobalObjectCleaner, ReleasesInReverseOrderOfRegistration) {
+TEST(ORVGlobalObjectCleaner, ReleasesInReverseOrderOnlyTheRegisteredReferencesAndMayBeFollowed) {
   ORVTestShape::_DestroyedNames.clear();
   {
     ORVGlobalObjectCleaner cleaner;
@@ -160,9 +156,7 @@ TEST(ORVGlobalObjectCleaner, ReleasesInReverseOrderOfRegistration) {
   for (int i = 0; i < 101; ++i)  // the last one made goes first
     EXPECT_EQ(ORVTestShape::_DestroyedNames[(std::size_t)i], std::to_string(100 - i));
   EXPECT_EQ(ORVGlobalObjectCleaner::GetInstance(), nullptr);
-}
-
-TEST(ORVGlobalObjectCleaner, ReleasesOnlyTheRegisteredReferenceAndMayBeFollowedByAnother) {
+  // A cleaner releases only the reference registered, and another may follow it.
   ORVTestShape shape;
   {
     ORVGlobalObjectCleaner first;

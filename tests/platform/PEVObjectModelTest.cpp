@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(PEVBaseUnknown, NewObjectsAndCopiesHoldOneReferenceAndTheLastReleaseDestroys) {
+TEST(PEVBaseUnknown, NewObjectsAndCopiesHoldOneReferenceAndQueriesByIdentifierOrNameAddOne) {
   auto* shape = new ORVTestShape("counted");
   EXPECT_EQ(shape->GetRefCount(), 1u);
   EXPECT_EQ(shape->AddRef(), 2u);
@@ -22,10 +22,7 @@ TEST(PEVBaseUnknown, NewObjectsAndCopiesHoldOneReferenceAndTheLastReleaseDestroy
   ORVTestShape copy(original);
   EXPECT_EQ(copy.GetRefCount(), 1u);
   EXPECT_EQ(original.GetRefCount(), 2u);
-}
-
-// Each answered query adds a reference; a refused one or a null output adds none.
-TEST(PEVBaseUnknown, QueryInterfaceByIdentifierOrNameAnswersEveryClassOfTheChain) {
+  // Each answered query adds a reference; a refused one or a null output adds none.
   ORVTestCircle circle;
   void* result = nullptr;
   EXPECT_EQ(circle.QueryInterface(IID_IUnknown, &result), PEV_S_OK);

@@ -20,7 +20,7 @@ std::vector<int> Units(const PEVUnicodeString& iText) {
 
 }  // namespace
 
-TEST(PEVUnicodeString, DecodesUtf8IntoUtf16UnitsAndInvalidBytesAsLatin1) {
+TEST(PEVUnicodeString, DecodesUtf8AndWideInputIntoUtf16UnitsAndInvalidBytesAsLatin1) {
   PEVUnicodeString text("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");  // a, é, €, U+1F600
   EXPECT_EQ(Units(text), std::vector<int>({'a', 0xE9, 0x20AC, 0xD83D, 0xDE00}));
   EXPECT_EQ(Utf8(text), "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
@@ -28,9 +28,6 @@ TEST(PEVUnicodeString, DecodesUtf8IntoUtf16UnitsAndInvalidBytesAsLatin1) {
   EXPECT_EQ(Units(PEVUnicodeString("\x80x\xC3\xC0\xAF\xED\xA0\x80")),
             std::vector<int>({0x80, 'x', 0xC3, 0xC0, 0xAF, 0xED, 0xA0, 0x80}));
   EXPECT_EQ(Utf8(PEVUnicodeString("\xE9t\xE9")), "\xC3\xA9t\xC3\xA9");
-}
-
-TEST(PEVUnicodeString, NullLengthLimitedAndWideInput) {
   EXPECT_TRUE(PEVUnicodeString(static_cast<const char*>(nullptr)).IsEmpty());
   EXPECT_TRUE(PEVUnicodeString(static_cast<const wchar_t*>(nullptr)).IsEmpty());
   EXPECT_EQ(Utf8(PEVUnicodeString("abcdef", 3)), "abc");
