@@ -24,22 +24,19 @@ protected:
 
 }  // namespace
 
-TEST_F(ORVExecGraphNodeTest, ANewNodeHoldsAStepOfItsOwnWhoseRankIsOnlyRaised) {
-  ORVExecGraphNode first, second;
-  EXPECT_EQ(first.GetBuildStep(), 0);
-  ORVExecGraphStep* step = first.GetHStep().Get();
+TEST_F(ORVExecGraphNodeTest, ANewNodeHoldsAStepOfItsOwnWhoseRankIsOnlyRaisedAndChainsShorten) {
+  ORVExecGraphNode fresh, other;
+  EXPECT_EQ(fresh.GetBuildStep(), 0);
+  ORVExecGraphStep* step = fresh.GetHStep().Get();
   ASSERT_NE(step, nullptr);
-  EXPECT_NE(step, second.GetHStep().Get());
+  EXPECT_NE(step, other.GetHStep().Get());
   EXPECT_EQ(Steps({step->GetHOverride().Get(), step->GetParentStep()}), Steps(2, nullptr));
   EXPECT_EQ(step->GetRank(), 0);
   step->SetRankIfGreater(3);
   step->SetRankIfGreater(2);
-  step->SetParentStep(second.GetHStep().Get());
+  step->SetParentStep(other.GetHStep().Get());
   EXPECT_EQ(step->GetRank(), 3);
-  EXPECT_EQ(step->GetParentStep(), second.GetHStep().Get());
-}
-
-TEST_F(ORVExecGraphNodeTest, TheFinalStepIsFoundThroughTheChainWhichIsShortenedOnTheWay) {
+  EXPECT_EQ(step->GetParentStep(), other.GetHStep().Get());
   auto* node = new ORVExecGraphNode();
   ORVExecGraphStepRfHndlr first = node->GetHStep(), second = NewStep(), third = NewStep();
   first->SetHOverride(second);

@@ -166,14 +166,9 @@ TEST_F(ORVFileUtilitiesTest, DirectoryAndRemovalOperationsAndTheirFailures) {
 
 // A name holding a NUL is refused before the system sees its shorter C text.
 TEST_F(ORVFileUtilitiesTest, NamesHoldingANulByteAreRefusedBeforeAnySystemCall) {
-  auto withNul = [](const char* iBefore, const char* iAfter) {
-    ORVString name(iBefore);
-    name.Resize(name.GetLength() + 1, '\0', 0);
-    name.Concat(iAfter, -1);
-    return name;
-  };
   WriteWholeFile(P("keep"), "x");
-  ORVString keep = withNul(P("keep"), ".tmp"), dir = withNul(P("dir"), "x");
+  ORVString keep = MakeString(Path("keep") + '\0' + ".tmp"),
+            dir = MakeString(Path("dir") + '\0' + "x");
   FILE* file = nullptr;
   unsigned int exists = 1, isLink = 1, isDirectory = 1;
   for (long code : {U::FileRemove(keep, 0), U::FileRemove(keep, 1), U::FileOpen(keep, "r", file),

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ORVExtAnyChars.h"
@@ -95,7 +96,7 @@ TEST_F(ORVIdentifiedAndNamedTest, DumpShowsTheWholeAddressClassAndIdentifier) {
   EXPECT_STREQ(object.GetParentId().GetChars(), "tool");
 }
 
-TEST_F(ORVIdentifiedAndNamedTest, ContainersFindObjectsByTheirIdentifierText) {
+TEST_F(ORVIdentifiedAndNamedTest, ContainersFindObjectsByTheirIdentifierTextWhichConvertorsExpose) {
   const ORVIdentifiedObjectCmpIdVal& comparator = *ORVIdentifiedObjectCmpIdVal::GetGlobal();
   const ORVIdentifiedObjectHashIdVal& coder = *ORVIdentifiedObjectHashIdVal::GetGlobal();
   ORVTestIdentified alpha("alpha"), beta("beta"), gamma("gamma");
@@ -114,35 +115,32 @@ TEST_F(ORVIdentifiedAndNamedTest, ContainersFindObjectsByTheirIdentifierText) {
                                           sorted.LookupOne(&chars), hashed.LookupOne(&chars),
                                           hashed.LookupOne(&missing)}),
             std::vector<PEVBaseUnknown*>({&beta, &beta, &gamma, &gamma, nullptr}));
-}
-
-TEST_F(ORVIdentifiedAndNamedTest, ConvertorsExposeTheIdentifierWithoutCopy) {
-  ORVTestIdentified object("id-7");
+  // The convertors expose the identifier without copy.
   ORVIdObjConvIdToExtChars toChars;
   EXPECT_TRUE(static_cast<const ORVExtChars*>(toChars.GetConverted())->IsDbNull());
-  toChars.Set(&object);
-  const auto* chars = static_cast<const ORVExtChars*>(toChars.GetConverted());
-  EXPECT_EQ(chars->GetChars(), object.GetIdentifier().GetChars());
+  toChars.Set(&alpha);
+  const auto* converted = static_cast<const ORVExtChars*>(toChars.GetConverted());
+  EXPECT_EQ(converted->GetChars(), alpha.GetIdentifier().GetChars());
   toChars.Set(nullptr);
-  EXPECT_TRUE(chars->IsDbNull());
-  ORVIdObjConvIdToString toString(&object);
-  EXPECT_EQ(toString.GetConverted(), &object.GetIdentifier());
+  EXPECT_TRUE(converted->IsDbNull());
+  ORVIdObjConvIdToString toString(&alpha);
+  EXPECT_EQ(toString.GetConverted(), &alpha.GetIdentifier());
   toString.Set(nullptr);
   EXPECT_EQ(toString.GetConverted(), nullptr);
 }
 
 TEST_F(ORVIdentifiedAndNamedTest, EqualObjectsHashEquallyUnderEveryKey) {
-  const std::pair<const ORVComparator*, const ORVHashCoder*> kinds[] = {
-      {&_ByFamily, &_FamilyHash}, {&_ByName, &_NameHash}, {&_ByCode, &_CodeHash}};
+  const std::tuple<const ORVComparator*, const ORVHashCoder*, const char*> kinds[] = {
+      {&_ByFamily, &_FamilyHash, "family"},
+      {&_ByName, &_NameHash, "name"},
+      {&_ByCode, &_CodeHash, "code"}};
   std::vector<ORVTestNamed> objects = {{_Tools, "make"},      {_Tools, "make"},    {_Tools, "cc"},
                                        {_ToolsAgain, "make"}, {_ToolsAgain, "ld"}, {_Files, "make"},
                                        {_Files, ""}};
-  for (const auto& [comparator, coder] : kinds)
+  for (const auto& [comparator, coder, key] : kinds)
     for (const ORVTestNamed& first : objects)
       for (const ORVTestNamed& second : objects) {
-        SCOPED_TRACE(coder == kinds[0].second   ? "family"
-                     : coder == kinds[1].second ? "name"
-                                                : "code");
+        SCOPED_TRACE(key);
         int order = comparator->CompareObjects(&first, &second);
         EXPECT_EQ(order, -comparator->CompareObjects(&second, &first));
         if (order == 0) {
