@@ -40,7 +40,7 @@ long Sign(long iValue) {
 
 }  // namespace
 
-TEST_F(ORVExecGraphComparatorsTest, NodesCompareByFinalStepLinksByParentAndNodesByIdentifier) {
+TEST_F(ORVExecGraphComparatorsTest, NodesCompareByFinalStepLinksByParentThenStepNodesByIdentifier) {
   ORVExecGraphStep* step = _First.GetHStep().Get();
   ORVExecGraphNodeLink link(&_First, _Second), orphan(nullptr, _Second);
   ORVExecGraphStepLink stepLink(step, *step), root(nullptr, *step);
@@ -61,9 +61,7 @@ TEST_F(ORVExecGraphComparatorsTest, NodesCompareByFinalStepLinksByParentAndNodes
             Ints({0, -1, 1}));
   EXPECT_EQ(_IdHash.Code(&_First), _IdHash.Code(&x));
   EXPECT_EQ(_IdHash.Code(&x), ORVStringExtCharsHash::GetGlobal()->Code(&x));
-}
-
-TEST_F(ORVExecGraphComparatorsTest, StepLinksOrderByParentStepThenStepAndHashAlike) {
+  // Step links order by parent step, then step, and hash alike.
   ORVExecGraphStep steps[2];
   ORVExecGraphStep *low = &steps[0], *high = &steps[1];
   ORVExecGraphStepLink lowHigh(low, *high), highLow(high, *low), lowLow(low, *low),

@@ -73,23 +73,21 @@ TEST(ORVIFStream, GetlineSplitsAtTheBufferSizeOrAnyByteAndRefusesBuffersWithoutR
   fclose(file);
 }
 
-TEST_F(ORVFStreamTest, OpensByPathWithIntegerOrTextModeOrKeepsTheErrno) {
-  std::string path = Path("in");
-  WriteWholeFile(path, "line\r\n");
-  ORVIFStream text(path.c_str(), ORVFStreamText);
+TEST_F(ORVFStreamTest, OpensByPathWithIntegerOrTextModeOrKeepsTheErrnoAndFlushesWritesOnly) {
+  std::string input = Path("in");
+  WriteWholeFile(input, "line\r\n");
+  ORVIFStream text(input.c_str(), ORVFStreamText);
   EXPECT_EQ(Line(text, 16), "0 [line\r]");  // no translation on this system
-  ORVIFStream binary(path.c_str(), 0), missing(Path("gone").c_str(), "r");
-  EXPECT_EQ(Ints({binary.IsOpen(), binary.Close(), binary.IsOpen(), binary.Open(path.c_str(), "r"),
+  ORVIFStream binary(input.c_str(), 0), missing(Path("gone").c_str(), "r");
+  EXPECT_EQ(Ints({binary.IsOpen(), binary.Close(), binary.IsOpen(), binary.Open(input.c_str(), "r"),
                   missing.GetErrno(), missing.IsOpen()}),
             Ints({1, 0, 0, 0, ENOENT, 0}));
-  ORVOFStream stream(Path("no/such/dir/file").c_str(), "w");
-  EXPECT_EQ(Ints({stream.IsOpen(), stream.Open(Path("no/such/dir/file").c_str(), "w"),
-                  stream.GetErrno(), stream.Open(nullptr, "w"), stream.GetErrno(), errno,
-                  stream.Open(Path("reopened").c_str(), ORVFStreamText), stream.IsOpen()}),
+  ORVOFStream unopened(Path("no/such/dir/file").c_str(), "w");
+  EXPECT_EQ(Ints({unopened.IsOpen(), unopened.Open(Path("no/such/dir/file").c_str(), "w"),
+                  unopened.GetErrno(), unopened.Open(nullptr, "w"), unopened.GetErrno(), errno,
+                  unopened.Open(Path("reopened").c_str(), ORVFStreamText), unopened.IsOpen()}),
             Ints({0, 1, ENOENT, 1, EINVAL, EINVAL, 0, 1}));
-}
-
-TEST_F(ORVFStreamTest, IntegerModesTruncateOrAppendAndWritesAreFlushedButNotInsertions) {
+  // Integer modes truncate or append; writes are flushed, insertions not.
   std::string path = Path("out");
   WriteWholeFile(path, "old");
   for (int mode : {(int)ORVFStreamText, ORVFStreamText | ORVFStreamAppend, (int)ORVFStreamAppend}) {
