@@ -217,7 +217,7 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, NothingIsWrittenAfterAWriteFailure) {
   EXPECT_EQ(content.find("after"), std::string::npos) << content.size() << " bytes";
 }
 
-TEST(ORVMsgDisplayingBeginInformer, HeadingIsShownOnceUntilReinitOrANewHeading) {
+TEST(ORVMsgDisplayingBeginInformer, HeadingIsShownOnceUntilReinitOrANewHeadingAndNoneWithout) {
   ORVMessageDisplayToString display;
   ORVMsgDisplayingBeginInformer informer(Text("Checking files"), display);
   EXPECT_EQ(informer.SomethingHasBeenDone(), 0u);
@@ -235,15 +235,13 @@ TEST(ORVMsgDisplayingBeginInformer, HeadingIsShownOnceUntilReinitOrANewHeading) 
   informer.Inform();
   informer.Inform();
   EXPECT_EQ(Utf8(display.GetMessage()), "Checking files\nChecking files\nsecond\n");
-}
-
-TEST(ORVMsgDisplayingBeginInformer, WithoutHeadingNothingIsShownButTheWorkIsNoted) {
-  ORVMessageDisplayToString display;
-  ORVMsgDisplayingBeginInformer informer(display);
-  informer.Inform();
-  EXPECT_NE(informer.SomethingHasBeenDone(), 0u);
-  // An empty handler set later is no heading either.
-  informer.SetHNLSMsgBldr(ORVNLSMsgBldrRfHndlr());
-  informer.Inform();
+  // Without heading, or with an empty handler set later, nothing is shown but the work is
+  // noted.
+  display.Clear();
+  ORVMsgDisplayingBeginInformer silent(display);
+  silent.Inform();
+  EXPECT_NE(silent.SomethingHasBeenDone(), 0u);
+  silent.SetHNLSMsgBldr(ORVNLSMsgBldrRfHndlr());
+  silent.Inform();
   EXPECT_TRUE(display.GetMessage().IsEmpty());
 }
