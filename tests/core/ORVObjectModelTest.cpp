@@ -61,7 +61,7 @@ TEST(ORVConversionCheckDeathTest, ObjectOfAnotherClassOrNullMetaClassIsFatal) {
 
 const char kHandlerFile[] = "src/ORVRefHandler.cpp";
 
-TEST(ORVRefHandler, SetAdoptsOrAddsAReferenceReplacesTheHeldOneAndTheHandlerReleasesIt) {
+TEST(ORVRefHandler, SetAdoptsOrAddsReplacesAndReleasesWhileCopiesAndAssignmentsShare) {
   ORVTestShape shape, other;
   {
     ORVTestShapeRfHndlr handler;
@@ -84,6 +84,30 @@ TEST(ORVRefHandler, SetAdoptsOrAddsAReferenceReplacesTheHeldOneAndTheHandlerRele
     EXPECT_EQ(handler->GetRefCount(), 1u);
   }
   EXPECT_EQ(ORVTestShape::_DestroyedNames.back(), "any state");
+  // Copies and assignments share; dereferencing gives the object.
+  ORVTestCircle circle;
+  ORVTestCircleRfHndlr original;
+  original.Set(ORVRfHndlrAddRef, &circle);
+  ORVTestCircleRfHndlr copy(original);
+  EXPECT_EQ(copy.Get(), &circle);
+  ORVTestShapeRfHndlr asBase(copy);  // a derived handler copies into its base handler
+  EXPECT_EQ(circle.GetRefCount(), 4u);
+  ORVTestShapeRfHndlr target;
+  target = original;  // a handler of a derived class is accepted
+  EXPECT_EQ(&*target, &circle);
+  EXPECT_EQ(circle.GetRefCount(), 5u);
+  ORVTestShapeRfHndlr& alias = target;
+  target = alias;
+  EXPECT_EQ(circle.GetRefCount(), 5u);
+  ORVTestShapeRfHndlr empty;
+  target = empty;  // assigning an empty handler empties both
+  EXPECT_FALSE(target || empty);
+  EXPECT_EQ(circle.GetRefCount(), 4u);
+  EXPECT_EQ(asBase.GetManagedMetaObject(), ORVTestShape::MetaObject());
+  PEVBaseUnknownRfHndlr root;  // the root takes any object
+  root.Set(ORVRfHndlrAddRef, &circle);
+  EXPECT_EQ(root.Get(), &circle);
+  EXPECT_EQ(root.GetManagedMetaObject(), PEVBaseUnknown::MetaObject());
 }
 
 // A handler assigned an object held only by what its old reference owns keeps the new one
@@ -115,32 +139,6 @@ TEST(ORVRefHandler, AssigningFromAnObjectThatTheOldReferenceOwnsKeepsTheNewOneAl
   ASSERT_TRUE(strings);
   EXPECT_STREQ(strings->GetChars(), "inner");
   EXPECT_EQ(strings->GetRefCount(), 1u);
-}
-
-TEST(ORVRefHandler, CopiesAndAssignmentsShareAndDereferenceGivesTheObject) {
-  ORVTestCircle circle;
-  ORVTestCircleRfHndlr original;
-  original.Set(ORVRfHndlrAddRef, &circle);
-  ORVTestCircleRfHndlr copy(original);
-  EXPECT_EQ(copy.Get(), &circle);
-  ORVTestShapeRfHndlr asBase(copy);  // a derived handler copies into its base handler
-  EXPECT_EQ(circle.GetRefCount(), 4u);
-  ORVTestShapeRfHndlr target;
-  target = original;  // a handler of a derived class is accepted
-  EXPECT_EQ(&*target, &circle);
-  EXPECT_EQ(circle.GetRefCount(), 5u);
-  ORVTestShapeRfHndlr& alias = target;
-  target = alias;
-  EXPECT_EQ(circle.GetRefCount(), 5u);
-  ORVTestShapeRfHndlr empty;
-  target = empty;  // assigning an empty handler empties both
-  EXPECT_FALSE(target || empty);
-  EXPECT_EQ(circle.GetRefCount(), 4u);
-  EXPECT_EQ(asBase.GetManagedMetaObject(), ORVTestShape::MetaObject());
-  PEVBaseUnknownRfHndlr root;  // the root takes any object
-  root.Set(ORVRfHndlrAddRef, &circle);
-  EXPECT_EQ(root.Get(), &circle);
-  EXPECT_EQ(root.GetManagedMetaObject(), PEVBaseUnknown::MetaObject());
 }
 
 TEST(ORVRefHandlerDeathTest, OtherClassesNewOrDereferencingAnEmptyHandlerAreFatal) {

@@ -52,7 +52,7 @@ protected:
 
 }  // namespace
 
-TEST(ORVFileUtilities, PathTextsComparedSplitAndWithSeparatorsReplaced) {
+TEST(ORVFileUtilities, PathTextsComparedSplitWithSeparatorsReplacedAndCheckedAsWindowsNames) {
   // ComparePath takes a separator as a wildcard.
   const std::tuple<const char*, const char*, unsigned int> rows[] = {
       {"a/b", "a\\b", 1}, {"a/b", "axb", 1}, {"axb", "a/b", 1}, {"a/b", "a/bc", 0},
@@ -82,15 +82,7 @@ TEST(ORVFileUtilities, PathTextsComparedSplitAndWithSeparatorsReplaced) {
   EXPECT_EQ(ValueOf(path), "a\\b\\c\\\\d");
   U::ReplaceSeparators("", '/', path);
   EXPECT_EQ(ValueOf(path), "");
-}
-
-TEST(ORVFileUtilitiesDeathTest, OtherSeparatorIsFatal) {
-  ORVString out;
-  ExpectFatal([&] { U::ReplaceSeparators("a/b", ':', out); },
-              "Separator values : and neither \\ nor /", kFile);
-}
-
-TEST(ORVFileUtilities, WindowsFileNamesRefuseControlAndForbiddenCharacters) {
+  // Windows file names refuse control and forbidden characters.
   EXPECT_STREQ(U::GetWindowsFileNameForbiddenCharacters(), "\"?\\/<>*|:");
   for (const char* good : {"report 2024.txt", "", "caf\xC3\xA9\xFF"})
     EXPECT_EQ(U::CheckWindowsFileName(good), 1u) << good;
@@ -100,6 +92,12 @@ TEST(ORVFileUtilities, WindowsFileNamesRefuseControlAndForbiddenCharacters) {
     const char name[] = {'a', *forbidden, 'b', '\0'};
     EXPECT_EQ(U::CheckWindowsFileName(name), 0u) << *forbidden;
   }
+}
+
+TEST(ORVFileUtilitiesDeathTest, OtherSeparatorIsFatal) {
+  ORVString out;
+  ExpectFatal([&] { U::ReplaceSeparators("a/b", ':', out); },
+              "Separator values : and neither \\ nor /", kFile);
 }
 
 TEST_F(ORVFileUtilitiesTest, FailingStreamOperationsNameTheFileAndTheSystemText) {

@@ -42,7 +42,7 @@ TEST(PEVUnicodeString, DecodesUtf8AndWideInputIntoUtf16UnitsAndInvalidBytesAsLat
   EXPECT_EQ(Utf8(PEVUnicodeString(units, 3)), "a\uFFFDb");
 }
 
-TEST(PEVUnicodeString, AppendConcatenateResizeAndFormatNumbers) {
+TEST(PEVUnicodeString, AppendConcatenateResizeFormatNumbersAndUpperCase) {
   PEVUnicodeString text("ab");
   text += "c";
   text += PEVUnicodeString("d");
@@ -59,10 +59,8 @@ TEST(PEVUnicodeString, AppendConcatenateResizeAndFormatNumbers) {
   EXPECT_EQ(Utf8(text.BuildFromNum(7, "%03d")), "007");
   EXPECT_EQ(Utf8(text.BuildFromNum(5, nullptr)), "5");
   EXPECT_EQ(text.BuildFromNum(1, "%080d").GetLengthInChar(), 80);
-}
-
-TEST(PEVUnicodeString, UpperCaseCoversLatinGreekAndCyrillic) {
-  PEVUnicodeString text("abc\xC3\xA9\xC3\xBF\xC4\x81\xCE\xB1\xCF\x82\xD0\xB4\xD1\x91 1\xC3\xB7");
+  // Upper case covers Latin, Greek and Cyrillic.
+  text = PEVUnicodeString("abc\xC3\xA9\xC3\xBF\xC4\x81\xCE\xB1\xCF\x82\xD0\xB4\xD1\x91 1\xC3\xB7");
   text.ToUpper();
   EXPECT_EQ(Utf8(text), "ABC\xC3\x89\xC5\xB8\xC4\x80\xCE\x91\xCE\xA3\xD0\x94\xD0\x81 1\xC3\xB7");
 }
