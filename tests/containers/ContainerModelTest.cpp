@@ -7,7 +7,6 @@
 #include <climits>
 #include <deque>
 #include <memory>
-#include <numeric>
 #include <optional>
 
 #include "ModelHarness.h"
@@ -38,29 +37,6 @@ protected:
     return iModel[(std::size_t)Random((int)iModel.size())];
   }
 
-  // The table's expected order as indexes into iInserted (the insertion order): buckets
-  // in turn, insertion order within each. iDimension is the model's bucket count.
-  std::vector<std::size_t> HashOrderIndexes(const Elements& iInserted, int iDimension) const {
-    std::vector<std::size_t> indexes(iInserted.size());
-    std::iota(indexes.begin(), indexes.end(), 0);
-    std::stable_sort(indexes.begin(), indexes.end(), [&](std::size_t iFirst, std::size_t iSecond) {
-      return Bucket(iInserted[iFirst], iDimension) < Bucket(iInserted[iSecond], iDimension);
-    });
-    return indexes;
-  }
-  unsigned int Bucket(const PEVBaseUnknown* iElement, int iDimension) const {
-    return _ByNumber.Code(iElement) & (unsigned int)(iDimension - 1);
-  }
-  Elements HashOrder(const Elements& iInserted, int iDimension) const {
-    Elements order;
-    for (std::size_t index : HashOrderIndexes(iInserted, iDimension))
-      order.push_back(iInserted[index]);
-    return order;
-  }
-  // Bucket count of the model: 16, doubled whenever the count passes twice it.
-  static void GrowModel(int iCount, int& ioDimension) {
-    if (iCount > 2 * ioDimension) ioDimension *= 2;
-  }
   // An iterator moved iSteps forward.
   static ORVIterator* Advanced(const ORVContainer& iContainer, int iSteps) {
     ORVIterator* iterator = iContainer.MakeIterator(nullptr);
@@ -290,23 +266,20 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
 
 TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
   ORVHashTable table(_ByNumber, _ByName, ORVDoNothingAtDelete, 0);
-  Elements inserted;  // in insertion order
-  int dimension = 16;
+  HashModel model(_ByNumber);
+  Elements& inserted = model._Inserted;
   PEVBaseUnknown* element = nullptr;
   std::vector<std::size_t> indexes;  // the table's order as indexes into inserted
   Elements order;                    // the table's order
   auto prepare = [&] {
     element = AnyElement();
-    indexes = HashOrderIndexes(inserted, dimension);
-    order = HashOrder(inserted, dimension);
+    indexes = model.OrderIndexes();
+    order = model.Order();
   };
-  auto add = [&](int& ioDimension) {
-    table.Add(element, 1), inserted.push_back(element);
-    GrowModel((int)inserted.size(), ioDimension);
-  };
+  auto add = [&] { table.Add(element, 1), model.Add(element); };
   const ModelOperations operations = {
-      {"Add", [&] { add(dimension); }},
-      {"Add", [&] { add(dimension); }},
+      {"Add", add},
+      {"Add", add},
       {"Remove by object",
        [&] {
          PEVBaseUnknown* removed = ElementOf(inserted);
@@ -345,15 +318,14 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
       // The iterator follows its link into the new buckets.
       {"Grow under a live iterator",
        [&] {
+         int dimension = model._Dimension;
          if (inserted.empty() || dimension >= 64) return;
          int steps = Random((int)order.size()) + 1;
          ORVIterator* iterator = Advanced(table, steps);
          std::size_t current = indexes[(std::size_t)steps - 1];
-         int grown = dimension;
-         while (grown == dimension)
-           add(grown);
-         dimension = grown;
-         indexes = HashOrderIndexes(inserted, dimension);
+         while (model._Dimension == dimension)
+           add();
+         indexes = model.OrderIndexes();
          for (auto at = ++std::find(indexes.begin(), indexes.end(), current); at != indexes.end();
               ++at)
            ASSERT_EQ(iterator->Next(), inserted[*at]);
@@ -382,15 +354,14 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
          if (Random(500) == 0) table.Clear(1), inserted.clear();
        }}};
   auto check = [&] {
-    ASSERT_EQ(table.GetDimension(), dimension);
-    order = HashOrder(inserted, dimension);
-    ModelDriver::ExpectHolds(table, order);
+    model.ExpectHeldBy(table);
+    order = model.Order();
     ASSERT_EQ(table.Contains(element), Has(inserted, element));
     // The table's comparator finds the first of the pattern's bucket with the same name;
     // another comparator looks in the pattern's bucket only too.
     for (const ORVComparator* comparator : {(ORVComparator*)&_ByName, (ORVComparator*)&_ByLength}) {
       auto matches = [&](PEVBaseUnknown* iOne) {
-        return Bucket(iOne, dimension) == Bucket(element, dimension) &&
+        return model.Bucket(iOne) == model.Bucket(element) &&
                comparator->CompareObjects(iOne, element) == 0;
       };
       auto same = std::find_if(order.begin(), order.end(), matches);
@@ -425,8 +396,10 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
   ORVContainer* const containers[] = {&list, &vector, &table};
   for (ORVContainer* container : containers)
     link->AddContainer(container);
-  Elements listModel, vectorModel, inserted;           // inserted: the table's insertion order
-  int dimension = 16, size = 0, index = 0, place = 0;  // an element's index, a new one's
+  Elements listModel, vectorModel;
+  HashModel tableModel(_ByNumber);
+  Elements& inserted = tableModel._Inserted;
+  int size = 0, index = 0, place = 0;  // an element's index, a new one's
   PEVBaseUnknown *fresh = nullptr, *present = nullptr;
   auto prepare = [&] {
     size = (int)vectorModel.size();
@@ -444,8 +417,7 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
   auto addEverywhere = [&](int iListIndex, int iVectorIndex) {
     listModel.insert(listModel.begin() + iListIndex, fresh);
     vectorModel.insert(vectorModel.begin() + iVectorIndex, fresh);
-    inserted.push_back(fresh);
-    GrowModel((int)inserted.size(), dimension);
+    tableModel.Add(fresh);
   };
   auto removeEverywhere = [&](PEVBaseUnknown* iElement) {
     for (Elements* model : {&listModel, &vectorModel, &inserted})
@@ -504,7 +476,7 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
       needing("Remove by table cursor", 0, 1,
               [&] {
                 ORVHashCursor cursor = HashCursorAt(table, index);
-                removed(table.Remove(&cursor), HashOrder(inserted, dimension)[(std::size_t)index]);
+                removed(table.Remove(&cursor), tableModel.Order()[(std::size_t)index]);
               }),
       needing("Extract from the list", 0, 1,
               [&] { removeEverywhere(Random(2) ? list.ExtractFirst() : list.ExtractLast()); }),
@@ -531,8 +503,7 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
   auto check = [&] {
     ModelDriver::ExpectHolds(list, listModel);
     ModelDriver::ExpectHolds(vector, vectorModel);
-    ASSERT_EQ(table.GetDimension(), dimension);
-    ModelDriver::ExpectHolds(table, HashOrder(inserted, dimension));
+    tableModel.ExpectHeldBy(table);
   };
   _Driver.Run(20000, operations, check, prepare, 5);
   ASSERT_EQ(link->GetContainerSet().Size(), 3);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ContainerTestClasses.h"
+#include "ORVHashTable.h"
 #include "ORVIterator.h"
 
 using Elements = std::vector<PEVBaseUnknown*>;
@@ -133,4 +134,46 @@ public:
 
 private:
   std::mt19937 _Generator;
+};
+
+// The model of a hash table: its elements in insertion order and its bucket count, 16,
+// doubled whenever the count passes twice it. The table iterates bucket after bucket,
+// in insertion order within each.
+class HashModel {
+public:
+  explicit HashModel(const ORVHashCoder& iCoder) : _Coder(iCoder) {}
+
+  void Add(PEVBaseUnknown* iElement) {
+    _Inserted.push_back(iElement);
+    if ((int)_Inserted.size() > 2 * _Dimension) _Dimension *= 2;
+  }
+  unsigned int Bucket(const PEVBaseUnknown* iElement) const {
+    return _Coder.Code(iElement) & (unsigned int)(_Dimension - 1);
+  }
+  // The iteration order as indexes into the insertion order.
+  std::vector<std::size_t> OrderIndexes() const {
+    std::vector<std::size_t> indexes(_Inserted.size());
+    for (std::size_t i = 0; i < indexes.size(); ++i)
+      indexes[i] = i;
+    std::stable_sort(indexes.begin(), indexes.end(), [&](std::size_t iFirst, std::size_t iSecond) {
+      return Bucket(_Inserted[iFirst]) < Bucket(_Inserted[iSecond]);
+    });
+    return indexes;
+  }
+  Elements Order() const {
+    Elements order;
+    for (std::size_t index : OrderIndexes())
+      order.push_back(_Inserted[index]);
+    return order;
+  }
+  void ExpectHeldBy(const ORVHashTable& iTable) const {
+    ASSERT_EQ(iTable.GetDimension(), _Dimension);
+    ModelDriver::ExpectHolds(iTable, Order());
+  }
+
+  Elements _Inserted;
+  int _Dimension = 16;
+
+private:
+  const ORVHashCoder& _Coder;
 };
