@@ -38,14 +38,13 @@ ORVNLSMsgBldrRfHndlr Text(const char* iText) {
 
 TEST_F(ORVDisplaysToSwingTest, EachErrorTypeSendsTheTerminalTextToItsMethod) {
   const std::string lines = "Diagnostic é\nAdvice\n\n";
-  const std::string information = "DisplayInformationError:Request\n" + lines;
   const std::string expected[] = {
-      information,
+      "DisplayInformationError:Request\n" + lines,
       "DisplayCriticalError:Request\n#ERR# CAT - KEY: " + lines,
       "DisplayFatalError:Request\n#ERR# FATAL ERROR CAT - KEY IN src/X.cpp AT LINE 7: " + lines,
       "DisplayWarningError:Request\n!WNG! CAT - KEY: " + lines,
-      information,
-      information};
+      "DisplayInformationError:Request\n" + lines,
+      "DisplayInformationError:Request\n" + lines};
   for (int type = 0; type <= 5; ++type) {
     ORVError error("src/X.cpp", 7, Text("Request"), Text("Diagnostic é"), Text("Advice"),
                    (PEVErrorType)type, PEV_E_FAIL);
