@@ -212,28 +212,26 @@ TEST_F(ORVErrorMngrTest, WithoutComparisonTheLastDisplayedBecomesMainAndZeroOnly
 }
 
 TEST_F(ORVErrorMngrTest, CodesAreTurnedIntoErrorsAndTheLastErrorForgotten) {
-  ORVErrorMngr manager;
+  ORVErrorMngr manager, forgetting;
   ORVError* error = Make(1, -4);
   error->AddRef();
   long code = PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
   manager.DisplayAndKeepError(code, 1);
-  EXPECT_EQ(_pDisplay->_Displayed, std::vector<PEVError*>{error});
   EXPECT_EQ(LastErrorOf(code), nullptr);
   EXPECT_EQ(manager.GetMainErrorReturnCode(), -4);
   // A code without error gives the made-up critical error; compared or not, it is kept.
   manager.DisplayAndKeepError(PEV_E_FAIL, 0);
-  ASSERT_EQ(_pDisplay->_Displayed.size(), 2u);
-  EXPECT_NE(_pDisplay->_Displayed[1], error);
   EXPECT_EQ(manager.GetMainErrorReturnCode(), PEV_E_FAIL);
   EXPECT_EQ(error->GetRefCount(), 1u);
   // Forgotten errors are displayed but never main.
-  ORVErrorMngr forgetting;
   error->AddRef();
   code = PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
   forgetting.DisplayAndForgetError(code);
   forgetting.DisplayAndForgetError(*error);
   forgetting.DisplayAndForgetError(0);
-  EXPECT_EQ(_pDisplay->_Displayed.size(), 4u);
+  ASSERT_EQ(_pDisplay->_Displayed.size(), 4u);
+  EXPECT_EQ(_pDisplay->_Displayed[0], error);
+  EXPECT_NE(_pDisplay->_Displayed[1], error);
   EXPECT_EQ(_pDisplay->_Displayed[3], error);
   EXPECT_EQ(LastErrorOf(code), nullptr);
   EXPECT_EQ(forgetting.GetMainErrorReturnCode(), 0);
