@@ -151,7 +151,7 @@ TEST_F(ORVObjAndRefObjMngrTest, ObjectsEndInTheirSetsOnceEvenInCycles) {
   EXPECT_EQ(_Processors[0]._Completions + _Processors[1]._Completions, 2);
 }
 
-TEST_F(ORVObjAndRefObjMngrTest, ObjectsAddedWhileCompletingWaitForTheNextPass) {
+TEST_F(ORVObjAndRefObjMngrTest, AddedWhileCompletingWaitForTheNextPassAndAFailureKeepsTheRest) {
   ORVTestNode &first = Node(0, 2), &second = Node(0, 2), &third = Node(0, 2);
   first._References = {&second};
   second._References = {&third};
@@ -161,9 +161,7 @@ TEST_F(ORVObjAndRefObjMngrTest, ObjectsAddedWhileCompletingWaitForTheNextPass) {
   EXPECT_EQ(_Group.Analyze(), 0);
   EXPECT_EQ(Sets({&first, &second, &third}), "TTT");
   EXPECT_EQ(_Processors[0]._Completions, 3);
-}
-
-TEST_F(ORVObjAndRefObjMngrTest, FailurePartWayThroughABatchKeepsTheRestToComplete) {
+  // A failure part-way through a batch keeps the rest to complete.
   std::vector<ORVTestNode*> batch;
   for (int i = 0; i < 5; ++i)
     Add(*batch.emplace_back(&Node(0, 2)));
