@@ -33,42 +33,36 @@ std::vector<std::string> CatalogLiterals(const std::string& iSource) {
   for (const ORVCatalogKey* entry : ORVCatalogKeyTable)
     reserved.insert({entry->_Catalog, entry->_Key});
   std::vector<std::string> found;
-  auto keep = [&](const std::string& iText, int iLine) {
+  // Keeps iText, the literal that starts at iAt, with its line.
+  auto keep = [&](const std::string& iText, std::size_t iAt) {
     if (reserved.count(iText) ||
         (iText.size() == 4 && iText.find_first_not_of("0123456789") == std::string::npos))
-      found.push_back(iText + ":" + std::to_string(iLine));
+      found.push_back(iText + ":" +
+                      std::to_string(1 + std::count(iSource.begin(), iSource.begin() + iAt, '\n')));
   };
-  int line = 1;
-  std::size_t i = 0;
-  auto advance = [&](std::size_t iTo) {
-    for (; i < iTo && i < iSource.size(); ++i)
-      line += iSource[i] == '\n';
-  };
-  while (i < iSource.size()) {
+  for (std::size_t i = 0; i < iSource.size();) {
     char character = iSource[i];
     unsigned char before = i ? iSource[i - 1] : ' ';
     if (iSource.compare(i, 2, "//") == 0) {
-      advance(iSource.find('\n', i));
+      i = iSource.find('\n', i);
     } else if (iSource.compare(i, 2, "/*") == 0) {
-      advance(std::min(iSource.find("*/", i + 2), iSource.size()) + 2);
+      i = std::min(iSource.find("*/", i + 2), iSource.size()) + 2;
     } else if (iSource.compare(i, 2, "R\"") == 0 && (!isalnum(before) || strchr("8uUL", before))) {
       // The closing of a raw string is ")", its delimiter and a quote.
       std::size_t open = iSource.find('(', i + 2);
       std::size_t end = iSource.find(")" + iSource.substr(i + 2, open - i - 2) + "\"", open);
       if (open == std::string::npos || end == std::string::npos) break;
-      int start = line;
-      std::string text = iSource.substr(open + 1, end - open - 1);
-      advance(end + open - i);
-      keep(text, start);
+      keep(iSource.substr(open + 1, end - open - 1), i);
+      i = end + open - i;
     } else if (character == '"' || (character == '\'' && !isdigit(before))) {
       // A quote after a digit separates digits (1'000); it opens nothing.
       std::size_t end = i + 1;
       while (end < iSource.size() && iSource[end] != character && iSource[end] != '\n')
         end += iSource[end] == '\\' ? 2 : 1;
-      if (character == '"') keep(iSource.substr(i + 1, end - i - 1), line);
-      advance(end + 1);
+      if (character == '"') keep(iSource.substr(i + 1, end - i - 1), i);
+      i = end + 1;
     } else {
-      advance(i + 1);
+      ++i;
     }
   }
   return found;
