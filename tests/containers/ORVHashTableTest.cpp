@@ -54,17 +54,12 @@ TEST_F(ORVHashTableTest, BucketCountIsThePowerOfTwoAtLeastTheHintAndGrowsAtThe33
     EXPECT_EQ(ORVHashTable::PowerTwoRounding(row[0]), row[1]) << row[0];
   ORVHashTable hinted(ORVDoNothingAtDelete, 100);
   EXPECT_EQ(hinted.GetDimension(), 128);
-  EXPECT_TRUE(hinted.IsAKindOf("ORVDirAccContainer"));
   for (int i = 0; i < 32; ++i)
     _Table.Add(Shape(std::to_string(i * 7)), 0);
   EXPECT_EQ(_Table.GetDimension(), 16);
   _Table.Add(Shape("1000"), 0);
   EXPECT_EQ(_Table.GetDimension(), 32);
   EXPECT_EQ(_ByNumber._Calls, 33);  // one code per addition, none for the growth
-  for (int i = 0; i < 32; ++i) {
-    for (const std::string& name : BucketNames(_Table, i))
-      EXPECT_EQ(std::stoul(name) % 32, (unsigned long)i) << name;
-  }
 }
 
 TEST_F(ORVHashTableTest, TheRemovedLinkFollowsLaterChangesOfItsNeighbours) {
@@ -161,10 +156,6 @@ TEST_F(ORVHashTableTest, ACursorInNoBucketStartsOverAndRemovesNothing) {
 
 TEST_F(ORVHashTableTest, LookupsSearchOnlyThePatternsBucket) {
   AddNamed({"1", "17", "33", "17"});
-  ORVTestShapeCmpLength byLength;
-  // "2" is as long as "1", but its code selects another bucket; "49" shares bucket 1.
-  EXPECT_EQ(_Table.LookupOne(Shape("2"), byLength), nullptr);
-  EXPECT_EQ(_Table.LookupOne(Shape("49"), byLength), &_Shapes[1]);
   // The table's comparator is asked only about elements of the same code.
   _ByName._Comparisons = 0;
   EXPECT_EQ(_Table.LookupOne(Shape("17")), &_Shapes[1]);
