@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <numeric>
 #include <random>
 #include <set>
 #include <string>
@@ -153,8 +154,7 @@ public:
   // The iteration order as indexes into the insertion order.
   std::vector<std::size_t> OrderIndexes() const {
     std::vector<std::size_t> indexes(_Inserted.size());
-    for (std::size_t i = 0; i < indexes.size(); ++i)
-      indexes[i] = i;
+    std::iota(indexes.begin(), indexes.end(), 0);
     std::stable_sort(indexes.begin(), indexes.end(), [&](std::size_t iFirst, std::size_t iSecond) {
       return Bucket(_Inserted[iFirst]) < Bucket(_Inserted[iSecond]);
     });
