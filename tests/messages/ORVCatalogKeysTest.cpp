@@ -176,7 +176,7 @@ TEST_F(ORVParamNLSMsgBldrCtlgTest, BuildsTheCatalogTextWithItsParametersLoadingI
   EXPECT_EQ(PEVMsgCatalog::GetLoadCount(), before + 1);
 }
 
-TEST_F(ORVParamNLSMsgBldrCtlgTest, MissingCatalogIsTriedOnceAndMissingKeyNamed) {
+TEST_F(ORVParamNLSMsgBldrCtlgTest, MissingCatalogIsTriedOnceMissingKeyNamedAndNullNamesEmpty) {
   ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("0201", "NOSUCHCAT");
   builder->AddNewParameter("ignored");
   PEVMsgCatalog catalog;
@@ -197,6 +197,16 @@ TEST_F(ORVParamNLSMsgBldrCtlgTest, MissingCatalogIsTriedOnceAndMissingKeyNamed) 
   EXPECT_STREQ(absent->GetLastErrorMsg().GetChars(), "ABSENT not found in catalog BLDRTEST");
   ASSERT_NE(absent->MakeOrGetMsgBuilder(), nullptr);
   EXPECT_TRUE(absent->MakeOrGetMsgBuilder()->IsEmpty());
+  // Null names and parameters are stored empty: an invalid catalog without a name. So are
+  // those of the ready-text builder, whose texts the other tests build.
+  ORVParamNLSMsgBldrCtlgRfHndlr unset = Make(nullptr, nullptr);
+  unset->AddNewParameter((const char*)nullptr);
+  EXPECT_EQ(
+      std::string(unset->GetMsgCatalogName()) + unset->GetMsgId() + Utf8(unset->GetParameter(0)),
+      "");
+  EXPECT_EQ(Utf8(unset->Build()).rfind(" -  !!! Invalid message catalog : ", 0), 0u);
+  ORVNLSMsgBldrFromString unnamed("", nullptr, nullptr);
+  EXPECT_EQ(std::string(unnamed.GetMsgCatalogName()) + unnamed.GetMsgId(), "");
 }
 
 TEST_F(ORVParamNLSMsgBldrCtlgTest, WrongParameterCountsAreFilledAndReported) {
@@ -246,18 +256,6 @@ TEST_F(ORVParamNLSMsgBldrCtlgTest, ParameterArrayGrowsByDoublingFromTenAndIsReus
   EXPECT_EQ(Utf8(builder->Build()),
             "first ???, second ???, third ??? !!! Wrong message BLDRTEST - THREE: 0 parameters "
             "instead of 3 !!!");
-}
-
-TEST_F(ORVParamNLSMsgBldrCtlgTest, NullTextsAreStoredEmpty) {
-  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make(nullptr, nullptr);
-  builder->AddNewParameter((const char*)nullptr);
-  EXPECT_EQ(std::string(builder->GetMsgCatalogName()) + builder->GetMsgId() +
-                Utf8(builder->GetParameter(0)),
-            "");
-  EXPECT_EQ(Utf8(builder->Build()).rfind(" -  !!! Invalid message catalog : ", 0), 0u);
-  // So are those of the ready-text builder, whose texts the other tests build.
-  ORVNLSMsgBldrFromString unnamed("", nullptr, nullptr);
-  EXPECT_EQ(std::string(unnamed.GetMsgCatalogName()) + unnamed.GetMsgId(), "");
 }
 
 TEST(ORVParamNLSMsgBldrCtlgDeathTest, NegativeIndexOrSizeIsFatal) {
