@@ -478,8 +478,6 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
                 ORVHashCursor cursor = HashCursorAt(table, index);
                 removed(table.Remove(&cursor), tableModel.Order()[(std::size_t)index]);
               }),
-      needing("Extract from the list", 0, 1,
-              [&] { removeEverywhere(Random(2) ? list.ExtractFirst() : list.ExtractLast()); }),
       needing("Replace in the vector", 1, 1,
               [&] {
                 PEVBaseUnknown* old = vectorModel[(std::size_t)index];
