@@ -6,6 +6,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
@@ -75,6 +77,12 @@ unsigned int Counter(const std::string& iId) {
   return radix64_decode(iId.substr(16).c_str()) & 0xFFFF;
 }
 
+// The process id of an identifier: the 32 bits before the counter.
+uint32_t ProcessOf(const std::string& iId) {
+  return (uint32_t)radix64_decode(iId.substr(12, 4).c_str()) << 8 |
+         radix64_decode(iId.substr(16).c_str()) >> 16;
+}
+
 // Identifiers of one second differ only in the counter; a child after fork makes its own.
 TEST(ORVCBUUID, IdentifiersCountWithinASecondAndDifferInAChild) {
   std::string first, second;
@@ -88,15 +96,16 @@ TEST(ORVCBUUID, IdentifiersCountWithinASecondAndDifferInAChild) {
   EXPECT_EQ(Counter(second), (Counter(first) + 1) & 0xFFFF);
   ChildResult child = RunInChild([] {
     std::string first = uuid_gen();
-    printf("%s %s", first.c_str(), uuid_gen());
+    printf("%s %s %d", first.c_str(), uuid_gen(), (int)getpid());
   });
   std::string after = uuid_gen();
-  ASSERT_EQ(child._Stdout.size(), 41u);
+  ASSERT_GT(child._Stdout.size(), 42u);
   std::string inChild = child._Stdout.substr(0, 20);
-  // The child's counter starts again, and its process group differs from the parent's.
+  // The child's counter starts again, and each identifier holds its own process's id.
   EXPECT_EQ(Counter(inChild), 0u);
-  EXPECT_EQ(Counter(child._Stdout.substr(21)), 1u);
-  EXPECT_NE(inChild.substr(8, 12), after.substr(8, 12));
+  EXPECT_EQ(Counter(child._Stdout.substr(21, 20)), 1u);
+  EXPECT_EQ(ProcessOf(inChild), std::stoul(child._Stdout.substr(42)));
+  EXPECT_EQ(ProcessOf(after), (uint32_t)getpid());
 }
 
 TEST(ORVCBTrace, SwitchAndFilterFromTheEnvironmentOrTheComponentSetFirst) {
