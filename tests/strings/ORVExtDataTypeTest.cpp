@@ -1,8 +1,8 @@
 // Tests of the external data types: DbNull rules of every holder, the setters from
 // another value, shared storage of the string holder, the always-null constants, the
 // class tree, and the fatal reads; and the convertors of texts: an ORVString seen as an
-// ORVExtChars without copy, the lower- and upper-case copies, nothing converted for null,
-// their use by volatile iterators and chained, and the conversion checks.
+// ORVExtChars without copy, the lower- and upper-case copies, nothing converted for null
+// and the conversion checks.
 #include "ORVExtDataType.h"
 
 #include "ORVStringConvToExtChars.h"
@@ -194,20 +194,4 @@ TEST(ORVStringConvToExtChars, PointsAtTheStringsCharactersAndTheCaseConvertorsCo
   convertor.Set(&text);
   EXPECT_STREQ(convertor.GetConverted()->IsA(), "ORVExtAnyChars");
   EXPECT_EQ(ORVCheckedCast<ORVExtChars>(convertor.GetConverted())->GetChars(), text.GetChars());
-}
-
-TEST(ORVStringExtCharsCaseConvertors, ConvertTheElementsOfAVolatileIteration) {
-  ORVGlobalObjectCleaner cleaner;
-  ORVString first("One"), second("TWO");
-  ORVVector texts(ORVDoNothingAtDelete);
-  texts.Append(&first);
-  texts.Append(&second);
-  ORVStringConvToExtChars toChars;
-  ORVStringExtCharsConvToLowerExtChars lower;
-  ORVCoupledConvertor chained(toChars, lower);
-  ORVVolatileOneWayIteratorForContainer iterator(texts, &chained);
-  std::string seen;
-  while (const PEVBaseUnknown* line = iterator.Next())
-    seen += std::string(ORVCheckedCast<ORVExtChars>(line)->GetChars()) + ";";
-  EXPECT_EQ(seen, "one;two;");
 }

@@ -19,7 +19,6 @@
 
 #include "ChildProcess.h"
 #include "ErrorRecord.h"
-#include "ORVCoupledConvertor.h"
 #include "ORVDate.h"
 #include "ORVError.h"
 #include "ORVErrorDisplayToISO8859Term.h"
@@ -46,7 +45,6 @@
 #include "ORVStringExtCharsHashNoCase.h"
 #include "ORVUpperCharData.h"
 #include "ORVVector.h"
-#include "ORVVolatileOneWayIteratorForContainer.h"
 #include "PEVClassFactory.h"
 #include "SuiteHelpers.h"
 #include "TestClasses.h"
