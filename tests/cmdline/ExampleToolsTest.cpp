@@ -71,11 +71,11 @@ std::string Failed(const std::string& iRequest, const std::string& iError) {
   return Out(2, "", iRequest + "\n#ERR# ... - ...: " + iError + "\n\n");
 }
 
-// A command-line mistake: status 2, the request, the marker line and the advice.
+// A command-line mistake of iTool: status 2, the request, the marker line and the advice.
 std::string Mistake(const std::string& iFragment, const std::string& iDiagnostic,
-                    const std::string& iAdvice = kUsage) {
+                    const std::string& iAdvice = kUsage, const std::string& iTool = "cmpfiles") {
   return Out(2, "",
-             "Incorrect command line: cmpfiles " + iFragment +
+             "Incorrect command line: " + iTool + " " + iFragment +
                  "\n#ERR# ORVBC - 0013: " + iDiagnostic + "\n" + iAdvice + "\n");
 }
 
@@ -192,11 +192,9 @@ TEST(ExampleTools, ExecplanShowsThePlanByRankAndTheGraphOnRequest) {
 
 // Values out of range and options of the other mode are refused before any socket opens.
 TEST(ExampleTools, MsgpingRefusesBadValuesAndOptionsOfTheOtherMode) {
-  auto refused = [](const std::string& iFragment, const std::string& iDiagnostic,
-                    const std::string& iUsage) {
-    return Out(2, "",
-               "Incorrect command line: msgping " + iFragment +
-                   "\n#ERR# ORVBC - 0013: " + iDiagnostic + "\n" + iUsage + "\n\n");
+  const auto refused = [](const std::string& iFragment, const std::string& iDiagnostic,
+                          const std::string& iUsage) {
+    return Mistake(iFragment, iDiagnostic, iUsage + "\n", "msgping");
   };
   const std::string count =
       "-n <count>\n    Client: the number of messages to send (1 to "
