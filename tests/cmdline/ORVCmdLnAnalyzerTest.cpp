@@ -374,35 +374,31 @@ TEST_F(ORVCmdLnAnalyzerTest, ConvertsAtTheLastSeparatorToATextAndANumber) {
   EXPECT_STREQ(argument.GetChars(), "plain");
 }
 
-class ORVCmdLnHelpMngrTest : public CmdLnTest {
-protected:
-  std::string Run(std::vector<const char*> iArguments) {
-    _Analyzer.Reset();
-    return Command::Short(Outcome(Analyze(_Analyzer, iArguments)));
-  }
-
-  static inline const std::string kInformation =
-      "type 4 in src/ORVCmdLnHelpMngr.cpp; request <none>; diagnostic ";
-  static inline const std::string kHelp =
-      "Usage: mk -n <name> [-h|-help|-?]\n-n|-name <name>\n"
-      "    the name\n-q\n    says nothing\n-h|-help|-?\n    Shows this help and stops.\n";
-  ORVParamNLSMsgBldrCtlgRfHndlr _Usage = TestMessage("USAGEHELP");
-  ORVCmdLnAnalyzer _Analyzer{"mk", _Usage};
-  ORVString _Name, _Output;
-  ORVCmdLnOptOneArg _NameOption{_Analyzer,           "-n|-name", ORVCmdLnOptMandatory,
-                                TestMessage("NAME"), _Name,      1};
-  ORVCmdLnOptNoArg _Quiet{_Analyzer, "-q", ORVCmdLnOptOptional, TestMessage("QUIET")};
-  ORVCmdLnOptOneArg _Report{_Analyzer, "-o", ORVCmdLnOptOptional, kNoUsage, _Output, 1};
-  ORVCmdLnOptOneArgLengthMngr _Length{_Analyzer, _Report, 3, 8};
-};
+using ORVCmdLnHelpMngrTest = CmdLnTest;
 
 TEST_F(ORVCmdLnHelpMngrTest, AddsTheHelpOptionAndAnswersEveryHelpNameBeforeTheOptionChecks) {
-  ORVCmdLnHelpMngr help(_Analyzer, _Usage.Get(), TestMessage("EXPLAINED"));
-  ORVCmdLnOptNoArg after(_Analyzer, "-z", ORVCmdLnOptOptional, kNoUsage);
+  const std::string information = "type 4 in src/ORVCmdLnHelpMngr.cpp; request <none>; diagnostic ";
+  const std::string kHelp =
+      "Usage: mk -n <name> [-h|-help|-?]\n-n|-name <name>\n"
+      "    the name\n-q\n    says nothing\n-h|-help|-?\n    Shows this help and stops.\n";
+  ORVParamNLSMsgBldrCtlgRfHndlr helpUsage = TestMessage("USAGEHELP");
+  ORVCmdLnAnalyzer analyzer("mk", helpUsage);
+  ORVString name, output;
+  ORVCmdLnOptOneArg nameOption(analyzer, "-n|-name", ORVCmdLnOptMandatory, TestMessage("NAME"),
+                               name, 1);
+  ORVCmdLnOptNoArg quiet(analyzer, "-q", ORVCmdLnOptOptional, TestMessage("QUIET"));
+  ORVCmdLnOptOneArg report(analyzer, "-o", ORVCmdLnOptOptional, kNoUsage, output, 1);
+  ORVCmdLnOptOneArgLengthMngr length(analyzer, report, 3, 8);
+  ORVCmdLnHelpMngr help(analyzer, helpUsage.Get(), TestMessage("EXPLAINED"));
+  ORVCmdLnOptNoArg after(analyzer, "-z", ORVCmdLnOptOptional, kNoUsage);
+  const auto Run = [&](std::vector<const char*> iArguments) {
+    analyzer.Reset();
+    return Command::Short(Outcome(Analyze(analyzer, iArguments)));
+  };
   ORVCmdLnOptNoArg& option = help.GetHelpOpt();
-  EXPECT_EQ(_Analyzer.GetHelpOption(), &option);
-  EXPECT_EQ(_Analyzer.GetOptionSet()[3], &option);  // after -n, -q and -o
-  EXPECT_EQ(_Analyzer.GetOptMngrSet()[1], &help);
+  EXPECT_EQ(analyzer.GetHelpOption(), &option);
+  EXPECT_EQ(analyzer.GetOptionSet()[3], &option);  // after -n, -q and -o
+  EXPECT_EQ(analyzer.GetOptMngrSet()[1], &help);
   // The short usage gets the help names after the command name (the advice below).
   EXPECT_EQ(Utf8(option.GetHUsageBldr()->Build()), "-h|-help|-?\n    Shows this help and stops.");
   const std::string explained = kHelp + "\nExplains mk.\nOn two lines.\n";
@@ -418,9 +414,9 @@ TEST_F(ORVCmdLnHelpMngrTest, AddsTheHelpOptionAndAnswersEveryHelpNameBeforeTheOp
   // before the help manager still fails first.
   EXPECT_EQ(Run({"-o", "ab", "-h"}), "1#: mk -o \"ab\" / 0016: ab | 2 | 3 | 8 / <none>");
   EXPECT_EQ(Run({"-o", "abc"}), "Opt: mk -n|-name / 0002: -n|-name" + advice);
-  for (const char* name : {"-h", "-help", "-?"}) {
-    EXPECT_EQ(Run({name}), kInformation + explained + " / <none>") << name;
-    long code = Analyze(_Analyzer, {});  // the help option is still defined
+  for (const char* helpName : {"-h", "-help", "-?"}) {
+    EXPECT_EQ(Run({helpName}), information + explained + " / <none>") << helpName;
+    long code = Analyze(analyzer, {});  // the help option is still defined
     PEVError* last = PEVError::PEVGetLastError(code, nullptr);
     const ORVNLSMsgBldrRfHndlr& diagnostic = ORVCheckedCast<ORVError>(last)->GetHDiagnosticBldr();
     EXPECT_EQ(std::string(diagnostic->GetMsgCatalogName()) + " " + diagnostic->GetMsgId() + " " +
