@@ -378,7 +378,7 @@ using ORVCmdLnHelpMngrTest = CmdLnTest;
 
 TEST_F(ORVCmdLnHelpMngrTest, AddsTheHelpOptionAndAnswersEveryHelpNameBeforeTheOptionChecks) {
   const std::string information = "type 4 in src/ORVCmdLnHelpMngr.cpp; request <none>; diagnostic ";
-  const std::string kHelp =
+  const std::string helpText =
       "Usage: mk -n <name> [-h|-help|-?]\n-n|-name <name>\n"
       "    the name\n-q\n    says nothing\n-h|-help|-?\n    Shows this help and stops.\n";
   ORVParamNLSMsgBldrCtlgRfHndlr helpUsage = TestMessage("USAGEHELP");
@@ -391,7 +391,7 @@ TEST_F(ORVCmdLnHelpMngrTest, AddsTheHelpOptionAndAnswersEveryHelpNameBeforeTheOp
   ORVCmdLnOptOneArgLengthMngr length(analyzer, report, 3, 8);
   ORVCmdLnHelpMngr help(analyzer, helpUsage.Get(), TestMessage("EXPLAINED"));
   ORVCmdLnOptNoArg after(analyzer, "-z", ORVCmdLnOptOptional, kNoUsage);
-  const auto Run = [&](std::vector<const char*> iArguments) {
+  const auto run = [&](std::vector<const char*> iArguments) {
     analyzer.Reset();
     return Command::Short(Outcome(Analyze(analyzer, iArguments)));
   };
@@ -401,7 +401,7 @@ TEST_F(ORVCmdLnHelpMngrTest, AddsTheHelpOptionAndAnswersEveryHelpNameBeforeTheOp
   EXPECT_EQ(analyzer.GetOptMngrSet()[1], &help);
   // The short usage gets the help names after the command name (the advice below).
   EXPECT_EQ(Utf8(option.GetHUsageBldr()->Build()), "-h|-help|-?\n    Shows this help and stops.");
-  const std::string explained = kHelp + "\nExplains mk.\nOn two lines.\n";
+  const std::string explained = helpText + "\nExplains mk.\nOn two lines.\n";
   EXPECT_EQ(Utf8(help.GetHelp()), explained);
   // Without explanation the help ends with the last usage line.
   ORVParamNLSMsgBldrCtlgRfHndlr usage = TestMessage("USAGEHELP");
@@ -409,13 +409,13 @@ TEST_F(ORVCmdLnHelpMngrTest, AddsTheHelpOptionAndAnswersEveryHelpNameBeforeTheOp
   EXPECT_EQ(Utf8(ORVCmdLnHelpMngr(plain, usage.Get(), ORVNLSMsgBldrRfHndlr()).GetHelp()),
             "Usage: mk -n <name> [-h|-help|-?]\n-h|-help|-?\n    Shows this help and stops.\n");
   const std::string advice = " / USAGEHELP: mk | -h|-help|-?";
-  EXPECT_EQ(Run({"-?", "x"}), "0: mk -h|-help|-? \"x\" / 0003: -h|-help|-?" + advice);
+  EXPECT_EQ(run({"-?", "x"}), "0: mk -h|-help|-? \"x\" / 0003: -h|-help|-?" + advice);
   // The missing -n is not reported: the help is the answer; but a manager registered
   // before the help manager still fails first.
-  EXPECT_EQ(Run({"-o", "ab", "-h"}), "1#: mk -o \"ab\" / 0016: ab | 2 | 3 | 8 / <none>");
-  EXPECT_EQ(Run({"-o", "abc"}), "Opt: mk -n|-name / 0002: -n|-name" + advice);
+  EXPECT_EQ(run({"-o", "ab", "-h"}), "1#: mk -o \"ab\" / 0016: ab | 2 | 3 | 8 / <none>");
+  EXPECT_EQ(run({"-o", "abc"}), "Opt: mk -n|-name / 0002: -n|-name" + advice);
   for (const char* helpName : {"-h", "-help", "-?"}) {
-    EXPECT_EQ(Run({helpName}), information + explained + " / <none>") << helpName;
+    EXPECT_EQ(run({helpName}), information + explained + " / <none>") << helpName;
     long code = Analyze(analyzer, {});  // the help option is still defined
     PEVError* last = PEVError::PEVGetLastError(code, nullptr);
     const ORVNLSMsgBldrRfHndlr& diagnostic = ORVCheckedCast<ORVError>(last)->GetHDiagnosticBldr();
