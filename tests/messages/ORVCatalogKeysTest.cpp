@@ -160,22 +160,6 @@ TEST(ORVCatalogKeys, NoSourceWritesACatalogKeyOutsideTheTable) {
     EXPECT_EQ(scanned.count(maker), 1u) << maker;
 }
 
-TEST_F(ORVParamNLSMsgBldrCtlgTest, BuildsTheCatalogTextWithItsParametersLoadingItOnce) {
-  ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("THREE");
-  builder->AddNewParameter(PEVUnicodeString("one"));
-  builder->AddNewParameter(ORVString("two"));
-  builder->AddNewParameter(3);
-  EXPECT_EQ(Utf8(builder->Build()) + "|" + builder->GetLastErrorMsg().GetChars(),
-            "first one, second two, third 3|");
-  // The catalog is read once, on the first build.
-  int before = PEVMsgCatalog::GetLoadCount();
-  ORVParamNLSMsgBldrCtlgRfHndlr plain = Make("NONE");
-  EXPECT_EQ(PEVMsgCatalog::GetLoadCount(), before);  // nothing built, nothing read
-  EXPECT_EQ(Utf8(plain->Build()) + Utf8(plain->Build()), "plain textplain text");
-  EXPECT_NE(plain->MakeOrGetMsgBuilder(), nullptr);
-  EXPECT_EQ(PEVMsgCatalog::GetLoadCount(), before + 1);
-}
-
 TEST_F(ORVParamNLSMsgBldrCtlgTest, MissingCatalogIsTriedOnceMissingKeyNamedAndNullNamesEmpty) {
   ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("0201", "NOSUCHCAT");
   builder->AddNewParameter("ignored");
@@ -211,17 +195,21 @@ TEST_F(ORVParamNLSMsgBldrCtlgTest, MissingCatalogIsTriedOnceMissingKeyNamedAndNu
 
 TEST_F(ORVParamNLSMsgBldrCtlgTest, WrongParameterCountsAreFilledAndReported) {
   const std::string wrong = " !!! Wrong message BLDRTEST - THREE: ";
+  int before = PEVMsgCatalog::GetLoadCount();
   ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("THREE");
+  EXPECT_EQ(PEVMsgCatalog::GetLoadCount(), before);  // nothing built, nothing read
   builder->AddNewParameter("one");
   EXPECT_EQ(Utf8(builder->Build()),
             "first one, second ???, third ???" + wrong + "1 parameters instead of 3 !!!");
   EXPECT_STREQ(builder->GetLastErrorMsg().GetChars(),
                "Message BLDRTEST - THREE: 1 parameters instead of 3");
   EXPECT_EQ(Parameters(builder), "1/3: one");  // the filling is not counted
-  // A later build with the right count is clean, but the error message keeps its past.
-  builder->AddNewParameter("two");
-  builder->AddNewParameter("three");
+  // A later build with the right count is clean, but the error message keeps its past; the
+  // catalog is read once, on the first build.
+  builder->AddNewParameter(ORVString("two"));
+  builder->AddNewParameter(PEVUnicodeString("three"));
   EXPECT_EQ(Utf8(builder->Build()), "first one, second two, third three");
+  EXPECT_EQ(PEVMsgCatalog::GetLoadCount(), before + 1);
   builder->AddNewParameter("four");
   EXPECT_EQ(Utf8(builder->Build()),
             "first one, second two, third three" + wrong + "4 parameters instead of 3 !!!");

@@ -104,18 +104,6 @@ TEST_F(ORVErrorTest, LongFileNameIsKeptWholeButCutInThePlatformBuffer) {
   EXPECT_EQ(SourceFileName(error), "");
 }
 
-TEST_F(ORVErrorTest, MessageSeparatorsDependOnTheRequestAlone) {
-  auto message = [](const ORVNLSMsgBldrRfHndlr& iRequest, const ORVNLSMsgBldrRfHndlr& iDiagnostic,
-                    const ORVNLSMsgBldrRfHndlr& iAdvice) {
-    return Utf8(ORVError("f", 1, iRequest, iDiagnostic, iAdvice, PEVErrorTypeCritical, PEV_E_FAIL)
-                    .GetNLSMessage());
-  };
-  EXPECT_EQ(message(Text("R"), Text("D"), Text("A")), "R\nD\nA");
-  EXPECT_EQ(message(kNone, Text("D"), Text("A")), "DA");
-  EXPECT_EQ(message(Text("R"), kNone, Text("A")), "R\nA");
-  EXPECT_EQ(message(Text(""), Text("D"), kNone), "D");
-}
-
 TEST_F(ORVErrorTest, CloneSharesTheBuildersAndCopiesTheRest) {
   ORVError original("src/A.cpp", 9, Text("R", "ORVBC", "0100"), Text("D"), Text("A"),
                     PEVErrorTypeFatal, 5);

@@ -74,26 +74,21 @@ TEST(ORVMessageDisplayToISO8859Term, WritesUtf8ToStandardOutputAndEndsLinesOnReq
   EXPECT_EQ(child._Stdout + "|" + child._Stderr, "ab\n\nDéjà vu: Ærø ≠ €\n|");
 }
 
-TEST(ORVMessageDisplayToString, CollectsTextsAndNewLines) {
-  ORVMessageDisplayToString display;
-  display.Display("a", 0);
-  display.Display("b", 1);
-  display.Display("€", 0);
-  EXPECT_EQ(Utf8(display.GetMessage()), "ab\n€");
-  PEVError* error = reinterpret_cast<PEVError*>(1);
-  EXPECT_EQ(display.GetDisplayError(error, 0), 0);
-  EXPECT_EQ(error, nullptr);
-  display.Clear();
-  EXPECT_TRUE(display.GetMessage().IsEmpty());
-}
-
-TEST(ORVCoupledMessageDisplay, ShowsOnBothAndAsksTheFirstForErrorsFirst) {
+TEST(ORVCoupledMessageDisplay, ShowsOnBothStringDisplaysAndAsksTheFirstForErrorsFirst) {
   ORVError first(1), second(2);
   ORVTestAnsweringDisplay firstDisplay(&first, 0), secondDisplay(&second, 0);
   ORVTestAnsweringDisplay silent(nullptr, 0), failing(nullptr, -7);
   ORVCoupledMessageDisplay coupled(firstDisplay, secondDisplay);
   coupled.Display("t", 1);
-  EXPECT_EQ(Utf8(firstDisplay.GetMessage()) + Utf8(secondDisplay.GetMessage()), "t\nt\n");
+  coupled.Display("€", 0);
+  EXPECT_EQ(Utf8(firstDisplay.GetMessage()) + Utf8(secondDisplay.GetMessage()), "t\n€t\n€");
+  // A string display has no error and forgets its texts when cleared.
+  ORVMessageDisplayToString plain;
+  PEVError* error = reinterpret_cast<PEVError*>(1);
+  EXPECT_EQ(plain.GetDisplayError(error, 0), 0);
+  EXPECT_EQ(error, nullptr);
+  firstDisplay.Clear();
+  EXPECT_TRUE(firstDisplay.GetMessage().IsEmpty());
   // The first error found (with a reference for the caller), or the first display's code.
   const std::tuple<ORVMessageDisplay*, long, PEVError*> kAnswers[] = {
       {&firstDisplay, 0, &first}, {&silent, 0, &second}, {&failing, -7, nullptr}};
@@ -220,28 +215,27 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, NothingIsWrittenAfterAWriteFailure) {
 TEST(ORVMsgDisplayingBeginInformer, HeadingIsShownOnceUntilReinitOrANewHeadingAndNoneWithout) {
   ORVMessageDisplayToString display;
   ORVMsgDisplayingBeginInformer informer(Text("Checking files"), display);
-  EXPECT_EQ(informer.SomethingHasBeenDone(), 0u);
-  for (int i = 0; i < 3; ++i)
-    informer.Inform();
+  // "done before|done after" by informer of two informs.
+  auto twice = [&](ORVMsgDisplayingBeginInformer& ioInformer) {
+    std::string done = std::to_string(ioInformer.SomethingHasBeenDone() != 0);
+    ioInformer.Inform();
+    ioInformer.Inform();
+    return done + "|" + std::to_string(ioInformer.SomethingHasBeenDone() != 0);
+  };
+  EXPECT_EQ(twice(informer), "0|1");
+  EXPECT_EQ(twice(informer), "1|1");
   EXPECT_EQ(Utf8(display.GetMessage()), "Checking files\n");
-  EXPECT_NE(informer.SomethingHasBeenDone(), 0u);
   informer.Reinit();
-  EXPECT_EQ(informer.SomethingHasBeenDone(), 0u);
-  informer.Inform();
-  informer.Inform();
-  EXPECT_EQ(Utf8(display.GetMessage()), "Checking files\nChecking files\n");
+  EXPECT_EQ(twice(informer), "0|1");
   informer.SetHNLSMsgBldr(Text("second"));
-  EXPECT_EQ(informer.SomethingHasBeenDone(), 0u);
-  informer.Inform();
-  informer.Inform();
+  EXPECT_EQ(twice(informer), "0|1");
   EXPECT_EQ(Utf8(display.GetMessage()), "Checking files\nChecking files\nsecond\n");
   // Without heading, or with an empty handler set later, nothing is shown but the work is
   // noted.
   display.Clear();
   ORVMsgDisplayingBeginInformer silent(display);
-  silent.Inform();
-  EXPECT_NE(silent.SomethingHasBeenDone(), 0u);
+  EXPECT_EQ(twice(silent), "0|1");
   silent.SetHNLSMsgBldr(ORVNLSMsgBldrRfHndlr());
-  silent.Inform();
+  EXPECT_EQ(twice(silent), "0|1");
   EXPECT_TRUE(display.GetMessage().IsEmpty());
 }
