@@ -226,23 +226,18 @@ TEST_F(ORVTreeIteratorsTest, DestructionReleasesWhatOthersMayStillHold) {
 // children, then the path joined with " :: " and with no separator.
 TEST_F(ORVTreeIteratorsTest, BuildersDrawTheTreeLineByLineAndJoinThePathsFromTheTop) {
   TestTree tree("R(A(G H) B(C))");
-  ORVTreeAsStringTreeBuilder drawers[] = {ORVTreeAsStringTreeBuilder(NameConv()),
-                                          {NameConv(), ".", "|", "__", "+", "> "}};
-  ORVTreeAsStringPathBuilder pathers[] = {{NameConv(), " :: "}, {NameConv(), ""}};
+  ORVTreeAsStringTreeBuilder plain(NameConv()), marked(NameConv(), ".", "|", "__", "+", "> ");
+  ORVTreeAsStringPathBuilder spaced(NameConv(), " :: "), joined(NameConv(), "");
   ORVTreeAsTreeIterator iterator(tree.Extractor(), Maker(), tree.Node("R"));
   std::vector<std::string> lines;
-  PEVUnicodeString prefix = "stale", line = "stale";
+  PEVUnicodeString prefix = "stale", line = "stale", path = "stale", glued = "stale";
   while (ORVTreeAsTreeIteratorElement* element = iterator.Next()) {
-    std::string all;
-    for (const auto& drawer : drawers) {
-      drawer.GetStringsForTree(*element, prefix, line);
-      all += Utf8(line) + "|" + Utf8(prefix) + "|";
-    }
-    for (const auto& pather : pathers) {
-      pather.GetRelativePath(*element, line);
-      all += Utf8(line) + "|";
-    }
-    lines.push_back(all);
+    plain.GetStringsForTree(*element, prefix, line);
+    lines.push_back(Utf8(line) + "|" + Utf8(prefix) + "|");
+    marked.GetStringsForTree(*element, prefix, line);
+    spaced.GetRelativePath(*element, path);
+    joined.GetRelativePath(*element, glued);
+    lines.back() += Utf8(line) + "|" + Utf8(prefix) + "|" + Utf8(path) + "|" + Utf8(glued) + "|";
   }
   EXPECT_EQ(lines, std::vector<std::string>({
                        "- R||> R||R|R|",
