@@ -30,31 +30,26 @@ namespace {
 
 using Case = std::tuple<unsigned int, int, const char*>;
 
-TEST(ORVCBRadix64, CodesEdgeValuesAndDecodesAnyText) {
+TEST(ORVCBRadix64, CodesEdgeValuesRoundTripsAnyValueAndDecodesAnyText) {
   for (auto [value, length, text] :
        {Case{0, 1, "+"}, Case{63, 1, "z"}, Case{64, 2, "-+"}, Case{0, 6, "++++++"},
-        Case{4095, 2, "zz"}, Case{0xFFFFFFFFu, 6, "1zzzzz"}, Case{0x80000000u, 6, "0+++++"}})
+        Case{4095, 2, "zz"}, Case{0xFFFFFFFFu, 6, "1zzzzz"}, Case{0x80000000u, 6, "0+++++"}}) {
     EXPECT_STREQ(radix64_code(value, length), text) << value << "/" << length;
+    EXPECT_EQ(radix64_decode(text), value) << text;
+  }
   EXPECT_STREQ(ORVRadix64::Convert(64, 2), "-+");
   EXPECT_EQ(ORVRadix64::Convert("-+"), 64u);
+  // Values of every magnitude round-trip at every length that holds them.
+  std::mt19937 random(14);
+  for (int i = 0; i < 100000; ++i)
+    for (uint32_t value = uint32_t(random()) >> (i % 32), length = 6;
+         length >= 1 && (length == 6 || value < (1ull << (6 * length))); --length)
+      ASSERT_EQ(radix64_decode(radix64_code(value, int(length))), value) << value << "/" << length;
   // Decoding stops at the end, reads six characters only (modulo 2^32), and takes bytes
   // outside the alphabet as zero.
-  EXPECT_EQ(std::vector<unsigned int>({radix64_decode(""), radix64_decode("z"),
-                                       radix64_decode("zzzzzzzz"), radix64_decode("\xFF-"),
-                                       radix64_decode("-\x80")}),
-            std::vector<unsigned int>({0, 63, 0xFFFFFFFFu, 1, 64}));
-}
-
-TEST(ORVCBRadix64, RoundTripsAtEveryLengthThatHoldsTheValue) {
-  std::mt19937 random(14);
-  std::vector<uint32_t> values = {0, 1, 63, 64, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu};
-  for (int length = 1; length <= 5; ++length)
-    values.push_back((uint32_t)((1ull << (6 * length)) - 1));
-  for (int i = 0; i < 100000; ++i)
-    values.push_back((uint32_t)random());
-  for (uint32_t value : values)
-    for (int length = 6; length >= 1 && (length == 6 || value < (1ull << (6 * length))); --length)
-      ASSERT_EQ(radix64_decode(radix64_code(value, length)), value) << value << "/" << length;
+  EXPECT_EQ(std::vector<unsigned int>({radix64_decode(""), radix64_decode("zzzzzzzz"),
+                                       radix64_decode("\xFF-"), radix64_decode("-\x80")}),
+            std::vector<unsigned int>({0, 0xFFFFFFFFu, 1, 64}));
 }
 
 TEST(ORVCBRadix64, BadLengthsAndValuesAreProgrammingErrors) {
@@ -72,19 +67,16 @@ TEST(ORVCBRadix64, BadLengthsAndValuesAreProgrammingErrors) {
   }
 }
 
-// The counter of an identifier: the low 16 bits of its last group.
-unsigned int Counter(const std::string& iId) {
-  return radix64_decode(iId.substr(16).c_str()) & 0xFFFF;
-}
-
-// The process id of an identifier: the 32 bits before the counter.
-uint32_t ProcessOf(const std::string& iId) {
-  return (uint32_t)radix64_decode(iId.substr(12, 4).c_str()) << 8 |
-         radix64_decode(iId.substr(16).c_str()) >> 16;
-}
-
-// Identifiers of one second differ only in the counter; a child after fork makes its own.
+// Identifiers of one second differ only in the counter, the low 16 bits of the last
+// group, after the 32 bits of the process id; a child after fork makes its own.
 TEST(ORVCBUUID, IdentifiersCountWithinASecondAndDifferInAChild) {
+  auto counter = [](const std::string& iId) {
+    return radix64_decode(iId.substr(16).c_str()) & 0xFFFF;
+  };
+  auto process = [](const std::string& iId) {
+    return (uint32_t)radix64_decode(iId.substr(12, 4).c_str()) << 8 |
+           radix64_decode(iId.substr(16).c_str()) >> 16;
+  };
   std::string first, second;
   for (int attempt = 0; attempt < 3; ++attempt) {
     first = uuid_gen();
@@ -93,56 +85,51 @@ TEST(ORVCBUUID, IdentifiersCountWithinASecondAndDifferInAChild) {
   }
   EXPECT_THAT(first, testing::MatchesRegex("^[-+0-9A-Za-z]{20}$"));
   EXPECT_EQ(first.substr(0, 16), second.substr(0, 16));
-  EXPECT_EQ(Counter(second), (Counter(first) + 1) & 0xFFFF);
+  EXPECT_EQ(counter(second), (counter(first) + 1) & 0xFFFF);
   ChildResult child = RunInChild([] {
     std::string first = uuid_gen();
     printf("%s %s %d", first.c_str(), uuid_gen(), (int)getpid());
   });
-  std::string after = uuid_gen();
   ASSERT_GT(child._Stdout.size(), 42u);
-  std::string inChild = child._Stdout.substr(0, 20);
+  const std::string inChild = child._Stdout.substr(0, 20);
   // The child's counter starts again, and each identifier holds its own process's id.
-  EXPECT_EQ(Counter(inChild), 0u);
-  EXPECT_EQ(Counter(child._Stdout.substr(21, 20)), 1u);
-  EXPECT_EQ(ProcessOf(inChild), std::stoul(child._Stdout.substr(42)));
-  EXPECT_EQ(ProcessOf(after), (uint32_t)getpid());
+  EXPECT_EQ(std::tuple(counter(inChild), counter(child._Stdout.substr(21, 20)), process(inChild),
+                       process(uuid_gen())),
+            std::tuple(0u, 1u, (uint32_t)std::stoul(child._Stdout.substr(42)), (uint32_t)getpid()));
 }
 
 TEST(ORVCBTrace, SwitchAndFilterFromTheEnvironmentOrTheComponentSetFirst) {
-  struct Case {
-    const char *_Variable, *_Component;
-    bool _Set;
-    const char *_Answers, *_Lines;  // "@" stands for a time stamp of today
-  };
   auto today = [] {
     time_t now = time(nullptr);
     char date[16];
-    strftime(date, sizeof date, "%Y/%m/%d", localtime(&now));
-    return std::string(date);
+    return std::string(date, strftime(date, sizeof date, "%Y/%m/%d", localtime(&now)));
   };
-  for (const Case& c :
-       {Case{nullptr, nullptr, false, "00", ""},
-        Case{"all", nullptr, false, "11", "@net 1\n@sys two\n"},
-        Case{"net", nullptr, false, "10", "@net 1\n"}, Case{"net", "sys", true, "01", "@sys two\n"},
-        Case{"all", nullptr, true, "00", ""}}) {
+  // The variable, the component set first if any ("" sets none), the answers and the
+  // lines ("@" stands for a time stamp of today).
+  for (auto [variable, component, answers, lines] :
+       {std::tuple<const char*, const char*, const char*, const char*>{nullptr, nullptr, "00", ""},
+        {"all", nullptr, "11", "@net 1\n@sys two\n"},
+        {"net", nullptr, "10", "@net 1\n"},
+        {"net", "sys", "01", "@sys two\n"},
+        {"all", "", "00", ""}}) {
     const std::string before = today();
     ChildResult child = RunInChild(
-        [&] {
-          if (c._Set) trc_set_component(c._Component);
+        [component = component] {
+          if (component) trc_set_component(*component ? component : nullptr);
           int net = trc_print("net", "net %d\n", 1);
           int sys = trc_print("sys", "sys %s\n", "two");
           fprintf(stderr, "%d%d", net, sys);
         },
-        {{"ORVCB_TRACE", c._Variable}});
-    SCOPED_TRACE(std::string(c._Variable ? c._Variable : "unset") + (c._Set ? " set" : ""));
-    EXPECT_EQ(child._Stderr, c._Answers);
+        {{"ORVCB_TRACE", variable}});
+    SCOPED_TRACE(std::string(variable ? variable : "unset") + (component ? " set" : ""));
+    EXPECT_EQ(child._Stderr, answers);
     // Either date, should the day change during the run.
-    const std::string stamp =
-        "(" + before + "|" + today() + ") [0-9]{2}:[0-9]{2}:[0-9]{2}\\.[0-9]{6}: ";
-    std::string lines = "^";
-    for (const char* at = c._Lines; *at; ++at)
-      lines += *at == '@' ? stamp : std::string(1, *at);
-    EXPECT_THAT(child._Stdout, testing::MatchesRegex(lines + "$"));
+    std::string pattern = "^";
+    for (const char* at = lines; *at; ++at)
+      pattern += *at == '@'
+                     ? "(" + before + "|" + today() + ") [0-9]{2}:[0-9]{2}:[0-9]{2}\\.[0-9]{6}: "
+                     : std::string(1, *at);
+    EXPECT_THAT(child._Stdout, testing::MatchesRegex(pattern + "$"));
   }
 }
 
@@ -150,12 +137,12 @@ perf_counter _Read = {"read", 0, 0, 0, 0, nullptr, 0};
 perf_counter _Write = {"write", 0, 0, 0, 0, nullptr, 0};
 
 TEST(ORVCBPerformance, TablesFollowTheSwitch) {
-  for (auto [value, table] : {std::pair<const char*, const char*>{nullptr, ""},
+  for (auto [value, table] : {std::pair<const char*, const char*>{nullptr, "calls 3 1\n"},
                               {"1",
                                "\n      time  ncall  time/call name\n"
                                "---------------------------------------\n"
                                "  0.000000      0            write\n"
-                               "  4.500000      3   1.500000 read\n"}}) {
+                               "  4.500000      3   1.500000 read\ncalls 3 0\n"}}) {
     ChildResult child = RunInChild(
         [] {
           // Registers both records (read first), then gives them known calls and totals.
@@ -170,8 +157,7 @@ TEST(ORVCBPerformance, TablesFollowTheSwitch) {
           printf("calls %d %d\n", _Read.calls, _Write.calls);
         },
         {{"ORVCB_PERF", value}});
-    EXPECT_EQ(child._Stdout, table + std::string(value ? "calls 3 0\n" : "calls 3 1\n"))
-        << (value ? value : "unset");
+    EXPECT_EQ(child._Stdout, table) << (value ? value : "unset");
   }
 }
 
