@@ -2,10 +2,8 @@
 // described in letters for the assertions of the execution-graph suite.
 #pragma once
 
-#include <functional>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "ORVExecGraphBuilder.h"

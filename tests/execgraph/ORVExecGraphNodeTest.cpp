@@ -26,17 +26,14 @@ protected:
 
 TEST_F(ORVExecGraphNodeTest, ANewNodeHoldsAStepOfItsOwnWhoseRankIsOnlyRaisedAndChainsShorten) {
   ORVExecGraphNode fresh, other;
-  EXPECT_EQ(fresh.GetBuildStep(), 0);
   ORVExecGraphStep* step = fresh.GetHStep().Get();
   ASSERT_NE(step, nullptr);
   EXPECT_NE(step, other.GetHStep().Get());
   EXPECT_EQ(Steps({step->GetHOverride().Get(), step->GetParentStep()}), Steps(2, nullptr));
-  EXPECT_EQ(step->GetRank(), 0);
+  EXPECT_EQ(std::vector<int>({fresh.GetBuildStep(), step->GetRank()}), std::vector<int>(2, 0));
   step->SetRankIfGreater(3);
   step->SetRankIfGreater(2);
-  step->SetParentStep(other.GetHStep().Get());
   EXPECT_EQ(step->GetRank(), 3);
-  EXPECT_EQ(step->GetParentStep(), other.GetHStep().Get());
   auto* node = new ORVExecGraphNode();
   ORVExecGraphStepRfHndlr first = node->GetHStep(), second = NewStep(), third = NewStep();
   first->SetHOverride(second);
@@ -55,22 +52,20 @@ TEST_F(ORVExecGraphNodeTest, ANewNodeHoldsAStepOfItsOwnWhoseRankIsOnlyRaisedAndC
   node->Release();
 }
 
+// A step overriding itself, a null override, an override that is overridden itself.
 TEST(ORVExecGraphStepDeathTest, AnOverrideMustBeAnotherFinalStep) {
-  ExpectFatal(
-      [] {
-        ORVExecGraphStepRfHndlr step = NewStep();
-        step->SetHOverride(step);
-      },
-      "The step can't override itself", kStepSource);
-  ExpectFatal([] { NewStep()->SetHOverride(ORVExecGraphStepRfHndlr()); },
-              "An override must be defined", kStepSource);
-  ExpectFatal(
-      [] {
-        ORVExecGraphStepRfHndlr overridden = NewStep();
-        overridden->SetHOverride(NewStep());
-        NewStep()->SetHOverride(overridden);
-      },
-      "An override can't be overriden", kStepSource);
+  const char* const texts[] = {"The step can't override itself", "An override must be defined",
+                               "An override can't be overriden"};
+  for (int misuse = 0; misuse < 3; ++misuse)
+    ExpectFatal(
+        [misuse] {
+          ORVExecGraphStepRfHndlr step = NewStep(), overridden = NewStep();
+          if (misuse == 2) overridden->SetHOverride(NewStep());
+          step->SetHOverride(misuse == 0   ? step
+                             : misuse == 1 ? ORVExecGraphStepRfHndlr()
+                                           : overridden);
+        },
+        texts[misuse], kStepSource);
 }
 
 // Each step of the chain is held by the one before it only: releasing the first
