@@ -127,27 +127,23 @@ TEST_F(ORVErrorTest, CloneSharesTheBuildersAndCopiesTheRest) {
   namedClone->Release();
 }
 
-TEST_F(ORVErrorTest, CodeWithoutErrorGivesTheFallbackCriticalOrWarning) {
-  PEVError* failure = ORVError::GetOrMakeLastError(PEV_E_FAIL);
-  ASSERT_NE(failure, nullptr);
-  EXPECT_TRUE(failure->GetReturnCode() == PEV_E_FAIL && failure->GetRefCount() == 1u);
-  // Described as the last error of a fresh code; the shipped text builds without a
-  // fallback marker.
-  long code = PEVError::GetReturn(PEVReturnError, failure, nullptr, nullptr, 0);
-  EXPECT_EQ(DescribeLastError(code),
-            "type 1 in src/ORVError.cpp; request <none>; diagnostic ORVBC 0100; advice <none>");
-  EXPECT_EQ(LastErrorText(code).find("!!!"), std::string::npos);
-  PEVError* positive = ORVError::GetOrMakeLastError(1);
-  ASSERT_NE(positive, nullptr);
-  EXPECT_EQ(Summary(*positive).substr(0, 3), "1 3");  // a warning
-  positive->Release();
-  // A code the last error was not returned as does not find it.
-  auto* error = new ORVError("f", 1, kNone, kNone, kNone, PEVErrorTypeFatal, -5);
-  PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
-  PEVError* other = ORVError::GetOrMakeLastError(-6);
-  EXPECT_NE(other, error);
-  EXPECT_EQ(other->GetInformationOnErrorType(), PEVErrorTypeCritical);
-  other->Release();
+TEST_F(ORVErrorTest, CodeGivesItsOwnLastErrorOrTheFallbackCriticalOrWarning) {
+  ORVError* error = Make(2, -5);
+  error->AddRef();
+  long code = PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
+  // "last" or the made error with its diagnostic key, each with its references.
+  std::string made;
+  for (long asked : {code, -6L, 1L}) {
+    PEVError* found = ORVError::GetOrMakeLastError(asked);
+    made += (found == error ? "last"
+                            : Summary(*found) + " " +
+                                  static_cast<ORVError*>(found)->GetHDiagnosticBldr()->GetMsgId()) +
+            " " + std::to_string(found->GetRefCount()) + ";";
+    found->Release();
+  }
+  EXPECT_EQ(made,
+            "last 3;-6 1 src/ORVError.cpp <null> <null> 0100 1;1 3 src/ORVError.cpp <null> "
+            "<null> 0100 1;");
 }
 
 TEST_F(ORVErrorTest, ReplacingTheRequestTouchesOnlyAnORVError) {
@@ -179,7 +175,7 @@ TEST_F(ORVErrorMngrTest, SeverityRankingDecidesTheMainError) {
   }
 }
 
-TEST_F(ORVErrorMngrTest, WithoutComparisonTheLastDisplayedBecomesMainAndZeroOnlyCleans) {
+TEST_F(ORVErrorMngrTest, CodesAndErrorsAreShownKeptAsMainOrForgottenAndZeroOnlyCleans) {
   ORVErrorMngr manager;
   ORVError *fatal = Make(2), *information = Make(4);
   manager.DisplayAndKeepError(*fatal, 0);
@@ -194,36 +190,25 @@ TEST_F(ORVErrorMngrTest, WithoutComparisonTheLastDisplayedBecomesMainAndZeroOnly
   // A zero code only cleans the last error.
   long code = PEVError::GetReturn(PEVReturnError, new ORVError(2), nullptr, __FILE__, __LINE__);
   manager.DisplayAndKeepError(0, 1);
-  EXPECT_EQ(_pDisplay->_Displayed.size(), 3u);
   EXPECT_EQ(LastErrorOf(code), nullptr);
-  EXPECT_EQ(MainOf(manager), information);
-}
-
-TEST_F(ORVErrorMngrTest, CodesAreTurnedIntoErrorsAndTheLastErrorForgotten) {
-  ORVErrorMngr manager, forgetting;
-  ORVError* error = Make(1, -4);
-  error->AddRef();
-  long code = PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
-  manager.DisplayAndKeepError(code, 1);
-  EXPECT_EQ(LastErrorOf(code), nullptr);
-  EXPECT_EQ(manager.GetMainErrorReturnCode(), -4);
-  // A code without error gives the made-up critical error; compared or not, it is kept.
-  manager.DisplayAndKeepError(PEV_E_FAIL, 0);
-  EXPECT_EQ(manager.GetMainErrorReturnCode(), PEV_E_FAIL);
-  EXPECT_EQ(error->GetRefCount(), 1u);
-  // Forgotten errors are displayed but never main.
-  error->AddRef();
-  code = PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
-  forgetting.DisplayAndForgetError(code);
-  forgetting.DisplayAndForgetError(*error);
+  // Another code is turned into its error, kept as main or only shown (then never main);
+  // the last error is forgotten and its reference given back.
+  ORVErrorMngr forgetting;
+  ORVError* critical = Make(1, -4);
+  for (ORVErrorMngr* user : {&manager, &forgetting}) {
+    critical->AddRef();
+    code = PEVError::GetReturn(PEVReturnError, critical, nullptr, __FILE__, __LINE__);
+    user == &manager ? manager.DisplayAndKeepError(code, 1)
+                     : forgetting.DisplayAndForgetError(code);
+    EXPECT_EQ(LastErrorOf(code), nullptr);
+  }
+  forgetting.DisplayAndForgetError(*critical);
   forgetting.DisplayAndForgetError(0);
-  ASSERT_EQ(_pDisplay->_Displayed.size(), 4u);
-  EXPECT_EQ(_pDisplay->_Displayed[0], error);
-  EXPECT_NE(_pDisplay->_Displayed[1], error);
-  EXPECT_EQ(_pDisplay->_Displayed[3], error);
-  EXPECT_EQ(LastErrorOf(code), nullptr);
+  EXPECT_EQ(_pDisplay->_Displayed.size(), 6u);
+  EXPECT_EQ(_pDisplay->_Displayed.back(), critical);
+  EXPECT_EQ(MainOf(manager), critical);
   EXPECT_EQ(forgetting.GetMainErrorReturnCode(), 0);
-  EXPECT_EQ(error->GetRefCount(), 1u);
+  EXPECT_EQ(critical->GetRefCount(), 2u);
 }
 
 TEST_F(ORVErrorMngrTest, ReturnSuccessOrErrorGivesTheMainErrorAsLastError) {
