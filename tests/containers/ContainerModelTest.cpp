@@ -461,38 +461,30 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
                 replaceEverywhere(present);
               }),
       needing("Remove by object", 0, 1, removePresent),
-      needing("Remove by vector cursor", 0, 1,
+      needing("Remove by cursor", 0, 1,
               [&] {
-                ORVVectorCursor cursor(index);
-                removed(vector.Remove(&cursor), vectorModel[(std::size_t)index]);
-              }),
-      needing("Remove by list cursor", 0, 1,
-              [&] {
-                ORVListCursor cursor = ListCursorAt(list, index);
-                removed(list.Remove(&cursor), listModel[(std::size_t)index]);
-              }),
-      needing("Remove by table cursor", 0, 1,
-              [&] {
-                ORVHashCursor cursor = HashCursorAt(table, index);
-                removed(table.Remove(&cursor), tableModel.Order()[(std::size_t)index]);
-              }),
-      needing("Replace in the vector", 1, 1,
-              [&] {
-                PEVBaseUnknown* old = vectorModel[(std::size_t)index];
-                ORVVectorCursor cursor(index);
+                ORVVectorCursor onVector(index);
+                ORVListCursor onList = ListCursorAt(list, index);
+                ORVHashCursor onTable = HashCursorAt(table, index);
                 int way = Random(3);
-                if (way < 2) {
-                  way ? vector.Set(&cursor, fresh) : vector.Set(index, fresh);
-                } else {
-                  ASSERT_EQ(vector.Replace(&cursor, fresh), old);
-                }
-                replaceEverywhere(old);
+                removed(way ? way == 1 ? list.Remove(&onList) : table.Remove(&onTable)
+                            : vector.Remove(&onVector),
+                        (way ? way == 1 ? listModel : tableModel.Order()
+                             : vectorModel)[(std::size_t)index]);
               }),
-      needing("Replace by list cursor", 1, 1,
+      needing("Replace by index or cursor", 1, 1,
               [&] {
-                PEVBaseUnknown* old = listModel[(std::size_t)index];
-                ORVListCursor cursor = ListCursorAt(list, index);
-                ASSERT_EQ(list.Replace(&cursor, fresh), old);
+                int way = Random(4);
+                PEVBaseUnknown* old = (way == 3 ? listModel : vectorModel)[(std::size_t)index];
+                ORVVectorCursor onVector(index);
+                ORVListCursor onList = ListCursorAt(list, index);
+                if (way < 2) {
+                  way ? vector.Set(&onVector, fresh) : vector.Set(index, fresh);
+                } else {
+                  ASSERT_EQ(
+                      way == 2 ? vector.Replace(&onVector, fresh) : list.Replace(&onList, fresh),
+                      old);
+                }
                 replaceEverywhere(old);
               }),
       {"Clear now and then", maybeClear}};

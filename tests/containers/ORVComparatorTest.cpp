@@ -1,6 +1,5 @@
-// Tests of the comparators and the address hash coder: compatibility of a search
-// comparator with a sort order, the address comparator, the codes of chosen addresses,
-// and the global instances of both.
+// Tests of the comparators and the address hash coder: the address comparator, the codes
+// of chosen addresses, and the global instances of both.
 #include "ORVComparator.h"
 
 #include <gtest/gtest.h>
@@ -20,27 +19,6 @@ const PEVBaseUnknown* Address(uintptr_t iAddress) {
 }
 
 }  // namespace
-
-// {search, sorting, compatible}: a derived class can search a set sorted by its base but
-// not the reverse; unrelated classes cannot, unless one declares otherwise.
-TEST(ORVComparatorTest, ASearchFitsTheOrderOfItsBaseClassOrWhereItDeclaresSo) {
-  ORVTestShapeCmpName byName;
-  ORVTestShapeCmpNameDerived derived;
-  ORVTestShapeCmpLength byLength;
-  ORVTestShapeCmpLengthCompatible compatible;
-  const std::tuple<const ORVComparator*, const ORVComparator*, bool> rows[] = {
-      {&derived, &byName, true},    {&byName, &derived, false},   {&byLength, &byName, false},
-      {&byName, &byLength, false},  {&compatible, &byName, true}, {&compatible, &derived, true},
-      {&byName, &compatible, false}};
-  for (const auto& [search, sorting, fits] : rows) {
-    SCOPED_TRACE(std::string(search->GetMetaObject()->GetClassName()) + " " +
-                 sorting->GetMetaObject()->GetClassName());
-    EXPECT_EQ(ORVComparator::FirstCanBeUsedInSetSortedBySecond(*search, *sorting) != 0, fits);
-    EXPECT_EQ(search->CanBeUsedInSetSortedBySecond(*sorting) != 0 ||
-                  sorting->SortsSetAsSecondCanBeUsed(*search) != 0,
-              fits);
-  }
-}
 
 // As unsigned numbers: above 2^63 still compares above.
 TEST(ORVComparatorTest, AddressComparatorOrdersAddressesAsUnsignedNumbers) {

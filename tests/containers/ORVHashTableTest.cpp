@@ -1,6 +1,6 @@
 // Tests of ORVHashTable, its cursor and iterator that its model test leaves out: bucket
 // counts and growth on the stored codes, copies with the same layout, the coder and
-// comparator replaced, lookups and their comparisons, cursors and iterators in no bucket
+// comparator replaced, cursors and iterators in no bucket
 // or under an emptied or growing table, and the fatal texts.
 #include "ORVHashTable.h"
 
@@ -150,19 +150,6 @@ TEST_F(ORVHashTableTest, ACursorInNoBucketStartsOverAndRemovesNothing) {
   EXPECT_EQ(NameOf(_Table.Remove(&onZero)), "0");
   EXPECT_EQ(_Table.Remove(&onZero), nullptr);  // already out of the table
   EXPECT_EQ(NameOf(iterator.Next()), "15");
-}
-
-TEST_F(ORVHashTableTest, LookupsSearchOnlyThePatternsBucket) {
-  AddNamed({"1", "17", "33", "17"});
-  // The table's comparator is asked only about elements of the same code.
-  _ByName._Comparisons = 0;
-  EXPECT_EQ(_Table.LookupOne(Shape("17")), &_Shapes[1]);
-  EXPECT_EQ(_Table.LookupOne(Shape("49")), nullptr);
-  EXPECT_EQ(_ByName._Comparisons, 1);
-  // Another comparator, even of the same class, is asked about the whole bucket.
-  ORVTestShapeCmpName other;
-  EXPECT_EQ(_Table.LookupOne(Shape("17"), other), &_Shapes[1]);
-  EXPECT_EQ(other._Comparisons, 2);
 }
 
 TEST_F(ORVHashTableTest, IteratorsGoOnWhenTheTableIsEmptiedOrGrowsUnderThem) {
