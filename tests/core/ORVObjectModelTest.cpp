@@ -22,31 +22,29 @@ const char kConversionFile[] = "src/ORVMacro.cpp";
 TEST(ORVMacro, ClassNameRegistersTheClassUnderItsDirectBaseAndObjectsAnswerAndPassAsTheirClass) {
   EXPECT_STREQ(ORVTestUntouched::ClassName(), "ORVTestUntouched");
   PEVMetaClass* meta = ORVTestUntouched::MetaObject();
-  EXPECT_EQ(meta->GetParent(), PEVBaseUnknown::MetaObject());
-  EXPECT_EQ(meta->GetTypeOfClass(), PEVTypeOfClassImplementation);
+  EXPECT_EQ(std::make_tuple(meta->GetParent(), meta->GetTypeOfClass(), meta->GetInstanceSize(),
+                            ORVTestCircle::MetaObject()->GetParent()),
+            std::make_tuple(PEVBaseUnknown::MetaObject(), PEVTypeOfClassImplementation,
+                            sizeof(ORVTestUntouched), ORVTestShape::MetaObject()));
   EXPECT_EQ(std::string(meta->GetExtensionName()) + " " + meta->GetFrameworkName(),
             "PEVNull TovakBase");
-  EXPECT_EQ(meta->GetInstanceSize(), sizeof(ORVTestUntouched));
-  EXPECT_EQ(ORVTestUntouched::ClassId(), meta->GetClassId());
-  EXPECT_EQ(ORVTestCircle::MetaObject()->GetParent(), ORVTestShape::MetaObject());
   ORVTestCircle circle;
   const ORVTestShape& asShape = circle;
   EXPECT_STREQ(asShape.IsA(), "ORVTestCircle");
-  EXPECT_TRUE(asShape.IsAKindOf("PEVBaseUnknown"));
-  EXPECT_FALSE(asShape.IsAKindOf("ORVTestSquare"));
+  EXPECT_TRUE(asShape.IsAKindOf("PEVBaseUnknown") && !asShape.IsAKindOf("ORVTestSquare"));
   // No class can be created from its meta-object.
-  EXPECT_EQ(ORVTestShape::CreateItself(), nullptr);
-  EXPECT_EQ(ORVTestUntouched::CreateItself(), nullptr);
+  EXPECT_TRUE(!ORVTestShape::CreateItself() && !ORVTestUntouched::CreateItself());
   // A null object passes the conversion checks even without meta-class; so do objects of
   // the class or a derived one, through each of the three checks.
-  EXPECT_EQ(ORVConversionCheckVar(nullptr, nullptr), nullptr);
   PEVBaseUnknown* object = &circle;
   const PEVBaseUnknown* constant = &circle;
-  EXPECT_EQ(ORVConversionCheckVar(object, ORVTestShape::MetaObject()), object);
-  EXPECT_EQ(ORVConversionCheckConst(constant, ORVTestCircle::MetaObject()), constant);
-  EXPECT_EQ(ORVConversionCheckConstToVar(constant, PEVBaseUnknown::MetaObject()), object);
-  EXPECT_EQ(ORVCheckedCast<ORVTestShape>(object), &circle);
-  EXPECT_EQ(ORVCheckedCastToVar<ORVTestCircle>(constant), &circle);
+  EXPECT_EQ(std::make_tuple(ORVConversionCheckVar(nullptr, nullptr),
+                            ORVConversionCheckVar(object, ORVTestShape::MetaObject()),
+                            ORVConversionCheckConst(constant, ORVTestCircle::MetaObject()),
+                            ORVConversionCheckConstToVar(constant, PEVBaseUnknown::MetaObject()),
+                            ORVCheckedCast<ORVTestShape>(object),
+                            ORVCheckedCastToVar<ORVTestCircle>(constant)),
+            std::make_tuple(nullptr, object, constant, object, &circle, &circle));
 }
 
 TEST(ORVConversionCheckDeathTest, ObjectOfAnotherClassOrNullMetaClassIsFatal) {
@@ -63,6 +61,7 @@ const char kHandlerFile[] = "src/ORVRefHandler.cpp";
 
 TEST(ORVRefHandler, SetAdoptsOrAddsReplacesAndReleasesWhileCopiesAndAssignmentsShare) {
   ORVTestShape shape, other;
+  const auto Counts = [&] { return std::make_pair(shape.GetRefCount(), other.GetRefCount()); };
   {
     ORVTestShapeRfHndlr handler;
     auto* adopted = new ORVTestShape("adopted");
@@ -72,42 +71,34 @@ TEST(ORVRefHandler, SetAdoptsOrAddsReplacesAndReleasesWhileCopiesAndAssignmentsS
     EXPECT_EQ(ORVTestShape::_DestroyedNames.back(), "adopted");
     handler.Set(ORVRfHndlrAddRef, &shape);  // the held pointer again changes no count
     handler.Set(ORVRfHndlrAdopt, &shape);
-    EXPECT_EQ(shape.GetRefCount(), 2u);
+    EXPECT_EQ(Counts(), std::make_pair(2ul, 1ul));
     handler.Set(ORVRfHndlrAddRef, &other);
-    EXPECT_EQ(shape.GetRefCount(), 1u);
-    EXPECT_EQ(other.GetRefCount(), 2u);
+    EXPECT_EQ(Counts(), std::make_pair(1ul, 2ul));
     EXPECT_EQ(handler.Set(ORVRfHndlrAddRef, nullptr), nullptr);  // null releases and empties
-    EXPECT_EQ(other.GetRefCount(), 1u);
-    EXPECT_FALSE(handler);
+    EXPECT_TRUE(!handler && Counts() == std::make_pair(1ul, 1ul));
     // Any state other than AddRef adopts.
     handler.Set(static_cast<ORVRfHndlrStateEnum>(7), new ORVTestShape("any state"));
     EXPECT_EQ(handler->GetRefCount(), 1u);
   }
   EXPECT_EQ(ORVTestShape::_DestroyedNames.back(), "any state");
-  // Copies and assignments share; dereferencing gives the object.
+  // Copies and assignments share, a derived handler copies into its base handler and is
+  // accepted by its assignment, and assigning itself changes no count.
   ORVTestCircle circle;
   ORVTestCircleRfHndlr original;
   original.Set(ORVRfHndlrAddRef, &circle);
   ORVTestCircleRfHndlr copy(original);
-  EXPECT_EQ(copy.Get(), &circle);
-  ORVTestShapeRfHndlr asBase(copy);  // a derived handler copies into its base handler
-  EXPECT_EQ(circle.GetRefCount(), 4u);
-  ORVTestShapeRfHndlr target;
-  target = original;  // a handler of a derived class is accepted
-  EXPECT_EQ(&*target, &circle);
-  EXPECT_EQ(circle.GetRefCount(), 5u);
+  ORVTestShapeRfHndlr asBase(copy), target, empty;
+  target = original;
   ORVTestShapeRfHndlr& alias = target;
   target = alias;
-  EXPECT_EQ(circle.GetRefCount(), 5u);
-  ORVTestShapeRfHndlr empty;
+  EXPECT_EQ(std::make_tuple(copy.Get(), &*target, circle.GetRefCount()),
+            std::make_tuple(&circle, &circle, 5ul));
   target = empty;  // assigning an empty handler empties both
-  EXPECT_FALSE(target || empty);
-  EXPECT_EQ(circle.GetRefCount(), 4u);
-  EXPECT_EQ(asBase.GetManagedMetaObject(), ORVTestShape::MetaObject());
+  EXPECT_TRUE(!target && !empty && circle.GetRefCount() == 4u);
   PEVBaseUnknownRfHndlr root;  // the root takes any object
   root.Set(ORVRfHndlrAddRef, &circle);
-  EXPECT_EQ(root.Get(), &circle);
-  EXPECT_EQ(root.GetManagedMetaObject(), PEVBaseUnknown::MetaObject());
+  EXPECT_EQ(std::make_tuple(root.Get(), root.GetManagedMetaObject(), asBase.GetManagedMetaObject()),
+            std::make_tuple(&circle, PEVBaseUnknown::MetaObject(), ORVTestShape::MetaObject()));
 }
 
 // A handler assigned an object held only by what its old reference owns keeps the new one
@@ -128,41 +119,40 @@ TEST(ORVRefHandler, AssigningFromAnObjectThatTheOldReferenceOwnsKeepsTheNewOneAl
   handler.Set(ORVRfHndlrAdopt, outer);
   handler = outer->_Held;  // releases outer, whose handler held inner's only other reference
   ASSERT_TRUE(handler);
-  EXPECT_EQ(handler->GetName(), "inner");
-  EXPECT_EQ(handler->GetRefCount(), 1u);
-  EXPECT_EQ(ORVTestShape::_DestroyedNames.back(), "outer");
+  EXPECT_EQ(std::make_tuple(handler->GetName(), handler->GetRefCount(),
+                            ORVTestShape::_DestroyedNames.back()),
+            std::make_tuple("inner", 1ul, "outer"));
   auto* outerString = new StringHoldingAnother("outer");
   outerString->_Held.Set(ORVRfHndlrAdopt, new ORVString("inner"));
   ORVStringRfHndlr strings;
   strings.Set(ORVRfHndlrAdopt, outerString);
   strings = outerString->_Held;
   ASSERT_TRUE(strings);
-  EXPECT_STREQ(strings->GetChars(), "inner");
-  EXPECT_EQ(strings->GetRefCount(), 1u);
+  EXPECT_EQ(std::make_pair(std::string(strings->GetChars()), strings->GetRefCount()),
+            std::make_pair(std::string("inner"), 1ul));
 }
 
 TEST(ORVRefHandlerDeathTest, OtherClassesNewOrDereferencingAnEmptyHandlerAreFatal) {
   ORVTestSquare square;
   ORVTestCircleRfHndlr circles;
   PEVBaseUnknownRfHndlr& asRoot = circles;
-  ExpectFatal([&] { asRoot.Set(ORVRfHndlrAddRef, &square); },
-              "xxxRfHndlr::Set(): the object is a ORVTestSquare that does'nt derive from "
-              "ORVTestCircle",
-              kHandlerFile);
   ORVTestShapeRfHndlr empty;  // empty: the check is made all the same
   ORVTestShapeRfHndlr& asShapes = circles;
-  ExpectFatal([&] { asShapes = empty; },
-              "xxxRfHndlr::operator=(): the handler to copy manage ORVTestShape that does'nt "
-              "derive from ORVTestCircle",
-              kHandlerFile);
-  ExpectFatal([] { new PEVBaseUnknownRfHndlr(); }, "xxxRfHndlr::operator new", kHandlerFile);
-  ExpectFatal([] { ORVRefHandler::operator new(sizeof(PEVBaseUnknownRfHndlr)); },
-              "ORVRefHandler::operator new", kHandlerFile);
-  ExpectFatal([&] { empty->GetName(); }, "xxxRfHndlr::operator->(): Pointer == NULL", kHandlerFile);
-  ExpectFatal([&] { (*empty).GetName(); }, "xxxRfHndlr::operator*(): Pointer == NULL",
-              kHandlerFile);
-  // Fail concatenates its texts, null as empty.
-  ExpectFatal([] { ORVRefHandler::Fail("a", nullptr, "b", "", "c"); }, "abc", kHandlerFile);
+  const std::pair<std::function<void()>, std::string> rows[] = {
+      {[&] { asRoot.Set(ORVRfHndlrAddRef, &square); },
+       "xxxRfHndlr::Set(): the object is a ORVTestSquare that does'nt derive from ORVTestCircle"},
+      {[&] { asShapes = empty; },
+       "xxxRfHndlr::operator=(): the handler to copy manage ORVTestShape that does'nt derive "
+       "from ORVTestCircle"},
+      {[] { new PEVBaseUnknownRfHndlr(); }, "xxxRfHndlr::operator new"},
+      {[] { ORVRefHandler::operator new(sizeof(PEVBaseUnknownRfHndlr)); },
+       "ORVRefHandler::operator new"},
+      {[&] { empty->GetName(); }, "xxxRfHndlr::operator->(): Pointer == NULL"},
+      {[&] { (*empty).GetName(); }, "xxxRfHndlr::operator*(): Pointer == NULL"},
+      // Fail concatenates its texts, null as empty.
+      {[] { ORVRefHandler::Fail("a", nullptr, "b", "", "c"); }, "abc"}};
+  for (const auto& [body, text] : rows)
+    ExpectFatal(body, text, kHandlerFile);
 }
 
 }  // namespace
