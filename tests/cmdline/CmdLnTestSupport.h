@@ -38,14 +38,6 @@ inline std::vector<std::string> Texts(const ORVVector& iStrings) {
   return texts;
 }
 
-// The elements of a vector, in order.
-inline std::vector<const PEVBaseUnknown*> Elements(const ORVVector& iElements) {
-  std::vector<const PEVBaseUnknown*> elements;
-  for (int index = 0; index < iElements.Size(); ++index)
-    elements.push_back(iElements[index]);
-  return elements;
-}
-
 // A cleaner, the test catalogs first on the catalog path, the last error forgotten after.
 class CmdLnTest : public testing::Test {
 protected:

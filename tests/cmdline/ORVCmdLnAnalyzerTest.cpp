@@ -132,7 +132,7 @@ const std::vector<std::string> kWords = {"-a",    "-b", "-c", "-l",     "-m",  "
 
 }  // namespace
 
-TEST_F(ORVCmdLnAnalyzerTest, DeclaredCommandsAnalyseTheirArguments) {
+TEST_F(ORVCmdLnAnalyzerTest, DeclaredCommandsAnalyseTheirArgumentsAndNeedAResetBeforeTheNext) {
   const std::tuple<const char*, const char*, const char*> kCases[] = {
       // The command's option is defined even without arguments: mandatory, it passes.
       {"!=*0,-1", "", "success @ mk[]"},
@@ -206,20 +206,18 @@ TEST_F(ORVCmdLnAnalyzerTest, DeclaredCommandsAnalyseTheirArguments) {
                 Outcome(ORVCheckedCast<ORVCmdLnOpt>(bounded._Kept[1].get())->AddArgument("e"))),
             "*: mk \"e\" / 0012: mk | 1");
   EXPECT_EQ(bounded.State(), " @ mk[a]");
-}
-
-TEST_F(ORVCmdLnAnalyzerTest, ResetIsNeededBeforeASecondAnalysis) {
-  Command command("-n=1 =*0,2");
-  EXPECT_EQ(command.Run("-n a f1 f2"), "success @ -n[a] mk[f1,f2]");
+  // Reset is needed before a second analysis.
+  Command again("-n=1 =*0,2");
+  EXPECT_EQ(again.Run("-n a f1 f2"), "success @ -n[a] mk[f1,f2]");
   // Without Reset the options are still full.
-  EXPECT_EQ(command.Run("-n b"), "*: mk \"b\" / 0012: mk | 2 @ -n[a] mk[f1,f2]");
-  command._Analyzer.Reset();
-  EXPECT_EQ(command.State(), "");
+  EXPECT_EQ(again.Run("-n b"), "*: mk \"b\" / 0012: mk | 2 @ -n[a] mk[f1,f2]");
+  again._Analyzer.Reset();
+  EXPECT_EQ(again.State(), "");
   // Reset leaves the caller's string and container as they were.
-  EXPECT_STREQ(ORVCheckedCast<ORVString>(command._Kept[0].get())->GetChars(), "a");
-  EXPECT_EQ(Texts(*ORVCheckedCast<ORVVector>(command._Kept[2].get())), Strings({"f1", "f2"}));
-  ORVCheckedCast<ORVVector>(command._Kept[2].get())->Destroy();
-  EXPECT_EQ(command.Run("-n b f3"), "success @ -n[b] mk[f3]");
+  EXPECT_STREQ(ORVCheckedCast<ORVString>(again._Kept[0].get())->GetChars(), "a");
+  EXPECT_EQ(Texts(*ORVCheckedCast<ORVVector>(again._Kept[2].get())), Strings({"f1", "f2"}));
+  ORVCheckedCast<ORVVector>(again._Kept[2].get())->Destroy();
+  EXPECT_EQ(again.Run("-n b f3"), "success @ -n[b] mk[f3]");
 }
 
 TEST_F(ORVCmdLnAnalyzerTest,
@@ -259,8 +257,10 @@ TEST_F(ORVCmdLnAnalyzerTest,
   // SetNames replaces the names given at construction.
   renamed.SetNames("-c");
   EXPECT_EQ(names(renamed), "-c / -c / 0");
-  EXPECT_EQ(Elements(analyzer.GetOptionSet()),
-            std::vector<const PEVBaseUnknown*>({&file, &help1, &again, &named, &renamed}));
+  const ORVCmdLnOpt* order[] = {&file, &help1, &again, &named, &renamed};
+  ASSERT_EQ(analyzer.GetOptionSet().Size(), 5);
+  for (int index = 0; index < 5; ++index)
+    EXPECT_EQ(analyzer.GetOptionSet()[index], order[index]) << index;
   // The last help option wins; for a name, the first registered one.
   EXPECT_EQ(analyzer.GetHelpOption(), &again);
   EXPECT_EQ(analyzer.GetOptMngrSet().Size(), 0);
@@ -328,9 +328,9 @@ using ORVCmdLnHelpMngrTest = CmdLnTest;
 
 TEST_F(ORVCmdLnHelpMngrTest, AddsTheHelpOptionAndAnswersEveryHelpNameBeforeTheOptionChecks) {
   const std::string information = "type 4 in src/ORVCmdLnHelpMngr.cpp; request <none>; diagnostic ";
-  const std::string helpText =
-      "Usage: mk -n <name> [-h|-help|-?]\n-n|-name <name>\n"
-      "    the name\n-q\n    says nothing\n-h|-help|-?\n    Shows this help and stops.\n";
+  const std::string explained =
+      "Usage: mk -n <name> [-h|-help|-?]\n-n|-name <name>\n    the name\n-q\n    says nothing\n"
+      "-h|-help|-?\n    Shows this help and stops.\n\nExplains mk.\nOn two lines.\n";
   ORVParamNLSMsgBldrCtlgRfHndlr helpUsage = TestMessage("USAGEHELP");
   ORVCmdLnAnalyzer analyzer("mk", helpUsage);
   ORVString name, output;
@@ -351,7 +351,6 @@ TEST_F(ORVCmdLnHelpMngrTest, AddsTheHelpOptionAndAnswersEveryHelpNameBeforeTheOp
   EXPECT_EQ(analyzer.GetOptMngrSet()[1], &help);
   // The short usage gets the help names after the command name (the advice below).
   EXPECT_EQ(Utf8(option.GetHUsageBldr()->Build()), "-h|-help|-?\n    Shows this help and stops.");
-  const std::string explained = helpText + "\nExplains mk.\nOn two lines.\n";
   EXPECT_EQ(Utf8(help.GetHelp()), explained);
   // Without explanation the help ends with the last usage line.
   ORVParamNLSMsgBldrCtlgRfHndlr usage = TestMessage("USAGEHELP");

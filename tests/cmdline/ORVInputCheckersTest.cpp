@@ -3,6 +3,8 @@
 // (exactly 8), B (at least 2) and C (1 to 3), and the mapped-code family.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "ChildProcess.h"
 #include "CmdLnTestSupport.h"
 #include "ORVEnvironmentVariable.h"
@@ -134,42 +136,40 @@ protected:
 
 }  // namespace
 
-TEST_F(ORVInputPrefixedValueCheckerTest, WithoutDefaultEveryValueNeedsAKnownPrefix) {
-  ORVInputPrefixedValueChecker checker(_Prefixes, 0u);
-  const std::string h = "0311: ", many(5000, 'y');
-  std::pair<std::string, std::string> cases[] = {
-      {"A:12345678", "A 12345678: success"},
-      {"A:abc", "A abc: " + Failed("0314: A:abc | 3 | 8", h)},
-      {"B:x", "B x: " + Failed("0320: B:x | 1 | 2", h)},
-      {"B:" + many, "B " + many + ": success"},
-      {"C:", "C : " + Failed("0317: C: | 0 | 1 | 3", h)},
-      {"C:abcd", "C abcd: " + Failed("0317: C:abcd | 4 | 1 | 3", h)},
-      {"C:a:b", "C a:b: success"},  // only the first colon separates
-      {"a:12345678", "null 12345678: " + Failed("0313: a:12345678 | a", h)},
-      {":12345678", "null 12345678: " + Failed("0310: :12345678", h)},
-      {"", "null : " + Failed("0310: ", h)}};
-  for (const auto& [input, expected] : cases)
-    EXPECT_EQ(Checked(checker, input), expected);
+// Without default every value needs a known prefix; a default prefix, in the set or not,
+// or an optional prefix takes values without one.
+TEST_F(ORVInputPrefixedValueCheckerTest, ValuesNeedAKnownPrefixUnlessADefaultOrOptionalOneIsSet) {
+  ORVInputValuePrefix outside("D", Name("Default"), 8, 8);
+  ORVInputPrefixedValueChecker none(_Prefixes, 0u), a(_Prefixes, _A), d(_Prefixes, outside),
+      optional(_Prefixes, 1u);
+  const std::string h = "0311: ", ha = "0315: A | ", hd = "0315: D | ", many(5000, 'y');
+  const std::tuple<ORVInputPrefixedValueChecker*, std::string, std::string> kCases[] = {
+      {&none, "A:12345678", "A 12345678: success"},
+      {&none, "A:abc", "A abc: " + Failed("0314: A:abc | 3 | 8", h)},
+      {&none, "B:x", "B x: " + Failed("0320: B:x | 1 | 2", h)},
+      {&none, "B:" + many, "B " + many + ": success"},
+      {&none, "C:", "C : " + Failed("0317: C: | 0 | 1 | 3", h)},
+      {&none, "C:abcd", "C abcd: " + Failed("0317: C:abcd | 4 | 1 | 3", h)},
+      {&none, "C:a:b", "C a:b: success"},  // only the first colon separates
+      {&none, "a:12345678", "null 12345678: " + Failed("0313: a:12345678 | a", h)},
+      {&none, ":12345678", "null 12345678: " + Failed("0310: :12345678", h)},
+      {&none, "", "null : " + Failed("0310: ", h)},
+      {&a, "12345678", "A 12345678: success"},
+      {&a, ":12345678", "A 12345678: success"},
+      {&a, "123", "A 123: " + Failed("0314: 123 | 3 | 8", ha)},
+      {&a, "Z:12345678", "null 12345678: " + Failed("0313: Z:12345678 | Z", ha)},
+      {&d, "12345678", "D 12345678: success"},
+      {&d, ":12345678", "D 12345678: success"},
+      {&d, "123", "D 123: " + Failed("0314: 123 | 3 | 8", hd)},
+      {&d, "Z:12345678", "null 12345678: " + Failed("0313: Z:12345678 | Z", hd)},
+      {&optional, "Z:12345678", "null Z:12345678: success"},
+      {&optional, "no colon", "null no colon: success"},
+      {&optional, "A:1", "A 1: " + Failed("0314: A:1 | 1 | 8", "0316: ")}};
+  for (const auto& [checker, input, expected] : kCases)
+    EXPECT_EQ(Checked(*checker, input), expected) << input;
   // The advice lists every prefix of the set.
-  EXPECT_EQ(Utf8(checker.GetHAdviceWithPrefixesBldr()->Build()),
+  EXPECT_EQ(Utf8(none.GetHAdviceWithPrefixesBldr()->Build()),
             "A value is typed as prefix:value, with one of these prefixes:\n" + kLines);
-}
-
-TEST_F(ORVInputPrefixedValueCheckerTest, ADefaultOrOptionalPrefixTakesValuesWithoutOne) {
-  ORVInputValuePrefix outside("D", Name("Default"), 8, 8);  // need not be in the set
-  for (const ORVInputValuePrefix* preset : {&_A, &outside}) {
-    ORVInputPrefixedValueChecker checker(_Prefixes, *preset);
-    std::string code = preset->GetCode().GetChars(), head = "0315: " + code + " | ";
-    EXPECT_EQ(Checked(checker, "12345678"), code + " 12345678: success");
-    EXPECT_EQ(Checked(checker, ":12345678"), code + " 12345678: success");
-    EXPECT_EQ(Checked(checker, "123"), code + " 123: " + Failed("0314: 123 | 3 | 8", head));
-    EXPECT_EQ(Checked(checker, "Z:12345678"),
-              "null 12345678: " + Failed("0313: Z:12345678 | Z", head));
-  }
-  ORVInputPrefixedValueChecker optional(_Prefixes, 1u);
-  EXPECT_EQ(Checked(optional, "Z:12345678"), "null Z:12345678: success");
-  EXPECT_EQ(Checked(optional, "no colon"), "null no colon: success");
-  EXPECT_EQ(Checked(optional, "A:1"), "A 1: " + Failed("0314: A:1 | 1 | 8", "0316: "));
   ExpectFatalReport([] { ORVInputValuePrefix().GetValueLengthMini(); },
                     "ValueLengthMini must be greater or equal than 0",
                     "src/ORVInputValuePrefix.cpp");
