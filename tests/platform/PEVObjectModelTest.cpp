@@ -63,7 +63,6 @@ TEST(PEVMetaClass, OneRecordPerNameKindOfWalksTheParentsAndIdentifiersFindTheirC
                                               "PEVNull", "TovakBase", 24);
   EXPECT_EQ(fct_RetrieveMetaObject("TestMetaBase", PEVTypeOfClassUnknown, nullptr, "X", "Y", 99),
             base);
-  EXPECT_EQ(base->GetInstanceSize(), 24u);
   EXPECT_EQ(fct_RetrieveMetaObject(nullptr, PEVTypeOfClassImplementation, root, "", "", 0),
             nullptr);
   PEVMetaClass* derived =
@@ -112,7 +111,6 @@ TEST(PEVClassFactory, CreatesByNameOrIdentifierAndFailuresGiveTheirCodes) {
   PEVRegisterCreatableClass("Empty", ORVTestSquare::ClassId(), [] { return (PEVBaseUnknown*)0; });
   EXPECT_EQ(create("Empty", IID_IUnknown), PEV_E_FAIL);
   PEVUnregisterCreatableClass("Empty");
-  EXPECT_TRUE(PEVFailed(PEV_REGDB_E_CLASSNOTREG));
   // Registration needs a name and a factory.
   EXPECT_EQ(PEVRegisterCreatableClass(nullptr, circle, MakeCircle), PEV_E_INVALIDARG);
   EXPECT_EQ(PEVRegisterCreatableClass("X", circle, nullptr), PEV_E_INVALIDARG);

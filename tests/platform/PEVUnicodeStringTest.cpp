@@ -64,18 +64,3 @@ TEST(PEVUnicodeString, AppendConcatenateResizeFormatNumbersAndUpperCase) {
   text.ToUpper();
   EXPECT_EQ(Utf8(text), "ABC\xC3\x89\xC5\xB8\xC4\x80\xCE\x91\xCE\xA3\xD0\x94\xD0\x81 1\xC3\xB7");
 }
-
-// Compare: 1 for identical, 2 for equal apart from case, 0 otherwise.
-TEST(PEVUnicodeString, CompareTellsIdenticalFromEqualApartFromCaseAndOrderGoesByUnits) {
-  auto compare = [](const char* iLeft, const char* iRight) {
-    return PEVUnicodeString(iLeft).Compare(iRight);
-  };
-  EXPECT_EQ(std::vector<int>({compare("Abc", "Abc"), compare("Abc", "aBC"),
-                              compare("\xC3\xA9t\xC3\xA9", "\xC3\x89T\xC3\x89"),
-                              compare("Abc", "Abd"), compare("Abc", "Abcd")}),
-            std::vector<int>({1, 2, 2, 0, 0}));
-  EXPECT_TRUE(PEVUnicodeString("a") < PEVUnicodeString("b"));
-  EXPECT_TRUE(PEVUnicodeString("B") < PEVUnicodeString("a"));
-  EXPECT_TRUE(PEVUnicodeString("ab") > PEVUnicodeString("a"));
-  EXPECT_FALSE(PEVUnicodeString("a") < PEVUnicodeString("a"));
-}
