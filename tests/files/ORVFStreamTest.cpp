@@ -7,10 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "ChildProcess.h"
 #include "ORVIFStream.h"

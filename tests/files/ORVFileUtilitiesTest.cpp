@@ -9,13 +9,9 @@
 #include <cerrno>
 #include <cstring>
 #include <deque>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "ErrorRecord.h"
 #include "ORVError.h"
-#include "ORVString.h"
 #include "ORVVector.h"
 #include "SuiteHelpers.h"
 #include "TemporaryDirectory.h"
