@@ -4,8 +4,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <map>
+#include <sstream>
 
 #include "SuiteHelpers.h"
 
@@ -16,23 +16,6 @@ const char kScenarioVariable[] = "ORV_JAVA_TEST_SCENARIO";
 std::map<std::string, void (*)()>& Scenarios() {
   static std::map<std::string, void (*)()> scenarios;
   return scenarios;
-}
-
-// Calls the receiver's static method iName of signature iSignature.
-jobject CallRecorder(JNIEnv* iEnv, const char* iName, const char* iSignature, jint iArgument) {
-  jclass recorder = iEnv->FindClass("com/marvolt/tovakconfigmanagement/orvcmjservices/ORVJniError");
-  jmethodID method = recorder ? iEnv->GetStaticMethodID(recorder, iName, iSignature) : nullptr;
-  jobject result = nullptr;
-  if (method && iSignature[strlen(iSignature) - 1] == 'V')
-    iEnv->CallStaticVoidMethod(recorder, method, iArgument);
-  else if (method)
-    result = iEnv->CallStaticObjectMethod(recorder, method);
-  if (iEnv->ExceptionCheck() || !method) {
-    iEnv->ExceptionClear();
-    ADD_FAILURE() << "the receiver did not answer " << iName;
-  }
-  if (recorder) iEnv->DeleteLocalRef(recorder);
-  return result;
 }
 
 JNIEnv* watched = nullptr;
@@ -63,21 +46,19 @@ JNIEnv* StartJvm(const std::string& iClassPath) {
 }
 
 std::vector<std::string> ReceivedCalls(JNIEnv* iEnv) {
-  auto text = (jstring)CallRecorder(iEnv, "Received", "()Ljava/lang/String;", 0);
-  if (!text) return {};
+  jclass recorder = iEnv->FindClass("com/marvolt/tovakconfigmanagement/orvcmjservices/ORVJniError");
+  jmethodID method = iEnv->GetStaticMethodID(recorder, "Received", "()Ljava/lang/String;");
+  auto text = (jstring)iEnv->CallStaticObjectMethod(recorder, method);
   const jchar* units = iEnv->GetStringChars(text, nullptr);
-  std::string all = Utf8(PEVUnicodeString((const char16_t*)units, iEnv->GetStringLength(text)));
+  std::istringstream all(
+      Utf8(PEVUnicodeString((const char16_t*)units, iEnv->GetStringLength(text))));
   iEnv->ReleaseStringChars(text, units);
   iEnv->DeleteLocalRef(text);
+  iEnv->DeleteLocalRef(recorder);
   std::vector<std::string> calls;
-  for (std::size_t start = 0, end; (end = all.find('\0', start)) != std::string::npos;
-       start = end + 1)
-    calls.push_back(all.substr(start, end - start));
+  for (std::string call; std::getline(all, call, '\0');)
+    calls.push_back(call);
   return calls;
-}
-
-void FailNextCalls(JNIEnv* iEnv, int iCount) {
-  CallRecorder(iEnv, "FailNextCalls", "(I)V", iCount);
 }
 
 JNIEnv* WatchingEnv(JNIEnv* iEnv, JniCallCounts& ioCounts) {

@@ -16,10 +16,9 @@
 // or of a receiver without display methods, or with no receiver (iClassPath).
 JNIEnv* StartJvm(const std::string& iClassPath = ORV_RECORDER_JAR);
 
-// The calls the receiver recorded since the last look, each "Method:text" in UTF-8.
+// The calls the receiver recorded since the last look, each "Method:text" in UTF-8. The
+// receiver throws at a call of the text "refused" once it has recorded it.
 std::vector<std::string> ReceivedCalls(JNIEnv* iEnv);
-// The receiver's next iCount calls throw once they have recorded their text.
-void FailNextCalls(JNIEnv* iEnv, int iCount);
 
 struct JniCallCounts {
   int _LocalReferencesMade = 0;

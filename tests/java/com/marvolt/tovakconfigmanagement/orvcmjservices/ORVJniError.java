@@ -2,6 +2,7 @@
 // is recorded as its method's name, a colon and the text, for Received to hand back.
 // The fatal-error method also writes each call to standard error (characters outside
 // ASCII escaped), where a test reads what a process that ended with its report sent.
+// A call of the text "refused" throws once it is recorded.
 package com.marvolt.tovakconfigmanagement.orvcmjservices;
 
 import java.util.ArrayList;
@@ -9,13 +10,12 @@ import java.util.List;
 
 public final class ORVJniError {
   private static final List<String> received = new ArrayList<>();
-  private static int callsToFail = 0;
 
   private ORVJniError() {}
 
   private static void record(String method, String text) {
     received.add(method + ":" + text);
-    if (callsToFail-- > 0) // the count left goes below zero, where it stays negative
+    if (text.equals("refused"))
       throw new IllegalStateException("the front end refused " + method);
   }
 
@@ -36,9 +36,6 @@ public final class ORVJniError {
     System.err.flush();
     record("DisplayFatalError", text);
   }
-
-  // The next count calls record their text, then throw.
-  public static void FailNextCalls(int count) { callsToFail = count; }
 
   // The calls recorded since the last time, each followed by a NUL character.
   public static String Received() {
