@@ -194,37 +194,12 @@ TEST_F(ORVTreeIteratorsTest, BothWalksGoInPreOrderThePathWalkKeepingWhatTheFilte
   }
 }
 
-// One element per level, reused at its depth. Destroyed part-way, the walk releases the
-// child iterators it holds and its elements; an element kept elsewhere lives on, no longer
-// points at the iterator, and builds empty texts.
-TEST_F(ORVTreeIteratorsTest, DestructionReleasesWhatOthersMayStillHold) {
-  TestTree tree("R(A(G H) B)");
-  PEVBaseUnknownRfHndlr kept;
-  {
-    ORVTreeAsPathIterator iterator(tree.Extractor(), Maker(), {}, tree.Node("R"));
-    iterator.Next();
-    iterator.Next();
-    ORVTreeAsPathIteratorElement* g = iterator.Next();
-    ASSERT_EQ(iterator.Next(), g);
-    ASSERT_EQ(NameOf(g->GetCurrentObject()), "H");
-    kept.Set(ORVRfHndlrAddRef, g);
-    EXPECT_EQ(TestChildIterator::_Live, 2);
-    EXPECT_EQ(TestElement::_Live, 3);
-  }
-  ASSERT_EQ(TestElement::_Live, 1);  // the child iterators are gone, as TearDown checks
-  const auto* h = static_cast<const TestElement*>(kept.Get());
-  EXPECT_EQ(h->GetTreeIterator(), nullptr);
-  EXPECT_EQ(NameOf(h->GetCurrentObject()), "H");
-  PEVUnicodeString prefix = "stale", line = "stale", path = "stale";
-  ORVTreeAsStringTreeBuilder(NameConv()).GetStringsForTree(*h, prefix, line);
-  ORVTreeAsStringPathBuilder(NameConv(), "/").GetRelativePath(*h, path);
-  EXPECT_EQ(Utf8(prefix) + Utf8(line) + Utf8(path), "");
-  kept.Set(ORVRfHndlrAdopt, nullptr);
-}
-
 // Each line as the default and an own-marks drawer give it, then its prefix for the
-// children, then the path joined with " :: " and with no separator.
-TEST_F(ORVTreeIteratorsTest, BuildersDrawTheTreeLineByLineAndJoinThePathsFromTheTop) {
+// children, then the path joined with " :: " and with no separator. One element per
+// level, reused at its depth. Destroyed part-way, a walk releases the child iterators it
+// holds and its elements; an element kept elsewhere lives on, no longer points at the
+// iterator, and builds empty texts.
+TEST_F(ORVTreeIteratorsTest, BuildersDrawTheWalkLineByLineAndNothingForAnElementThatOutlivedIt) {
   TestTree tree("R(A(G H) B(C))");
   ORVTreeAsStringTreeBuilder plain(NameConv()), marked(NameConv(), ".", "|", "__", "+", "> ");
   ORVTreeAsStringPathBuilder spaced(NameConv(), " :: "), joined(NameConv(), "");
@@ -247,6 +222,26 @@ TEST_F(ORVTreeIteratorsTest, BuildersDrawTheTreeLineByLineAndJoinThePathsFromThe
                        "   +- B|   !|__+> B|__||R :: B|RB|",
                        "       +- C|       !|__.__+> C|__.__||R :: B :: C|RBC|",
                    }));
+  PEVBaseUnknownRfHndlr kept;
+  {
+    ORVTreeAsPathIterator walk(tree.Extractor(), Maker(), {}, tree.Node("R"));
+    walk.Next();
+    walk.Next();
+    ORVTreeAsPathIteratorElement* g = walk.Next();
+    ASSERT_EQ(walk.Next(), g);
+    ASSERT_EQ(NameOf(g->GetCurrentObject()), "H");
+    kept.Set(ORVRfHndlrAddRef, g);
+    EXPECT_EQ(TestChildIterator::_Live, 2);
+    EXPECT_EQ(TestElement::_Live, 3 + 3);  // with the finished tree walk's three
+  }
+  ASSERT_EQ(TestElement::_Live, 3 + 1);  // the child iterators are gone, as TearDown checks
+  const auto* h = static_cast<const TestElement*>(kept.Get());
+  EXPECT_EQ(h->GetTreeIterator(), nullptr);
+  EXPECT_EQ(NameOf(h->GetCurrentObject()), "H");
+  plain.GetStringsForTree(*h, prefix, line);
+  spaced.GetRelativePath(*h, path);
+  EXPECT_EQ(Utf8(prefix) + Utf8(line) + Utf8(path), "");
+  kept.Set(ORVRfHndlrAdopt, nullptr);
 }
 
 // A chain of a million nodes, each the only child of the one before: the walk and the
