@@ -70,10 +70,6 @@ std::vector<std::string> Names(const ORVContainer& iContainer) {
   return names;
 }
 
-std::string WrongCursorText(const std::string& iExpected) {
-  return "ORVConversionCheck::Check: object is not a \"" + iExpected + "\" but a \"ORVTestCursor\"";
-}
-
 ORVTestRecordingLink* ORVContainerTestBase::Record(
     std::initializer_list<ORVContainer*> iContainers) {
   auto* link = new ORVTestRecordingLink();

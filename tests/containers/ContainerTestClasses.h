@@ -130,7 +130,6 @@ public:
 
   // The texts of the notifications, in order; with "/<size of the container>" if iSized.
   std::vector<std::string> Texts(bool iSized = false) const;
-  std::vector<std::string> Sized() const { return Texts(true); }
 
   std::vector<Notification> _Notifications;
 
@@ -151,9 +150,6 @@ void AddAll(ORVContainer& ioContainer, ElementList iElements);
 std::vector<PEVBaseUnknown*> ElementsOf(const ORVContainer& iContainer, bool iForward = true);
 // Their names.
 std::vector<std::string> Names(const ORVContainer& iContainer);
-
-// The conversion report of a cursor of the wrong class.
-std::string WrongCursorText(const std::string& iExpected);
 
 // Fixture of the container tests: a cleaner for the global comparators and the
 // fatal display, and a few named shapes.

@@ -93,8 +93,8 @@ TEST_F(ORVContainerTest, ChangesAreReportedBeforeTheyAreMadeWhenNotifySaysSo) {
   vector.Add(new ORVTestShape("destroyed"), 0);
   vector.Destroy();
   EXPECT_EQ(ORVTestShape::_LiveCount, live);
-  EXPECT_EQ(link->Sized(), (Texts{"AddObject a/0", "AddObject b/1", "ReplaceObject b c/2",
-                                  "RemoveObject a/2", "Clear/1", "Clear/1", "Clear/1"}));
+  EXPECT_EQ(link->Texts(true), (Texts{"AddObject a/0", "AddObject b/1", "ReplaceObject b c/2",
+                                      "RemoveObject a/2", "Clear/1", "Clear/1", "Clear/1"}));
   for (const auto& notification : link->_Notifications)
     EXPECT_EQ(notification._pFrom, &vector);
 }
