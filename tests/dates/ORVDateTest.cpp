@@ -165,7 +165,7 @@ bool HourIsGiven(const std::string& iText) {
 
 }  // namespace
 
-TEST(ORVDate, UnsetDateReadsAsZerosAndCopiesAndYearsWithoutLimit) {
+TEST(ORVDate, UnsetDateReadsAsZerosAndCopiesAndTheTmFormTakeALeapSecondAndYearsWithoutLimit) {
   ORVDate date, set(2004, 2, 29, 1, 2, 3);
   EXPECT_EQ(DateText(ORVDate(set)), "2004/02/29-01:02:03");
   set.SetDate(date);
@@ -174,6 +174,15 @@ TEST(ORVDate, UnsetDateReadsAsZerosAndCopiesAndYearsWithoutLimit) {
   // The year is not checked.
   EXPECT_EQ(DateText(ORVDate(-5, 1, 2, 3, 4, 5)), "-005/01/02-03:04:05");
   EXPECT_EQ(ORVDate(ORVDate(INT_MAX, 12, 31, 0, 0, 0)).GetYear(), INT_MAX);
+  // A leap second and years at the int limits come through the tm form without a fatal
+  // report or an overflow.
+  tm fields = ORVDate(2016, 12, 31, 23, 59, 59).GetTM();
+  fields.tm_sec = 60;
+  EXPECT_EQ(DateText(ORVDate(fields)), "2016/12/31-23:59:59");
+  fields.tm_year = INT_MAX;
+  EXPECT_EQ(ORVDate(fields).GetYear(), INT_MAX);
+  EXPECT_EQ(ORVDate(INT_MIN, 1, 1, 0, 0, 0).GetTM().tm_year, INT_MIN);
+  EXPECT_EQ(ORVDate(INT_MAX, 1, 1, 0, 0, 0).GetTM().tm_year, INT_MAX - 1900);
 }
 
 TEST(ORVDate, ValidDaysAndWeekdaysFollowTheGregorianRule) {
@@ -218,8 +227,9 @@ TEST(ORVDate, ValidDaysAndWeekdaysFollowTheGregorianRule) {
 }
 
 // The first, the last and a random second of every day from 1970 to 2037 read as the
-// system's UTC calendar and back; in UTC the local conversion is the UTC one.
-TEST(ORVDate, UtcConversionCoversTheSigned32BitRangeAndAgreesWithTheSystem) {
+// system's UTC calendar and back; in UTC the local conversion is the UTC one; local time
+// follows the time zone and its daylight saving.
+TEST(ORVDate, UtcConversionCoversTheSigned32BitRangeAndLocalTimeFollowsTheZone) {
   EXPECT_EQ(DateText(ORVDate(2147483647L, 0)), "2038/01/19-03:14:07");
   SetTimeZone("UTC0");
   std::mt19937 random(1970);
@@ -237,9 +247,6 @@ TEST(ORVDate, UtcConversionCoversTheSigned32BitRangeAndAgreesWithTheSystem) {
     ASSERT_EQ(DateText(ORVDate(some, 1)), DateText(ORVDate(some, 0)));
     ASSERT_EQ(ORVDate(some, 1).Gettime_t(1), some);
   }
-}
-
-TEST(ORVDate, LocalTimeFollowsTheTimeZoneAndItsDaylightSaving) {
   SetTimeZone(kParisTimeZone);
   // Winter UTC + 1; on the last Sunday of March 2024, 01:59:59 is followed by 03:00:00;
   // summer UTC + 2; midnight of 1970-01-01 in Paris is before the epoch.
@@ -253,18 +260,6 @@ TEST(ORVDate, LocalTimeFollowsTheTimeZoneAndItsDaylightSaving) {
     EXPECT_EQ(DateOf(text).Gettime_t(1), time) << text;
   }
   EXPECT_EQ(DateText(ORVDate((long)INT32_MIN, 1)).substr(0, 4), "1901");
-}
-
-// A leap second and years at the int limits come through the tm form without a fatal
-// report or an overflow.
-TEST(ORVDate, TmFormTakesALeapSecondAndExtremeYears) {
-  tm fields = ORVDate(2016, 12, 31, 23, 59, 59).GetTM();
-  fields.tm_sec = 60;
-  EXPECT_EQ(DateText(ORVDate(fields)), "2016/12/31-23:59:59");
-  fields.tm_year = INT_MAX;
-  EXPECT_EQ(ORVDate(fields).GetYear(), INT_MAX);
-  EXPECT_EQ(ORVDate(INT_MIN, 1, 1, 0, 0, 0).GetTM().tm_year, INT_MIN);
-  EXPECT_EQ(ORVDate(INT_MAX, 1, 1, 0, 0, 0).GetTM().tm_year, INT_MAX - 1900);
 }
 
 TEST(ORVDate, ComparisonGivesTheFirstDifferingField) {
