@@ -218,7 +218,7 @@ protected:
     int port = 70000;
     EXPECT_EQ(msg_srv_start(&port), -1);
     _Errors.Take();
-    TestTypes::Register();
+    RegisterTestTypes();
     _Received.clear();
   }
   ErrorRecorder _Errors;

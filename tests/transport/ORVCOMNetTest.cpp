@@ -206,7 +206,7 @@ TEST(ORVCOMMessageServer, HostilePeerLosesOnlyItsOwnConnection) {
   net_start();
   server._Listening = msg_srv_start(&port);
   ASSERT_GE(server._Listening, 0) << errors.Take();
-  TestTypes::Register();
+  RegisterTestTypes();
   _ClientLog.clear();
   msg_connection *clients[kClients], *served[kClients];
   for (int i = 0; i < kClients; ++i) {

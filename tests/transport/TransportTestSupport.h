@@ -30,46 +30,41 @@ struct BlobMessage {
 };
 
 // The converters of the three types, and the words and frames of the wire.
-struct TestTypes {
-  static void* ReadEcho(int iPayload, msg_reader iReader, void* iContext) {
-    EchoMessage* message = static_cast<EchoMessage*>(malloc(sizeof(EchoMessage) + iPayload));
-    char* cursor = message->_Storage;
-    if (msg_int_get(iReader, iContext, &message->_Sequence) == 0 &&
-        msg_string_get_bounded(iReader, iContext, &cursor, &iPayload, &message->_Text) == 0)
-      return message;
-    free(message);
-    return nullptr;
-  }
-  static int WriteEcho(const void* iMessage, msg_writer iWriter, void* iContext) {
-    const EchoMessage* message = static_cast<const EchoMessage*>(iMessage);
-    return msg_int_put(message->_Sequence, iWriter, iContext) |
-           msg_string_put(message->_Text, iWriter, iContext);
-  }
-  static void* ReadEmpty(int iPayload, msg_reader, void*) {
-    int* message = static_cast<int*>(malloc(2 * sizeof(int)));
-    message[1] = iPayload;
+inline void* ReadEcho(int iPayload, msg_reader iReader, void* iContext) {
+  EchoMessage* message = static_cast<EchoMessage*>(malloc(sizeof(EchoMessage) + iPayload));
+  char* cursor = message->_Storage;
+  if (msg_int_get(iReader, iContext, &message->_Sequence) == 0 &&
+      msg_string_get_bounded(iReader, iContext, &cursor, &iPayload, &message->_Text) == 0)
     return message;
-  }
-  static int WriteEmpty(const void*, msg_writer, void*) { return 0; }
-  static int WriteBlob(const void* iMessage, msg_writer iWriter, void* iContext) {
-    const BlobMessage* message = static_cast<const BlobMessage*>(iMessage);
-    return msg_int_put(message->_Size, iWriter, iContext) |
-           msg_text_put(message->_Bytes, message->_Size, iWriter, iContext);
-  }
-  // Registers the three types (after the first start of the process).
-  static void Register() {
-    msg_register(kEchoType, ReadEcho, WriteEcho);
-    msg_register(kEmptyType, ReadEmpty, WriteEmpty);
-    msg_register(kBlobType, nullptr, WriteBlob);
-  }
-};
+  free(message);
+  return nullptr;
+}
+inline int WriteEcho(const void* iMessage, msg_writer iWriter, void* iContext) {
+  const EchoMessage* message = static_cast<const EchoMessage*>(iMessage);
+  return msg_int_put(message->_Sequence, iWriter, iContext) |
+         msg_string_put(message->_Text, iWriter, iContext);
+}
+inline void* ReadEmpty(int iPayload, msg_reader, void*) {
+  int* message = static_cast<int*>(malloc(2 * sizeof(int)));
+  message[1] = iPayload;
+  return message;
+}
+inline int WriteBlob(const void* iMessage, msg_writer iWriter, void* iContext) {
+  const BlobMessage* message = static_cast<const BlobMessage*>(iMessage);
+  return msg_int_put(message->_Size, iWriter, iContext) |
+         msg_text_put(message->_Bytes, message->_Size, iWriter, iContext);
+}
+// Registers the three types (after the first start of the process).
+inline void RegisterTestTypes() {
+  msg_register(kEchoType, ReadEcho, WriteEcho);
+  msg_register(kEmptyType, ReadEmpty, [](const void*, msg_writer, void*) { return 0; });
+  msg_register(kBlobType, nullptr, WriteBlob);
+}
 
 // The big-endian word of iValue; the frame of iType whose length word is iLength.
 inline std::string Word(int iValue) {
-  std::string bytes;
-  for (int shift = 24; shift >= 0; shift -= 8)
-    bytes += static_cast<char>(static_cast<uint32_t>(iValue) >> shift);
-  return bytes;
+  uint32_t word = htonl(static_cast<uint32_t>(iValue));
+  return std::string(reinterpret_cast<const char*>(&word), sizeof word);
 }
 inline std::string Frame(int iType, int iLength, const std::string& iPayload = "") {
   return Word(iType) + Word(iLength) + iPayload;
@@ -101,8 +96,7 @@ private:
   static void Record(const char*, int, int iSeverity) {
     Add("record " + std::to_string(iSeverity));
   }
-  static void Display() {}
-  static constexpr err_handlers kCollect = {Msg, Record, Display};
+  static constexpr err_handlers kCollect = {Msg, Record, [] {}};
 };
 
 // A connection over one end of a socket pair; the other end, the peer, is raw.
@@ -121,12 +115,7 @@ struct PairedConnection {
     _Peer = ends[1];
   }
   ~PairedConnection() {
-    if (_Connection) {
-      close(_Connection->socket);
-      mq_delete(&_Connection->receive);
-      mq_delete(&_Connection->send);
-      free(_Connection);
-    }
+    msg_srv_close(_Connection);
     ClosePeer();
   }
   void ClosePeer() {
