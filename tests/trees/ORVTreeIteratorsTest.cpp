@@ -154,7 +154,6 @@ std::string TreeWalk(ORVTreeAsTreeIterator&& ioIterator) {
     for (int level = 0; level <= element->GetIteratorElementSetIdx(); ++level) {
       auto* above = static_cast<ORVTreeAsTreeIteratorElement*>(ioIterator.GetElementSet()[level]);
       walk += NameOf(above->GetCurrentObject()) + (above->HasNextObject() ? "+" : "");
-      if (above->HasNextObject() != (above->GetNextObject() != nullptr)) walk += "?";
     }
   }
   for (int more = 0; more < 3; ++more)
