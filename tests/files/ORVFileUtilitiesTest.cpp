@@ -90,13 +90,7 @@ TEST(ORVFileUtilities, PathTextsComparedSplitWithSeparatorsReplacedAndCheckedAsW
   }
 }
 
-TEST(ORVFileUtilitiesDeathTest, OtherSeparatorIsFatal) {
-  ORVString out;
-  ExpectFatal([&] { U::ReplaceSeparators("a/b", ':', out); },
-              "Separator values : and neither \\ nor /", kFile);
-}
-
-TEST_F(ORVFileUtilitiesTest, FailingStreamOperationsNameTheFileAndTheSystemText) {
+TEST_F(ORVFileUtilitiesTest, StreamDirectoryAndRemovalOperationsOrTheirFailuresNamingTheFiles) {
   const char *name = P("data"), *missing = P("no/such/file");
   FILE* file = reinterpret_cast<FILE*>(1);
   Fails(U::FileOpen(missing, "r", file), "0201", {missing}, ENOENT);
@@ -126,10 +120,7 @@ TEST_F(ORVFileUtilitiesTest, FailingStreamOperationsNameTheFileAndTheSystemText)
   EXPECT_EQ(position, -1);
   fclose(file);
   close(ends[1]);
-}
-
-TEST_F(ORVFileUtilitiesTest, DirectoryAndRemovalOperationsAndTheirFailures) {
-  const char *dir = P("dir"), *missing = P("absent");
+  const char* dir = P("dir");
   EXPECT_EQ(U::MkDir(dir, 0750), 0);
   struct stat status;
   ASSERT_EQ(stat(dir, &status), 0);
@@ -234,7 +225,10 @@ TEST_F(ORVFileUtilitiesTest, CompareFileContentsFindsADifferenceInAnyPass) {
   Fails(U::CompareFileContents(paths, answer), "0201", {P("absent")}, ENOENT);
 }
 
-TEST(ORVFileUtilitiesDeathTest, CompareFileContentsNeedsTwoStrings) {
+TEST(ORVFileUtilitiesDeathTest, OtherSeparatorsAndCompareFileContentsWithoutTwoStringsAreFatal) {
+  ORVString out;
+  ExpectFatal([&] { U::ReplaceSeparators("a/b", ':', out); },
+              "Separator values : and neither \\ nor /", kFile);
   // The elements of the set: s a path, n null, x an object that is no string.
   const std::pair<const char*, const char*> rows[] = {
       {"", "NbFiles = 0 but it must be greater than 1"},
