@@ -4,9 +4,6 @@
 // are fatal with their texts.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <functional>
-#include <string>
 #include <tuple>
 #include <vector>
 
@@ -16,7 +13,6 @@
 #include "ORVFamilyAndNameCmpFamilyNameVal.h"
 #include "ORVFamilyAndNameHashFamilyCodeValNameVal.h"
 #include "ORVFamilyAndNameHashFamilyNameVal.h"
-#include "ORVGlobalObjectCleaner.h"
 #include "ORVHashTable.h"
 #include "ORVIdAndParentId.h"
 #include "ORVIdObjConvIdToExtChars.h"

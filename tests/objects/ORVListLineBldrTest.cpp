@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ORVListLineBldr.h"
@@ -12,19 +13,15 @@ namespace {
 
 using Alignment = ORVListLineFieldBldr::ORVAlignmentEnum;
 
-struct Column {
-  int _Alignment;
-  int _Length;
-  const char* _Value;
-};
+using Column = std::tuple<int, int, const char*>;  // alignment, length, value
 
 std::string Build(const char* iSeparator, const std::vector<Column>& iColumns) {
   std::vector<ORVListLineFieldBldr> fields;
   fields.reserve(iColumns.size());
   ORVListLineBldr line{ORVString(iSeparator)};
-  for (const Column& column : iColumns) {
-    fields.emplace_back(static_cast<Alignment>(column._Alignment), column._Length);
-    fields.back().SetValue(PEVUnicodeString(column._Value));
+  for (const auto& [alignment, length, value] : iColumns) {
+    fields.emplace_back(static_cast<Alignment>(alignment), length);
+    fields.back().SetValue(PEVUnicodeString(value));
   }
   for (ORVListLineFieldBldr& field : fields)
     line.Add(field);
@@ -34,12 +31,7 @@ std::string Build(const char* iSeparator, const std::vector<Column>& iColumns) {
 }
 
 TEST(ORVListLineBldr, ColumnsStartWhereTheirWidthsCountedInCharactersSay) {
-  struct Case {
-    const char* _Separator;
-    std::vector<Column> _Columns;
-    const char* _Line;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, std::vector<Column>, const char*> cases[] = {
       {" | ", {{0, 5, "ab"}, {1, 4, "7"}}, "ab |       7"},
       {" | ", {}, ""},
       {" | ", {{1, 4, "7"}}, "   7"},
@@ -49,8 +41,8 @@ TEST(ORVListLineBldr, ColumnsStartWhereTheirWidthsCountedInCharactersSay) {
       {"·", {{0, 3, "é"}, {1, 3, "ü"}}, "é·    ü"},
       {"", {{1, 3, "\xF0\x9F\x99\x82"}}, "  \xF0\x9F\x99\x82"},  // outside the basic plane
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(Build(c._Separator, c._Columns), c._Line) << c._Separator << c._Columns.size();
+  for (const auto& [separator, columns, built] : cases)
+    EXPECT_EQ(Build(separator, columns), built) << separator << columns.size();
   EXPECT_EQ(ORVListLineFieldBldr::CharacterCount(PEVUnicodeString("a\xF0\x9F\x99\x82z")), 3);
 }
 

@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <string>
 #include <vector>
 
-#include "ORVGlobalObjectCleaner.h"
 #include "ORVIterator.h"
 #include "ORVMappedCode.h"
 #include "ORVObjAndRefObjMngr.h"
@@ -194,7 +192,7 @@ TEST_F(ORVObjAndRefObjMngrTest, MillionLongChainsNeedNoStack) {
   EXPECT_EQ(treated(), kLength);
 }
 
-TEST_F(ORVObjAndRefObjMngrTest, ProcessorIsToldOfAttachAndDetach) {
+TEST_F(ORVObjAndRefObjMngrTest, ProcessorIsToldOfAttachAndDetachAndMisusesAreFatal) {
   ORVTestProcessor other;
   _First.SetProcessor(_Processors[0]);
   _First.SetProcessor(other);
@@ -205,9 +203,7 @@ TEST_F(ORVObjAndRefObjMngrTest, ProcessorIsToldOfAttachAndDetach) {
   _First.SetProcessor(_Processors[0]);
   _Processors[1]._InitializeResult = 5;
   EXPECT_EQ(_Group.Initialize(), 5);
-}
-
-TEST_F(ORVObjAndRefObjMngrTest, MisusesAreFatalWithTheirTexts) {
+  // The misuses, each in a process of its own.
   const char* file = "src/ORVObjAndRefObjMngr.cpp";
   ORVTestNode& node = Node(0, 2);
   Add(node);
