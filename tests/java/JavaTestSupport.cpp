@@ -1,22 +1,12 @@
 // The support of the Java display tests, and the program's main.
 #include "JavaTestSupport.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
-#include <map>
 #include <sstream>
 
 #include "SuiteHelpers.h"
 
 namespace {
-
-const char kScenarioVariable[] = "ORV_JAVA_TEST_SCENARIO";
-
-std::map<std::string, void (*)()>& Scenarios() {
-  static std::map<std::string, void (*)()> scenarios;
-  return scenarios;
-}
 
 JNIEnv* watched = nullptr;
 JniCallCounts* counts = nullptr;
@@ -89,30 +79,13 @@ JNIEnv* WatchingEnv(JNIEnv* iEnv, JniCallCounts& ioCounts) {
   return &env;
 }
 
-JavaScenario::JavaScenario(const char* iName, void (*iBody)()) {
-  Scenarios()[iName] = iBody;
-}
-
-ChildResult RunScenario(const std::string& iName,
-                        std::vector<std::pair<std::string, const char*>> iEnvironment) {
-  iEnvironment.emplace_back(kScenarioVariable, iName.c_str());
-  // The forked child only starts the program again: it never calls the JVM.
-  return RunInChild([] { execl("/proc/self/exe", "ORVJavaTests", (char*)nullptr); }, iEnvironment);
-}
-
 // For the leak check of a sanitizer build: the JVM and its zip library keep what they
 // allocate (class data, compiled code, the jar's inflater) until the process ends.
 extern "C" const char* __lsan_default_suppressions() {
   return "leak:libjvm.so\nleak:libzip.so\nleak:libz.so\n";
 }
 
-// The tests, or, in a child that RunScenario started, the scenario alone.
 int main(int argc, char** argv) {
-  if (const char* name = getenv(kScenarioVariable)) {
-    auto scenario = Scenarios().find(name);
-    if (scenario != Scenarios().end()) scenario->second();
-    _exit(scenario != Scenarios().end() ? 0 : 2);
-  }
   testing::InitGoogleTest(&argc, argv);
   // A process with a JVM cannot be forked: death tests start this program again.
   GTEST_FLAG_SET(death_test_style, "threadsafe");

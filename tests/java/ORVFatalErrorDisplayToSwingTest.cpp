@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <set>
 
 #include "JavaTestSupport.h"
@@ -23,6 +25,11 @@
 #include "TemporaryDirectory.h"
 
 namespace {
+
+// The file iName of the report directory, which ORV_TMP names.
+std::string Path(const std::string& iName) {
+  return getenv("ORV_TMP") + ("/" + iName);
+}
 
 std::set<std::string> Entries(const std::string& iDirectory) {
   std::set<std::string> names;
@@ -42,55 +49,43 @@ std::string Report(const std::string& iText, const std::string& iFile, bool iInJ
 }
 
 // Installs the Java displays over a JVM of iClassPath (no environment when empty) and
-// shows a message, or an error of the type ORV_JAVA_TEST_TYPE names.
-void DisplayOnJavaDisplays(const char* iClassPath) {
-  new ORVGlobalObjectCleaner();  // the scenario ends in a fatal report
+// shows a message, or first an error of type iType when one is given.
+void DisplayOnJavaDisplays(const char* iClassPath, int iType = -1) {
+  new ORVGlobalObjectCleaner();  // the process ends in a fatal report
   ORVSwingUtilities::MakeAndSetAsGlobalDisplayToSwing();
   if (!*iClassPath) ORVSwingUtilities::GetJNIEnvVariable();
   ORVSwingUtilities::SetJNIEnvVariable(StartJvm(iClassPath));
-  if (const char* type = getenv("ORV_JAVA_TEST_TYPE")) {
-    ORVError error("f", 1, {}, {}, {}, (PEVErrorType)atoi(type), PEV_E_FAIL);
+  if (iType >= 0) {
+    ORVError error("f", 1, {}, {}, {}, (PEVErrorType)iType, PEV_E_FAIL);
     ORVErrorDisplay::GetGlobal()->Display(error);
   }
   ORVMessageDisplay::GetGlobal()->Display("hello", 1);
 }
 
-JAVA_SCENARIO(TwoLineReportBesideAPlantedLink) {
-  std::string directory = getenv("ORV_TMP");
-  std::string predictable = directory + "/SCMFatalErrorFile.txt" + std::to_string(getpid());
-  if (symlink((directory + "/target").c_str(), predictable.c_str()) != 0) _exit(3);
-  DisplayOnJavaDisplays(ORV_RECORDER_JAR);
-  ORVInputValuePrefix().GetValueLengthMini();
-}
-JAVA_SCENARIO(LongLineOfAnyBytes) {
-  DisplayOnJavaDisplays(ORV_RECORDER_JAR);
-  ORVRefHandler::Fail((std::string(3000, 'x') + "\xC3\xA9 \xFF\xFE \xC3!").c_str(), "", "", "", "");
-}
-// Over the class path that ORV_JAVA_TEST_PATH gives.
-JAVA_SCENARIO(DisplayOverClassPath) {
-  DisplayOnJavaDisplays(getenv("ORV_JAVA_TEST_PATH"));
-}
-
-class ORVFatalErrorDisplayToSwingTest : public TemporaryDirectoryTest {
+class ORVFatalErrorDisplayToSwingTest : public testing::Test {
 protected:
-  void SetUp() override { setenv("ORV_TMP", _Directory.GetPath().c_str(), 1); }
-  void TearDown() override { unsetenv("ORV_TMP"); }
+  // A death test's child runs the test again: it keeps the directory of its parent.
+  void SetUp() override {
+    if (!getenv("ORV_TMP")) setenv("ORV_TMP", _Directory.emplace().GetPath().c_str(), 1);
+  }
+  void TearDown() override {
+    if (_Directory) unsetenv("ORV_TMP");
+  }
 
-  // Scenario iName ends with the report status and standard error matching iPattern,
-  // leaving nothing in the report directory but what the test put there.
-  void ExpectEnds(const char* iName, const std::string& iPattern, const char* iType = nullptr,
-                  const char* iClassPath = nullptr) {
-    ChildResult child =
-        RunScenario(iName, {{"ORV_JAVA_TEST_TYPE", iType}, {"ORV_JAVA_TEST_PATH", iClassPath}});
-    EXPECT_EQ(child._ExitStatus, 255) << iName;
-    EXPECT_THAT(child._Stderr, testing::MatchesRegex(iPattern)) << iName;
-    for (const std::string& name : Entries(_Directory.GetPath())) {
+  // iBody, run in a new process of this program, ends it with the report status and
+  // standard error matching iPattern, leaving nothing in the report directory but what the
+  // test put there.
+  void ExpectEnds(const std::function<void()>& iBody, const std::string& iPattern) {
+    EXPECT_EXIT(iBody(), testing::ExitedWithCode(255), "^(" + iPattern + ")$");
+    for (const std::string& name : Entries(Path(""))) {
       struct stat status {};
       EXPECT_TRUE(name == "target" ||
                   (lstat(Path(name).c_str(), &status) == 0 && S_ISLNK(status.st_mode)))
-          << name << " left by " << iName;
+          << name;
     }
   }
+
+  std::optional<TemporaryDirectory> _Directory;
 };
 
 }  // namespace
@@ -99,14 +94,25 @@ protected:
 // Invalid UTF-8 bytes arrive as the Latin-1 characters of their values.
 TEST_F(ORVFatalErrorDisplayToSwingTest, EachLineOfTheReportIsOneCallAndItsFileIsGone) {
   WriteWholeFile(Path("target"), "untouched");
-  ExpectEnds("TwoLineReportBesideAPlantedLink",
-             Report("ValueLengthMini must be greater or equal than 0",
-                    "src/ORVInputValuePrefix.cpp", true));
+  ExpectEnds(
+      [] {
+        std::string predictable = Path("SCMFatalErrorFile.txt") + std::to_string(getpid());
+        if (symlink(Path("target").c_str(), predictable.c_str()) != 0) _exit(3);
+        DisplayOnJavaDisplays(ORV_RECORDER_JAR);
+        ORVInputValuePrefix().GetValueLengthMini();
+      },
+      Report("ValueLengthMini must be greater or equal than 0", "src/ORVInputValuePrefix.cpp",
+             true));
   EXPECT_EQ(ReadWholeFile(Path("target")), "untouched");
-  EXPECT_EQ(Entries(_Directory.GetPath()).size(), 2u);
-  ExpectEnds("LongLineOfAnyBytes",
-             Report(std::string(3000, 'x') + "\\u00e9 \\u00ff\\u00fe \\u00c3!",
-                    "src/ORVRefHandler.cpp", true));
+  EXPECT_EQ(Entries(Path("")).size(), 2u);
+  ExpectEnds(
+      [] {
+        DisplayOnJavaDisplays(ORV_RECORDER_JAR);
+        std::string text = std::string(3000, 'x') + "\xC3\xA9 \xFF\xFE \xC3!";
+        ORVRefHandler::Fail(text.c_str(), "", "", "", "");
+      },
+      Report(std::string(3000, 'x') + "\\u00e9 \\u00ff\\u00fe \\u00c3!", "src/ORVRefHandler.cpp",
+             true));
 }
 
 // What the fatal display echoes, then the report of the display that could not reach
@@ -118,25 +124,25 @@ TEST_F(ORVFatalErrorDisplayToSwingTest, WhatCannotReachJavaGoesToStandardError) 
   const std::string noMethod = "Unable to find recording method 'ORVError.Display";
   const std::string message = "src/ORVMessageDisplayToSwing.cpp";
   const std::string error = "src/ORVErrorDisplayToSwing.cpp";
-  auto over = [&](const std::string& iPattern, const char* iType, const char* iClassPath) {
-    ExpectEnds("DisplayOverClassPath", iPattern, iType, iClassPath);
+  auto over = [&](const std::string& iPattern, int iType, const char* iClassPath) {
+    ExpectEnds([&] { DisplayOnJavaDisplays(iClassPath, iType); }, iPattern);
   };
   over(
       "JNI Environment pointer is not initialized\\.\n" +
           Report("JNI Environment pointer is not initialized.", "src/ORVSwingUtilities.cpp", false),
-      nullptr, "");
+      -1, "");
   over(noClass + Report("Unable to find recording class 'ORVCMJSERVICES_PACKAGE ORVJniError'.",
                         message, false),
-       nullptr, "/nonexistent");
+       -1, "/nonexistent");
   over(noClass + Report("Unable to find recording class ORVCMJSERVICES_PACKAGE 'ORVJniError'.",
                         error, false),
-       "1", "/nonexistent");
+       1, "/nonexistent");
   const char* methods[] = {"Message", "CriticalError", "FatalError", "WarningError",
                            "InformationError"};
-  for (const char* type : {"", "1", "2", "3", "4"})
+  for (int type = 0; type <= 4; ++type)
     over(EscapeForRegex(noMethod + "FatalError'.\n") +
-             Report(noMethod + methods[atoi(type)] + "'.", *type ? error : message, false),
-         *type ? type : nullptr, ORV_WITHOUT_METHODS_JAR);
+             Report(noMethod + methods[type] + "'.", type ? error : message, false),
+         type ? type : -1, ORV_WITHOUT_METHODS_JAR);
 }
 
 // The report file, without a JVM.
@@ -155,9 +161,9 @@ TEST_F(ORVFatalErrorDisplayToSwingTest, EachStreamIsANewPrivateFileAndOnlyTheLas
     EXPECT_EQ(ReadWholeFile(name), "report");
   }
   EXPECT_NE(names[0], names[1]);
-  EXPECT_EQ(Entries(_Directory.GetPath()).size(), 1u);  // the second stream removed the first
+  EXPECT_EQ(Entries(Path("")).size(), 1u);  // the second stream removed the first
   display->Release();
-  EXPECT_TRUE(Entries(_Directory.GetPath()).empty());
+  EXPECT_TRUE(Entries(Path("")).empty());
   // Without its file, Display needs no JNI environment and touches nothing.
   setenv("ORV_TMP", Path("missing").c_str(), 1);
   ORVFatalErrorDisplayToSwing failed;
