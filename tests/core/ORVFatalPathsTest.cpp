@@ -3,19 +3,13 @@
 // goes through, a report started inside another one) and ORVGlobalObjectCleaner
 // (registration, release order, growth, lifecycle errors).
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
 
 #include "ChildProcess.h"
 #include "ORVExit.h"
 #include "ORVFatalErrorDisplayToTerm.h"
-#include "ORVGlobalObjectCleaner.h"
 #include "ORVOFStream.h"
-#include "ORVRefHandler.h"
 #include "SuiteHelpers.h"
 #include "TemporaryDirectory.h"
 #include "TestClasses.h"

@@ -1,10 +1,7 @@
 // Tests of the object model: the meta-object protocol, the conversion checks, and the
 // reference handlers (counts on Set, copy and assignment, kind checks, the fatal texts
 // shared by every handler class).
-#include <gtest/gtest.h>
 
-#include "ORVMacro.h"
-#include "ORVRefHandler.h"
 #include "ORVString.h"
 #include "SuiteHelpers.h"
 #include "TestClasses.h"

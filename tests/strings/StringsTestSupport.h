@@ -2,24 +2,11 @@
 // data, external data types and the text utilities.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <cctype>
-#include <cerrno>
 #include <climits>
-#include <cstdint>
-#include <cstdio>
-#include <cstring>
-#include <functional>
-#include <initializer_list>
 #include <random>
-#include <string>
-#include <tuple>
-#include <utility>
 
 #include "ChildProcess.h"
 #include "ErrorRecord.h"
-#include "ORVDate.h"
 #include "ORVError.h"
 #include "ORVErrorDisplayToISO8859Term.h"
 #include "ORVExtAnyBoolean.h"
@@ -27,7 +14,6 @@
 #include "ORVExtAnyConstPointer.h"
 #include "ORVExtAnyDate.h"
 #include "ORVExtAnyInteger.h"
-#include "ORVExtAnyString.h"
 #include "ORVExtAnyVarPointer.h"
 #include "ORVExtDbNullBoolean.h"
 #include "ORVExtDbNullDate.h"
@@ -37,7 +23,6 @@
 #include "ORVMessageDisplayToISO8859Term.h"
 #include "ORVMessageDisplayToString.h"
 #include "ORVOFStream.h"
-#include "ORVString.h"
 #include "ORVStringExtCharsCmpNoCase.h"
 #include "ORVStringExtCharsConvToLowerExtChars.h"
 #include "ORVStringExtCharsConvToUpperExtChars.h"
