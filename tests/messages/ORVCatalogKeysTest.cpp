@@ -13,12 +13,9 @@
 #include <cstring>
 #include <filesystem>
 #include <set>
-#include <string>
 #include <vector>
 
 #include "MessagesTestSupport.h"
-#include "ORVParamNLSMsgBldrCtlg.h"
-#include "PEVMsg.h"
 #include "PEVMsgCatalog.h"
 #include "TemporaryDirectory.h"
 

@@ -8,9 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "ChildProcess.h"
 #include "ErrorRecord.h"

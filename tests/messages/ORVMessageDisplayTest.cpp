@@ -8,10 +8,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <iterator>
-#include <string>
 
 #include "ChildProcess.h"
 #include "ErrorRecord.h"
