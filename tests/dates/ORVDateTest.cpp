@@ -71,6 +71,14 @@ protected:
                                                                oV[1], oV[2], oV[3], oV[4], oV[5]);
   }
 
+  // Reads iText as a date into ioDate, in the short form when oTimeGiven is given.
+  long ReadDate(const ORVString& iText, ORVDate& ioDate, unsigned int* oTimeGiven = nullptr) {
+    return oTimeGiven
+               ? ORVDateUtilities::ConvertStringForProgramToDate(iText, _Request, _Advice,
+                                                                 *oTimeGiven, ioDate)
+               : ORVDateUtilities::ConvertStringForProgramToDate(iText, _Request, _Advice, ioDate);
+  }
+
   // The diagnostic ("ORVBC key: parameter") of the last error of iCode, checked to be a
   // date error of the caller's request whose text, when iBuild, is built from the shipped
   // catalog without a fallback marker; the last error is forgotten.
@@ -205,8 +213,8 @@ TEST(ORVDate, ValidDaysAndWeekdaysFollowTheGregorianRule) {
     EXPECT_EQ(std::vector<int>({dayOfYear, weekDay}), std::vector<int>({d[3], d[4]})) << d[0];
   }
   ORVDateUtilities::GetDayIdx(-401, 1, 1, dayOfYear, previous);
-  for (int year = -401; year <= 2401; ++year) {
-    for (int month = 1; month <= 12; ++month) {
+  for (int year = -401; year <= 2401; ++year)
+    for (int month = 1; month <= 12; ++month)
       for (int day = year == -401 && month == 1 ? 2 : 1; day <= 31; ++day) {
         // Before year 1 DayIsValid keeps February 29 of common years; the calendar skips it.
         if (!ORVDateUtilities::DayIsValid(year, month, day) ||
@@ -216,8 +224,6 @@ TEST(ORVDate, ValidDaysAndWeekdaysFollowTheGregorianRule) {
         ASSERT_EQ(weekDay, (previous + 1) % 7) << year << "/" << month << "/" << day;
         previous = weekDay;
       }
-    }
-  }
   // Years at the ends of int: no overflow, a weekday within 0..6.
   for (int year : {INT_MAX, INT_MIN}) {
     ORVDateUtilities::GetDayIdx(year, year == INT_MAX ? 12 : 1, 1, dayOfYear, weekDay);
@@ -330,10 +336,7 @@ TEST_F(ORVDateUtilitiesTest, ProgramTextsGiveTheDateAndTimeFlagOrAnErrorNamingTh
     SCOPED_TRACE(text);
     ORVDate date(2001, 1, 1, 0, 0, 0);
     unsigned int timeGiven = 9;
-    long code =
-        shortForm ? ORVDateUtilities::ConvertStringForProgramToDate(text, _Request, _Advice,
-                                                                    timeGiven, date)
-                  : ORVDateUtilities::ConvertStringForProgramToDate(text, _Request, _Advice, date);
+    long code = ReadDate(text, date, shortForm ? &timeGiven : nullptr);
     if (strchr(expected, '/')) {
       EXPECT_EQ(code, 0);
       EXPECT_EQ(DateText(date) + " " + std::to_string(timeGiven), expected);
@@ -377,8 +380,7 @@ TEST_F(ORVDateUtilitiesTest, TextsHoldingANulByteAreRefused) {
     ORVString text = MakeString(bytes);
     EXPECT_EQ(Span(text), "failed 0/0/0-0:0:0");
     ORVDate date;
-    EXPECT_EQ(ORVDateUtilities::ConvertStringForProgramToDate(text, _Request, _Advice, date),
-              PEV_E_FAIL);
+    EXPECT_EQ(ReadDate(text, date), PEV_E_FAIL);
   }
 }
 
@@ -451,10 +453,7 @@ TEST_F(ORVDateUtilitiesTest, DateTextsReadBackOrFailWithADisplayableError) {
     for (int form = 0; form < 2; ++form) {
       ORVDate date, again;
       unsigned int timeGiven = 7;
-      long code = form ? ORVDateUtilities::ConvertStringForProgramToDate(text.c_str(), _Request,
-                                                                         _Advice, timeGiven, date)
-                       : ORVDateUtilities::ConvertStringForProgramToDate(text.c_str(), _Request,
-                                                                         _Advice, date);
+      long code = ReadDate(text.c_str(), date, form ? &timeGiven : nullptr);
       if (code != 0) {
         ExpectDisplayableError(code, 7722, 7734);
         ASSERT_EQ(DateText(date), "0000/00/00-00:00:00");
@@ -462,9 +461,7 @@ TEST_F(ORVDateUtilitiesTest, DateTextsReadBackOrFailWithADisplayableError) {
       }
       ++successes[form];
       // The program text of the date reads back as the same date.
-      ASSERT_EQ(ORVDateUtilities::ConvertStringForProgramToDate(DateText(date).c_str(), _Request,
-                                                                _Advice, again),
-                0);
+      ASSERT_EQ(ReadDate(DateText(date).c_str(), again), 0);
       ASSERT_EQ(again.Compare(date), 0) << DateText(date);
       ASSERT_EQ(timeGiven, form ? (HourIsGiven(text) ? 1u : 0u) : 7u);
     }
