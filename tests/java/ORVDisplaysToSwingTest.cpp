@@ -3,31 +3,95 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "JavaTestSupport.h"
 #include "ORVError.h"
 #include "ORVErrorDisplayToSwing.h"
 #include "ORVMessageDisplayToSwing.h"
 #include "ORVNLSMsgBldrFromString.h"
 #include "ORVSwingUtilities.h"
+#include "SuiteHelpers.h"
 
 namespace {
+
+JNIEnv* watched = nullptr;
+// What the displays did through the watching environment.
+int made = 0, deleted = 0, callsWithExceptionPending = 0;
+
+// The watched environment, once a call made with an exception pending is counted.
+JNIEnv* Watched() {
+  callsWithExceptionPending += watched->ExceptionCheck();
+  return watched;
+}
+template <class Result>
+Result Made(Result iReference) {
+  made += iReference != nullptr;
+  return iReference;
+}
+
+// An environment forwarding to iEnv only the JNI functions the displays use, counting.
+// Every other function is null: a display calling one fails loudly.
+JNIEnv* WatchingEnv(JNIEnv* iEnv) {
+  static JNINativeInterface_ functions{};
+  static JNIEnv_ env{&functions};
+  watched = iEnv;
+  made = deleted = callsWithExceptionPending = 0;
+  functions.FindClass = [](JNIEnv*, const char* iName) {
+    return Made(Watched()->FindClass(iName));
+  };
+  functions.ExceptionCheck = [](JNIEnv*) { return watched->ExceptionCheck(); };
+  functions.ExceptionDescribe = [](JNIEnv*) { watched->ExceptionDescribe(); };
+  functions.ExceptionClear = [](JNIEnv*) { watched->ExceptionClear(); };
+  functions.DeleteLocalRef = [](JNIEnv*, jobject iReference) {
+    deleted += iReference != nullptr;
+    Watched()->DeleteLocalRef(iReference);
+  };
+  functions.GetStaticMethodID = [](JNIEnv*, jclass iClass, const char* iName, const char* iSig) {
+    return Watched()->GetStaticMethodID(iClass, iName, iSig);
+  };
+  functions.NewString = [](JNIEnv*, const jchar* iUnits, jsize iCount) {
+    return Made(Watched()->NewString(iUnits, iCount));
+  };
+  functions.CallStaticVoidMethodV = [](JNIEnv*, jclass iClass, jmethodID iMethod, va_list iArgs) {
+    Watched()->CallStaticVoidMethodV(iClass, iMethod, iArgs);
+  };
+  return &env;
+}
+
+// The calls the receiver recorded since the last look, each "Method:text" in UTF-8. The
+// receiver throws at a call of the text "refused" once it has recorded it.
+std::vector<std::string> ReceivedCalls(JNIEnv* iEnv) {
+  jclass recorder = iEnv->FindClass("com/marvolt/tovakconfigmanagement/orvcmjservices/ORVJniError");
+  jmethodID method = iEnv->GetStaticMethodID(recorder, "Received", "()Ljava/lang/String;");
+  auto text = (jstring)iEnv->CallStaticObjectMethod(recorder, method);
+  const jchar* units = iEnv->GetStringChars(text, nullptr);
+  std::istringstream all(
+      Utf8(PEVUnicodeString((const char16_t*)units, iEnv->GetStringLength(text))));
+  iEnv->ReleaseStringChars(text, units);
+  iEnv->DeleteLocalRef(text);
+  iEnv->DeleteLocalRef(recorder);
+  std::vector<std::string> calls;
+  for (std::string call; std::getline(all, call, '\0');)
+    calls.push_back(call);
+  return calls;
+}
 
 class ORVDisplaysToSwingTest : public testing::Test {
 protected:
   void SetUp() override {
     ReceivedCalls(_Env);
-    ORVSwingUtilities::SetJNIEnvVariable(WatchingEnv(_Env, _Counts));
+    ORVSwingUtilities::SetJNIEnvVariable(WatchingEnv(_Env));
     testing::internal::CaptureStderr();  // what the receiver echoes or describes
   }
   void TearDown() override {
     ORVSwingUtilities::SetJNIEnvVariable(nullptr);
-    EXPECT_EQ(_Counts._CallsWithExceptionPending, 0);
-    EXPECT_EQ(_Counts._LocalReferencesDeleted, _Counts._LocalReferencesMade);
+    EXPECT_EQ(callsWithExceptionPending, 0);
+    EXPECT_EQ(deleted, made);
   }
 
   ORVGlobalObjectCleaner _Cleaner;
   JNIEnv* _Env = StartJvm();
-  JniCallCounts _Counts;
 };
 
 ORVNLSMsgBldrRfHndlr Text(const char* iText) {
@@ -52,7 +116,7 @@ TEST_F(ORVDisplaysToSwingTest, EachErrorTypeSendsTheTerminalTextToItsMethod) {
     EXPECT_EQ(ReceivedCalls(_Env), std::vector<std::string>{expected[type]}) << type;
   }
   testing::internal::GetCapturedStderr();
-  EXPECT_EQ(_Counts._LocalReferencesMade, 2 * 6);
+  EXPECT_EQ(made, 2 * 6);
 }
 
 // Outside the basic plane a character is two UTF-16 units; the receiver throws at the
@@ -69,7 +133,7 @@ TEST_F(ORVDisplaysToSwingTest, EachMessageArrivesWholeAndLeavesNothingBehind) {
   EXPECT_THAT(testing::internal::GetCapturedStderr(),
               testing::HasSubstr("IllegalStateException: the front end refused DisplayMessage"));
   EXPECT_EQ(ReceivedCalls(_Env), expected);
-  EXPECT_EQ(_Counts._LocalReferencesMade, 2 * (int)expected.size());  // the class, the text
+  EXPECT_EQ(made, 2 * (int)expected.size());  // the class, the text
 }
 
 }  // namespace
