@@ -19,6 +19,8 @@
 
 extern "C" int ORVCOMEncodeFromC(void);
 
+using namespace std::string_literals;
+
 namespace {
 
 using Buffer = std::unique_ptr<mq_buf, decltype(&mq_buf_free)>;
@@ -36,30 +38,31 @@ TEST(ORVCOMMessageQueue, BuffersGrowInStepsWithinTheLimitAndAreReadWithinTheirBy
     EXPECT_EQ(Sizes(Alloc(asked)), std::pair(size, count)) << asked;
   EXPECT_EQ(mq_buf_alloc(mq_max_frame_size() + 1), nullptr);
   Buffer buffer = Alloc(0);
-  ASSERT_EQ(mq_buf_insert(buffer.get(), 65530, std::string(65530, 'x').data()), 0);
+  auto insert = [&buffer](int iBytes, const std::string& iData) {
+    return mq_buf_insert(buffer.get(), iBytes, iData.data());
+  };
+  ASSERT_EQ(insert(65530, std::string(65530, 'x')), 0);
   EXPECT_EQ(buffer->size, 65536);
-  ASSERT_EQ(mq_buf_insert(buffer.get(), 10, "0123456789"), 0);
+  ASSERT_EQ(insert(10, "0123456789"), 0);
   EXPECT_EQ(Sizes(buffer), std::pair(131072, 65540));
   EXPECT_EQ(std::string(buffer->data + 65529, 4), "x012");
   EXPECT_EQ(mq_buf_insert_close(buffer.get()), 65540);
   EXPECT_EQ(buffer->size, 65540);
-  // Negative, huge and over-limit counts change nothing.
+  // Negative, huge and over-limit counts change nothing: the results of inserting 4, -1,
+  // INT_MAX, then under a limit of 100 inserting 96 and 1, and resizing to 101.
   buffer = Alloc(0);
-  ASSERT_EQ(mq_buf_insert(buffer.get(), 4, "abcd"), 0);
-  EXPECT_EQ(mq_buf_insert(buffer.get(), -1, "x"), -1);
-  EXPECT_EQ(mq_buf_insert(buffer.get(), INT_MAX, "x"), -1);
-  ASSERT_EQ(mq_set_max_frame_size(100), 0);
-  EXPECT_EQ(mq_buf_insert(buffer.get(), 96, std::string(96, 'y').data()), 0);
-  EXPECT_EQ(mq_buf_insert(buffer.get(), 1, "z"), -1);
-  EXPECT_EQ(mq_buf_resize(buffer.get(), 101), -1);
-  ASSERT_EQ(mq_set_max_frame_size(MQ_DEFAULT_MAX_FRAME_SIZE), 0);
+  EXPECT_EQ(std::vector<int>({insert(4, "abcd"), insert(-1, "x"), insert(INT_MAX, "x"),
+                              mq_set_max_frame_size(100), insert(96, std::string(96, 'y')),
+                              insert(1, "z"), mq_buf_resize(buffer.get(), 101),
+                              mq_set_max_frame_size(MQ_DEFAULT_MAX_FRAME_SIZE)}),
+            std::vector<int>({0, -1, -1, 0, 0, -1, -1, 0}));
   EXPECT_EQ(Sizes(buffer), std::pair(65536, 100));
   for (int refused : {7, 0, -1, MQ_LIMIT_MAX_FRAME_SIZE + 1})
     EXPECT_EQ(mq_set_max_frame_size(refused), -1) << refused;
   EXPECT_EQ(mq_max_frame_size(), MQ_DEFAULT_MAX_FRAME_SIZE);
   // Extracting walks the frame; a resize then leaves the rest to receive.
   buffer = Alloc(0);
-  mq_buf_insert(buffer.get(), 8, "headtail");
+  insert(8, "headtail");
   mq_buf_insert_close(buffer.get());
   mq_buf_extract_open(buffer.get());
   char part[5] = {};
@@ -69,8 +72,7 @@ TEST(ORVCOMMessageQueue, BuffersGrowInStepsWithinTheLimitAndAreReadWithinTheirBy
   EXPECT_EQ(buffer->count, 4);
   mq_buf_extract_close(buffer.get());
   ASSERT_EQ(mq_buf_resize(buffer.get(), 20), 0);
-  EXPECT_EQ(buffer->count, 12);
-  EXPECT_EQ(std::string(buffer->data, 8), "headtail");
+  EXPECT_EQ(std::pair(buffer->count, std::string(buffer->data, 8)), std::pair(12, "headtail"s));
   ChildResult child = RunInChild([&] { mq_buf_extract(Alloc(3).get(), 4, part); });
   EXPECT_EQ(child._Signal, SIGABRT);
   EXPECT_THAT(child._Stderr,
@@ -79,15 +81,14 @@ TEST(ORVCOMMessageQueue, BuffersGrowInStepsWithinTheLimitAndAreReadWithinTheirBy
                                     "end of message\n\n$"));
 }
 
-// Counts calls; fails on the second buffer, and removes the first while applying.
-int _Calls = 0;
-int RemoveFirstFailSecond(mq* ioQueue, mq_buf* iBuffer) {
-  if (++_Calls == 2) return -1;
-  if (iBuffer == mq_peek(ioQueue)) mq_remove(ioQueue);
-  return 0;
-}
-
 TEST(ORVCOMMessageQueue, QueueKeepsOrderAndSurvivesRemovalAndDelete) {
+  // Counts calls; fails on the second buffer, and removes the first while applying.
+  static int calls = 0;
+  auto removeFirstFailSecond = [](mq* ioQueue, mq_buf* iBuffer) {
+    if (++calls == 2) return -1;
+    if (iBuffer == mq_peek(ioQueue)) mq_remove(ioQueue);
+    return 0;
+  };
   mq queue;
   mq_create(&queue);
   mq_remove(&queue);
@@ -95,9 +96,8 @@ TEST(ORVCOMMessageQueue, QueueKeepsOrderAndSurvivesRemovalAndDelete) {
   std::vector<mq_buf*> buffers;
   for (int i = 0; i < 3; ++i)
     mq_add(&queue, buffers.emplace_back(mq_buf_alloc(i + 1)));
-  _Calls = 0;
-  EXPECT_EQ(mq_apply(&queue, RemoveFirstFailSecond), -1);
-  EXPECT_EQ(_Calls, 2);
+  EXPECT_EQ(mq_apply(&queue, removeFirstFailSecond), -1);
+  EXPECT_EQ(calls, 2);
   EXPECT_EQ(std::pair(mq_peek(&queue), mq_length(&queue)), std::pair(buffers[1], 2));
   EXPECT_EQ(mq_detach(&queue), buffers[1]);
   mq_buf_free(buffers[1]);
@@ -127,10 +127,10 @@ int ReadFrom(void* iContext, int iBytes, void* oAddress) {
 
 std::string Hex(const std::string& iBytes) {
   std::string hex;
+  char digits[4];
   for (unsigned char c : iBytes)
-    hex += std::string(hex.empty() ? "" : " ") + "0123456789ABCDEF"[c >> 4] +
-           "0123456789ABCDEF"[c & 15];
-  return hex;
+    hex += (snprintf(digits, sizeof digits, " %02X", c), digits);
+  return hex.erase(0, 1);
 }
 
 TEST(ORVCOMMessage, FieldsHaveTheirByteLayouts) {
@@ -202,12 +202,11 @@ TEST(ORVCOMMessage, DecodersReadBackAndRefuseWhatDoesNotFit) {
 std::vector<std::string> _Received;
 void Keep(void* iMessage, void*) {
   int* words = static_cast<int*>(iMessage);
-  std::string seen = "type " + std::to_string(words[0]) + ": " + std::to_string(words[1]);
-  if (words[0] == kEchoType) {
-    char* text = static_cast<EchoMessage*>(iMessage)->_Text;
-    seen += text ? " " + std::string(text) : " <null>";
-  }
-  _Received.push_back(seen);
+  const char* text = words[0] == kEchoType ? static_cast<EchoMessage*>(iMessage)->_Text : "";
+  _Received.push_back("type " + std::to_string(words[0]) + ": " + std::to_string(words[1]) +
+                      (!text   ? " <null>"
+                       : *text ? " " + std::string(text)
+                               : ""));
   free(iMessage);
 }
 
