@@ -11,8 +11,6 @@ import java.util.List;
 public final class ORVJniError {
   private static final List<String> received = new ArrayList<>();
 
-  private ORVJniError() {}
-
   private static void record(String method, String text) {
     received.add(method + ":" + text);
     if (text.equals("refused"))
@@ -32,16 +30,14 @@ public final class ORVJniError {
     StringBuilder out = new StringBuilder("DisplayFatalError(");
     for (char c : text.toCharArray())
       out.append(c == '\n' || (c >= 0x20 && c < 0x7f) ? "" + c : String.format("\\u%04x", (int) c));
-    System.err.print(out.append(")\n"));
-    System.err.flush();
+    System.err.print(out.append(")\n")); // flushed at the line feed
     record("DisplayFatalError", text);
   }
 
-  // The calls recorded since the last time, each followed by a NUL character.
+  // The calls recorded since the last time, separated by NUL characters.
   public static String Received() {
-    StringBuilder all = new StringBuilder();
-    received.forEach(call -> all.append(call).append('\0'));
+    String all = String.join("\0", received);
     received.clear();
-    return all.toString();
+    return all;
   }
 }

@@ -1,6 +1,4 @@
 // A front end whose receiver has none of the display methods.
 package com.marvolt.tovakconfigmanagement.orvcmjservices;
 
-public final class ORVJniError {
-  private ORVJniError() {}
-}
+public final class ORVJniError {}
