@@ -141,22 +141,17 @@ struct DateTextMaker {
     std::string text = Field(1960, 90);
     const char* separators[] = {"/", "/", "-", ":", ":"};
     const int limits[] = {13, 32, 25, 61, 61};
-    int fields = Pick(3) == 0 ? 1 + Pick(6) : 6;
-    for (int i = 1; i < fields; ++i) {
-      text += Separator(separators[i - 1]);
-      text += Field(0, limits[i - 1]);
-    }
+    // The member calls are sequenced: each separator is drawn before the field after it.
+    for (int i = 1, fields = Pick(3) == 0 ? 1 + Pick(6) : 6; i < fields; ++i)
+      text.append(1, Separator(separators[i - 1])).append(Field(0, limits[i - 1]));
     if (Pick(10) == 0) text += Separator("-:/");
     return text;
   }
   // A span text: up to six fields with any of the span separators.
   std::string Span() {
     std::string text = Field(0, 100);
-    int fields = Pick(6);
-    for (int i = 0; i < fields; ++i) {
-      text += Separator("/-:");
-      text += Field(0, 100);
-    }
+    for (int i = 0, fields = Pick(6); i < fields; ++i)
+      text.append(1, Separator("/-:")).append(Field(0, 100));
     return text;
   }
   int Pick(int iCount) { return std::uniform_int_distribution<int>(0, iCount - 1)(_Random); }
