@@ -84,7 +84,7 @@ struct Command {
     for (const std::string& word : words)
       arguments.push_back(word.c_str());
     std::string outcome = Short(Outcome(Analyze(_Analyzer, arguments)));
-    return outcome + State();
+    return outcome + State();  // State after the analysis
   }
   std::string State() const {
     std::string state;

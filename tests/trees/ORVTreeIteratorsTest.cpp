@@ -275,8 +275,7 @@ TEST_F(ORVTreeIteratorsTest, AMillionLevelTreeIsWalkedAndDrawnOnASmallStack) {
   EXPECT_EQ(count, depth);
   EXPECT_EQ(line.size(), 4u * (depth - 2) + 3 + 1 + 2 + 7);
   EXPECT_EQ(line.substr(line.size() - 17), "       +- n999999");
-  EXPECT_EQ(path.substr(0, 6), "n0/n1/");
-  EXPECT_EQ(path.substr(path.size() - 15), "n999998/n999999");
+  EXPECT_EQ(path.substr(0, 6) + "..." + path.substr(path.size() - 15), "n0/n1/...n999998/n999999");
 }
 
 // At a child's level or at the root's, in either walk.
