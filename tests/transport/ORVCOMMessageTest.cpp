@@ -204,9 +204,7 @@ void Keep(void* iMessage, void*) {
   int* words = static_cast<int*>(iMessage);
   const char* text = words[0] == kEchoType ? static_cast<EchoMessage*>(iMessage)->_Text : "";
   _Received.push_back("type " + std::to_string(words[0]) + ": " + std::to_string(words[1]) +
-                      (!text   ? " <null>"
-                       : *text ? " " + std::string(text)
-                               : ""));
+                      (text && !*text ? "" : " " + std::string(text ? text : "<null>")));
   free(iMessage);
 }
 

@@ -121,10 +121,9 @@ TEST_F(ORVCOMNet, AcceptWithoutDescriptorsLeftIsARecordedFailure) {
     close(probe);
     rlimit limit = {rlim_t(probe + 4), rlim_t(probe + 4)};
     setrlimit(RLIMIT_NOFILE, &limit);
-    sockaddr_in address = Loopback(port);
     std::vector<int> clients;
     for (int fd; clients.size() < 16 && (fd = socket(AF_INET, SOCK_STREAM, 0)) >= 0;)
-      connect(clients.emplace_back(fd), Address(address), sizeof address);
+      Connect(clients.emplace_back(fd), port);
     errors.Take();
     int refused = net_serv_open(server);
     printf("%d|%s\n", refused, errors.Take().c_str());
@@ -182,18 +181,15 @@ struct Server {
     for (size_t i = 0; i < ready.size(); ++i) {
       msg_connection* connection = _Connections[i];
       int result = 1;
-      if ((ready[i].revents & POLLOUT) && mq_length(&connection->send) > 0)
-        result = msg_send_process(connection) < 0 ? -1 : 1;
+      if (ready[i].revents & POLLOUT) result = msg_send_process(connection) < 0 ? -1 : 1;
       if (result > 0 && (ready[i].revents & (POLLIN | POLLHUP | POLLERR))) {
         if (mq_length(&connection->receive) == 0) msg_recv(connection, connection, 0);
         result = msg_recv_process(connection, connection);
       }
-      if (result > 0) {
+      if (result > 0)
         open.push_back(connection);
-        continue;
-      }
-      ioClosed[connection] = result;
-      msg_srv_close(connection);
+      else
+        ioClosed[connection] = result, msg_srv_close(connection);
     }
     _Connections = open;
   }
@@ -230,8 +226,7 @@ TEST(ORVCOMMessageServer, HostilePeerLosesOnlyItsOwnConnection) {
   for (const auto& [what, bytes, result, recorded, late] : hostiles) {
     SCOPED_TRACE(what);
     int peer = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address = Loopback(port);
-    ASSERT_EQ(connect(peer, Address(address), sizeof address), 0);
+    ASSERT_EQ(Connect(peer, port), 0);
     msg_connection* attacker = server.Accept();
     ASSERT_NE(attacker, nullptr) << errors.Take();
     ASSERT_TRUE(WriteAll(peer, bytes));

@@ -139,3 +139,8 @@ inline sockaddr_in Loopback(int iPort) {
 inline sockaddr* Address(sockaddr_in& iAddress) {
   return reinterpret_cast<sockaddr*>(&iAddress);
 }
+// Connects iSocket to the loopback address with iPort; connect's result.
+inline int Connect(int iSocket, int iPort) {
+  sockaddr_in address = Loopback(iPort);
+  return connect(iSocket, Address(address), sizeof address);
+}
