@@ -167,7 +167,7 @@ bool HourIsGiven(const std::string& iText) {
 
 }  // namespace
 
-TEST(ORVDate, UnsetDateReadsAsZerosAndCopiesAndTheTmFormTakeALeapSecondAndYearsWithoutLimit) {
+TEST(ORVDate, UnsetDatesCopiesTheTmFormAndComparisonTakeEveryYearAndALeapSecond) {
   ORVDate date, set(2004, 2, 29, 1, 2, 3);
   EXPECT_EQ(DateText(ORVDate(set)), "2004/02/29-01:02:03");
   set.SetDate(date);
@@ -185,6 +185,16 @@ TEST(ORVDate, UnsetDateReadsAsZerosAndCopiesAndTheTmFormTakeALeapSecondAndYearsW
   EXPECT_EQ(ORVDate(fields).GetYear(), INT_MAX);
   EXPECT_EQ(ORVDate(INT_MIN, 1, 1, 0, 0, 0).GetTM().tm_year, INT_MIN);
   EXPECT_EQ(ORVDate(INT_MAX, 1, 1, 0, 0, 0).GetTM().tm_year, INT_MAX - 1900);
+  // Comparison gives the difference of the first differing field.
+  ORVDate june(2004, 6, 15, 12, 30, 30);
+  const std::pair<const char*, int> kOthers[] = {
+      {"2004/09/01-00:00:00", -3}, {"2004/06/10-23:00:00", 5},   {"2004/06/15-13:00:00", -1},
+      {"2004/06/15-12:00:59", 30}, {"2004/06/15-12:30:59", -29}, {"2002/12/31-23:59:59", 2}};
+  for (const auto& [other, difference] : kOthers)
+    EXPECT_EQ(june.Compare(DateOf(other)), difference) << other;
+  // Years far apart keep the sign of their difference.
+  EXPECT_GT(ORVDate(INT_MAX, 1, 1, 0, 0, 0).Compare(ORVDate(INT_MIN, 1, 1, 0, 0, 0)), 0);
+  EXPECT_LT(ORVDate(INT_MIN, 1, 1, 0, 0, 0).Compare(ORVDate(INT_MAX, 1, 1, 0, 0, 0)), 0);
 }
 
 TEST(ORVDate, ValidDaysAndWeekdaysFollowTheGregorianRule) {
@@ -260,18 +270,6 @@ TEST(ORVDate, UtcConversionCoversTheSigned32BitRangeAndLocalTimeFollowsTheZone) 
     EXPECT_EQ(DateOf(text).Gettime_t(1), time) << text;
   }
   EXPECT_EQ(DateText(ORVDate((long)INT32_MIN, 1)).substr(0, 4), "1901");
-}
-
-TEST(ORVDate, ComparisonGivesTheFirstDifferingField) {
-  ORVDate date(2004, 6, 15, 12, 30, 30);
-  const std::pair<const char*, int> kOthers[] = {
-      {"2004/09/01-00:00:00", -3}, {"2004/06/10-23:00:00", 5},   {"2004/06/15-13:00:00", -1},
-      {"2004/06/15-12:00:59", 30}, {"2004/06/15-12:30:59", -29}, {"2002/12/31-23:59:59", 2}};
-  for (const auto& [other, difference] : kOthers)
-    EXPECT_EQ(date.Compare(DateOf(other)), difference) << other;
-  // Years far apart keep the sign of their difference.
-  EXPECT_GT(ORVDate(INT_MAX, 1, 1, 0, 0, 0).Compare(ORVDate(INT_MIN, 1, 1, 0, 0, 0)), 0);
-  EXPECT_LT(ORVDate(INT_MIN, 1, 1, 0, 0, 0).Compare(ORVDate(INT_MAX, 1, 1, 0, 0, 0)), 0);
 }
 
 TEST(ORVDateDeathTest, WrongFieldsUnsetDatesAndTimesOutOfRangeAreFatal) {
@@ -351,7 +349,7 @@ TEST_F(ORVDateUtilitiesTest, ProgramTextsGiveTheDateAndTimeFlagOrAnErrorNamingTh
   EXPECT_NE(LastErrorText(code).find("13"), std::string::npos) << LastErrorText(code);
 }
 
-TEST_F(ORVDateUtilitiesTest, TimeSpansAreReadByTheSeparatorsTheyHold) {
+TEST_F(ORVDateUtilitiesTest, TimeSpansAreReadByTheSeparatorsTheyHoldAndNulBytesAreRefused) {
   // Texts and their values; a final "-" ends the text.
   const std::pair<const char*, const char*> kSpans[] = {
       {"5", "0/0/5-0:0:0"},           {"2/3", "0/2/3-0:0:0"},
@@ -362,10 +360,8 @@ TEST_F(ORVDateUtilitiesTest, TimeSpansAreReadByTheSeparatorsTheyHold) {
     EXPECT_EQ(Span(text), values) << text;
   for (const char* text : {"", "1:2:3:4", "1/2/3/4", "1/2/3-4:5:6:7"})
     EXPECT_EQ(Span(text), "failed 0/0/0-0:0:0") << text;
-}
-
-// A NUL byte is an invalid character, never a separator, however many there are.
-TEST_F(ORVDateUtilitiesTest, TextsHoldingANulByteAreRefused) {
+  // A NUL byte is an invalid character of spans and dates, never a separator, however
+  // many there are.
   for (const std::string& bytes :
        {std::string("1\0:2", 4), std::string("5\0", 2), std::string("\0", 1),
         std::string("1/2/3-4:5:6") + std::string(64, '\0') + "7", "1" + std::string(1000, '\0'),
