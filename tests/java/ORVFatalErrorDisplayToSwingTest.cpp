@@ -118,30 +118,25 @@ TEST_F(ORVFatalErrorDisplayToSwingTest, EachLineOfTheReportIsOneCallAndItsFileIs
 // What the fatal display echoes, then the report of the display that could not reach
 // Java, for a message or an error of each type.
 TEST_F(ORVFatalErrorDisplayToSwingTest, WhatCannotReachJavaGoesToStandardError) {
-  const std::string noClass = EscapeForRegex(
-      "Unable to find recording class ORVCMJSERVICES_PACKAGE 'ORVJniError' in "
-      "ORVFatalErrorDisplayToSwing.\n");
-  const std::string noMethod = "Unable to find recording method 'ORVError.Display";
-  const std::string message = "src/ORVMessageDisplayToSwing.cpp";
-  const std::string error = "src/ORVErrorDisplayToSwing.cpp";
-  auto over = [&](const std::string& iPattern, int iType, const char* iClassPath) {
-    ExpectEnds([&] { DisplayOnJavaDisplays(iClassPath, iType); }, iPattern);
+  auto over = [&](const std::string& iEcho, const std::string& iReport, const char* iFile,
+                  int iType, const char* iClassPath) {
+    ExpectEnds([&] { DisplayOnJavaDisplays(iClassPath, iType); },
+               EscapeForRegex(iEcho + "\n") + Report(iReport, iFile, false));
   };
-  over(
-      "JNI Environment pointer is not initialized\\.\n" +
-          Report("JNI Environment pointer is not initialized.", "src/ORVSwingUtilities.cpp", false),
-      -1, "");
-  over(noClass + Report("Unable to find recording class 'ORVCMJSERVICES_PACKAGE ORVJniError'.",
-                        message, false),
-       -1, "/nonexistent");
-  over(noClass + Report("Unable to find recording class ORVCMJSERVICES_PACKAGE 'ORVJniError'.",
-                        error, false),
-       1, "/nonexistent");
+  const std::string noEnv = "JNI Environment pointer is not initialized.";
+  over(noEnv, noEnv, "src/ORVSwingUtilities.cpp", -1, "");
+  const std::string noClass = "Unable to find recording class ORVCMJSERVICES_PACKAGE 'ORVJniError'";
+  const char* message = "src/ORVMessageDisplayToSwing.cpp";
+  const char* error = "src/ORVErrorDisplayToSwing.cpp";
+  over(noClass + " in ORVFatalErrorDisplayToSwing.",
+       "Unable to find recording class 'ORVCMJSERVICES_PACKAGE ORVJniError'.", message, -1,
+       "/nonexistent");
+  over(noClass + " in ORVFatalErrorDisplayToSwing.", noClass + ".", error, 1, "/nonexistent");
+  const std::string noMethod = "Unable to find recording method 'ORVError.Display";
   const char* methods[] = {"Message", "CriticalError", "FatalError", "WarningError",
                            "InformationError"};
   for (int type = 0; type <= 4; ++type)
-    over(EscapeForRegex(noMethod + "FatalError'.\n") +
-             Report(noMethod + methods[type] + "'.", type ? error : message, false),
+    over(noMethod + "FatalError'.", noMethod + methods[type] + "'.", type ? error : message,
          type ? type : -1, ORV_WITHOUT_METHODS_JAR);
 }
 
