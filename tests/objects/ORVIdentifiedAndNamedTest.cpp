@@ -159,9 +159,9 @@ TEST_F(ORVIdentifiedAndNamedTest, SearchKeysFindRealObjects) {
 
 TEST_F(ORVIdentifiedAndNamedDeathTest, MisusesAreFatalWithTheirTexts) {
   ORVString text("x");
-  const std::string familyFile = "ObjWithFamilyCmpHashFamily",
-                    nameFile = "FamilyAndNameCmpHashFamilyNameVal",
-                    codeFile = "FamilyAndNameCmpHashFamilyCodeValNameVal";
+  const std::string family = "ObjWithFamilyCmpHashFamily",
+                    name = "FamilyAndNameCmpHashFamilyNameVal",
+                    code = "FamilyAndNameCmpHashFamilyCodeValNameVal";
   auto notA = [](const char* iClass, const char* iActual) {
     return std::string("ORVConversionCheck::Check: object is not a \"") + iClass + "\" but a \"" +
            iActual + "\"";
@@ -172,12 +172,12 @@ TEST_F(ORVIdentifiedAndNamedDeathTest, MisusesAreFatalWithTheirTexts) {
     std::string _File;  // src/ORV<file>.cpp
   } cases[] = {
       {[&] { _ByFamily.CompareObjects(&_Named, nullptr); }, "pObj1 == NULL or pObj2 == NULL",
-       familyFile},
-      {[&] { _FamilyHash.Code(nullptr); }, "pObj1 == NULL", familyFile},
-      {[&] { _ByName.CompareObjects(nullptr, &_Named); }, "pObj1 or pObj2 is NULL", nameFile},
-      {[&] { _NameHash.Code(nullptr); }, "pObj1 is NULL", nameFile},
-      {[&] { _ByCode.CompareObjects(&_Named, nullptr); }, "pObj1 or pObj2 is NULL", codeFile},
-      {[&] { _CodeHash.Code(nullptr); }, "pObj1 is NULL", codeFile},
+       family},
+      {[&] { _FamilyHash.Code(nullptr); }, "pObj1 == NULL", family},
+      {[&] { _ByName.CompareObjects(nullptr, &_Named); }, "pObj1 or pObj2 is NULL", name},
+      {[&] { _NameHash.Code(nullptr); }, "pObj1 is NULL", name},
+      {[&] { _ByCode.CompareObjects(&_Named, nullptr); }, "pObj1 or pObj2 is NULL", code},
+      {[&] { _CodeHash.Code(nullptr); }, "pObj1 is NULL", code},
       {[] { ORVSearchOnFamily().GetFamily(); }, "_pFamily == NULL", "SearchOnFamily"},
       {[] { ORVSearchOnFamilyAndName().GetFamily(); }, "_pFamily == NULL", "SearchOnFamilyAndName"},
       {[&] { _ByName.CompareObjects(&_Named, &_Tools); }, notA("ORVFamilyAndName", "ORVMappedCode"),
