@@ -129,9 +129,12 @@ TEST(ExampleTools, CmpfilesAnswersMistakesAndFailures) {
 }
 
 TEST(ExampleTools, DeptreeDrawsWithinTheLimitsGiven) {
-  const std::string usage =
-      "\nUsage: deptree -d <directory> | -f <file> [-l <depth>] [-n <text>] "
-      "[-h|-help|-?]\n\n";
+  const auto refused = [](const std::string& iTree, const std::string& iDiagnostic) {
+    return Out(2, "",
+               "Cannot draw the tree of \"" + iTree + "\"\n#ERR# DEPTREE - 0013: " + iDiagnostic +
+                   "\nUsage: deptree -d <directory> | -f <file> [-l <depth>] [-n <text>] "
+                   "[-h|-help|-?]\n\n");
+  };
   ExpectRuns(
       ORV_DEPTREE_PATH,
       {
@@ -151,14 +154,9 @@ TEST(ExampleTools, DeptreeDrawsWithinTheLimitsGiven) {
                "           !       +- c\n           !           +- b (needed by itself: not "
                "followed)\n           +- c\n               +- b (needed by itself: not "
                "followed)\n")},
-          {"-d project -l deep", Out(2, "",
-                                     "Cannot draw the tree of \"project\"\n#ERR# DEPTREE - 0013: "
-                                     "The depth \"deep\" is not a whole number from 0 up." +
-                                         usage)},
-          {"-f build-plan.txt -d project",
-           Out(2, "",
-               "Cannot draw the tree of \"deptree\"\n#ERR# DEPTREE - 0013: Give either -d or -f." +
-                   usage)},
+          {"-d project -l deep",
+           refused("project", "The depth \"deep\" is not a whole number from 0 up.")},
+          {"-f build-plan.txt -d project", refused("deptree", "Give either -d or -f.")},
       });
 }
 
