@@ -128,7 +128,7 @@ std::pair<std::string, std::string> BuildAndList(int iNodeCount, const ExecGraph
 
 }  // namespace
 
-TEST_F(ORVExecGraphBuilderTest, GraphsMatchTheirComponentsAndLongestPaths) {
+TEST_F(ORVExecGraphBuilderTest, GraphsMatchTheirComponentsAndLongestPathsAndListEachStepOnce) {
   for (const auto& [count, links] : kGraphs)
     for (bool own : {false, true}) {
       SCOPED_TRACE(std::string(links) + (own ? ", own comparator" : ""));
@@ -144,9 +144,7 @@ TEST_F(ORVExecGraphBuilderTest, GraphsMatchTheirComponentsAndLongestPaths) {
       edges.emplace_back((int)(random() % count), (int)(random() % count));
     ExpectAsTheReference(count, edges, round % 2);
   }
-}
-
-TEST_F(ORVExecGraphBuilderTest, TheListingShowsEachStepOnceDepthFirstUnderItsRecordedParent) {
+  // The listing shows each step once, depth first, under its recorded parent.
   EXPECT_EQ(BuildAndList(3, Edges("ab bc"), true).second,
             "> 1:  \"a\"\n> 2:  \"b\"\n> 3:  \"c\"\n");
   // A cycle shown as one line; the self-link adds nothing.

@@ -70,7 +70,7 @@ TEST(ORVIFStream, GetlineSplitsAtTheBufferSizeOrAnyByteAndRefusesBuffersWithoutR
   fclose(file);
 }
 
-TEST_F(ORVFStreamTest, OpensByPathWithIntegerOrTextModeOrKeepsTheErrnoAndFlushesWritesOnly) {
+TEST_F(ORVFStreamTest, OpensByPathFlushesWritesOnlyAndCatFileAppendsWholeFilesOrReportsTheFailure) {
   std::string input = Path("in");
   WriteWholeFile(input, "line\r\n");
   ORVIFStream text(input.c_str(), ORVFStreamText);
@@ -116,23 +116,19 @@ TEST_F(ORVFStreamTest, OpensByPathWithIntegerOrTextModeOrKeepsTheErrnoAndFlushes
             "ab[7|x]!pending line\n"
             "-1 4294967295 -9223372036854775808 18446744073709551615 2.5 0.125 u|"
             "0x123456789abcdef0 0x0");
-}
-
-TEST_F(ORVFStreamTest, CatFileAppendsAWholeFileInBlocksOrReportsTheFailure) {
-  std::string source = Path("source"), target = Path("target"), large(40000, 'x');
+  // CatFile appends a whole file in blocks or reports the failure.
+  std::string source = Path("source"), head = ReadWholeFile(path), large(40000, 'x');
   WriteWholeFile(source, large += "end");
-  ORVOFStream stream(target.c_str(), "w");
-  stream.Puts("head:");
   EXPECT_EQ(Ints({stream.CatFile(source.c_str(), 0), stream.CatFile(source.c_str(), ORVFStreamText),
                   stream.CatFile(nullptr, 0), stream.CatFile(Path("missing").c_str(), 0),
                   stream.GetErrno()}),
             Ints({0, 0, 0, 1, ENOENT}));
-  EXPECT_EQ(ReadWholeFile(target), "head:" + large + large);
+  EXPECT_EQ(ReadWholeFile(path), head + large + large);
   // Its own file, under this name or another, is refused rather than copied without end.
-  ASSERT_EQ(symlink(target.c_str(), Path("alias").c_str()), 0);
-  for (const std::string& self : {target, Path("alias")})
+  ASSERT_EQ(symlink(path.c_str(), Path("alias").c_str()), 0);
+  for (const std::string& self : {path, Path("alias")})
     EXPECT_EQ(Ints({stream.CatFile(self.c_str(), 0), stream.GetErrno()}), Ints({1, EINVAL}));
-  EXPECT_EQ(ReadWholeFile(target), "head:" + large + large);
+  EXPECT_EQ(ReadWholeFile(path), head + large + large);
   // A write failure is reported.
   ORVOFStream full("/dev/full", "w");
   ASSERT_EQ(full.IsOpen(), 1);
@@ -140,7 +136,7 @@ TEST_F(ORVFStreamTest, CatFileAppendsAWholeFileInBlocksOrReportsTheFailure) {
   EXPECT_NE(full.Write("z", 1), 0);
 }
 
-TEST(ORVOFStream, StreamsWithoutFileRefuseEverythingAndBorrowedFilesAreForgottenNotClosed) {
+TEST(ORVOFStream, StreamsWithoutFileRefuseEverythingAndBorrowedOrStandardFilesAreLeftOpen) {
   ORVIFStream none;
   char buffer[4] = {'a', 'b', 'c', 'd'};
   EXPECT_EQ(Ints({(int)none.Read(buffer, 4), none.GetErrno(), none.Getline(buffer, 4, '\n')}),
@@ -167,9 +163,7 @@ TEST(ORVOFStream, StreamsWithoutFileRefuseEverythingAndBorrowedFilesAreForgotten
   }
   EXPECT_EQ(fflush(file), 0);
   fclose(file);
-}
-
-TEST(ORVOFStream, StandardStreamsWriteToTheProcessStreamsWhichClosingLeavesOpen) {
+  // The standard streams write to the process streams, which closing leaves open.
   ChildResult child = RunInChild([] {
     ORVStdout << "out " << 1 << endl;
     ORVStderr << "err " << 2 << endl;
