@@ -22,9 +22,8 @@ std::string Build(const char* iSeparator, const std::vector<Column>& iColumns) {
   for (const auto& [alignment, length, value] : iColumns) {
     fields.emplace_back(static_cast<Alignment>(alignment), length);
     fields.back().SetValue(PEVUnicodeString(value));
+    line.Add(fields.back());  // the reserved vector does not move its fields
   }
-  for (ORVListLineFieldBldr& field : fields)
-    line.Add(field);
   PEVUnicodeString built("stale");
   line.Build(built);
   return built.ConvertToChar().GetChars();
