@@ -78,19 +78,8 @@ TEST_F(PEVMsgCatalogTest, AByteOrderMarkDoesNotHideTheFirstKey) {
   EXPECT_EQ(Utf8(catalog.GetCatalogMsg("FIRST").BuildMessage(nullptr, 0)), "first text");
 }
 
-TEST_F(PEVMsgCatalogTest, LanguageFallsBackFromTerritoryToLanguageToEnglish) {
-  setenv("LANG", "fr_CA.UTF-8", 1);
-  EXPECT_EQ(Build("GREETING", {"A", "B"}), "Allo A, ici B.");
-  setenv("LANG", "fr_FR.UTF-8", 1);
-  EXPECT_EQ(Build("GREETING", {"A", "B"}), "Bonjour A, ici B.");
-  setenv("LC_MESSAGES", "de_DE", 1);
-  EXPECT_EQ(Build("GREETING", {"A", "B"}), "Hello A, this is B.");
-  setenv("LC_ALL", "fr", 1);
-  EXPECT_EQ(Build("GREETING", {"A", "B"}), "Bonjour A, ici B.");
-}
-
 // An explicit path replaces the search; every load is counted.
-TEST_F(PEVMsgCatalogTest, MissingCatalogNamesCatalogLanguageAndDirectories) {
+TEST_F(PEVMsgCatalogTest, MissingCatalogNamesLanguagesAndDirectoriesAndLanguageFallsBackToEnglish) {
   setenv("LANG", "fr_FR", 1);
   int before = PEVMsgCatalog::GetLoadCount();
   PEVMsgCatalog catalog;
@@ -108,6 +97,15 @@ TEST_F(PEVMsgCatalogTest, MissingCatalogNamesCatalogLanguageAndDirectories) {
   EXPECT_EQ(catalog.LoadMsgCatalog("../en/TESTCAT", nullptr), 0);
   EXPECT_EQ(catalog.LoadMsgCatalog("", nullptr), 0);
   EXPECT_FALSE(catalog.GetError().IsEmpty());
+  // The language falls back from territory to language to English.
+  setenv("LANG", "fr_CA.UTF-8", 1);
+  EXPECT_EQ(Build("GREETING", {"A", "B"}), "Allo A, ici B.");
+  setenv("LANG", "fr_FR.UTF-8", 1);
+  EXPECT_EQ(Build("GREETING", {"A", "B"}), "Bonjour A, ici B.");
+  setenv("LC_MESSAGES", "de_DE", 1);
+  EXPECT_EQ(Build("GREETING", {"A", "B"}), "Hello A, this is B.");
+  setenv("LC_ALL", "fr", 1);
+  EXPECT_EQ(Build("GREETING", {"A", "B"}), "Bonjour A, ici B.");
 }
 
 // Without catalog and identifier the text is empty; a missing key names both.
