@@ -135,23 +135,42 @@ void Translate(Translator iWhich, int iOper, int iErrno) {
   if (iWhich == kCom) com_error("caller.c", 11, iOper, "arg");
 }
 
-// The catalogs the translators name, loaded before the children fork. A message its
-// catalog lacks, or with another parameter count, is written out; a record writes "r".
+// The catalogs the translators name, loaded before the children fork.
 std::map<std::string, PEVMsgCatalog> _Catalogs;
-void CheckMsg(const char* iCatalog, int, const char* iKey, const char* const* iParameters) {
+
+// Writes "CATALOG" when it changes, then "level key|" per message and "rS" per record.
+// Once the catalogs are loaded, a message its catalog lacks, or with another parameter
+// count, is followed by "[bad]".
+void PrintMsg(const char* iCatalog, int iLevel, const char* iKey, const char* const* iParameters) {
+  static std::string catalog;
+  if (catalog != iCatalog) printf("%s ", (catalog = iCatalog).c_str());
+  printf("%d %s|", iLevel, iKey);
   int count = 0;
   while (iParameters[count])
     ++count;
   auto found = _Catalogs.find(iCatalog);
   PEVMsg message = found == _Catalogs.end() ? PEVMsg() : found->second.GetCatalogMsg(iKey);
-  if (message.IsEmpty() || message.GetMaxParamIndex() != count)
-    printf("[%s %s %d]", iCatalog, iKey, count);
+  if (!_Catalogs.empty() && (message.IsEmpty() || message.GetMaxParamIndex() != count))
+    printf("[bad]");
   fflush(stdout);
 }
-void Record(const char*, int, int) {
-  printf("r");
+void PrintRecord(const char*, int, int iSeverity) {
+  printf("r%d", iSeverity);
 }
-const err_handlers kCheck = {CheckMsg, Record, NoDisplay};
+const err_handlers kPrint = {PrintMsg, PrintRecord, NoDisplay};
+
+// What the translator recorded, then "!" and its fatal text if it aborted.
+std::string Recorded(Translator iWhich, int iOper, int iErrno) {
+  ChildResult child = RunInChild([=] {
+    err_start(&kPrint);
+    Translate(iWhich, iOper, iErrno);
+    fflush(stdout);
+  });
+  const std::string fatal = "#ERR# Fatal internal error at caller.c:11: ";
+  if (!child._Signal) return child._Stdout;
+  return child._Stdout + "!" +
+         (child._Stderr.rfind(fatal, 0) == 0 ? child._Stderr.substr(fatal.size()) : child._Stderr);
+}
 
 TEST(ORVCBErrorTranslators, EveryRowAsksForShippedMessagesWithTheirParameterCounts) {
   const std::vector<int> sysErrnos = {
@@ -171,48 +190,17 @@ TEST(ORVCBErrorTranslators, EveryRowAsksForShippedMessagesWithTheirParameterCoun
         std::tuple(kCom, 10, &none)})
     for (int oper = 0; oper < operations; ++oper)
       for (int error : *errnos) {
-        // A row records once, and may then exit, or is fatal and records nothing.
-        ChildResult child = RunInChild([which = which, oper, error] {
-          err_start(&kCheck);
-          Translate(which, oper, error);
-        });
-        SCOPED_TRACE(std::to_string(which) + "/" + std::to_string(oper) + "/" +
-                     std::to_string(error));
-        EXPECT_EQ(child._Stdout, child._Signal ? "" : "r");
-        EXPECT_THAT(child._Signal ? child._Stderr : std::to_string(child._ExitStatus),
-                    testing::MatchesRegex(child._Signal ? "^#ERR# Fatal internal error at "
-                                                          "caller\\.c:11: .+$"
-                                                        : "^(0|127)$"));
-        recorded += !child._Signal;
-        fatal += child._Signal != 0;
+        // A row asks for good messages, then records once (severity 3 exits) or aborts
+        // with a fatal text.
+        std::string result = Recorded(which, oper, error);
+        EXPECT_THAT(result,
+                    testing::MatchesRegex("^(ORV[A-Z]+ ([0-9] [A-Z0-9_]+\\|)*)?(r[0-3]|!.+)$"))
+            << which << "/" << oper << "/" << error;
+        (result.find('!') == std::string::npos ? recorded : fatal) += 1;
       }
   // Both kinds of row were met; the exact ones are checked below.
   EXPECT_GT(recorded, 900);
   EXPECT_GT(fatal, 50);
-}
-
-// Writes "CATALOG" when it changes, then "level key|" per message and "rS" per record.
-void PrintMsg(const char* iCatalog, int iLevel, const char* iKey, const char* const*) {
-  static std::string catalog;
-  if (catalog != iCatalog) printf("%s ", (catalog = iCatalog).c_str());
-  printf("%d %s|", iLevel, iKey);
-}
-void PrintRecord(const char*, int, int iSeverity) {
-  printf("r%d", iSeverity);
-}
-const err_handlers kPrint = {PrintMsg, PrintRecord, NoDisplay};
-
-// What the translator recorded, or "!" and its fatal text.
-std::string Recorded(Translator iWhich, int iOper, int iErrno) {
-  ChildResult child = RunInChild([=] {
-    err_start(&kPrint);
-    Translate(iWhich, iOper, iErrno);
-    fflush(stdout);
-  });
-  const std::string fatal = "#ERR# Fatal internal error at caller.c:11: ";
-  if (!child._Signal) return child._Stdout;
-  return "!" +
-         (child._Stderr.rfind(fatal, 0) == 0 ? child._Stderr.substr(fatal.size()) : child._Stderr);
 }
 
 TEST(ORVCBErrorTranslators, RowsRecordTheirMessagesAndSeverities) {
@@ -231,13 +219,14 @@ TEST(ORVCBErrorTranslators, RowsRecordTheirMessagesAndSeverities) {
       {kSys, SYS_ALLOC, EPERM, "ORVSYS 0 ALLOC|1 UNEXPECTED|r3"},
       {kSock, SOCK_OTHER7, EPIPE, "ORVSOCK 1 UNEXPECTED|r2"},
       {kCom, COM_USE_UNEXPECTED, 0, "ORVCOM 0 USE|1 UNEXPECTED|r2"},
-      // Programming faults abort with their texts as they stand.
-      {kSys, SYS_READ, EBADF, "!Bad file descriptor (\"a1\").\n\n"},
-      {kSys, SYS_SEMGET, EEXIST, "!Unexpected error (17)\n\n"},
+      // Programming faults abort, after the request, with their texts as they stand.
+      {kSys, SYS_READ, EBADF, "ORVSYS 0 READ|!Bad file descriptor (\"a1\").\n\n"},
+      {kSys, SYS_SEMGET, EEXIST, "ORVSYS 0 SEMGET|!Unexpected error (17)\n\n"},
       {kSys, 30, 0, "!Unexpected operation identifier (30)\n\n"},
-      {kSock, SOCK_ACCEPT, ENOTSOCK, "!Unexptected accept error (88).\n\n"},
-      {kSock, SOCK_CLOSE, EBADF, "!Bad socket file descriptor.\n\n"},
-      {kSock, SOCK_SOCKET, EAFNOSUPPORT, "!Address family / socket type mismatch.\n\n"},
+      {kSock, SOCK_ACCEPT, ENOTSOCK, "ORVSOCK 0 ACCEPT|!Unexptected accept error (88).\n\n"},
+      {kSock, SOCK_CLOSE, EBADF, "ORVSOCK 0 CLOSE|!Bad socket file descriptor.\n\n"},
+      {kSock, SOCK_SOCKET, EAFNOSUPPORT,
+       "ORVSOCK 0 SOCKC|!Address family / socket type mismatch.\n\n"},
       {kSock, -1, 0, "!Unexpected operation identifier (-1)\n\n"},
       {kCom, 10, 0, "!Unexpected error code (10)\n\n"},
       {kCom, -1, 0, "!Unexpected error code (-1)\n\n"},
