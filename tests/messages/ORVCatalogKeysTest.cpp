@@ -91,7 +91,7 @@ protected:
 
 }  // namespace
 
-TEST(ORVCatalogKeys, EveryEntryIsShippedWithExactlyItsParameters) {
+TEST(ORVCatalogKeys, EveryEntryIsShippedWithExactlyItsParametersAndMakesItsMessage) {
   std::set<std::string> seen;
   for (const ORVCatalogKey* entry : ORVCatalogKeyTable) {
     std::string name = std::string(entry->_Catalog) + " " + entry->_Key;
@@ -110,9 +110,7 @@ TEST(ORVCatalogKeys, EveryEntryIsShippedWithExactlyItsParameters) {
     for (const PEVUnicodeString& parameter : parameters)
       EXPECT_NE(built.find(Utf8(parameter)), std::string::npos) << name << ": " << built;
   }
-}
-
-TEST(ORVCatalogKeys, MessagesAreMadeFromTheTableWithTheirParametersInOrder) {
+  // A message is made from its entry with its parameters in order.
   ORVParamNLSMsgBldrCtlgRfHndlr rename =
       ORVMakeCatalogMessage<ORVBC_0215>("old", ORVString("new"), PEVUnicodeString("reason"));
   EXPECT_EQ(std::string(rename->GetMsgCatalogName()) + " " + rename->GetMsgId() + " [" +
@@ -122,7 +120,7 @@ TEST(ORVCatalogKeys, MessagesAreMadeFromTheTableWithTheirParametersInOrder) {
   EXPECT_EQ(rename->GetRefCount(), 1u);
 }
 
-TEST(ORVCatalogKeys, LiteralScanSeesStringsButNotCommentsOrCharacters) {
+TEST(ORVCatalogKeys, NoSourceWritesACatalogKeyOutsideTheTableAsTheScanOfStringsSeesThem) {
   std::string source =
       "// \"0201\" in a comment\n"
       "/* \"ORVBC\"\n   still a comment */\n"
@@ -131,9 +129,7 @@ TEST(ORVCatalogKeys, LiteralScanSeesStringsButNotCommentsOrCharacters) {
       "g(R\"x(6030)x\", \"esc\\\"aped\", \"ORVSYS\");\n";
   EXPECT_EQ(CatalogLiterals(source),
             (std::vector<std::string>{"0201:5", "ORVBC:5", "6030:6", "ORVSYS:6"}));
-}
-
-TEST(ORVCatalogKeys, NoSourceWritesACatalogKeyOutsideTheTable) {
+  // No source of the library writes one.
   std::set<std::string> scanned;
   for (const auto& entry : std::filesystem::directory_iterator(ORV_SOURCE_DIR "/src")) {
     std::string name = entry.path().filename().string(), extension = entry.path().extension();

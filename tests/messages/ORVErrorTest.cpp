@@ -34,8 +34,7 @@ std::string Summary(PEVError& iError) {
 }
 
 // Records the errors it is given.
-class ORVTestRecordingErrorDisplay : public ORVErrorDisplay {
-public:
+struct ORVTestRecordingErrorDisplay : public ORVErrorDisplay {
   void Display(PEVError& iError) override { _Displayed.push_back(&iError); }
   std::vector<PEVError*> _Displayed;
 };

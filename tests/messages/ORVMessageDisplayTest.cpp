@@ -28,16 +28,13 @@ namespace {
 const char kFileDisplaySource[] = "src/ORVMessageDisplayToAsciiFile.cpp";
 
 // A display whose GetDisplayError answers what it was told to.
-class ORVTestAnsweringDisplay : public ORVMessageDisplayToString {
-public:
+struct ORVTestAnsweringDisplay : public ORVMessageDisplayToString {
   ORVTestAnsweringDisplay(PEVError* iError, long iResult) : _pError(iError), _Result(iResult) {}
   long GetDisplayError(PEVError*& oError, unsigned int) override {
     oError = _pError;
     if (_pError) _pError->AddRef();
     return _Result;
   }
-
-private:
   PEVError* _pError;
   long _Result;
 };
@@ -198,8 +195,7 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, NothingIsWrittenAfterAWriteFailure) {
     _exit(display.CloseFile() == PEV_E_FAIL ? 0 : 3);
   });
   EXPECT_EQ(child._ExitStatus, 0);
-  std::string content = ReadWholeFile(path);
-  EXPECT_EQ(content.find("after"), std::string::npos) << content.size() << " bytes";
+  EXPECT_EQ(ReadWholeFile(path).find("after"), std::string::npos);
 }
 
 TEST(ORVMsgDisplayingBeginInformer, HeadingIsShownOnceUntilReinitOrANewHeadingAndNoneWithout) {
