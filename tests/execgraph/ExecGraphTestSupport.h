@@ -56,12 +56,11 @@ public:
       if (Step(index) == iStep) name += Name(index);
     return iStep ? name : "-";
   }
-  // The step links of the vector (the graph's own by default), "parent>step" each.
-  std::multiset<std::string> StepLinks(const ORVSortedVector* iLinks = nullptr) const {
-    const ORVSortedVector& all = iLinks ? *iLinks : _StepLinks;
+  // The step links of iLinks, "parent>step" each.
+  std::multiset<std::string> StepLinks(const ORVSortedVector& iLinks) const {
     std::multiset<std::string> links;
-    for (int index = 0; index < all.Size(); ++index) {
-      auto* link = static_cast<ORVExecGraphStepLink*>(all[index]);
+    for (int index = 0; index < iLinks.Size(); ++index) {
+      auto* link = static_cast<ORVExecGraphStepLink*>(iLinks[index]);
       links.insert(StepName(link->GetParentStep()) + ">" + StepName(link->GetStep()));
     }
     return links;

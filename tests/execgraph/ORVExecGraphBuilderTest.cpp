@@ -93,7 +93,7 @@ void ExpectAsTheReference(int iCount, const ExecGraphEdges& iEdges, bool iOwn) {
     if (steps.insert(step).second && !recorded) expected.insert("->" + graph.StepName(step));
   }
   ASSERT_EQ(steps.size(), std::set<int>(component.begin(), component.end()).size());
-  ASSERT_EQ(graph.StepLinks(&links), expected);  // each once
+  ASSERT_EQ(graph.StepLinks(links), expected);  // each once
 }
 
 // Counts the lines shown, keeps the last.
