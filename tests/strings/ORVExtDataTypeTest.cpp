@@ -168,9 +168,12 @@ TEST(ORVExtDataType, ClassTree) {
               {Parents<ORVExtDbNullDate>(), "ORVExtDate" + base}});
 }
 
-TEST(ORVExtDataTypeDeathTest, ReadingADbNullValueIsFatal) {
+TEST(ORVExtDataTypeDeathTest, ReadingDbNullConvertingOrComparingAnotherClassOrNullIsFatal) {
   const char null[] = "The Value is null";
+  ORVExtAnyChars chars("x"), dbNull;
+  ORVTestShape shape("s");
   ExpectFatals("src/ORVExtDataType.cpp", {{[] { ORVExtAnyChars("").GetChars(); }, null},
+                                          {[&] { ORVStringExtCharsHash().Code(&dbNull); }, null},
                                           {[] { ORVExtAnyString().GetString(); }, null},
                                           {[] { ORVExtAnyString().GetChars(); }, null},
                                           {[] { ORVExtAnyInteger().GetInteger(); }, null},
@@ -184,13 +187,33 @@ TEST(ORVExtDataTypeDeathTest, ReadingADbNullValueIsFatal) {
               "No GetBoolean() for a ORVExtDbNullBoolean", "src/ORVExtDbNullBoolean.cpp");
   ExpectFatal([] { ORVExtDbNullDate().GetDate(); }, "No GetDate() for a ORVExtDbNullDate",
               "src/ORVExtDbNullDate.cpp");
-  ORVExtAnyChars chars("x");
-  ORVTestShape shape("s");
   const std::string check = "ORVConversionCheck::Check: object is not a ";
   ExpectFatals("src/ORVMacro.cpp", {{[&] { ORVStringConvToExtChars().Set(&chars); },
                                      check + "\"ORVString\" but a \"ORVExtAnyChars\""},
                                     {[&] { ORVStringExtCharsConvToUpperExtChars().Set(&shape); },
                                      check + "\"ORVExtChars\" but a \"ORVTestShape\""}});
+  ORVString a("a");
+  ORVExtAnyInteger one(1);
+  ORVTestCircle circle("c");
+  const std::string neither = " is neither an ORVString nor an ORVExtChars but a ",
+                    both = "pObj1 == NULL OR pObj2 == NULL";
+  ExpectFatals("src/ORVStringExtCharsCmp.cpp",
+               {{[&] { ORVStringExtCharsCmp().CompareObjects(&a, nullptr); }, both},
+                {[&] { ORVStringExtCharsCmp().CompareObjects(&shape, &a); },
+                 "pObj1" + neither + "ORVTestShape"}});
+  ExpectFatals("src/ORVStringExtCharsCmpNoCase.cpp",
+               {{[&] { ORVStringExtCharsCmpNoCase().CompareObjects(&a, &circle); },
+                 "pObj2" + neither + "ORVTestCircle"}});
+  ExpectFatals("src/ORVStringExtCharsHash.cpp",
+               {{[] { ORVStringExtCharsHash().Code(nullptr); }, "pObject == NULL"}});
+  ExpectFatals("src/ORVStringExtCharsHashNoCase.cpp",
+               {{[&] { ORVStringExtCharsHashNoCase().Code(&shape); },
+                 "pObject" + neither + "ORVTestShape"}});
+  ExpectFatals(
+      "src/ORVExtIntegerCmp.cpp",
+      {{[&] { ORVExtIntegerCmp().CompareObjects(nullptr, &one); }, both},
+       {[&] { ORVExtIntegerCmp().CompareObjects(&a, &one); }, "pObj1 is not an ORVExtInteger"},
+       {[&] { ORVExtIntegerCmp().CompareObjects(&one, &a); }, "pObj2 is not an ORVExtInteger"}});
 }
 
 TEST(ORVStringConvToExtChars, PointsAtTheStringsCharactersAndTheCaseConvertorsCopyThem) {
@@ -254,7 +277,7 @@ TEST_F(ORVStringExtCharsCmpTest, OrderTextsWithCaseOrWithoutAndIntegersWithEmpty
 }
 
 // The coders read what the comparators compare: a string up to its first NUL.
-TEST_F(ORVStringExtCharsCmpTest, HashExamplesAndAStringHashedAsComparedToItsFirstNul) {
+TEST_F(ORVStringExtCharsCmpTest, EqualTextsGetEqualCodesAndAStringIsHashedAsComparedToItsFirstNul) {
   ORVString upperA("A"), empty(""), high("\xe9"), longString(std::string(100, 'z').c_str());
   ORVString withNul = MakeString(std::string("ab\0c", 4)),
             otherTail = MakeString(std::string("ab\0d", 4));
@@ -280,17 +303,15 @@ TEST_F(ORVStringExtCharsCmpTest, HashExamplesAndAStringHashedAsComparedToItsFirs
        {Codes(_Hash, otherTail), ab},
        {Codes(_HashNoCase, otherTail), ab},
        {Codes(_Hash, asChars), ab}});
-}
-
-TEST_F(ORVStringExtCharsCmpTest, EqualTextsGetEqualCodes) {
+  // Equal texts get equal codes, with case or without.
   std::mt19937 generator(11);
   const char alphabet[] = "aAbBzZ09 _-\xe9\xc9";
   for (int round = 0; round < 2000; ++round) {
     std::string first, second;
-    int length = 1 + (int)(generator() % 5);  // a DbNull ORVExtChars has no code
-    for (int i = 0; i < length; ++i) {
+    // Not empty: a DbNull ORVExtChars has no code. The same letter in either case, for the
+    // case-blind pair.
+    for (int i = 0, length = 1 + (int)(generator() % 5); i < length; ++i) {
       first += alphabet[generator() % (sizeof(alphabet) - 1)];
-      // The same letter in either case, for the case-blind pair.
       const bool flip = generator() % 2 && isalpha((unsigned char)first.back());
       second += (char)(flip ? first.back() ^ 0x20 : first.back());
     }
@@ -324,33 +345,4 @@ TEST(ORVStringExtCharsCmpGlobal, GlobalsAreSharedRegisteredAndRenewedWithEachCle
         ORVStringExtCharsHashNoCase::GetGlobal() == ORVStringExtCharsHashNoCase::GetGlobal() &&
         ORVExtIntegerCmp::GetGlobal() == ORVExtIntegerCmp::GetGlobal());
   }
-}
-
-TEST(ORVStringExtCharsCmpDeathTest, NullObjectsOtherClassesAndDbNullAreFatal) {
-  ORVString a("a");
-  ORVExtAnyInteger one(1);
-  ORVTestShape shape("s");
-  ORVTestCircle circle("c");
-  ORVExtAnyChars dbNull;
-  const std::string neither = " is neither an ORVString nor an ORVExtChars but a ",
-                    both = "pObj1 == NULL OR pObj2 == NULL";
-  ExpectFatals("src/ORVStringExtCharsCmp.cpp",
-               {{[&] { ORVStringExtCharsCmp().CompareObjects(&a, nullptr); }, both},
-                {[&] { ORVStringExtCharsCmp().CompareObjects(&shape, &a); },
-                 "pObj1" + neither + "ORVTestShape"}});
-  ExpectFatals("src/ORVStringExtCharsCmpNoCase.cpp",
-               {{[&] { ORVStringExtCharsCmpNoCase().CompareObjects(&a, &circle); },
-                 "pObj2" + neither + "ORVTestCircle"}});
-  ExpectFatals("src/ORVStringExtCharsHash.cpp",
-               {{[] { ORVStringExtCharsHash().Code(nullptr); }, "pObject == NULL"}});
-  ExpectFatals("src/ORVStringExtCharsHashNoCase.cpp",
-               {{[&] { ORVStringExtCharsHashNoCase().Code(&shape); },
-                 "pObject" + neither + "ORVTestShape"}});
-  ExpectFatals("src/ORVExtDataType.cpp",
-               {{[&] { ORVStringExtCharsHash().Code(&dbNull); }, "The Value is null"}});
-  ExpectFatals(
-      "src/ORVExtIntegerCmp.cpp",
-      {{[&] { ORVExtIntegerCmp().CompareObjects(nullptr, &one); }, both},
-       {[&] { ORVExtIntegerCmp().CompareObjects(&a, &one); }, "pObj1 is not an ORVExtInteger"},
-       {[&] { ORVExtIntegerCmp().CompareObjects(&one, &a); }, "pObj2 is not an ORVExtInteger"}});
 }
