@@ -1,6 +1,7 @@
 // Tests of the example tools cmpfiles, deptree, execplan and msgping, run as a user runs
 // them in the sample-data directory: exit status, standard output and standard error,
-// byte for byte, one run per distinct answer, command-line mistake and failure.
+// byte for byte, one run per distinct answer and failure; of the command-line mistakes,
+// those of each tool's own declarations (the analyzer's tests check the others).
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>

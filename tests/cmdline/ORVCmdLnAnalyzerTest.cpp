@@ -1,7 +1,7 @@
 // Tests of ORVCmdLnAnalyzer, the option kinds and the length managers: commands declared
-// in one line each, analysed, and their outcome and option values compared; then the
-// order of the checks, Reset, the names and message texts of ORVCmdLnOpt, lookups, the
-// string-and-number converter, the help manager, randomized analyses and the fatal misuses.
+// in one line each, analysed, and their outcome and option values compared, with Reset;
+// then the names and message texts of ORVCmdLnOpt, lookups, the string-and-number
+// converter, the help manager, randomized analyses and the fatal misuses.
 #include "ORVCmdLnAnalyzer.h"
 
 #include <gtest/gtest.h>
