@@ -162,7 +162,8 @@ TEST_F(ORVErrorMngrTest, SeverityRankingDecidesTheMainError) {
   }
 }
 
-TEST_F(ORVErrorMngrTest, CodesAndErrorsAreShownKeptAsMainOrForgottenAndZeroOnlyCleans) {
+TEST_F(ORVErrorMngrTest,
+       CodesAndErrorsAreShownKeptAsMainOrForgottenAndTheMainOneIsReturnedAsLastError) {
   ORVErrorMngr manager;
   ORVError *fatal = Make(2), *information = Make(4);
   manager.DisplayAndKeepError(*fatal, 0);
@@ -195,21 +196,20 @@ TEST_F(ORVErrorMngrTest, CodesAndErrorsAreShownKeptAsMainOrForgottenAndZeroOnlyC
   EXPECT_EQ(MainOf(manager), critical);
   EXPECT_EQ(forgetting.GetMainErrorReturnCode(), 0);
   EXPECT_EQ(critical->GetRefCount(), 2u);
-}
-
-TEST_F(ORVErrorMngrTest, ReturnSuccessOrErrorGivesTheMainErrorAsLastError) {
-  ORVErrorMngr manager;
+  // Without main error success is returned; set as main error, the same again taking no
+  // extra reference, an error is returned as last error.
+  EXPECT_EQ(manager.SetMainError(nullptr), 0);
+  EXPECT_EQ(critical->GetRefCount(), 1u);  // the manager's reference was given back
   EXPECT_EQ(manager.ReturnSuccessOrError(), 0);
   ORVError* warning = Make(3, 0x20);
   EXPECT_EQ(manager.SetMainError(warning), 0);
   EXPECT_EQ(manager.SetMainError(warning), 0);  // the same again: no extra reference
   EXPECT_EQ(warning->GetRefCount(), 2u);
-  long code = manager.ReturnSuccessOrError();
+  code = manager.ReturnSuccessOrError();
   EXPECT_EQ(code, 0x20);
   EXPECT_EQ(LastErrorOf(code), warning);
   EXPECT_EQ(warning->GetRefCount(), 3u);  // ours, the manager's, the last error's
   EXPECT_EQ(manager.SetMainError(nullptr), 0);
-  EXPECT_EQ(manager.GetMainErrorReturnCode(), 0);
   PEVError::PEVCleanLastError();
   EXPECT_EQ(warning->GetRefCount(), 1u);
   // Destruction releases the main error.

@@ -148,7 +148,8 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, OpenFailuresAreRefusedWithTheirMessages
   EXPECT_EQ(ReadWholeFile(Path("target")).substr(0, 3), "new");
 }
 
-TEST_F(ORVMessageDisplayToAsciiFileTest, WriteFailureIsStoredOnceAndReportedByCloseOrHandedOver) {
+TEST_F(ORVMessageDisplayToAsciiFileTest,
+       WriteFailureIsStoredOnceReportedByCloseOrHandedOverAndEndsTheWriting) {
   const std::string longText(20000, 'x');  // more than the stream buffers
   ORVMessageDisplayToAsciiFile display("/dev/full"), forgetting("/dev/full");
   ASSERT_EQ(display.OpenFile(), 0);
@@ -176,9 +177,7 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, WriteFailureIsStoredOnceAndReportedByCl
   EXPECT_EQ(again, nullptr);
   EXPECT_NE(LastErrorOf(forgetting.CloseFile()), stored);
   stored->Release();
-}
-
-TEST_F(ORVMessageDisplayToAsciiFileTest, NothingIsWrittenAfterAWriteFailure) {
+  // Nothing is written after a failure.
   std::string path = Path("limited");
   ChildResult child = RunInChild([&] {
     ORVGlobalObjectCleaner cleaner;
