@@ -218,6 +218,30 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
       if (vector) {
         ASSERT_EQ(Elements(vector->Contents(), vector->Contents() + size), model);
         ASSERT_GE(vector->GetCapacity(), size);
+        // Searches by name from any start, either way. A linear one brings the start within
+        // the elements but when it is past them in its direction; a binary one, on the sorted
+        // order, gives a start outside them back (the count past the end), and looks at the
+        // start only when continued. A linear search by object goes forward.
+        int start = Random(size + 4) - 2, forward = Random(2), first = Random(4) != 0;
+        int none = forward ? size : -1, found = none, comparisons = _ByName._Comparisons;
+        bool binary = isSorted && sortedVector->IsSorted();
+        auto same = [&](int iIndex) { return NameOf(at(iIndex)) == NameOf(element); };
+        if (binary ? start < 0 || start >= size : forward ? start >= size : start < 0)
+          found = binary ? std::min(start, size) : start;
+        else if (binary && !first)
+          found = same(start) ? start : none;
+        else
+          for (int i = std::min(std::max(start, 0), size - 1); found == none && i >= 0 && i < size;
+               i += forward ? 1 : -1)
+            if (same(i)) found = i;
+        ASSERT_EQ(vector->Search(start, forward, first, element, _ByName), found) << start;
+        ASSERT_TRUE(!binary || first || start < 0 || start >= size ||
+                    _ByName._Comparisons == comparisons + 1);
+        auto identical =
+            std::find(model.begin() + std::min(std::max(start, 0), size), model.end(), element);
+        ASSERT_TRUE(binary || vector->SearchObject(start, 1, element) ==
+                                  (start >= size ? start : (int)(identical - model.begin())))
+            << start;
       }
       // Positions beyond the elements read as null but for the list's negative ones.
       int index = Random(8) ? Random(size + 4) - 2 : Random(2) ? INT_MIN : INT_MAX;

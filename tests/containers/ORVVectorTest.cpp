@@ -59,21 +59,6 @@ TEST_F(ORVVectorDeathTest, WrongPositionsCursorsAndLinkedCopiesAreFatal) {
   fatal([&] { _Vector = source; }, "Not yet implemented with a Link");
 }
 
-// Linear; a start past the end in the direction of the search is returned, any other is
-// brought within the elements.
-TEST_F(ORVVectorTest, LinearSearchesBringTheStartWithinTheElements) {
-  ORVTestShapeCmpName byName;
-  ORVTestShape a("a"), z("z");
-  AppendAll(_Vector, {&_A, &_B, &_A});
-  // {start, forward, pattern a (or z), expected}
-  const int rows[][4] = {{3, 1, 1, 3}, {-5, 1, 1, 0}, {-1, 0, 1, -1},
-                         {9, 0, 1, 2}, {0, 1, 0, 3},  {2, 0, 0, -1}};
-  for (const auto& row : rows)
-    EXPECT_EQ(_Vector.Search(row[0], row[1], 1, row[2] ? &a : &z, byName), row[3]) << row[0];
-  EXPECT_EQ(_Vector.SearchObject(-4, 1, &_A), 0);
-  EXPECT_EQ(_Vector.SearchObject(5, 1, &_C), 5);
-}
-
 // Copies share the elements and take WhatToDoAtDelete, not the link; an assignment
 // replaces the array only when it is too small.
 TEST_F(ORVVectorTest, CopiesShareTheElementsAndTakeWhatToDoAtDeleteButNotTheLink) {
