@@ -33,7 +33,7 @@ std::string SourceFileName(PEVError& iError) {
 
 // Codes written as unsigned literals (positive as a 64-bit long) still read as failures; so
 // do an error carrying zero, or none. A positive code is a failure carrying an error.
-TEST_F(PEVErrorTest, FailureKindMakesTheErrorLastForItsCodeAndAnyCodeReadsAsAFailure) {
+TEST_F(PEVErrorTest, FailuresBecomeTheLastErrorUntilReplacedOrCleanedAndAnyCodeReadsAsAFailure) {
   // The success kind returns zero without touching the last error.
   EXPECT_EQ(PEVError::GetReturn(PEVReturnSuccess, nullptr, nullptr, __FILE__, __LINE__), 0);
   EXPECT_EQ(PEVError::PEVGetLastError(PEV_E_FAIL, nullptr), nullptr);
@@ -55,9 +55,7 @@ TEST_F(PEVErrorTest, FailureKindMakesTheErrorLastForItsCodeAndAnyCodeReadsAsAFai
   PEVError* help = MakeError(1);
   EXPECT_EQ(PEVError::GetReturn(PEVReturnError, help, nullptr, nullptr, 0), 1);
   EXPECT_EQ(Last(1), help);
-}
-
-TEST_F(PEVErrorTest, TheLastErrorIsReleasedWhenReplacedOrCleanedButNotWhenReturnedAgain) {
+  // The last error is released when replaced or cleaned, but not when returned again.
   PEVError* first = MakeError(PEV_E_FAIL);
   first->AddRef();  // keep it observable
   PEVError::GetReturn(PEVReturnError, first, nullptr, nullptr, 0);
