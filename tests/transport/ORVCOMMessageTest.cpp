@@ -304,8 +304,7 @@ TEST(ORVCOMMessageDeathTest, RegistryMisusesAreFatal) {
       {[] { msg_register(11, nullptr, nullptr); }, "Wrong message type \\(11\\)"},
       {[] { msg_register(-1, nullptr, nullptr); }, "Wrong message type \\(-1\\)"},
       {[] {
-         int message[2] = {7, 0};
-         msg_send(message, PairedConnection(nullptr)._Connection, 1);
+         msg_send(std::vector{7, 0}.data(), PairedConnection(nullptr)._Connection, 1);
        },
        "Undefined converter for output message type 7"}};
   for (const auto& [body, text] : cases) {

@@ -93,10 +93,9 @@ private:
       text += (i == 0 ? "(" : ", ") + std::string(iParameters[i]);
     Add(text + (iParameters[0] ? ")" : ""));
   }
-  static void Record(const char*, int, int iSeverity) {
-    Add("record " + std::to_string(iSeverity));
-  }
-  static constexpr err_handlers kCollect = {Msg, Record, [] {}};
+  static constexpr err_handlers kCollect = {
+      Msg, [](const char*, int, int iSeverity) { Add("record " + std::to_string(iSeverity)); },
+      [] {}};
 };
 
 // A connection over one end of a socket pair; the other end, the peer, is raw.
