@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 
 #include "ChildProcess.h"
 #include "ErrorRecord.h"
@@ -67,18 +68,21 @@ protected:
 };
 using ORVErrorMngrTest = ORVErrorTest;
 
-// What a terminal shows for iError through the global display: standard output, then
+// What a terminal shows when iShow is given the global display: standard output, then
 // standard error, of a child that ends normally.
-std::string ShownOnTerminal(PEVError& iError) {
+std::string ShownOnTerminal(const std::function<void(ORVErrorDisplay&)>& iShow) {
   ChildResult child = RunInChild([&] {
     ORVGlobalObjectCleaner cleaner;
     auto* display = new ORVErrorDisplayToISO8859Term();
     ORVGlobalObjectCleaner::Add(display);
     ORVErrorDisplay::SetGlobal(*display);
-    ORVErrorDisplay::GetGlobal()->Display(iError);
+    iShow(*ORVErrorDisplay::GetGlobal());
   });
   EXPECT_EQ(child._ExitStatus, 0);
   return "out: " + child._Stdout + "err: " + child._Stderr;
+}
+std::string ShownOnTerminal(PEVError& iError) {
+  return ShownOnTerminal([&](ORVErrorDisplay& ioDisplay) { ioDisplay.Display(iError); });
 }
 
 }  // namespace
@@ -221,7 +225,8 @@ TEST_F(ORVErrorMngrTest,
   EXPECT_EQ(warning->GetRefCount(), 1u);
 }
 
-TEST(ORVErrorDisplayToTerm, EachTypeShowsItsLayoutOnTheStreamOfItsSeverity) {
+TEST(ORVErrorDisplayToTerm,
+     EachTypeShowsItsLayoutOnTheStreamOfItsSeverityAndLastErrorsAreForgotten) {
   // Critical and fatal errors go to standard error with a marker, dots for missing names;
   // warnings and information go to standard output, information without marker, and so
   // do the types outside one to four. Empty parts leave no lines. Texts reach the
@@ -250,22 +255,18 @@ TEST(ORVErrorDisplayToTerm, EachTypeShowsItsLayoutOnTheStreamOfItsSeverity) {
   PEVError plain(0, "NOSUCHCAT", "K1");
   plain.SetInformationOnErrorType(PEVErrorTypeCritical);
   EXPECT_EQ(ShownOnTerminal(plain), "out: err: #ERR# NOSUCHCAT - K1: NOSUCHCAT - K1\n\n");
-}
-
-TEST(ORVErrorDisplay, DisplayAndCleanLastErrorShowsTheErrorOfTheCodeAndForgetsIt) {
-  ChildResult child = RunInChild([] {
-    ORVGlobalObjectCleaner cleaner;
-    ORVErrorDisplayToISO8859Term display;
+  // The last error of a code is shown and forgotten; zero shows nothing, a code without
+  // error its fallback warning.
+  std::string shown = ShownOnTerminal([](ORVErrorDisplay& ioDisplay) {
     auto* error = new ORVError("f", 1, kNone, Text("D"), kNone, PEVErrorTypeCritical, -3);
     long code = PEVError::GetReturn(PEVReturnError, error, nullptr, __FILE__, __LINE__);
-    display.DisplayAndCleanLastError(code);
+    ioDisplay.DisplayAndCleanLastError(code);
     if (PEVError::PEVGetLastError(code, nullptr)) printf("still there\n");
-    display.DisplayAndCleanLastError(0);  // nothing to show
-    display.DisplayAndCleanLastError(2);  // no error behind it: the fallback warning
+    ioDisplay.DisplayAndCleanLastError(0);
+    ioDisplay.DisplayAndCleanLastError(2);
   });
-  EXPECT_EQ(child._Stderr, "#ERR# ... - ...: D\n\n");
-  EXPECT_EQ(child._Stdout.rfind("!WNG! ... - ...: ", 0), 0u) << child._Stdout;
-  EXPECT_EQ(child._Stdout.find("still there"), std::string::npos);
+  EXPECT_EQ(shown.rfind("out: !WNG! ... - ...: ", 0), 0u) << shown;
+  EXPECT_EQ(shown.substr(shown.find("\n\nerr: ")), "\n\nerr: #ERR# ... - ...: D\n\n");
 }
 
 TEST(ORVErrorDisplayDeathTest, GlobalIsTheOneSetLastAndForgottenWhenDestroyed) {
