@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <functional>
 
 #include "ChildProcess.h"
 #include "ErrorRecord.h"
