@@ -5,7 +5,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -68,21 +67,15 @@ protected:
   void SetUp() override {
     if (!getenv("ORV_TMP")) setenv("ORV_TMP", _Directory.emplace().GetPath().c_str(), 1);
   }
-  void TearDown() override {
-    if (_Directory) unsetenv("ORV_TMP");
-  }
+  void TearDown() override { unsetenv("ORV_TMP"); }
 
   // iBody, run in a new process of this program, ends it with the report status and
   // standard error matching iPattern, leaving nothing in the report directory but what the
   // test put there.
   void ExpectEnds(const std::function<void()>& iBody, const std::string& iPattern) {
     EXPECT_EXIT(iBody(), testing::ExitedWithCode(255), "^(" + iPattern + ")$");
-    for (const std::string& name : Entries(Path(""))) {
-      struct stat status {};
-      EXPECT_TRUE(name == "target" ||
-                  (lstat(Path(name).c_str(), &status) == 0 && S_ISLNK(status.st_mode)))
-          << name;
-    }
+    for (const std::string& name : Entries(Path("")))
+      EXPECT_TRUE(name == "target" || std::filesystem::is_symlink(Path(name))) << name;
   }
 
   std::optional<TemporaryDirectory> _Directory;
@@ -150,9 +143,8 @@ TEST_F(ORVFatalErrorDisplayToSwingTest, EachStreamIsANewPrivateFileAndOnlyTheLas
     name = display->GetFileName()->GetChars();
     EXPECT_THAT(name, testing::MatchesRegex(EscapeForRegex(Path("SCMFatalErrorFile.txt")) +
                                             std::to_string(getpid()) + "......"));
-    struct stat status {};
-    EXPECT_EQ(stat(name.c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0600u);
+    using std::filesystem::perms;
+    EXPECT_EQ(std::filesystem::status(name).permissions(), perms::owner_read | perms::owner_write);
     EXPECT_EQ(ReadWholeFile(name), "report");
   }
   EXPECT_NE(names[0], names[1]);

@@ -17,12 +17,10 @@ public final class ORVJniError {
       throw new IllegalStateException("the front end refused " + method);
   }
 
-  public static void DisplayMessage(String text) { record("DisplayMessage", text); }
-  public static void DisplayCriticalError(String text) { record("DisplayCriticalError", text); }
-  public static void DisplayWarningError(String text) { record("DisplayWarningError", text); }
-  public static void DisplayInformationError(String text) {
-    record("DisplayInformationError", text);
-  }
+  public static void DisplayMessage(String t) { record("DisplayMessage", t); }
+  public static void DisplayCriticalError(String t) { record("DisplayCriticalError", t); }
+  public static void DisplayWarningError(String t) { record("DisplayWarningError", t); }
+  public static void DisplayInformationError(String t) { record("DisplayInformationError", t); }
 
   // Every character outside printable ASCII but the line feed is written as a backslash,
   // u and four hexadecimal digits, whatever the encoding of standard error.
