@@ -71,6 +71,12 @@ TEST_F(PEVMsgCatalogTest, BuildsParametersInPlaceMalformedLinesDefineNothingAndA
   WriteWholeFile(directory.Path("en/BOMCAT.msg"), "\uFEFFFIRST first text\n");
   ASSERT_GT(catalog.LoadMsgCatalog("BOMCAT", directory.GetPath().c_str()), 0);
   EXPECT_EQ(Utf8(catalog.GetCatalogMsg("FIRST").BuildMessage(nullptr, 0)), "first text");
+  // Percent signs that are not parameters, and a trailing backslash, are text.
+  PEVMsg message = PEVMsg::Parse("50% of %0 and %x, 5%%");
+  EXPECT_EQ(message.GetMaxParamIndex(), 0);
+  EXPECT_EQ(Utf8(message.BuildMessage(nullptr, 0)), "50% of %0 and %x, 5%");
+  EXPECT_TRUE(PEVMsg().IsEmpty());
+  EXPECT_EQ(Utf8(PEVMsg::Parse("trailing \\").BuildMessage(nullptr, 0)), "trailing \\");
 }
 
 // An explicit path replaces the search; every load is counted.
@@ -118,13 +124,4 @@ TEST_F(PEVMsgCatalogTest, AnErrorKeepsTypeCatalogAndIdentifierAndItsTextIsTheCat
   clone->Release();
   PEVError missing(0, "TESTCAT", "NO_SUCH_KEY");
   EXPECT_EQ(Utf8(missing.GetNLSMessage()), "TESTCAT - NO_SUCH_KEY");
-}
-
-TEST(PEVMsg, ParsesPercentSignsThatAreNotParameters) {
-  PEVMsg message = PEVMsg::Parse("50% of %0 and %x, 5%%");
-  EXPECT_FALSE(message.IsEmpty());
-  EXPECT_EQ(message.GetMaxParamIndex(), 0);
-  EXPECT_EQ(Utf8(message.BuildMessage(nullptr, 0)), "50% of %0 and %x, 5%");
-  EXPECT_TRUE(PEVMsg().IsEmpty());
-  EXPECT_EQ(Utf8(PEVMsg::Parse("trailing \\").BuildMessage(nullptr, 0)), "trailing \\");
 }
