@@ -207,11 +207,6 @@ TEST_F(ORVObjAndRefObjMngrTest, ProcessorIsToldOfAttachAndDetachAndMisusesAreFat
   const char* file = "src/ORVObjAndRefObjMngr.cpp";
   ORVTestNode& node = Node(0, 2);
   Add(node);
-  _Processors[0]._Completes = false;
-  ExpectFatalReport([&] { _First.CompleteAndAddRefObj(); },
-                    "The processor ORVTestProcessor tells the object is not completed", file);
-  _Processors[0]._Completes = true;
-  node._References = {};
   ExpectFatalReport(
       [&] {
         _Processors[0].CompleteObjects();
@@ -220,6 +215,9 @@ TEST_F(ORVObjAndRefObjMngrTest, ProcessorIsToldOfAttachAndDetachAndMisusesAreFat
         _First.CompleteAndAddRefObj();
       },
       "The manager ORVTestMngr tells the object is not completed", file);
+  _Processors[0]._Completes = false;
+  ExpectFatalReport([&] { _First.CompleteAndAddRefObj(); },
+                    "The processor ORVTestProcessor tells the object is not completed", file);
   ExpectFatalReport([&] { ORVTestMngr().AddObjAndRefObj(node); },
                     "Initialize() must be called before", file);
   ExpectFatalReport([] { ORVTestMngr().CompleteAndAddRefObj(); },
