@@ -20,7 +20,6 @@
 #include "ORVMessageDisplayToISO8859Term.h"
 #include "ORVMessageDisplayToString.h"
 #include "ORVMsgDisplayingBeginInformer.h"
-#include "ORVParamNLSMsgBldrCtlg.h"
 #include "TemporaryDirectory.h"
 
 namespace {
@@ -52,20 +51,16 @@ protected:
 }  // namespace
 
 TEST(ORVMessageDisplayToISO8859Term, WritesUtf8ToStandardOutputAndEndsLinesOnRequest) {
-  ChildResult child = RunInChild(
-      [] {
-        ORVGlobalObjectCleaner cleaner;
-        ORVMessageDisplayToISO8859Term display;
-        display.Display("a", 0);
-        display.Display("b", 1);
-        display.Display("", 1);
-        ORVParamNLSMsgBldrCtlg builder("BLDRTEST", "ACCENT", nullptr);
-        builder.AddNewParameter("Ærø");
-        display.Display(builder.Build(), 1);
-        PEVError* error = reinterpret_cast<PEVError*>(1);
-        if (display.GetDisplayError(error, 1) != 0 || error) printf("unexpected error");
-      },
-      {{"PEV_CATALOG_PATH", ORV_TEST_DATA_DIR "/catalogs"}});
+  ChildResult child = RunInChild([] {
+    ORVGlobalObjectCleaner cleaner;
+    ORVMessageDisplayToISO8859Term display;
+    display.Display("a", 0);
+    display.Display("b", 1);
+    display.Display("", 1);
+    display.Display(Text("Déjà vu: Ærø ≠ €")->Build(), 1);
+    PEVError* error = reinterpret_cast<PEVError*>(1);
+    if (display.GetDisplayError(error, 1) != 0 || error) printf("unexpected error");
+  });
   EXPECT_EQ(child._Stdout + "|" + child._Stderr, "ab\n\nDéjà vu: Ærø ≠ €\n|");
 }
 
