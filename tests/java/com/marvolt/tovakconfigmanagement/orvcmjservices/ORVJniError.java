@@ -13,8 +13,7 @@ public final class ORVJniError {
 
   private static void record(String method, String text) {
     received.add(method + ":" + text);
-    if (text.equals("refused"))
-      throw new IllegalStateException("the front end refused " + method);
+    if (text.equals("refused")) throw new IllegalStateException("the front end refused " + method);
   }
 
   public static void DisplayMessage(String t) { record("DisplayMessage", t); }
