@@ -105,10 +105,8 @@ TEST(ORVCBErrorProcessing,
   EXPECT_EQ(child._Stdout, "11 abc");
   EXPECT_EQ(child._Stderr,
             "Unable to process the error message \"NOMEM\"\nUnable to create the error message\n"
-            "Not enough memory to allocate 4000000000 bytes\n"
-            "Unable to create the error message\n"
-            "Not enough memory to allocate 100 bytes\n"
-            "Unable to create the error message\n");
+            "Not enough memory to allocate 4000000000 bytes\nUnable to create the error message\n"
+            "Not enough memory to allocate 100 bytes\nUnable to create the error message\n");
 }
 
 TEST(ORVCBUtilities, TextsAndNames) {
