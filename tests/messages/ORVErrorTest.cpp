@@ -226,13 +226,15 @@ TEST_F(ORVErrorMngrTest,
 
 TEST(ORVErrorDisplayToTerm,
      EachTypeShowsItsLayoutOnTheStreamOfItsSeverityAndLastErrorsAreForgotten) {
-  // Critical and fatal errors go to standard error with a marker, dots for missing names;
+  // Critical and fatal errors go to standard error with a marker, dots for missing names,
+  // fatal ones with their file and line;
   // warnings and information go to standard output, information without marker, and so
   // do the types outside one to four. Empty parts leave no lines. Texts reach the
   // terminal as UTF-8. A request (null for none) is named ORVBC 0207.
   const std::tuple<int, const char*, const char*, const char*, const char*> kShown[] = {
       {1, "R", "D ≠ €", "A", "out: err: R\n#ERR# ORVBC - 0207: D ≠ €\nA\n\n"},
       {1, nullptr, nullptr, nullptr, "out: err: #ERR# ... - ...\n\n"},
+      {2, nullptr, "D", nullptr, "out: err: #ERR# FATAL ERROR ... - ... IN f AT LINE 12: D\n\n"},
       {1, "", "D", nullptr, "out: err: #ERR# ORVBC - 0207: D\n\n"},
       {3, "R", "D", nullptr, "out: R\n!WNG! ORVBC - 0207: D\n\nerr: "},
       {3, nullptr, nullptr, "A", "out: !WNG! ... - ...\nA\n\nerr: "},
@@ -242,14 +244,10 @@ TEST(ORVErrorDisplayToTerm,
       {5, "R", "D", nullptr, "out: R\nD\n\nerr: "}};
   auto part = [](const char* iText) { return iText ? Text(iText, "ORVBC", "0207") : kNone; };
   for (const auto& [type, request, diagnostic, advice, shown] : kShown) {
-    ORVError error(nullptr, 0, part(request), part(diagnostic), part(advice), (PEVErrorType)type,
+    ORVError error("f", 12, part(request), part(diagnostic), part(advice), (PEVErrorType)type,
                    type == 1 ? PEV_E_FAIL : 1);
     EXPECT_EQ(ShownOnTerminal(error), shown);
   }
-  ORVError fatal("f", 12, kNone, Text("D"), kNone, PEVErrorTypeFatal, PEV_E_FAIL);
-  fatal.SetMsgCatalog("CAT");
-  fatal.SetMsgId("KEY");
-  EXPECT_EQ(ShownOnTerminal(fatal), "out: err: #ERR# FATAL ERROR CAT - KEY IN f AT LINE 12: D\n\n");
   // A platform error shows its fallback text.
   PEVError plain(0, "NOSUCHCAT", "K1");
   plain.SetInformationOnErrorType(PEVErrorTypeCritical);
