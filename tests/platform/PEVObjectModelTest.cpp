@@ -64,11 +64,9 @@ TEST(PEVMetaClass, OneRecordPerNameKindOfWalksTheParentsAndIdentifiersFindTheirC
   PEVMetaClass* derived =
       fct_RetrieveMetaObject("TestMetaDerived", PEVTypeOfClassImplementation, base, "", "", 8);
   EXPECT_TRUE(derived->IsAKindOf("TestMetaBase") && derived->IsAKindOf("PEVBaseUnknown"));
-  EXPECT_FALSE(base->IsAKindOf("TestMetaDerived"));
-  EXPECT_FALSE(derived->IsAKindOf("TestMeta"));
+  EXPECT_FALSE(base->IsAKindOf("TestMetaDerived") || derived->IsAKindOf("TestMeta"));
   EXPECT_FALSE(derived->IsAKindOf(static_cast<const char*>(nullptr)));
-  EXPECT_TRUE(derived->IsAKindOf(base));
-  EXPECT_FALSE(base->IsAKindOf(derived));
+  EXPECT_TRUE(derived->IsAKindOf(base) && !base->IsAKindOf(derived));
   EXPECT_FALSE(derived->IsAKindOf(static_cast<const PEVMetaClass*>(nullptr)));
   EXPECT_NE(base->GetClassId(), derived->GetClassId());
   EXPECT_EQ(fct_FindMetaObject(derived->GetClassId()), derived);

@@ -20,7 +20,7 @@ std::vector<int> Units(const PEVUnicodeString& iText) {
 
 }  // namespace
 
-TEST(PEVUnicodeString, DecodesUtf8AndWideInputIntoUtf16UnitsAndInvalidBytesAsLatin1) {
+TEST(PEVUnicodeString, DecodesUtf8AndWideInputInvalidBytesAsLatin1AndEditsFormatsAndUpperCases) {
   PEVUnicodeString text("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");  // a, é, €, U+1F600
   EXPECT_EQ(Units(text), std::vector<int>({'a', 0xE9, 0x20AC, 0xD83D, 0xDE00}));
   EXPECT_EQ(Utf8(text), "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
@@ -40,10 +40,8 @@ TEST(PEVUnicodeString, DecodesUtf8AndWideInputIntoUtf16UnitsAndInvalidBytesAsLat
   EXPECT_EQ(Units(PEVUnicodeString(invalid)), std::vector<int>({0xFFFD}));
   const char16_t units[] = {u'a', 0xD800, u'b'};
   EXPECT_EQ(Utf8(PEVUnicodeString(units, 3)), "a\uFFFDb");
-}
-
-TEST(PEVUnicodeString, AppendConcatenateResizeFormatNumbersAndUpperCase) {
-  PEVUnicodeString text("ab");
+  // Append, concatenate, resize, format numbers and upper case.
+  text = "ab";
   text += "c";
   text += PEVUnicodeString("d");
   text += u'e';
