@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <set>
@@ -65,11 +64,12 @@ std::vector<std::string> CatalogLiterals(const std::string& iSource) {
   return found;
 }
 
-// A new builder of iKey in iCatalog, searched for or found in iPath.
-ORVParamNLSMsgBldrCtlgRfHndlr Make(const char* iKey, const char* iCatalog = "BLDRTEST",
-                                   const char* iPath = nullptr) {
+const char kTestCatalogs[] = ORV_TEST_DATA_DIR "/catalogs";
+
+// A new builder of iKey in iCatalog, found among the test catalogs.
+ORVParamNLSMsgBldrCtlgRfHndlr Make(const char* iKey, const char* iCatalog = "BLDRTEST") {
   ORVParamNLSMsgBldrCtlgRfHndlr builder;
-  builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg(iCatalog, iKey, iPath));
+  builder.Set(ORVRfHndlrAdopt, new ORVParamNLSMsgBldrCtlg(iCatalog, iKey, kTestCatalogs));
   return builder;
 }
 
@@ -81,13 +81,6 @@ std::string Parameters(const ORVParamNLSMsgBldrCtlgRfHndlr& iBuilder) {
     text += (i ? "|" : " ") + Utf8(iBuilder->GetParameter(i));
   return text;
 }
-
-// The test catalogs first on the path, English as language.
-class ORVParamNLSMsgBldrCtlgTest : public testing::Test {
-protected:
-  void SetUp() override { setenv("PEV_CATALOG_PATH", ORV_TEST_DATA_DIR "/catalogs", 1); }
-  void TearDown() override { unsetenv("PEV_CATALOG_PATH"); }
-};
 
 }  // namespace
 
@@ -147,11 +140,11 @@ TEST(ORVCatalogKeys, NoSourceWritesACatalogKeyOutsideTheTableAsTheScanOfStringsS
     EXPECT_EQ(scanned.count(maker), 1u) << maker;
 }
 
-TEST_F(ORVParamNLSMsgBldrCtlgTest, MissingCatalogIsTriedOnceMissingKeyNamedAndNullNamesEmpty) {
+TEST(ORVParamNLSMsgBldrCtlgTest, MissingCatalogIsTriedOnceMissingKeyNamedAndNullNamesEmpty) {
   ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("0201", "NOSUCHCAT");
   builder->AddNewParameter("ignored");
   PEVMsgCatalog catalog;
-  ASSERT_EQ(catalog.LoadMsgCatalog("NOSUCHCAT", nullptr), 0);
+  ASSERT_EQ(catalog.LoadMsgCatalog("NOSUCHCAT", kTestCatalogs), 0);
   std::string loadError = Utf8(catalog.GetError());
   int before = PEVMsgCatalog::GetLoadCount();
   std::string expected =
@@ -179,7 +172,7 @@ TEST_F(ORVParamNLSMsgBldrCtlgTest, MissingCatalogIsTriedOnceMissingKeyNamedAndNu
   EXPECT_EQ(std::string(unnamed.GetMsgCatalogName()) + unnamed.GetMsgId(), "");
 }
 
-TEST_F(ORVParamNLSMsgBldrCtlgTest, WrongParameterCountsAreFilledAndReported) {
+TEST(ORVParamNLSMsgBldrCtlgTest, WrongParameterCountsAreFilledAndReported) {
   const std::string wrong = " !!! Wrong message BLDRTEST - THREE: ";
   int before = PEVMsgCatalog::GetLoadCount();
   ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("THREE");
@@ -204,7 +197,7 @@ TEST_F(ORVParamNLSMsgBldrCtlgTest, WrongParameterCountsAreFilledAndReported) {
                "Message BLDRTEST - THREE: 4 parameters instead of 3");
 }
 
-TEST_F(ORVParamNLSMsgBldrCtlgTest, ParameterArrayGrowsByDoublingFromTenAndIsReusedWhenCleared) {
+TEST(ORVParamNLSMsgBldrCtlgTest, ParameterArrayGrowsByDoublingFromTenAndIsReusedWhenCleared) {
   ORVParamNLSMsgBldrCtlgRfHndlr builder = Make("THREE");
   EXPECT_EQ(Parameters(builder), "0/0:");
   builder->SetParameter(4, "five");
