@@ -73,10 +73,6 @@ TEST(PEVMetaClass, OneRecordPerNameKindOfWalksTheParentsAndIdentifiersFindTheirC
   EXPECT_EQ(fct_FindMetaObject({1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}}), nullptr);
 }
 
-PEVBaseUnknown* MakeCircle() {
-  return new ORVTestCircle("factory");
-}
-
 // Creation by name and by identifier; a refused interface releases the new instance.
 TEST(PEVClassFactory, CreatesByNameOrIdentifierAndFailuresGiveTheirCodes) {
   void* result = nullptr;
@@ -84,7 +80,8 @@ TEST(PEVClassFactory, CreatesByNameOrIdentifierAndFailuresGiveTheirCodes) {
     return PEVCreateClassInstance(iClass, iOuter, 0, iInterface, &result);
   };
   const CLSID& circle = ORVTestCircle::ClassId();
-  ASSERT_EQ(PEVRegisterCreatableClass("ORVTestCircle", circle, MakeCircle), 0);
+  auto makeCircle = []() -> PEVBaseUnknown* { return new ORVTestCircle("factory"); };
+  ASSERT_EQ(PEVRegisterCreatableClass("ORVTestCircle", circle, makeCircle), 0);
   ASSERT_EQ(create("ORVTestCircle", IID_IUnknown), 0);
   EXPECT_STREQ(static_cast<PEVBaseUnknown*>(result)->IsA(), "ORVTestCircle");
   EXPECT_EQ(static_cast<PEVBaseUnknown*>(result)->Release(), 0u);
@@ -106,7 +103,7 @@ TEST(PEVClassFactory, CreatesByNameOrIdentifierAndFailuresGiveTheirCodes) {
   EXPECT_EQ(create("Empty", IID_IUnknown), PEV_E_FAIL);
   PEVUnregisterCreatableClass("Empty");
   // Registration needs a name and a factory.
-  EXPECT_EQ(PEVRegisterCreatableClass(nullptr, circle, MakeCircle), PEV_E_INVALIDARG);
+  EXPECT_EQ(PEVRegisterCreatableClass(nullptr, circle, makeCircle), PEV_E_INVALIDARG);
   EXPECT_EQ(PEVRegisterCreatableClass("X", circle, nullptr), PEV_E_INVALIDARG);
   EXPECT_EQ(PEVUnregisterCreatableClass("NeverRegistered"), PEV_REGDB_E_CLASSNOTREG);
 }

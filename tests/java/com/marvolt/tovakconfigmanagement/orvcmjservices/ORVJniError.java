@@ -5,11 +5,8 @@
 // A call of the text "refused" throws once it is recorded.
 package com.marvolt.tovakconfigmanagement.orvcmjservices;
 
-import java.util.ArrayList;
-import java.util.List;
-
 public final class ORVJniError {
-  private static final List<String> received = new ArrayList<>();
+  private static final java.util.List<String> received = new java.util.ArrayList<>();
 
   private static void record(String method, String text) {
     received.add(method + ":" + text);
