@@ -7,7 +7,6 @@
 #include <tuple>
 #include <vector>
 
-#include "ORVExtAnyChars.h"
 #include "ORVFamilyAndName.h"
 #include "ORVFamilyAndNameCmpFamilyCodeValNameVal.h"
 #include "ORVFamilyAndNameCmpFamilyNameVal.h"
@@ -17,7 +16,6 @@
 #include "ORVIdAndParentId.h"
 #include "ORVIdObjConvIdToExtChars.h"
 #include "ORVIdObjConvIdToString.h"
-#include "ORVIdentifiedObject.h"
 #include "ORVIdentifiedObjectCmpIdVal.h"
 #include "ORVIdentifiedObjectHashIdVal.h"
 #include "ORVMappedCode.h"
@@ -27,7 +25,6 @@
 #include "ORVSearchOnFamily.h"
 #include "ORVSearchOnFamilyAndName.h"
 #include "ORVSortedVector.h"
-#include "ORVString.h"
 #include "SuiteHelpers.h"
 #include "TemporaryDirectory.h"
 

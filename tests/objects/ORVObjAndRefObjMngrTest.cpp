@@ -11,7 +11,6 @@
 #include "ORVObjAndRefObjMngr.h"
 #include "ORVObjAndRefObjMngrGroup.h"
 #include "ORVObjAndRefObjProcessor.h"
-#include "ORVVector.h"
 #include "SuiteHelpers.h"
 
 // The model's classes live outside the unnamed namespace: their meta-objects define
