@@ -33,7 +33,7 @@ std::string SourceFileName(PEVError& iError) {
 
 // Codes written as unsigned literals (positive as a 64-bit long) still read as failures; so
 // do an error carrying zero, or none. A positive code is a failure carrying an error.
-TEST_F(PEVErrorTest, FailuresBecomeTheLastErrorUntilReplacedOrCleanedAndAnyCodeReadsAsAFailure) {
+TEST_F(PEVErrorTest, ReturnsMakeFailuresLastAndPlaceThemAndSourceFilesKeepAtMost127Characters) {
   // The success kind returns zero without touching the last error.
   EXPECT_EQ(PEVError::GetReturn(PEVReturnSuccess, nullptr, nullptr, __FILE__, __LINE__), 0);
   EXPECT_EQ(PEVError::PEVGetLastError(PEV_E_FAIL, nullptr), nullptr);
@@ -71,14 +71,12 @@ TEST_F(PEVErrorTest, FailuresBecomeTheLastErrorUntilReplacedOrCleanedAndAnyCodeR
   EXPECT_EQ(second->GetRefCount(), 1u);
   EXPECT_EQ(PEVError::PEVGetLastError(PEV_E_FAIL, nullptr), nullptr);
   second->Release();
-}
-
-TEST_F(PEVErrorTest, SourceFileKeepsAtMost127CharactersAndGetReturnPlacesOnlyAnUnplacedError) {
-  PEVError error;
-  error.Setup(std::string(300, 'f').c_str(), 42);
-  EXPECT_EQ(SourceFileName(error), std::string(127, 'f'));
-  error.Setup(nullptr, 0);
-  EXPECT_EQ(SourceFileName(error), "");
+  // A source file keeps at most 127 characters; GetReturn places only an unplaced error.
+  PEVError bare;
+  bare.Setup(std::string(300, 'f').c_str(), 42);
+  EXPECT_EQ(SourceFileName(bare), std::string(127, 'f'));
+  bare.Setup(nullptr, 0);
+  EXPECT_EQ(SourceFileName(bare), "");
   PEVError* placed = MakeError(PEV_E_FAIL);
   placed->Setup("src/Made.cpp", 5);
   PEVError::GetReturn(PEVReturnError, placed, nullptr, "src/Returned.cpp", 9);
