@@ -4,8 +4,6 @@
 // (registration, release order, growth, lifecycle errors).
 #include <gmock/gmock.h>
 
-#include <csignal>
-
 #include "ChildProcess.h"
 #include "ORVExit.h"
 #include "ORVFatalErrorDisplayToTerm.h"

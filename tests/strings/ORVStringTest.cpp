@@ -5,7 +5,6 @@
 // the fixed character buffer.
 #include "ORVString.h"
 
-#include "ORVCharData.h"
 #include "StringsTestSupport.h"
 
 namespace {

@@ -6,7 +6,6 @@
 #include "ORVUtilities.h"
 
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include "StringsTestSupport.h"
 
