@@ -39,12 +39,11 @@ std::set<std::string> Entries(const std::string& iDirectory) {
 
 // The report's two lines as a regular expression; iInJava: as the receiver echoes them.
 std::string Report(const std::string& iText, const std::string& iFile, bool iInJava) {
-  std::string lines[] = {EscapeForRegex("#ERR# Fatal internal error: '" + iText +
-                                        "' on file: " + iFile + " at line: ") +
-                             "[0-9]+\n",
-                         "Contact your administrator\n"};
-  if (!iInJava) return lines[0] + lines[1];
-  return "DisplayFatalError\\(" + lines[0] + "\\)\nDisplayFatalError\\(" + lines[1] + "\\)\n";
+  std::string call = iInJava ? "DisplayFatalError\\(" : "", end = iInJava ? "\\)\n" : "";
+  return call +
+         EscapeForRegex("#ERR# Fatal internal error: '" + iText + "' on file: " + iFile +
+                        " at line: ") +
+         "[0-9]+\n" + end + call + "Contact your administrator\n" + end;
 }
 
 // Installs the Java displays over a JVM of iClassPath (no environment when empty) and

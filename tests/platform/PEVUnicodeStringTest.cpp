@@ -42,9 +42,7 @@ TEST(PEVUnicodeString, DecodesUtf8AndWideInputInvalidBytesAsLatin1AndEditsFormat
   EXPECT_EQ(Utf8(PEVUnicodeString(units, 3)), "a\uFFFDb");
   // Append, concatenate, resize, format numbers and upper case.
   text = "ab";
-  text += "c";
-  text += PEVUnicodeString("d");
-  text += u'e';
+  ((text += "c") += PEVUnicodeString("d")) += u'e';  // each appends and returns the string
   EXPECT_EQ(Utf8(text + PEVUnicodeString("f")), "abcdef");
   text = "reset";
   text.Resize(2);
