@@ -66,8 +66,7 @@ TEST(ORVMessageDisplayToISO8859Term, WritesUtf8ToStandardOutputAndEndsLinesOnReq
 
 TEST(ORVCoupledMessageDisplay, ShowsOnBothStringDisplaysAndAsksTheFirstForErrorsFirst) {
   ORVError first(1), second(2);
-  ORVTestAnsweringDisplay firstDisplay(&first, 0), secondDisplay(&second, 0);
-  ORVTestAnsweringDisplay failing(nullptr, -7);
+  ORVTestAnsweringDisplay firstDisplay(&first, 0), secondDisplay(&second, 0), failing(nullptr, -7);
   ORVMessageDisplayToString plain;  // without error
   ORVCoupledMessageDisplay coupled(firstDisplay, secondDisplay);
   coupled.Display("t", 1);
