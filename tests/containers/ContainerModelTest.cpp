@@ -426,10 +426,6 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
     for (Elements* model : {&listModel, &vectorModel, &inserted})
       EraseAll(*model, iElement);
   };
-  auto removed = [&](PEVBaseUnknown* iFound, PEVBaseUnknown* iExpected) {
-    ASSERT_EQ(iFound, iExpected);
-    removeEverywhere(iExpected);
-  };
   auto replaceEverywhere = [&](PEVBaseUnknown* iOld) {
     std::replace(listModel.begin(), listModel.end(), iOld, fresh);
     std::replace(vectorModel.begin(), vectorModel.end(), iOld, fresh);
@@ -457,35 +453,37 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
       needing("Insert into the vector", 1, 0,
               [&] { vector.Insert(fresh, place), addEverywhere(0, place); }),
       needing("Add to the table", 1, 0, [&] { table.Add(fresh, 1), addEverywhere(0, size); }),
-      needing("Replace by object", 1, 1,
+      // The element at index in the vector (present), in the list or in the table.
+      needing("Remove by object or cursor", 0, 1,
               [&] {
-                ASSERT_TRUE(containers[Random(3)]->Replace(present, fresh, 1));
-                replaceEverywhere(present);
-              }),
-      needing("Remove by object", 0, 1, removePresent),
-      needing("Remove by cursor", 0, 1,
-              [&] {
+                int way = Random(4);
+                if (way == 3) return removePresent();
                 ORVVectorCursor onVector(index);
                 ORVListCursor onList = ListCursorAt(list, index);
                 ORVHashCursor onTable = HashCursorAt(table, index);
-                int way = Random(3);
-                removed(way ? way == 1 ? list.Remove(&onList) : table.Remove(&onTable)
-                            : vector.Remove(&onVector),
-                        (way ? way == 1 ? listModel : tableModel.Order()
-                             : vectorModel)[(std::size_t)index]);
+                PEVBaseUnknown* old = way == 1   ? listModel[(std::size_t)index]
+                                      : way == 2 ? tableModel.Order()[(std::size_t)index]
+                                                 : present;
+                ASSERT_EQ(way == 1   ? list.Remove(&onList)
+                          : way == 2 ? table.Remove(&onTable)
+                                     : vector.Remove(&onVector),
+                          old);
+                removeEverywhere(old);
               }),
-      needing("Replace by index or cursor", 1, 1,
+      needing("Replace by object, index or cursor", 1, 1,
               [&] {
-                int way = Random(4);
-                PEVBaseUnknown* old = (way == 3 ? listModel : vectorModel)[(std::size_t)index];
+                int way = Random(5);
+                PEVBaseUnknown* old = way == 3 ? listModel[(std::size_t)index] : present;
                 ORVVectorCursor onVector(index);
                 ORVListCursor onList = ListCursorAt(list, index);
                 if (way < 2) {
                   way ? vector.Set(&onVector, fresh) : vector.Set(index, fresh);
-                } else {
+                } else if (way < 4) {
                   ASSERT_EQ(
                       way == 2 ? vector.Replace(&onVector, fresh) : list.Replace(&onList, fresh),
                       old);
+                } else {
+                  ASSERT_TRUE(containers[Random(3)]->Replace(present, fresh, 1));
                 }
                 replaceEverywhere(old);
               }),
@@ -495,7 +493,7 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
     ModelDriver::ExpectHolds(vector, vectorModel);
     tableModel.ExpectHeldBy(table);
   };
-  _Driver.Run(20000, operations, check, prepare, 4);
+  _Driver.Run(20000, operations, check, prepare, 3);
   ASSERT_EQ(link->GetContainerSet().Size(), 3);
 }
 
