@@ -60,15 +60,6 @@ std::string BothOrders(const ORVComparator& iCmp, const PEVBaseUnknown& iFirst,
   return std::to_string(forward) + " " + std::to_string(backward);
 }
 
-class ORVStringExtCharsCmpTest : public testing::Test {
-protected:
-  ORVGlobalObjectCleaner _Cleaner;
-  ORVStringExtCharsCmp _Cmp;
-  ORVStringExtCharsCmpNoCase _CmpNoCase;
-  ORVStringExtCharsHash _Hash;
-  ORVStringExtCharsHashNoCase _HashNoCase;
-};
-
 }  // namespace
 
 TEST(ORVExtAnyChars, AreDbNullWhenEmptyTakeAnotherValueOrItsNullAndTheStringKindShares) {
@@ -237,40 +228,43 @@ TEST(ORVStringConvToExtChars, PointsAtTheStringsCharactersAndTheCaseConvertorsCo
   EXPECT_EQ(ORVCheckedCast<ORVExtChars>(convertor.GetConverted())->GetChars(), text.GetChars());
 }
 
-TEST_F(ORVStringExtCharsCmpTest, OrderTextsWithCaseOrWithoutAndIntegersWithEmptyOrDbNullFirst) {
+TEST(ORVStringExtCharsCmp, OrderTextsAndIntegersDbNullFirstAndCodeEqualTextsAlike) {
+  ORVGlobalObjectCleaner cleaner;
+  ORVStringExtCharsCmp cmp;
+  ORVStringExtCharsCmpNoCase cmpNoCase;
+  ORVStringExtCharsHash hash;
+  ORVStringExtCharsHashNoCase hashNoCase;
   ORVString apple("apple"), pear("pear"), empty(""), text("a");
   ORVExtAnyChars appleChars("apple"), dbNull;
   ORVExtAnyString pearString("pear");
   // Equal texts of either kind are the random test's.
-  ExpectRows({{BothOrders(_Cmp, apple, pear), "-1 1"},
-              {BothOrders(_Cmp, appleChars, pearString), "-1 1"},
-              {BothOrders(_Cmp, ORVString("Apple"), apple), "-1 1"},          // case counts
-              {BothOrders(_Cmp, ORVString("\xe9"), ORVString("z")), "1 -1"},  // unsigned bytes
-              {BothOrders(_CmpNoCase, ORVString("abc"), ORVString("ABD")), "-1 1"},
-              {BothOrders(_CmpNoCase, ORVString("B"), ORVString("a")), "1 -1"}});
+  ExpectRows({{BothOrders(cmp, apple, pear), "-1 1"},
+              {BothOrders(cmp, appleChars, pearString), "-1 1"},
+              {BothOrders(cmp, ORVString("Apple"), apple), "-1 1"},          // case counts
+              {BothOrders(cmp, ORVString("\xe9"), ORVString("z")), "1 -1"},  // unsigned bytes
+              {BothOrders(cmpNoCase, ORVString("abc"), ORVString("ABD")), "-1 1"},
+              {BothOrders(cmpNoCase, ORVString("B"), ORVString("a")), "1 -1"}});
   // Empty and DbNull texts come first and are equal.
-  for (const ORVComparator* cmp : {(const ORVComparator*)&_Cmp, (const ORVComparator*)&_CmpNoCase})
-    EXPECT_EQ(BothOrders(*cmp, empty, dbNull) + "|" + BothOrders(*cmp, empty, text) + "|" +
-                  BothOrders(*cmp, dbNull, text),
+  for (const ORVComparator* order : {(const ORVComparator*)&cmp, (const ORVComparator*)&cmpNoCase})
+    EXPECT_EQ(BothOrders(*order, empty, dbNull) + "|" + BothOrders(*order, empty, text) + "|" +
+                  BothOrders(*order, dbNull, text),
               "0 0|-1 1|-1 1");
   // Neither comparator may search a set sorted by the other.
-  EXPECT_FALSE(ORVComparator::FirstCanBeUsedInSetSortedBySecond(_CmpNoCase, _Cmp) ||
-               ORVComparator::FirstCanBeUsedInSetSortedBySecond(_Cmp, _CmpNoCase));
+  EXPECT_FALSE(ORVComparator::FirstCanBeUsedInSetSortedBySecond(cmpNoCase, cmp) ||
+               ORVComparator::FirstCanBeUsedInSetSortedBySecond(cmp, cmpNoCase));
   // The integer comparator puts DbNull below every value, in both argument orders; two
   // DbNull values are equal.
-  ORVExtIntegerCmp cmp;
+  ORVExtIntegerCmp integers;
   ORVExtAnyInteger minus(-5), zero(0), null;
   ORVExtDbNullInteger alwaysNull;
-  ExpectRows({{BothOrders(cmp, minus, zero, true), "-1 1"},
-              {BothOrders(cmp, zero, zero, true), "0 0"},
-              {BothOrders(cmp, null, minus, true), "-1 1"},
-              {BothOrders(cmp, alwaysNull, zero, true), "-1 1"},
-              {BothOrders(cmp, null, alwaysNull, true), "0 0"}});
-}
+  ExpectRows({{BothOrders(integers, minus, zero, true), "-1 1"},
+              {BothOrders(integers, zero, zero, true), "0 0"},
+              {BothOrders(integers, null, minus, true), "-1 1"},
+              {BothOrders(integers, alwaysNull, zero, true), "-1 1"},
+              {BothOrders(integers, null, alwaysNull, true), "0 0"}});
 
-// The coders read what the comparators compare: a string up to its first NUL.
-TEST_F(ORVStringExtCharsCmpTest, EqualTextsGetEqualCodesAndAStringIsHashedAsComparedToItsFirstNul) {
-  ORVString upperA("A"), empty(""), high("\xe9"), longString(std::string(100, 'z').c_str());
+  // The coders read what the comparators compare: a string up to its first NUL.
+  ORVString upperA("A"), high("\xe9"), longString(std::string(100, 'z').c_str());
   ORVString withNul = MakeString(std::string("ab\0c", 4)),
             otherTail = MakeString(std::string("ab\0d", 4));
   ORVExtAnyChars asChars(withNul.GetChars());  // stops at the NUL: "ab"
@@ -281,19 +275,19 @@ TEST_F(ORVStringExtCharsCmpTest, EqualTextsGetEqualCodesAndAStringIsHashedAsComp
   const auto Codes = [](const ORVHashCoder& iCoder, const PEVBaseUnknown& iObject) {
     return std::to_string(iCoder.Code(&iObject));
   };
-  ASSERT_EQ(_Cmp.CompareObjects(&withNul, &otherTail), 0);
+  ASSERT_EQ(cmp.CompareObjects(&withNul, &otherTail), 0);
   ExpectRows(
-      {{Codes(_Hash, upperA), "82"},         // 1 * 17 + 65
-       {Codes(_HashNoCase, upperA), "114"},  // 1 * 17 + 97
-       {Codes(_Hash, empty), "0"},
+      {{Codes(hash, upperA), "82"},         // 1 * 17 + 65
+       {Codes(hashNoCase, upperA), "114"},  // 1 * 17 + 97
+       {Codes(hash, empty), "0"},
        // A byte above 127 counts as a negative number, in 32-bit arithmetic.
-       {Codes(_Hash, high) + " " + Codes(_HashNoCase, high),
+       {Codes(hash, high) + " " + Codes(hashNoCase, high),
         std::to_string((unsigned int)(17 - 23)) + " " + std::to_string((unsigned int)(17 - 23))},
-       {Codes(_Hash, longString), std::to_string(longCode)},
-       {Codes(_Hash, withNul), ab},
-       {Codes(_Hash, otherTail), ab},
-       {Codes(_HashNoCase, otherTail), ab},
-       {Codes(_Hash, asChars), ab}});
+       {Codes(hash, longString), std::to_string(longCode)},
+       {Codes(hash, withNul), ab},
+       {Codes(hash, otherTail), ab},
+       {Codes(hashNoCase, otherTail), ab},
+       {Codes(hash, asChars), ab}});
   // Equal texts get equal codes, with case or without.
   std::mt19937 generator(11);
   const char alphabet[] = "aAbBzZ09 _-\xe9\xc9";
@@ -309,11 +303,11 @@ TEST_F(ORVStringExtCharsCmpTest, EqualTextsGetEqualCodesAndAStringIsHashedAsComp
     ORVString firstString(first.c_str());
     ORVExtAnyChars secondChars(second.c_str());
     ORVExtAnyString firstAsExt(first.c_str());
-    ASSERT_EQ(std::make_tuple(_Cmp.CompareObjects(&firstString, &firstAsExt),
-                              _Hash.Code(&firstString) == _Hash.Code(&firstAsExt),
-                              _CmpNoCase.CompareObjects(&firstString, &secondChars),
-                              _HashNoCase.Code(&firstString) == _HashNoCase.Code(&secondChars),
-                              _Cmp.CompareObjects(&firstString, &secondChars) == 0),
+    ASSERT_EQ(std::make_tuple(cmp.CompareObjects(&firstString, &firstAsExt),
+                              hash.Code(&firstString) == hash.Code(&firstAsExt),
+                              cmpNoCase.CompareObjects(&firstString, &secondChars),
+                              hashNoCase.Code(&firstString) == hashNoCase.Code(&secondChars),
+                              cmp.CompareObjects(&firstString, &secondChars) == 0),
               std::make_tuple(0, true, 0, true, first == second))
         << first << " " << second;
   }
