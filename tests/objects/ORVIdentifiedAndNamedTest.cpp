@@ -107,7 +107,7 @@ TEST_F(ORVIdentifiedAndNamedTest, DumpAndContainersSeeTheIdentifierTextWhichConv
   EXPECT_EQ(toString.GetConverted(), nullptr);
 }
 
-TEST_F(ORVIdentifiedAndNamedTest, EqualObjectsHashEquallyUnderEveryKey) {
+TEST_F(ORVIdentifiedAndNamedTest, EqualObjectsHashEquallyUnderEveryKeyAndSearchKeysFindThem) {
   const std::tuple<const ORVComparator*, const ORVHashCoder*, const char*> kinds[] = {
       {&_ByFamily, &_FamilyHash, "family"},
       {&_ByName, &_NameHash, "name"},
@@ -123,20 +123,17 @@ TEST_F(ORVIdentifiedAndNamedTest, EqualObjectsHashEquallyUnderEveryKey) {
         EXPECT_EQ(order, -comparator->CompareObjects(&second, &first));
         EXPECT_TRUE(order != 0 || coder->Code(&first) == coder->Code(&second));
       }
-  const ORVTestNamed &make = objects[0], &makeAgain = objects[3];
+  ORVTestNamed &make = objects[0], &makeAgain = objects[3], &cc = objects[2], &file = objects[6];
   EXPECT_EQ(std::vector<int>({_ByName.CompareObjects(&make, &objects[1]),
                               _ByCode.CompareObjects(&make, &makeAgain),
                               _ByName.CompareObjects(&make, &makeAgain),
                               _ByCode.CompareObjects(&objects[4], &make) < 0}),
             std::vector<int>({0, 0, &_Tools < &_ToolsAgain ? -1 : 1, 1}));
-}
-
-TEST_F(ORVIdentifiedAndNamedTest, SearchKeysFindRealObjects) {
-  ORVTestNamed make(_Tools, "make"), cc(_Tools, "cc"), copy(_Files, "copy");
+  // Search keys stand for real objects.
   ORVSortedVector sorted(_ByName, ORVDoNothingAtDelete);
   ORVHashTable hashed(_CodeHash, _ByCode, ORVDoNothingAtDelete, 4);
   ORVHashTable byFamily(_FamilyHash, _ByFamily, ORVDoNothingAtDelete, 4);
-  for (ORVTestNamed* object : {&make, &cc, &copy}) {
+  for (ORVTestNamed* object : {&make, &cc, &file}) {
     sorted.Add(object, 0);
     hashed.Add(object, 0);
     byFamily.Add(object, 0);
@@ -148,7 +145,7 @@ TEST_F(ORVIdentifiedAndNamedTest, SearchKeysFindRealObjects) {
   ORVSearchOnFamily family(_Files);
   EXPECT_EQ(std::vector<PEVBaseUnknown*>(
                 {hashed.LookupOne(&key), sorted.LookupOne(&key), byFamily.LookupOne(&family)}),
-            std::vector<PEVBaseUnknown*>({&make, nullptr, &copy}));
+            std::vector<PEVBaseUnknown*>({&make, nullptr, &file}));
   EXPECT_TRUE(_ByName.SortsSetAsSecondCanBeUsed(_ByFamily));
   EXPECT_FALSE(_ByName.SortsSetAsSecondCanBeUsed(_ByCode));
 }
