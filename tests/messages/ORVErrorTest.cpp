@@ -154,7 +154,7 @@ TEST_F(ORVErrorMngrTest, SeverityRankingDecidesTheMainError) {
   // Fatal (2) > critical (1) > warning (3) > information (4); 0 and 5 rank as information.
   // An error of the new type replaces the main one only when it ranks higher.
   const int kRank[6] = {1, 3, 4, 2, 1, 1};
-  for (int main = 0; main < 6; ++main) {
+  for (int main = 0; main < 6; ++main)
     for (int next = 0; next < 6; ++next) {
       ORVErrorMngr manager;
       manager.DisplayAndKeepError(*Make(main), 1);
@@ -162,7 +162,6 @@ TEST_F(ORVErrorMngrTest, SeverityRankingDecidesTheMainError) {
       EXPECT_EQ(MainOf(manager) == _Made.back(), kRank[next] > kRank[main])
           << "main " << main << ", new " << next;
     }
-  }
 }
 
 TEST_F(ORVErrorMngrTest,
