@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 JNIEnv* StartJvm(const std::string& iClassPath) {
   static JNIEnv* env = nullptr;
@@ -23,6 +25,12 @@ extern "C" const char* __lsan_default_suppressions() {
 }
 
 int main(int argc, char** argv) {
+  // A death test's child inherits its parent's report directory; anyone else's ORV_TMP
+  // must not be taken for it.
+  if (!std::any_of(argv, argv + argc, [](const char* iArgument) {
+        return strstr(iArgument, "--gtest_internal_run_death_test") == iArgument;
+      }))
+    unsetenv("ORV_TMP");
   testing::InitGoogleTest(&argc, argv);
   // A process with a JVM cannot be forked: death tests start this program again.
   GTEST_FLAG_SET(death_test_style, "threadsafe");
