@@ -81,8 +81,7 @@ TEST_F(ORVContainersLinkTest, TheLinkLivesAsLongAsItsContainersAndUnlinksThemWhe
   EXPECT_TRUE(table->Contains(&_A));
   table->Release();
   EXPECT_EQ(destroyed, 0);
-  EXPECT_EQ(link->GetContainerSet().Size(), 1);
-  EXPECT_EQ(link->GetContainerSet()[0], list);
+  EXPECT_EQ(ElementsOf(link->GetContainerSet()), std::vector<PEVBaseUnknown*>{list});
   list->Append(&_B);  // nobody else to tell
   list->Release();
   EXPECT_EQ(destroyed, 1);
