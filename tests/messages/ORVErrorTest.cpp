@@ -87,7 +87,7 @@ std::string ShownOnTerminal(PEVError& iError) {
 }  // namespace
 
 TEST_F(ORVErrorTest,
-       CloneSharesTheBuildersAndCopiesTheRestAndLongFileNamesAreCutOnlyForThePlatform) {
+       CloneSharesTheBuildersWhoseMessageSeparatorsDependOnTheRequestAndCutsNoFileName) {
   ORVError original("src/A.cpp", 9, Text("R", "ORVBC", "0100"), Text("D"), Text("A"),
                     PEVErrorTypeFatal, 5);
   original.SetMsgCatalog("OTHER");  // the request's names are set again in the copy
@@ -102,6 +102,14 @@ TEST_F(ORVErrorTest,
   clone->GetSourceFileName(&cloneName);
   original.GetSourceFileName(&originalName);
   EXPECT_NE(cloneName, originalName);
+  // The separators of the message depend on the request alone.
+  std::string messages = Utf8(clone->GetNLSMessage());
+  clone->SetHDiagnosticBldr(kNone);
+  messages += "|" + Utf8(clone->GetNLSMessage());
+  clone->SetHRequestBldr(Text(""));
+  clone->SetHDiagnosticBldr(Text("D"));
+  messages += "|" + Utf8(clone->GetNLSMessage());
+  EXPECT_EQ(messages, "R\nD\nA|R\nA|DA");
   clone->Release();
   // A long file name is kept whole but cut in the platform buffer; its own copy given back
   // stays, null empties it.
