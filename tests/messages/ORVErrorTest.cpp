@@ -87,7 +87,7 @@ std::string ShownOnTerminal(PEVError& iError) {
 }  // namespace
 
 TEST_F(ORVErrorTest,
-       CloneSharesTheBuildersWhoseMessageSeparatorsDependOnTheRequestAndCutsNoFileName) {
+       CloneSharesTheBuildersAndCopiesTheRestSeparatorsFollowTheRequestAndLongFileNamesStayWhole) {
   ORVError original("src/A.cpp", 9, Text("R", "ORVBC", "0100"), Text("D"), Text("A"),
                     PEVErrorTypeFatal, 5);
   original.SetMsgCatalog("OTHER");  // the request's names are set again in the copy
