@@ -107,14 +107,7 @@ TEST(ORVFatalErrorDisplayDeathTest,
                                                    "\\[/framed\\]\n"));
 }
 
-// Registering the terminal display fails first, which is the only report.
-TEST(ORVFatalErrorDisplayDeathTest, WithoutCleanerOnlyTheMissingCleanerIsReported) {
-  ASSERT_EQ(ORVGlobalObjectCleaner::GetInstance(), nullptr);
-  ExpectFatalReport([] { ORVRefHandler::Fail("never shown", nullptr, nullptr, nullptr, nullptr); },
-                    "One global object cleaner must exist", "src/ORVGlobalObjectCleaner.cpp");
-}
-
-TEST(ORVFatalErrorDisplayDeathTest, AFailingDisplayOrAClosedStreamStillReportsOnStandardError) {
+TEST(ORVFatalErrorDisplayDeathTest, AFailingDisplayAClosedStreamOrNoCleanerStillEndInAReport) {
   ChildResult child = ReportThrough(false, "first");
   EXPECT_THAT(child._Stderr, testing::MatchesRegex(Report("first") + Report("display failed")));
   // One stack trace: the second report ends the process before the first one could.
@@ -122,6 +115,10 @@ TEST(ORVFatalErrorDisplayDeathTest, AFailingDisplayOrAClosedStreamStillReportsOn
   // The first report is lost; the nested one is not.
   child = ReportThrough(false, "lost", true);
   EXPECT_THAT(child._Stderr, testing::MatchesRegex(Report("display failed")));
+  // Without cleaner, registering the terminal display fails first, which is the only report.
+  ASSERT_EQ(ORVGlobalObjectCleaner::GetInstance(), nullptr);
+  ExpectFatalReport([] { ORVRefHandler::Fail("never shown", nullptr, nullptr, nullptr, nullptr); },
+                    "One global object cleaner must exist", "src/ORVGlobalObjectCleaner.cpp");
 }
 
 const char kCleanerFile[] = "src/ORVGlobalObjectCleaner.cpp";

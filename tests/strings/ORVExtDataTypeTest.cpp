@@ -64,13 +64,13 @@ std::string BothOrders(const ORVComparator& iCmp, const PEVBaseUnknown& iFirst,
 
 TEST(ORVExtAnyChars, AreDbNullWhenEmptyTakeAnotherValueOrItsNullAndTheStringKindShares) {
   const char text[] = "abc";
-  ORVExtAnyChars chars(text), copy(chars), none, empty("");
+  ORVExtAnyChars chars(text), copy(chars), none, empty(""), other("other");
   ORVExtAnyString owned("xyz");
   ORVExtAnyChars fromString(static_cast<const ORVExtChars&>(owned));
-  EXPECT_EQ(Nulls(none, empty, chars), "110");
   // The pointers themselves, not copies.
-  EXPECT_EQ(std::make_tuple(chars.GetChars(), copy.GetChars(), fromString.GetChars()),
-            std::make_tuple(&text[0], &text[0], owned.GetChars()));
+  EXPECT_EQ(std::make_tuple(Nulls(none, empty, chars), chars.GetChars(), copy.GetChars(),
+                            fromString.GetChars()),
+            std::make_tuple("110", &text[0], &text[0], owned.GetChars()));
   ExpectRows({{(copy.SetExtChars(none), Nulls(copy)), "1"},
               {(copy = chars, copy.GetChars()), "abc"},
               {(chars.SetToDbNull(), Nulls(chars)), "1"}});
@@ -80,10 +80,8 @@ TEST(ORVExtAnyChars, AreDbNullWhenEmptyTakeAnotherValueOrItsNullAndTheStringKind
   buffer[0] = 'X';  // a copy, not the pointer
   ORVExtAnyString shared(copied), fromORVString(ORVString("v")), noString;
   EXPECT_EQ(shared.GetString().GetpBlockRfHndlr(), copied.GetString().GetpBlockRfHndlr());
-  shared.String() += "d";  // copy on write
-  // From any other ORVExtChars: its characters.
-  ORVExtAnyChars other("other");
-  ORVExtAnyString fromOther(other);
+  shared.String() += "d";            // copy on write
+  ORVExtAnyString fromOther(other);  // from any other ORVExtChars: its characters
   EXPECT_NE(fromOther.GetChars(), other.GetChars());
   ExpectRows(
       {{std::string(copied.GetChars()) + " " + shared.GetChars() + " " + fromOther.GetChars() +
