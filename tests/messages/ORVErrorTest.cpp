@@ -206,10 +206,15 @@ TEST_F(ORVErrorMngrTest,
   EXPECT_EQ(MainOf(manager), critical);
   EXPECT_EQ(forgetting.GetMainErrorReturnCode(), 0);
   EXPECT_EQ(critical->GetRefCount(), 2u);
+  // A code without error gives the made-up critical error, kept as main in its place.
+  manager.DisplayAndKeepError(PEV_E_FAIL, 0);
+  PEVError* made = MainOf(manager);
+  EXPECT_TRUE(made && made != critical &&
+              made->GetInformationOnErrorType() == PEVErrorTypeCritical);
+  EXPECT_EQ(critical->GetRefCount(), 1u);  // the manager's reference was given back
   // Without main error success is returned; set as main error, the same again taking no
   // extra reference, an error is returned as last error.
   EXPECT_EQ(manager.SetMainError(nullptr), 0);
-  EXPECT_EQ(critical->GetRefCount(), 1u);  // the manager's reference was given back
   EXPECT_EQ(manager.ReturnSuccessOrError(), 0);
   ORVError* warning = Make(3, 0x20);
   EXPECT_EQ(manager.SetMainError(warning), 0);
