@@ -156,7 +156,9 @@ TEST_F(ORVMessageDisplayToAsciiFileTest,
   display.GetDisplayError(again, 0);
   EXPECT_EQ(again, stored);
   again->Release();
-  EXPECT_EQ(LastErrorOf(display.CloseFile()), stored);  // the close fails with it
+  long code = display.CloseFile();
+  EXPECT_EQ(code, PEV_E_FAIL);
+  EXPECT_EQ(LastErrorOf(code), stored);
   // Forgetting the error hands over the display's reference, and the close does not
   // report it again.
   ASSERT_EQ(forgetting.OpenFile(), 0);
