@@ -44,16 +44,6 @@ TEST(ORVMacro, ClassNameRegistersTheClassUnderItsDirectBaseAndObjectsAnswerAndPa
             std::make_tuple(nullptr, object, constant, object, &circle, &circle));
 }
 
-TEST(ORVConversionCheckDeathTest, ObjectOfAnotherClassOrNullMetaClassIsFatal) {
-  ORVTestSquare square;
-  ExpectFatal([&] { ORVConversionCheckVar(&square, ORVTestCircle::MetaObject()); },
-              "ORVConversionCheck::Check: object is not a \"ORVTestCircle\" but a "
-              "\"ORVTestSquare\"",
-              kConversionFile);
-  ExpectFatal([&] { ORVConversionCheckConst(&square, nullptr); }, "pMetaClass is NULL",
-              kConversionFile);
-}
-
 const char kHandlerFile[] = "src/ORVRefHandler.cpp";
 
 TEST(ORVRefHandler, SetAdoptsOrAddsReplacesAndReleasesWhileCopiesAndAssignmentsShare) {
@@ -129,8 +119,14 @@ TEST(ORVRefHandler, AssigningFromAnObjectThatTheOldReferenceOwnsKeepsTheNewOneAl
             std::make_pair(std::string("inner"), 1ul));
 }
 
-TEST(ORVRefHandlerDeathTest, OtherClassesNewOrDereferencingAnEmptyHandlerAreFatal) {
+TEST(ORVObjectModelDeathTest, OtherClassesNullMetaClassesAndEmptyOrNewHandlersAreFatal) {
   ORVTestSquare square;
+  ExpectFatal([&] { ORVConversionCheckVar(&square, ORVTestCircle::MetaObject()); },
+              "ORVConversionCheck::Check: object is not a \"ORVTestCircle\" but a "
+              "\"ORVTestSquare\"",
+              kConversionFile);
+  ExpectFatal([&] { ORVConversionCheckConst(&square, nullptr); }, "pMetaClass is NULL",
+              kConversionFile);
   ORVTestCircleRfHndlr circles;
   PEVBaseUnknownRfHndlr& asRoot = circles;
   ORVTestShapeRfHndlr empty;  // empty: the check is made all the same
