@@ -28,8 +28,7 @@ inline const ORVNLSMsgBldrRfHndlr kNone;
 // when destroyed; asked for with none set it is fatal.
 template <class TDisplay, class TConcrete>
 void ExpectGlobalIsTheOneSetLast(const char* iSource) {
-  auto* first = new TConcrete();
-  auto* second = new TConcrete();
+  auto *first = new TConcrete(), *second = new TConcrete();
   TDisplay::SetGlobal(*first);
   TDisplay::SetGlobal(*second);
   EXPECT_EQ(TDisplay::GetGlobal(), second);
