@@ -93,7 +93,7 @@ TEST(ORVExtAnyChars, AreDbNullWhenEmptyTakeAnotherValueOrItsNullAndTheStringKind
        {(fromOther.SetChars("w"), fromOther.SetChars(nullptr), Nulls(fromOther)), "1"}});
 }
 
-TEST(ORVExtAnyValues, PointersIntegersBooleansAndDatesHoldAValueOrDbNull) {
+TEST(ORVExtAnyValues, PointersIntegersBooleansAndDatesHoldAValueOrDbNullUnderTheirKinds) {
   // The pointers hold the object without reference.
   ORVTestShape shape("s");
   unsigned long references = shape.GetRefCount();
@@ -138,10 +138,8 @@ TEST(ORVExtAnyValues, PointersIntegersBooleansAndDatesHoldAValueOrDbNull) {
   int year = -1, month = -1, day = -1, hour = -1, minute = -1, second = -1;
   none.Date().GetDate(year, month, day, hour, minute, second);  // unchecked: an unset date
   EXPECT_EQ(year + month + day + hour + minute + second, 0);
-}
-
-// The others' classes are checked by the comparators' and the string holder's kind checks.
-TEST(ORVExtDataType, ClassTree) {
+  // Their classes; the others' are checked by the comparators' and the string holder's kind
+  // checks.
   const std::string base = " < ORVExtDataType < PEVBaseUnknown";
   ExpectRows({{Parents<ORVExtAnyConstPointer>(), "ORVExtConstPointer < ORVExtPointer" + base},
               {Parents<ORVExtAnyVarPointer>(), "ORVExtVarPointer < ORVExtPointer" + base},

@@ -35,7 +35,7 @@ const auto Bytes = [](const ORVFixedCharBuffer& b, int iNbChars) {
 
 }  // namespace
 
-TEST(ORVString, ConstructionAndGrowthTakeTheDefaultDimensionAndRoundTheBlockUpToIt) {
+TEST(ORVString, ConstructionGrowthAndBlocksTakeTheDimensionNeededAndReAllocKeepsWhatFits) {
   ExpectRows({{Show(ORVString()), "/32"},
               {Show(ORVString(16, 1000)), "/16"},
               {Show(ORVString("abc")), "abc/32"},
@@ -54,9 +54,7 @@ TEST(ORVString, ConstructionAndGrowthTakeTheDefaultDimensionAndRoundTheBlockUpTo
                          {M - 31, 32, 0, M - 31}, {M, 32, 0, M},    {L, 32, L, M}};
   for (const auto& row : rows)
     EXPECT_EQ(ORVString::CalcDimension(row[0], row[1], row[2]), row[3]) << row[0] << " " << row[2];
-}
-
-TEST(ORVStringBlock, BlockIsAtLeastAsLargeAsItsTextAndReAllocKeepsWhatFits) {
+  // A block is at least as large as its text, and ReAlloc keeps what fits.
   ORVStringBlock block(4, "abcd", 4);
   ExpectRows({{Buffer(ORVStringBlock(10, "abcdef", 3), 3), "10:abc\0"s},
               {Buffer(ORVStringBlock(2, "abcdef", 5), 5), "5:abcde\0"s},
