@@ -240,8 +240,8 @@ TEST(ORVErrorDisplayToTerm,
      EachTypeShowsItsLayoutOnTheStreamOfItsSeverityAndLastErrorsAreForgotten) {
   // Critical and fatal errors go to standard error with a marker, dots for missing names,
   // fatal ones with their file and line; warnings and information go to standard output,
-  // information without marker, and so do the types outside one to four. Empty parts leave no lines. Texts reach the
-  // terminal as UTF-8. A request (null for none) is named ORVBC 0207.
+  // information without marker, and so do the types outside one to four. Empty parts leave no
+  // lines. Texts reach the terminal as UTF-8. A request (null for none) is named ORVBC 0207.
   const std::tuple<int, const char*, const char*, const char*, const char*> kShown[] = {
       {1, "R", "D ≠ €", "A", "out: err: R\n#ERR# ORVBC - 0207: D ≠ €\nA\n\n"},
       {1, nullptr, nullptr, nullptr, "out: err: #ERR# ... - ...\n\n"},

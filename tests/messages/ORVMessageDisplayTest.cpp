@@ -89,7 +89,7 @@ TEST(ORVMessageDisplayDeathTest, GlobalIsTheOneSetLastAndForgottenWhenDestroyed)
       "src/ORVMessageDisplay.cpp");
 }
 
-TEST_F(ORVMessageDisplayToAsciiFileTest, WritesUtf8AndClosesAtReopeningOrDestruction) {
+TEST_F(ORVMessageDisplayToAsciiFileTest, WritesUtf8ClosesOnReopeningOrDestructionRefusesBadPaths) {
   int descriptors = OpenDescriptorCount();
   ORVMessageDisplayToAsciiFile display(Path("messages").c_str());
   ASSERT_EQ(display.OpenFile(), 0);
@@ -111,9 +111,6 @@ TEST_F(ORVMessageDisplayToAsciiFileTest, WritesUtf8AndClosesAtReopeningOrDestruc
   }
   EXPECT_EQ(OpenDescriptorCount(), descriptors);
   EXPECT_EQ(ReadWholeFile(Path("unclosed")), "flushed at the end");
-}
-
-TEST_F(ORVMessageDisplayToAsciiFileTest, OpenFailuresAreRefusedWithTheirMessages) {
   // A directory as file name is refused with the display's own messages.
   const std::string& directory = _Directory.GetPath();
   long code = ORVMessageDisplayToAsciiFile(ORVString(directory.c_str())).OpenFile();
