@@ -1,4 +1,4 @@
-// Tests of ORVVector that its model test leaves out: growth, the fatal texts, copies and their
+// Tests of ORVVector that its model test leaves out: the fatal texts, copies and their
 // arrays, and when a removal is reported.
 #include "ORVVector.h"
 
@@ -21,17 +21,6 @@ protected:
 using ORVVectorDeathTest = ORVVectorTest;
 
 }  // namespace
-
-TEST_F(ORVVectorTest, CapacityGrowsToTwiceAndEight) {
-  std::vector<std::pair<int, int>> changes;  // (size, new capacity) at each growth
-  for (int i = 0; i < 121; ++i) {
-    int capacity = _Vector.GetCapacity();
-    _Vector.Append(&_A);
-    if (_Vector.GetCapacity() != capacity)
-      changes.emplace_back(_Vector.Size(), _Vector.GetCapacity());
-  }
-  EXPECT_EQ(changes, (decltype(changes){{1, 8}, {9, 24}, {25, 56}, {57, 120}, {121, 248}}));
-}
 
 TEST_F(ORVVectorDeathTest, WrongPositionsCursorsAndLinkedCopiesAreFatal) {
   auto fatal = [](const std::function<void()>& iBody, const std::string& iText) {
