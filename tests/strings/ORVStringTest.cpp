@@ -105,7 +105,7 @@ TEST(ORVString, EqualityComparesAllBytesCompareStopsAtTheFirstNulAndSubStringCou
               {Show(exact.SubString(0, 3)), "zzz/3"}});
 }
 
-TEST(ORVString, CopyAndConcatCountAlikeAndAStringsCountTakesItsNuls) {
+TEST(ORVString, CopyAndConcatCountAlikeTakeNulsAppendInPlaceWhenTheyMayAndReadOwnCharactersFirst) {
   const ORVString source = Nul("cd");
   const auto Both = [](auto iText, int iCount) {
     return Show(ORVString("old").Copy(iText, iCount)) + " " +
@@ -119,18 +119,16 @@ TEST(ORVString, CopyAndConcatCountAlikeAndAStringsCountTakesItsNuls) {
               {Both(source, 4), "ab\0c/32 xab\0c/32"s},
               {Both(source, 100), "ab\0cd/32 xab\0cd/32"s},
               {Both(source, 0), "/32 x/32"}});
-  ORVString value("x"), appended("<"), numbers("<");
-  ExpectRows({{Show(value = "assigned"), "assigned/32"},
-              {Show(value = static_cast<const char*>(nullptr)), "/32"},
+  ORVString assigned("x"), appended("<"), numbers("<");
+  ExpectRows({{Show(assigned = "assigned"), "assigned/32"},
+              {Show(assigned = static_cast<const char*>(nullptr)), "/32"},
               {Show((appended += Nul("z")) += ">"), "<ab\0z>/32"s},
               {Show(appended += static_cast<const char*>(nullptr)), "<ab\0z>/32"s},
               // Numbers append their whole decimal form; a char is a number: ' ' is 32.
               {Show(((((numbers += -5) += INT_MIN) += 4294967295u) += LONG_MIN) += ULONG_MAX),
                "<-5-21474836484294967295-922337203685477580818446744073709551615/128"},
               {ValueOf(numbers += ' ').substr(64), "32"}});
-}
-
-TEST(ORVString, OneCharacterAppendsStoreInPlaceOnlyWhenTheyMayAndOwnCharactersAreReadFirst) {
+  // One-character appends store in place only when they may.
   ORVString value("abc", 4), blockless(0, 0);
   EXPECT_EQ(Show(value.Concat("d", 1)), "abcd/8");  // 4 characters in a block of 4: grown first
   const char* buffer = value.GetChars();
