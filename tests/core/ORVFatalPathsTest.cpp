@@ -14,7 +14,9 @@
 
 namespace {
 
-TEST(ORVExit, PrintsTheStackAndEndsAtOnceWithTheStatus) {
+const char kHandlerFile[] = "src/ORVRefHandler.cpp";
+
+TEST(ORVExit, PrintsTheStackAndEndsAtOnceWithTheStatusOrAbortsWhenDumpCoreIsSet) {
   ChildResult child = RunInChild([] {
     atexit([] { fputs("atexit ran\n", stdout); });
     fputs("written before the trace ", stdout);
@@ -29,16 +31,11 @@ TEST(ORVExit, PrintsTheStackAndEndsAtOnceWithTheStatus) {
             std::make_tuple(3, "", 0u, std::string::npos))
       << child._Stdout;
   EXPECT_NE(child._Stdout.find("ORVExit"), std::string::npos) << child._Stdout;
-}
-
-const char kHandlerFile[] = "src/ORVRefHandler.cpp";
-
-// ORV_DUMP_CORE set to a value aborts, after the report of a fatal check; set empty, the
-// process exits normally.
-TEST(ORVExit, DumpCoreSetToAValueAbortsAndSetEmptyExitsNormally) {
+  // ORV_DUMP_CORE set to a value aborts, after the report of a fatal check; set empty, the
+  // process exits normally.
   EXPECT_EQ(RunInChild([] { ORVExit(-1); }, {{"ORV_DUMP_CORE", "1"}})._Signal, SIGABRT);
   EXPECT_EQ(RunInChild([] { ORVExit(-1); }, {{"ORV_DUMP_CORE", ""}})._ExitStatus, 255);
-  ChildResult child = RunInChild(
+  child = RunInChild(
       [] {
         ORVGlobalObjectCleaner cleaner;
         ORVRefHandler::Fail("core wanted", nullptr, nullptr, nullptr, nullptr);

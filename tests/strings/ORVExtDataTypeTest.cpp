@@ -224,7 +224,23 @@ TEST(ORVStringConvToExtChars, PointsAtTheStringsCharactersAndTheCaseConvertorsCo
   EXPECT_EQ(ORVCheckedCast<ORVExtChars>(convertor.GetConverted())->GetChars(), text.GetChars());
 }
 
-TEST(ORVStringExtCharsCmp, OrderTextsAndIntegersDbNullFirstAndCodeEqualTextsAlike) {
+TEST(ORVStringExtCharsCmp, GlobalsAreRenewedWithEachCleanerAndOrderDbNullFirstAndCodeAlike) {
+  // Registered with the cleaner, which releases them: the next cleaner's globals are new
+  // and usable (a freed one would fail under the sanitizers).
+  for (int round = 0; round < 2; ++round) {
+    ORVGlobalObjectCleaner cleaner;
+    ORVString a("a");
+    ORVStringExtCharsCmp* cmp = ORVStringExtCharsCmp::GetGlobal();
+    EXPECT_EQ(
+        std::make_tuple(ORVStringExtCharsCmp::GetGlobal(), cmp->GetRefCount(),
+                        cmp->CompareObjects(&a, &a), ORVStringExtCharsHash::GetGlobal()->Code(&a)),
+        std::make_tuple(cmp, 1ul, 0, 114u));  // the cleaner's reference
+    EXPECT_TRUE(
+        ORVStringExtCharsCmpNoCase::GetGlobal() == ORVStringExtCharsCmpNoCase::GetGlobal() &&
+        ORVStringExtCharsHash::GetGlobal() == ORVStringExtCharsHash::GetGlobal() &&
+        ORVStringExtCharsHashNoCase::GetGlobal() == ORVStringExtCharsHashNoCase::GetGlobal() &&
+        ORVExtIntegerCmp::GetGlobal() == ORVExtIntegerCmp::GetGlobal());
+  }
   ORVGlobalObjectCleaner cleaner;
   ORVStringExtCharsCmp cmp;
   ORVStringExtCharsCmpNoCase cmpNoCase;
@@ -306,24 +322,5 @@ TEST(ORVStringExtCharsCmp, OrderTextsAndIntegersDbNullFirstAndCodeEqualTextsAlik
                               cmp.CompareObjects(&firstString, &secondChars) == 0),
               std::make_tuple(0, true, 0, true, first == second))
         << first << " " << second;
-  }
-}
-
-TEST(ORVStringExtCharsCmpGlobal, GlobalsAreSharedRegisteredAndRenewedWithEachCleaner) {
-  // Registered with the cleaner, which releases them: the next cleaner's globals are new
-  // and usable (a freed one would fail under the sanitizers).
-  for (int round = 0; round < 2; ++round) {
-    ORVGlobalObjectCleaner cleaner;
-    ORVString a("a");
-    ORVStringExtCharsCmp* cmp = ORVStringExtCharsCmp::GetGlobal();
-    EXPECT_EQ(
-        std::make_tuple(ORVStringExtCharsCmp::GetGlobal(), cmp->GetRefCount(),
-                        cmp->CompareObjects(&a, &a), ORVStringExtCharsHash::GetGlobal()->Code(&a)),
-        std::make_tuple(cmp, 1ul, 0, 114u));  // the cleaner's reference
-    EXPECT_TRUE(
-        ORVStringExtCharsCmpNoCase::GetGlobal() == ORVStringExtCharsCmpNoCase::GetGlobal() &&
-        ORVStringExtCharsHash::GetGlobal() == ORVStringExtCharsHash::GetGlobal() &&
-        ORVStringExtCharsHashNoCase::GetGlobal() == ORVStringExtCharsHashNoCase::GetGlobal() &&
-        ORVExtIntegerCmp::GetGlobal() == ORVExtIntegerCmp::GetGlobal());
   }
 }

@@ -71,7 +71,7 @@ const auto Created = [](auto iClass, unsigned long iContext, IUnknown* iOuter = 
 
 }  // namespace
 
-TEST(ORVUtilities, GUIDTextWordsCountsNumberWidthsAndUnicodeComparisons) {
+TEST(ORVUtilities, GUIDTextWordsCountsWidthsUnicodeOrdersAndIntegersOfTheWholeTextInTheIntRange) {
   _GUID guid = {0x0123ABCDu, 0x00EF, 0xA1B2, {0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF}};
   _GUID full = {0xFFFFFFFFu, 0xFFFF, 0xFFFF, {255, 255, 255, 255, 255, 255, 255, 255}};
   char numbered[16];
@@ -111,9 +111,7 @@ TEST(ORVUtilities, GUIDTextWordsCountsNumberWidthsAndUnicodeComparisons) {
               {Orders("abc", "ABD"), "1 -1"},
               {Orders("\xce\xb1\xce\xb2", "\xce\x91\xce\x92"), "1 0"},
               {Orders("\xc3\xa9t\xc3\xa9", "\xc3\x89T\xc3\x89"), "1 0"}});
-}
-
-TEST(ORVUtilities, IntegerConversionNeedsTheWholeTextInTheIntRangeAndKeepsWhatItRead) {
+  // Integer conversion needs the whole text in the int range and keeps what it read.
   // Blanks and a sign may come first; on failure the value read so far is kept.
   ExpectRows({{Converted(" \t+12"), "1 12"},
               {Converted("-0"), "1 0"},
