@@ -86,8 +86,7 @@ std::string Report(const char* iText) {
   return pattern.substr(1, pattern.size() - 2);
 }
 
-TEST(ORVFatalErrorDisplayDeathTest,
-     ReportGoesThroughTheGlobalDisplayThatSetGlobalTakesNoReferenceOf) {
+TEST(ORVFatalErrorDisplayDeathTest, ReportGoesThroughTheGlobalDisplayOrEndsOnStandardErrorAlone) {
   {
     ORVGlobalObjectCleaner cleaner;
     ORVFatalErrorDisplay* terminal = ORVFatalErrorDisplay::GetGlobal();
@@ -102,10 +101,8 @@ TEST(ORVFatalErrorDisplayDeathTest,
   ChildResult child = ReportThrough(true, "through the display");
   EXPECT_THAT(child._Stderr, testing::MatchesRegex("\\[framed\\]" + Report("through the display") +
                                                    "\\[/framed\\]\n"));
-}
-
-TEST(ORVFatalErrorDisplayDeathTest, AFailingDisplayAClosedStreamOrNoCleanerStillEndInAReport) {
-  ChildResult child = ReportThrough(false, "first");
+  // A failing display, a closed stream or a missing cleaner still end in a report.
+  child = ReportThrough(false, "first");
   EXPECT_THAT(child._Stderr, testing::MatchesRegex(Report("first") + Report("display failed")));
   // One stack trace: the second report ends the process before the first one could.
   EXPECT_EQ(child._Stdout.find("Stack trace:"), child._Stdout.rfind("Stack trace:"));

@@ -46,7 +46,18 @@ TEST(ORVMacro, ClassNameRegistersTheClassUnderItsDirectBaseAndObjectsAnswerAndPa
 
 const char kHandlerFile[] = "src/ORVRefHandler.cpp";
 
-TEST(ORVRefHandler, SetAdoptsOrAddsReplacesAndReleasesWhileCopiesAndAssignmentsShare) {
+// A handler assigned an object held only by what its old reference owns keeps the new one
+// alive while the old one goes: a shape holding a shape, a string holding a string.
+struct ShapeHoldingAnother : ORVTestShape {
+  using ORVTestShape::ORVTestShape;
+  ORVTestShapeRfHndlr _Held;
+};
+struct StringHoldingAnother : ORVString {
+  using ORVString::ORVString;
+  ORVStringRfHndlr _Held;
+};
+
+TEST(ORVRefHandler, SetAdoptsOrAddsCopiesShareAndAssigningAnObjectTheOldOneOwnsKeepsItAlive) {
   ORVTestShape shape, other;
   const auto Counts = [&] { return std::make_pair(shape.GetRefCount(), other.GetRefCount()); };
   {
@@ -86,20 +97,7 @@ TEST(ORVRefHandler, SetAdoptsOrAddsReplacesAndReleasesWhileCopiesAndAssignmentsS
   root.Set(ORVRfHndlrAddRef, &circle);
   EXPECT_EQ(std::make_tuple(root.Get(), root.GetManagedMetaObject(), asBase.GetManagedMetaObject()),
             std::make_tuple(&circle, PEVBaseUnknown::MetaObject(), ORVTestShape::MetaObject()));
-}
-
-// A handler assigned an object held only by what its old reference owns keeps the new one
-// alive while the old one goes: a shape holding a shape, a string holding a string.
-struct ShapeHoldingAnother : ORVTestShape {
-  using ORVTestShape::ORVTestShape;
-  ORVTestShapeRfHndlr _Held;
-};
-struct StringHoldingAnother : ORVString {
-  using ORVString::ORVString;
-  ORVStringRfHndlr _Held;
-};
-
-TEST(ORVRefHandler, AssigningFromAnObjectThatTheOldReferenceOwnsKeepsTheNewOneAlive) {
+  // Assigning from an object that the old reference owns keeps the new one alive.
   auto* outer = new ShapeHoldingAnother("outer");
   outer->_Held.Set(ORVRfHndlrAdopt, new ORVTestShape("inner"));
   ORVTestShapeRfHndlr handler;
