@@ -62,7 +62,7 @@ std::string BothOrders(const ORVComparator& iCmp, const PEVBaseUnknown& iFirst,
 
 }  // namespace
 
-TEST(ORVExtAnyChars, AreDbNullWhenEmptyTakeAnotherValueOrItsNullAndTheStringKindShares) {
+TEST(ORVExtAnyValues, TextsPointersIntegersBooleansAndDatesHoldAValueOrDbNullUnderTheirKinds) {
   const char text[] = "abc";
   ORVExtAnyChars chars(text), copy(chars), none, empty(""), other("other");
   ORVExtAnyString owned("xyz");
@@ -91,9 +91,7 @@ TEST(ORVExtAnyChars, AreDbNullWhenEmptyTakeAnotherValueOrItsNullAndTheStringKind
        {(fromOther.SetExtChars(ORVExtAnyChars()), Nulls(fromOther)), "1"},
        {(fromOther.SetChars("w"), fromOther.SetToDbNull(), Nulls(fromOther)), "1"},
        {(fromOther.SetChars("w"), fromOther.SetChars(nullptr), Nulls(fromOther)), "1"}});
-}
-
-TEST(ORVExtAnyValues, PointersIntegersBooleansAndDatesHoldAValueOrDbNullUnderTheirKinds) {
+  // The pointers, integers, booleans and dates.
   // The pointers hold the object without reference.
   ORVTestShape shape("s");
   unsigned long references = shape.GetRefCount();
@@ -111,12 +109,13 @@ TEST(ORVExtAnyValues, PointersIntegersBooleansAndDatesHoldAValueOrDbNullUnderThe
   EXPECT_EQ(std::make_tuple(Nulls(variable, copyPointer, constant), variable.GetVarPointer(),
                             variable.GetConstPointer(), constant.GetConstPointer()),
             std::make_tuple("111", nullptr, nullptr, nullptr));
-  ORVExtAnyInteger zero(0), copy(zero), fromNull((ORVExtDbNullInteger()));
+  ORVExtAnyInteger zero(0), copyInteger(zero), fromNull((ORVExtDbNullInteger()));
   // 0 is a value, not null.
-  EXPECT_EQ(Nulls(ORVExtAnyInteger(), zero, fromNull) + std::to_string(copy.GetInteger()), "1010");
-  copy.SetExtInteger(ORVExtDbNullInteger());
+  EXPECT_EQ(Nulls(ORVExtAnyInteger(), zero, fromNull) + std::to_string(copyInteger.GetInteger()),
+            "1010");
+  copyInteger.SetExtInteger(ORVExtDbNullInteger());
   fromNull = zero;
-  EXPECT_EQ(Nulls(copy, fromNull), "10");
+  EXPECT_EQ(Nulls(copyInteger, fromNull), "10");
   ORVTestCountingInteger counting;
   counting.SetExtInteger(ORVExtAnyInteger(12));
   EXPECT_EQ(std::make_pair(counting._Calls, counting.GetInteger()), std::make_pair(1, 12));
@@ -127,16 +126,16 @@ TEST(ORVExtAnyValues, PointersIntegersBooleansAndDatesHoldAValueOrDbNullUnderThe
               {(yes = no, std::to_string(yes.GetBoolean())), "0"}});
 
   ORVDate date(2001, 2, 3, 4, 5, 6);
-  ORVExtAnyDate value(date), none;
-  date.SetDate(1999, 1, 1, 0, 0, 0);  // a copy of the date
+  ORVExtAnyDate value(date), noDate;
+  date.SetDate(1999, 1, 1, 0, 0, 0);  // a copyInteger of the date
   EXPECT_EQ(value.GetDate().Compare(ORVDate(2001, 2, 3, 4, 5, 6)), 0);
   value.Date().SetDate(2010, 10, 10, 10, 10, 10);  // changed in place
   ORVExtAnyDate copyDate(value);
   EXPECT_EQ(copyDate.GetDate().Compare(ORVDate(2010, 10, 10, 10, 10, 10)), 0);
   copyDate.SetExtDate(ORVExtDbNullDate());
-  EXPECT_EQ(Nulls(value, copyDate, none), "011");
+  EXPECT_EQ(Nulls(value, copyDate, noDate), "011");
   int year = -1, month = -1, day = -1, hour = -1, minute = -1, second = -1;
-  none.Date().GetDate(year, month, day, hour, minute, second);  // unchecked: an unset date
+  noDate.Date().GetDate(year, month, day, hour, minute, second);  // unchecked: an unset date
   EXPECT_EQ(year + month + day + hour + minute + second, 0);
   // Their classes; the others' are checked by the comparators' and the string holder's kind
   // checks.

@@ -234,7 +234,7 @@ TEST(ORVUtilities, FailedCreationsAndQueriesRecordWhatFailedUnlessThePlatformDid
   PEVError::PEVCleanLastError();
 }
 
-TEST(ORVUtilitiesDisplays, TerminalDisplaysBecomeGlobalWriteToTheirStreamsAndAreCleanedUp) {
+TEST(ORVUtilities, TerminalDisplaysGoGlobalAndCommandsReturnTheirStatusAndDisplayTheirLines) {
   {
     ORVGlobalObjectCleaner cleaner;
     ORVUtilities::MakeAndSetAsGlobalDisplayToTerm();
@@ -256,9 +256,7 @@ TEST(ORVUtilitiesDisplays, TerminalDisplaysBecomeGlobalWriteToTheirStreamsAndAre
   });
   EXPECT_EQ(Ended(child), "1 0 a message\n");
   EXPECT_NE(child._Stderr.find("#ERR#"), std::string::npos) << child._Stderr;
-}
-
-TEST(ORVUtilitiesCommands, ExitCodeIsReturnedAndEveryLineDisplayedInPiecesOf1023Bytes) {
+  // Commands return their exit status and display every line in pieces of 1023 bytes.
   ORVGlobalObjectCleaner cleaner;
   auto* display = new ORVMessageDisplayToString();
   ORVGlobalObjectCleaner::Add(display);
@@ -282,7 +280,7 @@ TEST(ORVUtilitiesCommands, ExitCodeIsReturnedAndEveryLineDisplayedInPiecesOf1023
        {Run("printf '%01023d\\n%02046d\\nend\\n' 0 0"),
         "0 " + piece + "\n" + piece + "\n" + piece + "\nend\n"}});
   // Without a free file descriptor popen cannot make its pipe: nothing is read.
-  ChildResult child = RunInChild([&] {
+  child = RunInChild([&] {
     // The same calls once with descriptors free: the sanitizers' type checks need a pipe
     // the first time they meet a class.
     ORVString command("echo never");
