@@ -65,7 +65,7 @@ TEST(ORVString, ConstructionGrowthAndBlocksTakeTheDimensionNeededAndReAllocKeeps
               {(block.ReAlloc(2), Buffer(block, 2)), "2:ab\0"s}});
 }
 
-TEST(ORVString, CopiesShareTheBlockUntilEachIsChanged) {
+TEST(ORVString, CopiesShareTheBlockUntilChangedEqualityTakesAllBytesAndCompareStopsAtANul) {
   ORVString original("abcdef", 4);
   ORVString copied(original), resized(original), upper(original), appended(original), assigned;
   assigned = original;
@@ -83,9 +83,7 @@ TEST(ORVString, CopiesShareTheBlockUntilEachIsChanged) {
               {Show(target = blockless), "/8"},  // the empty value, in a block of its default
               {Show(blockless), "/-"},
               {Show(ORVString(blockless)), "/0"}});
-}
-
-TEST(ORVString, EqualityComparesAllBytesCompareStopsAtTheFirstNulAndSubStringCounts) {
+  // Equality compares all bytes, Compare stops at the first NUL and SubString counts.
   const ORVString first = Nul("cd");
   // "ab" has the same characters up to the NUL, but another length.
   EXPECT_TRUE(first != Nul("ce") && first == Nul("cd") && first == ORVString(first) &&
