@@ -201,17 +201,13 @@ TEST(ORVStringConvToExtChars, PointsAtTheStringsCharactersAndTheCaseConvertorsCo
   ORVString text("word"), empty(""), mixed("MiXed 1");
   ORVExtAnyChars chars("AbC"), dbNull;
   ORVExtAnyString shared("dEf");
-  const auto Set = [](ORVConvertor& ioConvertor, const PEVBaseUnknown* iSource) {
-    ioConvertor.Set(iSource);
-    return Converted(ioConvertor);
-  };
   // Each source is left as it was: the shared storage is copied for the conversion.
   const auto Both = [&](const PEVBaseUnknown* iSource) {
-    return Set(lower, iSource) + " " + Set(upper, iSource);
+    return (lower.Set(iSource), Converted(lower)) + " " + (upper.Set(iSource), Converted(upper));
   };
   ExpectRows({{Converted(convertor) + " " + Converted(lower), "<null> <null>"},  // none yet
-              {Set(convertor, &empty), "<DbNull>"},
-              {Set(convertor, nullptr), "<null>"},
+              {(convertor.Set(&empty), Converted(convertor)), "<DbNull>"},
+              {(convertor.Set(nullptr), Converted(convertor)), "<null>"},
               {Both(&mixed), "mixed 1 MIXED 1"},
               {Both(&chars), "abc ABC"},
               {Both(&shared), "def DEF"},
