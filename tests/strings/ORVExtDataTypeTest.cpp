@@ -91,7 +91,6 @@ TEST(ORVExtAnyValues, TextsPointersIntegersBooleansAndDatesHoldAValueOrDbNullUnd
        {(fromOther.SetExtChars(ORVExtAnyChars()), Nulls(fromOther)), "1"},
        {(fromOther.SetChars("w"), fromOther.SetToDbNull(), Nulls(fromOther)), "1"},
        {(fromOther.SetChars("w"), fromOther.SetChars(nullptr), Nulls(fromOther)), "1"}});
-  // The pointers, integers, booleans and dates.
   // The pointers hold the object without reference.
   ORVTestShape shape("s");
   unsigned long references = shape.GetRefCount();
@@ -127,7 +126,7 @@ TEST(ORVExtAnyValues, TextsPointersIntegersBooleansAndDatesHoldAValueOrDbNullUnd
 
   ORVDate date(2001, 2, 3, 4, 5, 6);
   ORVExtAnyDate value(date), noDate;
-  date.SetDate(1999, 1, 1, 0, 0, 0);  // a copyInteger of the date
+  date.SetDate(1999, 1, 1, 0, 0, 0);  // a copy of the date
   EXPECT_EQ(value.GetDate().Compare(ORVDate(2001, 2, 3, 4, 5, 6)), 0);
   value.Date().SetDate(2010, 10, 10, 10, 10, 10);  // changed in place
   ORVExtAnyDate copyDate(value);

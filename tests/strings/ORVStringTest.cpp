@@ -232,11 +232,11 @@ TEST(ORVStringDeathTest, OutOfBoundsNegativeCountsAndOtherClassesAreFatal) {
 TEST(ORVCharData, ValuesMayBeSetOnceAndTheFixedBufferCopiesOrAllocates) {
   ORVCharData value("size", 0), defined("colour", "red", 1), once("size", 1);
   ORVUpperCharData upper("code", "abc", 0);  // the upper-case kind stores upper case
-  EXPECT_EQ(std::to_string(value.IsDefined()) + std::to_string(defined.IsDefined()), "01");
-  value.SetValue("small");
-  once.SetValue("small");  // the first setting of a set-once value is allowed
+  // The first setting of a set-once value is allowed.
   ExpectRows(
-      {{Values(value.GetName(), defined.GetValue(), once.GetValue(), upper.GetValue()),
+      {{std::to_string(value.IsDefined()) + std::to_string(defined.IsDefined()), "01"},
+       {(value.SetValue("small"), once.SetValue("small"),
+         Values(value.GetName(), defined.GetValue(), once.GetValue(), upper.GetValue())),
         "size|red|small|ABC|"},
        {(value.SetValue("large"), ValueOf(value.GetValue())), "large"},
        {(value.SetValue(nullptr), ValueOf(value.GetValue()) + std::to_string(value.IsDefined())),
