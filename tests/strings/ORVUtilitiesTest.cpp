@@ -6,6 +6,7 @@
 #include "ORVUtilities.h"
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include "StringsTestSupport.h"
 
