@@ -24,18 +24,9 @@ protected:
 // Graphs that once went wrong or show a rule: the node count and the links.
 const std::pair<int, const char*> kGraphs[] = {
     {0, ""},
-    {1, ""},
-    {3, "ab bc"},
-    {2, "ab ba"},
     {1, "aa"},                 // a self-link keeps the root link
-    {4, "ab ac bd cd"},        // a diamond
-    {3, "ab bc ac"},           // a shortcut
     {2, "ab ab"},              // parallel links
-    {3, "ab bc cb"},           // a cycle below a root
-    {4, "ab ba cd dc"},        // two disjoint cycles
     {5, "ab bc cb cd da de"},  // a cycle inside a cycle
-    {4, "ad ab bc cd"},        // two paths of different lengths
-    {5, "ac ab bc cd de"},     // the child reached first from the shorter side
     {4, "ab bc cb ad dc"},     // a link into a finished cycle
     {4, "ab bc cd dc cb ba"},  // nested cycles closed deepest first
     {6, "fe ed dc ab cb"},     // links given against the order
@@ -144,10 +135,8 @@ TEST_F(ORVExecGraphBuilderTest, GraphsMatchTheirComponentsAndLongestPathsAndList
       edges.emplace_back((int)(random() % count), (int)(random() % count));
     ExpectAsTheReference(count, edges, round % 2);
   }
-  // The listing shows each step once, depth first, under its recorded parent.
-  EXPECT_EQ(BuildAndList(3, Edges("ab bc"), true).second,
-            "> 1:  \"a\"\n> 2:  \"b\"\n> 3:  \"c\"\n");
-  // A cycle shown as one line; the self-link adds nothing.
+  // The listing shows each step once, depth first, under its recorded parent: a cycle shown as one
+  // line; the self-link adds nothing.
   EXPECT_EQ(BuildAndList(4, Edges("ab bc cb cd dd"), true).second,
             "> 1:  \"a\"\n> 2:  \"b\" \"c\"\n> 3:  \"d\"\n");
   // c has two parents: shown once, under the one that gives its rank.

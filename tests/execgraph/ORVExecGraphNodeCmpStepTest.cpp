@@ -12,15 +12,7 @@
 #include "PEVBaseUnknownHashAddr.h"
 #include "SuiteHelpers.h"
 
-namespace {
-
 using Ints = std::vector<long>;
-
-long Sign(long iValue) {
-  return (iValue > 0) - (iValue < 0);
-}
-
-}  // namespace
 
 TEST(
     ORVExecGraphComparators,
@@ -48,9 +40,9 @@ TEST(
   second.OverrideHStep(first.GetHStep());
   EXPECT_EQ(byStep.CompareObjects(&first, &second), 0);
   ORVString x("x");
-  EXPECT_EQ(Ints({byId.CompareObjects(&first, &x), Sign(byId.CompareObjects(&first, &second)),
-                  Sign(byId.CompareObjects(&second, &x))}),
-            Ints({0, -1, 1}));
+  EXPECT_EQ(Ints({byId.CompareObjects(&first, &x), byId.CompareObjects(&first, &second) < 0,
+                  byId.CompareObjects(&second, &x) > 0}),
+            Ints({0, 1, 1}));
   EXPECT_EQ(idHash.Code(&first), idHash.Code(&x));
   EXPECT_EQ(idHash.Code(&x), ORVStringExtCharsHash::GetGlobal()->Code(&x));
   // Step links order by parent step, then step, and hash alike.
