@@ -17,14 +17,10 @@ ORVExecGraphStepRfHndlr NewStep() {
   return step;
 }
 
-class ORVExecGraphNodeTest : public testing::Test {
-protected:
-  ORVGlobalObjectCleaner _Cleaner;
-};
-
 }  // namespace
 
-TEST_F(ORVExecGraphNodeTest, ANewNodeHoldsAStepOfItsOwnWhoseRankIsOnlyRaisedAndChainsShorten) {
+TEST(ORVExecGraphNodeTest, ANewNodeHoldsAStepOfItsOwnWhoseRankIsOnlyRaisedAndChainsShorten) {
+  ORVGlobalObjectCleaner cleaner;
   ORVExecGraphNode fresh, other;
   ORVExecGraphStep* step = fresh.GetHStep().Get();
   ASSERT_NE(step, nullptr);
@@ -70,7 +66,8 @@ TEST(ORVExecGraphStepDeathTest, AnOverrideMustBeAnotherFinalStep) {
 
 // Each step of the chain is held by the one before it only: releasing the first
 // releases the million others, which must not take a frame each.
-TEST_F(ORVExecGraphNodeTest, AChainOfAMillionStepsIsReleasedOnASmallStack) {
+TEST(ORVExecGraphNodeTest, AChainOfAMillionStepsIsReleasedOnASmallStack) {
+  ORVGlobalObjectCleaner cleaner;
   ASSERT_TRUE(RunWithStack(1 << 20, [] {
     ORVExecGraphStepRfHndlr first = NewStep(), last = first;
     for (int index = 0; index < 1000000; ++index) {
