@@ -125,14 +125,13 @@ TEST_F(ORVFileUtilitiesTest, StreamDirectoryAndRemovalOperationsOrTheirFailuresN
   ASSERT_EQ(stat(dir, &status), 0);
   EXPECT_EQ(status.st_mode & 0777 & ~0750, 0u);
   Fails(U::MkDir(dir, 0750), "0206", {dir}, EEXIST);
-  char here[4096], now[4096];
+  WriteWholeFile(P("dir/inside"), "x");
+  char here[4096];
   ASSERT_NE(getcwd(here, sizeof here), nullptr);
   EXPECT_EQ(U::ChDir(dir), 0);
-  ASSERT_NE(getcwd(now, sizeof now), nullptr);
+  EXPECT_EQ(access("inside", F_OK), 0);
   ASSERT_EQ(chdir(here), 0);
-  EXPECT_STREQ(strrchr(now, '/'), "/dir");
   Fails(U::ChDir(missing), "0214", {missing}, ENOENT);
-  WriteWholeFile(P("dir/inside"), "x");
   Fails(U::DirRemove(dir, 1), "0208", {dir}, ENOTEMPTY);
   EXPECT_EQ(U::DirRemove(missing, 1), 0);
   Fails(U::DirRemove(missing, 0), "0208", {missing}, ENOENT);
