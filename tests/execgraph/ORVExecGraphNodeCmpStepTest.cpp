@@ -65,11 +65,8 @@ TEST(
     return "pObj" + std::to_string(iSide) + " is neither an ORVExecGraph" + iElement +
            " nor an ORVExecGraph" + iKey + but;
   };
-  const struct {
-    std::function<void()> _Body;
-    std::string _Text;
-    const char* _File;  // src/ORVExecGraph<file>.cpp
-  } cases[] = {
+  // Each body, its fatal text and the file of src/ORVExecGraph<file>.cpp that reports it.
+  const std::tuple<std::function<void()>, std::string, const char*> cases[] = {
       {[&] { byStep.CompareObjects(&first, nullptr); }, nulls, "NodeCmpStep"},
       {[&] { byStep.CompareObjects(&text, &first); }, neither(1, "Node", "Step"), "NodeCmpStep"},
       {[&] { byStep.CompareObjects(&first, &text); }, neither(2, "Node", "Step"), "NodeCmpStep"},
@@ -82,9 +79,6 @@ TEST(
       {[&] { byId.CompareObjects(&first, nullptr); }, nulls, "NodeWithIdCmpHashIdVal"},
       {[&] { idHash.Code(nullptr); }, "pObject == NULL", "NodeWithIdCmpHashIdVal"},
   };
-  for (const auto& fatal : cases) {
-    SCOPED_TRACE(fatal._Text);
-    ExpectFatalReport(fatal._Body, fatal._Text,
-                      std::string("src/ORVExecGraph") + fatal._File + ".cpp");
-  }
+  for (const auto& [body, text, file] : cases)
+    ExpectFatalReport(body, text, std::string("src/ORVExecGraph") + file + ".cpp");
 }
