@@ -46,13 +46,12 @@ public:
     return static_cast<ORVExecGraphNode*>(_Nodes[iIndex]);
   }
   const ORVExecGraphStep* Step(int iIndex) const { return Node(iIndex)->GetHStep().Get(); }
-  int Size() const { return _Nodes.Size(); }
   void Build() { ORVExecGraphBuilder::Build(_Nodes, _Links, _StepLinks); }
 
   // The name of a step: the names of its nodes, in node order ("-" for null).
   std::string StepName(const ORVExecGraphStep* iStep) const {
     std::string name;
-    for (int index = 0; index < Size(); ++index)
+    for (int index = 0; index < _Nodes.Size(); ++index)
       if (Step(index) == iStep) name += Name(index);
     return iStep ? name : "-";
   }

@@ -88,7 +88,7 @@ std::pair<std::string, std::string> BuildAndList(int iNodeCount, const ExecGraph
   ExecGraph graph(iNodeCount, iEdges);
   graph.Build();
   ORVSortedVector nodes(*ORVExecGraphNodeCmpStep::GetGlobal(), ORVDoNothingAtDelete);
-  for (int index = 0; index < graph.Size(); ++index)
+  for (int index = 0; index < iNodeCount; ++index)
     nodes.Add(graph.Node(index), 1);
   nodes.Sort();
   ORVMessageDisplayToString display;

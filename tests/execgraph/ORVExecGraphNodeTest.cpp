@@ -30,22 +30,20 @@ TEST(ORVExecGraphNodeTest, ANewNodeHoldsAStepOfItsOwnWhoseRankIsOnlyRaisedAndCha
   step->SetRankIfGreater(3);
   step->SetRankIfGreater(2);
   EXPECT_EQ(step->GetRank(), 3);
-  auto* node = new ORVExecGraphNode();
-  ORVExecGraphStepRfHndlr first = node->GetHStep(), second = NewStep(), third = NewStep();
+  ORVExecGraphStepRfHndlr first = other.GetHStep(), second = NewStep(), third = NewStep();
   first->SetHOverride(second);
   second->SetHOverride(third);
   // Found, the chain shortened, and the node holding the final step directly.
-  EXPECT_EQ(Steps({node->GetHStep().Get(), first->GetHOverride().Get(),
-                   node->GetHStepWithReinit().Get()}),
+  EXPECT_EQ(Steps({other.GetHStep().Get(), first->GetHOverride().Get(),
+                   other.GetHStepWithReinit().Get()}),
             Steps(3, third.Get()));
   EXPECT_EQ(first->GetRefCount(), 1u);
   // OverrideHStep overrides the step held, then holds the new one.
   ORVExecGraphStepRfHndlr fourth = NewStep();
-  node->OverrideHStep(fourth);
+  other.OverrideHStep(fourth);
   EXPECT_EQ(
-      Steps({third->GetHOverride().Get(), node->GetHStep().Get(), first->GetHOverride().Get()}),
+      Steps({third->GetHOverride().Get(), other.GetHStep().Get(), first->GetHOverride().Get()}),
       Steps({fourth.Get(), fourth.Get(), third.Get()}));
-  node->Release();
 }
 
 // A step overriding itself, a null override, an override that is overridden itself.
