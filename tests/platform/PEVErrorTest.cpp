@@ -7,22 +7,10 @@
 
 namespace {
 
-class PEVErrorTest : public testing::Test {
-protected:
-  void TearDown() override { PEVError::PEVCleanLastError(); }
-};
-
 PEVError* MakeError(long iCode) {
   auto* error = new PEVError(7);
   error->SetReturnCode(iCode);
   return error;
-}
-
-// The error that PEVGetLastError hands out for iCode, with the reference it took released.
-PEVError* Last(long iCode) {
-  PEVError* last = PEVError::PEVGetLastError(iCode, nullptr);
-  if (last) last->Release();
-  return last;
 }
 
 std::string SourceFileName(PEVError& iError) {
@@ -33,14 +21,14 @@ std::string SourceFileName(PEVError& iError) {
 
 // Codes written as unsigned literals (positive as a 64-bit long) still read as failures; so
 // do an error carrying zero, or none. A positive code is a failure carrying an error.
-TEST_F(PEVErrorTest, ReturnsMakeFailuresLastAndPlaceThemAndSourceFilesKeepAtMost127Characters) {
+TEST(PEVErrorTest, ReturnsMakeFailuresLastAndPlaceThemAndSourceFilesKeepAtMost127Characters) {
   // The success kind returns zero without touching the last error.
   EXPECT_EQ(PEVError::GetReturn(PEVReturnSuccess, nullptr, nullptr, __FILE__, __LINE__), 0);
   EXPECT_EQ(PEVError::PEVGetLastError(PEV_E_FAIL, nullptr), nullptr);
   PEVError* error = MakeError(PEV_E_FAIL);
   EXPECT_EQ(PEVError::GetReturn(PEVReturnError, error, nullptr, "src/Here.cpp", 12), PEV_E_FAIL);
   EXPECT_EQ(error->GetRefCount(), 1u);
-  ASSERT_EQ(PEVError::PEVGetLastError(PEV_E_FAIL, nullptr), error);
+  EXPECT_EQ(PEVError::PEVGetLastError(PEV_E_FAIL, nullptr), error);
   EXPECT_EQ(error->GetRefCount(), 2u);
   error->Release();
   EXPECT_EQ(PEVError::PEVGetLastError(PEV_E_INVALIDARG, nullptr), nullptr);
@@ -48,13 +36,15 @@ TEST_F(PEVErrorTest, ReturnsMakeFailuresLastAndPlaceThemAndSourceFilesKeepAtMost
   error = MakeError((long)0x80004005u);
   EXPECT_EQ(error->GetReturnCode(), PEV_E_FAIL);
   EXPECT_EQ(PEVError::GetReturn(PEVReturnError, error, nullptr, nullptr, 0), PEV_E_FAIL);
-  EXPECT_EQ(Last((long)0x80004005u), error);
+  EXPECT_EQ(PEVError::PEVGetLastError((long)0x80004005u, nullptr), error);
+  error->Release();
   EXPECT_EQ(PEVError::GetReturn(PEVReturnError, MakeError(0), nullptr, nullptr, 0), PEV_E_FAIL);
   EXPECT_EQ(PEVError::GetReturn(PEVReturnError, nullptr, nullptr, nullptr, 0), PEV_E_FAIL);
   EXPECT_EQ(PEVError::GetReturn(5, nullptr, nullptr, nullptr, 0), PEV_E_INVALIDARG);
   PEVError* help = MakeError(1);
   EXPECT_EQ(PEVError::GetReturn(PEVReturnError, help, nullptr, nullptr, 0), 1);
-  EXPECT_EQ(Last(1), help);
+  EXPECT_EQ(PEVError::PEVGetLastError(1, nullptr), help);
+  help->Release();
   // The last error is released when replaced or cleaned, but not when returned again.
   PEVError* first = MakeError(PEV_E_FAIL);
   first->AddRef();  // keep it observable
@@ -85,6 +75,7 @@ TEST_F(PEVErrorTest, ReturnsMakeFailuresLastAndPlaceThemAndSourceFilesKeepAtMost
   PEVError::GetReturn(PEVReturnError, unplaced, nullptr, "src/Returned.cpp", 9);
   EXPECT_EQ(SourceFileName(*unplaced) + ":" + std::to_string(unplaced->GetSourceLineNumber()),
             "src/Returned.cpp:9");
+  PEVError::PEVCleanLastError();
 }
 
 }  // namespace
