@@ -30,7 +30,6 @@ TEST(PEVUnicodeString, DecodesUtf8AndWideInputInvalidBytesAsLatin1AndEditsFormat
   EXPECT_EQ(Utf8(PEVUnicodeString("\xE9t\xE9")), "\xC3\xA9t\xC3\xA9");
   EXPECT_TRUE(PEVUnicodeString(static_cast<const char*>(nullptr)).IsEmpty());
   EXPECT_TRUE(PEVUnicodeString(static_cast<const wchar_t*>(nullptr)).IsEmpty());
-  EXPECT_EQ(Utf8(PEVUnicodeString("abcdef", 3)), "abc");
   // A length that cuts a sequence leaves its bytes as Latin-1 characters.
   EXPECT_EQ(PEVUnicodeString("\xC3\xA9", 1).GetLengthInChar(), 1);
   // Wide characters become surrogate pairs; invalid ones the replacement character, as a
