@@ -129,84 +129,34 @@ TEST(ExampleTools, CmpfilesAnswersMistakesAndFailures) {
   EXPECT_EQ(ReadWholeFile(report), kSame);
 }
 
-TEST(ExampleTools, DeptreeDrawsWithinTheLimitsGiven) {
-  const auto refused = [](const std::string& iTree, const std::string& iDiagnostic) {
-    return Out(2, "",
-               "Cannot draw the tree of \"" + iTree + "\"\n#ERR# DEPTREE - 0013: " + iDiagnostic +
-                   "\nUsage: deptree -d <directory> | -f <file> [-l <depth>] [-n <text>] "
-                   "[-h|-help|-?]\n\n");
-  };
-  ExpectRuns(
-      ORV_DEPTREE_PATH,
-      {
-          // The matches and the directories on the way to them.
-          {"-d project -n test",
-           Out(0,
-               "- project\n   +- src\n   !   +- net\n   !       +- socket_test.c\n   +- tests\n"
-               "       +- run_tests.sh\n       +- util_test.c\n")},
-          // Two tops: tests and docs need nothing else and nothing needs them.
-          {"-f build-plan.txt -l 2",
-           Out(0,
-               "- tests\n   +- app\n   !   +- libcore\n   !   +- libui\n   +- libcore\n"
-               "       +- headers\n- docs\n")},
-          {"-f nested-cycles.txt",
-           Out(0,
-               "- f\n   +- e\n       +- b\n           +- a\n           !   +- d\n"
-               "           !       +- c\n           !           +- b (needed by itself: not "
-               "followed)\n           +- c\n               +- b (needed by itself: not "
-               "followed)\n")},
-          {"-d project -l deep",
-           refused("project", "The depth \"deep\" is not a whole number from 0 up.")},
-          {"-f build-plan.txt -d project", refused("deptree", "Give either -d or -f.")},
-      });
+// A target met again on its own path is marked and not followed.
+TEST(ExampleTools, DeptreeMarksATargetNeededByItself) {
+  ExpectRuns(ORV_DEPTREE_PATH,
+             {{"-f nested-cycles.txt",
+               Out(0,
+                   "- f\n   +- e\n       +- b\n           +- a\n           !   +- d\n"
+                   "           !       +- c\n           !           +- b (needed by itself: not "
+                   "followed)\n           +- c\n               +- b (needed by itself: not "
+                   "followed)\n")}});
 }
 
-TEST(ExampleTools, ExecplanShowsThePlanByRankAndTheGraphOnRequest) {
-  ExpectRuns(
-      ORV_EXECPLAN_PATH,
-      {
-          // docs needs nothing: rank 1 beside headers, in the order of the file.
-          {"-f build-plan.txt", Out(0,
-                                    "1: \"headers\"\n1: \"docs\"\n2: \"libcore\"\n3: "
-                                    "\"libui\"\n4: \"app\"\n5: \"tests\"\n")},
-          // b and c close a cycle inside the cycle a, b, c, d: one step.
-          {"-f nested-cycles.txt -g",
-           Out(0,
-               "1: \"a\" \"d\" \"b\" \"c\" (a cycle of 4 targets)\n2: \"e\"\n3: \"f\"\n"
-               "The graph of the steps:\n> 1:  \"a\" \"d\" \"b\" \"c\"\n> 2:  \"e\"\n> 3:  "
-               "\"f\"\n")},
-          {"-f no-colon.txt",
-           Out(2, "",
-               "Cannot make a plan from \"no-colon.txt\"\n#ERR# EXECPLAN - 0013: Line 2 has no "
-               "colon after a single target.\nWrite each line as \"target: dependency "
-               "dependency ...\".\n\n")},
-          {"-f no-such-plan.txt",
-           Failed("Cannot make a plan from \"no-such-plan.txt\"",
-                  "Cannot open the file \"no-such-plan.txt\": No such file or directory.")},
-      });
+// b and c close a cycle inside the cycle a, b, c, d: one step.
+TEST(ExampleTools, ExecplanRanksACycleAsOneStepAndShowsTheGraphOnRequest) {
+  ExpectRuns(ORV_EXECPLAN_PATH,
+             {{"-f nested-cycles.txt -g",
+               Out(0,
+                   "1: \"a\" \"d\" \"b\" \"c\" (a cycle of 4 targets)\n2: \"e\"\n3: \"f\"\n"
+                   "The graph of the steps:\n> 1:  \"a\" \"d\" \"b\" \"c\"\n> 2:  \"e\"\n> 3:  "
+                   "\"f\"\n")}});
 }
 
-// Values out of range and options of the other mode are refused before any socket opens.
-TEST(ExampleTools, MsgpingRefusesBadValuesAndOptionsOfTheOtherMode) {
-  const auto refused = [](const std::string& iFragment, const std::string& iDiagnostic,
-                          const std::string& iUsage) {
-    return Mistake(iFragment, iDiagnostic, iUsage + "\n", "msgping");
-  };
-  const std::string count =
-      "-n <count>\n    Client: the number of messages to send (1 to "
-      "10000000), 1000 unless given.";
-  ExpectRuns(
-      ORV_MSGPING_PATH,
-      {
-          {"-n 0",
-           refused("-n \"0\"", "The value \"0\" is not a whole number from 1 to 10000000.", count)},
-          // Checked before the mode: no port is ever bound for it.
-          {"-server -p 65536",
-           refused("-p \"65536\"", "The value \"65536\" is not a whole number from 1 to 65535.",
-                   "-p <port>\n    The server's port (1 to 65535). A server without it takes the "
-                   "first free of 23400 to 23499 and shows it; a client's default is 23400.")},
-          {"-server -n 5", refused("-n", "-n is an option of the client mode only.", count)},
-      });
+// An option of the other mode is refused before any socket opens.
+TEST(ExampleTools, MsgpingRefusesAnOptionOfTheOtherMode) {
+  ExpectRuns(ORV_MSGPING_PATH,
+             {{"-server -n 5", Mistake("-n", "-n is an option of the client mode only.",
+                                       "-n <count>\n    Client: the number of messages to send (1 "
+                                       "to 10000000), 1000 unless given.\n",
+                                       "msgping")}});
 }
 
 #else
