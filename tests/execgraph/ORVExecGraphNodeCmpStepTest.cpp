@@ -58,7 +58,6 @@ TEST(
   EXPECT_EQ(bothHash.Code(&lowHigh), PEVBaseUnknownHashAddr::GetGlobal()->Code(low) +
                                          PEVBaseUnknownHashAddr::GetGlobal()->Code(high));
   // Nulls and foreign classes are fatal.
-  ORVString text("t");
   const std::string nulls = "pObj1 == NULL OR pObj2 == NULL", but = " but a ORVString";
   // The element and key classes a comparator takes, in the text of a foreign object.
   auto neither = [&](int iSide, const char* iElement, const char* iKey) {
@@ -68,13 +67,13 @@ TEST(
   // Each body, its fatal text and the file of src/ORVExecGraph<file>.cpp that reports it.
   const std::tuple<std::function<void()>, std::string, const char*> cases[] = {
       {[&] { byStep.CompareObjects(&first, nullptr); }, nulls, "NodeCmpStep"},
-      {[&] { byStep.CompareObjects(&text, &first); }, neither(1, "Node", "Step"), "NodeCmpStep"},
-      {[&] { byStep.CompareObjects(&first, &text); }, neither(2, "Node", "Step"), "NodeCmpStep"},
-      {[&] { byParentNode.CompareObjects(&text, nullptr); }, neither(1, "NodeLink", "Node"),
+      {[&] { byStep.CompareObjects(&x, &first); }, neither(1, "Node", "Step"), "NodeCmpStep"},
+      {[&] { byStep.CompareObjects(&first, &x); }, neither(2, "Node", "Step"), "NodeCmpStep"},
+      {[&] { byParentNode.CompareObjects(&x, nullptr); }, neither(1, "NodeLink", "Node"),
        "NodeLinkCmpParentNode"},
-      {[&] { byParentStep.CompareObjects(nullptr, &text); }, neither(2, "StepLink", "Step"),
+      {[&] { byParentStep.CompareObjects(nullptr, &x); }, neither(2, "StepLink", "Step"),
        "StepLinkCmpParentStep"},
-      {[&] { byBoth.CompareObjects(nullptr, &text); }, nulls, "StepLinkCmpHashParentStepStep"},
+      {[&] { byBoth.CompareObjects(nullptr, &x); }, nulls, "StepLinkCmpHashParentStepStep"},
       {[&] { bothHash.Code(nullptr); }, "pObj1 == NULL", "StepLinkCmpHashParentStepStep"},
       {[&] { byId.CompareObjects(&first, nullptr); }, nulls, "NodeWithIdCmpHashIdVal"},
       {[&] { idHash.Code(nullptr); }, "pObject == NULL", "NodeWithIdCmpHashIdVal"},
