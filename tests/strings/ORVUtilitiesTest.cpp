@@ -108,7 +108,6 @@ TEST(ORVUtilities, GUIDTextWordsCountsWidthsUnicodeOrdersAndIntegersOfTheWholeTe
               {Orders("ab", "abc"), "-1 -1"},
               {Orders("", ""), "0 0"},
               {Orders("abc", "ABC"), "1 0"},
-              {Orders("abc", "ABD"), "1 -1"},
               {Orders("\xce\xb1\xce\xb2", "\xce\x91\xce\x92"), "1 0"},
               {Orders("\xc3\xa9t\xc3\xa9", "\xc3\x89T\xc3\x89"), "1 0"}});
   // Integer conversion needs the whole text in the int range and keeps what it read.
@@ -122,7 +121,6 @@ TEST(ORVUtilities, GUIDTextWordsCountsWidthsUnicodeOrdersAndIntegersOfTheWholeTe
               {Converted("-2147483648"), "1 -2147483648"},
               {Converted("2147483648"), "0 2147483647"},
               {Converted("-2147483649"), "0 -2147483648"},
-              {Converted("99999999999999999999999"), "0 2147483647"},
               // An earlier range error does not make a later conversion fail.
               {(errno = ERANGE, Converted("5")), "1 5"}});
 }
@@ -133,7 +131,6 @@ TEST(ORVUtilities, FreeTextEscapesSeparatorNewlineAndBackslashAndTranslationUndo
   ExpectRows({{Format("a;b\nc\\d", ";"), "a\\_b\\nc\\\\d"},
               {Format("", ";"), "\\0"},
               {Format("a|||b", "||"), "a\\_|b"},
-              {Format("a|", "||"), "a|"},
               {Format("a;b\n", ""), "a;b\\n"},
               {Translate("", ";"), ""},
               {Translate("\\_", "<->"), "<->"},
