@@ -108,7 +108,6 @@ TEST(ORVString, CopyAndConcatCountAlikeTakeNulsAppendInPlaceWhenTheyMayAndReadOw
   };
   ExpectRows({{Both("abcdef", 3), "abc/32 xabc/32"},
               {Both("ab", 5), "ab/32 xab/32"},
-              {Both("abc", 0), "/32 x/32"},
               {Both(static_cast<const char*>(nullptr), 4), "/32 x/32"},
               {Both(source, 4), "ab\0c/32 xab\0c/32"s},
               {Both(source, 100), "ab\0cd/32 xab\0cd/32"s},

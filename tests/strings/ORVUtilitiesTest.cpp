@@ -114,7 +114,6 @@ TEST(ORVUtilities, GUIDTextWordsCountsWidthsUnicodeOrdersAndIntegersOfTheWholeTe
   // Blanks and a sign may come first; on failure the value read so far is kept.
   ExpectRows({{Converted(" \t+12"), "1 12"},
               {Converted("12x"), "0 12"},
-              {Converted("-"), "0 0"},
               {Converted("x1"), "0 0"},
               {Converted(""), "0 0"},
               {Converted("2147483647"), "1 2147483647"},
