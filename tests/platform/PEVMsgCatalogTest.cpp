@@ -45,7 +45,7 @@ protected:
 // Missing parameters build as empty text; the highest parameter index counts every
 // parameter used. Escapes and percent signs are text; malformed and comment lines
 // define nothing.
-TEST_F(PEVMsgCatalogTest, BuildsMessagesAndErrorTextsFromTheCatalogAndMalformedLinesDefineNothing) {
+TEST_F(PEVMsgCatalogTest, BuildsMessagesAndErrorTextsAndNamesTheLanguagesAMissingCatalogWasSought) {
   EXPECT_EQ(Build("GREETING", {"Ann", "Bob"}), "Hello Ann, this is Bob.");
   EXPECT_EQ(Build("SWAPPED", {"one", "two"}), "two before one");
   EXPECT_EQ(Build("TENTH", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "ten"}), "ten and 1");
@@ -83,13 +83,10 @@ TEST_F(PEVMsgCatalogTest, BuildsMessagesAndErrorTextsFromTheCatalogAndMalformedL
   clone->Release();
   PEVError missing(0, "TESTCAT", "NO_SUCH_KEY");
   EXPECT_EQ(Utf8(missing.GetNLSMessage()), "TESTCAT - NO_SUCH_KEY");
-}
-
-// An explicit path replaces the search; every load is counted.
-TEST_F(PEVMsgCatalogTest, MissingCatalogNamesLanguagesAndDirectoriesAndLanguageFallsBackToEnglish) {
+  // An explicit path replaces the search; every load is counted. A missing catalog names
+  // the languages and directories searched.
   setenv("LANG", "fr_FR", 1);
   int before = PEVMsgCatalog::GetLoadCount();
-  PEVMsgCatalog catalog;
   EXPECT_GT(catalog.LoadMsgCatalog("TESTCAT", ORV_TEST_DATA_DIR "/catalogs"), 0);
   EXPECT_EQ(catalog.LoadMsgCatalog("ORVBC", ORV_TEST_DATA_DIR "/catalogs"), 0);
   EXPECT_EQ(PEVMsgCatalog::GetLoadCount(), before + 2);
