@@ -95,7 +95,6 @@ TEST_F(ORVIdentifiedAndNamedTest, DumpAndContainersSeeTheIdentifierTextWhichConv
             std::vector<PEVBaseUnknown*>({&beta, &beta, &gamma, &gamma, nullptr}));
   // The convertors expose the identifier without copy.
   ORVIdObjConvIdToExtChars toChars;
-  EXPECT_TRUE(static_cast<const ORVExtChars*>(toChars.GetConverted())->IsDbNull());
   toChars.Set(&alpha);
   const auto* converted = static_cast<const ORVExtChars*>(toChars.GetConverted());
   EXPECT_EQ(converted->GetChars(), alpha.GetIdentifier().GetChars());
