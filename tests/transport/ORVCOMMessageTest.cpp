@@ -225,10 +225,9 @@ TEST_F(ORVCOMMessageExchange, FramesTravelWholeOrInPiecesWithinTheLimitUntilTheP
   ASSERT_NE(connection, nullptr);
   // A frame waits in the queue until processed; then one is sent at once.
   int empty[2] = {kEmptyType, 0};
-  EXPECT_EQ(msg_send(empty, connection, 0), 1);
-  EXPECT_EQ(mq_length(&connection->send), 1);
-  EXPECT_EQ(msg_send_process(connection), 0);
-  EXPECT_EQ(mq_length(&connection->send), 0);
+  EXPECT_EQ(std::vector<int>({msg_send(empty, connection, 0), mq_length(&connection->send),
+                              msg_send_process(connection), mq_length(&connection->send)}),
+            std::vector<int>({1, 1, 0, 0}));
   EchoMessage echo = {kEchoType, 5, const_cast<char*>("abc"), {}};
   EXPECT_EQ(msg_send(&echo, connection, 1), 0);
   std::string sent(28, '\0');
