@@ -121,14 +121,6 @@ TEST(ORVCBUtilities, TextsAndNames) {
 
 enum Translator { kSys, kSock, kCom };
 
-// Calls the translator with errno iErrno, the arguments filled in.
-void Translate(Translator iWhich, int iOper, int iErrno) {
-  errno = iErrno;
-  if (iWhich == kSys) sys_error("caller.c", 11, iOper, "a1", "a2");
-  if (iWhich == kSock) sock_error("caller.c", 11, iOper, "arg");
-  if (iWhich == kCom) com_error("caller.c", 11, iOper, "arg");
-}
-
 // The catalogs the translators name, loaded before the children fork.
 std::map<std::string, PEVMsgCatalog> _Catalogs;
 
@@ -155,7 +147,11 @@ const err_handlers kPrint = {
 std::string Recorded(Translator iWhich, int iOper, int iErrno) {
   ChildResult child = RunInChild([=] {
     err_start(&kPrint);
-    Translate(iWhich, iOper, iErrno);
+    // The translator, called with errno iErrno and its arguments filled in.
+    errno = iErrno;
+    if (iWhich == kSys) sys_error("caller.c", 11, iOper, "a1", "a2");
+    if (iWhich == kSock) sock_error("caller.c", 11, iOper, "arg");
+    if (iWhich == kCom) com_error("caller.c", 11, iOper, "arg");
     fflush(stdout);
   });
   const std::string fatal = "#ERR# Fatal internal error at caller.c:11: ";
