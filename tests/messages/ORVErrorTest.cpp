@@ -80,9 +80,6 @@ std::string ShownOnTerminal(const std::function<void(ORVErrorDisplay&)>& iShow) 
   EXPECT_EQ(child._ExitStatus, 0);
   return "out: " + child._Stdout + "err: " + child._Stderr;
 }
-std::string ShownOnTerminal(PEVError& iError) {
-  return ShownOnTerminal([&](ORVErrorDisplay& ioDisplay) { ioDisplay.Display(iError); });
-}
 
 }  // namespace
 
@@ -253,12 +250,14 @@ TEST(ORVErrorDisplayToTerm,
   for (const auto& [type, request, diagnostic, advice, shown] : kShown) {
     ORVError error("f", 12, part(request), part(diagnostic), part(advice), (PEVErrorType)type,
                    type == 1 ? PEV_E_FAIL : 1);
-    EXPECT_EQ(ShownOnTerminal(error), shown);
+    EXPECT_EQ(ShownOnTerminal([&](ORVErrorDisplay& ioDisplay) { ioDisplay.Display(error); }),
+              shown);
   }
   // A platform error shows its fallback text.
   PEVError plain(0, "NOSUCHCAT", "K1");
   plain.SetInformationOnErrorType(PEVErrorTypeCritical);
-  EXPECT_EQ(ShownOnTerminal(plain), "out: err: #ERR# NOSUCHCAT - K1: NOSUCHCAT - K1\n\n");
+  EXPECT_EQ(ShownOnTerminal([&](ORVErrorDisplay& ioDisplay) { ioDisplay.Display(plain); }),
+            "out: err: #ERR# NOSUCHCAT - K1: NOSUCHCAT - K1\n\n");
   // The last error of a code is shown and forgotten; zero shows nothing, a code without
   // error its fallback warning.
   std::string shown = ShownOnTerminal([](ORVErrorDisplay& ioDisplay) {
