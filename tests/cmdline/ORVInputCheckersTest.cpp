@@ -95,73 +95,58 @@ TEST_F(CmdLnTest, OnlyMergingModesOneToFourPassAndTheSetLeavesItsElementsToTheir
   EXPECT_EQ(modes->GetMergingModesSet().GetWhatToDoAtDelete(), ORVDoNothingAtDelete);
 }
 
-namespace {
-
-ORVNLSMsgBldrRfHndlr Name(const char* iText) {
-  ORVNLSMsgBldrRfHndlr builder;
-  builder.Set(ORVRfHndlrAdopt, new ORVNLSMsgBldrFromString(iText, "CAT", "KEY"));
-  return builder;
-}
-
-class ORVInputPrefixedValueCheckerTest : public CmdLnTest {
-protected:
-  void SetUp() override {
-    CmdLnTest::SetUp();
-    for (ORVInputValuePrefix* prefix : {&_A, &_B, &_C})
-      _Prefixes.Append(prefix);
-  }
+// Without default every value needs a known prefix; a default prefix, which need not be in
+// the set, or an optional prefix takes values without one.
+TEST_F(CmdLnTest, ValuesNeedAKnownPrefixUnlessADefaultOrOptionalOneIsSet) {
+  const auto name = [](const char* iText) {
+    ORVNLSMsgBldrRfHndlr builder;
+    builder.Set(ORVRfHndlrAdopt, new ORVNLSMsgBldrFromString(iText, "CAT", "KEY"));
+    return builder;
+  };
+  ORVInputValuePrefix a{"A", name("Account"), 8, 8}, b{"B", name("Branch"), 2, -1},
+      c{"C", name("Code"), 1, 3}, outside("D", name("Default"), 8, 8), unset;
+  ORVVector prefixes(ORVDoNothingAtDelete);
+  for (ORVInputValuePrefix* prefix : {&a, &b, &c})
+    prefixes.Append(prefix);
+  ORVInputPrefixedValueChecker none(prefixes, 0u), d(prefixes, outside), optional(prefixes, 1u);
+  const std::string kLines =
+      "A: Account, 8 characters\nB: Branch, at least 2 characters\nC: Code, from 1 to 3 "
+      "characters\n";
   // "<prefix or null> <value>: <outcome>"; a failure's advice is given by its head only.
-  static std::string Checked(ORVInputPrefixedValueChecker& iChecker, const std::string& iInput) {
-    const ORVInputValuePrefix* prefix = &_Unset;
+  const auto checked = [&](ORVInputPrefixedValueChecker& iChecker, const std::string& iInput) {
+    const ORVInputValuePrefix* prefix = &unset;
     ORVString value("before");
     std::string outcome = Outcome(iChecker.Check(iInput.c_str(), prefix, value, TestMessage("R")));
     if (std::size_t lines = outcome.find(kLines); lines != std::string::npos) outcome.erase(lines);
     return (prefix ? prefix->GetCode().GetChars() : "null") + std::string(" ") + value.GetChars() +
            ": " + outcome;
-  }
-  static std::string Failed(const std::string& iDiagnostic, const std::string& iHead) {
+  };
+  const auto failed = [](const std::string& iDiagnostic, const std::string& iHead) {
     return "type 1 in src/ORVInputPrefixedValueChecker.cpp; request CMDLNTEST R; diagnostic "
            "ORVBC " +
            iDiagnostic + "; advice ORVBC " + iHead;
-  }
-
-  static inline const std::string kLines =
-      "A: Account, 8 characters\nB: Branch, at least 2 characters\nC: Code, from 1 to 3 "
-      "characters\n";
-  static inline ORVInputValuePrefix _Unset;
-  ORVInputValuePrefix _A{"A", Name("Account"), 8, 8}, _B{"B", Name("Branch"), 2, -1},
-      _C{"C", Name("Code"), 1, 3};
-  ORVVector _Prefixes{ORVDoNothingAtDelete};
-};
-
-}  // namespace
-
-// Without default every value needs a known prefix; a default prefix, which need not be in
-// the set, or an optional prefix takes values without one.
-TEST_F(ORVInputPrefixedValueCheckerTest, ValuesNeedAKnownPrefixUnlessADefaultOrOptionalOneIsSet) {
-  ORVInputValuePrefix outside("D", Name("Default"), 8, 8);
-  ORVInputPrefixedValueChecker none(_Prefixes, 0u), d(_Prefixes, outside), optional(_Prefixes, 1u);
+  };
   const std::string h = "0311: ", hd = "0315: D | ", many(5000, 'y');
   const std::tuple<ORVInputPrefixedValueChecker*, std::string, std::string> kCases[] = {
       {&none, "A:12345678", "A 12345678: success"},
-      {&none, "A:abc", "A abc: " + Failed("0314: A:abc | 3 | 8", h)},
-      {&none, "B:x", "B x: " + Failed("0320: B:x | 1 | 2", h)},
+      {&none, "A:abc", "A abc: " + failed("0314: A:abc | 3 | 8", h)},
+      {&none, "B:x", "B x: " + failed("0320: B:x | 1 | 2", h)},
       {&none, "B:" + many, "B " + many + ": success"},
-      {&none, "C:", "C : " + Failed("0317: C: | 0 | 1 | 3", h)},
-      {&none, "C:abcd", "C abcd: " + Failed("0317: C:abcd | 4 | 1 | 3", h)},
+      {&none, "C:", "C : " + failed("0317: C: | 0 | 1 | 3", h)},
+      {&none, "C:abcd", "C abcd: " + failed("0317: C:abcd | 4 | 1 | 3", h)},
       {&none, "C:a:b", "C a:b: success"},  // only the first colon separates
-      {&none, "a:12345678", "null 12345678: " + Failed("0313: a:12345678 | a", h)},
-      {&none, ":12345678", "null 12345678: " + Failed("0310: :12345678", h)},
-      {&none, "", "null : " + Failed("0310: ", h)},
+      {&none, "a:12345678", "null 12345678: " + failed("0313: a:12345678 | a", h)},
+      {&none, ":12345678", "null 12345678: " + failed("0310: :12345678", h)},
+      {&none, "", "null : " + failed("0310: ", h)},
       {&d, "12345678", "D 12345678: success"},
       {&d, ":12345678", "D 12345678: success"},
-      {&d, "123", "D 123: " + Failed("0314: 123 | 3 | 8", hd)},
-      {&d, "Z:12345678", "null 12345678: " + Failed("0313: Z:12345678 | Z", hd)},
+      {&d, "123", "D 123: " + failed("0314: 123 | 3 | 8", hd)},
+      {&d, "Z:12345678", "null 12345678: " + failed("0313: Z:12345678 | Z", hd)},
       {&optional, "Z:12345678", "null Z:12345678: success"},
       {&optional, "no colon", "null no colon: success"},
-      {&optional, "A:1", "A 1: " + Failed("0314: A:1 | 1 | 8", "0316: ")}};
+      {&optional, "A:1", "A 1: " + failed("0314: A:1 | 1 | 8", "0316: ")}};
   for (const auto& [checker, input, expected] : kCases)
-    EXPECT_EQ(Checked(*checker, input), expected) << input;
+    EXPECT_EQ(checked(*checker, input), expected) << input;
   // The advice lists every prefix of the set.
   EXPECT_EQ(Utf8(none.GetHAdviceWithPrefixesBldr()->Build()),
             "A value is typed as prefix:value, with one of these prefixes:\n" + kLines);
