@@ -73,31 +73,6 @@ TEST_F(ORVContainerDeathTest, WhatToDoAtDeleteOutsideZeroToThreeIsFatal) {
                     "Invalid value -1 for the enum WhatToDoAtDelete", kContainerFile);
 }
 
-// Reported before they are made, when Notify says so; disposals always report a Clear.
-TEST_F(ORVContainerTest, ChangesAreReportedBeforeTheyAreMadeWhenNotifySaysSo) {
-  ORVVector vector(ORVDoNothingAtDelete);
-  ORVTestRecordingLink* link = Record({&vector});
-  for (unsigned int notify : {0u, 1u}) {
-    vector.Add(&_A, notify);
-    vector.Add(&_B, notify);
-    vector.Replace(&_B, &_C, notify);
-    vector.Remove(&_A, notify);
-    vector.Clear(notify);
-  }
-  _A.AddRef();
-  vector.Add(&_A, 0);
-  vector.ReleaseElementsAndClear();
-  EXPECT_EQ(_A.GetRefCount(), 1u);
-  int live = ORVTestShape::_LiveCount;
-  vector.Add(new ORVTestShape("destroyed"), 0);
-  vector.Destroy();
-  EXPECT_EQ(ORVTestShape::_LiveCount, live);
-  EXPECT_EQ(link->Texts(true), (Texts{"AddObject a/0", "AddObject b/1", "ReplaceObject b c/2",
-                                      "RemoveObject a/2", "Clear/1", "Clear/1", "Clear/1"}));
-  for (const auto& notification : link->_Notifications)
-    EXPECT_EQ(notification._pFrom, &vector);
-}
-
 TEST_F(ORVContainerTest, LinkIsSharedSetOnceAndEmptiedWithAnEmptyHandler) {
   ORVTestRecordingLink *first = Record({}), *second = Record({});
   {

@@ -1,13 +1,12 @@
 // Tests of ORVSortedVector that its model test leaves out: the searches with their exact
 // comparison counts, the fatal check of the flag, comparator compatibility, the address
-// order, copies, disposal, and sorting large, ordered and equal inputs or at random.
+// order, copies, disposal, and sorting at random.
 #include "ORVSortedVector.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <deque>
-#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -128,28 +127,6 @@ TEST_F(ORVSortedVectorTest, CopiesKeepTheOrderButAPlainVectorsElementsAreUnsorte
   EXPECT_TRUE(target.IsSorted());
   ORVTestShape b("b");
   EXPECT_EQ(target.LookupOne(&b), vector[1]);
-}
-
-// Large random, ordered, reversed and equal inputs (the model test sorts the small ones),
-// in n log n comparisons.
-TEST_F(ORVSortedVectorTest, SortOrdersRandomOrderedReversedAndEqualInputs) {
-  std::mt19937 generator(7);
-  std::string random, ascending;
-  for (int i = 0; i < 5000; ++i)
-    random += (char)('a' + generator() % 20);
-  for (int i = 0; i < 3000; ++i)
-    ascending += (char)('!' + i % 90);
-  std::sort(ascending.begin(), ascending.end());
-  for (std::string names : {random, ascending, std::string(ascending.rbegin(), ascending.rend()),
-                            std::string(3000, 'q')}) {
-    ORVSortedVector& vector = Named(names, false);
-    _ByName._Comparisons = 0;
-    vector.Sort();
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(Letters(vector), names);
-    EXPECT_TRUE(vector.IsSorted());
-    EXPECT_TRUE(names.size() != 3000 || _ByName._Comparisons < 3000 * 12 * 2);
-  }
 }
 
 // At random, or first "less" long enough to reach the heap sort past the depth limit.

@@ -78,14 +78,3 @@ TEST_F(ORVVectorTest, CopiesShareTheElementsAndTakeWhatToDoAtDeleteButNotTheLink
   for (ORVVector* owner : {&source, &copy, &small, &large})
     owner->SetWhatToDoAtDelete(ORVDoNothingAtDelete);
 }
-
-// A removal at a cursor steps the cursor back and is reported after it is made.
-TEST_F(ORVVectorTest, RemovalAtACursorIsReportedAfterItIsMade) {
-  AppendAll(_Vector, {&_A, &_B, &_C});
-  ORVTestRecordingLink* link = Record({&_Vector});
-  ORVVectorCursor onB(1);
-  EXPECT_EQ(_Vector.Remove(&onB), &_B);
-  EXPECT_EQ(onB.GetIndex(), 0);
-  EXPECT_EQ(link->Texts(), std::vector<std::string>{"RemoveObject b"});
-  EXPECT_EQ(link->_Notifications[0]._SizeOfFrom, 2);
-}
