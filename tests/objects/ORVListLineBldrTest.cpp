@@ -33,7 +33,6 @@ TEST(ORVListLineBldr, ColumnsStartWhereTheirWidthsCountedInCharactersSay) {
   const std::tuple<const char*, std::vector<Column>, const char*> cases[] = {
       {" | ", {{0, 5, "ab"}, {1, 4, "7"}}, "ab |       7"},
       {" | ", {}, ""},
-      {" | ", {{1, 4, "7"}}, "   7"},
       {"", {{2, 6, "ab"}}, "  ab"},
       {"", {{7, 5, "ab"}, {0, 2, "x"}}, " ab  x"},
       {"|", {{0, 2, "wide"}, {0, 3, "y"}, {1, 3, "z"}}, "wide|y|  z"},
