@@ -168,7 +168,6 @@ TEST_F(ORVTreeIteratorsTest, BothWalksGoInPreOrderThePathWalkKeepingWhatTheFilte
   const struct {
     const char *_Shape, *_Root, *_Kept, *_Path, *_Tree;
   } cases[] = {
-      {"R", "R", nullptr, "R0 ", "R"},
       {"R(A(G H(K)) B(C))", "R", nullptr, "R0 A1 G2 H2 K3 B1 C2 ", "R/RA+/RA+G+/RA+H/RA+HK/RB/RBC"},
       {"X(Z) Y", nullptr, nullptr, "X0 Z1 Y0 ", "X+/X+Z/Y"},
       {"", nullptr, nullptr, "", ""},
