@@ -171,7 +171,6 @@ TEST_F(ORVTreeIteratorsTest, BothWalksGoInPreOrderThePathWalkKeepingWhatTheFilte
       {"R(A(G H(K)) B(C))", "R", nullptr, "R0 A1 G2 H2 K3 B1 C2 ", "R/RA+/RA+G+/RA+H/RA+HK/RB/RBC"},
       {"X(Z) Y", nullptr, nullptr, "X0 Z1 Y0 ", "X+/X+Z/Y"},
       {"", nullptr, nullptr, "", ""},
-      {"R(A(G) B)", "R", "A G B", "A1 G2 B1 ", "R/RA+/RA+G/RB"},
       {"R(A(G(K L)) B(C) D)", "R", "L C D", "L3 C2 D1 ", "R/RA+/RA+G/RA+GK+/RA+GL/RB+/RB+C/RD"},
   };
   for (const auto& walkCase : cases) {
