@@ -139,7 +139,6 @@ TEST_F(ORVCmdLnAnalyzerTest, DeclaredCommandsAnalyseTheirArgumentsAndNeedAResetB
       {"=*0,-1 !-n|-name=1", "", "Opt: mk -n|-name / 0002: -n|-name @ mk[]"},
       // Unknown names fail even when the current option wants a value; nothing is undone.
       {"-n=1", "-n -x value", "A: mk -x / 0001: -x @ -n"},
-      {"-name|-Q=0", "-nam", "A: mk -nam / 0001: -nam"},
       // "-" alone is an argument; without a current option it is a stray one, quoted.
       {"-v=1", "-v -", "success @ -v[-]"},
       {"", "-", "A: mk \"-\" / 0003: mk"},
