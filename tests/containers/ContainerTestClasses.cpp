@@ -1,7 +1,5 @@
 #include "ContainerTestClasses.h"
 
-#include <cstdlib>
-
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpName, ORVComparator)
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpNameDerived, ORVTestShapeCmpName)
 ORV_META_OBJECT_DEFINE(ORVTestShapeCmpLength, ORVComparator)
@@ -10,36 +8,6 @@ ORV_META_OBJECT_DEFINE(ORVTestRandomCmp, ORVComparator)
 ORV_META_OBJECT_DEFINE(ORVTestShapeHashNumber, ORVHashCoder)
 ORV_META_OBJECT_DEFINE(ORVTestCursor, ORVCursor)
 ORV_META_OBJECT_DEFINE(ORVTestRecordingLink, ORVContainersLink)
-
-int ORVTestShapeCmpName::CompareObjects(const PEVBaseUnknown* iFirst,
-                                        const PEVBaseUnknown* iSecond) const {
-  ++_Comparisons;
-  return NameOf(iFirst).compare(NameOf(iSecond));
-}
-
-int ORVTestShapeCmpLength::CompareObjects(const PEVBaseUnknown* iFirst,
-                                          const PEVBaseUnknown* iSecond) const {
-  auto first = ORVCheckedCast<ORVTestShape>(iFirst)->GetName().size();
-  auto second = ORVCheckedCast<ORVTestShape>(iSecond)->GetName().size();
-  return first < second ? -1 : first > second ? 1 : 0;
-}
-
-unsigned int ORVTestShapeHashNumber::Code(const PEVBaseUnknown* iObject) const {
-  ++_Calls;
-  return iObject ? (unsigned int)strtoul(NameOf(iObject).c_str(), nullptr, 10) : 0;
-}
-
-std::vector<std::string> ORVTestRecordingLink::Texts(bool iSized) const {
-  std::vector<std::string> texts;
-  for (const Notification& notification : _Notifications)
-    texts.push_back(notification._Text +
-                    (iSized ? "/" + std::to_string(notification._SizeOfFrom) : ""));
-  return texts;
-}
-
-std::string NameOf(const PEVBaseUnknown* iObject) {
-  return iObject ? ORVCheckedCast<ORVTestShape>(iObject)->GetName() : "null";
-}
 
 void AppendAll(ORVSeqCollection& ioSequence, ElementList iElements) {
   for (PEVBaseUnknown* element : iElements)

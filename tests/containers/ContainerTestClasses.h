@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 #include <functional>
 #include <initializer_list>
@@ -28,14 +29,19 @@
 #include "TestClasses.h"
 
 // The name of a shape, "null" for null.
-std::string NameOf(const PEVBaseUnknown* iObject);
+inline std::string NameOf(const PEVBaseUnknown* iObject) {
+  return iObject ? ORVCheckedCast<ORVTestShape>(iObject)->GetName() : "null";
+}
 
 // Orders shapes by name (null as "null"); counts every comparison.
 class ORVTestShapeCmpName : public ORVComparator {
   ORV_META_OBJECT(ORVTestShapeCmpName)
 
 public:
-  int CompareObjects(const PEVBaseUnknown* iFirst, const PEVBaseUnknown* iSecond) const override;
+  int CompareObjects(const PEVBaseUnknown* iFirst, const PEVBaseUnknown* iSecond) const override {
+    ++_Comparisons;
+    return NameOf(iFirst).compare(NameOf(iSecond));
+  }
 
   mutable int _Comparisons = 0;
 };
@@ -50,7 +56,10 @@ class ORVTestShapeCmpLength : public ORVComparator {
   ORV_META_OBJECT(ORVTestShapeCmpLength)
 
 public:
-  int CompareObjects(const PEVBaseUnknown* iFirst, const PEVBaseUnknown* iSecond) const override;
+  int CompareObjects(const PEVBaseUnknown* iFirst, const PEVBaseUnknown* iSecond) const override {
+    std::size_t first = NameOf(iFirst).size(), second = NameOf(iSecond).size();
+    return first < second ? -1 : first > second ? 1 : 0;
+  }
 };
 
 // Like ORVTestShapeCmpLength, but declares that it can search sets sorted by name.
@@ -86,7 +95,10 @@ class ORVTestShapeHashNumber : public ORVHashCoder {
   ORV_META_OBJECT(ORVTestShapeHashNumber)
 
 public:
-  unsigned int Code(const PEVBaseUnknown* iObject) const override;
+  unsigned int Code(const PEVBaseUnknown* iObject) const override {
+    ++_Calls;
+    return iObject ? (unsigned int)strtoul(NameOf(iObject).c_str(), nullptr, 10) : 0;
+  }
 
   mutable int _Calls = 0;
 };
@@ -129,7 +141,13 @@ public:
   }
 
   // The texts of the notifications, in order; with "/<size of the container>" if iSized.
-  std::vector<std::string> Texts(bool iSized = false) const;
+  std::vector<std::string> Texts(bool iSized = false) const {
+    std::vector<std::string> texts;
+    for (const Notification& notification : _Notifications)
+      texts.push_back(notification._Text +
+                      (iSized ? "/" + std::to_string(notification._SizeOfFrom) : ""));
+    return texts;
+  }
 
   std::vector<Notification> _Notifications;
 

@@ -64,7 +64,6 @@ public:
 
   // iContainer holds iModel in this order, forward and backward.
   static void ExpectHolds(const ORVContainer& iContainer, const Elements& iModel) {
-    ASSERT_EQ(iContainer.Size(), (int)iModel.size());
     ASSERT_EQ(ElementsOf(iContainer), iModel);
     ASSERT_EQ(ElementsOf(iContainer, false), iModel);
   }
