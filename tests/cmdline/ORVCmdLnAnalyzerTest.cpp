@@ -390,14 +390,11 @@ TEST_F(ORVCmdLnAnalyzerTest, RandomArgumentArraysEndInSuccessOrADisplayableError
       texts.push_back(bytes);
     }
     std::vector<const char*> arguments;
-    std::string shown;
-    for (const std::string& text : texts) {
+    for (const std::string& text : texts)
       arguments.push_back(text.c_str());
-      shown += "[" + text + "] ";
-    }
     long code = Analyze(command._Analyzer, arguments);
     ++(code == 0 ? successes : code == 1 ? helps : failures);
-    ASSERT_EQ(EveryOptionOutcomeProblem(command, code, false), "") << shown;
+    ASSERT_EQ(EveryOptionOutcomeProblem(command, code, false), "") << testing::PrintToString(texts);
     PEVError::PEVCleanLastError();
   }
   // The draw reaches every outcome often.
