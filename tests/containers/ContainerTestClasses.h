@@ -160,25 +160,58 @@ private:
 using ElementList = std::initializer_list<PEVBaseUnknown*>;
 
 // Appends iElements in order; adds them without notification.
-void AppendAll(ORVSeqCollection& ioSequence, ElementList iElements);
-void AddAll(ORVContainer& ioContainer, ElementList iElements);
+inline void AppendAll(ORVSeqCollection& ioSequence, ElementList iElements) {
+  for (PEVBaseUnknown* element : iElements)
+    ioSequence.Append(element);
+}
+inline void AddAll(ORVContainer& ioContainer, ElementList iElements) {
+  for (PEVBaseUnknown* element : iElements)
+    ioContainer.Add(element, 0);
+}
 
 // The elements in iteration order, walking Size() steps forward (or back from the end,
 // given in forward order); the walk must end there.
-std::vector<PEVBaseUnknown*> ElementsOf(const ORVContainer& iContainer, bool iForward = true);
+inline std::vector<PEVBaseUnknown*> ElementsOf(const ORVContainer& iContainer,
+                                               bool iForward = true) {
+  std::vector<PEVBaseUnknown*> elements;
+  ORVIterator* iterator = iContainer.MakeIterator(nullptr);
+  if (!iForward) iterator->ToEnd();
+  for (int i = 0; i < iContainer.Size(); ++i)
+    elements.insert(iForward ? elements.end() : elements.begin(),
+                    iForward ? iterator->Next() : iterator->Previous());
+  EXPECT_EQ(iForward ? iterator->Next() : iterator->Previous(), nullptr);
+  iterator->Release();
+  return elements;
+}
 // Their names.
-std::vector<std::string> Names(const ORVContainer& iContainer);
+inline std::vector<std::string> Names(const ORVContainer& iContainer) {
+  std::vector<std::string> names;
+  for (PEVBaseUnknown* element : ElementsOf(iContainer))
+    names.push_back(NameOf(element));
+  return names;
+}
 
 // Fixture of the container tests: a cleaner for the global comparators and the
 // fatal display, and a few named shapes.
 class ORVContainerTestBase : public testing::Test {
 protected:
   // A new recording link set on each of iContainers, held until the end of the test.
-  ORVTestRecordingLink* Record(std::initializer_list<ORVContainer*> iContainers);
+  ORVTestRecordingLink* Record(std::initializer_list<ORVContainer*> iContainers) {
+    auto* link = new ORVTestRecordingLink();
+    _Links.emplace_back().Set(ORVRfHndlrAdopt, link);
+    for (ORVContainer* container : iContainers)
+      container->SetHLink(_Links.back());
+    return link;
+  }
   // A shape named iName that lives as long as the test.
   ORVTestShape* Shape(const std::string& iName) { return &_Shapes.emplace_back(iName); }
   // A vector of iElements (without disposal) that lives as long as the test.
-  ORVVector& VectorOf(const std::vector<PEVBaseUnknown*>& iElements);
+  ORVVector& VectorOf(const std::vector<PEVBaseUnknown*>& iElements) {
+    ORVVector& vector = _Vectors.emplace_back(ORVDoNothingAtDelete);
+    for (PEVBaseUnknown* element : iElements)
+      vector.Append(element);
+    return vector;
+  }
 
   ORVGlobalObjectCleaner _Cleaner;
   ORVTestShape _A{"a"};
