@@ -49,7 +49,12 @@ struct EveryOptionCommand {
   ORVCmdLnHelpMngr _Help{_Analyzer, _Usage.Get(), EveryOptionMessage("EXPLAINED")};
   ORVCmdLnOptOneArgConvToStringAndInt _Converter{_PairOption};
 
-  void Reset() { _Analyzer.Reset(), _Files.Destroy(), _Values.Destroy(), _Rest.Destroy(); }
+  void Reset() {
+    _Analyzer.Reset();
+    _Files.Destroy();
+    _Values.Destroy();
+    _Rest.Destroy();
+  }
 };
 
 // What is wrong with the last error of iCode: it must be an ORVError of iType whose

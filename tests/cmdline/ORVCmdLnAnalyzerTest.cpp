@@ -101,17 +101,24 @@ struct Command {
     return state.empty() ? state : " @" + state;
   }
   static std::string Short(std::string iText) {
-    auto cut = [&iText](const std::string& iFrom, const char* iTo) {
-      if (std::size_t at = iText.find(iFrom); at != std::string::npos)
-        iText.replace(at, iFrom.size(), iTo);
-    };
-    cut("type 1 in src/ORVCmdLn", ""), cut("Analyzer.cpp", "A"), cut("Opt.cpp", "Opt");
-    cut("OptNoArg.cpp", "0"), cut("OptOneArg.cpp", "1"), cut("OptMultiArg.cpp", "*");
-    cut("OptOneArgLengthMngr.cpp", "1#"), cut("OptMultiArgElementLengthMngr.cpp", "*#");
-    cut("OptOneArgConvToStringAndInt.cpp", "C");
-    cut("; request ORVBC 0013: ", ": "), cut("; diagnostic ORVBC ", " / ");
-    cut("; advice CMDLNTEST USAGE: mk", ""), cut("; advice CMDLNTEST ", " / ");
-    cut("; advice ", " / ");
+    // Each replaced once, in this order.
+    const std::pair<const char*, const char*> kCuts[] = {{"type 1 in src/ORVCmdLn", ""},
+                                                         {"Analyzer.cpp", "A"},
+                                                         {"Opt.cpp", "Opt"},
+                                                         {"OptNoArg.cpp", "0"},
+                                                         {"OptOneArg.cpp", "1"},
+                                                         {"OptMultiArg.cpp", "*"},
+                                                         {"OptOneArgLengthMngr.cpp", "1#"},
+                                                         {"OptMultiArgElementLengthMngr.cpp", "*#"},
+                                                         {"OptOneArgConvToStringAndInt.cpp", "C"},
+                                                         {"; request ORVBC 0013: ", ": "},
+                                                         {"; diagnostic ORVBC ", " / "},
+                                                         {"; advice CMDLNTEST USAGE: mk", ""},
+                                                         {"; advice CMDLNTEST ", " / "},
+                                                         {"; advice ", " / "}};
+    for (const auto& [from, to] : kCuts)
+      if (std::size_t at = iText.find(from); at != std::string::npos)
+        iText.replace(at, strlen(from), to);
     return iText;
   }
 
