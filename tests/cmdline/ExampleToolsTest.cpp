@@ -1,7 +1,7 @@
-// Tests of the example tool cmpfiles, run as a user runs it in the sample-data directory:
-// exit status, standard output and standard error, byte for byte, one run per distinct
-// answer and failure; of the command-line mistakes, those of its own declarations (the
-// analyzer's tests check the others).
+// Tests of the example tools cmpfiles, deptree, execplan and msgping, run as a user runs
+// them in the sample-data directory: exit status, standard output and standard error,
+// byte for byte, one run per distinct answer and failure; of the command-line mistakes,
+// those of each tool's own declarations (the analyzer's tests check the others).
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -72,11 +72,11 @@ std::string Failed(const std::string& iRequest, const std::string& iError) {
   return Out(2, "", iRequest + "\n#ERR# ... - ...: " + iError + "\n\n");
 }
 
-// A command-line mistake: status 2, the request, the marker line and the advice.
+// A command-line mistake of iTool: status 2, the request, the marker line and the advice.
 std::string Mistake(const std::string& iFragment, const std::string& iDiagnostic,
-                    const std::string& iAdvice = kUsage) {
+                    const std::string& iAdvice = kUsage, const std::string& iTool = "cmpfiles") {
   return Out(2, "",
-             "Incorrect command line: cmpfiles " + iFragment +
+             "Incorrect command line: " + iTool + " " + iFragment +
                  "\n#ERR# ORVBC - 0013: " + iDiagnostic + "\n" + iAdvice + "\n");
 }
 
@@ -125,6 +125,36 @@ TEST(ExampleTools, CmpfilesAnswersMistakesAndFailures) {
           {"-q -? -q", Out(0, kHelp + "\n\n")},
       });
   EXPECT_EQ(ReadWholeFile(report), kSame);
+}
+
+// A target met again on its own path is marked and not followed.
+TEST(ExampleTools, DeptreeMarksATargetNeededByItself) {
+  ExpectRuns(ORV_DEPTREE_PATH,
+             {{"-f nested-cycles.txt",
+               Out(0,
+                   "- f\n   +- e\n       +- b\n           +- a\n           !   +- d\n"
+                   "           !       +- c\n           !           +- b (needed by itself: not "
+                   "followed)\n           +- c\n               +- b (needed by itself: not "
+                   "followed)\n")}});
+}
+
+// b and c close a cycle inside the cycle a, b, c, d: one step.
+TEST(ExampleTools, ExecplanRanksACycleAsOneStepAndShowsTheGraphOnRequest) {
+  ExpectRuns(ORV_EXECPLAN_PATH,
+             {{"-f nested-cycles.txt -g",
+               Out(0,
+                   "1: \"a\" \"d\" \"b\" \"c\" (a cycle of 4 targets)\n2: \"e\"\n3: \"f\"\n"
+                   "The graph of the steps:\n> 1:  \"a\" \"d\" \"b\" \"c\"\n> 2:  \"e\"\n> 3:  "
+                   "\"f\"\n")}});
+}
+
+// An option of the other mode is refused before any socket opens.
+TEST(ExampleTools, MsgpingRefusesAnOptionOfTheOtherMode) {
+  ExpectRuns(ORV_MSGPING_PATH,
+             {{"-server -n 5", Mistake("-n", "-n is an option of the client mode only.",
+                                       "-n <count>\n    Client: the number of messages to send (1 "
+                                       "to 10000000), 1000 unless given.\n",
+                                       "msgping")}});
 }
 
 #else
