@@ -10,20 +10,17 @@
 
 #include <cstdlib>
 #include <deque>
-#include <functional>
 #include <initializer_list>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "ORVComparator.h"
 #include "ORVContainer.h"
 #include "ORVContainersLink.h"
 #include "ORVCursor.h"
 #include "ORVGlobalObjectCleaner.h"
 #include "ORVHashCoder.h"
 #include "ORVIterator.h"
-#include "ORVSeqCollection.h"
 #include "ORVVector.h"
 #include "SuiteHelpers.h"
 #include "TestClasses.h"
@@ -108,20 +105,19 @@ class ORVTestCursor : public ORVCursor {
   ORV_META_OBJECT(ORVTestCursor)
 };
 
-// Writes each notification as "<operation> <names>" with the container it came from,
-// then does the link's work: the containers of its set are kept in step.
+// Writes each notification as "<operation> <names>" with the size of the container it came
+// from, then does the link's work: the containers of its set are kept in step.
 class ORVTestRecordingLink : public ORVContainersLink {
   ORV_META_OBJECT(ORVTestRecordingLink)
 
 public:
   struct Notification {
     std::string _Text;
-    const ORVContainer* _pFrom;
     int _SizeOfFrom;  // when told; -1 for RemoveContainer (the container is going)
   };
 
   void RemoveContainer(ORVContainer* iContainer) override {
-    _Notifications.push_back({"RemoveContainer", iContainer, -1});
+    _Notifications.push_back({"RemoveContainer", -1});
     ORVContainersLink::RemoveContainer(iContainer);
   }
   void AddObject(PEVBaseUnknown* iObject, ORVContainer* iFrom) override {
@@ -153,7 +149,7 @@ public:
 
 private:
   void Note(const std::string& iText, ORVContainer* iFrom) {
-    _Notifications.push_back({iText, iFrom, iFrom->Size()});
+    _Notifications.push_back({iText, iFrom->Size()});
   }
 };
 
