@@ -2,16 +2,12 @@
 // the vector and the sorted vector as sequences, the hash table as a multiset in bucket
 // order, three linked containers in step, each compared with a model built on std
 // containers after every step, its iterators walked at random.
-#include <gtest/gtest.h>
-
 #include <climits>
-#include <deque>
 #include <memory>
 #include <optional>
 
 #include "ModelHarness.h"
 #include "ORVHashCursor.h"
-#include "ORVHashTable.h"
 #include "ORVList.h"
 #include "ORVListCursor.h"
 #include "ORVSortedVector.h"

@@ -3,19 +3,14 @@
 // elements in order both ways, and random walks of its iterators).
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <functional>
 #include <numeric>
 #include <random>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "ContainerTestClasses.h"
 #include "ORVHashTable.h"
-#include "ORVIterator.h"
 
 using Elements = std::vector<PEVBaseUnknown*>;
 
