@@ -371,13 +371,9 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
       _Driver.ExpectWalk(own ? table.LookupAll(element) : table.LookupAll(element, *comparator),
                          order, -1, matches);
     }
-    ORVIterator* older = table.MakeIterator(nullptr);
-    ORVIterator* newer = table.MakeIterator(nullptr);
     int start = Random((int)order.size() + 1) - 1;
     ORVHashCursor cursor = start < 0 ? ORVHashCursor() : HashCursorAt(table, start);
     _Driver.ExpectWalk(table.MakeIterator(start < 0 ? nullptr : &cursor), order, start);
-    older->Release();
-    newer->Release();
   };
   _Driver.Run(20000, operations, check, prepare, 2);
 }
@@ -505,14 +501,13 @@ TEST_F(ContainerModelTest, ReleasingElementsSurvivesElementsThatChangeOrFreeTheC
   };
   for (int maker = 0; maker < 6; ++maker) {
     SCOPED_TRACE("container " + std::to_string(maker));
-    bool destroy = maker % 2;
     int live = ORVTestShape::_LiveCount;
     ORVContainer* container = maker < 2   ? new ORVVector(ORVDoNothingAtDelete)
                               : maker < 4 ? (ORVContainer*)new ORVList(ORVDoNothingAtDelete)
                                           : new ORVHashTable(ORVDoNothingAtDelete, 0);
     for (int i = 0; i < 3; ++i)
       container->Add(new Reentrant(container, false), 1);
-    destroy ? container->Destroy() : container->ReleaseElementsAndClear();
+    maker % 2 ? container->Destroy() : container->ReleaseElementsAndClear();
     // The three added while releasing stay, the releasing ones are all gone.
     ASSERT_EQ(Names(*container), (std::vector<std::string>(3, "late")));
     ASSERT_EQ(ORVTestShape::_LiveCount, live + 3);
