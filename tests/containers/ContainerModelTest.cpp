@@ -27,11 +27,6 @@ protected:
 
   int Random(int iBound) { return _Driver.Random(iBound); }
   PEVBaseUnknown* AnyElement() { return &_Pool[(std::size_t)Random((int)_Pool.size())]; }
-  // An element of iModel, or any element when it is empty or once in a while.
-  PEVBaseUnknown* ElementOf(const Elements& iModel) {
-    if (iModel.empty() || Random(8) == 0) return AnyElement();
-    return iModel[(std::size_t)Random((int)iModel.size())];
-  }
 
   // An iterator moved iSteps forward.
   static ORVIterator* Advanced(const ORVContainer& iContainer, int iSteps) {
@@ -49,9 +44,6 @@ protected:
   }
   static ORVListCursor ListCursorAt(const ORVList& iList, int iIndex) {
     return ORVListCursor(iIndex < 0 ? iList.GetHead() : iList.SearchIndex(iIndex));
-  }
-  static bool SameName(const PEVBaseUnknown* iFirst, const PEVBaseUnknown* iSecond) {
-    return iFirst && iSecond && NameOf(iFirst) == NameOf(iSecond);
   }
 
   ModelDriver _Driver;
@@ -248,9 +240,12 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
       ASSERT_EQ(sequence.First(), at(0));
       ASSERT_EQ(sequence.Last(), at(size - 1));
       ASSERT_EQ(sequence.Contains(element) != 0, Has(model, element));
+      auto sameName = [&](PEVBaseUnknown* iOne) {
+        return iOne && element && NameOf(iOne) == NameOf(element);
+      };
       // Without a comparator (but the sorted vector's) a pattern is the object itself.
-      auto matches = [&](PEVBaseUnknown* iCandidate) {
-        return isSorted ? SameName(iCandidate, element) : iCandidate == element;
+      auto matches = [&](PEVBaseUnknown* iOne) {
+        return isSorted ? sameName(iOne) : iOne == element;
       };
       auto first = std::find_if(model.begin(), model.end(), matches);
       ASSERT_EQ(sequence.LookupOne(element), first == model.end() ? nullptr : *first);
@@ -263,7 +258,6 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
       ORVCursor* from = cursorAt(start);
       start = std::min(std::max(start, -1), size);
       _Driver.ExpectWalk(sequence.MakeIterator(from), model, start);
-      auto sameName = [&](PEVBaseUnknown* iOne) { return SameName(iOne, element); };
       if (element) {
         _Driver.ExpectWalk(sequence.LookupAll(from, element), model, start, matches);
         _Driver.ExpectWalk(sequence.LookupAll(from, element, _ByName), model, start, sameName);
@@ -291,7 +285,10 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
       // bucket.
       {"Remove or Replace by object",
        [&] {
-         PEVBaseUnknown* old = ElementOf(inserted);
+         // One of the elements, or any element when there is none or once in a while.
+         PEVBaseUnknown* old = inserted.empty() || Random(8) == 0
+                                   ? AnyElement()
+                                   : inserted[(std::size_t)Random((int)inserted.size())];
          bool replace = Random(2);
          auto occurrences = std::count(inserted.begin(), inserted.end(), old);
          ASSERT_EQ((replace ? table.Replace(old, element, 1) : table.Remove(old, 1)) != 0,
