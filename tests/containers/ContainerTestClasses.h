@@ -136,12 +136,11 @@ public:
     Note("Clear", iFrom), ORVContainersLink::Clear(iFrom);
   }
 
-  // The texts of the notifications, in order; with "/<size of the container>" if iSized.
-  std::vector<std::string> Texts(bool iSized = false) const {
+  // The texts of the notifications, in order.
+  std::vector<std::string> Texts() const {
     std::vector<std::string> texts;
     for (const Notification& notification : _Notifications)
-      texts.push_back(notification._Text +
-                      (iSized ? "/" + std::to_string(notification._SizeOfFrom) : ""));
+      texts.push_back(notification._Text);
     return texts;
   }
 
