@@ -98,7 +98,7 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
     };
     auto set = [&](int iIndex) { model[(std::size_t)iIndex] = element, sorted = false; };
     const ModelOperations operations = {
-        {"Add", [&] { sequence.Add(element, 1), insert(list ? 0 : size); }},
+        {"Add", [&] { sequence.Add(element, ORVNotify), insert(list ? 0 : size); }},
         {"Append", [&] { sequence.Append(element), insert(size); }},
         {"Insert",
          [&] {
@@ -145,7 +145,8 @@ TEST_F(ContainerModelTest, SequencesBehaveAsTheirModels) {
          [&] {
            PEVBaseUnknown* old = Random(6) ? at(Random(size + 1)) : element;
            bool found = Has(model, old), replace = Random(2);
-           ASSERT_EQ((replace ? sequence.Replace(old, element, 1) : sequence.Remove(old, 1)) != 0,
+           ASSERT_EQ((replace ? sequence.Replace(old, element, ORVNotify)
+                              : sequence.Remove(old, ORVNotify)) != 0,
                      found);
            replace ? std::replace(model.begin(), model.end(), old, element) : EraseAll(model, old);
            sorted = sorted && !(found && replace);
@@ -277,7 +278,7 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
   std::vector<std::size_t> indexes;  // the table's order as indexes into inserted
   Elements order;                    // the table's order
   auto prepare = [&] { element = AnyElement(); };
-  auto add = [&] { table.Add(element, 1), model.Add(element); };
+  auto add = [&] { table.Add(element, ORVNotify), model.Add(element); };
   const ModelOperations operations = {
       {"Add", add},
       {"Add", add},
@@ -291,8 +292,9 @@ TEST_F(ContainerModelTest, HashTableBehavesAsAMultisetInBucketOrder) {
                                    : inserted[(std::size_t)Random((int)inserted.size())];
          bool replace = Random(2);
          auto occurrences = std::count(inserted.begin(), inserted.end(), old);
-         ASSERT_EQ((replace ? table.Replace(old, element, 1) : table.Remove(old, 1)) != 0,
-                   occurrences > 0);
+         ASSERT_EQ(
+             (replace ? table.Replace(old, element, ORVNotify) : table.Remove(old, ORVNotify)) != 0,
+             occurrences > 0);
          EraseAll(inserted, old);
          if (replace) inserted.insert(inserted.end(), (std::size_t)occurrences, element);
        }},
@@ -430,7 +432,8 @@ TEST_F(ContainerModelTest, LinkedContainersStayInStep) {
   };
   const ModelOperations operations = {
       needing("Append to the list", 1, 0, [&] { list.Append(fresh), addEverywhere(size, size); }),
-      needing("Add to the table", 1, 0, [&] { table.Add(fresh, 1), addEverywhere(0, size); }),
+      needing("Add to the table", 1, 0,
+              [&] { table.Add(fresh, ORVNotify), addEverywhere(0, size); }),
       // The element at index in the vector (present), in the list or in the table.
       needing("Remove by object or cursor", 0, 1,
               [&] {

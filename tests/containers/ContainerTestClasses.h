@@ -121,7 +121,8 @@ public:
     ORVContainersLink::RemoveContainer(iContainer);
   }
   void AddObject(PEVBaseUnknown* iObject, ORVContainer* iFrom) override {
-    Note("AddObject " + NameOf(iObject), iFrom), ORVContainersLink::AddObject(iObject, iFrom);
+    Note("AddObject " + NameOf(iObject), iFrom);
+    ORVContainersLink::AddObject(iObject, iFrom);
   }
   void RemoveObject(const PEVBaseUnknown* iObject, ORVContainer* iFrom) override {
     Note("RemoveObject " + NameOf(iObject), iFrom);
@@ -133,7 +134,8 @@ public:
     ORVContainersLink::ReplaceObject(iOld, iNew, iFrom);
   }
   void Clear(ORVContainer* iFrom) override {
-    Note("Clear", iFrom), ORVContainersLink::Clear(iFrom);
+    Note("Clear", iFrom);
+    ORVContainersLink::Clear(iFrom);
   }
 
   // The texts of the notifications, in order.
@@ -161,7 +163,7 @@ inline void AppendAll(ORVSeqCollection& ioSequence, ElementList iElements) {
 }
 inline void AddAll(ORVContainer& ioContainer, ElementList iElements) {
   for (PEVBaseUnknown* element : iElements)
-    ioContainer.Add(element, 0);
+    ioContainer.Add(element, ORVDoNotNotify);
 }
 
 // The elements in iteration order, walking Size() steps forward (or back from the end,

@@ -118,7 +118,7 @@ public:
       if (current != iOrder[passed]) break;
       if (Random(iOneIn) != 0 && ++passed) continue;
       passed -= (std::size_t)std::count(iOrder.begin(), iOrder.begin() + (long)passed, current);
-      EXPECT_NE(ioContainer.Remove(current, 1), 0u);
+      EXPECT_NE(ioContainer.Remove(current, ORVNotify), 0u);
       EraseAll(iOrder, current);
       removed.push_back(current);
     }

@@ -145,7 +145,7 @@ TEST_F(ORVContainersLinkDeathTest, MisuseAndANullEntryInTheSetAreFatal) {
   _Other->AddContainer(&_List);
   // Only a broken set can hold a null entry.
   const_cast<ORVVector&>(_Other->GetContainerSet()).Set(0, nullptr);
-  fatal([&] { _List.Add(&_A, 1); }, "pContainer is NULL");
+  fatal([&] { _List.Add(&_A, ORVNotify); }, "pContainer is NULL");
   fatal([&] { _Other->FillAndAddContainer(&_Vector); }, "pContainerRef is NULL");
   const_cast<ORVVector&>(_Other->GetContainerSet()).Set(0, &_Table);
 }

@@ -23,7 +23,7 @@ protected:
   // Adds shapes named iNames to the table.
   void AddNamed(std::initializer_list<const char*> iNames) {
     for (const char* name : iNames)
-      _Table.Add(Shape(name), 0);
+      _Table.Add(Shape(name), ORVDoNotNotify);
   }
   // The names in bucket iIndex, in chain order.
   static std::vector<std::string> BucketNames(const ORVHashTable& iTable, int iIndex) {
@@ -65,13 +65,13 @@ TEST_F(ORVHashTableTest, TheRemovedLinkFollowsLaterChangesOfItsNeighbours) {
   ORVIterator* iterator = _Table.MakeIterator(nullptr);
   EXPECT_EQ(NameOf(iterator->Next()), "1");
   RemoveAt(_Table, *iterator);
-  _Table.Remove(&_Shapes[1], 0);  // the removed link's next neighbour goes
+  _Table.Remove(&_Shapes[1], ORVDoNotNotify);  // the removed link's next neighbour goes
   EXPECT_EQ(NameOf(iterator->Next()), "33");
   RemoveAt(_Table, *iterator);
   // Growing moves every link: the removed one leads to its new bucket's ends; the rest
   // of its old bucket is out of reach, it goes on from its new bucket.
   for (int i = 0; i < 40; ++i)
-    _Table.Add(Shape("2"), 0);
+    _Table.Add(Shape("2"), ORVDoNotNotify);
   EXPECT_EQ(_Table.GetDimension(), 32);
   EXPECT_EQ(NameOf(iterator->Next()), "2");
   iterator->Release();
@@ -81,7 +81,7 @@ TEST_F(ORVHashTableTest, CopiesKeepTheBucketLayoutAndShareTheElements) {
   ORVHashTable source(_ByNumber, _ByName, ORVClearAtDelete, 0);
   for (int i = 0; i < 40; ++i)
     source.Add(Shape(std::to_string(i * 5)), 0);
-  source.Add(Shape("5"), 0);  // a duplicate key in bucket 5
+  source.Add(Shape("5"), ORVDoNotNotify);  // a duplicate key in bucket 5
   int calls = _ByNumber._Calls;
   ORVHashTable copy(source), assigned(ORVDoNothingAtDelete, 1000);
   EXPECT_EQ(_ByNumber._Calls, calls);  // the stored codes are copied
@@ -91,7 +91,7 @@ TEST_F(ORVHashTableTest, CopiesKeepTheBucketLayoutAndShareTheElements) {
   EXPECT_EQ(&copy.GetCoder(), &_ByNumber);
   EXPECT_EQ(&copy.GetComparator(), &_ByName);
   EXPECT_EQ(copy.GetWhatToDoAtDelete(), ORVClearAtDelete);
-  assigned.Add(&_A, 0);
+  assigned.Add(&_A, ORVDoNotNotify);
   assigned = source;
   EXPECT_EQ(assigned.GetDimension(), 32);
   EXPECT_EQ(NameOf(assigned.LookupOne(Shape("35"))), "35");
@@ -103,10 +103,10 @@ TEST_F(ORVHashTableTest, CopiesKeepTheBucketLayoutAndShareTheElements) {
 TEST_F(ORVHashTableTest, CoderAndComparatorAreReplacedWithoutReplacing) {
   ORVHashTable table(ORVDoNothingAtDelete, 0);
   ORVTestShape *twenty = Shape("20"), *second = Shape("20");
-  table.Add(twenty, 0);
+  table.Add(twenty, ORVDoNotNotify);
   table.SetCoder(_ByNumber);
   table.SetComparator(_ByName);
-  table.Add(second, 0);
+  table.Add(second, ORVDoNotNotify);
   EXPECT_TRUE(table.Contains(second));
   table.SetCoder(*PEVBaseUnknownHashAddr::GetGlobal());
   EXPECT_TRUE(table.Contains(twenty));  // still where the address coder put it

@@ -108,7 +108,7 @@ TEST_F(ORVUtilitiesContainersTest, AppendsAContainerToItselfOnce) {
   EXPECT_EQ(table.Size(), 64);
   EXPECT_EQ(table.GetDimension(), 32);
   for (ORVTestShape& shape : _Shapes)
-    EXPECT_TRUE(table.Remove(&shape, 0));  // both copies go
+    EXPECT_TRUE(table.Remove(&shape, ORVDoNotNotify));  // both copies go
   EXPECT_TRUE(table.IsEmpty());
 }
 
@@ -125,7 +125,7 @@ TEST_F(ORVUtilitiesContainersTest, RemovesWhatIsThereFromOthersOrItselfAndReleas
   int live = ORVTestShape::_LiveCount;
   auto* element = new ORVTestShape("7");
   ORVHashTable table(_ByNumber, _ByName, ORVDoNothingAtDelete, 0);
-  table.Add(element, 0);
+  table.Add(element, ORVDoNotNotify);
   _ByNumber._Calls = 0;
   // The element is looked up by its code again after its removal.
   ORVUtilities::RemoveElementsWithRelease(table, VectorOf({element, &x, element}), 0);

@@ -89,7 +89,7 @@ std::pair<std::string, std::string> BuildAndList(int iNodeCount, const ExecGraph
   graph.Build();
   ORVSortedVector nodes(*ORVExecGraphNodeCmpStep::GetGlobal(), ORVDoNothingAtDelete);
   for (int index = 0; index < iNodeCount; ++index)
-    nodes.Add(graph.Node(index), 1);
+    nodes.Add(graph.Node(index), ORVNotify);
   nodes.Sort();
   ORVMessageDisplayToString display;
   ORVUtilitiesForDebug::DisplayExecGraph(nullptr, graph._StepLinks, nodes, display);

@@ -83,8 +83,8 @@ TEST_F(ORVIdentifiedAndNamedTest, DumpAndContainersSeeTheIdentifierTextWhichConv
   ORVSortedVector sorted(comparator, ORVDoNothingAtDelete);
   ORVHashTable hashed(coder, comparator, ORVDoNothingAtDelete, 4);
   for (ORVIdAndParentId* object : {&gamma, &alpha, &beta}) {
-    sorted.Add(object, 0);
-    hashed.Add(object, 0);
+    sorted.Add(object, ORVDoNotNotify);
+    hashed.Add(object, ORVDoNotNotify);
   }
   ORVExtAnyChars chars("gamma");
   EXPECT_EQ(std::vector<PEVBaseUnknown*>({sorted.LookupOne(&key), hashed.LookupOne(&key),
@@ -131,9 +131,9 @@ TEST_F(ORVIdentifiedAndNamedTest, EqualObjectsHashEquallyUnderEveryKeyAndSearchK
   ORVHashTable hashed(_CodeHash, _ByCode, ORVDoNothingAtDelete, 4);
   ORVHashTable byFamily(_FamilyHash, _ByFamily, ORVDoNothingAtDelete, 4);
   for (ORVTestNamed* object : {&make, &cc, &file}) {
-    sorted.Add(object, 0);
-    hashed.Add(object, 0);
-    byFamily.Add(object, 0);
+    sorted.Add(object, ORVDoNotNotify);
+    hashed.Add(object, ORVDoNotNotify);
+    byFamily.Add(object, ORVDoNotNotify);
   }
   ORVSearchOnFamilyAndName key(_Tools, ORVString("cc"));
   EXPECT_EQ(sorted.LookupOne(&key), &cc);

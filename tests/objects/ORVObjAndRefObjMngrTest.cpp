@@ -98,7 +98,7 @@ protected:
     for (int i = 0; i < 2; ++i) {
       _Processors[i]._pMngr = _Managers[i];
       _Managers[i]->SetProcessor(_Processors[i]);
-      _Group._Mngrs.Add(_Managers[i], 0);
+      _Group._Mngrs.Add(_Managers[i], ORVDoNotNotify);
     }
     ASSERT_EQ(_Group.Initialize(), 0);
   }
